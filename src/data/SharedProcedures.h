@@ -1,0 +1,43 @@
+#pragma once
+
+// The small procedures every window shares that need no widget: keys in display texts, date and
+// time checks, identifiers, look-ups and the program folder's text files.
+
+#include <QDate>
+#include <QString>
+
+namespace lirvenda {
+
+class Program;
+
+// Display texts with a key: the visible text, often a run of blanks, then "[key]".
+QString BracketCode(const QString &text);
+QString CapitalizeFirst(const QString &text);
+QString withKey(const QString &visible, int blanks, const QString &key); // text, blanks, "[key]"
+
+bool FileExists(const QString &path);
+QString ReadFirstLine(const QString &path);
+// Replaces the file with one UTF-8 line ended by a line break; throws DatabaseError on failure.
+void WriteLine(const QString &path, const QString &line);
+
+// Dates "dd.mm.yyyy", not after today; the text is rebuilt with "." as separator in place.
+bool IsValidDate(QString &text, const QDate &today = QDate::currentDate());
+QString compactDate(const QDate &date); // "YYYYMMDD", how dates are compared as text
+
+enum class TimeCheck { Valid, Malformed, OutOfRange };
+// "HH:NN"; the text is trimmed in place. Only an hour or minute out of range is OutOfRange
+// (the caller says "Ulovlig tid!"); a five-character text without ":" is Malformed.
+TimeCheck checkTime(QString &text);
+
+// "YYYYMMDDHHNNSS-n", n the program's counter, which goes up by one.
+QString NewUniqueId(Program &program);
+
+// Look-ups; each answers the empty text when nothing matches.
+QString SpeciesDisplayName(Program &program, const QString &speciesKey, const QString &languageCode,
+                           bool withScientificName);
+QString LatinShortCode(Program &program, const QString &speciesKey);
+QString ActivityText(Program &program, int activityId);
+QString ObserverDisplayText(Program &program, const QString &observerUniqueId);
+QString ObserverNameById(Program &program, qint64 observerId);
+
+} // namespace lirvenda

@@ -1,0 +1,29 @@
+#include "ui/Application.h"
+
+#include "ui/Prompter.h"
+
+#include <QStyleFactory>
+
+#include <exception>
+
+namespace lirvenda {
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Lirvenda"));
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        prompter().critical(QString::fromUtf8(error.what()));
+    } catch (...) {
+        prompter().critical(QStringLiteral("En ukjent feil oppstod."));
+    }
+    return false;
+}
+
+} // namespace lirvenda

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/Program.h"
+#include "ui/Prompter.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace lirvenda::test {
+
+// A fresh program folder with the embedded default database, and a scripted prompter that
+// records every message; both go away with the object.
+class TestProgram {
+public:
+    explicit TestProgram(bool openDatabases = true);
+    ~TestProgram();
+
+    Program &program() { return *m_program; }
+    Database &db() { return m_program->mainConnection(); }
+    ScriptedPrompter &prompter() { return *m_prompter; }
+    QString folder() const { return m_dir.path(); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // An observer in the observer register (Nest.mdb when present); answers its unique ID.
+    QString addObserver(const QString &first, const QString &last, const QString &initials,
+                        bool isDefault = false);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Program> m_program;
+    ScriptedPrompter *m_prompter;
+    std::unique_ptr<Prompter> m_previous;
+};
+
+} // namespace lirvenda::test
