@@ -1,0 +1,47 @@
+#include "ui/ListProcedures.h"
+
+#include "data/SharedProcedures.h"
+#include "ui/Prompter.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace lirvenda {
+
+bool ListContainsText(const QString &text, const QListWidget *list)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().contains(text))
+            return true;
+    return false;
+}
+
+int ComboIndexOfKey(const QComboBox *combo, int key)
+{
+    for (int i = 0; i < combo->count(); ++i) {
+        bool isNumber = false;
+        if (BracketCode(combo->itemText(i)).toInt(&isNumber) == key && isNumber)
+            return i;
+    }
+    return 0;
+}
+
+void SelectComboItemContaining(const QString &text, QComboBox *combo)
+{
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i).contains(text)) {
+            combo->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+bool IsValidTime(QString &text)
+{
+    const TimeCheck check = checkTime(text);
+    if (check == TimeCheck::OutOfRange)
+        prompter().exclamation(QStringLiteral("Ulovlig tid!"));
+    return check == TimeCheck::Valid;
+}
+
+} // namespace lirvenda
