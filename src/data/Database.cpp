@@ -57,6 +57,9 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &key
         throw DatabaseError(QStringLiteral("Finner ikke databasefila %1.").arg(info.absoluteFilePath()));
     if (!info.isFile() || !info.isReadable())
         throw DatabaseError(QStringLiteral("Kan ikke lese databasefila %1.").arg(info.absoluteFilePath()));
+    // The engine would take an empty file for a new database and fill it; it is a broken copy.
+    if (info.size() == 0)
+        throw DatabaseError(QStringLiteral("Databasefila %1 er tom.").arg(info.absoluteFilePath()));
     return openKeyed(path, key, SQLITE_OPEN_READWRITE);
 }
 

@@ -6,12 +6,13 @@ namespace lirvenda {
 
 namespace {
 
-// Matches the index Observasjoner_Order, so that every step below is one index seek.
-const QString OrderKey = QStringLiteral("(ifnull(Art, ''), ifnull(StartDato, ''), ObsID)");
-const QString OrderBy =
-    QStringLiteral(" ORDER BY ifnull(Art, ''), ifnull(StartDato, ''), ObsID");
-const QString OrderByDesc =
-    QStringLiteral(" ORDER BY ifnull(Art, '') DESC, ifnull(StartDato, '') DESC, ObsID DESC");
+// Every step below is one seek in the index Observasjoner_Order. The planner is told so: with
+// "ObsID <= ?" in the condition it would otherwise walk the table in row order and sort.
+const QString OrderedRows =
+    QStringLiteral("SELECT ObsID FROM Observasjoner INDEXED BY Observasjoner_Order WHERE ObsID <= ?");
+const QString OrderKey = QStringLiteral(" AND (Art, StartDato, ObsID)");
+const QString OrderBy = QStringLiteral(" ORDER BY Art, StartDato, ObsID LIMIT 1");
+const QString OrderByDesc = QStringLiteral(" ORDER BY Art DESC, StartDato DESC, ObsID DESC LIMIT 1");
 
 QString quoted(const QString &column) { return QLatin1Char('"') + column + QLatin1Char('"'); }
 
@@ -45,8 +46,7 @@ bool ObservationRecordSet::moveTo(const QVariant &obsId)
 bool ObservationRecordSet::currentKey(Key &key) const
 {
     Statement row = m_db.query(
-        QStringLiteral("SELECT ifnull(Art, ''), ifnull(StartDato, ''), ObsID FROM Observasjoner "
-                       "WHERE ObsID = ?"),
+        QStringLiteral("SELECT Art, StartDato, ObsID FROM Observasjoner WHERE ObsID = ?"),
         {m_current});
     if (!row.next())
         return false;
@@ -56,8 +56,7 @@ bool ObservationRecordSet::currentKey(Key &key) const
 
 void ObservationRecordSet::moveFirst()
 {
-    if (moveTo(m_db.scalar(QStringLiteral("SELECT ObsID FROM Observasjoner WHERE ObsID <= ?") +
-                               OrderBy + QStringLiteral(" LIMIT 1"),
+    if (moveTo(m_db.scalar(OrderedRows + OrderBy,
                            {m_lastOrderedId})))
         return;
     if (moveTo(m_db.scalar(
@@ -71,8 +70,7 @@ void ObservationRecordSet::moveLast()
     if (moveTo(m_db.scalar(
             QStringLiteral("SELECT max(ObsID) FROM Observasjoner WHERE ObsID > ?"), {m_lastOrderedId})))
         return;
-    if (moveTo(m_db.scalar(QStringLiteral("SELECT ObsID FROM Observasjoner WHERE ObsID <= ?") +
-                               OrderByDesc + QStringLiteral(" LIMIT 1"),
+    if (moveTo(m_db.scalar(OrderedRows + OrderByDesc,
                            {m_lastOrderedId})))
         return;
     m_position = Position::AfterLast;
@@ -92,9 +90,7 @@ void ObservationRecordSet::moveNext()
         return;
     }
     if (!isAppended(m_current)) {
-        if (moveTo(m_db.scalar(QStringLiteral("SELECT ObsID FROM Observasjoner WHERE ObsID <= ? AND ") +
-                                   OrderKey + QStringLiteral(" > (?, ?, ?)") + OrderBy +
-                                   QStringLiteral(" LIMIT 1"),
+        if (moveTo(m_db.scalar(OrderedRows + OrderKey + QStringLiteral(" > (?, ?, ?)") + OrderBy,
                                {m_lastOrderedId, key.species, key.start, key.obsId})))
             return;
     }
@@ -124,13 +120,11 @@ void ObservationRecordSet::movePrevious()
                 QStringLiteral("SELECT max(ObsID) FROM Observasjoner WHERE ObsID > ? AND ObsID < ?"),
                 {m_lastOrderedId, m_current})))
             return;
-        if (moveTo(m_db.scalar(QStringLiteral("SELECT ObsID FROM Observasjoner WHERE ObsID <= ?") +
-                                   OrderByDesc + QStringLiteral(" LIMIT 1"),
+        if (moveTo(m_db.scalar(OrderedRows + OrderByDesc,
                                {m_lastOrderedId})))
             return;
     } else if (moveTo(m_db.scalar(
-                   QStringLiteral("SELECT ObsID FROM Observasjoner WHERE ObsID <= ? AND ") + OrderKey +
-                       QStringLiteral(" < (?, ?, ?)") + OrderByDesc + QStringLiteral(" LIMIT 1"),
+                   OrderedRows + OrderKey + QStringLiteral(" < (?, ?, ?)") + OrderByDesc,
                    {m_lastOrderedId, key.species, key.start, key.obsId}))) {
         return;
     }

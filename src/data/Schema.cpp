@@ -33,9 +33,9 @@ CREATE TABLE IF NOT EXISTS Observasjoner (
   ObsUniqueID TEXT,
   ObsLastUpdated TEXT,
   SistEndret TEXT,
-  StartDato TEXT,
+  StartDato TEXT NOT NULL ON CONFLICT REPLACE DEFAULT '',
   StoppDato TEXT,
-  Art TEXT,
+  Art TEXT NOT NULL ON CONFLICT REPLACE DEFAULT '',
   Operator TEXT,
   Antall INTEGER,
   Kjønn TEXT,
@@ -61,11 +61,9 @@ CREATE TABLE IF NOT EXISTS Observasjoner (
   Observatører TEXT,
   Referanse TEXT
 );
--- The browsing order of the main window: species key, start, then row number. Rows without a
--- species or start still take part, as the empty text.
-CREATE INDEX IF NOT EXISTS Observasjoner_Order
-  ON Observasjoner(ifnull(Art, ''), ifnull(StartDato, ''), ObsID);
-CREATE INDEX IF NOT EXISTS Observasjoner_ArtStart ON Observasjoner(Art, StartDato);
+-- The browsing order of the main window: species key, start, then row number. A missing species
+-- or start is stored as the empty text, so that every row has its place in this order.
+CREATE INDEX IF NOT EXISTS Observasjoner_Order ON Observasjoner(Art, StartDato, ObsID);
 CREATE INDEX IF NOT EXISTS Observasjoner_Start ON Observasjoner(StartDato);
 CREATE INDEX IF NOT EXISTS Observasjoner_Lokalitet ON Observasjoner(Lokalitet);
 CREATE INDEX IF NOT EXISTS Observasjoner_Unreported ON Observasjoner(ObsID) WHERE Rapportert = 0;

@@ -1,0 +1,145 @@
+#include "data/ObservationRecordSet.h"
+#include "support/TestProgram.h"
+
+#include <QtTest>
+
+using namespace lirvenda;
+
+namespace {
+
+qint64 insert(Database &db, const QVariant &species, const QVariant &start)
+{
+    db.execute("INSERT INTO Observasjoner(Art, StartDato) VALUES (?, ?)", {species, start});
+    return db.lastInsertId();
+}
+
+QList<qint64> forward(ObservationRecordSet &set)
+{
+    QList<qint64> ids;
+    for (set.moveFirst(); !set.atEnd(); set.moveNext())
+        ids << set.currentObsId();
+    return ids;
+}
+
+QList<qint64> backward(ObservationRecordSet &set)
+{
+    QList<qint64> ids;
+    for (set.moveLast(); !set.atBegin(); set.movePrevious())
+        ids << set.currentObsId();
+    return ids;
+}
+
+} // namespace
+
+class RecordSetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyTableIsAtItsEnd()
+    {
+        test::TestProgram t;
+        ObservationRecordSet set(t.db());
+        QVERIFY(set.isEmpty());
+        QVERIFY(set.atEnd());
+        set.moveLast();
+        QVERIFY(set.atEnd());
+        QVERIFY(set.current().isEmpty());
+        QVERIFY(!set.findObsId(1));
+    }
+
+    // Species key, then start (day, then time of day), ties by row number; both directions.
+    void stepsInBrowsingOrder()
+    {
+        test::TestProgram t;
+        Database &db = t.db();
+        const qint64 c = insert(db, "11870", "2024-05-01 08:00:00");
+        const qint64 a = insert(db, "01520", "2024-06-01 00:00:00");
+        const qint64 e = insert(db, "11870", "2024-05-01 08:00:00");
+        const qint64 b = insert(db, "11870", "2023-12-31 23:59:00");
+        const qint64 d = insert(db, "11870", "2024-05-01 07:00:00");
+        const qint64 none = insert(db, QVariant(), QVariant()); // old row without species or start
+        ObservationRecordSet set(db);
+
+        const QList<qint64> expected{none, a, b, d, c, e};
+        QCOMPARE(forward(set), expected);
+        QCOMPARE(backward(set), QList<qint64>(expected.rbegin(), expected.rend()));
+    }
+
+    void endsAndMovesPastThem()
+    {
+        test::TestProgram t;
+        const qint64 first = insert(t.db(), "1", "2024-01-01 00:00:00");
+        const qint64 last = insert(t.db(), "2", "2024-01-01 00:00:00");
+        ObservationRecordSet set(t.db());
+
+        QCOMPARE(set.currentObsId(), first); // opened on its first row
+        set.movePrevious();
+        QVERIFY(set.atBegin());
+        set.moveNext();
+        QCOMPARE(set.currentObsId(), first);
+        set.moveLast();
+        set.moveNext();
+        QVERIFY(set.atEnd());
+        set.moveNext();
+        QVERIFY(set.atEnd());
+        set.movePrevious();
+        QCOMPARE(set.currentObsId(), last);
+    }
+
+    // Rows added while the set is open follow the ordered rows, in the order they were added,
+    // until the set is opened again.
+    void appendedRowsComeLastUntilReopened()
+    {
+        test::TestProgram t;
+        const qint64 old1 = insert(t.db(), "50000", "2024-01-01 00:00:00");
+        const qint64 old2 = insert(t.db(), "60000", "2024-01-01 00:00:00");
+        ObservationRecordSet set(t.db());
+
+        const qint64 new1 = set.append({{"Art", "90000"}, {"StartDato", "2024-02-01 00:00:00"}});
+        QCOMPARE(set.currentObsId(), new1);
+        const qint64 new2 = set.append({{"Art", "00010"}, {"StartDato", "2024-02-01 00:00:00"}});
+        QCOMPARE(forward(set), QList<qint64>({old1, old2, new1, new2}));
+        QCOMPARE(backward(set), QList<qint64>({new2, new1, old2, old1}));
+        set.moveLast();
+        QCOMPARE(set.currentObsId(), new2);
+
+        set.reopen();
+        QCOMPARE(forward(set), QList<qint64>({new2, old1, old2, new1}));
+    }
+
+    void findsByRowNumberAndUpdatesTheCurrentRow()
+    {
+        test::TestProgram t;
+        insert(t.db(), "1", "2024-01-01 00:00:00");
+        const qint64 target = insert(t.db(), "2", "2024-01-01 00:00:00");
+        ObservationRecordSet set(t.db());
+
+        QVERIFY(set.findObsId(target));
+        set.update({{"Lokalitet", "Tjønna"}, {"Antall", 3}});
+        const Record row = set.current();
+        QCOMPARE(row.text("lokalitet"), QString("Tjønna"));
+        QCOMPARE(row.value("ANTALL").toInt(), 3);
+        QVERIFY(row.isNull("Kommentar"));
+
+        QVERIFY(!set.findObsId(target + 100));
+        QVERIFY(set.atEnd());
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, set.update({{"Antall", 1}}));
+    }
+
+    // A species changed on the current row moves it: the next step starts from its new place.
+    void stepsFromTheCurrentRowsNewKey()
+    {
+        test::TestProgram t;
+        const qint64 a = insert(t.db(), "1", "2024-01-01 00:00:00");
+        const qint64 b = insert(t.db(), "2", "2024-01-01 00:00:00");
+        const qint64 c = insert(t.db(), "3", "2024-01-01 00:00:00");
+        ObservationRecordSet set(t.db());
+        QVERIFY(set.findObsId(a));
+        set.update({{"Art", "4"}});
+        set.movePrevious();
+        QCOMPARE(set.currentObsId(), c);
+        QCOMPARE(forward(set), QList<qint64>({b, c, a}));
+    }
+};
+
+QTEST_MAIN(RecordSetTest)
+#include "tst_recordset.moc"

@@ -1,0 +1,138 @@
+#include "data/SharedProcedures.h"
+#include "support/TestProgram.h"
+
+#include <QtTest>
+
+using namespace lirvenda;
+
+class SharedProceduresTest : public QObject {
+    Q_OBJECT
+private slots:
+    void bracketCode_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("species") << "Gråtrost [4250]" << "4250";
+        QTest::newRow("key behind blanks") << withKey("Oslo", 40, "NO03") << "NO03";
+        QTest::newRow("only the first pair") << "a [1] b [2]" << "1";
+        QTest::newRow("two characters") << "[]" << "";
+        QTest::newRow("close before open") << "a ] b [" << "";
+        QTest::newRow("no brackets") << "Gråtrost" << "";
+        QTest::newRow("empty key") << "Ingen []" << "";
+    }
+    void bracketCode()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, code);
+        QCOMPARE(BracketCode(text), code);
+    }
+
+    void isValidDate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("rebuilt");
+        QTest::newRow("leap day") << "29.02.2012" << true << "29.02.2012";
+        QTest::newRow("no leap day") << "29.02.2013" << false << "29.02.2013";
+        QTest::newRow("31 April") << "31.04.2013" << false << "31.04.2013";
+        QTest::newRow("day 0") << "00.05.2013" << false << "00.05.2013";
+        QTest::newRow("month 13") << "15.13.2013" << false << "15.13.2013";
+        QTest::newRow("short form") << "5.5.2013" << false << "5...2.13";
+        QTest::newRow("other separator") << "05-06-2012" << true << "05.06.2012";
+        QTest::newRow("letters") << "0a.06.2012" << false << "0a.06.2012";
+        QTest::newRow("today") << "10.06.2013" << true << "10.06.2013";
+        QTest::newRow("tomorrow") << "11.06.2013" << false << "11.06.2013";
+        QTest::newRow("next year") << "01.01.2014" << false << "01.01.2014";
+    }
+    void isValidDate()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(QString, rebuilt);
+        QCOMPARE(IsValidDate(text, QDate(2013, 6, 10)), valid);
+        QCOMPARE(text, rebuilt);
+    }
+
+    void checkTime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("trimmed");
+        const int valid = int(TimeCheck::Valid), malformed = int(TimeCheck::Malformed),
+                  outOfRange = int(TimeCheck::OutOfRange);
+        QTest::newRow("last minute") << "23:59" << valid << "23:59";
+        QTest::newRow("blanks around") << "  07:05 " << valid << "07:05";
+        QTest::newRow("hour 24") << "24:00" << outOfRange << "24:00";
+        QTest::newRow("minute 60") << "12:60" << outOfRange << "12:60";
+        QTest::newRow("point") << "12.30" << malformed << "12.30";
+        QTest::newRow("no separator") << "1230" << valid << "1230";
+        QTest::newRow("negative hour") << "-1:00" << outOfRange << "-1:00";
+    }
+    void checkTime()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, result);
+        QFETCH(QString, trimmed);
+        QCOMPARE(int(lirvenda::checkTime(text)), result);
+        QCOMPARE(text, trimmed);
+    }
+
+    void uniqueIdsDifferWithinOneSecond()
+    {
+        test::TestProgram t;
+        const QString first = NewUniqueId(t.program());
+        const QString second = NewUniqueId(t.program());
+        QVERIFY(QRegularExpression("^\\d{14}-1$").match(first).hasMatch());
+        QVERIFY(second.endsWith("-2"));
+        QVERIFY(first != second);
+    }
+
+    void speciesLookUps()
+    {
+        test::TestProgram t;
+        Program &p = t.program();
+        QCOMPARE(SpeciesDisplayName(p, "11870", "NOR", false), QString("Svarttrost"));
+        QCOMPARE(SpeciesDisplayName(p, "11870", "NOR", true), QString("Svarttrost (Turdus merula)"));
+        QCOMPARE(SpeciesDisplayName(p, "99999", "NOR", true), QString());
+        QCOMPARE(LatinShortCode(p, "14640"), QString("PARMAJ"));
+        QCOMPARE(LatinShortCode(p, "x' OR '1'='1"), QString());
+        QCOMPARE(ActivityText(p, 1), QString("Observert i hekketiden i mulig hekkebiotop"));
+        QCOMPARE(ActivityText(p, 0), QString());
+    }
+
+    void observerLookUps()
+    {
+        test::TestProgram t;
+        Program &p = t.program();
+        const QString id = t.addObserver("Per", "Hansen", "PHA");
+        const QString expected = "Hansen, P. (PHA)" + QString(40, ' ') + "[" + id + "]";
+        QCOMPARE(ObserverDisplayText(p, id), expected);
+        QCOMPARE(ObserverDisplayText(p, "  " + id + " "), expected);
+        QCOMPARE(ObserverDisplayText(p, ""), QString());
+        QCOMPARE(ObserverDisplayText(p, "20000101000000-9"), QString());
+        const qint64 number = p.observerConnection()
+                                  .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {id})
+                                  .toLongLong();
+        QCOMPARE(ObserverNameById(p, number), QString("Per Hansen"));
+        QCOMPARE(ObserverNameById(p, number + 1), QString());
+    }
+
+    void textFilesAreOneUtf8Line()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("MainObserver.txt");
+        QCOMPARE(ReadFirstLine(path), QString());
+        QVERIFY(!FileExists(path));
+        WriteLine(path, "first");
+        WriteLine(path, "Ås-2");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QString("Ås-2\n").toUtf8());
+        QCOMPARE(ReadFirstLine(path), QString("Ås-2"));
+        QVERIFY(FileExists(path));
+        QVERIFY(!FileExists(dir.path()));
+    }
+};
+
+QTEST_MAIN(SharedProceduresTest)
+#include "tst_sharedprocedures.moc"
