@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QListWidget;
+class QPainter;
+class QPrinter;
+
+namespace lirvenda {
+
+// The print layout: a title, a page line, a heading and 54 lines, printed as one page on each
+// PrintForm. The pages up to EndDoc make one job on the printer.
+class PrintLayout {
+public:
+    static constexpr int LineCount = 54;
+
+    explicit PrintLayout(QPrinter &printer);
+    ~PrintLayout();
+
+    PrintLayout(const PrintLayout &) = delete;
+    PrintLayout &operator=(const PrintLayout &) = delete;
+
+    QString Label2; // the title
+    QString Label3; // "Page n"
+    QString Label4; // the heading with the time of printing
+    std::array<QString, LineCount> Label1;
+
+    bool PrintForm(); // false when the printer refuses the page
+    bool EndDoc();    // false when the job could not be finished
+
+private:
+    void paintPage();
+
+    QPrinter &m_printer;
+    std::unique_ptr<QPainter> m_painter; // open from the first page to EndDoc
+};
+
+// Prints the list's entries page by page through the layout, as one job. A printer failure is
+// reported in a message and answers false; the pages printed before it stay printed.
+bool PrintListPages(const QString &title, const QListWidget *list, PrintLayout &layout);
+
+} // namespace lirvenda

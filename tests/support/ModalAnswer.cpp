@@ -1,0 +1,42 @@
+#include "support/ModalAnswer.h"
+
+#include <QApplication>
+#include <QDialog>
+
+namespace lirvenda::test {
+
+ModalAnswer::ModalAnswer(std::function<void(QWidget *)> action, int watchdogMilliseconds)
+    : m_action(std::move(action))
+{
+    m_poll.setInterval(10);
+    connect(&m_poll, &QTimer::timeout, this, &ModalAnswer::poll);
+    m_poll.start();
+    m_watchdog.setSingleShot(true);
+    connect(&m_watchdog, &QTimer::timeout, this, &ModalAnswer::closeLeftover);
+    m_watchdog.start(watchdogMilliseconds);
+}
+
+void ModalAnswer::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || m_answered)
+        return;
+    m_answered = true;
+    m_poll.stop();
+    if (m_action)
+        m_action(modal);
+}
+
+void ModalAnswer::closeLeftover()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    m_watchdogFired = true;
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+} // namespace lirvenda::test
