@@ -70,8 +70,12 @@ void EditObserverList(Program &program, QListWidget *list)
 {
     frm_ObserverEdit picker(program, list->window());
     QListWidget *choices = picker.observerList();
-    for (int i = 0; i < list->count(); ++i)
+    QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
+    for (int i = 0; i < list->count(); ++i) {
         (new QListWidgetItem(list->item(i)->text(), choices))->setSelected(true);
+        if (isTicked(list->item(i)))
+            ticked << list->item(i)->text();
+    }
 
     Statement row = program.observerConnection().query(
         QStringLiteral("SELECT ObserverUniqueID FROM Observers "
@@ -88,7 +92,7 @@ void EditObserverList(Program &program, QListWidget *list)
     list->clear();
     for (int i = 0; i < choices->count(); ++i)
         if (choices->item(i)->isSelected())
-            AddObserverEntry(list, choices->item(i)->text());
+            AddObserverEntry(list, choices->item(i)->text(), ticked.contains(choices->item(i)->text()));
 }
 
 } // namespace lirvenda

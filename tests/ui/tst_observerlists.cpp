@@ -141,7 +141,7 @@ private slots:
         QTest::addColumn<QStringList>("toggled");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("cancelled");
-        QTest::newRow("OK keeps the copies") << "Command2" << QStringList{} << QStringList{"PZA", "OBE"} << false;
+        QTest::newRow("OK keeps the copies and the tick") << "Command2" << QStringList{} << QStringList{"PZA*", "OBE"} << false;
         QTest::newRow("OK with one dropped, one added") << "Command2" << QStringList{"PZA", "AAS"}
                                                         << QStringList{"OBE", "AAS"} << false;
         QTest::newRow("Quit leaves the list") << "Command1" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
