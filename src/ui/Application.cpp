@@ -1,7 +1,9 @@
 #include "ui/Application.h"
 
+#include "ui/ProgramPicture.h"
 #include "ui/Prompter.h"
 
+#include <QIcon>
 #include <QStyleFactory>
 
 #include <exception>
@@ -12,6 +14,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Lirvenda"));
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setWindowIcon(QIcon(programPicture(128)));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -1,5 +1,6 @@
 #include "windows/frmAbout.h"
 
+#include "ui/ProgramPicture.h"
 #include "ui/Prompter.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ frmAbout::frmAbout(const QString &versionText, ViewerLauncher launcher, QWidget 
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
 
-    Image1->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+    Image1->setPixmap(programPicture(96));
     QFont title = lblTitle->font();
     title.setPointSize(title.pointSize() * 3 / 2);
     title.setBold(true);

@@ -1,5 +1,7 @@
 #include "windows/frm_Frontside.h"
 
+#include "ui/ProgramPicture.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QStyle>
@@ -19,7 +21,7 @@ frm_Frontside::frm_Frontside(QWidget *parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
-    Image1->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+    Image1->setPixmap(programPicture(96));
     Image1->setAlignment(Qt::AlignCenter);
     Label1->setText(QStringLiteral("LirvendaProgrammet"));
     QFont title = Label1->font();
