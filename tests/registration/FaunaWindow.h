@@ -4,6 +4,9 @@
 #include "support/TestProgram.h"
 #include "ui/Colours.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 namespace lirvenda::test {
@@ -26,6 +29,17 @@ struct FaunaWindow {
         if (!found)
             qFatal("No control %s", qPrintable(name));
         return found;
+    }
+
+    // What a box or button shows: its text, or the chosen entry's.
+    QString shown(const QString &name)
+    {
+        QObject *found = control<QObject>(name);
+        if (auto *combo = qobject_cast<QComboBox *>(found))
+            return combo->currentText();
+        if (auto *box = qobject_cast<QLineEdit *>(found))
+            return box->text();
+        return qobject_cast<QAbstractButton *>(found)->text();
     }
 
     // A row of Observasjoner as given, NULL for what is not; answers its ObsID.

@@ -52,29 +52,25 @@ private slots:
         w.window.RefreshSpeciesLists();
         auto *byName = w.control<QListWidget>("List3");
         auto *byKey = w.control<QListWidget>("List6");
-        auto *systematic = w.control<QCheckBox>("Check1");
-        const QString kobberand = "Kobberand (Oxyura jamaicensis) [02250]";
-        const QString sangsvane = "Sangsvane (Cygnus cygnus) [01540]";
-        const QString aerfugl = "Ærfugl (Somateria mollissima) [02060]";
-        const QString ornvak = "Ørnvåk (Buteo rufinus) [02880]";
-        const QString akerrikse = "Åkerrikse (Crex crex) [04210]";
-        const QStringList alphabetical = {kobberand, sangsvane, aerfugl, ornvak, akerrikse};
+        auto *check = w.control<QCheckBox>("Check1");
+        const QString kobberand = "Kobberand (Oxyura jamaicensis) [02250]", sangsvane = "Sangsvane (Cygnus cygnus) [01540]",
+                      aerfugl = "Ærfugl (Somateria mollissima) [02060]", ornvak = "Ørnvåk (Buteo rufinus) [02880]",
+                      akerrikse = "Åkerrikse (Crex crex) [04210]";
         const auto texts = [](const QListWidget *list) {
             QStringList shown;
             for (int i = 0; i < list->count(); ++i)
                 shown << list->item(i)->text();
             return shown;
         };
-        QCOMPARE(texts(byName), alphabetical);
-        QVERIFY(!byName->isHidden() && byKey->isHidden());
-
-        systematic->click();
-        QCOMPARE(texts(byKey), (QStringList{sangsvane, aerfugl, kobberand, ornvak, akerrikse}));
-        QCOMPARE(texts(byName), alphabetical);
-        QVERIFY(byName->isHidden() && !byKey->isHidden());
-
-        systematic->click();
-        QVERIFY(!byName->isHidden() && byKey->isHidden());
+        for (bool systematic : {false, true, false}) {
+            QCOMPARE(check->isChecked(), systematic);
+            QCOMPARE(texts(byName), (QStringList{kobberand, sangsvane, aerfugl, ornvak, akerrikse}));
+            if (systematic)
+                QCOMPARE(texts(byKey), (QStringList{sangsvane, aerfugl, kobberand, ornvak, akerrikse}));
+            QCOMPARE(byName->isHidden(), systematic);
+            QCOMPARE(byKey->isHidden(), !systematic);
+            check->click();
+        }
     }
 };
 
