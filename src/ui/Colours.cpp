@@ -21,6 +21,16 @@ QPalette::ColorRole roleOf(const QWidget *widget)
     return QPalette::Base;
 }
 
+// The text that goes with a background role.
+QPalette::ColorRole textRoleOf(QPalette::ColorRole background)
+{
+    return background == QPalette::Button ? QPalette::ButtonText : QPalette::Text;
+}
+
+// A coloured control shows a value even while it is disabled (a stored observation being
+// browsed), so its text stays dark enough to read on the colour; an uncoloured one greys out.
+const QColor DisabledTextOnColour{0x50, 0x50, 0x50};
+
 } // namespace
 
 QColor Colour::neutral() { return QApplication::palette().color(QPalette::Button); }
@@ -31,6 +41,10 @@ void setColour(QWidget *widget, const QColor &colour)
     const QPalette::ColorRole role = roleOf(widget);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, role, colour);
+    const QPalette::ColorRole textRole = textRoleOf(role);
+    palette.setColor(QPalette::Disabled, textRole,
+                     colour == Colour::neutral() ? QApplication::palette().color(QPalette::Disabled, textRole)
+                                                 : DisabledTextOnColour);
     widget->setPalette(palette);
 }
 

@@ -1,0 +1,67 @@
+#include "registration/Places.h"
+
+#include "data/Program.h"
+#include "data/SharedProcedures.h"
+
+#include <optional>
+
+namespace lirvenda {
+
+namespace {
+
+std::optional<QString> placeName(Program &program, const QString &code)
+{
+    Statement row = program.mainConnection().query(
+        QStringLiteral("SELECT Place FROM Adminplasser WHERE CodePlace = ?"), {code});
+    if (!row.next())
+        return std::nullopt;
+    return row.text(QStringLiteral("Place"));
+}
+
+QStringList placeItems(Statement rows)
+{
+    QStringList items;
+    while (rows.next())
+        items << PlaceItem(rows.text(QStringLiteral("Place")), rows.text(QStringLiteral("CodePlace")));
+    return items;
+}
+
+} // namespace
+
+bool IsMunicipalityCode(const QString &code)
+{
+    return code.size() >= 2 && code.at(0).isDigit() && code.at(1).isDigit();
+}
+
+QString CountyCodeOf(const QString &code) { return IsMunicipalityCode(code) ? QStringLiteral("NO") + code.left(2) : code; }
+
+QString CountyNumberOf(const QString &code) { return CountyCodeOf(code).right(2); }
+
+QString CountyName(Program &program, const QString &code)
+{
+    return placeName(program, CountyCodeOf(code)).value_or(QStringLiteral("-"));
+}
+
+QString MunicipalityName(Program &program, const QString &code)
+{
+    return IsMunicipalityCode(code) ? placeName(program, code).value_or(QString()) : QStringLiteral("-");
+}
+
+QString PlaceItem(const QString &name, const QString &code) { return withKey(name, 40, code); }
+
+QStringList CountyItems(Program &program)
+{
+    return placeItems(program.mainConnection().query(
+        QStringLiteral("SELECT CodePlace, Place FROM Adminplasser WHERE substr(CodePlace, 1, 2) = 'NO' "
+                       "ORDER BY CodePlace")));
+}
+
+QStringList MunicipalityItems(Program &program, const QString &countyNumber)
+{
+    return placeItems(program.mainConnection().query(
+        QStringLiteral("SELECT CodePlace, Place FROM Adminplasser WHERE substr(CodePlace, 1, 2) = ? "
+                       "ORDER BY Place COLLATE NORSK"),
+        {countyNumber}));
+}
+
+} // namespace lirvenda

@@ -1,0 +1,31 @@
+#pragma once
+
+// Counties and municipalities of Adminplasser. A county's code is "NO" and its two-digit number,
+// a municipality's four digits that begin with its county's number.
+
+#include <QString>
+#include <QStringList>
+
+namespace lirvenda {
+
+class Program;
+
+// The name of the county a code belongs to, "-" when there is no such county.
+QString CountyName(Program &program, const QString &code);
+// The name of a municipality; "-" for a code that is not a municipality's, the empty text when
+// no municipality has the code.
+QString MunicipalityName(Program &program, const QString &code);
+bool IsMunicipalityCode(const QString &code); // begins with two digits
+// The county's code for a municipality's code; any other code as it is.
+QString CountyCodeOf(const QString &code);
+// The two digits of the county a code belongs to; empty for an empty code.
+QString CountyNumberOf(const QString &code);
+
+// A place as the county and municipality lists show it: the name, 40 blanks, "[code]".
+QString PlaceItem(const QString &name, const QString &code);
+// The counties in code order.
+QStringList CountyItems(Program &program);
+// The municipalities of a county, by name in Norwegian order.
+QStringList MunicipalityItems(Program &program, const QString &countyNumber);
+
+} // namespace lirvenda

@@ -1,0 +1,207 @@
+#include "FaunaWindow.h"
+
+#include "data/SharedProcedures.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace lirvenda;
+using test::FaunaWindow;
+using test::isGreen;
+using test::isNeutral;
+using test::isYellow;
+
+namespace {
+
+using Shown = QList<std::pair<const char *, QString>>;
+
+QString placeItem(const QString &name, const QString &code) { return withKey(name, 40, code); }
+QString button(const char *array, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index); }
+
+// A nest of eider: no locality, no comment, a stop at midnight.
+QVariantMap nestRecord(const QString &observers)
+{
+    return {{"Art", "02060"}, {"Operator", ">"}, {"Antall", 3}, {"StartDato", "2024-05-06 07:30:00"},
+            {"StoppDato", "2024-05-06 00:00:00"}, {"Fylke_Kommune", "4601"}, {"Breddegrad", "60.39"},
+            {"Lengdegrad", "05.32"}, {"Reirplassering", "3"}, {"Tresort", "2"}, {"HOM", "4"},
+            {"Eksponering", "ØV"}, {"AntallEgg", "5"}, {"AntallUnger", "-1"}, {"AntallVoksne", "2"},
+            {"UngeAlder", "4"}, {"Dokumentasjon", "FL"}, {"Observatører", observers},
+            {"Ring", "NOS CA12345"}, {"Naturtype", "1/2/3"}};
+}
+
+QVariantMap individualRecord(const QVariant &reference)
+{
+    return {{"Art", "01540"}, {"Antall", 2}, {"StartDato", "2024-04-01 12:05:00"}, {"Lokalitet", "Nordåsvannet"},
+            {"Fylke_Kommune", "NO46"}, {"Kjønn", "Hunn"}, {"Alder", "2K"}, {"AtlasKode", "3"},
+            {"Referanse", reference}, {"Dokumentasjon", "V"}, {"Naturtype", "4/5"}, {"Kommentar", "ved land"}};
+}
+
+} // namespace
+
+class ShowRegistrationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void nestRecordFillsNestPanel()
+    {
+        FaunaWindow w;
+        const QString main = w.t.addObserver("Kari", "Nordmann", "KN");
+        const QString other = w.t.addObserver("Per", "Hansen", "PH");
+        w.control<QComboBox>("Combo13")->setEditText("fra før");
+        w.control<QLineEdit>("Text4")->setText("fra før");
+        QVERIFY(w.show(w.insertObservation(nestRecord(main + ",," + other + ","))));
+
+        const Shown expected = {
+            {"Combo13", ""}, {"Text4", ""}, {"Command2", "Ærfugl (Somateria mollissima) [02060]"},
+            {"Combo1", ">"}, {"Text1", "3"}, {"Text2", "06.05.2024"}, {"Text3", "07:30"},
+            {"Text5", "06.05.2024"}, {"Text6", ""}, {"Text7", "60.39"}, {"Text8", "05.32"},
+            {"Command31", "NOS CA12345"}, {"Command37", "1/2/3"}, {"Combo6", withKey("I busk", 40, "3")},
+            {"Combo7", withKey("Furu", 40, "2")}, {"Combo8", "4"}, {"Combo9", "5"}, {"Combo10", "-1"},
+            {"Combo11", "2"}, {"Combo12", withKey("Dununger", 30, "4")}};
+        for (const auto &[name, text] : expected)
+            QVERIFY2(w.shown(name) == text, name);
+
+        auto *observers = w.control<QListWidget>("List1");
+        QCOMPARE(observers->count(), 2);
+        QCOMPARE(observers->item(0)->text(), ObserverDisplayText(w.t.program(), main));
+        QCOMPARE(observers->item(0)->checkState(), Qt::Checked);
+        QCOMPARE(observers->item(1)->text(), ObserverDisplayText(w.t.program(), other));
+        QCOMPARE(observers->item(1)->checkState(), Qt::Unchecked);
+
+        QVERIFY(isGreen(w.control<QPushButton>("Command34")) && isNeutral(w.control<QPushButton>("Command33")));
+        QVERIFY(!w.control<QComboBox>("Combo6")->isHidden() && w.control<QGroupBox>("Frame11")->isHidden());
+        QVERIFY(w.control<QCheckBox>("Check2")->isChecked() && w.control<QCheckBox>("Check4")->isChecked());
+        QVERIFY(!w.control<QCheckBox>("Check3")->isChecked());
+        const bool exposed[] = {false, true, false, true}; // "N", "Ø", "S", "V"
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(isGreen(w.control<QPushButton>(button("Command35", i))), exposed[i]);
+        QCOMPARE(w.control<QPushButton>("Command37")->toolTip(), "1/2/3");
+        QCOMPARE(w.control<QPushButton>("Command37")->property("tag").toString(), "1/2/3");
+    }
+
+    // Nothing of the nest shown before carries over.
+    void individualRecordAfterNestRecord()
+    {
+        FaunaWindow w(false);
+        w.t.db().execute("INSERT INTO Referanser(Referanse_ID, Forfattere, År) VALUES (7, 'Berg, A.', '1999')");
+        w.window.Form_Load(frm_Fauna::Splash::Skip);
+        QVERIFY(w.show(w.insertObservation(nestRecord("x"))));
+        QVERIFY(w.show(w.insertObservation(individualRecord(7))));
+
+        const Shown expected = {{"Combo13", "Nordåsvannet"}, {"Text4", "ved land"}, {"Command31", "Ringmerking"},
+                                {"Combo4", "Berg, A. 1999   [7]"}, {"Command37", "4/5"}};
+        for (const auto &[name, text] : expected)
+            QVERIFY2(w.shown(name) == text, name);
+        QVERIFY(isGreen(w.control<QPushButton>("Command33")) && isNeutral(w.control<QPushButton>("Command34")));
+        for (const char *frame : {"Frame11", "Frame10", "Frame8"})
+            QVERIFY2(!w.control<QGroupBox>(frame)->isHidden(), frame);
+        for (const char *nestControl : {"Combo6", "Combo12", "Label13", "Command35_0"})
+            QVERIFY2(w.control<QWidget>(nestControl)->isHidden(), nestControl);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(isGreen(w.control<QPushButton>(button("Command19", i))), i == 2); // "Hunn"
+            QVERIFY(isNeutral(w.control<QPushButton>(button("Command35", i))));
+        }
+        for (int i = 0; i < 23; ++i)
+            QCOMPARE(isGreen(w.control<QPushButton>(button("Command20", i))), i == 4); // "2K"
+        QCOMPARE(BracketCode(w.shown("Combo2")), "3");
+        QVERIFY(isGreen(w.control<QComboBox>("Combo2")) && isGreen(w.control<QComboBox>("Combo4")));
+        QVERIFY(!w.control<QCheckBox>("Check2")->isChecked() && w.control<QCheckBox>("Check3")->isChecked());
+    }
+
+    void unmatchedCodesChooseNothing()
+    {
+        FaunaWindow w;
+        QVERIFY(w.show(w.insertObservation(individualRecord(QVariant()))));
+        QVariantMap unmatched = individualRecord("77");
+        unmatched["AtlasKode"] = "99";
+        unmatched["Kjønn"] = "Ukjent";
+        QVERIFY(w.show(w.insertObservation(unmatched)));
+        for (const char *name : {"Combo2", "Combo4"}) {
+            QCOMPARE(w.control<QComboBox>(name)->currentIndex(), -1);
+            QVERIFY2(isNeutral(w.control<QComboBox>(name)), name);
+        }
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(isNeutral(w.control<QPushButton>(button("Command19", i))));
+    }
+
+    void placeShownFromItsCode_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("county");
+        QTest::addColumn<QString>("municipality");
+        QTest::addColumn<int>("municipalities"); // "-" and those of the county
+        QTest::newRow("none") << QVariant("") << "-" << "-" << 1;
+        QTest::newRow("NULL") << QVariant() << "-" << "-" << 1;
+        QTest::newRow("municipality") << QVariant("4621") << placeItem("Vestland", "NO46") << placeItem("Voss", "4621") << 44;
+        QTest::newRow("county only") << QVariant("NO46") << placeItem("Vestland", "NO46") << "-" << 44;
+        QTest::newRow("unknown municipality") << QVariant("9999") << placeItem("-", "NO99") << placeItem("", "9999") << 2;
+    }
+    void placeShownFromItsCode()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(QString, county);
+        QFETCH(QString, municipality);
+        QFETCH(int, municipalities);
+        FaunaWindow w;
+        QVERIFY(w.show(w.insertObservation({{"Art", "01540"}, {"Fylke_Kommune", stored}})));
+        QCOMPARE(w.shown("Combo3"), county);
+        QCOMPARE(w.shown("Combo14"), municipality);
+        QCOMPARE(w.control<QComboBox>("Combo14")->count(), municipalities);
+    }
+
+    void editStateTurnsChoicesYellowAndBack()
+    {
+        FaunaWindow w;
+        const QString observer = w.t.addObserver("Per", "Hansen", "PH");
+        QVERIFY(w.show(w.insertObservation({{"Art", "01540"}, {"Kjønn", "Hann"}, {"AtlasKode", "2"},
+                                            {"Observatører", observer}})));
+        QWidget *male = w.control<QPushButton>("Command19_1");
+        QWidget *activity = w.control<QComboBox>("Combo2");
+        QWidget *observers = w.control<QListWidget>("List1");
+        QWidget *keypad = w.control<QPushButton>("Command16_0");
+
+        w.window.SetEditState();
+        for (QWidget *chosen : {male, activity, observers, keypad, w.control<QWidget>("Text1")})
+            QVERIFY2(isYellow(chosen) && chosen->isEnabled() && !chosen->isHidden(), qPrintable(chosen->objectName()));
+        QVERIFY(isNeutral(w.control<QPushButton>("Command19_0")));
+        QVERIFY(w.control<QPushButton>("Command11")->isHidden() && !w.control<QPushButton>("Command18")->isHidden());
+        QCOMPARE(w.shown("Command9"), "A&vbryt");
+        QVERIFY(isYellow(w.control<QPushButton>("Command9")));
+        for (const char *opener : {"Command1", "Command5", "Command10", "Command14", "Command23", "Command28", "List2"})
+            QVERIFY2(!w.control<QWidget>(opener)->isEnabled(), opener);
+        QVERIFY(w.control<QLabel>("Label6")->isEnabled());
+
+        w.window.SetBrowseState();
+        QVERIFY(isGreen(male) && !male->isEnabled());
+        QVERIFY(isGreen(activity) && !activity->isEnabled());
+        QVERIFY(hasColour(observers, Colour::White) && !observers->isEnabled());
+        QVERIFY(keypad->isHidden());
+        QCOMPARE(w.shown("Command9"), "&Stryk registrering");
+        QVERIFY(w.control<QPushButton>("Command28")->isEnabled());
+    }
+
+    void editStateLeavesAnEmptyObserverListAsItWas()
+    {
+        FaunaWindow w;
+        w.window.SetEditState();
+        auto *observers = w.control<QListWidget>("List1");
+        QVERIFY(!observers->isEnabled() && hasColour(observers, Colour::White));
+    }
+
+    void tabsSwitchBetweenNestAndIndividualPanels()
+    {
+        FaunaWindow w;
+        w.window.SetEditState();
+        w.control<QPushButton>("Command34")->click();
+        QVERIFY(!w.control<QComboBox>("Combo9")->isHidden() && w.control<QGroupBox>("Frame10")->isHidden());
+        QVERIFY(isGreen(w.control<QPushButton>("Command34")));
+        w.control<QPushButton>("Command33")->click();
+        QVERIFY(w.control<QComboBox>("Combo9")->isHidden() && !w.control<QGroupBox>("Frame10")->isHidden());
+        QVERIFY(isGreen(w.control<QPushButton>("Command33")) && isNeutral(w.control<QPushButton>("Command34")));
+    }
+};
+
+QTEST_MAIN(ShowRegistrationTest)
+#include "tst_showregistration.moc"
