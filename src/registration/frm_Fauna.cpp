@@ -267,6 +267,15 @@ void frm_Fauna::ConnectHandlers()
     connect(Command33, &QPushButton::clicked, this, &frm_Fauna::Command33_Click);
     connect(Command34, &QPushButton::clicked, this, &frm_Fauna::Command34_Click);
     connect(Check1, &QCheckBox::clicked, this, &frm_Fauna::Check1_Click);
+    connect(Command7, &QPushButton::clicked, this, &frm_Fauna::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &frm_Fauna::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &frm_Fauna::Command9_Click);
+    connect(Command11, &QPushButton::clicked, this, &frm_Fauna::Command11_Click);
+    connect(Command12, &QPushButton::clicked, this, &frm_Fauna::Command12_Click);
+    connect(Command22, &QPushButton::clicked, this, &frm_Fauna::Command22_Click);
+    connect(List2, &QListWidget::itemDoubleClicked, this, &frm_Fauna::List2_DblClick);
+    connect(List3, &QListWidget::itemClicked, this, &frm_Fauna::List3_Click);
+    connect(List6, &QListWidget::itemClicked, this, &frm_Fauna::List6_Click);
 }
 
 void frm_Fauna::Command5_Click() { QApplication::exit(0); }

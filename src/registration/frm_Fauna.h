@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QTimer;
 
@@ -18,6 +19,8 @@ namespace lirvenda {
 
 class Program;
 class Record;
+struct RegistrationFields;
+struct RegistrationValues;
 
 // The main window: registration of one observation, browsing, and the hub of every other window.
 // Its controls are public: other windows read and write them directly.
@@ -35,8 +38,28 @@ public:
     void SetEditState();
     void RefreshLocalityList(const QString &locality);
     void RefreshSpeciesLists();
-    // Fills the window from the current row of the observation record set; nothing at its end.
+    // Fills the window from the current row of the observation record set; at its end only the
+    // recent-observation panel is refreshed.
     void ShowRegistration();
+
+    enum class SaveMode { Ny, Edit };
+    // True when every field may be stored; otherwise the first problem has been shown.
+    bool ValidateRegistration();
+    // Stores the window into a new row or into the current row, then readies the next registration.
+    void SaveRegistration(SaveMode mode);
+    void ClearNestFields();
+    void ShowRecentObservations(const QString &speciesKey);
+
+    // The workflow buttons and browsing.
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void List2_DblClick(QListWidgetItem *entry);
+    void List3_Click();
+    void List6_Click();
+    void Command22_Click();
 
     // Left column: the registration panel.
     QGroupBox *Frame1;                      // no caption
@@ -163,6 +186,17 @@ private:
     void FillListsFromDatabase();
     void ArrangeMiddleColumn();
     void ShowSplash();
+
+    // Entering and storing a registration.
+    void StartNewRegistration();
+    void StartEditing();
+    void SaveEdit();
+    void DeleteShownRegistration();
+    void ShowNoRegistration();
+    RegistrationFields registrationFields() const;
+    RegistrationValues registrationValues() const;
+    QString savedRegistrationLine(const Record &row) const;
+    void ChooseRegisteredSpecies(const QListWidgetItem *entry);
 
     // Showing a row.
     void ShowFieldsOfBothKinds(const Record &row);

@@ -3,17 +3,17 @@
 #include "data/Program.h"
 #include "data/SharedProcedures.h"
 #include "registration/ControlGroups.h"
+#include "registration/ObservationColumns.h"
 #include "registration/Places.h"
 #include "registration/Species.h"
 #include "ui/ListProcedures.h"
+#include "ui/ObserverLists.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDate>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTime>
 
 namespace lirvenda {
 
@@ -54,13 +54,10 @@ void markFirstWithCaption(const Buttons &buttons, const QString &caption)
     }
 }
 
-// Stored as "YYYY-MM-DD HH:MM:SS"; midnight means no time of day was given.
-void showStoredDateTime(const QString &stored, QLineEdit *date, QLineEdit *time, const QString &dateFormat,
-                        const QString &timeFormat)
+void showStoredDateTime(const QString &stored, QLineEdit *date, QLineEdit *time)
 {
-    const QTime clock = QTime::fromString(stored.mid(11, 8), QStringLiteral("HH:mm:ss"));
-    date->setText(QDate::fromString(stored.left(10), QStringLiteral("yyyy-MM-dd")).toString(dateFormat));
-    time->setText(clock.isValid() && clock != QTime(0, 0) ? clock.toString(timeFormat) : QString());
+    date->setText(shownDate(stored));
+    time->setText(shownTime(stored));
 }
 
 } // namespace
@@ -68,15 +65,16 @@ void showStoredDateTime(const QString &stored, QLineEdit *date, QLineEdit *time,
 void frm_Fauna::ShowRegistration()
 {
     ObservationRecordSet &observations = m_program.observations();
-    if (!observations.hasCurrent())
-        return;
-    const Record row = observations.current();
-    ShowFieldsOfBothKinds(row);
-    if (row.text(QStringLiteral("Reirplassering")).isEmpty())
-        ShowIndividualDetails(row);
-    else
-        ShowNestDetails(row);
-    ShowDocumentationAndExposure(row);
+    if (observations.hasCurrent()) {
+        const Record row = observations.current();
+        ShowFieldsOfBothKinds(row);
+        if (row.text(QStringLiteral("Reirplassering")).isEmpty())
+            ShowIndividualDetails(row);
+        else
+            ShowNestDetails(row);
+        ShowDocumentationAndExposure(row);
+    }
+    ShowRecentObservations(BracketCode(Command2->text()));
 }
 
 void frm_Fauna::ShowFieldsOfBothKinds(const Record &row)
@@ -86,8 +84,8 @@ void frm_Fauna::ShowFieldsOfBothKinds(const Record &row)
     Command2->setText(SpeciesDisplayText(m_program, row.text(QStringLiteral("Art"))));
     showComboText(Combo1, row.text(QStringLiteral("Operator")));
     Text1->setText(row.text(QStringLiteral("Antall")));
-    showStoredDateTime(row.text(QStringLiteral("StartDato")), Text2, Text3, DateFormat, TimeFormat);
-    showStoredDateTime(row.text(QStringLiteral("StoppDato")), Text5, Text6, DateFormat, TimeFormat);
+    showStoredDateTime(row.text(QStringLiteral("StartDato")), Text2, Text3);
+    showStoredDateTime(row.text(QStringLiteral("StoppDato")), Text5, Text6);
     Text4->setText(row.text(QStringLiteral("Kommentar")));
     Text7->setText(row.text(QStringLiteral("Breddegrad")));
     Text8->setText(row.text(QStringLiteral("Lengdegrad")));
@@ -134,11 +132,8 @@ void frm_Fauna::ShowNatureType(const QString &path)
 void frm_Fauna::ShowObservers(const QString &observerIds)
 {
     List1->clear();
-    for (const QString &id : observerIds.split(',', Qt::SkipEmptyParts)) {
-        auto *entry = new QListWidgetItem(ObserverDisplayText(m_program, id), List1);
-        entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
-        entry->setCheckState(Qt::Unchecked);
-    }
+    for (const QString &id : observerIds.split(',', Qt::SkipEmptyParts))
+        AddObserverEntry(List1, ObserverDisplayText(m_program, id));
     if (List1->count() > 0)
         List1->item(0)->setCheckState(Qt::Checked);
 }
