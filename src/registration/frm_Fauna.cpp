@@ -276,6 +276,7 @@ void frm_Fauna::ConnectHandlers()
     connect(List2, &QListWidget::itemDoubleClicked, this, &frm_Fauna::List2_DblClick);
     connect(List3, &QListWidget::itemClicked, this, &frm_Fauna::List3_Click);
     connect(List6, &QListWidget::itemClicked, this, &frm_Fauna::List6_Click);
+    ConnectEntryHandlers();
 }
 
 void frm_Fauna::Command5_Click() { QApplication::exit(0); }

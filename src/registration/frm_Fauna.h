@@ -61,6 +61,27 @@ public:
     void List6_Click();
     void Command22_Click();
 
+    // Species, count, sex, age, activity, nest, ring, dates.
+    QString SelectedSpeciesGroup() const;
+    void Command32_Click(int index);
+    void Command2_Click();
+    void Command16_Click(int index);
+    void Command19_Click(int index);
+    void Command20_Click(int index);
+    void Combo2_Click();
+    void Command35_Click(int index);
+    void Command31_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command6_Click();
+    void Command21_Click();
+    void Text2_DblClick();
+    void Text3_DblClick();
+    void Text6_DblClick();
+    void Command18_Click();
+    void Command25_Click();
+    void Command26_Click();
+
     // Left column: the registration panel.
     QGroupBox *Frame1;                      // no caption
     std::array<QPushButton *, 4> Command32; // "Fugler", "Pattedyr", "Botanikk", "Insekter"
@@ -179,6 +200,8 @@ private:
     void BuildMiddleColumn();
     void BuildRightColumn();
     void ConnectHandlers();
+    void ConnectEntryHandlers();
+    void EnableSpeciesGroups();
 
     // Start-up.
     void ShowTodayAndNow();
@@ -197,6 +220,10 @@ private:
     RegistrationValues registrationValues() const;
     QString savedRegistrationLine(const Record &row) const;
     void ChooseRegisteredSpecies(const QListWidgetItem *entry);
+
+    // Entering the details.
+    void StepDate(QLineEdit *box, int days);
+    void PickDate(QLineEdit *picked, QLineEdit *other, bool pickingStart);
 
     // Showing a row.
     void ShowFieldsOfBothKinds(const Record &row);

@@ -83,6 +83,7 @@ void frm_Fauna::Form_Load(Splash splash)
         Command20[i]->setText(QString::fromLatin1(AgeCaptions[i]));
     ReadGpsSettings();
     FillListsFromDatabase();
+    EnableSpeciesGroups();
     SetBrowseState();
     ObservationRecordSet &observations = m_program.observations();
     if (!observations.isEmpty())
