@@ -125,6 +125,10 @@ private slots:
         QCOMPARE(w.window.SelectedSpeciesGroup(), QString("Aves"));
         for (int i = 1; i < 4; ++i) // the shipped taxa have mammals, plants and butterflies
             QVERIFY(w.control<QPushButton>(QString("Command32_%1").arg(i))->isEnabled());
+        FaunaWindow noInsects(false);
+        noInsects.t.db().execute("DELETE FROM Animalia WHERE Klasse = 'Insekter'");
+        noInsects.window.Form_Load(frm_Fauna::Splash::Skip);
+        QVERIFY(!noInsects.control<QPushButton>("Command32_3")->isEnabled());
 
         species->setText("Gråtrost (Turdus pilaris) [11980]");
         test::ModalAnswer cancel([](QWidget *window) { qobject_cast<QDialog *>(window)->reject(); });
