@@ -23,7 +23,8 @@ struct MunicipalityCandidate {
 QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &latitude,
                                               const QString &longitude);
 
-// "True" when the position lies in at least one municipality's box, else "False".
+// "True" when the position lies in at least one municipality's box, else "False". The user picks
+// among them with SuggestMunicipality (frm_Fylke_Kommune.h).
 QString CheckCoordinatesAgainstArea(Program &program, const QString &latitude, const QString &longitude);
 
 } // namespace lirvenda

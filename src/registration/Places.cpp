@@ -64,4 +64,33 @@ QStringList MunicipalityItems(Program &program, const QString &countyNumber)
         {countyNumber}));
 }
 
+// A missing value is the empty text, so a place stored once with NULL and once with '' is one place.
+QList<UsedPlace> UsedPlaces(Program &program)
+{
+    Statement rows = program.mainConnection().query(QStringLiteral(
+        "SELECT DISTINCT ifnull(Lokalitet, '') AS Lokalitet, ifnull(Fylke_Kommune, '') AS Fylke_Kommune, "
+        "ifnull(Naturtype, '') AS Naturtype, ifnull(Breddegrad, '') AS Breddegrad, "
+        "ifnull(Lengdegrad, '') AS Lengdegrad FROM Observasjoner "
+        "ORDER BY 1 COLLATE NORSK, 2, 3, 4, 5"));
+    QList<UsedPlace> places;
+    while (rows.next())
+        places.append({rows.text(QStringLiteral("Lokalitet")), rows.text(QStringLiteral("Fylke_Kommune")),
+                       rows.text(QStringLiteral("Naturtype")), rows.text(QStringLiteral("Breddegrad")),
+                       rows.text(QStringLiteral("Lengdegrad"))});
+    return places;
+}
+
+QString UsedPlaceLine(Program &program, const UsedPlace &place)
+{
+    const QString area = CountyName(program, place.placeCode) + '/' + MunicipalityName(program, place.placeCode);
+    return QStringList{place.locality, area, place.latitude, place.longitude, place.natureType}.join('\t');
+}
+
+QString LocalityNameById(Program &program, qint64 id)
+{
+    const QVariant name = program.mainConnection().scalar(
+        QStringLiteral("SELECT Lokalitet FROM Lokalitet WHERE ID = ?"), {id});
+    return name.isNull() ? QStringLiteral("&Lokalitet") : name.toString();
+}
+
 } // namespace lirvenda

@@ -3,6 +3,7 @@
 // Counties and municipalities of Adminplasser. A county's code is "NO" and its two-digit number,
 // a municipality's four digits that begin with its county's number.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,5 +28,20 @@ QString PlaceItem(const QString &name, const QString &code);
 QStringList CountyItems(Program &program);
 // The municipalities of a county, by name in Norwegian order.
 QStringList MunicipalityItems(Program &program, const QString &countyNumber);
+
+// A place stored with an earlier observation, offered for the next one.
+struct UsedPlace {
+    QString locality;
+    QString placeCode; // Fylke_Kommune
+    QString natureType; // the nature-type path
+    QString latitude, longitude;
+};
+// Every distinct place of the stored observations, by locality name in Norwegian order.
+QList<UsedPlace> UsedPlaces(Program &program);
+// "Locality<TAB>County/Municipality<TAB>latitude<TAB>longitude<TAB>nature-type path"
+QString UsedPlaceLine(Program &program, const UsedPlace &place);
+
+// The named locality's name; "&Lokalitet" when there is no such locality or it has no name.
+QString LocalityNameById(Program &program, qint64 id);
 
 } // namespace lirvenda

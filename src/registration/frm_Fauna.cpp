@@ -105,9 +105,9 @@ void frm_Fauna::BuildLeftColumn()
     for (int i = 1; i < 4; ++i)
         Command32[i]->setEnabled(false);
 
-    Label6 = label(f, QStringLiteral("Label6"), QStringLiteral("Lokalitet"), labelAt(40));
+    Label6 = placed(new ClickableLabel(QStringLiteral("Lokalitet"), f), QStringLiteral("Label6"), labelAt(40));
     Combo13 = comboBox(f, QStringLiteral("Combo13"), fieldAt(40), true);
-    Label19 = label(f, QStringLiteral("Label19"), QStringLiteral("Fylke/kom."), labelAt(68));
+    Label19 = placed(new ClickableLabel(QStringLiteral("Fylke/kom."), f), QStringLiteral("Label19"), labelAt(68));
     Combo3 = comboBox(f, QStringLiteral("Combo3"), {FieldLeft, 68, 149, RowHeight});
     Combo14 = comboBox(f, QStringLiteral("Combo14"), {291, 68, 149, RowHeight});
     Label8 = label(f, QStringLiteral("Label8"), QStringLiteral("Kommune/Naturtype"), labelAt(96));
@@ -277,6 +277,14 @@ void frm_Fauna::ConnectHandlers()
     connect(List3, &QListWidget::itemClicked, this, &frm_Fauna::List3_Click);
     connect(List6, &QListWidget::itemClicked, this, &frm_Fauna::List6_Click);
     ConnectEntryHandlers();
+    // A county or reference chosen by the program counts as chosen too, as a click would.
+    connect(Combo3, &QComboBox::currentIndexChanged, this, &frm_Fauna::Combo3_Click);
+    connect(Label19, &ClickableLabel::clicked, this, &frm_Fauna::Label19_Click);
+    connect(Label6, &ClickableLabel::clicked, this, &frm_Fauna::Label6_Click);
+    connect(Command37, &QPushButton::clicked, this, &frm_Fauna::Command37_Click);
+    connect(Combo4, &QComboBox::currentIndexChanged, this, &frm_Fauna::Combo4_Click);
+    connect(Command27, &QPushButton::clicked, this, &frm_Fauna::Command27_Click);
+    connect(Command29, &QPushButton::clicked, this, &frm_Fauna::Command29_Click);
 }
 
 void frm_Fauna::Command5_Click() { QApplication::exit(0); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ClickableLabel.h"
+
 #include <QWidget>
 
 #include <array>
@@ -21,6 +23,7 @@ class Program;
 class Record;
 struct RegistrationFields;
 struct RegistrationValues;
+struct UsedPlace;
 
 // The main window: registration of one observation, browsing, and the hub of every other window.
 // Its controls are public: other windows read and write them directly.
@@ -82,12 +85,21 @@ public:
     void Command25_Click();
     void Command26_Click();
 
+    // Place, nature type and reference.
+    void Combo3_Click();
+    void Label19_Click();
+    void Label6_Click();
+    void Command37_Click();
+    void Combo4_Click();
+    void Command27_Click();
+    void Command29_Click();
+
     // Left column: the registration panel.
     QGroupBox *Frame1;                      // no caption
     std::array<QPushButton *, 4> Command32; // "Fugler", "Pattedyr", "Botanikk", "Insekter"
-    QLabel *Label6;                         // "Lokalitet"
+    ClickableLabel *Label6;                 // "Lokalitet"
     QComboBox *Combo13;                     // the localities already used, free text
-    QLabel *Label19;                        // "Fylke/kom."
+    ClickableLabel *Label19;                // "Fylke/kom."
     QComboBox *Combo3;                      // counties
     QComboBox *Combo14;                     // municipalities
     QLabel *Label20;                        // "Naturtype" (hidden)
@@ -230,10 +242,16 @@ private:
     void ShowPlace(const QString &placeCode);
     void FillMunicipalityList(const QString &countyNumber);
     void ShowNatureType(const QString &path);
+    void ShowNatureTypeChoice(const QString &caption, const QString &path);
     void ShowObservers(const QString &observerIds);
     void ShowNestDetails(const Record &row);
     void ShowIndividualDetails(const Record &row);
     void ShowDocumentationAndExposure(const Record &row);
+
+    // A picked place taken over; the reference list.
+    void SelectPlace(const QString &placeCode);
+    void TakeOverPlace(const UsedPlace &place);
+    void FillReferenceList();
 
     // The "Individ" and "Reir" tabs.
     std::vector<QWidget *> nestControls() const;

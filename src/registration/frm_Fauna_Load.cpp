@@ -41,24 +41,12 @@ void fillCodeList(QComboBox *combo, Database &db, const QString &table, const QS
     combo->setCurrentIndex(0);
 }
 
-// Activities and references start unchosen: a chosen one is coloured.
+// Activities start unchosen: a chosen one is coloured.
 void fillActivities(QComboBox *combo, Database &db)
 {
     Statement rows = db.query(QStringLiteral("SELECT AktivitetID, Aktivitet FROM Aktivitet ORDER BY AktivitetID"));
     while (rows.next())
         combo->addItem(withKey(rows.text(QStringLiteral("Aktivitet")), 100, rows.text(QStringLiteral("AktivitetID"))));
-    combo->setCurrentIndex(-1);
-}
-
-void fillReferences(QComboBox *combo, Database &db)
-{
-    Statement rows = db.query(QStringLiteral(
-        "SELECT Referanse_ID, Forfattere, År, Tittel, Journal FROM Referanser ORDER BY Forfattere COLLATE NORSK"));
-    while (rows.next()) {
-        const QStringList parts = {rows.text(QStringLiteral("Forfattere")), rows.text(QStringLiteral("År")),
-                                   rows.text(QStringLiteral("Tittel")), rows.text(QStringLiteral("Journal"))};
-        combo->addItem(parts.join(' ') + QStringLiteral(" [") + rows.text(QStringLiteral("Referanse_ID")) + ']');
-    }
     combo->setCurrentIndex(-1);
 }
 
@@ -117,7 +105,7 @@ void frm_Fauna::FillListsFromDatabase()
 {
     Database &db = m_program.mainConnection();
     fillActivities(Combo2, db);
-    fillReferences(Combo4, db);
+    FillReferenceList();
     fillCodeList(Combo6, db, QStringLiteral("Reirplassering"), QStringLiteral("ReirplasseringTekst"), 40);
     fillCodeList(Combo7, db, QStringLiteral("Tresorter"), QStringLiteral("TresortTekst"), 40);
     Combo3->addItem(QStringLiteral("-"));

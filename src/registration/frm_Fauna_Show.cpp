@@ -6,6 +6,7 @@
 #include "registration/ObservationColumns.h"
 #include "registration/Places.h"
 #include "registration/Species.h"
+#include "reference/NatureTypes.h"
 #include "ui/ListProcedures.h"
 #include "ui/ObserverLists.h"
 
@@ -35,10 +36,7 @@ void showComboText(QComboBox *combo, const QString &text)
 // The entry whose bracketed key is the code, marked as chosen; none when no entry has it.
 void showChosenCode(QComboBox *combo, const QString &code)
 {
-    int index = -1;
-    for (int i = 0; i < combo->count() && index < 0; ++i)
-        if (!code.isEmpty() && BracketCode(combo->itemText(i)) == code)
-            index = i;
+    const int index = ComboIndexOfCode(combo, code);
     combo->setCurrentIndex(index);
     setColour(combo, index >= 0 ? Colour::Green : Colour::neutral());
 }
@@ -121,10 +119,12 @@ void frm_Fauna::FillMunicipalityList(const QString &countyNumber)
     Combo14->setCurrentIndex(0);
 }
 
-void frm_Fauna::ShowNatureType(const QString &path)
+void frm_Fauna::ShowNatureType(const QString &path) { ShowNatureTypeChoice(NatureTypeText(m_program, path), path); }
+
+void frm_Fauna::ShowNatureTypeChoice(const QString &caption, const QString &path)
 {
-    Command37->setText(path);
-    Command37->setToolTip(path);
+    Command37->setText(caption);
+    Command37->setToolTip(caption);
     Command37->setProperty("tag", path);
 }
 

@@ -26,11 +26,31 @@ int ComboIndexOfKey(const QComboBox *combo, int key)
     return 0;
 }
 
+int ComboIndexOfCode(const QComboBox *combo, const QString &code)
+{
+    for (int i = 0; i < combo->count() && !code.isEmpty(); ++i)
+        if (BracketCode(combo->itemText(i)) == code)
+            return i;
+    return -1;
+}
+
 void SelectComboItemContaining(const QString &text, QComboBox *combo)
 {
     for (int i = 0; i < combo->count(); ++i) {
         if (combo->itemText(i).contains(text)) {
             combo->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void SelectListItemByCode(int code, QListWidget *list)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        bool isNumber = false;
+        if (BracketCode(list->item(i)->text()).toInt(&isNumber) == code && isNumber) {
+            list->setCurrentRow(i);
+            list->scrollToItem(list->item(i));
             return;
         }
     }

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 namespace lirvenda::test {
@@ -66,6 +67,23 @@ struct FaunaWindow {
         return true;
     }
 };
+
+// Every entry of a list, in order.
+inline QStringList entries(const QListWidget *list)
+{
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->item(i)->text();
+    return shown;
+}
+
+inline QStringList entries(const QComboBox *combo)
+{
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemText(i);
+    return shown;
+}
 
 inline bool isGreen(const QWidget *widget) { return hasColour(widget, Colour::Green); }
 inline bool isYellow(const QWidget *widget) { return hasColour(widget, Colour::Yellow); }

@@ -21,6 +21,9 @@ using Shown = QList<std::pair<const char *, QString>>;
 QString placeItem(const QString &name, const QString &code) { return withKey(name, 40, code); }
 QString button(const char *array, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index); }
 
+// The nature type 1|1|3 as its button reads.
+const QString Seabed = "Saltvannsbunnsystemer (M)/Eufotisk fast saltvannsbunn (M1)/Beskyttet infralitoral fastbunn (M1-3)";
+
 // A nest of eider: no locality, no comment, a stop at midnight.
 QVariantMap nestRecord(const QString &observers)
 {
@@ -29,14 +32,14 @@ QVariantMap nestRecord(const QString &observers)
             {"Lengdegrad", "05.32"}, {"Reirplassering", "3"}, {"Tresort", "2"}, {"HOM", "4"},
             {"Eksponering", "ØV"}, {"AntallEgg", "5"}, {"AntallUnger", "-1"}, {"AntallVoksne", "2"},
             {"UngeAlder", "4"}, {"Dokumentasjon", "FL"}, {"Observatører", observers},
-            {"Ring", "NOS CA12345"}, {"Naturtype", "1/2/3"}};
+            {"Ring", "NOS CA12345"}, {"Naturtype", "1|1|3"}};
 }
 
 QVariantMap individualRecord(const QVariant &reference)
 {
     return {{"Art", "01540"}, {"Antall", 2}, {"StartDato", "2024-04-01 12:05:00"}, {"Lokalitet", "Nordåsvannet"},
             {"Fylke_Kommune", "NO46"}, {"Kjønn", "Hunn"}, {"Alder", "2K"}, {"AtlasKode", "3"},
-            {"Referanse", reference}, {"Dokumentasjon", "V"}, {"Naturtype", "4/5"}, {"Kommentar", "ved land"}};
+            {"Referanse", reference}, {"Dokumentasjon", "V"}, {"Naturtype", "3|25"}, {"Kommentar", "ved land"}};
 }
 
 } // namespace
@@ -57,7 +60,7 @@ private slots:
             {"Combo13", ""}, {"Text4", ""}, {"Command2", "Ærfugl (Somateria mollissima) [02060]"},
             {"Combo1", ">"}, {"Text1", "3"}, {"Text2", "06.05.2024"}, {"Text3", "07:30"},
             {"Text5", "06.05.2024"}, {"Text6", ""}, {"Text7", "60.39"}, {"Text8", "05.32"},
-            {"Command31", "NOS CA12345"}, {"Command37", "1/2/3"}, {"Combo6", withKey("I busk", 40, "3")},
+            {"Command31", "NOS CA12345"}, {"Command37", Seabed}, {"Combo6", withKey("I busk", 40, "3")},
             {"Combo7", withKey("Furu", 40, "2")}, {"Combo8", "4"}, {"Combo9", "5"}, {"Combo10", "-1"},
             {"Combo11", "2"}, {"Combo12", withKey("Dununger", 30, "4")}};
         for (const auto &[name, text] : expected)
@@ -77,8 +80,8 @@ private slots:
         const bool exposed[] = {false, true, false, true}; // "N", "Ø", "S", "V"
         for (int i = 0; i < 4; ++i)
             QCOMPARE(isGreen(w.control<QPushButton>(button("Command35", i))), exposed[i]);
-        QCOMPARE(w.control<QPushButton>("Command37")->toolTip(), "1/2/3");
-        QCOMPARE(w.control<QPushButton>("Command37")->property("tag").toString(), "1/2/3");
+        QCOMPARE(w.control<QPushButton>("Command37")->toolTip(), Seabed);
+        QCOMPARE(w.control<QPushButton>("Command37")->property("tag").toString(), "1|1|3");
     }
 
     // Nothing of the nest shown before carries over.
@@ -91,7 +94,7 @@ private slots:
         QVERIFY(w.show(w.insertObservation(individualRecord(7))));
 
         const Shown expected = {{"Combo13", "Nordåsvannet"}, {"Text4", "ved land"}, {"Command31", "Ringmerking"},
-                                {"Combo4", "Berg, A. 1999   [7]"}, {"Command37", "4/5"}};
+                                {"Combo4", "Berg, A. 1999   [7]"}, {"Command37", "Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"}};
         for (const auto &[name, text] : expected)
             QVERIFY2(w.shown(name) == text, name);
         QVERIFY(isGreen(w.control<QPushButton>("Command33")) && isNeutral(w.control<QPushButton>("Command34")));

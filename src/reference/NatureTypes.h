@@ -1,0 +1,31 @@
+#pragma once
+
+// The three-level nature-type classification of the table Original: groups, main types within a
+// group, base types within a main type. A choice is kept as a path "group|main type|base type
+// code"; a level is present only when every level above it is.
+
+#include <QString>
+#include <QStringList>
+
+namespace lirvenda {
+
+class Program;
+
+// "Group/Main type/Base type" for a path; a level whose identifier has no row adds nothing.
+QString NatureTypeText(Program &program, const QString &path);
+
+// The picker's entries "name  [code]", by name in Norwegian order.
+QStringList NatureTypeGroupItems(Program &program);
+QStringList MainTypeItems(Program &program, const QString &groupId);
+QStringList BaseTypeItems(Program &program, const QString &mainTypeId);
+
+struct NatureTypeChoice {
+    QString caption; // "Group/Main type/Base type", a level not chosen as the empty name
+    QString path;
+};
+// The choice made by the picker's three entries (the empty text for a level not chosen). A base
+// type without its main type is no choice: the path is positional and would name another type.
+NatureTypeChoice ChosenNatureType(const QString &groupItem, const QString &mainTypeItem,
+                                  const QString &baseTypeItem);
+
+} // namespace lirvenda
