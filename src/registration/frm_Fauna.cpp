@@ -1,6 +1,7 @@
 #include "registration/frm_Fauna.h"
 
 #include "data/Program.h"
+#include "ui/MousePress.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -276,6 +277,8 @@ void frm_Fauna::ConnectHandlers()
     connect(List2, &QListWidget::itemDoubleClicked, this, &frm_Fauna::List2_DblClick);
     connect(List3, &QListWidget::itemClicked, this, &frm_Fauna::List3_Click);
     connect(List6, &QListWidget::itemClicked, this, &frm_Fauna::List6_Click);
+    connect(Command10, &QPushButton::clicked, this, &frm_Fauna::Command10_Click);
+    onMousePress(List1->viewport(), [this](Qt::MouseButton button) { return List1_MouseDown(button); });
 }
 
 void frm_Fauna::Command5_Click() { QApplication::exit(0); }
