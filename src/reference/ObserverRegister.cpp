@@ -33,7 +33,7 @@ bool initialsTakenByAnother(Database &db, const QString &initials, qint64 observ
                .toInt() > 0;
 }
 
-// The columns the user types, each with its field of the entry window.
+// The columns the user types and the fields that hold them.
 struct TypedColumn {
     QString name;
     QString ObserverFields::*field;

@@ -99,7 +99,7 @@ void frm_Observers::Command2_Click()
 
 void frm_Observers::Command3_Click() { ChangeSelectedObserver(); }
 
-void frm_Observers::Command4_Click() { Text1->clear(); }
+void frm_Observers::Command4_Click() { ShowMatching({}); }
 
 void frm_Observers::Command5_Click()
 {
@@ -124,12 +124,13 @@ void frm_Observers::ChangeSelectedObserver()
         ShowMatching(entryWindow.savedLastName());
 }
 
-// The search runs even when the text is already there: the saved observer's entry has changed.
-void frm_Observers::ShowMatching(const QString &lastName)
+// The search runs even when the text is already there: a saved observer's entry has changed, or
+// the register has changed since the list was filled.
+void frm_Observers::ShowMatching(const QString &searchText)
 {
     {
         const QSignalBlocker quiet(Text1);
-        Text1->setText(lastName);
+        Text1->setText(searchText);
     }
     Text1_Change();
 }

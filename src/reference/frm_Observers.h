@@ -33,7 +33,7 @@ private:
     void List1_DblClick(QListWidgetItem *entry);
 
     void ChangeSelectedObserver();
-    void ShowMatching(const QString &lastName);
+    void ShowMatching(const QString &searchText);
 
     Program &m_program;
     QGroupBox *Frame1;     // "Navn"
