@@ -1,6 +1,7 @@
 #include "registration/frm_Fauna.h"
 
 #include "data/Program.h"
+#include "ui/EventHook.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -285,6 +287,9 @@ void frm_Fauna::ConnectHandlers()
     connect(Combo4, &QComboBox::currentIndexChanged, this, &frm_Fauna::Combo4_Click);
     connect(Command27, &QPushButton::clicked, this, &frm_Fauna::Command27_Click);
     connect(Command29, &QPushButton::clicked, this, &frm_Fauna::Command29_Click);
+    connect(Command10, &QPushButton::clicked, this, &frm_Fauna::Command10_Click);
+    onEvent(List1->viewport(), QEvent::MouseButtonPress,
+            [this](QEvent *press) { return List1_MouseDown(static_cast<QMouseEvent *>(press)->button()); });
 }
 
 void frm_Fauna::Command5_Click() { QApplication::exit(0); }

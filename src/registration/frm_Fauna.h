@@ -94,6 +94,11 @@ public:
     void Command27_Click();
     void Command29_Click();
 
+    // Windows opened from the main window.
+    void Command10_Click();
+    // True when the press was taken: the right button while the list is enabled.
+    bool List1_MouseDown(Qt::MouseButton button);
+
     // Left column: the registration panel.
     QGroupBox *Frame1;                      // no caption
     std::array<QPushButton *, 4> Command32; // "Fugler", "Pattedyr", "Botanikk", "Insekter"

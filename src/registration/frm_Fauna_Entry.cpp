@@ -45,7 +45,10 @@ void clearOnRightPressOrFrameClick(const Buttons &group, QGroupBox *frame)
         QObject::connect(button, &QWidget::customContextMenuRequested, button,
                          [buttons] { colourAll(*buttons, Colour::neutral()); });
     }
-    onEvent(frame, QEvent::MouseButtonPress, [buttons](QEvent *) { colourAll(*buttons, Colour::neutral()); });
+    onEvent(frame, QEvent::MouseButtonPress, [buttons](QEvent *) {
+        colourAll(*buttons, Colour::neutral());
+        return false;
+    });
 }
 
 template <typename Buttons, typename Handler>
@@ -78,9 +81,18 @@ void frm_Fauna::ConnectEntryHandlers()
     connect(Command18, &QPushButton::clicked, this, &frm_Fauna::Command18_Click);
     connect(Command25, &QPushButton::clicked, this, &frm_Fauna::Command25_Click);
     connect(Command26, &QPushButton::clicked, this, &frm_Fauna::Command26_Click);
-    onEvent(Text2, QEvent::MouseButtonDblClick, [this](QEvent *) { Text2_DblClick(); });
-    onEvent(Text3, QEvent::MouseButtonDblClick, [this](QEvent *) { Text3_DblClick(); });
-    onEvent(Text6, QEvent::MouseButtonDblClick, [this](QEvent *) { Text6_DblClick(); });
+    onEvent(Text2, QEvent::MouseButtonDblClick, [this](QEvent *) {
+        Text2_DblClick();
+        return false;
+    });
+    onEvent(Text3, QEvent::MouseButtonDblClick, [this](QEvent *) {
+        Text3_DblClick();
+        return false;
+    });
+    onEvent(Text6, QEvent::MouseButtonDblClick, [this](QEvent *) {
+        Text6_DblClick();
+        return false;
+    });
 }
 
 // A group whose class has no taxa stays disabled: a search there could find nothing.

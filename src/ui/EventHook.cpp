@@ -8,7 +8,7 @@ namespace {
 
 class EventHook : public QObject {
 public:
-    EventHook(QWidget *widget, QEvent::Type type, std::function<void(QEvent *)> action)
+    EventHook(QWidget *widget, QEvent::Type type, std::function<bool(QEvent *)> action)
         : QObject(widget), m_type(type), m_action(std::move(action))
     {
         widget->installEventFilter(this);
@@ -17,19 +17,17 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == m_type)
-            m_action(event);
-        return false;
+        return event->type() == m_type && m_action(event);
     }
 
 private:
     QEvent::Type m_type;
-    std::function<void(QEvent *)> m_action;
+    std::function<bool(QEvent *)> m_action;
 };
 
 } // namespace
 
-void onEvent(QWidget *widget, QEvent::Type type, std::function<void(QEvent *)> action)
+void onEvent(QWidget *widget, QEvent::Type type, std::function<bool(QEvent *)> action)
 {
     new EventHook(widget, type, std::move(action));
 }

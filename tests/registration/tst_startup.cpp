@@ -1,6 +1,5 @@
 #include "FaunaWindow.h"
 
-#include "data/Schema.h"
 #include "data/SharedProcedures.h"
 
 #include <QApplication>
@@ -15,7 +14,6 @@ using namespace lirvenda;
 using test::FaunaWindow;
 
 namespace {
-
 
 const QStringList DesignedControls = [] {
     QStringList names = QStringLiteral(
@@ -32,12 +30,6 @@ const QStringList DesignedControls = [] {
             names << QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(i);
     return names;
 }();
-
-void createObserverFile(const QString &path)
-{
-    auto db = Database::create(path, Program::DatabaseKey);
-    upgradeObserverSchema(*db);
-}
 
 } // namespace
 
@@ -203,7 +195,7 @@ private slots:
         QFETCH(bool, splashShown);
         FaunaWindow w(false);
         if (observerFile)
-            createObserverFile(w.t.path("Nest.mdb"));
+            w.t.createObserverFile();
         // Act only inside the modal's own event loop: a window that is being shown can already
         // be the active modal one, and closing it then would leave exec() waiting for ever.
         const int outerLoops = QThread::currentThread()->loopLevel();

@@ -1,5 +1,6 @@
 #include "support/TestProgram.h"
 
+#include "data/Schema.h"
 #include "data/SharedProcedures.h"
 
 namespace lirvenda::test {
@@ -18,6 +19,12 @@ TestProgram::TestProgram(bool openDatabases)
 }
 
 TestProgram::~TestProgram() { setPrompter(std::move(m_previous)); }
+
+void TestProgram::createObserverFile()
+{
+    auto nest = Database::create(path(Program::ObserverFileName), Program::DatabaseKey);
+    upgradeObserverSchema(*nest);
+}
 
 QString TestProgram::addObserver(const QString &first, const QString &last, const QString &initials,
                                  bool isDefault)

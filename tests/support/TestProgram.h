@@ -22,6 +22,8 @@ public:
     QString folder() const { return m_dir.path(); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
+    // Nest.mdb with an empty observer register: from now on it holds the observers.
+    void createObserverFile();
     // An observer in the observer register (Nest.mdb when present); answers its unique ID.
     QString addObserver(const QString &first, const QString &last, const QString &initials,
                         bool isDefault = false);

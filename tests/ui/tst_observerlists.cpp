@@ -1,5 +1,3 @@
-#include "data/Database.h"
-#include "data/Schema.h"
 #include "data/SharedProcedures.h"
 #include "support/ModalAnswer.h"
 #include "support/TestProgram.h"
@@ -48,12 +46,6 @@ void clickEntry(QListWidget *list, const QString &initials)
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text().contains('(' + initials + ')'))
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(i)).center());
-}
-
-void makeNest(test::TestProgram &t)
-{
-    auto nest = Database::create(t.path(QStringLiteral("Nest.mdb")), Program::DatabaseKey);
-    upgradeObserverSchema(*nest);
 }
 
 } // namespace
@@ -209,7 +201,7 @@ private slots:
         test::TestProgram t;
         Register r{t};
         r.add("Kari", "Hovedbase", "KHO", true);
-        makeNest(t);
+        t.createObserverFile();
         r.add("Nils", "Reir", "NRE", true);
         QListWidget list;
 

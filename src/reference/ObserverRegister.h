@@ -1,0 +1,55 @@
+#pragma once
+
+// The observer register behind the observer windows: searching, adding and changing one observer,
+// and choosing the default observers. Every read and write goes through the observer connection,
+// so the register lives in Nest.mdb whenever that file is present.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace lirvenda {
+
+class Program;
+
+// What the entry window edits: the columns the user types, as typed.
+struct ObserverFields {
+    QString firstName;
+    QString lastName;
+    QString address;
+    QString postalCode;
+    QString country;
+    QString telephone;
+    QString birthYear;
+    QString initials;
+    QString ringingLicense;
+};
+
+// The key the entry window holds for an observer not yet stored.
+inline constexpr qint64 NewObserver = 0;
+
+// The list window's entries, "Last, First (INITIALS). Address PostalCode [ObserverID]", of every
+// observer whose last name, first name or initials contain the text (trimmed, literal, in any
+// case), ordered by last name, then first name. An empty text lists everyone.
+QStringList SearchObservers(Program &program, const QString &searchText);
+
+// The observer's stored fields, a missing value as the empty text; nullopt when there is none.
+std::optional<ObserverFields> ReadObserver(Program &program, qint64 observerId);
+
+// Adds the observer (observerId NewObserver) or changes it, checks and write in one transaction:
+// initials stored in capitals, the last name without surrounding blanks, a new observer with its
+// own ObserverUniqueID. Answers the message that refuses the fields; empty when they were stored.
+QString SaveObserver(Program &program, qint64 observerId, const ObserverFields &fields);
+
+struct DefaultObserverEntry {
+    QString text; // "Last, First Middle (INITIALS) [ObserverID]"
+    bool isDefault;
+};
+// Every observer, ordered by last name, then first name.
+QList<DefaultObserverEntry> DefaultObserverEntries(Program &program);
+// These observers, and no others, become default observers, all at once or not at all.
+void SetDefaultObservers(Program &program, const QList<qint64> &observerIds);
+
+} // namespace lirvenda
