@@ -103,10 +103,10 @@ void frm_Fauna::SetEditState()
     Command9->setText(QStringLiteral("A&vbryt"));
     setColour(Command9, Colour::Yellow);
     List2->setEnabled(false);
-    if (List1->count() > 0) {
-        List1->setEnabled(true);
+    // Enabled even when empty: a right-button press on it is the way to add observers here.
+    List1->setEnabled(true);
+    if (List1->count() > 0)
         setColour(List1, Colour::Yellow);
-    }
     enableAll(markedChoiceButtons(), true);
     recolourChosen(markedChoiceButtons(), Colour::Green, Colour::Yellow);
 }

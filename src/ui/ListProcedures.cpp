@@ -34,16 +34,6 @@ int ComboIndexOfCode(const QComboBox *combo, const QString &code)
     return -1;
 }
 
-void SelectComboItemContaining(const QString &text, QComboBox *combo)
-{
-    for (int i = 0; i < combo->count(); ++i) {
-        if (combo->itemText(i).contains(text)) {
-            combo->setCurrentIndex(i);
-            return;
-        }
-    }
-}
-
 void SelectListItemByCode(int code, QListWidget *list)
 {
     for (int i = 0; i < list->count(); ++i) {

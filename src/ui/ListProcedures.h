@@ -15,8 +15,6 @@ bool ListContainsText(const QString &text, const QListWidget *list);
 int ComboIndexOfKey(const QComboBox *combo, int key);
 // The index of the first entry whose bracketed key is the code; -1 when none is, or the code is empty.
 int ComboIndexOfCode(const QComboBox *combo, const QString &code);
-// Selects the first entry that contains the text; no change when none does.
-void SelectComboItemContaining(const QString &text, QComboBox *combo);
 // Selects the first entry whose bracketed key, read as a number, equals the number; no change when none does.
 void SelectListItemByCode(int code, QListWidget *list);
 // Trims the time text in place; an hour or minute out of range says "Ulovlig tid!".

@@ -185,12 +185,13 @@ private slots:
         QVERIFY(w.control<QPushButton>("Command28")->isEnabled());
     }
 
-    void editStateLeavesAnEmptyObserverListAsItWas()
+    // Observers can be added to an empty list with the right button, so it is enabled; it keeps its colour.
+    void editStateEnablesAnEmptyObserverList()
     {
         FaunaWindow w;
         w.window.SetEditState();
         auto *observers = w.control<QListWidget>("List1");
-        QVERIFY(!observers->isEnabled() && hasColour(observers, Colour::White));
+        QVERIFY(observers->isEnabled() && hasColour(observers, Colour::White));
     }
 
     void tabsSwitchBetweenNestAndIndividualPanels()
