@@ -2,10 +2,10 @@
 
 #include "data/SharedProcedures.h"
 #include "reference/ObserverRegister.h"
+#include "ui/DialogLayout.h"
 #include "ui/NamedControl.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,13 +24,7 @@ frm_Default::frm_Default(Program &program, QWidget *parent)
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setMinimumSize(420, 300);
     (new QVBoxLayout(Frame1))->addWidget(List1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layOutFramesAndButtons(this, {Frame1}, {}, {Command2, Command1});
 
     connect(Command2, &QPushButton::clicked, this, &frm_Default::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frm_Default::Command1_Click);

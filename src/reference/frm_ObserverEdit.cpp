@@ -1,9 +1,9 @@
 #include "reference/frm_ObserverEdit.h"
 
 #include "data/Program.h"
+#include "ui/DialogLayout.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,13 +26,7 @@ frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
     List1->setMinimumSize(420, 300);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layOutFramesAndButtons(this, {Frame1}, {}, {Command2, Command1});
 
     connect(Command2, &QPushButton::clicked, this, &frm_ObserverEdit::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frm_ObserverEdit::Command1_Click);

@@ -3,15 +3,14 @@
 #include "data/Database.h"
 #include "data/Program.h"
 #include "ui/Colours.h"
+#include "ui/DialogLayout.h"
 #include "ui/NamedControl.h"
 #include "ui/Prompter.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace lirvenda {
 
@@ -46,14 +45,7 @@ frm_Observers_Modify::frm_Observers_Modify(Program &program, qint64 observerId, 
         f.box->setMinimumWidth(240);
         setColour(f.box, Colour::Yellow);
     }
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Command3);
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layOutFramesAndButtons(this, {Frame1}, {Command3}, {Command2, Command1});
 
     ShowFields(fields);
     connect(Command2, &QPushButton::clicked, this, &frm_Observers_Modify::Command2_Click);

@@ -3,16 +3,15 @@
 #include "data/Program.h"
 #include "reference/References.h"
 #include "ui/Colours.h"
+#include "ui/DialogLayout.h"
 #include "ui/Prompter.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace lirvenda {
 
@@ -55,13 +54,7 @@ frm_Referanse_Modify::frm_Referanse_Modify(Program &program, QWidget *parent)
     Check1->setEnabled(false); // there is no reference here to change instead
     fields->addRow(Check1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layOutFramesAndButtons(this, {Frame1}, {}, {Command2, Command1});
 
     connect(Command2, &QPushButton::clicked, this, &frm_Referanse_Modify::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frm_Referanse_Modify::reject);

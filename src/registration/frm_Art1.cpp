@@ -3,9 +3,9 @@
 #include "data/Program.h"
 #include "data/SharedProcedures.h"
 #include "registration/SpeciesSearch.h"
+#include "ui/DialogLayout.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,14 +29,7 @@ frm_Art1::frm_Art1(Program &program, const QString &taxonClass, QWidget *parent)
     List1->setMinimumSize(440, 320);
     (new QVBoxLayout(Frame1))->addWidget(Text1);
     (new QVBoxLayout(Frame2))->addWidget(List1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Label1);
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addWidget(Frame2);
-    layout->addLayout(buttons);
+    layOutFramesAndButtons(this, {Frame1, Frame2}, {Label1}, {Command1});
 
     Command1->setAutoDefault(false);
     connect(Text1, &QLineEdit::textChanged, this, &frm_Art1::Text1_Change);
