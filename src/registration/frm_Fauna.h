@@ -6,6 +6,7 @@
 #include <vector>
 
 class QCheckBox;
+class QDate;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -60,6 +61,7 @@ public:
     void List3_Click();
     void List6_Click();
     void Command22_Click();
+    void Command23_Click(); // the portal export
 
     // Left column: the registration panel.
     QGroupBox *Frame1;                      // no caption
@@ -218,6 +220,9 @@ private:
     std::vector<QWidget *> editOnlyControls() const;
     std::vector<QWidget *> windowOpeners() const;
     std::vector<QPushButton *> markedChoiceButtons() const;
+
+    // The portal export, once the user has said yes and the template is there.
+    void ExportToPortal(const QString &templatePath, const QDate &today);
 
     void Command5_Click();
     void Command33_Click();
