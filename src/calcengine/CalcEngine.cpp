@@ -6,7 +6,6 @@
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QThread>
 #include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
@@ -55,11 +54,6 @@ rtl::OUString toOU(const QString &text)
     return rtl::OUString(reinterpret_cast<const sal_Unicode *>(text.utf16()), text.size());
 }
 
-QString fromOU(const rtl::OUString &text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.getStr()), text.getLength());
-}
-
 rtl::OUString fileUrl(const QString &path)
 {
     return toOU(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded));
@@ -84,18 +78,18 @@ rtl::OUString filterFor(const QString &path)
     throw SpreadsheetError(QStringLiteral("Kan ikke lagre fila %1: bare .xls og .xlsx kan skrives.").arg(path));
 }
 
-// Runs one step of the office work; a UNO failure becomes a SpreadsheetError that says what
-// failed. A crashed office shows as a disposed bridge.
+// Runs one step of the office work; a UNO failure becomes a SpreadsheetError that says what failed
+// and its likely cause. The office's own message (an internal function and an error code) would
+// tell the user nothing more. A crashed office shows as a disposed bridge.
 template <typename Step>
-auto guarded(const QString &failure, Step step)
+auto guarded(const QString &failure, const QString &likelyCause, Step step)
 {
     try {
         return step();
     } catch (const lang::DisposedException &) {
         throw SpreadsheetError(failure + QStringLiteral(" LibreOffice stoppet uventet."));
-    } catch (const uno::Exception &error) {
-        const QString detail = fromOU(error.Message).trimmed();
-        throw SpreadsheetError(detail.isEmpty() ? failure : failure + QStringLiteral(" (") + detail + ')');
+    } catch (const uno::Exception &) {
+        throw SpreadsheetError(failure + ' ' + likelyCause);
     }
 }
 
@@ -154,7 +148,8 @@ CalcEngine::~CalcEngine()
 void CalcEngine::connect(int seconds)
 {
     const QDeadlineTimer deadline(seconds * 1000);
-    m_local = guarded(QStringLiteral("LibreOffice kan ikke brukes fra dette programmet."), [] {
+    m_local = guarded(QStringLiteral("LibreOffice kan ikke brukes fra dette programmet."),
+                      QStringLiteral("Installasjonen av LibreOffice kan være ufullstendig."), [] {
         // The bridge needs the office API's types to talk to the office; the URE's own bootstrap
         // file names only the basic ones.
         rtl::Bootstrap::set(rtl::OUString::createFromAscii("URE_MORE_TYPES"),
@@ -171,11 +166,10 @@ void CalcEngine::connect(int seconds)
         } catch (const uno::Exception &) {
             // Not listening yet: the office takes a second or two to start.
         }
-        if (!m_office.running())
+        if (m_office.endsWithin(100))
             throw SpreadsheetError(QStringLiteral("LibreOffice stoppet under oppstarten. %1").arg(m_office.output()).trimmed());
         if (deadline.hasExpired())
             throw SpreadsheetError(QStringLiteral("LibreOffice svarte ikke innen %1 sekunder etter oppstarten.").arg(seconds));
-        QThread::msleep(100);
     }
 }
 
@@ -183,7 +177,7 @@ void CalcEngine::openTemplate(const QString &path)
 {
     close();
     const QString failure = QStringLiteral("Kan ikke åpne malen %1.").arg(path);
-    const Reference<lang::XComponent> component = guarded(failure, [&] {
+    const Reference<lang::XComponent> component = guarded(failure, QStringLiteral("Finnes den, og er den et regneark?"), [&] {
         const beans::PropertyValue arguments[] = {
             property("Hidden", uno::Any(true)),
             // A copy, untitled, as a template opens; "ReadOnly" would refuse our writes.
@@ -196,6 +190,8 @@ void CalcEngine::openTemplate(const QString &path)
             ->loadComponentFromURL(fileUrl(path), rtl::OUString::createFromAscii("_blank"), 0,
                                    uno::Sequence<beans::PropertyValue>(arguments, std::size(arguments)));
     });
+    if (!component.is())
+        throw SpreadsheetError(failure);
     m_document.set(component, UNO_QUERY);
     if (!m_document.is()) {
         if (const Reference<util::XCloseable> closeable{component, UNO_QUERY}; closeable.is())
@@ -210,7 +206,7 @@ void CalcEngine::saveAs(const QString &path)
         throw SpreadsheetError(QStringLiteral("Kan ikke lagre fila %1: ingen mal er åpnet.").arg(path));
     const QString failure = QStringLiteral("Kan ikke lagre fila %1.").arg(path);
     const rtl::OUString filter = filterFor(path);
-    guarded(failure, [&] {
+    guarded(failure, QStringLiteral("Er mappa skrivebeskyttet, eller disken full?"), [&] {
         writePending();
         const beans::PropertyValue arguments[] = {
             property("FilterName", uno::Any(filter)),

@@ -3,6 +3,8 @@
 #include "exchange/SpreadsheetEngine.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QUrl>
@@ -39,6 +41,12 @@ OfficeProcess::OfficeProcess(const QString &soffice) : m_pipeName(uniquePipeName
         QStringLiteral("--nodefault"), QStringLiteral("--norestore"), QStringLiteral("--nolockcheck"),
         QStringLiteral("--accept=pipe,name=%1;urp;StarOffice.ComponentContext").arg(m_pipeName),
     });
+    // What the office keeps for a while goes with the profile, also when it has to be killed.
+    const QString temporary = m_profile.filePath(QStringLiteral("tmp"));
+    QDir().mkpath(temporary);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), temporary);
+    m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.setChildProcessModifier([] { ::setsid(); });
     m_process.start();
@@ -50,6 +58,8 @@ OfficeProcess::~OfficeProcess()
 {
     if (running() && !m_process.waitForFinished(ExitWaitMilliseconds))
         kill();
+    // An office that ends by itself removes its pipe; a killed one leaves it where pipes always are.
+    QFile::remove(QStringLiteral("/tmp/OSL_PIPE_%1_%2").arg(::getuid()).arg(m_pipeName));
 }
 
 QString OfficeProcess::connectUrl() const
@@ -58,6 +68,8 @@ QString OfficeProcess::connectUrl() const
 }
 
 bool OfficeProcess::running() const { return m_process.state() != QProcess::NotRunning; }
+
+bool OfficeProcess::endsWithin(int milliseconds) { return !running() || m_process.waitForFinished(milliseconds); }
 
 QString OfficeProcess::output() { return QString::fromLocal8Bit(m_process.readAll()).trimmed(); }
 

@@ -22,6 +22,8 @@ public:
     // The UNO URL that reaches the office's component context.
     QString connectUrl() const;
     bool running() const;
+    // Waits up to the given time for the office to end; true when it has.
+    bool endsWithin(int milliseconds);
     // What the office wrote, for a message when it ended before it could be reached.
     QString output();
     void kill();
