@@ -166,6 +166,16 @@ QSet<pid_t> officeProcesses()
     return found;
 }
 
+// The pipes by which an office keeps itself to one instance per profile.
+QSet<QString> instancePipes()
+{
+    QSet<QString> pipes;
+    const QDir folder(QStringLiteral("/tmp"));
+    for (const QString &name : folder.entryList({QStringLiteral("OSL_PIPE_*_SingleOfficeIPC_*")}, QDir::System))
+        pipes << folder.filePath(name);
+    return pipes;
+}
+
 bool processEnded(pid_t pid)
 {
     const QByteArray stat = contents(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -576,8 +586,10 @@ private slots:
         insertSimpleObservations(t, 152);
         makeTemplate(t.path("lirv_excelimport.xls"));
         const QSet<pid_t> before = officeProcesses();
+        const QSet<QString> pipesBefore = instancePipes();
         std::unique_ptr<SpreadsheetEngine> engine = StartCalcEngine();
         const QSet<pid_t> own = officeProcesses() - before;
+        const QSet<QString> ownPipes = instancePipes() - pipesBefore;
         QVERIFY(!own.isEmpty());
 
         try {
@@ -590,6 +602,8 @@ private slots:
             QVERIFY2(error.message().endsWith("LibreOffice stoppet uventet."), qPrintable(error.message()));
         }
         engine.reset();
+        for (const QString &pipe : ownPipes) // a killed office cannot remove it
+            QFile::remove(pipe);
 
         QCOMPARE(QDir(t.folder()).entryList({"2024*"}), QStringList());
         QCOMPARE(unreported(t), 152);
