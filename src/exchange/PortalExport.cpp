@@ -9,7 +9,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QList>
+#include <QMap>
 #include <QRegularExpression>
+#include <QVariant>
 
 namespace lirvenda {
 
@@ -18,6 +21,16 @@ namespace {
 // The portal's columns.
 enum Column {
     SpeciesCode = 1, Count, Age, Sex, Activity, Locality, StartDay, StartTime, StopDay, StopTime, Comment,
+};
+
+constexpr int CoObserverColumn = 21;
+constexpr int MaxCoObservers = 10;
+
+// One observation as a row of the portal's sheet: the columns that get a value, each a QString,
+// or a double for the count. A column without a value keeps the template's cell.
+struct PortalRow {
+    qint64 obsId = 0;
+    QMap<int, QVariant> cells;
 };
 
 // A group registration stores the number of a named locality; the main window the name as typed.
@@ -29,6 +42,64 @@ QString localityText(Program &program, const QString &locality)
         return locality;
     const QString name = LocalityNameById(program, id);
     return name == NoLocalityName ? locality : name;
+}
+
+// "first name last name" of the co-observers, at most MaxCoObservers: the observation's
+// ObservatørKobling rows other than the main observer's, or, when it has none, the observers of
+// its Observatører text after the first.
+QStringList coObserverNames(Program &program, const Record &observation)
+{
+    QStringList names;
+    const auto add = [&names](const QString &name) {
+        if (!name.isEmpty() && names.size() < MaxCoObservers)
+            names << name;
+    };
+    bool linked = false;
+    Statement links = program.mainConnection().query(
+        QStringLiteral("SELECT ObservasjonsId FROM ObservatørKobling WHERE RecordID = ? AND HovedObservatør = 0 "
+                       "ORDER BY rowid"),
+        {observation.value(QStringLiteral("ObsID"))});
+    while (links.next()) {
+        linked = true;
+        add(ObserverNameById(program, links.integer(QStringLiteral("ObservasjonsId"))));
+    }
+    if (!linked) {
+        // A registration from the main window keeps its observers only here, the main one first.
+        const QStringList ids = observation.text(QStringLiteral("Observatører")).split(',', Qt::SkipEmptyParts);
+        for (qsizetype i = 1; i < ids.size(); ++i)
+            add(ObserverNameByUniqueId(program, ids.at(i)));
+    }
+    return names;
+}
+
+PortalRow portalRow(Program &program, const Record &observation)
+{
+    PortalRow row;
+    row.obsId = observation.value(QStringLiteral("ObsID")).toLongLong();
+    const auto put = [&row](int column, const QString &text) {
+        if (!text.isEmpty())
+            row.cells.insert(column, text);
+    };
+    put(SpeciesCode, LatinShortCode(program, observation.text(QStringLiteral("Art"))));
+    if (!observation.isNull(QStringLiteral("Antall")))
+        row.cells.insert(Count, observation.value(QStringLiteral("Antall")).toDouble());
+    put(Age, observation.text(QStringLiteral("Alder")));
+    put(Sex, observation.text(QStringLiteral("Kjønn")));
+    const QString activity = observation.text(QStringLiteral("AtlasKode")).trimmed();
+    if (!activity.isEmpty())
+        put(Activity, ActivityText(program, activity.toInt()));
+    put(Locality, localityText(program, observation.text(QStringLiteral("Lokalitet"))));
+    const QString start = observation.text(QStringLiteral("StartDato"));
+    const QString stop = observation.text(QStringLiteral("StoppDato"));
+    put(StartDay, shownDate(start));
+    put(StartTime, shownTime(start));
+    put(StopDay, shownDate(stop));
+    put(StopTime, shownTime(stop));
+    put(Comment, observation.text(QStringLiteral("Kommentar")));
+    const QStringList coObservers = coObserverNames(program, observation);
+    for (qsizetype i = 0; i < coObservers.size(); ++i)
+        put(CoObserverColumn + int(i), coObservers.at(i));
+    return row;
 }
 
 QList<PortalRow> unreportedRows(Program &program)
@@ -81,61 +152,6 @@ int UnreportedCount(Program &program)
     return program.mainConnection()
         .scalar(QStringLiteral("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0"))
         .toInt();
-}
-
-PortalRow portalRow(Program &program, const Record &observation)
-{
-    PortalRow row;
-    row.obsId = observation.value(QStringLiteral("ObsID")).toLongLong();
-    const auto put = [&row](int column, const QString &text) {
-        if (!text.isEmpty())
-            row.cells.insert(column, text);
-    };
-    put(SpeciesCode, LatinShortCode(program, observation.text(QStringLiteral("Art"))));
-    if (!observation.isNull(QStringLiteral("Antall")))
-        row.cells.insert(Count, observation.value(QStringLiteral("Antall")).toDouble());
-    put(Age, observation.text(QStringLiteral("Alder")));
-    put(Sex, observation.text(QStringLiteral("Kjønn")));
-    const QString activity = observation.text(QStringLiteral("AtlasKode")).trimmed();
-    if (!activity.isEmpty())
-        put(Activity, ActivityText(program, activity.toInt()));
-    put(Locality, localityText(program, observation.text(QStringLiteral("Lokalitet"))));
-    const QString start = observation.text(QStringLiteral("StartDato"));
-    const QString stop = observation.text(QStringLiteral("StoppDato"));
-    put(StartDay, shownDate(start));
-    put(StartTime, shownTime(start));
-    put(StopDay, shownDate(stop));
-    put(StopTime, shownTime(stop));
-    put(Comment, observation.text(QStringLiteral("Kommentar")));
-    const QStringList coObservers = coObserverNames(program, observation);
-    for (qsizetype i = 0; i < coObservers.size(); ++i)
-        put(CoObserverColumn + int(i), coObservers.at(i));
-    return row;
-}
-
-QStringList coObserverNames(Program &program, const Record &observation)
-{
-    QStringList names;
-    const auto add = [&names](const QString &name) {
-        if (!name.isEmpty() && names.size() < MaxCoObservers)
-            names << name;
-    };
-    bool linked = false;
-    Statement links = program.mainConnection().query(
-        QStringLiteral("SELECT ObservasjonsId FROM ObservatørKobling WHERE RecordID = ? AND HovedObservatør = 0 "
-                       "ORDER BY rowid"),
-        {observation.value(QStringLiteral("ObsID"))});
-    while (links.next()) {
-        linked = true;
-        add(ObserverNameById(program, links.integer(QStringLiteral("ObservasjonsId"))));
-    }
-    if (!linked) {
-        // A registration from the main window keeps its observers only here, the main one first.
-        const QStringList ids = observation.text(QStringLiteral("Observatører")).split(',', Qt::SkipEmptyParts);
-        for (qsizetype i = 1; i < ids.size(); ++i)
-            add(ObserverNameByUniqueId(program, ids.at(i)));
-    }
-    return names;
 }
 
 QString PortalTemplatePath(const QString &folder)

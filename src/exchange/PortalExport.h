@@ -4,11 +4,8 @@
 // template, 151 observations each, named by the day and a running number in the program folder.
 
 #include <QDate>
-#include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 
 #include <functional>
 
@@ -16,28 +13,13 @@ namespace lirvenda {
 
 class Program;
 class Prompter;
-class Record;
 class SpreadsheetEngine;
 
 inline const QString PortalName = QStringLiteral("Rapporteringsportalen");
 inline constexpr int PortalFirstRow = 3;     // rows 1 and 2 are the template's headings
 inline constexpr int PortalRowsPerFile = 151; // rows 3 to 153
-inline constexpr int CoObserverColumn = 21;
-inline constexpr int MaxCoObservers = 10;
-
-// One observation as a row of the portal's sheet: the columns that get a value (from 1), each a
-// QString, or a double for the count. A column without a value keeps the template's cell.
-struct PortalRow {
-    qint64 obsId = 0;
-    QMap<int, QVariant> cells;
-};
 
 int UnreportedCount(Program &program);
-PortalRow portalRow(Program &program, const Record &observation);
-// "first name last name" of the co-observers, at most MaxCoObservers: the observation's
-// ObservatørKobling rows other than the main observer's, or, when it has none, the observers of
-// its Observatører text after the first.
-QStringList coObserverNames(Program &program, const Record &observation);
 
 // The template in the folder, whatever the case of its name; a .xls one before a .xlsx one.
 // Empty when there is none.
