@@ -120,8 +120,15 @@ private:
     std::map<CellKey, uno::Any> m_pending;
 };
 
-CalcEngine::CalcEngine(const OfficeSettings &settings)
-    : m_office(settings.soffice.isEmpty() ? ProgramFolder + QStringLiteral("/soffice") : settings.soffice)
+// The office's start program. Without Calc, LibreOffice takes a workbook for a file it cannot read.
+QString startProgram(const OfficeSettings &settings)
+{
+    if (!QFileInfo::exists(ProgramFolder + QStringLiteral("/libsclo.so")))
+        throw SpreadsheetError(QStringLiteral("LibreOffice er installert, men ikke regnearket LibreOffice Calc."));
+    return settings.soffice.isEmpty() ? ProgramFolder + QStringLiteral("/soffice") : settings.soffice;
+}
+
+CalcEngine::CalcEngine(const OfficeSettings &settings) : m_office(startProgram(settings))
 {
     try {
         connect(settings.startSeconds);

@@ -7,6 +7,7 @@
 #include "exchange/PortalExport.h"
 #include "ui/Prompter.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QProgressDialog>
 
@@ -29,7 +30,8 @@ void frm_Fauna::ExportToPortal(const QString &templatePath, const QDate &today)
     progress.setWindowTitle(QStringLiteral("Lirvenda"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
-    progress.setValue(0);
+    progress.show();
+    QCoreApplication::processEvents(); // up before the office starts, which takes a second or two
     QStringList files;
     try {
         const std::unique_ptr<SpreadsheetEngine> engine = StartCalcEngine();
