@@ -6,8 +6,8 @@
 #include <vector>
 
 class QCheckBox;
-class QDate;
 class QComboBox;
+class QDate;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
