@@ -182,12 +182,25 @@ QString ObserverDisplayText(Program &program, const QString &observerUniqueId)
                    40, row.text(QStringLiteral("ObserverUniqueID")));
 }
 
+namespace {
+
+QString fullName(const Record &observer)
+{
+    if (observer.isEmpty())
+        return {};
+    return observer.text(QStringLiteral("ObserverFirstName")) + ' ' + observer.text(QStringLiteral("ObserverLastName"));
+}
+
+} // namespace
+
 QString ObserverNameById(Program &program, qint64 observerId)
 {
-    const Record row = observer(program, QStringLiteral("ObserverID"), observerId);
-    if (row.isEmpty())
-        return {};
-    return row.text(QStringLiteral("ObserverFirstName")) + ' ' + row.text(QStringLiteral("ObserverLastName"));
+    return fullName(observer(program, QStringLiteral("ObserverID"), observerId));
+}
+
+QString ObserverNameByUniqueId(Program &program, const QString &observerUniqueId)
+{
+    return fullName(observer(program, QStringLiteral("ObserverUniqueID"), observerUniqueId.trimmed()));
 }
 
 } // namespace lirvenda

@@ -38,6 +38,8 @@ QString SpeciesDisplayName(Program &program, const QString &speciesKey, const QS
 QString LatinShortCode(Program &program, const QString &speciesKey);
 QString ActivityText(Program &program, int activityId);
 QString ObserverDisplayText(Program &program, const QString &observerUniqueId);
+// "first name last name" of an observer, by ObserverID or by ObserverUniqueID.
 QString ObserverNameById(Program &program, qint64 observerId);
+QString ObserverNameByUniqueId(Program &program, const QString &observerUniqueId);
 
 } // namespace lirvenda

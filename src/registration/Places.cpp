@@ -47,6 +47,13 @@ QString MunicipalityName(Program &program, const QString &code)
     return IsMunicipalityCode(code) ? placeName(program, code).value_or(QString()) : QStringLiteral("-");
 }
 
+QString LocalityNameById(Program &program, qint64 id)
+{
+    const QVariant name =
+        program.mainConnection().scalar(QStringLiteral("SELECT Lokalitet FROM Lokalitet WHERE ID = ?"), {id});
+    return name.isNull() ? NoLocalityName : name.toString();
+}
+
 QString PlaceItem(const QString &name, const QString &code) { return withKey(name, 40, code); }
 
 QStringList CountyItems(Program &program)

@@ -22,6 +22,11 @@ QString CountyCodeOf(const QString &code);
 // The two digits of the county a code belongs to; empty for an empty code.
 QString CountyNumberOf(const QString &code);
 
+// What LocalityNameById answers for an ID that names no locality.
+inline const QString NoLocalityName = QStringLiteral("&Lokalitet");
+// The name of a named locality (table Lokalitet); NoLocalityName when there is none.
+QString LocalityNameById(Program &program, qint64 id);
+
 // A place as the county and municipality lists show it: the name, 40 blanks, "[code]".
 QString PlaceItem(const QString &name, const QString &code);
 // The counties in code order.

@@ -275,6 +275,7 @@ void frm_Fauna::ConnectHandlers()
     connect(Command11, &QPushButton::clicked, this, &frm_Fauna::Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &frm_Fauna::Command12_Click);
     connect(Command22, &QPushButton::clicked, this, &frm_Fauna::Command22_Click);
+    connect(Command23, &QPushButton::clicked, this, &frm_Fauna::Command23_Click);
     connect(List2, &QListWidget::itemDoubleClicked, this, &frm_Fauna::List2_DblClick);
     connect(List3, &QListWidget::itemClicked, this, &frm_Fauna::List3_Click);
     connect(List6, &QListWidget::itemClicked, this, &frm_Fauna::List6_Click);

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDate;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -63,6 +64,7 @@ public:
     void List3_Click();
     void List6_Click();
     void Command22_Click();
+    void Command23_Click(); // the portal export
 
     // Species, count, sex, age, activity, nest, ring, dates.
     QString SelectedSpeciesGroup() const;
@@ -268,6 +270,9 @@ private:
     std::vector<QWidget *> editOnlyControls() const;
     std::vector<QWidget *> windowOpeners() const;
     std::vector<QPushButton *> markedChoiceButtons() const;
+
+    // The portal export, once the user has said yes and the template is there.
+    void ExportToPortal(const QString &templatePath, const QDate &today);
 
     void Command5_Click();
     void Command33_Click();

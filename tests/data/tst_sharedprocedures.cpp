@@ -115,6 +115,8 @@ private slots:
                                   .toLongLong();
         QCOMPARE(ObserverNameById(p, number), QString("Per Hansen"));
         QCOMPARE(ObserverNameById(p, number + 1), QString());
+        QCOMPARE(ObserverNameByUniqueId(p, " " + id), QString("Per Hansen"));
+        QCOMPARE(ObserverNameByUniqueId(p, "20000101000000-9"), QString());
     }
 
     void textFilesAreOneUtf8Line()

@@ -43,19 +43,7 @@ struct FaunaWindow {
         return qobject_cast<QAbstractButton *>(found)->text();
     }
 
-    // A row of Observasjoner as given, NULL for what is not; answers its ObsID.
-    qint64 insertObservation(const QVariantMap &columns)
-    {
-        QStringList names;
-        QStringList marks;
-        for (const QString &column : columns.keys()) {
-            names << '"' + column + '"';
-            marks << QStringLiteral("?");
-        }
-        t.db().execute(QStringLiteral("INSERT INTO Observasjoner(%1) VALUES (%2)").arg(names.join(','), marks.join(',')),
-                       columns.values());
-        return t.db().lastInsertId();
-    }
+    qint64 insertObservation(const QVariantMap &columns) { return t.insertObservation(columns); }
 
     // Shows the row as browsing to it would; false when there is no such row.
     bool show(qint64 obsId)

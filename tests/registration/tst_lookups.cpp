@@ -33,6 +33,15 @@ private slots:
         QCOMPARE(MunicipalityName(t.program(), code), municipality);
     }
 
+    void namedLocalities()
+    {
+        test::TestProgram t;
+        t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (7, 'Øra'), (8, NULL)");
+        QCOMPARE(LocalityNameById(t.program(), 7), QString("Øra"));
+        QCOMPARE(LocalityNameById(t.program(), 8), QString("&Lokalitet"));
+        QCOMPARE(LocalityNameById(t.program(), 9), QString("&Lokalitet"));
+    }
+
     void municipalitiesInNorwegianOrder()
     {
         test::TestProgram t;

@@ -37,4 +37,17 @@ QString TestProgram::addObserver(const QString &first, const QString &last, cons
     return id;
 }
 
+qint64 TestProgram::insertObservation(const QVariantMap &columns)
+{
+    QStringList names;
+    QStringList marks;
+    for (const QString &column : columns.keys()) {
+        names << '"' + column + '"';
+        marks << QStringLiteral("?");
+    }
+    db().execute(QStringLiteral("INSERT INTO Observasjoner(%1) VALUES (%2)").arg(names.join(','), marks.join(',')),
+                 columns.values());
+    return db().lastInsertId();
+}
+
 } // namespace lirvenda::test

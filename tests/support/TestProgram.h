@@ -4,6 +4,7 @@
 #include "ui/Prompter.h"
 
 #include <QTemporaryDir>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -27,6 +28,9 @@ public:
     // An observer in the observer register (Nest.mdb when present); answers its unique ID.
     QString addObserver(const QString &first, const QString &last, const QString &initials,
                         bool isDefault = false);
+
+    // A row of Observasjoner as given, NULL for what is not; answers its ObsID.
+    qint64 insertObservation(const QVariantMap &columns);
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,310 @@
+// The spreadsheet engine of the portal export: LibreOffice Calc, driven through UNO from an
+// office process of our own. Built as a module the program loads only when it exports.
+
+#include "calcengine/OfficeProcess.h"
+#include "exchange/SpreadsheetEngine.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/bridge/XUnoUrlResolver.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/document/UpdateDocMode.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/sheet/CellFlags.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/sheet/XCellRangesQuery.hpp>
+#include <com/sun/star/sheet/XSheetCellRanges.hpp>
+#include <com/sun/star/sheet/XSpreadsheet.hpp>
+#include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <cppuhelper/bootstrap.hxx>
+#include <rtl/bootstrap.hxx>
+
+#include <climits>
+#include <iterator>
+#include <map>
+#include <set>
+#include <utility>
+
+using namespace css;
+using uno::Reference;
+using uno::UNO_QUERY;
+using uno::UNO_QUERY_THROW;
+
+namespace lirvenda {
+
+namespace {
+
+const QString ProgramFolder = QStringLiteral(LIBREOFFICE_PROGRAM);
+
+rtl::OUString toOU(const QString &text)
+{
+    return rtl::OUString(reinterpret_cast<const sal_Unicode *>(text.utf16()), text.size());
+}
+
+rtl::OUString fileUrl(const QString &path)
+{
+    return toOU(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded));
+}
+
+beans::PropertyValue property(const char *name, const uno::Any &value)
+{
+    beans::PropertyValue p;
+    p.Name = rtl::OUString::createFromAscii(name);
+    p.Value = value;
+    return p;
+}
+
+// The filter that writes the format a file name's suffix says.
+rtl::OUString filterFor(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("xls"))
+        return rtl::OUString::createFromAscii("MS Excel 97");
+    if (suffix == QLatin1String("xlsx"))
+        return rtl::OUString::createFromAscii("Calc MS Excel 2007 XML");
+    throw SpreadsheetError(QStringLiteral("Kan ikke lagre fila %1: bare .xls og .xlsx kan skrives.").arg(path));
+}
+
+// Runs one step of the office work; a UNO failure becomes a SpreadsheetError that says what failed
+// and its likely cause. The office's own message (an internal function and an error code) would
+// tell the user nothing more. A crashed office shows as a disposed bridge.
+template <typename Step>
+auto guarded(const QString &failure, const QString &likelyCause, Step step)
+{
+    try {
+        return step();
+    } catch (const lang::DisposedException &) {
+        throw SpreadsheetError(failure + QStringLiteral(" LibreOffice stoppet uventet."));
+    } catch (const uno::Exception &) {
+        throw SpreadsheetError(failure + ' ' + likelyCause);
+    }
+}
+
+using CellKey = std::pair<int, int>; // row, column; from 1
+
+class CalcEngine final : public SpreadsheetEngine {
+public:
+    explicit CalcEngine(const OfficeSettings &settings);
+    ~CalcEngine() override;
+
+    void openTemplate(const QString &path) override;
+    void setText(int row, int column, const QString &text) override { m_pending[{row, column}] <<= toOU(text); }
+    void setNumber(int row, int column, double value) override { m_pending[{row, column}] <<= value; }
+    void saveAs(const QString &path) override;
+    void close() override;
+
+private:
+    void connect(int seconds);
+    void writePending();
+    void writeBlock(const Reference<sheet::XSpreadsheet> &sheet, int firstColumn, int lastColumn);
+
+    OfficeProcess m_office;
+    Reference<uno::XComponentContext> m_local;
+    Reference<frame::XDesktop2> m_desktop;
+    Reference<sheet::XSpreadsheetDocument> m_document;
+    // The cells written since the copy was opened; they reach the office in blocks at the save,
+    // which is many times faster than a call per cell.
+    std::map<CellKey, uno::Any> m_pending;
+};
+
+// The office's start program. Without Calc, LibreOffice takes a workbook for a file it cannot read.
+QString startProgram(const OfficeSettings &settings)
+{
+    if (!QFileInfo::exists(ProgramFolder + QStringLiteral("/libsclo.so")))
+        throw SpreadsheetError(QStringLiteral("LibreOffice er installert, men ikke regnearket LibreOffice Calc."));
+    return settings.soffice.isEmpty() ? ProgramFolder + QStringLiteral("/soffice") : settings.soffice;
+}
+
+CalcEngine::CalcEngine(const OfficeSettings &settings) : m_office(startProgram(settings))
+{
+    try {
+        connect(settings.startSeconds);
+    } catch (...) {
+        m_office.kill();
+        throw;
+    }
+}
+
+CalcEngine::~CalcEngine()
+{
+    close();
+    try {
+        if (m_desktop.is())
+            m_desktop->terminate();
+    } catch (const uno::Exception &) {
+        // The office is gone already; the process is ended below in any case.
+    }
+    m_desktop.clear();
+    if (const Reference<lang::XComponent> local{m_local, UNO_QUERY}; local.is())
+        local->dispose();
+}
+
+void CalcEngine::connect(int seconds)
+{
+    const QDeadlineTimer deadline(seconds * 1000);
+    m_local = guarded(QStringLiteral("LibreOffice kan ikke brukes fra dette programmet."),
+                      QStringLiteral("Installasjonen av LibreOffice kan være ufullstendig."), [] {
+        // The bridge needs the office API's types to talk to the office; the URE's own bootstrap
+        // file names only the basic ones.
+        rtl::Bootstrap::set(rtl::OUString::createFromAscii("URE_MORE_TYPES"),
+                            fileUrl(ProgramFolder + QStringLiteral("/types/offapi.rdb")));
+        return cppu::defaultBootstrap_InitialComponentContext(fileUrl(ProgramFolder + QStringLiteral("/unorc")));
+    });
+    const Reference<bridge::XUnoUrlResolver> resolver = bridge::UnoUrlResolver::create(m_local);
+    const rtl::OUString url = toOU(m_office.connectUrl());
+    for (;;) {
+        try {
+            const Reference<uno::XComponentContext> remote(resolver->resolve(url), UNO_QUERY_THROW);
+            m_desktop = frame::Desktop::create(remote);
+            return;
+        } catch (const uno::Exception &) {
+            // Not listening yet: the office takes a second or two to start.
+        }
+        if (m_office.endsWithin(100))
+            throw SpreadsheetError(QStringLiteral("LibreOffice stoppet under oppstarten. %1").arg(m_office.output()).trimmed());
+        if (deadline.hasExpired())
+            throw SpreadsheetError(QStringLiteral("LibreOffice svarte ikke innen %1 sekunder etter oppstarten.").arg(seconds));
+    }
+}
+
+void CalcEngine::openTemplate(const QString &path)
+{
+    close();
+    const QString failure = QStringLiteral("Kan ikke åpne malen %1.").arg(path);
+    const Reference<lang::XComponent> component = guarded(failure, QStringLiteral("Finnes den, og er den et regneark?"), [&] {
+        const beans::PropertyValue arguments[] = {
+            property("Hidden", uno::Any(true)),
+            // A copy, untitled, as a template opens; "ReadOnly" would refuse our writes.
+            property("AsTemplate", uno::Any(true)),
+            // The template comes from outside: nothing in it runs or fetches anything.
+            property("MacroExecutionMode", uno::Any(document::MacroExecMode::NEVER_EXECUTE)),
+            property("UpdateDocMode", uno::Any(document::UpdateDocMode::NO_UPDATE)),
+        };
+        return Reference<frame::XComponentLoader>(m_desktop, UNO_QUERY_THROW)
+            ->loadComponentFromURL(fileUrl(path), rtl::OUString::createFromAscii("_blank"), 0,
+                                   uno::Sequence<beans::PropertyValue>(arguments, std::size(arguments)));
+    });
+    if (!component.is())
+        throw SpreadsheetError(failure);
+    m_document.set(component, UNO_QUERY);
+    if (!m_document.is()) {
+        if (const Reference<util::XCloseable> closeable{component, UNO_QUERY}; closeable.is())
+            closeable->close(true);
+        throw SpreadsheetError(failure + QStringLiteral(" Den er ikke et regneark."));
+    }
+}
+
+void CalcEngine::saveAs(const QString &path)
+{
+    if (!m_document.is())
+        throw SpreadsheetError(QStringLiteral("Kan ikke lagre fila %1: ingen mal er åpnet.").arg(path));
+    const QString failure = QStringLiteral("Kan ikke lagre fila %1.").arg(path);
+    const rtl::OUString filter = filterFor(path);
+    guarded(failure, QStringLiteral("Er mappa skrivebeskyttet, eller disken full?"), [&] {
+        writePending();
+        const beans::PropertyValue arguments[] = {
+            property("FilterName", uno::Any(filter)),
+            property("Overwrite", uno::Any(false)),
+        };
+        Reference<frame::XStorable>(m_document, UNO_QUERY_THROW)
+            ->storeToURL(fileUrl(path), uno::Sequence<beans::PropertyValue>(arguments, std::size(arguments)));
+    });
+    if (!QFileInfo(path).isFile())
+        throw SpreadsheetError(failure);
+}
+
+void CalcEngine::close()
+{
+    m_pending.clear();
+    if (!m_document.is())
+        return;
+    try {
+        if (const Reference<util::XCloseable> closeable{m_document, UNO_QUERY}; closeable.is())
+            closeable->close(true);
+    } catch (const uno::Exception &) {
+        // A copy that will not close is left to the office, which ends with the export.
+    }
+    m_document.clear();
+}
+
+// Each run of neighbouring columns is one block, from its first to its last written row.
+void CalcEngine::writePending()
+{
+    if (m_pending.empty())
+        return;
+    const Reference<container::XIndexAccess> sheets(m_document->getSheets(), UNO_QUERY_THROW);
+    const Reference<sheet::XSpreadsheet> sheet(sheets->getByIndex(0), UNO_QUERY_THROW);
+    std::set<int> columns;
+    for (const auto &[cell, value] : m_pending)
+        columns.insert(cell.second);
+    for (auto column = columns.begin(); column != columns.end();) {
+        const int first = *column;
+        int last = first;
+        while (++column != columns.end() && *column == last + 1)
+            last = *column;
+        writeBlock(sheet, first, last);
+    }
+    m_pending.clear();
+}
+
+// A block write replaces every cell of its rectangle: the template's cells in it are read first
+// and written back unchanged. Formulas and notes would not survive that, so a block holding any
+// is written cell by cell instead.
+void CalcEngine::writeBlock(const Reference<sheet::XSpreadsheet> &sheet, int firstColumn, int lastColumn)
+{
+    int firstRow = INT_MAX, lastRow = 0;
+    for (const auto &[cell, value] : m_pending)
+        if (cell.second >= firstColumn && cell.second <= lastColumn) {
+            firstRow = std::min(firstRow, cell.first);
+            lastRow = std::max(lastRow, cell.first);
+        }
+    const Reference<table::XCellRange> range =
+        sheet->getCellRangeByPosition(firstColumn - 1, firstRow - 1, lastColumn - 1, lastRow - 1);
+    const Reference<sheet::XSheetCellRanges> special = Reference<sheet::XCellRangesQuery>(range, UNO_QUERY_THROW)
+        ->queryContentCells(sheet::CellFlags::FORMULA | sheet::CellFlags::ANNOTATION);
+    const bool plainValues = !special.is() || special->getCount() == 0;
+
+    const Reference<sheet::XCellRangeData> data(range, UNO_QUERY_THROW);
+    uno::Sequence<uno::Sequence<uno::Any>> block;
+    if (plainValues)
+        block = data->getDataArray();
+    for (const auto &[cell, value] : m_pending) {
+        const auto [row, column] = cell;
+        if (column < firstColumn || column > lastColumn)
+            continue;
+        if (plainValues) {
+            block.getArray()[row - firstRow].getArray()[column - firstColumn] = value;
+            continue;
+        }
+        const Reference<table::XCell> target = sheet->getCellByPosition(column - 1, row - 1);
+        double number = 0;
+        if (value >>= number)
+            target->setValue(number);
+        else
+            Reference<text::XText>(target, UNO_QUERY_THROW)->setString(value.get<rtl::OUString>());
+    }
+    if (plainValues)
+        data->setDataArray(block);
+}
+
+} // namespace
+
+} // namespace lirvenda
+
+extern "C" Q_DECL_EXPORT lirvenda::SpreadsheetEngine *lirvenda_start_calc_engine(const lirvenda::OfficeSettings &settings)
+{
+    return new lirvenda::CalcEngine(settings);
+}
