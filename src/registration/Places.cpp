@@ -93,11 +93,4 @@ QString UsedPlaceLine(Program &program, const UsedPlace &place)
     return QStringList{place.locality, area, place.latitude, place.longitude, place.natureType}.join('\t');
 }
 
-QString LocalityNameById(Program &program, qint64 id)
-{
-    const QVariant name = program.mainConnection().scalar(
-        QStringLiteral("SELECT Lokalitet FROM Lokalitet WHERE ID = ?"), {id});
-    return name.isNull() ? QStringLiteral("&Lokalitet") : name.toString();
-}
-
 } // namespace lirvenda

@@ -46,7 +46,4 @@ QList<UsedPlace> UsedPlaces(Program &program);
 // "Locality<TAB>County/Municipality<TAB>latitude<TAB>longitude<TAB>nature-type path"
 QString UsedPlaceLine(Program &program, const UsedPlace &place);
 
-// The named locality's name; "&Lokalitet" when there is no such locality or it has no name.
-QString LocalityNameById(Program &program, qint64 id);
-
 } // namespace lirvenda
