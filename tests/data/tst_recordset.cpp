@@ -30,17 +30,6 @@ QList<qint64> stepped(ObservationRecordSet &set)
 class RecordSetTest : public QObject {
     Q_OBJECT
 private slots:
-    void emptyTableIsAtItsEnd()
-    {
-        test::TestProgram t;
-        ObservationRecordSet set(t.db());
-        QVERIFY(set.isEmpty() && set.atEnd());
-        set.moveLast();
-        QVERIFY(set.atEnd());
-        QVERIFY(set.current().isEmpty());
-        QVERIFY(!set.findObsId(1));
-    }
-
     // Species key, then start (day, then time of day), ties by row number; both directions.
     void stepsInBrowsingOrder()
     {
@@ -59,6 +48,11 @@ private slots:
     void endsAndMovesPastThem()
     {
         test::TestProgram t;
+        ObservationRecordSet empty(t.db());
+        QVERIFY(empty.isEmpty() && empty.atEnd());
+        empty.moveLast();
+        QVERIFY(empty.atEnd() && empty.current().isEmpty() && !empty.findObsId(1));
+
         const qint64 first = insert(t.db(), "1");
         const qint64 last = insert(t.db(), "2");
         ObservationRecordSet set(t.db());
@@ -91,25 +85,8 @@ private slots:
         QCOMPARE(stepped(set), (QList<qint64>{new2, old1, old2, new1}));
     }
 
-    void findsByRowNumberAndUpdatesTheCurrentRow()
-    {
-        test::TestProgram t;
-        insert(t.db(), "1");
-        const qint64 target = insert(t.db(), "2");
-        ObservationRecordSet set(t.db());
-        QVERIFY(set.findObsId(target));
-        set.update({{"Lokalitet", "Tjønna"}, {"Antall", 3}});
-        const Record row = set.current();
-        QCOMPARE(row.text("lokalitet"), QString("Tjønna"));
-        QCOMPARE(row.value("ANTALL").toInt(), 3);
-        QVERIFY(row.isNull("Kommentar"));
-        QVERIFY(!set.findObsId(target + 100));
-        QVERIFY(set.atEnd());
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, set.update({{"Antall", 1}}));
-    }
-
     // A species changed on the current row moves it: the next step starts from its new place.
-    void stepsFromTheCurrentRowsNewKey()
+    void findsByRowNumberAndUpdatesTheCurrentRow()
     {
         test::TestProgram t;
         const qint64 a = insert(t.db(), "1");
@@ -117,10 +94,18 @@ private slots:
         const qint64 c = insert(t.db(), "3");
         ObservationRecordSet set(t.db());
         QVERIFY(set.findObsId(a));
-        set.update({{"Art", "4"}});
+        set.update({{"Art", "4"}, {"Lokalitet", "Tjønna"}, {"Antall", 3}});
+        const Record row = set.current();
+        QCOMPARE(row.text("lokalitet"), QString("Tjønna"));
+        QCOMPARE(row.value("ANTALL").toInt(), 3);
+        QVERIFY(row.isNull("Kommentar"));
         set.movePrevious();
         QCOMPARE(set.currentObsId(), c);
         QCOMPARE(stepped(set), (QList<qint64>{b, c, a}));
+
+        QVERIFY(!set.findObsId(c + 100));
+        QVERIFY(set.atEnd());
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, set.update({{"Antall", 1}}));
     }
 };
 

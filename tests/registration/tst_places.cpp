@@ -22,7 +22,7 @@ QStringList codesAt(Program &program, const QString &latitude, const QString &lo
 // Vestland reduced to Voss and a municipality whose name ends in "Voss", listed before it by
 // name, plus a county-wide box that never counts. 60.5833, 06.25 lies in both small boxes.
 // Then the window in the new state, at that position.
-void startNearVoss(FaunaWindow &w, const QString &latitude = "60.5833", const QString &longitude = "06.25")
+void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longitude)
 {
     w.t.db().executeScript("DELETE FROM Adminplasser WHERE CodePlace NOT LIKE 'NO%';"
                            "INSERT INTO Adminplasser VALUES ('4621', 'Voss', '60240550-60580700', 'NOR');"
@@ -102,28 +102,6 @@ private slots:
         QCOMPARE(codesAt(p, "59.50", "06.00"), QStringList()); // only in the county-wide "..00" box
     }
 
-    void placeNames_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("county");
-        QTest::addColumn<QString>("municipality");
-        QTest::newRow("municipality") << "4601" << "Vestland" << "Bergen";
-        QTest::newRow("county") << "NO46" << "Vestland" << "-";
-        QTest::newRow("municipality without row") << "4699" << "Vestland" << "";
-        QTest::newRow("county without row") << "NO99" << "-" << "-";
-        QTest::newRow("empty") << "" << "-" << "-";
-        QTest::newRow("no choice") << "-" << "-" << "-";
-    }
-    void placeNames()
-    {
-        QFETCH(QString, code);
-        QFETCH(QString, county);
-        QFETCH(QString, municipality);
-        TestProgram t;
-        QCOMPARE(CountyName(t.program(), code), county);
-        QCOMPARE(MunicipalityName(t.program(), code), municipality);
-    }
-
     void localityNameById()
     {
         TestProgram t;
@@ -152,65 +130,44 @@ private slots:
         QCOMPARE(entries(municipalities), QStringList("-"));
     }
 
-    void suggestionPickSetsBothListsByCode_data()
+    // "Fylke/kom." suggests the municipalities whose boxes hold the position; before it a
+    // municipality of Vestland was chosen.
+    void countyMunicipalityPicker_data()
     {
-        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("position"); // latitude and longitude
+        QTest::addColumn<int>("row");          // the suggestion clicked; -1: "Avbryt"
         QTest::addColumn<QString>("municipality");
-        QTest::newRow("a name that is part of an earlier entry's") << 0 << PlaceItem("Voss", "4621");
-        QTest::newRow("the longer name") << 1 << PlaceItem("Indre Voss", "4698");
+        QTest::addColumn<QString>("message"); // shown instead of the picker
+        const QString before = PlaceItem("Hele fylket", "4600"), none = "Finner ingen kommuner som passer";
+        QTest::newRow("a name that is part of an earlier entry's") << "60.5833 06.25" << 0 << PlaceItem("Voss", "4621") << "";
+        QTest::newRow("the longer name") << "60.5833 06.25" << 1 << PlaceItem("Indre Voss", "4698") << "";
+        QTest::newRow("cancelled") << "60.5833 06.25" << -1 << before << "";
+        QTest::newRow("no position") << " " << -1 << before << none;
+        QTest::newRow("outside every box") << "70.50 06.25" << -1 << before << none;
     }
-    void suggestionPickSetsBothListsByCode()
+    void countyMunicipalityPicker()
     {
+        QFETCH(QString, position);
         QFETCH(int, row);
         QFETCH(QString, municipality);
+        QFETCH(QString, message);
         FaunaWindow w(false);
-        startNearVoss(w);
+        startNearVoss(w, position.section(' ', 0, 0), position.section(' ', 1, 1));
+        chooseVestland(w);
+        w.control<QComboBox>("Combo14")->setCurrentIndex(1);
         QStringList offered;
-        QVERIFY(pick(w, "Label19", [&](QWidget *picker) {
+        const bool opened = pick(w, "Label19", [&](QWidget *picker) {
             offered = entries(choices(picker));
-            clickEntry(choices(picker), row);
-        }));
-        QCOMPARE(offered, QStringList({"Vestland, Voss [4621]", "Vestland, Indre Voss [4698]"}));
+            row < 0 ? click(picker, "Command1") : clickEntry(choices(picker), row);
+        });
+        QCOMPARE(opened, message.isEmpty());
+        QCOMPARE(w.t.prompter().lastText(), message);
+        if (opened) {
+            QCOMPARE(offered, QStringList({"Vestland, Voss [4621]", "Vestland, Indre Voss [4698]"}));
+            QCOMPARE(w.t.program().areaPickCancelled, row < 0);
+        }
         QCOMPARE(w.shown("Combo3"), PlaceItem("Vestland", "NO46"));
         QCOMPARE(w.shown("Combo14"), municipality);
-        QVERIFY(!w.t.program().areaPickCancelled);
-    }
-
-    void noFittingMunicipalityIsReported_data()
-    {
-        QTest::addColumn<QString>("latitude");
-        QTest::addColumn<QString>("longitude");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("outside every box") << "70.50" << "06.25";
-    }
-    void noFittingMunicipalityIsReported()
-    {
-        QFETCH(QString, latitude);
-        QFETCH(QString, longitude);
-        FaunaWindow w(false);
-        startNearVoss(w, latitude, longitude);
-        QVERIFY(!pick(w, "Label19", {}));
-        QCOMPARE(w.t.prompter().shown.size(), 1);
-        QCOMPARE(w.t.prompter().lastText(), QString("Finner ingen kommuner som passer"));
-        QCOMPARE(w.t.prompter().shown.last().icon, Prompter::Icon::Information);
-        QCOMPARE(w.shown("Combo3"), QString("-"));
-    }
-
-    void cancelledPickersChangeNothing()
-    {
-        FaunaWindow w(false);
-        startNearVoss(w);
-        w.insertObservation({{"Art", "01540"}, {"Lokalitet", "Vossevangen"}, {"Fylke_Kommune", "4621"}});
-        chooseVestland(w);
-        w.control<QComboBox>("Combo14")->setCurrentIndex(2);
-        const QString municipality = w.shown("Combo14");
-        for (const char *caption : {"Label19", "Label6"}) {
-            QVERIFY2(pick(w, caption, [](QWidget *picker) { click(picker, "Command1"); }), caption);
-            QCOMPARE(w.shown("Combo3"), PlaceItem("Vestland", "NO46"));
-            QCOMPARE(w.shown("Combo14"), municipality);
-            QCOMPARE(w.shown("Combo13"), QString());
-        }
-        QVERIFY(w.t.program().areaPickCancelled);
     }
 
     void captionsOpenNothingWhileBrowsing()
@@ -245,64 +202,46 @@ private slots:
                                       "Øvre Sæter\tVestland/-\t\t\t", "Åsen\tVestland/\t\t\t"}));
     }
 
+    // "Lokalitet" takes over a used place: a municipality and nature type chosen before must not
+    // survive it, nor "Avbryt" change anything.
     void usedPlaceIsTakenOver_data()
     {
         QTest::addColumn<QVariantMap>("stored");
-        QTest::addColumn<QString>("county");
-        QTest::addColumn<QString>("municipality");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("natureType");
         const QVariantMap voss = {{"Lokalitet", "Vossevangen"}, {"Fylke_Kommune", "4621"}, {"Naturtype", "3|25"},
                                   {"Breddegrad", "60.63"}, {"Lengdegrad", "06.42"}};
-        const QVariantMap countyOnly = {{"Lokalitet", "Øvre Sæter"}, {"Fylke_Kommune", "NO46"},
-                                        {"Breddegrad", "60.1"}, {"Lengdegrad", "05.5"}};
-        QTest::newRow("municipality") << voss << PlaceItem("Vestland", "NO46") << PlaceItem("Voss", "4621")
-                                      << "Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)";
-        QTest::newRow("county only") << countyOnly << PlaceItem("Vestland", "NO46") << "-" << "";
-        QTest::newRow("no place") << QVariantMap{{"Lokalitet", "Et sted"}} << "-" << "-" << "";
+        const QString vestland = "Combo3=" + PlaceItem("Vestland", "NO46");
+        QTest::newRow("municipality") << voss << false
+            << QStringList{"Combo13=Vossevangen", vestland, "Combo14=" + PlaceItem("Voss", "4621"), "Text7=60.63",
+                           "Text8=06.42", "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"} << "3|25";
+        QTest::newRow("county only") << QVariantMap{{"Lokalitet", "Øvre Sæter"}, {"Fylke_Kommune", "NO46"},
+                                                    {"Breddegrad", "60.1"}, {"Lengdegrad", "05.5"}} << false
+            << QStringList{"Combo13=Øvre Sæter", vestland, "Combo14=-", "Text7=60.1", "Text8=05.5", "Command37="} << "";
+        QTest::newRow("no place") << QVariantMap{{"Lokalitet", "Et sted"}} << false
+            << QStringList{"Combo13=Et sted", "Combo3=-", "Combo14=-", "Text7=", "Text8=", "Command37="} << "";
+        QTest::newRow("cancelled") << voss << true
+            << QStringList{"Combo13=", vestland, "Combo14=" + PlaceItem("Alver", "4631"), "Text7=", "Command37="} << "1";
     }
     void usedPlaceIsTakenOver()
     {
         QFETCH(QVariantMap, stored);
-        QFETCH(QString, county);
-        QFETCH(QString, municipality);
+        QFETCH(bool, cancel);
+        QFETCH(QStringList, expected);
         QFETCH(QString, natureType);
         FaunaWindow w(false);
         w.t.db().execute("INSERT INTO Adminplasser VALUES ('4698', 'Indre Voss', '60300600-60400630', 'NOR')");
         w.window.Form_Load(frm_Fauna::Splash::Skip);
+        w.click("Command7");
         stored.insert("Art", "01540");
         w.insertObservation(stored);
-        w.click("Command7");
-        // A municipality and nature type chosen before must not survive the take-over.
         chooseVestland(w);
         w.control<QComboBox>("Combo14")->setCurrentIndex(1);
-        w.control<QPushButton>("Command37")->setProperty("tag", "1");
-
-        QVERIFY(pick(w, "Label6", [](QWidget *picker) { clickEntry(choices(picker), 0); }));
-        QCOMPARE(w.shown("Combo13"), stored.value("Lokalitet").toString());
-        QCOMPARE(w.shown("Combo3"), county);
-        QCOMPARE(w.shown("Combo14"), municipality);
-        QCOMPARE(w.shown("Text7"), stored.value("Breddegrad").toString());
-        QCOMPARE(w.shown("Text8"), stored.value("Lengdegrad").toString());
-        auto *natureTypeButton = w.control<QPushButton>("Command37");
-        QCOMPARE(natureTypeButton->text(), natureType);
-        QCOMPARE(natureTypeButton->property("tag").toString(), stored.value("Naturtype").toString());
-    }
-
-    // From the position to the stored row, through the controls only.
-    void suggestedMunicipalityIsSaved()
-    {
-        FaunaWindow w;
-        w.t.addObserver("Kari", "Nordmann", "KN", true);
-        w.click("Command7");
-        w.control<QLineEdit>("Text7")->setText("63.4305");
-        w.control<QLineEdit>("Text8")->setText("10.3951");
-        QVERIFY(pick(w, "Label19", [](QWidget *picker) { clickEntry(choices(picker), 0); }));
-        QCOMPARE(w.shown("Combo14"), PlaceItem("Trondheim", "5001"));
-        w.control<QComboBox>("Combo13")->setEditText("Nidelva");
-        w.control<QPushButton>("Command2")->setText("Svarttrost (Turdus merula) [11870]");
-        w.click("Command7");
-        QCOMPARE(w.t.prompter().lastText(), QString());
-        QCOMPARE(w.t.db().scalar("SELECT Fylke_Kommune FROM Observasjoner").toString(), QString("5001"));
+        w.control("Command37")->setProperty("tag", "1");
+        QVERIFY(pick(w, "Label6", [&](QWidget *picker) { cancel ? click(picker, "Command1") : clickEntry(choices(picker), 0); }));
+        QCOMPARE(w.shownAs(expected), expected);
+        QCOMPARE(w.control("Command37")->property("tag").toString(), natureType);
     }
 };
 

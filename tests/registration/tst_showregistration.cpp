@@ -33,15 +33,6 @@ QVariantMap individualRecord(const QVariant &reference)
             {"Referanse", reference}, {"Dokumentasjon", "V"}, {"Naturtype", "3|25"}, {"Kommentar", "ved land"}};
 }
 
-// Each "control=text" expected, as the window shows it.
-QStringList asShown(FaunaWindow &w, const QStringList &expected)
-{
-    QStringList out;
-    for (const QString &e : expected)
-        out << e.section('=', 0, 0) + '=' + w.shown(e.section('=', 0, 0));
-    return out;
-}
-
 // The indexes of the green buttons of an array.
 QList<int> green(FaunaWindow &w, const char *array, int count)
 {
@@ -71,7 +62,7 @@ private slots:
             "Command31=NOS CA12345", "Command37=" + Seabed, "Combo6=" + withKey("I busk", 40, "3"),
             "Combo7=" + withKey("Furu", 40, "2"), "Combo8=4", "Combo9=5", "Combo10=-1", "Combo11=2",
             "Combo12=" + withKey("Dununger", 30, "4")};
-        QCOMPARE(asShown(w, expected), expected);
+        QCOMPARE(w.shownAs(expected), expected);
         QCOMPARE(w.control("Command37")->property("tag").toString(), "1|1|3");
 
         auto *observers = w.control<QListWidget>("List1");
@@ -95,7 +86,7 @@ private slots:
         QVERIFY(w.show(w.insertObservation(individualRecord(7))));
         const QStringList expected = {"Combo13=Nordåsvannet", "Text4=ved land", "Command31=Ringmerking",
                                       "Combo4=Berg, A. 1999   [7]", "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"};
-        QCOMPARE(asShown(w, expected), expected);
+        QCOMPARE(w.shownAs(expected), expected);
         QVERIFY(isGreen(w.control("Command33")) && isNeutral(w.control("Command34")));
         for (const char *frame : {"Frame11", "Frame10", "Frame8"})
             QVERIFY2(!w.control(frame)->isHidden(), frame);
