@@ -19,18 +19,6 @@ bool answerClick(QWidget *window, const QString &button, const std::function<voi
 QListWidget *list1(QWidget *window) { return child<QListWidget>(window, "List1"); }
 QString text(QWidget *window, const QString &box) { return child<QLineEdit>(window, box)->text(); }
 
-// The initials of every entry, "*" marking the ticked ones; the lists put them in "(...)".
-QStringList initials(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) {
-        const QString entry = list->item(i)->text();
-        const qsizetype open = entry.indexOf('(');
-        out << entry.mid(open + 1, entry.indexOf(')') - open - 1) + (list->item(i)->checkState() == Qt::Checked ? "*" : "");
-    }
-    return out;
-}
-
 void fillEntryWindow(QWidget *entry, const QString &first, const QString &last, const QString &initials)
 {
     child<QLineEdit>(entry, "Text1")->setText(first);
@@ -53,7 +41,7 @@ bool chooseDefaults(QWidget *observers, const QStringList &chosen, const QString
     return answerClick(observers, "Command5", [&](QWidget *defaults) {
         QListWidget *list = list1(defaults);
         for (int i = 0; i < list->count(); ++i)
-            if (list->item(i)->isSelected() != chosen.contains(initials(list)[i]))
+            if (list->item(i)->isSelected() != chosen.contains(initialsIn(list)[i]))
                 clickEntry(list, i);
         click(defaults, button);
     });
@@ -83,16 +71,16 @@ private slots:
     {
         ListWindow w;
         QWidget *window = w.window.get();
-        QCOMPARE(initials(list1(window)), (QStringList{"AHA", "PHA", "ÅØS"}));
+        QCOMPARE(initialsIn(list1(window)), (QStringList{"AHA", "PHA", "ÅØS"}));
         QTest::keyClicks(child<QLineEdit>(window, "Text1"), "hA");
-        QCOMPARE(initials(list1(window)), (QStringList{"AHA", "PHA"}));
+        QCOMPARE(initialsIn(list1(window)), (QStringList{"AHA", "PHA"}));
         QTest::keyClick(child<QLineEdit>(window, "Text1"), Qt::Key_Return);
         QVERIFY(list1(window)->currentRow() == 0 && list1(window)->item(0)->isSelected());
         QVERIFY(window->isVisible()); // Enter pressed no button
 
         click(window, "Command4");
         QCOMPARE(text(window, "Text1"), QString());
-        QCOMPARE(initials(list1(window)).size(), 3);
+        QCOMPARE(initialsIn(list1(window)).size(), 3);
         click(window, "Command1");
         QVERIFY(!window->isVisible());
         QVERIFY(w.t.program().areaPickCancelled);
@@ -193,7 +181,7 @@ private slots:
         QString afterAdding; // the search box holds the new observer's last name, the list finds it
         QVERIFY(answerClick(main, "Command10", [&](QWidget *observers) {
             addObserver(observers, "Kari", " Nordmann ", "kn");
-            afterAdding = text(observers, "Text1") + "|" + initials(list1(observers)).join(',');
+            afterAdding = text(observers, "Text1") + "|" + initialsIn(list1(observers)).join(',');
             addObserver(observers, "Ola", "Berg", "ob");
             chooseDefaults(observers, {"KN"});
             click(observers, "Command1");
@@ -203,17 +191,17 @@ private slots:
         const QString second = w.t.db().scalar("SELECT ObserverUniqueID FROM Observers WHERE ObserverInitials = 'OB'").toString();
 
         w.click("Command7");
-        QCOMPARE(initials(list1(main)), QStringList{"KN*"});
+        QCOMPARE(initialsIn(list1(main)), QStringList{"KN*"});
         w.click("Command9");
         QVERIFY(answerClick(main, "Command10", [&](QWidget *observers) {
             chooseDefaults(observers, {"KN", "OB"});
             click(observers, "Command1");
         }));
         w.click("Command7");
-        QCOMPARE(initials(list1(main)), (QStringList{"KN", "OB"}));
+        QCOMPARE(initialsIn(list1(main)), (QStringList{"KN", "OB"}));
         list1(main)->setCurrentRow(1);
         QTest::keyClick(list1(main), Qt::Key_Space);
-        QCOMPARE(initials(list1(main)), (QStringList{"KN", "OB*"}));
+        QCOMPARE(initialsIn(list1(main)), (QStringList{"KN", "OB*"}));
 
         w.control<QComboBox>("Combo13")->setEditText("Tjønna");
         w.control<QLineEdit>("Text7")->setText("63.4305");
@@ -224,7 +212,7 @@ private slots:
         QCOMPARE(ReadFirstLine(w.t.path(MainObserverFileName)), second);
         w.click("Command9");
         w.click("Command7");
-        QCOMPARE(initials(list1(main)), (QStringList{"KN", "OB*"}));
+        QCOMPARE(initialsIn(list1(main)), (QStringList{"KN", "OB*"}));
         QCOMPARE(w.t.prompter().shown.size(), 0);
     }
 
@@ -247,7 +235,7 @@ private slots:
             clickEntry(list1(edit), 1);
             click(edit, "Command2");
         }));
-        QCOMPARE(initials(observers), (QStringList{"KN*", "OB"}));
+        QCOMPARE(initialsIn(observers), (QStringList{"KN*", "OB"}));
     }
 };
 

@@ -41,4 +41,17 @@ inline QStringList entries(const QComboBox *combo)
     return shown;
 }
 
+// The initials in each entry's "(...)", as observer entries show them; "*" marks a ticked entry,
+// or with bySelection a selected one.
+inline QStringList initialsIn(const QListWidget *list, bool bySelection = false)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) {
+        const QListWidgetItem *item = list->item(i);
+        const bool marked = bySelection ? item->isSelected() : item->checkState() == Qt::Checked;
+        out << item->text().section('(', 1).section(')', 0, 0) + (marked ? "*" : "");
+    }
+    return out;
+}
+
 } // namespace lirvenda::test

@@ -22,17 +22,6 @@ struct Register {
     {
         ids.insert(initials, t.addObserver(first, last, initials, isDefault));
     }
-    // The entries as initials, "*" marking the ticked (or, in the picker, the chosen) ones.
-    QStringList entries(const QListWidget *list, bool byTick = true) const
-    {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) {
-            const QListWidgetItem *item = list->item(i);
-            const bool marked = byTick ? item->checkState() == Qt::Checked : item->isSelected();
-            out << ids.key(BracketCode(item->text())) + (marked ? "*" : "");
-        }
-        return out;
-    }
 };
 
 // Runs EditObserverList on the list; the action gets the picker's list.
@@ -105,7 +94,7 @@ private slots:
         QListWidget list;
         AddObserverEntry(&list, QStringLiteral("left from the last registration"));
         FillDefaultObservers(t.program(), &list);
-        QCOMPARE(r.entries(&list), expected);
+        QCOMPARE(initialsIn(&list), expected);
     }
 
     // The picker offers the list's observers chosen, then the others by last name, then first name.
@@ -136,16 +125,16 @@ private slots:
         AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["OBE"]));
         QStringList offered;
         QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
-            offered = r.entries(choices, false);
+            offered = initialsIn(choices, true);
             for (const QString &initials : toggled)
-                clickEntry(choices, r.entries(choices, false).indexOf(QRegularExpression(initials + "\\*?")));
+                clickEntry(choices, initialsIn(choices, true).indexOf(QRegularExpression(initials + "\\*?")));
             if (button.isEmpty())
                 choices->window()->close();
             else
                 click(choices->window(), button);
         }));
         QCOMPARE(offered, (QStringList{"PZA*", "OBE*", "ØAU", "ABE", "KBE", "AAS"}));
-        QCOMPARE(r.entries(&list), expected);
+        QCOMPARE(initialsIn(&list), expected);
         QCOMPARE(t.program().areaPickCancelled, cancelled);
     }
 
@@ -158,11 +147,11 @@ private slots:
         r.add("Nils", "Reir", "NRE", true);
         QListWidget list;
         FillDefaultObservers(t.program(), &list);
-        QCOMPARE(r.entries(&list), QStringList{"NRE*"});
+        QCOMPARE(initialsIn(&list), QStringList{"NRE*"});
         list.clear();
         QStringList offered;
         QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
-            offered = r.entries(choices, false);
+            offered = initialsIn(choices, true);
             click(choices->window(), "Command2");
         }));
         QCOMPARE(offered, QStringList{"NRE"});

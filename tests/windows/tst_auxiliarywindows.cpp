@@ -22,24 +22,6 @@ void fire(QObject *window, const char *timer) { QMetaObject::invokeMethod(child<
 class AuxiliaryWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Closed by its timer the first time, by its button the second; each showing counts down anew.
-    void timedMessageCountsDownThenCloses()
-    {
-        frm_Melding window;
-        for (bool byTimer : {true, false}) {
-            window.show();
-            QCOMPARE(window.windowTitle(), QStringLiteral("Closes in 1 second"));
-            fire(&window, "Timer2");
-            QCOMPARE(window.windowTitle(), QStringLiteral("Closes in 0 seconds"));
-            if (byTimer)
-                fire(&window, "Timer1");
-            else
-                click(&window, "Command1");
-            QVERIFY(!window.isVisible());
-            QVERIFY(!child<QTimer>(&window, "Timer2")->isActive());
-        }
-    }
-
     void showTimedMessageBeepsAndReturnsByItself()
     {
         TestProgram t(false);
