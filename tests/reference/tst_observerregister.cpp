@@ -41,13 +41,10 @@ QList<qint64> ids(test::TestProgram &t, const QStringList &initials)
     return out;
 }
 
-ObserverFields typed(const QString &first, const QString &last, const QString &initials)
+// "first/last/initials" as typed in the entry window.
+ObserverFields typed(const QString &fields)
 {
-    ObserverFields f;
-    f.firstName = first;
-    f.lastName = last;
-    f.initials = initials;
-    return f;
+    return {.firstName = fields.section('/', 0, 0), .lastName = fields.section('/', 1, 1), .initials = fields.section('/', 2)};
 }
 
 // The Observers table as one text, to see that nothing in it has changed.
@@ -103,43 +100,38 @@ private slots:
     void saveChecksNamesAndInitials_data()
     {
         QTest::addColumn<QString>("changing"); // the initials of the observer changed; empty: a new one
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<QString>("initials");
+        QTest::addColumn<QString>("fields");   // first/last/initials as typed
         QTest::addColumn<QString>("message");  // empty: stored
-        QTest::addColumn<QString>("stored");   // "last|initials" read back
+        QTest::addColumn<QString>("stored");   // first/last/initials read back
         const QString missing = "Name and initials must be given!", taken = "Initials already used.";
-        QTest::newRow("new, initials in capitals") << "" << "Øystein" << "Lie" << "øli" << "" << "Lie|ØLI";
-        QTest::newRow("new, last name trimmed") << "" << "Ola" << "  Berg  " << "OBE" << "" << "Berg|OBE";
-        QTest::newRow("new, initials taken in other case") << "" << "Pål" << "Hauge" << "pha" << taken << "";
-        QTest::newRow("new, Norwegian initials taken") << "" << "Åge" << "Øen" << "åøs" << taken << "";
-        QTest::newRow("new, no first name") << "" << "" << "Lie" << "OLI" << missing << "";
-        QTest::newRow("new, blank last name") << "" << "Ola" << "   " << "OLI" << missing << "";
-        QTest::newRow("new, no initials") << "" << "Ola" << "Lie" << "" << missing << "";
-        QTest::newRow("change, own initials kept") << "PHA" << "Per" << "Hansen-Berg " << "pha" << "" << "Hansen-Berg|PHA";
-        QTest::newRow("change, another's initials") << "PHA" << "Per" << "Hansen" << "åøs"
-                                                    << "Initials are already used by another observer!" << "";
+        QTest::newRow("new, initials in capitals") << "" << "Øystein/Lie/øli" << "" << "Øystein/Lie/ØLI";
+        QTest::newRow("new, last name trimmed") << "" << "Ola/  Berg  /OBE" << "" << "Ola/Berg/OBE";
+        QTest::newRow("new, initials taken in other case") << "" << "Pål/Hauge/pha" << taken << "";
+        QTest::newRow("new, Norwegian initials taken") << "" << "Åge/Øen/åøs" << taken << "";
+        QTest::newRow("new, no first name") << "" << "/Lie/OLI" << missing << "";
+        QTest::newRow("new, blank last name") << "" << "Ola/   /OLI" << missing << "";
+        QTest::newRow("new, no initials") << "" << "Ola/Lie/" << missing << "";
+        QTest::newRow("change, own initials kept") << "PHA" << "Per/Hansen-Berg /pha" << "" << "Per/Hansen-Berg/PHA";
+        QTest::newRow("change, another's initials") << "PHA" << "Per/Hansen/åøs" << "Initials are already used by another observer!" << "";
     }
     void saveChecksNamesAndInitials()
     {
         QFETCH(QString, changing);
-        QFETCH(QString, first);
-        QFETCH(QString, last);
-        QFETCH(QString, initials);
+        QFETCH(QString, fields);
         QFETCH(QString, message);
         QFETCH(QString, stored);
         test::TestProgram t;
         addObservers(t);
         const QString before = dump(observers(t));
         const qint64 id = changing.isEmpty() ? NewObserver : idOf(t, changing);
-        QCOMPARE(SaveObserver(t.program(), id, typed(first, last, initials)), message);
+        QCOMPARE(SaveObserver(t.program(), id, typed(fields)), message);
         if (!message.isEmpty()) {
             QCOMPARE(dump(observers(t)), before);
             return;
         }
-        const qint64 savedId = id == NewObserver ? idOf(t, stored.section('|', 1)) : id;
-        QCOMPARE(observers(t).scalar("SELECT ObserverFirstName || '/' || ObserverLastName || '|' || ObserverInitials "
-                                     "FROM Observers WHERE ObserverID = ?", {savedId}).toString(), first + '/' + stored);
+        const qint64 savedId = id == NewObserver ? idOf(t, stored.section('/', 2)) : id;
+        QCOMPARE(observers(t).scalar("SELECT ObserverFirstName || '/' || ObserverLastName || '/' || ObserverInitials "
+                                     "FROM Observers WHERE ObserverID = ?", {savedId}).toString(), stored);
         QCOMPARE(observers(t).scalar("SELECT count(*) FROM Observers").toInt(), id == NewObserver ? 4 : 3);
     }
 
@@ -184,12 +176,12 @@ private slots:
                              "CREATE TRIGGER refuseDefault BEFORE UPDATE OF ObserverDefault ON Observers "
                              "WHEN new.ObserverInitials = 'AHA' AND new.ObserverDefault = 1 "
                              "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, SaveObserver(t.program(), NewObserver, typed("Ola", "Berg", "OBE")));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, SaveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, SetDefaultObservers(t.program(), ids(t, {"AHA"})));
         QCOMPARE(dump(t.db()), before);
         // The store is usable again at once: no transaction was left open.
         t.db().executeScript("DROP TRIGGER refuseNew; DROP TRIGGER refuseDefault;");
-        QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Ola", "Berg", "OBE")), QString());
+        QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")), QString());
     }
 
     void defaultEntriesInNameOrderWithTheirMarks()
@@ -234,8 +226,8 @@ private slots:
         t.addObserver("Per", "Hansen", "PHA");
 
         QCOMPARE(initialsOf(SearchObservers(t.program(), "")), (QStringList{"PHA", "NRE"}));
-        QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Kari", "Ny", "kho")), QString());
-        QCOMPARE(SaveObserver(t.program(), idOf(t, "PHA"), typed("Per", "Hansen", "PHA")), QString());
+        QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Kari/Ny/kho")), QString());
+        QCOMPARE(SaveObserver(t.program(), idOf(t, "PHA"), typed("Per/Hansen/PHA")), QString());
         QCOMPARE(initialsOf(SearchObservers(t.program(), "k")), (QStringList{"KHO"}));
         QStringList defaultsOffered;
         for (const DefaultObserverEntry &entry : DefaultObserverEntries(t.program()))

@@ -141,10 +141,9 @@ private slots:
     void observersComeFromNestWhenPresent()
     {
         TestProgram t;
-        Register r{t};
-        r.add("Kari", "Hovedbase", "KHO", true);
+        t.addObserver("Kari", "Hovedbase", "KHO", true);
         t.createObserverFile();
-        r.add("Nils", "Reir", "NRE", true);
+        t.addObserver("Nils", "Reir", "NRE", true);
         QListWidget list;
         FillDefaultObservers(t.program(), &list);
         QCOMPARE(initialsIn(&list), QStringList{"NRE*"});
