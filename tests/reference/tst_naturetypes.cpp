@@ -50,6 +50,8 @@ private slots:
         QCOMPARE(NatureTypeText(t.program(), path), text);
     }
 
+    // Preselected level by level; another group brings its own main types; "OK" without a group
+    // clears the choice and keeps the picker open.
     void pickerSelectsThePathLevelByLevel()
     {
         TestProgram t;
@@ -70,6 +72,21 @@ private slots:
         QCOMPARE(mainTypes->item(0)->text(), QString("Aktiv skredmark (T17)  [40]"));
         QVERIFY(mainTypes->selectedItems().isEmpty());
         QCOMPARE(baseTypes->count(), 0);
+
+        QStringList chosen;
+        connect(&picker, &frm_Naturtyper::natureTypeChosen, this,
+                [&](const QString &caption, const QString &path) { chosen << caption << path; });
+        picker.show();
+        const int mainTypesOfTheGroup = mainTypes->count();
+        click(&picker, "Command5");
+        QVERIFY(groups->selectedItems().isEmpty());
+        QCOMPARE(mainTypes->count(), mainTypesOfTheGroup); // the lists below keep their entries
+        QString message; // in the timed message, which closes itself
+        QVERIFY(answerModal([&] { click(&picker, "Command2"); },
+                            [&](QWidget *timed) { message = child<QLabel>(timed, "Label1")->text(); }));
+        QCOMPARE(message, QString("Ingen naturtype valgt"));
+        QCOMPARE(chosen, QStringList({"", ""}));
+        QVERIFY(picker.isVisible());
     }
 
     void okTakesOverTheChoice_data()
@@ -98,27 +115,6 @@ private slots:
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->toolTip(), caption);
         QCOMPARE(button->property("tag").toString(), path);
-    }
-
-    void okWithoutGroupClearsTheChoiceAndStaysOpen()
-    {
-        TestProgram t;
-        frm_Naturtyper picker(t.program());
-        QStringList chosen;
-        connect(&picker, &frm_Naturtyper::natureTypeChosen, this,
-                [&](const QString &caption, const QString &path) { chosen << caption << path; });
-        picker.Preselect("1|1");
-        picker.show();
-        click(&picker, "Command5");
-        QVERIFY(child<QListWidget>(&picker, "List1")->selectedItems().isEmpty());
-        QCOMPARE(child<QListWidget>(&picker, "List2")->count(), 15); // the lists below keep their entries
-
-        QString message; // in the timed message, which closes itself
-        QVERIFY(answerModal([&] { click(&picker, "Command2"); },
-                            [&](QWidget *timed) { message = child<QLabel>(timed, "Label1")->text(); }));
-        QCOMPARE(message, QString("Ingen naturtype valgt"));
-        QCOMPARE(chosen, QStringList({"", ""}));
-        QVERIFY(picker.isVisible());
     }
 };
 

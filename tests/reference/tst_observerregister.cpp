@@ -13,7 +13,8 @@ namespace {
 // Observers are named by their initials below.
 void addObservers(test::TestProgram &t, const QStringList &defaults = {})
 {
-    for (const auto &[first, last, initials] : {std::tuple{"Per", "Hansen", "PHA"}, {"Anna", "Hansen", "AHA"}, {"Åse", "Østby", "ÅØS"}})
+    for (const auto &[first, last, initials] :
+         {std::tuple{"Per", "Hansen", "PHA"}, {"Anna", "Hansen", "AHA"}, {"Åse", "Østby", "ÅØS"}})
         t.addObserver(first, last, initials, defaults.contains(initials));
 }
 
@@ -91,8 +92,9 @@ private slots:
         QFETCH(QStringList, found);
         test::TestProgram t;
         addObservers(t);
-        for (const auto &[first, last, initials] : {std::tuple{"Ola", "Berg", "OBE"}, {"Eva", "Strand_Holm", "ESH"},
-                                                    {"Jon", "Hedahl", "JHE"}, {"Sean", "O'Neill", "SON"}, {"Zacharias", "Aune", "ZAU"}})
+        for (const auto &[first, last, initials] :
+             {std::tuple{"Ola", "Berg", "OBE"}, {"Eva", "Strand_Holm", "ESH"}, {"Jon", "Hedahl", "JHE"},
+              {"Sean", "O'Neill", "SON"}, {"Zacharias", "Aune", "ZAU"}})
             t.addObserver(first, last, initials);
         QCOMPARE(initialsOf(SearchObservers(t.program(), search)), found);
     }
@@ -112,7 +114,8 @@ private slots:
         QTest::newRow("new, blank last name") << "" << "Ola/   /OLI" << missing << "";
         QTest::newRow("new, no initials") << "" << "Ola/Lie/" << missing << "";
         QTest::newRow("change, own initials kept") << "PHA" << "Per/Hansen-Berg /pha" << "" << "Per/Hansen-Berg/PHA";
-        QTest::newRow("change, another's initials") << "PHA" << "Per/Hansen/åøs" << "Initials are already used by another observer!" << "";
+        QTest::newRow("change, another's initials") << "PHA" << "Per/Hansen/åøs"
+                                                    << "Initials are already used by another observer!" << "";
     }
     void saveChecksNamesAndInitials()
     {

@@ -44,8 +44,10 @@ private slots:
         QTest::newRow("no year") << QStringList({"Berg", "", "", "", "", ""}) << "År ikke angitt.";
         QTest::newRow("no title") << QStringList({"Berg", "1999", "", "Sterna", "1-9", "NOF"}) << "Ingen tittel angitt.";
         QTest::newRow("title of blanks") << QStringList({"Berg", "1999", "  ", "Sterna", "", ""}) << "Ingen tittel angitt.";
-        QTest::newRow("no journal") << QStringList({"Berg", "1999", "Måker", "", "1-9", "NOF"}) << "Ingen journal/rapport angitt.";
-        QTest::newRow("year as any text, no pages or publisher") << QStringList({"Berg", "udatert", "Måker", "Sterna", "", ""}) << "";
+        QTest::newRow("no journal") << QStringList({"Berg", "1999", "Måker", "", "1-9", "NOF"})
+                                    << "Ingen journal/rapport angitt.";
+        QTest::newRow("year as any text, no pages or publisher")
+            << QStringList({"Berg", "udatert", "Måker", "Sterna", "", ""}) << "";
     }
     void referenceProblem()
     {

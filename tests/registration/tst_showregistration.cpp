@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(green(w, "Command35", 4), (QList<int>{1, 3})); // "Ø", "V"
     }
 
-    // Nothing of the nest shown before carries over.
+    // Nothing of the row shown before carries over.
     void individualRecordAfterNestRecord()
     {
         FaunaWindow w(false);
@@ -95,12 +95,8 @@ private slots:
         QCOMPARE(BracketCode(w.shown("Combo2")), "3");
         QVERIFY(isGreen(w.control("Combo2")) && isGreen(w.control("Combo4")));
         QVERIFY(!w.control<QCheckBox>("Check2")->isChecked() && w.control<QCheckBox>("Check3")->isChecked());
-    }
 
-    void unmatchedCodesChooseNothing()
-    {
-        FaunaWindow w;
-        QVERIFY(w.show(w.insertObservation(individualRecord(QVariant()))));
+        // Codes that match no entry choose nothing, not what the row before had chosen.
         QVariantMap unmatched = individualRecord("77");
         unmatched["AtlasKode"] = "99";
         unmatched["Kjønn"] = "Ukjent";
@@ -141,7 +137,8 @@ private slots:
     {
         FaunaWindow w;
         const QString observer = w.t.addObserver("Per", "Hansen", "PH");
-        QVERIFY(w.show(w.insertObservation({{"Art", "01540"}, {"Kjønn", "Hann"}, {"AtlasKode", "2"}, {"Observatører", observer}})));
+        QVERIFY(w.show(w.insertObservation(
+            {{"Art", "01540"}, {"Kjønn", "Hann"}, {"AtlasKode", "2"}, {"Observatører", observer}})));
         QWidget *male = w.control("Command19_1");
         QWidget *activity = w.control("Combo2");
         QWidget *observers = w.control("List1");

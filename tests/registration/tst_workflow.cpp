@@ -77,7 +77,8 @@ private slots:
         QVERIFY(QRegularExpression("^\\d{14}-\\d+$").match(column(w, obsId, "ObsUniqueID")).hasMatch());
 
         // Ready for the next species at the same place.
-        const QStringList next = {"Command7=&Lagre registrering", "Text1=", "Command2=&Art", "Text7=63.4305", "Combo13=Per's holme"};
+        const QStringList next = {"Command7=&Lagre registrering", "Text1=", "Command2=&Art", "Text7=63.4305",
+                                  "Combo13=Per's holme"};
         QCOMPARE(w.shownAs(next), next);
         QCOMPARE(w.control<QListWidget>("List1")->count(), 1);
         auto *saved = w.control<QListWidget>("List2");

@@ -73,7 +73,8 @@ private slots:
         QTest::addColumn<QStringList>("defaults");
         QTest::addColumn<QString>("remembered"); // empty: no MainObserver.txt
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("remembered default ticked") << QStringList{"PHA", "AAS", "ÅAU"} << "PHA" << QStringList{"AAS", "PHA*", "ÅAU"};
+        QTest::newRow("remembered default ticked") << QStringList{"PHA", "AAS", "ÅAU"} << "PHA"
+                                                   << QStringList{"AAS", "PHA*", "ÅAU"};
         QTest::newRow("no remembered observer") << QStringList{"PHA", "AAS"} << "" << QStringList{"AAS", "PHA"};
         QTest::newRow("remembered is no default") << QStringList{"PHA", "AAS"} << "OBE" << QStringList{"AAS", "PHA"};
         QTest::newRow("a single default") << QStringList{"OBE"} << "" << QStringList{"OBE*"};
@@ -105,7 +106,8 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("cancelled");
         QTest::newRow("OK keeps the copies and the tick") << "Command2" << QStringList{} << QStringList{"PZA*", "OBE"} << false;
-        QTest::newRow("OK with one dropped, one added") << "Command2" << QStringList{"PZA", "AAS"} << QStringList{"OBE", "AAS"} << false;
+        QTest::newRow("OK with one dropped, one added") << "Command2" << QStringList{"PZA", "AAS"}
+                                                        << QStringList{"OBE", "AAS"} << false;
         QTest::newRow("Quit leaves the list") << "Command1" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
         QTest::newRow("window frame is Quit") << "" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
     }
@@ -117,8 +119,9 @@ private slots:
         QFETCH(bool, cancelled);
         TestProgram t;
         Register r{t};
-        for (const auto &[first, last, initials] : {std::tuple{"Per", "Zahl", "PZA"}, {"Anne", "Ås", "AAS"}, {"Ola", "Berg", "OBE"},
-                                                    {"Kari", "Berg", "KBE"}, {"Anna", "Berg", "ABE"}, {"Øyvind", "Aune", "ØAU"}})
+        for (const auto &[first, last, initials] :
+             {std::tuple{"Per", "Zahl", "PZA"}, {"Anne", "Ås", "AAS"}, {"Ola", "Berg", "OBE"}, {"Kari", "Berg", "KBE"},
+              {"Anna", "Berg", "ABE"}, {"Øyvind", "Aune", "ØAU"}})
             r.add(first, last, initials);
         QListWidget list;
         AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["PZA"]), true);

@@ -57,7 +57,8 @@ private slots:
         QTest::addColumn<QStringList>("started");
         QTest::addColumn<bool>("unavailable");
         const QString hardinfo = "/usr/bin/hardinfo", monitor = "/usr/bin/gnome-system-monitor";
-        QTest::newRow("both installed") << QStringList{"hardinfo", "gnome-system-monitor"} << true << QStringList{hardinfo} << false;
+        QTest::newRow("both installed") << QStringList{"hardinfo", "gnome-system-monitor"} << true
+                                        << QStringList{hardinfo} << false;
         QTest::newRow("system monitor only") << QStringList{"gnome-system-monitor"} << true << QStringList{monitor} << false;
         QTest::newRow("none installed") << QStringList{} << true << QStringList{} << true;
         QTest::newRow("viewer fails to start") << QStringList{"hardinfo"} << false << QStringList{hardinfo} << true;
