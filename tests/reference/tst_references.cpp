@@ -2,7 +2,6 @@
 #include "registration/FaunaWindow.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace lirvenda;

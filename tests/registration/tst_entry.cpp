@@ -5,7 +5,6 @@
 #include "registration/ObservationColumns.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QPushButton>
 
 using namespace lirvenda;

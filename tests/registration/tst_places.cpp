@@ -3,8 +3,6 @@
 #include "registration/Coordinates.h"
 #include "registration/Places.h"
 
-#include <QLabel>
-#include <QPushButton>
 
 using namespace lirvenda;
 using namespace lirvenda::test;

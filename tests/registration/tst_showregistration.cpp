@@ -4,8 +4,6 @@
 #include "registration/Places.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 
 using namespace lirvenda;
 using namespace lirvenda::test;

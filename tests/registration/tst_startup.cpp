@@ -3,7 +3,6 @@
 #include "data/SharedProcedures.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QThread>
 
