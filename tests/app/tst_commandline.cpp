@@ -51,10 +51,8 @@ private slots:
 
         const QString database = QDir(folder).filePath("Observasjoner.mdb");
         QVERIFY(!contents(database).startsWith("SQLite format 3"));
-        {
-            auto db = Database::open(database, Program::DatabaseKey);
-            db->execute("INSERT INTO Observasjoner(Art, StartDato, Lokalitet) VALUES ('11870', '2024-05-01 08:00:00', 'Tjønna')");
-        }
+        Database::open(database, Program::DatabaseKey)
+            ->execute("INSERT INTO Observasjoner(Art, StartDato, Lokalitet) VALUES ('11870', '2024-05-01 08:00:00', 'Tjønna')");
         QCOMPARE(runProgram({"--screenshot", png, "--folder", folder}).exitCode, 0);
         auto db = Database::open(database, Program::DatabaseKey);
         QCOMPARE(db->scalar("SELECT Lokalitet FROM Observasjoner").toString(), QString("Tjønna"));
@@ -67,8 +65,7 @@ private slots:
         const QString database = dir.filePath("Observasjoner.mdb");
         const QByteArray garbage(5000, 'q');
         QFile file(database);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(garbage);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
         file.close();
 
         const Run run = runProgram({"--screenshot", dir.filePath("s.png"), "--folder", dir.path()});

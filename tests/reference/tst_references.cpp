@@ -1,20 +1,20 @@
 #include "reference/References.h"
 #include "registration/FaunaWindow.h"
-#include "support/ModalAnswer.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace lirvenda;
-using test::FaunaWindow;
-using test::entries;
+using namespace lirvenda::test;
 
 namespace {
 
-// Referanse_ID 1 to 4, inserted out of order.
-void insertReferences(FaunaWindow &w)
+const QStringList Sorted = {"Berg, A. 1999 Måker Sterna [3]", "Berg, A. 2001 Fugler Vår Fuglefauna [1]",
+                            "Zahl, P. 2000   [4]", "Øien, I. 1990 Ugler Sterna [2]"};
+
+// Referanse_ID 1 to 4 inserted out of order, the window loaded; then, if asked, in the new state
+// with "Berg, A. 1999" chosen.
+void loadReferences(FaunaWindow &w, bool choose = true)
 {
     w.t.db().executeScript(
         "INSERT INTO Referanser(Forfattere, År, Tittel, Journal) VALUES ('Berg, A.', '2001', 'Fugler', 'Vår Fuglefauna');"
@@ -22,23 +22,13 @@ void insertReferences(FaunaWindow &w)
         "INSERT INTO Referanser(Forfattere, År, Tittel, Journal) VALUES ('Berg, A.', '1999', 'Måker', 'Sterna');"
         "INSERT INTO Referanser(Forfattere, År) VALUES ('Zahl, P.', '2000');");
     w.window.Form_Load(frm_Fauna::Splash::Skip);
-}
-
-// Loaded, in the new state, with the reference "Berg, A. 1999" chosen.
-void startWithReferenceChosen(FaunaWindow &w)
-{
-    insertReferences(w);
-    QTest::mouseClick(w.control<QPushButton>("Command7"), Qt::LeftButton);
+    if (!choose)
+        return;
+    w.click("Command7");
     w.control<QComboBox>("Combo4")->setCurrentIndex(0);
 }
 
-const QStringList Sorted = {"Berg, A. 1999 Måker Sterna [3]", "Berg, A. 2001 Fugler Vår Fuglefauna [1]",
-                            "Zahl, P. 2000   [4]", "Øien, I. 1990 Ugler Sterna [2]"};
-
-void type(QWidget *dialog, const char *box, const QString &text)
-{
-    QTest::keyClicks(dialog->findChild<QLineEdit *>(box), text);
-}
+void type(QWidget *dialog, const char *box, const QString &text) { QTest::keyClicks(child<QLineEdit>(dialog, box), text); }
 
 } // namespace
 
@@ -53,9 +43,10 @@ private slots:
         QTest::newRow("no year") << QStringList({"Berg", "", "", "", "", ""}) << "År ikke angitt.";
         QTest::newRow("no title") << QStringList({"Berg", "1999", "", "Sterna", "1-9", "NOF"}) << "Ingen tittel angitt.";
         QTest::newRow("title of blanks") << QStringList({"Berg", "1999", "  ", "Sterna", "", ""}) << "Ingen tittel angitt.";
-        QTest::newRow("no journal") << QStringList({"Berg", "1999", "Måker", "", "1-9", "NOF"}) << "Ingen journal/rapport angitt.";
-        QTest::newRow("no pages, no publisher") << QStringList({"Berg", "1999", "Måker", "Sterna", "", ""}) << "";
-        QTest::newRow("year as any text") << QStringList({"Berg", "udatert", "Måker", "Sterna", "", ""}) << "";
+        QTest::newRow("no journal") << QStringList({"Berg", "1999", "Måker", "", "1-9", "NOF"})
+                                    << "Ingen journal/rapport angitt.";
+        QTest::newRow("year as any text, no pages or publisher")
+            << QStringList({"Berg", "udatert", "Måker", "Sterna", "", ""}) << "";
     }
     void referenceProblem()
     {
@@ -64,83 +55,57 @@ private slots:
         QCOMPARE(ReferenceProblem({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]}), message);
     }
 
-    void referencesSortByAuthorsThenYear()
-    {
-        FaunaWindow w(false);
-        insertReferences(w);
-        auto *references = w.control<QComboBox>("Combo4");
-        QCOMPARE(entries(references), Sorted);
-        QCOMPARE(references->currentIndex(), -1);
-    }
-
     void newReferenceIsStoredAndChosenEvenWhenItSortsFirst()
     {
         FaunaWindow w(false);
-        startWithReferenceChosen(w);
-        QString title;
+        loadReferences(w);
+        QVERIFY(answerModal([&] { w.click("Command27"); }, [](QWidget *dialog) {
+            type(dialog, "Text1", "Andersen, K.");
+            click(dialog, "Command1"); // cancelled: nothing changes
+        }));
+        QCOMPARE(entries(w.control<QComboBox>("Combo4")), Sorted);
+        QCOMPARE(w.shown("Combo4"), Sorted.first());
+        QVERIFY(w.t.program().areaPickCancelled);
+
         bool preparedForNew = true;
         bool openAfterRefusal = false;
-        test::ModalAnswer answer([&](QWidget *dialog) {
-            title = dialog->windowTitle();
-            auto *newRecord = dialog->findChild<QCheckBox *>("Check1");
+        QVERIFY(answerModal([&] { w.click("Command27"); }, [&](QWidget *dialog) {
+            auto *newRecord = child<QCheckBox>(dialog, "Check1");
             preparedForNew = newRecord->isChecked() && !newRecord->isEnabled();
-            for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
-                auto *field = dialog->findChild<QLineEdit *>(box);
-                preparedForNew = preparedForNew && field->text().isEmpty() && test::isYellow(field);
-            }
+            for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+                preparedForNew = preparedForNew && child<QLineEdit>(dialog, box)->text().isEmpty();
             type(dialog, "Text1", "Andersen, K.");
             type(dialog, "Text2", "2010");
             type(dialog, "Text4", "Sterna");
-            auto *save = dialog->findChild<QPushButton *>("Command2");
-            QTest::mouseClick(save, Qt::LeftButton);
+            click(dialog, "Command2");
             openAfterRefusal = dialog->isVisible();
             type(dialog, "Text3", "Terner i 'fjæra'");
-            QTest::mouseClick(save, Qt::LeftButton);
-        });
-        QTest::mouseClick(w.control<QPushButton>("Command27"), Qt::LeftButton);
-        QVERIFY(answer.answered() && !answer.watchdogFired());
-        QCOMPARE(title, QString("Referanser"));
-        QVERIFY(preparedForNew);
-        QVERIFY(openAfterRefusal);
+            click(dialog, "Command2");
+        }));
+        QVERIFY(preparedForNew && openAfterRefusal);
         QCOMPARE(w.t.prompter().shown.size(), 1);
         QCOMPARE(w.t.prompter().lastText(), QString("Ingen tittel angitt."));
-
-        Statement stored = w.t.db().query("SELECT Tittel, Sider FROM Referanser WHERE Referanse_ID = 5");
-        QVERIFY(stored.next());
-        QCOMPARE(stored.text("Tittel"), QString("Terner i 'fjæra'"));
-        QCOMPARE(stored.text("Sider"), QString());
+        QCOMPARE(w.t.db().scalar("SELECT Tittel || '/' || ifnull(Sider, '') FROM Referanser WHERE Referanse_ID = 5").toString(),
+                 QString("Terner i 'fjæra'/"));
         auto *references = w.control<QComboBox>("Combo4");
         QCOMPARE(entries(references), QStringList{"Andersen, K. 2010 Terner i 'fjæra' Sterna [5]"} + Sorted);
         QCOMPARE(references->currentIndex(), 0);
-        QVERIFY(test::isYellow(references));
+        QVERIFY(isYellow(references));
         QVERIFY(!w.t.program().areaPickCancelled);
-    }
-
-    void cancelLeavesTheListAsItWas()
-    {
-        FaunaWindow w(false);
-        startWithReferenceChosen(w);
-        test::ModalAnswer answer([](QWidget *dialog) {
-            type(dialog, "Text1", "Andersen, K.");
-            dialog->findChild<QPushButton *>("Command1")->click();
-        });
-        QTest::mouseClick(w.control<QPushButton>("Command27"), Qt::LeftButton);
-        QVERIFY(answer.answered() && !answer.watchdogFired());
-        QCOMPARE(entries(w.control<QComboBox>("Combo4")), Sorted);
-        QCOMPARE(w.shown("Combo4"), Sorted.first());
-        QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Referanser").toInt(), 4);
-        QVERIFY(w.t.program().areaPickCancelled);
     }
 
     void touchedReferenceTurnsYellowAndClearingMakesItNeutral()
     {
         FaunaWindow w(false);
-        startWithReferenceChosen(w);
+        loadReferences(w, false);
         auto *references = w.control<QComboBox>("Combo4");
-        QVERIFY(test::isYellow(references));
-        QTest::mouseClick(w.control<QPushButton>("Command29"), Qt::LeftButton);
+        QCOMPARE(references->currentIndex(), -1); // loading chooses none
+        w.click("Command7");
+        references->setCurrentIndex(0);
+        QVERIFY(isYellow(references));
+        w.click("Command29");
         QCOMPARE(references->currentIndex(), -1);
-        QVERIFY(test::isNeutral(references));
+        QVERIFY(isNeutral(references));
     }
 };
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "registration/frm_Fauna.h"
+#include "support/Gestures.h"
+#include "support/ModalAnswer.h"
 #include "support/TestProgram.h"
 #include "ui/Colours.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QTest>
 
 namespace lirvenda::test {
 
@@ -23,14 +22,9 @@ struct FaunaWindow {
             window.Form_Load(frm_Fauna::Splash::Skip);
     }
 
-    template <typename Control>
-    Control *control(const QString &name)
-    {
-        auto *found = window.findChild<Control *>(name);
-        if (!found)
-            qFatal("No control %s", qPrintable(name));
-        return found;
-    }
+    template <typename Control = QWidget>
+    Control *control(const QString &name) { return child<Control>(&window, name); }
+    void click(const QString &name) { test::click(&window, name); }
 
     // What a box or button shows: its text, or the chosen entry's.
     QString shown(const QString &name)
@@ -41,6 +35,15 @@ struct FaunaWindow {
         if (auto *box = qobject_cast<QLineEdit *>(found))
             return box->text();
         return qobject_cast<QAbstractButton *>(found)->text();
+    }
+
+    // Each "control=text" expected, as the window shows it: compare the answer with the expectation.
+    QStringList shownAs(const QStringList &expected)
+    {
+        QStringList out;
+        for (const QString &e : expected)
+            out << e.section('=', 0, 0) + '=' + shown(e.section('=', 0, 0));
+        return out;
     }
 
     qint64 insertObservation(const QVariantMap &columns) { return t.insertObservation(columns); }
@@ -55,23 +58,6 @@ struct FaunaWindow {
         return true;
     }
 };
-
-// Every entry of a list, in order.
-inline QStringList entries(const QListWidget *list)
-{
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->item(i)->text();
-    return shown;
-}
-
-inline QStringList entries(const QComboBox *combo)
-{
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i)
-        shown << combo->itemText(i);
-    return shown;
-}
 
 inline bool isGreen(const QWidget *widget) { return hasColour(widget, Colour::Green); }
 inline bool isYellow(const QWidget *widget) { return hasColour(widget, Colour::Yellow); }

@@ -2,18 +2,13 @@
 
 #include "data/SharedProcedures.h"
 #include "registration/DateSteps.h"
-#include "support/ModalAnswer.h"
+#include "registration/ObservationColumns.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QListWidget>
 #include <QPushButton>
 
 using namespace lirvenda;
-using test::FaunaWindow;
-using test::isGreen;
-using test::isNeutral;
-using test::isYellow;
+using namespace lirvenda::test;
 
 namespace {
 
@@ -21,8 +16,7 @@ QPushButton *element(FaunaWindow &w, const char *array, int index)
 {
     return w.control<QPushButton>(QString("%1_%2").arg(array).arg(index));
 }
-
-void click(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton); }
+void click(FaunaWindow &w, const char *array, int index) { QTest::mouseClick(element(w, array, index), Qt::LeftButton); }
 
 // Which buttons of an array are chosen (yellow), by caption.
 QStringList chosen(FaunaWindow &w, const char *array, int count)
@@ -38,15 +32,41 @@ QStringList chosen(FaunaWindow &w, const char *array, int count)
 void startNew(FaunaWindow &w)
 {
     w.t.addObserver("Kari", "Nordmann", "KN", true);
-    click(w.control<QPushButton>("Command7"));
+    w.click("Command7");
     w.control<QComboBox>("Combo13")->setEditText("Gaulosen");
     w.control<QLineEdit>("Text7")->setText("63.35");
     w.control<QLineEdit>("Text8")->setText("10.22");
 }
 
-QString savedColumn(FaunaWindow &w, const char *column)
+// Each "column=value" expected, as the columns have it: "column=-" when left out, "column=NULL" for NULL.
+QStringList asExpected(const QVariantMap &columns, const QStringList &expected)
 {
-    return w.t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner ORDER BY ObsID DESC LIMIT 1").arg(column)).toString();
+    QStringList out;
+    for (const QString &e : expected) {
+        const QString name = e.section('=', 0, 0);
+        const QVariant value = columns.value(name);
+        out << name + '=' + (!columns.contains(name) ? "-" : value.isNull() ? "NULL" : value.toString());
+    }
+    return out;
+}
+
+QVariantMap lastSaved(FaunaWindow &w)
+{
+    Statement row = w.t.db().query("SELECT * FROM Observasjoner ORDER BY ObsID DESC LIMIT 1");
+    QVariantMap columns;
+    if (row.next())
+        for (const QString &name : row.columnNames())
+            columns.insert(name, row.value(name));
+    return columns;
+}
+
+RegistrationValues individual()
+{
+    return {.startDate = "05.06.2024", .startTime = "07:05", .stopDate = "05.06.2024", .stopTime = "00:00",
+            .locality = "Per's holme", .countyItem = withKey("Trøndelag", 40, "NO50"),
+            .municipalityItem = withKey("Trondheim", 40, "5001"), .speciesCaption = "Svarttrost (Turdus merula) [11870]",
+            .count = "2,5", .ringCaption = "Ringmerking", .nestSiteItem = withKey("I tre", 40, "2"), .sex = "Hann",
+            .age = "2K", .activityItem = withKey("Syngende hann", 100, "2"), .documentation = "FL"};
 }
 
 } // namespace
@@ -54,51 +74,54 @@ QString savedColumn(FaunaWindow &w, const char *column)
 class EntryTest : public QObject {
     Q_OBJECT
 private slots:
-    void sexAndAgeAreSingleChoicesThatToggle()
+    void individualColumns()
     {
-        FaunaWindow w;
-        startNew(w);
-        click(element(w, "Command19", 1)); // "Hann"
-        click(element(w, "Command19", 2)); // "Hunn"
-        QCOMPARE(chosen(w, "Command19", 4), QStringList({"Hunn"}));
-        click(element(w, "Command19", 2));
-        QCOMPARE(chosen(w, "Command19", 4), QStringList());
-
-        click(element(w, "Command20", 4));
-        QCOMPARE(chosen(w, "Command20", 23), QStringList({"2K"}));
-        emit element(w, "Command20", 9)->customContextMenuRequested({}); // right button on any age
-        QCOMPARE(chosen(w, "Command20", 23), QStringList());
-
-        click(element(w, "Command19", 0));
-        QTest::mouseClick(w.control<QGroupBox>("Frame10"), Qt::LeftButton, {}, QPoint(250, 5));
-        QCOMPARE(chosen(w, "Command19", 4), QStringList());
+        const QVariantMap c = observationColumns(individual(), QDate(2024, 6, 6));
+        const QStringList expected = {"ObsLastUpdated=2024-06-06 00:00:00", "StartDato=2024-06-05 07:05:00",
+                                      "StoppDato=2024-06-05 00:00:00", "Fylke_Kommune=5001", "Art=11870",
+                                      "Antall=3", // 2,5 rounded to whole individuals
+                                      "Ring=", "Rapportert=0", "Kjønn=Hann", "Alder=2K", "AtlasKode=2", "Dokumentasjon=FL",
+                                      "Referanse=", "Lokalitet=Per's holme",
+                                      "Reirplassering=-", "ObsUniqueID=-"}; // the nest columns stay as they were
+        QCOMPARE(asExpected(c, expected), expected);
     }
 
-    void atMostTwoExposures()
+    void nestColumnsWithOnlyACounty()
     {
-        FaunaWindow w;
-        startNew(w);
-        click(w.control<QPushButton>("Command34")); // "Reir"
-        click(element(w, "Command35", 0));        // N
-        click(element(w, "Command35", 2));        // S
-        click(element(w, "Command35", 3));        // V refused
-        QCOMPARE(w.t.prompter().lastText(), QString("Kun to retninger kan velges"));
-        QCOMPARE(chosen(w, "Command35", 4), QStringList({"N", "S"}));
-        click(element(w, "Command35", 0));
-        click(element(w, "Command35", 3));
-        QCOMPARE(chosen(w, "Command35", 4), QStringList({"S", "V"}));
+        RegistrationValues v = individual();
+        v.nestMode = true;
+        v.municipalityItem = "-";
+        v.exposure = "ØV";
+        v.treeItem = withKey("Ikke angitt", 40, "10");
+        v.eggs = "4";
+        v.youngAgeItem = withKey("Ikke angitt", 30, "1");
+        v.ringCaption = "NOS 8A12345 Ringmerking";
+        v.referenceItem = "Hansen 2001 Fugler i Trøndelag  [7]";
+        const QStringList expected = {"Fylke_Kommune=NO50", "Reirplassering=2", "Tresort=10", "Eksponering=ØV",
+                                      "AntallEgg=4", "UngeAlder=1", "Ring=NOS 8A12345 ", "Referanse=7",
+                                      "Kjønn=-", "Alder=-", "AtlasKode=-"};
+        QCOMPARE(asExpected(observationColumns(v), expected), expected);
     }
 
-    void ringAnswerOrNone()
+    void dateTimesRoundTrip_data()
     {
-        FaunaWindow w;
-        startNew(w);
-        auto *ring = w.control<QPushButton>("Command31");
-        w.t.prompter().inputAnswers = {QString("NOS CA12345 rød/grønn"), QString()};
-        click(ring);
-        QCOMPARE(ring->text(), QString("NOS CA12345 rød/grønn"));
-        click(ring);
-        QCOMPARE(ring->text(), QString("Ringmerking"));
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("timeShown");
+        QTest::newRow("morning") << "01.12.2026" << "07:05" << "2026-12-01 07:05:00" << "07:05";
+        QTest::newRow("midnight shows empty") << "31.12.1999" << "00:00" << "1999-12-31 00:00:00" << "";
+        QTest::newRow("typed without colon") << "05.06.2024" << "1230" << "2024-06-05 12:30:00" << "12:30";
+    }
+    void dateTimesRoundTrip()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, stored);
+        QFETCH(QString, timeShown);
+        QCOMPARE(storedDateTime(date, time), stored);
+        QCOMPARE(shownDate(stored), date);
+        QCOMPARE(shownTime(stored), timeShown);
     }
 
     void dateSteps_data()
@@ -127,58 +150,87 @@ private slots:
     {
         FaunaWindow w;
         startNew(w);
-        const int beeps = w.t.prompter().beeps;
-        click(w.control<QPushButton>("Command4"));
+        w.click("Command4");
         QCOMPARE(w.shown("Text2"), QDate::currentDate().toString("dd.MM.yyyy"));
-        QCOMPARE(w.t.prompter().beeps, beeps + 1);
-        click(w.control<QPushButton>("Command6"));
+        QCOMPARE(w.t.prompter().beeps, 1);
+        w.click("Command6");
         QCOMPARE(w.shown("Text5"), QDate::currentDate().addDays(-1).toString("dd.MM.yyyy"));
     }
 
-    // An individual with species picked in the search, count keyed, sex, age, activity, ring and
-    // photo and sound; shown again exactly as entered.
+    void sexAndAgeAreSingleChoicesThatToggle()
+    {
+        FaunaWindow w;
+        startNew(w);
+        click(w, "Command19", 1); // "Hann"
+        click(w, "Command19", 2); // "Hunn"
+        QCOMPARE(chosen(w, "Command19", 4), QStringList({"Hunn"}));
+        click(w, "Command19", 2);
+        QCOMPARE(chosen(w, "Command19", 4), QStringList());
+
+        click(w, "Command20", 4);
+        QCOMPARE(chosen(w, "Command20", 23), QStringList({"2K"}));
+        emit element(w, "Command20", 9)->customContextMenuRequested({}); // right button on any age
+        QCOMPARE(chosen(w, "Command20", 23), QStringList());
+
+        click(w, "Command19", 0);
+        QTest::mouseClick(w.control("Frame10"), Qt::LeftButton, {}, QPoint(250, 5));
+        QCOMPARE(chosen(w, "Command19", 4), QStringList());
+    }
+
+    void atMostTwoExposures()
+    {
+        FaunaWindow w;
+        startNew(w);
+        w.click("Command34"); // "Reir"
+        click(w, "Command35", 0); // N
+        click(w, "Command35", 2); // S
+        click(w, "Command35", 3); // V refused
+        QCOMPARE(w.t.prompter().lastText(), QString("Kun to retninger kan velges"));
+        QCOMPARE(chosen(w, "Command35", 4), QStringList({"N", "S"}));
+        click(w, "Command35", 0);
+        click(w, "Command35", 3);
+        QCOMPARE(chosen(w, "Command35", 4), QStringList({"S", "V"}));
+    }
+
+    // An individual with species picked in the search, count keyed, sex, age, activity, ring
+    // (answered, then the answer taken back and given again) and photo and sound; shown again
+    // exactly as entered.
     void individualRecordRoundTrip()
     {
         FaunaWindow w;
         startNew(w);
-        test::ModalAnswer pick([](QWidget *search) {
-            auto *text = search->findChild<QLineEdit *>("Text1");
-            text->setText("svarttrost");
-            QTest::keyClick(text, Qt::Key_Return);
-        });
-        click(w.control<QPushButton>("Command2"));
+        QVERIFY(answerModal([&] { w.click("Command2"); }, [](QWidget *search) {
+            child<QLineEdit>(search, "Text1")->setText("svarttrost");
+            QTest::keyClick(child<QLineEdit>(search, "Text1"), Qt::Key_Return);
+        }));
         w.control<QLineEdit>("Text1")->clear();
-        click(element(w, "Command16", 2)); // "3"
-        click(element(w, "Command16", 9)); // "0"
-        click(element(w, "Command19", 1));
-        click(element(w, "Command20", 22));
+        click(w, "Command16", 2); // "3"
+        click(w, "Command16", 9); // "0"
+        click(w, "Command19", 1);
+        click(w, "Command20", 22);
         auto *activity = w.control<QComboBox>("Combo2");
         activity->setCurrentIndex(1);
         emit activity->activated(1);
         QVERIFY(isYellow(activity));
-        w.t.prompter().inputAnswers = {QString("NOS 8A12345")};
-        click(w.control<QPushButton>("Command31"));
+        w.t.prompter().inputAnswers = {QString("NOS 8A12345"), QString(), QString("NOS 8A12345")};
+        for (const char *ring : {"NOS 8A12345", "Ringmerking", "NOS 8A12345"}) {
+            w.click("Command31");
+            QCOMPARE(w.shown("Command31"), QString(ring));
+        }
         w.control<QCheckBox>("Check2")->setChecked(true);
         w.control<QCheckBox>("Check4")->setChecked(true);
         QCOMPARE(w.shown("Text1"), QString("30"));
-        click(w.control<QPushButton>("Command7"));
+        w.click("Command7");
         QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 1);
+        const QStringList expected = {"Art=11870", "Antall=30", "Kjønn=Hann", "Alder=Adult", "AtlasKode=2",
+                                      "Ring=NOS 8A12345", "Dokumentasjon=FL", "Reirplassering=NULL",
+                                      "Fylke_Kommune="}; // no county chosen
+        QCOMPARE(asExpected(lastSaved(w), expected), expected);
 
-        QCOMPARE(savedColumn(w, "Art"), QString("11870"));
-        QCOMPARE(savedColumn(w, "Antall"), QString("30"));
-        QCOMPARE(savedColumn(w, "Kjønn"), QString("Hann"));
-        QCOMPARE(savedColumn(w, "Alder"), QString("Adult"));
-        QCOMPARE(savedColumn(w, "AtlasKode"), QString("2"));
-        QCOMPARE(savedColumn(w, "Ring"), QString("NOS 8A12345"));
-        QCOMPARE(savedColumn(w, "Dokumentasjon"), QString("FL"));
-        QVERIFY(w.t.db().scalar("SELECT Reirplassering FROM Observasjoner").isNull());
-        QCOMPARE(savedColumn(w, "Fylke_Kommune"), QString()); // no county chosen
-
-        click(w.control<QPushButton>("Command9")); // cancel: browse the saved row
+        w.click("Command9"); // cancel: browse the saved row
         QCOMPARE(w.shown("Command2"), QString("Svarttrost (Turdus merula) [11870]"));
         QCOMPARE(w.shown("Text1"), QString("30"));
-        QVERIFY(isGreen(element(w, "Command19", 1)));
-        QVERIFY(isGreen(element(w, "Command20", 22)));
+        QVERIFY(isGreen(element(w, "Command19", 1)) && isGreen(element(w, "Command20", 22)));
         QCOMPARE(BracketCode(w.shown("Combo2")), QString("2"));
         QCOMPARE(w.shown("Command31"), QString("NOS 8A12345"));
         QVERIFY(w.control<QCheckBox>("Check2")->isChecked() && w.control<QCheckBox>("Check4")->isChecked());
@@ -191,23 +243,19 @@ private slots:
         FaunaWindow w;
         startNew(w);
         w.control<QPushButton>("Command2")->setText("Ærfugl (Somateria mollissima) [02060]");
-        click(element(w, "Command19", 1)); // chosen before switching to the nest: not saved
-        click(w.control<QPushButton>("Command34"));
-        QVERIFY(!w.control<QGroupBox>("Frame10")->isVisibleTo(&w.window));
+        click(w, "Command19", 1); // chosen before switching to the nest: not saved
+        w.click("Command34");
+        QVERIFY(!w.control("Frame10")->isVisibleTo(&w.window));
         w.control<QComboBox>("Combo6")->setCurrentIndex(3);
         w.control<QComboBox>("Combo9")->setCurrentText("5");
-        click(element(w, "Command35", 1)); // Ø
-        click(element(w, "Command35", 3)); // V
-        click(w.control<QPushButton>("Command7"));
+        click(w, "Command35", 1); // Ø
+        click(w, "Command35", 3); // V
+        w.click("Command7");
+        const QStringList expected = {"Eksponering=ØV", "Reirplassering=4", "AntallEgg=5", "Tresort=10", "Kjønn=NULL"};
+        QCOMPARE(asExpected(lastSaved(w), expected), expected);
 
-        QCOMPARE(savedColumn(w, "Eksponering"), QString("ØV"));
-        QCOMPARE(savedColumn(w, "Reirplassering"), QString("4"));
-        QCOMPARE(savedColumn(w, "AntallEgg"), QString("5"));
-        QCOMPARE(savedColumn(w, "Tresort"), QString("10"));
-        QVERIFY(w.t.db().scalar("SELECT Kjønn FROM Observasjoner").isNull());
-
-        click(w.control<QPushButton>("Command9"));
-        QVERIFY(isGreen(w.control<QPushButton>("Command34")));
+        w.click("Command9");
+        QVERIFY(isGreen(w.control("Command34")));
         QVERIFY(isGreen(element(w, "Command35", 1)) && isGreen(element(w, "Command35", 3)));
         QVERIFY(isNeutral(element(w, "Command35", 0)));
         QCOMPARE(w.shown("Combo9"), QString("5"));

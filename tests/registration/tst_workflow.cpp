@@ -3,21 +3,17 @@
 #include "data/SharedProcedures.h"
 
 #include <QGroupBox>
-#include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace lirvenda;
-using test::FaunaWindow;
-using test::isGreen;
-using test::isYellow;
+using namespace lirvenda::test;
 
 namespace {
 
 const QString Blackbird = "Svarttrost (Turdus merula) [11870]";
 const QString Fieldfare = "Gråtrost (Turdus pilaris) [11980]";
 const QString Whooper = "Sangsvane (Cygnus cygnus) [01540]";
-
-void click(FaunaWindow &w, const char *button) { QTest::mouseClick(w.control<QPushButton>(button), Qt::LeftButton); }
 
 // Species, count and place as the user would leave them before "&Lagre registrering".
 void enter(FaunaWindow &w, const QString &species, const QString &count)
@@ -32,7 +28,7 @@ void enter(FaunaWindow &w, const QString &species, const QString &count)
 qint64 saveNew(FaunaWindow &w, const QString &species, const QString &count)
 {
     enter(w, species, count);
-    click(w, "Command7");
+    w.click("Command7");
     return w.t.db().scalar("SELECT max(ObsID) FROM Observasjoner").toLongLong();
 }
 
@@ -41,13 +37,13 @@ QString column(FaunaWindow &w, qint64 obsId, const char *name)
     return w.t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId}).toString();
 }
 
+QString allObsIds(FaunaWindow &w) { return w.t.db().scalar("SELECT group_concat(ObsID) FROM Observasjoner").toString(); }
+
 bool inBrowseState(FaunaWindow &w)
 {
-    auto *newButton = w.control<QPushButton>("Command7");
-    return newButton->text() == "&Ny registrering" && isGreen(newButton) &&
-           w.control<QPushButton>("Command8")->isEnabled() &&
-           w.control<QPushButton>("Command9")->text() == "&Stryk registrering" &&
-           w.control<QPushButton>("Command11")->isVisibleTo(&w.window);
+    return w.shown("Command7") == "&Ny registrering" && isGreen(w.control("Command7")) &&
+           w.control("Command8")->isEnabled() && w.shown("Command9") == "&Stryk registrering" &&
+           w.control("Command11")->isVisibleTo(&w.window);
 }
 
 } // namespace
@@ -55,35 +51,35 @@ bool inBrowseState(FaunaWindow &w)
 class WorkflowTest : public QObject {
     Q_OBJECT
 private slots:
+    // Refused first (nothing typed is lost), then saved.
     void newRegistrationIsSavedAndTheWindowStaysNew()
     {
         FaunaWindow w;
         const QString observer = w.t.addObserver("Kari", "Nordmann", "KN", true);
-        click(w, "Command7");
-        QCOMPARE(w.shown("Command7"), QString("&Lagre registrering"));
-        QVERIFY(isYellow(w.control<QPushButton>("Command7")));
-        QVERIFY(!w.control<QPushButton>("Command8")->isEnabled());
-        QCOMPARE(w.shown("Command9"), QString("A&vbryt"));
-        QCOMPARE(w.shown("Text1"), QString("1"));
-        QCOMPARE(w.shown("Command2"), QString("&Art"));
-        QVERIFY(w.control<QPushButton>("Command16_0")->isVisibleTo(&w.window));
+        w.click("Command7");
+        const QStringList fresh = {"Command7=&Lagre registrering", "Command9=A&vbryt", "Text1=1", "Command2=&Art"};
+        QCOMPARE(w.shownAs(fresh), fresh);
+        QVERIFY(isYellow(w.control("Command7")) && !w.control("Command8")->isEnabled());
+        QVERIFY(w.control("Command16_0")->isVisibleTo(&w.window));
         QCOMPARE(w.control<QListWidget>("List1")->item(0)->checkState(), Qt::Checked);
 
+        saveNew(w, "&Art", "3");
+        QCOMPARE(w.t.prompter().lastText(), QString("Du må oppgi en art"));
+        QCOMPARE(allObsIds(w), QString());
+        QCOMPARE(w.shownAs({"Text1", "Command7"}), (QStringList{"Text1=3", "Command7=&Lagre registrering"}));
+
+        w.t.prompter().shown.clear();
         const qint64 obsId = saveNew(w, Blackbird, "2");
         QCOMPARE(w.t.prompter().lastText(), QString());
-        QCOMPARE(column(w, obsId, "Art"), QString("11870"));
-        QCOMPARE(column(w, obsId, "Lokalitet"), QString("Per's holme"));
-        QCOMPARE(column(w, obsId, "Fylke_Kommune"), QString());
-        QCOMPARE(column(w, obsId, "Observatører"), observer);
-        QCOMPARE(column(w, obsId, "Rapportert"), QString("0"));
+        for (const auto &[name, value] : {std::pair{"Art", QString("11870")}, {"Lokalitet", "Per's holme"},
+                                          {"Fylke_Kommune", ""}, {"Observatører", observer}, {"Rapportert", "0"}})
+            QCOMPARE(column(w, obsId, name), value);
         QVERIFY(QRegularExpression("^\\d{14}-\\d+$").match(column(w, obsId, "ObsUniqueID")).hasMatch());
 
         // Ready for the next species at the same place.
-        QCOMPARE(w.shown("Command7"), QString("&Lagre registrering"));
-        QCOMPARE(w.shown("Command2"), QString("&Art"));
-        QCOMPARE(w.shown("Text1"), QString());
-        QCOMPARE(w.shown("Text7"), QString("63.4305"));
-        QCOMPARE(w.shown("Combo13"), QString("Per's holme"));
+        const QStringList next = {"Command7=&Lagre registrering", "Text1=", "Command2=&Art", "Text7=63.4305",
+                                  "Combo13=Per's holme"};
+        QCOMPARE(w.shownAs(next), next);
         QCOMPARE(w.control<QListWidget>("List1")->count(), 1);
         auto *saved = w.control<QListWidget>("List2");
         QCOMPARE(saved->count(), 1);
@@ -92,32 +88,18 @@ private slots:
         QCOMPARE(w.control<QGroupBox>("Frame9")->title(), QString("Siste observasjoner av TURMER"));
     }
 
-    void refusedRegistrationKeepsEverythingTyped()
-    {
-        FaunaWindow w;
-        w.t.addObserver("Kari", "Nordmann", "KN", true);
-        click(w, "Command7");
-        enter(w, "&Art", "3");
-        click(w, "Command7");
-        QCOMPARE(w.t.prompter().lastText(), QString("Du må oppgi en art"));
-        QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 0);
-        QCOMPARE(w.shown("Text1"), QString("3"));
-        QCOMPARE(w.shown("Command7"), QString("&Lagre registrering"));
-    }
-
     void cancelShowsTheRowTheSetStandsOn()
     {
         FaunaWindow w;
         w.t.addObserver("Kari", "Nordmann", "KN", true);
-        click(w, "Command7");
-        saveNew(w, Blackbird, "2");
-        saveNew(w, Fieldfare, "7");
+        w.click("Command7");
+        const qint64 blackbird = saveNew(w, Blackbird, "2");
+        const qint64 fieldfare = saveNew(w, Fieldfare, "7");
         enter(w, Whooper, "1");
-        click(w, "Command9");
+        w.click("Command9");
         QVERIFY(inBrowseState(w));
-        QCOMPARE(w.shown("Command2"), Fieldfare);
-        QCOMPARE(w.shown("Text1"), QString("7"));
-        QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 2);
+        QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=" + Fieldfare, "Text1=7"}));
+        QCOMPARE(allObsIds(w), QString("%1,%2").arg(blackbird).arg(fieldfare));
     }
 
     // Three registrations, browsed, one changed through "Siste observasjoner", one deleted.
@@ -125,20 +107,20 @@ private slots:
     {
         FaunaWindow w;
         const QString observer = w.t.addObserver("Kari", "Nordmann", "KN", true);
-        click(w, "Command7");
+        w.click("Command7");
         const qint64 fieldfare = saveNew(w, Fieldfare, "7");
         const qint64 blackbird = saveNew(w, Blackbird, "2");
         const qint64 whooper = saveNew(w, Whooper, "4");
-        click(w, "Command9");
+        w.click("Command9");
         w.t.db().execute("UPDATE Observasjoner SET Rapportert = 1");
 
         // Rows saved in this run follow in the order they were saved; the set stands on the last.
-        click(w, "Command12");
+        w.click("Command12");
         QCOMPARE(w.shown("Command2"), Whooper); // "--->" on the last row shows it again
         w.t.program().observations().reopen(); // as the next start would: key order
         w.window.ShowRegistration();
         QCOMPARE(w.shown("Command2"), Whooper);
-        click(w, "Command11");
+        w.click("Command11");
         QCOMPARE(w.shown("Command2"), Whooper); // "<---" on the first row
 
         // The blackbird was saved second: double click its line, change the count.
@@ -146,29 +128,27 @@ private slots:
         auto *saved = w.control<QListWidget>("List2");
         w.window.List2_DblClick(saved->item(1));
         QCOMPARE(w.shown("Command8"), QString("&Lagre endring"));
-        QVERIFY(!w.control<QPushButton>("Command33")->isEnabled());
+        QVERIFY(!w.control("Command33")->isEnabled());
         QCOMPARE(w.shown("Command2"), Blackbird);
         w.control<QLineEdit>("Text1")->setText("5");
-        click(w, "Command8");
+        w.click("Command8");
         QVERIFY(inBrowseState(w));
-        QCOMPARE(column(w, blackbird, "Antall"), QString("5"));
-        QCOMPARE(column(w, blackbird, "ObsUniqueID"), uniqueId);
-        QCOMPARE(column(w, blackbird, "Rapportert"), QString("0"));
-        QCOMPARE(column(w, blackbird, "Observatører"), observer);
+        for (const auto &[name, value] : {std::pair{"Antall", QString("5")}, {"ObsUniqueID", uniqueId},
+                                          {"Rapportert", "0"}, {"Observatører", observer}})
+            QCOMPARE(column(w, blackbird, name), value);
         QCOMPARE(saved->count(), 3);
         QVERIFY(saved->item(1)->text().startsWith("Svarttrost Antall = 5"));
         QCOMPARE(w.shown("Command2"), Blackbird);
 
         // Declined, then agreed.
         w.t.prompter().yesNoAnswers = {false, true};
-        click(w, "Command9");
+        w.click("Command9");
         QVERIFY(inBrowseState(w));
-        QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 3);
-        click(w, "Command9");
+        QCOMPARE(allObsIds(w), QString("%1,%2,%3").arg(fieldfare).arg(blackbird).arg(whooper));
+        w.click("Command9");
         QCOMPARE(w.t.prompter().lastText(), QString("Observasjonen er strøket."));
         QVERIFY(inBrowseState(w));
-        QCOMPARE(w.t.db().scalar("SELECT group_concat(ObsID) FROM Observasjoner").toString(),
-                 QString("%1,%2").arg(fieldfare).arg(whooper));
+        QCOMPARE(allObsIds(w), QString("%1,%2").arg(fieldfare).arg(whooper));
         QCOMPARE(w.shown("Command2"), Whooper); // the first row in key order
         QCOMPARE(w.t.db().scalar("PRAGMA integrity_check").toString(), QString("ok"));
     }
@@ -176,19 +156,17 @@ private slots:
     void deletingTheOnlyObservationLeavesAnEmptyWindow()
     {
         FaunaWindow w;
-        w.insertObservation({{"Art", "11870"}, {"Antall", 1}, {"StartDato", "2024-05-01 08:00:00"},
-                             {"Lokalitet", "Tjønna"}});
-        w.t.program().observations().reopen();
-        w.window.ShowRegistration();
+        QVERIFY(w.show(w.insertObservation({{"Art", "11870"}, {"Antall", 1}, {"StartDato", "2024-05-01 08:00:00"},
+                                            {"Lokalitet", "Tjønna"}})));
         w.t.prompter().yesNoAnswers = {true};
-        click(w, "Command9");
-        QCOMPARE(w.shown("Command2"), QString("&Art"));
-        QCOMPARE(w.shown("Combo13"), QString());
+        w.click("Command9");
+        QCOMPARE(w.shown("Command2") + "|" + w.shown("Combo13"), QString("&Art|"));
         QVERIFY(inBrowseState(w));
-        click(w, "Command8");
-        QCOMPARE(w.t.prompter().lastText(), QString("Ingen observasjon er valgt."));
-        click(w, "Command9");
-        QCOMPARE(w.t.prompter().lastText(), QString("Ingen observasjon er valgt."));
+        for (const char *button : {"Command8", "Command9"}) {
+            w.t.prompter().shown.clear();
+            w.click(button);
+            QCOMPARE(w.t.prompter().lastText(), QString("Ingen observasjon er valgt."));
+        }
     }
 
     void newRegistrationStartsWithTheSelectedRegisteredSpecies()
@@ -196,9 +174,8 @@ private slots:
         FaunaWindow w;
         w.insertObservation({{"Art", "11980"}, {"StartDato", "2024-05-01 08:00:00"}});
         w.window.RefreshSpeciesLists();
-        auto *species = w.control<QListWidget>("List3");
-        species->setCurrentRow(0);
-        click(w, "Command7");
+        w.control<QListWidget>("List3")->setCurrentRow(0);
+        w.click("Command7");
         QCOMPARE(w.shown("Command2"), Fieldfare);
     }
 };

@@ -39,4 +39,11 @@ void ModalAnswer::closeLeftover()
         modal->close();
 }
 
+bool answerModal(const std::function<void()> &open, const std::function<void(QWidget *)> &action)
+{
+    ModalAnswer answer(action);
+    open();
+    return answer.answered() && !answer.watchdogFired();
+}
+
 } // namespace lirvenda::test

@@ -31,4 +31,8 @@ private:
     bool m_watchdogFired = false;
 };
 
+// Runs the action on the modal window that open() brings up; false when none came up or the
+// watchdog had to close it.
+bool answerModal(const std::function<void()> &open, const std::function<void(QWidget *)> &action = {});
+
 } // namespace lirvenda::test

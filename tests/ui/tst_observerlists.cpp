@@ -1,51 +1,34 @@
 #include "data/SharedProcedures.h"
+#include "support/Gestures.h"
 #include "support/ModalAnswer.h"
 #include "support/TestProgram.h"
 #include "ui/ObserverLists.h"
 
 #include <QFile>
-#include <QListWidget>
-#include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace lirvenda;
+using namespace lirvenda::test;
 
 namespace {
 
 // An observer register; observers are named by their initials in the tables below.
 struct Register {
-    test::TestProgram &t;
+    TestProgram &t;
     QHash<QString, QString> ids; // initials -> ObserverUniqueID
 
     void add(const QString &first, const QString &last, const QString &initials, bool isDefault = false)
     {
         ids.insert(initials, t.addObserver(first, last, initials, isDefault));
     }
-    QString initialsOf(const QString &entry) const { return ids.key(BracketCode(entry)); }
 };
 
-// The entries as initials, "*" marking the ticked (or, in the picker, the chosen) ones.
-QStringList entries(const Register &r, const QListWidget *list, bool byTick = true)
+// Runs EditObserverList on the list; the action gets the picker's list.
+bool editObserverList(TestProgram &t, QListWidget *list, const std::function<void(QListWidget *)> &action)
 {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) {
-        const QListWidgetItem *item = list->item(i);
-        const bool marked = byTick ? item->checkState() == Qt::Checked : item->isSelected();
-        out << r.initialsOf(item->text()) + (marked ? "*" : "");
-    }
-    return out;
-}
-
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
-}
-
-void clickEntry(QListWidget *list, const QString &initials)
-{
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().contains('(' + initials + ')'))
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(i)).center());
+    return answerModal([&] { EditObserverList(t.program(), list); },
+                       [&](QWidget *picker) { action(child<QListWidget>(picker, "List1")); });
 }
 
 } // namespace
@@ -55,41 +38,34 @@ class ObserverListsTest : public QObject {
 private slots:
     void observerIdListPutsMainObserverFirst_data()
     {
-        QTest::addColumn<QString>("ticks");      // one character an entry, "x" ticked
-        QTest::addColumn<QString>("order");      // the entries' positions in the answer
-        QTest::addColumn<int>("remembered");     // the entry written to MainObserver.txt; -1 none
+        QTest::addColumn<QString>("ticks");  // one character an entry, "x" ticked
+        QTest::addColumn<QString>("order");  // the entries' positions in the answer
+        QTest::addColumn<int>("remembered"); // the entry written to MainObserver.txt; -1 none
         QTest::newRow("three, first ticked") << "x--" << "012" << 0;
         QTest::newRow("three, middle ticked") << "-x-" << "102" << 1;
         QTest::newRow("one, not ticked") << "-" << "0" << -1;
         QTest::newRow("one, ticked") << "x" << "0" << -1;
         QTest::newRow("empty list") << "" << "" << -1;
     }
-
     void observerIdListPutsMainObserverFirst()
     {
         QFETCH(QString, ticks);
         QFETCH(QString, order);
         QFETCH(int, remembered);
-        test::TestProgram t(false);
+        TestProgram t(false);
         QListWidget list;
         QStringList keys;
         for (int i = 0; i < ticks.size(); ++i) {
             keys << QStringLiteral("20130401120000-%1").arg(i + 1);
-            AddObserverEntry(&list, withKey(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
-                             ticks[i] == 'x');
+            AddObserverEntry(&list, withKey(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()), ticks[i] == 'x');
         }
         QStringList expected;
         for (QChar position : order)
             expected << keys[position.digitValue()];
-
         QCOMPARE(ObserverIdList(t.program(), &list), expected.join(','));
-
         QFile file(t.path(MainObserverFileName));
-        QCOMPARE(file.exists(), remembered >= 0);
-        if (remembered >= 0) {
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), (keys[remembered] + '\n').toUtf8());
-        }
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none"),
+                 remembered >= 0 ? (keys[remembered] + '\n').toUtf8() : QByteArray("none"));
     }
 
     void fillDefaultObserversTicksMainObserver_data()
@@ -99,19 +75,16 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("remembered default ticked") << QStringList{"PHA", "AAS", "ÅAU"} << "PHA"
                                                    << QStringList{"AAS", "PHA*", "ÅAU"};
-        QTest::newRow("no remembered observer") << QStringList{"PHA", "AAS"} << ""
-                                                << QStringList{"AAS", "PHA"};
-        QTest::newRow("remembered is no default") << QStringList{"PHA", "AAS"} << "OBE"
-                                                  << QStringList{"AAS", "PHA"};
+        QTest::newRow("no remembered observer") << QStringList{"PHA", "AAS"} << "" << QStringList{"AAS", "PHA"};
+        QTest::newRow("remembered is no default") << QStringList{"PHA", "AAS"} << "OBE" << QStringList{"AAS", "PHA"};
         QTest::newRow("a single default") << QStringList{"OBE"} << "" << QStringList{"OBE*"};
     }
-
     void fillDefaultObserversTicksMainObserver()
     {
         QFETCH(QStringList, defaults);
         QFETCH(QString, remembered);
         QFETCH(QStringList, expected);
-        test::TestProgram t;
+        TestProgram t;
         Register r{t};
         r.add("Per", "Hansen", "PHA", defaults.contains("PHA"));
         r.add("Åse", "Aune", "ÅAU", defaults.contains("ÅAU"));
@@ -121,12 +94,11 @@ private slots:
             WriteLine(t.path(MainObserverFileName), r.ids.value(remembered));
         QListWidget list;
         AddObserverEntry(&list, QStringLiteral("left from the last registration"));
-
         FillDefaultObservers(t.program(), &list);
-
-        QCOMPARE(entries(r, &list), expected);
+        QCOMPARE(initialsIn(&list), expected);
     }
 
+    // The picker offers the list's observers chosen, then the others by last name, then first name.
     void editObserverListKeepsChosenInPickerOrder_data()
     {
         QTest::addColumn<QString>("button"); // empty: closed by the window frame
@@ -139,82 +111,51 @@ private slots:
         QTest::newRow("Quit leaves the list") << "Command1" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
         QTest::newRow("window frame is Quit") << "" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
     }
-
     void editObserverListKeepsChosenInPickerOrder()
     {
         QFETCH(QString, button);
         QFETCH(QStringList, toggled);
         QFETCH(QStringList, expected);
         QFETCH(bool, cancelled);
-        test::TestProgram t;
+        TestProgram t;
         Register r{t};
-        r.add("Per", "Zahl", "PZA");
-        r.add("Anne", "Ås", "AAS");
-        r.add("Ola", "Berg", "OBE");
-        r.add("Anna", "Berg", "ABE");
+        for (const auto &[first, last, initials] :
+             {std::tuple{"Per", "Zahl", "PZA"}, {"Anne", "Ås", "AAS"}, {"Ola", "Berg", "OBE"}, {"Kari", "Berg", "KBE"},
+              {"Anna", "Berg", "ABE"}, {"Øyvind", "Aune", "ØAU"}})
+            r.add(first, last, initials);
         QListWidget list;
         AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["PZA"]), true);
         AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["OBE"]));
-
         QStringList offered;
-        test::ModalAnswer answer([&](QWidget *picker) {
-            auto *choices = picker->findChild<QListWidget *>(QStringLiteral("List1"));
-            offered = entries(r, choices, false);
+        QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
+            offered = initialsIn(choices, true);
             for (const QString &initials : toggled)
-                clickEntry(choices, initials);
+                clickEntry(choices, initialsIn(choices, true).indexOf(QRegularExpression(initials + "\\*?")));
             if (button.isEmpty())
-                picker->close();
+                choices->window()->close();
             else
-                click(picker, qPrintable(button));
-        });
-        EditObserverList(t.program(), &list);
-
-        QVERIFY(!answer.watchdogFired());
-        QCOMPARE(offered, (QStringList{"PZA*", "OBE*", "ABE", "AAS"}));
-        QCOMPARE(entries(r, &list), expected);
+                click(choices->window(), button);
+        }));
+        QCOMPARE(offered, (QStringList{"PZA*", "OBE*", "ØAU", "ABE", "KBE", "AAS"}));
+        QCOMPARE(initialsIn(&list), expected);
         QCOMPARE(t.program().areaPickCancelled, cancelled);
-    }
-
-    void pickerOrdersByLastThenFirstName()
-    {
-        test::TestProgram t;
-        Register r{t};
-        r.add("Anne", "Ås", "AAS");
-        r.add("Per", "Zahl", "PZA");
-        r.add("Ola", "Berg", "OBE");
-        r.add("Anna", "Berg", "ABE");
-        r.add("Øyvind", "Aune", "ØAU");
-        QListWidget list;
-
-        QStringList offered;
-        test::ModalAnswer answer([&](QWidget *picker) {
-            offered = entries(r, picker->findChild<QListWidget *>(QStringLiteral("List1")), false);
-            click(picker, "Command1");
-        });
-        EditObserverList(t.program(), &list);
-
-        QCOMPARE(offered, (QStringList{"ØAU", "ABE", "OBE", "PZA", "AAS"}));
     }
 
     void observersComeFromNestWhenPresent()
     {
-        test::TestProgram t;
-        Register r{t};
-        r.add("Kari", "Hovedbase", "KHO", true);
+        TestProgram t;
+        t.addObserver("Kari", "Hovedbase", "KHO", true);
         t.createObserverFile();
-        r.add("Nils", "Reir", "NRE", true);
+        t.addObserver("Nils", "Reir", "NRE", true);
         QListWidget list;
-
         FillDefaultObservers(t.program(), &list);
-        QCOMPARE(entries(r, &list), QStringList{"NRE*"});
-
-        QStringList offered;
-        test::ModalAnswer answer([&](QWidget *picker) {
-            offered = entries(r, picker->findChild<QListWidget *>(QStringLiteral("List1")), false);
-            click(picker, "Command2");
-        });
+        QCOMPARE(initialsIn(&list), QStringList{"NRE*"});
         list.clear();
-        EditObserverList(t.program(), &list);
+        QStringList offered;
+        QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
+            offered = initialsIn(choices, true);
+            click(choices->window(), "Command2");
+        }));
         QCOMPARE(offered, QStringList{"NRE"});
     }
 };
