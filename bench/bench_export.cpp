@@ -3,10 +3,10 @@
 // Usage: bench_export [observations ...]. The engine module is looked for in $LIRVENDA_MODULE_DIR,
 // else in the build folder above this program's.
 
-#include "data/Database.h"
-#include "data/Program.h"
-#include "exchange/CalcEngineModule.h"
-#include "exchange/PortalExport.h"
+#include "core/store/Database.h"
+#include "core/store/Program.h"
+#include "core/exchange/CalcEngineModule.h"
+#include "core/exchange/PortalExport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

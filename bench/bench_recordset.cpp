@@ -2,9 +2,9 @@
 // Usage: bench_recordset [rows] (default 1000000). Builds a fresh keyed database in a
 // temporary folder, so the first run of a size takes a while to fill.
 
-#include "data/Database.h"
-#include "data/ObservationRecordSet.h"
-#include "data/Program.h"
+#include "core/store/Database.h"
+#include "core/store/ObservationRecordSet.h"
+#include "core/store/Program.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // office process of our own. Built as a module the program loads only when it exports.
 
 #include "calcengine/OfficeProcess.h"
-#include "exchange/SpreadsheetEngine.h"
+#include "core/exchange/SpreadsheetEngine.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "calcengine/OfficeProcess.h"
 
-#include "exchange/SpreadsheetEngine.h"
+#include "core/exchange/SpreadsheetEngine.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "data/Database.h"
-#include "data/Program.h"
+#include "core/store/Database.h"
+#include "core/store/Program.h"
 
 #include <QtTest>
 

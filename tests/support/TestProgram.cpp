@@ -1,7 +1,7 @@
 #include "support/TestProgram.h"
 
-#include "data/Schema.h"
-#include "data/SharedProcedures.h"
+#include "core/store/Schema.h"
+#include "core/shared/SharedProcedures.h"
 
 namespace lirvenda::test {
 

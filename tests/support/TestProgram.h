@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Program.h"
-#include "ui/Prompter.h"
+#include "core/store/Program.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
 #include <QVariantMap>

@@ -1,0 +1,35 @@
+#include "core/exchange/CalcEngineModule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace lirvenda {
+
+QString CalcEngineModulePath()
+{
+    const QString folder = qEnvironmentVariable("LIRVENDA_MODULE_DIR", QCoreApplication::applicationDirPath());
+    return QDir(folder).filePath(QStringLiteral("lirvenda_calc.so"));
+}
+
+std::unique_ptr<SpreadsheetEngine> StartCalcEngine(const OfficeSettings &settings)
+{
+    const QString path = CalcEngineModulePath();
+    if (!QFileInfo(path).isFile())
+        throw SpreadsheetError(QStringLiteral("Programmet mangler fila %1, som lager excel-arkene.")
+                                   .arg(QDir::toNativeSeparators(path)));
+    // Loaded for the rest of the run: the engine's code lives in it. It fails to load where the
+    // UNO libraries it is linked to are missing, that is where LibreOffice is not installed.
+    QLibrary module(path);
+    if (!module.load())
+        throw SpreadsheetError(QStringLiteral("Excel-arkene lages med LibreOffice Calc, som ikke er installert på "
+                                              "denne maskinen (%1).")
+                                   .arg(module.errorString()));
+    const auto start = reinterpret_cast<StartEngineFunction>(module.resolve(StartEngineSymbol));
+    if (!start)
+        throw SpreadsheetError(QStringLiteral("Fila %1 er ikke programmets regnearkmodul.").arg(QDir::toNativeSeparators(path)));
+    return std::unique_ptr<SpreadsheetEngine>(start(settings));
+}
+
+} // namespace lirvenda

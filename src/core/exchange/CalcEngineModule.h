@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/exchange/SpreadsheetEngine.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace lirvenda {
+
+// The engine module: beside the executable, or in the folder $LIRVENDA_MODULE_DIR names.
+QString CalcEngineModulePath();
+
+// Loads the module and starts its office, which ends when the engine is deleted. Throws
+// SpreadsheetError saying what is missing when the module, LibreOffice or the office's start fails.
+std::unique_ptr<SpreadsheetEngine> StartCalcEngine(const OfficeSettings &settings = {});
+
+} // namespace lirvenda

@@ -1,0 +1,46 @@
+#include "core/reference/References.h"
+
+#include "core/store/Program.h"
+
+#include <utility>
+
+namespace lirvenda {
+
+QStringList ReferenceItems(Program &program)
+{
+    Statement rows = program.mainConnection().query(QStringLiteral(
+        "SELECT Referanse_ID, Forfattere, År, Tittel, Journal FROM Referanser "
+        "ORDER BY Forfattere COLLATE NORSK, År COLLATE NORSK, Referanse_ID"));
+    QStringList items;
+    while (rows.next()) {
+        const QStringList parts = {rows.text(QStringLiteral("Forfattere")), rows.text(QStringLiteral("År")),
+                                   rows.text(QStringLiteral("Tittel")), rows.text(QStringLiteral("Journal"))};
+        items << parts.join(' ') + QStringLiteral(" [") + rows.text(QStringLiteral("Referanse_ID")) + ']';
+    }
+    return items;
+}
+
+// A field of blanks only is as good as empty.
+QString ReferenceProblem(const ReferenceFields &fields)
+{
+    const std::pair<const QString &, const char *> required[] = {
+        {fields.authors, "Ingen forfattere angitt."},
+        {fields.year, "År ikke angitt."},
+        {fields.title, "Ingen tittel angitt."},
+        {fields.journal, "Ingen journal/rapport angitt."}};
+    for (const auto &[value, message] : required)
+        if (value.trimmed().isEmpty())
+            return QString::fromUtf8(message);
+    return {};
+}
+
+qint64 AddReference(Program &program, const ReferenceFields &fields)
+{
+    Database &db = program.mainConnection();
+    db.execute(QStringLiteral("INSERT INTO Referanser(Forfattere, År, Tittel, Journal, Sider, Utgiver) "
+                              "VALUES (?, ?, ?, ?, ?, ?)"),
+               {fields.authors, fields.year, fields.title, fields.journal, fields.pages, fields.publisher});
+    return db.lastInsertId();
+}
+
+} // namespace lirvenda

@@ -1,0 +1,206 @@
+#include "core/shared/SharedProcedures.h"
+
+#include "core/store/Program.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace lirvenda {
+
+QString BracketCode(const QString &text)
+{
+    if (text.size() <= 2)
+        return {};
+    const qsizetype open = text.indexOf('[');
+    const qsizetype close = text.indexOf(']');
+    if (open < 0 || close < 0 || close < open)
+        return {};
+    return text.mid(open + 1, close - open - 1);
+}
+
+QString CapitalizeFirst(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    return text.left(1).toUpper() + text.mid(1);
+}
+
+QString withKey(const QString &visible, int blanks, const QString &key)
+{
+    return visible + QString(blanks, ' ') + '[' + key + ']';
+}
+
+bool FileExists(const QString &path) { return QFileInfo(path).isFile(); }
+
+QString ReadFirstLine(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QString line = QString::fromUtf8(file.readLine());
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+void WriteLine(const QString &path, const QString &line)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write((line + '\n').toUtf8()) < 0 || !file.commit())
+        throw DatabaseError(QStringLiteral("Kan ikke skrive fila %1: %2").arg(path, file.errorString()));
+}
+
+QString compactDate(const QDate &date) { return date.toString(QStringLiteral("yyyyMMdd")); }
+
+namespace {
+
+bool allDigits(const QString &text, std::initializer_list<int> positions)
+{
+    for (int i : positions)
+        if (i >= text.size() || !text.at(i).isDigit())
+            return false;
+    return true;
+}
+
+int daysInMonth(int month, int year)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && year % 4 == 0 ? 29 : days[month - 1];
+}
+
+// The number at the start of a short text, as the old Val() read it: blanks skipped, an optional
+// sign, digits; anything else ends the number, and no digits at all make 0.
+int leadingNumber(const QString &text)
+{
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    int sign = 1;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+'))
+        sign = t[i++] == '-' ? -1 : 1;
+    int value = 0;
+    for (; i < t.size() && t[i].isDigit(); ++i)
+        value = value * 10 + t[i].digitValue();
+    return sign * value;
+}
+
+} // namespace
+
+bool IsValidDate(QString &text, const QDate &today)
+{
+    const QChar separator = '.';
+    text = text.left(2) + separator + text.mid(3, 2) + separator + text.mid(6, 4);
+    const int month = text.mid(3, 2).toInt();
+    if (month < 1 || month > 12)
+        return false;
+    if (text.size() != 10 || text.at(2) != separator || text.at(5) != separator)
+        return false;
+    if (!allDigits(text, {0, 1, 3, 4, 6, 7, 8, 9}))
+        return false;
+    const int year = text.right(4).toInt();
+    const int day = text.left(2).toInt();
+    if (day < 1 || day > daysInMonth(month, year))
+        return false;
+    return text.mid(6, 4) + text.mid(3, 2) + text.left(2) <= compactDate(today);
+}
+
+TimeCheck checkTime(QString &text)
+{
+    text = text.trimmed();
+    if (text.size() == 5 && text.at(2) != ':')
+        return TimeCheck::Malformed;
+    const int hour = leadingNumber(text.left(2));
+    const int minute = leadingNumber(text.right(2));
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return TimeCheck::OutOfRange;
+    return TimeCheck::Valid;
+}
+
+QString NewUniqueId(Program &program)
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) + '-' +
+           QString::number(program.uniqueIdCounter++);
+}
+
+namespace {
+
+Record taxon(Program &program, const QString &speciesKey)
+{
+    Statement row = program.mainConnection().query(
+        QStringLiteral("SELECT * FROM Animalia WHERE PK_LatinskNavnID = ?"), {speciesKey});
+    return row.next() ? row.record() : Record();
+}
+
+Record observer(Program &program, const QString &column, const QVariant &value)
+{
+    Statement row = program.observerConnection().query(
+        QStringLiteral("SELECT * FROM Observers WHERE %1 = ?").arg(column), {value});
+    return row.next() ? row.record() : Record();
+}
+
+} // namespace
+
+QString SpeciesDisplayName(Program &program, const QString &speciesKey, const QString &,
+                           bool withScientificName)
+{
+    const Record row = taxon(program, speciesKey);
+    if (row.isEmpty())
+        return {};
+    QString name = CapitalizeFirst(row.text(QStringLiteral("PopulærNavnBokmål")));
+    if (withScientificName)
+        name += QStringLiteral(" (%1 %2)").arg(row.text(QStringLiteral("Slekt")), row.text(QStringLiteral("Art")));
+    return name;
+}
+
+QString LatinShortCode(Program &program, const QString &speciesKey)
+{
+    const Record row = taxon(program, speciesKey);
+    if (row.isEmpty())
+        return {};
+    return row.text(QStringLiteral("Slekt")).left(3).toUpper() + row.text(QStringLiteral("Art")).left(3).toUpper();
+}
+
+QString ActivityText(Program &program, int activityId)
+{
+    return program.mainConnection()
+        .scalar(QStringLiteral("SELECT Aktivitet FROM Aktivitet WHERE AktivitetID = ?"), {activityId})
+        .toString();
+}
+
+QString ObserverDisplayText(Program &program, const QString &observerUniqueId)
+{
+    const QString id = observerUniqueId.trimmed();
+    if (id.isEmpty())
+        return {};
+    const Record row = observer(program, QStringLiteral("ObserverUniqueID"), id);
+    if (row.isEmpty())
+        return {};
+    return withKey(QStringLiteral("%1, %2. (%3)")
+                       .arg(row.text(QStringLiteral("ObserverLastName")),
+                            row.text(QStringLiteral("ObserverFirstName")).left(1),
+                            row.text(QStringLiteral("ObserverInitials"))),
+                   40, row.text(QStringLiteral("ObserverUniqueID")));
+}
+
+namespace {
+
+QString fullName(const Record &observer)
+{
+    if (observer.isEmpty())
+        return {};
+    return observer.text(QStringLiteral("ObserverFirstName")) + ' ' + observer.text(QStringLiteral("ObserverLastName"));
+}
+
+} // namespace
+
+QString ObserverNameById(Program &program, qint64 observerId)
+{
+    return fullName(observer(program, QStringLiteral("ObserverID"), observerId));
+}
+
+QString ObserverNameByUniqueId(Program &program, const QString &observerUniqueId)
+{
+    return fullName(observer(program, QStringLiteral("ObserverUniqueID"), observerUniqueId.trimmed()));
+}
+
+} // namespace lirvenda

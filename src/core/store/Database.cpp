@@ -1,0 +1,293 @@
+#include "core/store/Database.h"
+
+#include <QCollator>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <sqlite3.h>
+
+namespace lirvenda {
+
+DatabaseError::DatabaseError(const QString &message) : std::runtime_error(message.toStdString()) {}
+
+namespace {
+
+QString fromUtf8(const unsigned char *text, int bytes)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(text), bytes);
+}
+
+int norwegianCompare(void *collator, int lengthA, const void *a, int lengthB, const void *b)
+{
+    const QString left = QString::fromUtf8(static_cast<const char *>(a), lengthA);
+    const QString right = QString::fromUtf8(static_cast<const char *>(b), lengthB);
+    return static_cast<QCollator *>(collator)->compare(left, right);
+}
+
+void deleteCollator(void *collator) { delete static_cast<QCollator *>(collator); }
+
+void unicodeLower(sqlite3_context *context, int, sqlite3_value **args)
+{
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const QByteArray lower =
+        fromUtf8(sqlite3_value_text(args[0]), sqlite3_value_bytes(args[0])).toLower().toUtf8();
+    sqlite3_result_text(context, lower.constData(), lower.size(), SQLITE_TRANSIENT);
+}
+
+} // namespace
+
+// ---- Database ----
+
+Database::Database(sqlite3 *db, QString path) : m_db(db), m_path(std::move(path)) {}
+
+Database::~Database()
+{
+    for (sqlite3_stmt *stmt : std::as_const(m_cache))
+        sqlite3_finalize(stmt);
+    sqlite3_close(m_db);
+}
+
+std::unique_ptr<Database> Database::open(const QString &path, const QString &key)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw DatabaseError(QStringLiteral("Finner ikke databasefila %1.").arg(info.absoluteFilePath()));
+    if (!info.isFile() || !info.isReadable())
+        throw DatabaseError(QStringLiteral("Kan ikke lese databasefila %1.").arg(info.absoluteFilePath()));
+    // The engine would take an empty file for a new database and fill it; it is a broken copy.
+    if (info.size() == 0)
+        throw DatabaseError(QStringLiteral("Databasefila %1 er tom.").arg(info.absoluteFilePath()));
+    return openKeyed(path, key, SQLITE_OPEN_READWRITE);
+}
+
+std::unique_ptr<Database> Database::create(const QString &path, const QString &key)
+{
+    if (QFileInfo::exists(path))
+        throw DatabaseError(QStringLiteral("Databasefila %1 finnes allerede.").arg(path));
+    return openKeyed(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+std::unique_ptr<Database> Database::openKeyed(const QString &path, const QString &key, int flags)
+{
+    const QString nativePath = QFileInfo(path).absoluteFilePath();
+    sqlite3 *handle = nullptr;
+    const int rc = sqlite3_open_v2(nativePath.toUtf8().constData(), &handle, flags, nullptr);
+    std::unique_ptr<Database> db(new Database(handle, nativePath));
+    if (rc != SQLITE_OK)
+        db->fail(QStringLiteral("Kan ikke åpne databasefila %1").arg(nativePath));
+    try {
+        db->execute(QStringLiteral("PRAGMA key = '%1'").arg(QString(key).replace('\'', "''")));
+        // The key is only tried at the first read: read now, so a wrong key or a file that is
+        // not a database is refused here and not in the middle of some later work.
+        db->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    } catch (const DatabaseError &error) {
+        throw DatabaseError(QStringLiteral("Kan ikke åpne databasefila %1: den er ikke en "
+                                           "Lirvenda-database eller har et annet passord (%2).")
+                                .arg(nativePath, error.message()));
+    }
+    db->execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    db->registerFunctions();
+    return db;
+}
+
+void Database::registerFunctions()
+{
+    auto *collator = new QCollator(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
+    sqlite3_create_collation_v2(m_db, "NORSK", SQLITE_UTF8, collator, norwegianCompare,
+                                deleteCollator);
+    sqlite3_create_function(m_db, "ulower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            unicodeLower, nullptr, nullptr);
+}
+
+void Database::fail(const QString &what) const
+{
+    throw DatabaseError(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(m_db))));
+}
+
+Statement Database::query(const QString &sql, const QVariantList &values)
+{
+    sqlite3_stmt *stmt = m_cache.take(sql); // taken out while in use, so nesting is safe
+    if (!stmt) {
+        const QByteArray utf8 = sql.toUtf8();
+        if (sqlite3_prepare_v2(m_db, utf8.constData(), utf8.size(), &stmt, nullptr) != SQLITE_OK)
+            fail(QStringLiteral("Feil i databasespørring (%1)").arg(sql));
+    }
+    Statement statement(*this, stmt);
+    statement.bindAll(values);
+    return statement;
+}
+
+void Database::release(sqlite3_stmt *stmt)
+{
+    const QString sql = QString::fromUtf8(sqlite3_sql(stmt));
+    if (!m_cache.contains(sql)) {
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+        m_cache.insert(sql, stmt);
+    } else {
+        sqlite3_finalize(stmt);
+    }
+}
+
+void Database::execute(const QString &sql, const QVariantList &values)
+{
+    query(sql, values).run();
+}
+
+void Database::executeScript(const QString &sql)
+{
+    char *error = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error);
+        sqlite3_free(error);
+        throw DatabaseError(QStringLiteral("%1: %2").arg(m_path, message));
+    }
+}
+
+QVariant Database::scalar(const QString &sql, const QVariantList &values)
+{
+    Statement statement = query(sql, values);
+    return statement.next() ? statement.value(0) : QVariant();
+}
+
+qint64 Database::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
+
+// ---- Statement ----
+
+Statement::Statement(Database &db, sqlite3_stmt *stmt) : m_db(&db), m_stmt(stmt)
+{
+    const int count = sqlite3_column_count(stmt);
+    for (int i = 0; i < count; ++i)
+        m_columns.insert(QString::fromUtf8(sqlite3_column_name(stmt, i)).toLower(), i);
+}
+
+Statement::Statement(Statement &&other) noexcept
+    : m_db(other.m_db), m_stmt(other.m_stmt), m_columns(std::move(other.m_columns))
+{
+    other.m_stmt = nullptr;
+}
+
+Statement::~Statement()
+{
+    if (m_stmt)
+        m_db->release(m_stmt);
+}
+
+Statement &Statement::bind(int index, const QVariant &value)
+{
+    int rc = SQLITE_OK;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(m_stmt, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
+            break;
+        default: {
+            const QByteArray utf8 = value.toString().toUtf8();
+            rc = sqlite3_bind_text(m_stmt, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        m_db->fail(QStringLiteral("Kan ikke binde verdi %1").arg(index));
+    return *this;
+}
+
+Statement &Statement::bindAll(const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        bind(i + 1, values.at(i));
+    return *this;
+}
+
+bool Statement::next()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    m_db->fail(QStringLiteral("Databasefeil i %1").arg(m_db->path()));
+}
+
+void Statement::run()
+{
+    while (next()) {
+    }
+}
+
+int Statement::columnIndex(const QString &column) const
+{
+    const auto it = m_columns.constFind(column.toLower());
+    if (it == m_columns.constEnd())
+        throw DatabaseError(QStringLiteral("Ukjent kolonne %1").arg(column));
+    return it.value();
+}
+
+QVariant Statement::value(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qint64>(sqlite3_column_int64(m_stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_stmt, column));
+    default:
+        return QVariant(fromUtf8(sqlite3_column_text(m_stmt, column),
+                                 sqlite3_column_bytes(m_stmt, column)));
+    }
+}
+
+QVariant Statement::value(const QString &column) const { return value(columnIndex(column)); }
+QString Statement::text(const QString &column) const { return value(column).toString(); }
+qint64 Statement::integer(const QString &column) const { return value(column).toLongLong(); }
+bool Statement::isNull(const QString &column) const
+{
+    return sqlite3_column_type(m_stmt, columnIndex(column)) == SQLITE_NULL;
+}
+
+QStringList Statement::columnNames() const
+{
+    QStringList names;
+    for (int i = 0; i < sqlite3_column_count(m_stmt); ++i)
+        names << QString::fromUtf8(sqlite3_column_name(m_stmt, i));
+    return names;
+}
+
+Record Statement::record() const
+{
+    Record row;
+    for (int i = 0; i < sqlite3_column_count(m_stmt); ++i)
+        row.insert(QString::fromUtf8(sqlite3_column_name(m_stmt, i)), value(i));
+    return row;
+}
+
+// ---- Transaction ----
+
+Transaction::Transaction(Database &db) : m_db(db) { m_db.execute(QStringLiteral("BEGIN IMMEDIATE")); }
+
+Transaction::~Transaction()
+{
+    if (m_open)
+        sqlite3_exec(m_db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
+    m_db.execute(QStringLiteral("COMMIT"));
+    m_open = false;
+}
+
+} // namespace lirvenda

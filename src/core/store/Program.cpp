@@ -1,0 +1,93 @@
+#include "core/store/Program.h"
+
+#include "core/store/ReferenceData.h"
+#include "core/store/Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace lirvenda {
+
+Program::Program(QString folder) : m_folder(QDir(folder).absolutePath()) {}
+
+Program::~Program() = default;
+
+QString Program::defaultFolder()
+{
+    const QString fromEnvironment = qEnvironmentVariable("LIRVENDA_FOLDER");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QDir::home().filePath(QStringLiteral("Lirvenda"));
+}
+
+QString Program::filePath(const QString &name) const { return QDir(m_folder).filePath(name); }
+
+void Program::openMainConnection()
+{
+    if (!QDir().mkpath(m_folder))
+        throw DatabaseError(QStringLiteral("Kan ikke lage programmappa %1.").arg(QDir::toNativeSeparators(m_folder)));
+    const QString path = filePath(MainFileName);
+    if (QFileInfo::exists(path))
+        m_main = Database::open(path, DatabaseKey);
+    else
+        createMainDatabase(path);
+    upgradeMainSchema(*m_main);
+}
+
+// The embedded default: a keyed database with the schema and the reference data. A failure
+// removes the half-made file, so the next start tries again from nothing.
+void Program::createMainDatabase(const QString &path)
+{
+    const QString partial = path + QStringLiteral(".new");
+    QFile::remove(partial);
+    try {
+        auto db = Database::create(partial, DatabaseKey);
+        upgradeMainSchema(*db);
+        loadReferenceData(*db);
+        db.reset();
+        if (!QFile::rename(partial, path))
+            throw DatabaseError(QStringLiteral("Kan ikke lage databasefila %1.").arg(path));
+    } catch (...) {
+        QFile::remove(partial);
+        throw;
+    }
+    m_main = Database::open(path, DatabaseKey);
+}
+
+void Program::openObserverConnection()
+{
+    if (!observerFileExists())
+        return;
+    m_observers = Database::open(filePath(ObserverFileName), DatabaseKey);
+    upgradeObserverSchema(*m_observers);
+}
+
+void Program::openObservations() { m_observations = std::make_unique<ObservationRecordSet>(mainConnection()); }
+
+Database &Program::mainConnection()
+{
+    if (!m_main)
+        throw DatabaseError(QStringLiteral("Databasen er ikke åpnet."));
+    return *m_main;
+}
+
+bool Program::observerFileExists() const { return QFileInfo(filePath(ObserverFileName)).isFile(); }
+
+Database &Program::observerConnection()
+{
+    if (!observerFileExists())
+        return mainConnection();
+    if (!m_observers) // the file came after start-up
+        openObserverConnection();
+    return *m_observers;
+}
+
+ObservationRecordSet &Program::observations()
+{
+    if (!m_observations)
+        openObservations();
+    return *m_observations;
+}
+
+} // namespace lirvenda

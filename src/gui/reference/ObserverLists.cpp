@@ -1,0 +1,68 @@
+#include "gui/reference/ObserverLists.h"
+
+#include "core/store/Program.h"
+#include "core/shared/SharedProcedures.h"
+#include "gui/ui/ListProcedures.h"
+
+#include <QListWidget>
+
+namespace lirvenda {
+
+namespace {
+
+bool isTicked(const QListWidgetItem *item) { return item->checkState() == Qt::Checked; }
+
+QString keyOf(const QListWidgetItem *item) { return BracketCode(item->text()); }
+
+} // namespace
+
+void AddObserverEntry(QListWidget *list, const QString &text, bool ticked)
+{
+    auto *item = new QListWidgetItem(text, list);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+QString ObserverIdList(Program &program, const QListWidget *list)
+{
+    if (list->count() == 0)
+        return {};
+    if (list->count() == 1)
+        return keyOf(list->item(0));
+
+    QString mainObserver;
+    for (int i = 0; i < list->count(); ++i) {
+        if (isTicked(list->item(i))) {
+            mainObserver = keyOf(list->item(i));
+            break;
+        }
+    }
+    WriteLine(program.filePath(MainObserverFileName), mainObserver);
+    QString ids = mainObserver;
+    for (int i = 0; i < list->count(); ++i)
+        if (!isTicked(list->item(i)))
+            ids += ',' + keyOf(list->item(i));
+    return ids;
+}
+
+void FillDefaultObservers(Program &program, QListWidget *list)
+{
+    list->clear();
+    Statement row = program.observerConnection().query(
+        QStringLiteral("SELECT ObserverUniqueID FROM Observers WHERE ObserverDefault = 1 "
+                       "ORDER BY ObserverFirstName COLLATE NORSK, ObserverLastName COLLATE NORSK"));
+    while (row.next())
+        AddObserverEntry(list, ObserverDisplayText(program, row.text(QStringLiteral("ObserverUniqueID"))));
+
+    const QString mainFile = program.filePath(MainObserverFileName);
+    if (FileExists(mainFile)) {
+        const QString mainObserver = ReadFirstLine(mainFile);
+        for (int i = 0; i < list->count(); ++i)
+            if (keyOf(list->item(i)) == mainObserver)
+                list->item(i)->setCheckState(Qt::Checked);
+    }
+    if (list->count() == 1)
+        list->item(0)->setCheckState(Qt::Checked);
+}
+
+} // namespace lirvenda

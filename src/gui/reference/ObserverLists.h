@@ -1,0 +1,25 @@
+#pragma once
+
+// The list of observers taking part in a registration: one checkable entry per observer, its
+// display text ending in "[ObserverUniqueID]"; the ticked entry is the main observer.
+
+#include <QString>
+
+class QListWidget;
+
+namespace lirvenda {
+
+class Program;
+
+// The main observer of the last registration saved with more than one observer.
+inline const QString MainObserverFileName = QStringLiteral("MainObserver.txt");
+
+void AddObserverEntry(QListWidget *list, const QString &text, bool ticked = false);
+
+// The registration's observers as stored: the main observer's key first, then the others in list
+// order, separated by ",". With more than one entry the main observer is remembered in the file.
+QString ObserverIdList(Program &program, const QListWidget *list);
+// The default observers, the remembered main observer ticked (or the only one).
+void FillDefaultObservers(Program &program, QListWidget *list);
+
+} // namespace lirvenda

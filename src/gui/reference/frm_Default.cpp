@@ -1,0 +1,53 @@
+#include "gui/reference/frm_Default.h"
+
+#include "core/shared/SharedProcedures.h"
+#include "core/reference/ObserverRegister.h"
+#include "gui/ui/DialogLayout.h"
+#include "gui/ui/NamedControl.h"
+
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lirvenda {
+
+frm_Default::frm_Default(Program &program, QWidget *parent)
+    : QDialog(parent), m_program(program),
+      Frame1(named(new QGroupBox(QStringLiteral("Observers"), this), QStringLiteral("Frame1"))),
+      List1(named(new QListWidget(Frame1), QStringLiteral("List1"))),
+      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1")))
+{
+    setObjectName(QStringLiteral("frm_Default"));
+    setWindowTitle(QStringLiteral("Default observers"));
+    List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    List1->setMinimumSize(420, 300);
+    (new QVBoxLayout(Frame1))->addWidget(List1);
+    layOutFramesAndButtons(this, {Frame1}, {}, {Command2, Command1});
+
+    connect(Command2, &QPushButton::clicked, this, &frm_Default::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &frm_Default::Command1_Click);
+    Form_Load();
+}
+
+void frm_Default::Form_Load()
+{
+    for (const DefaultObserverEntry &entry : DefaultObserverEntries(m_program))
+        (new QListWidgetItem(entry.text, List1))->setSelected(entry.isDefault);
+}
+
+void frm_Default::Command1_Click() { reject(); }
+
+// "&OK": the selection replaces every mark.
+void frm_Default::Command2_Click()
+{
+    QList<qint64> chosen;
+    for (int i = 0; i < List1->count(); ++i)
+        if (List1->item(i)->isSelected())
+            chosen << BracketCode(List1->item(i)->text()).toLongLong();
+    SetDefaultObservers(m_program, chosen);
+    accept();
+}
+
+} // namespace lirvenda

@@ -1,0 +1,129 @@
+#include "gui/reference/frm_Naturtyper.h"
+
+#include "core/shared/SharedProcedures.h"
+#include "core/reference/NatureTypes.h"
+#include "gui/ui/ListProcedures.h"
+#include "gui/windows/frm_Melding.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lirvenda {
+
+namespace {
+
+// A level of the picker: its list over its "Reset" button.
+QGroupBox *level(QWidget *parent, const QString &name, const QString &caption, QListWidget *&list,
+                 QPushButton *&reset, const QString &listName, const QString &resetName)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    list = new QListWidget(frame);
+    list->setObjectName(listName);
+    list->setMinimumSize(300, 320);
+    reset = new QPushButton(QStringLiteral("Reset"), frame);
+    reset->setObjectName(resetName);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(list);
+    layout->addWidget(reset, 0, Qt::AlignLeft);
+    QObject::connect(reset, &QPushButton::clicked, list, &QListWidget::clearSelection);
+    return frame;
+}
+
+QString selectedText(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void refill(QListWidget *list, const QStringList &items)
+{
+    list->clearSelection();
+    list->clear();
+    list->addItems(items);
+}
+
+} // namespace
+
+frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
+    : QDialog(parent), m_program(program), Command2(new QPushButton(QStringLiteral("&OK"), this)),
+      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+{
+    setObjectName(QStringLiteral("frm_Naturtyper"));
+    setWindowTitle(QStringLiteral("Naturtyper"));
+    Frame1 = level(this, QStringLiteral("Frame1"), QStringLiteral("Hovedgruppe"), List1, Command5,
+                   QStringLiteral("List1"), QStringLiteral("Command5"));
+    Frame2 = level(this, QStringLiteral("Frame2"), QStringLiteral("Gruppe"), List2, Command4,
+                   QStringLiteral("List2"), QStringLiteral("Command4"));
+    Frame3 = level(this, QStringLiteral("Frame3"), QStringLiteral("Undergruppe"), List3, Command3,
+                   QStringLiteral("List3"), QStringLiteral("Command3"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+
+    auto *levels = new QHBoxLayout;
+    for (QGroupBox *frame : {Frame1, Frame2, Frame3})
+        levels->addWidget(frame);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(levels);
+    layout->addLayout(buttons);
+
+    connect(List1, &QListWidget::itemSelectionChanged, this, &frm_Naturtyper::List1_Click);
+    connect(List2, &QListWidget::itemSelectionChanged, this, &frm_Naturtyper::List2_Click);
+    connect(Command2, &QPushButton::clicked, this, &frm_Naturtyper::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &frm_Naturtyper::reject);
+    Form_Load();
+}
+
+void frm_Naturtyper::Form_Load() { List1->addItems(NatureTypeGroupItems(m_program)); }
+
+// The base types of another group's main type are no choice for this group, so both lists
+// below are emptied.
+void frm_Naturtyper::List1_Click()
+{
+    const QString group = selectedText(List1);
+    if (group.isEmpty())
+        return;
+    refill(List3, {});
+    refill(List2, MainTypeItems(m_program, BracketCode(group)));
+}
+
+void frm_Naturtyper::List2_Click()
+{
+    const QString mainType = selectedText(List2);
+    if (!mainType.isEmpty())
+        refill(List3, BaseTypeItems(m_program, BracketCode(mainType)));
+}
+
+void frm_Naturtyper::Preselect(const QString &path)
+{
+    const QStringList ids = path.split('|', Qt::SkipEmptyParts);
+    QListWidget *const levels[] = {List1, List2, List3};
+    for (int i = 0; i < ids.size() && i < 3; ++i) {
+        bool isNumber = false;
+        const int id = ids.at(i).trimmed().toInt(&isNumber);
+        if (isNumber)
+            SelectListItemByCode(id, levels[i]);
+    }
+}
+
+void frm_Naturtyper::Command2_Click()
+{
+    const QString group = selectedText(List1);
+    if (group.isEmpty()) {
+        ShowTimedMessage(QStringLiteral("Ingen naturtype valgt"));
+        emit natureTypeChosen({}, {});
+        return;
+    }
+    const NatureTypeChoice choice = ChosenNatureType(group, selectedText(List2), selectedText(List3));
+    emit natureTypeChosen(choice.caption, choice.path);
+    accept();
+}
+
+} // namespace lirvenda

@@ -1,0 +1,82 @@
+#include "gui/reference/frm_ObserverEdit.h"
+
+#include "core/store/Program.h"
+#include "core/shared/SharedProcedures.h"
+#include "gui/reference/ObserverLists.h"
+#include "gui/ui/DialogLayout.h"
+#include "gui/ui/ListProcedures.h"
+
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lirvenda {
+
+frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
+    : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Observers"), this)),
+      List1(new QListWidget(Frame1)), Command2(new QPushButton(QStringLiteral("&OK"), this)),
+      Command1(new QPushButton(QStringLiteral("&Quit"), this))
+{
+    setObjectName(QStringLiteral("frm_ObserverEdit"));
+    setWindowTitle(QStringLiteral("Edit observer list"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    List1->setObjectName(QStringLiteral("List1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+
+    List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    List1->setMinimumSize(420, 300);
+    auto *frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->addWidget(List1);
+    layOutFramesAndButtons(this, {Frame1}, {}, {Command2, Command1});
+
+    connect(Command2, &QPushButton::clicked, this, &frm_ObserverEdit::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &frm_ObserverEdit::Command1_Click);
+    m_program.areaPickCancelled = false;
+}
+
+void frm_ObserverEdit::reject()
+{
+    m_program.areaPickCancelled = true;
+    QDialog::reject();
+}
+
+void frm_ObserverEdit::Command1_Click() { reject(); }
+
+void frm_ObserverEdit::Command2_Click()
+{
+    m_program.areaPickCancelled = false;
+    accept();
+}
+
+void EditObserverList(Program &program, QListWidget *list)
+{
+    frm_ObserverEdit picker(program, list->window());
+    QListWidget *choices = picker.observerList();
+    QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
+    for (int i = 0; i < list->count(); ++i) {
+        (new QListWidgetItem(list->item(i)->text(), choices))->setSelected(true);
+        if (list->item(i)->checkState() == Qt::Checked)
+            ticked << list->item(i)->text();
+    }
+
+    Statement row = program.observerConnection().query(
+        QStringLiteral("SELECT ObserverUniqueID FROM Observers "
+                       "ORDER BY ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK"));
+    while (row.next()) {
+        const QString id = row.text(QStringLiteral("ObserverUniqueID"));
+        if (!ListContainsText(id, choices))
+            choices->addItem(ObserverDisplayText(program, id));
+    }
+
+    picker.exec();
+    if (program.areaPickCancelled)
+        return;
+    list->clear();
+    for (int i = 0; i < choices->count(); ++i)
+        if (choices->item(i)->isSelected())
+            AddObserverEntry(list, choices->item(i)->text(), ticked.contains(choices->item(i)->text()));
+}
+
+} // namespace lirvenda

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+
+namespace lirvenda {
+
+class Program;
+
+// Picks which observers take part in a registration; filled and read by EditObserverList.
+class frm_ObserverEdit : public QDialog {
+    Q_OBJECT
+public:
+    explicit frm_ObserverEdit(Program &program, QWidget *parent = nullptr);
+
+    QListWidget *observerList() const { return List1; }
+
+    // "&Quit", Escape and the window frame all leave the picker cancelled.
+    void reject() override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+
+    Program &m_program;
+    QGroupBox *Frame1;     // "Observers"
+    QListWidget *List1;    // the observers; the chosen ones are selected
+    QPushButton *Command2; // "&OK"
+    QPushButton *Command1; // "&Quit"
+};
+
+// Lets the user choose the observers of a registration in the picker window; Quit leaves the list
+// as it was, the entries kept are ticked as before.
+void EditObserverList(Program &program, QListWidget *list);
+
+} // namespace lirvenda

@@ -1,0 +1,138 @@
+#include "gui/reference/frm_Observers.h"
+
+#include "core/store/Program.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/reference/ObserverRegister.h"
+#include "gui/reference/frm_Default.h"
+#include "gui/reference/frm_Observers_Modify.h"
+#include "gui/ui/NamedControl.h"
+#include "core/shared/Prompter.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace lirvenda {
+
+frm_Observers::frm_Observers(Program &program, QWidget *parent)
+    : QDialog(parent), m_program(program),
+      Frame1(named(new QGroupBox(QStringLiteral("Navn"), this), QStringLiteral("Frame1"))),
+      Text1(named(new QLineEdit(Frame1), QStringLiteral("Text1"))),
+      Command4(named(new QPushButton(QStringLiteral("Reset"), Frame1), QStringLiteral("Command4"))),
+      Frame2(named(new QGroupBox(QStringLiteral("Observatører"), this), QStringLiteral("Frame2"))),
+      List1(named(new QListWidget(Frame2), QStringLiteral("List1"))),
+      Command2(named(new QPushButton(QStringLiteral("&Ny obs."), this), QStringLiteral("Command2"))),
+      Command3(named(new QPushButton(QStringLiteral("&Endre obs."), this), QStringLiteral("Command3"))),
+      Command5(named(new QPushButton(QStringLiteral("&Set Default"), this), QStringLiteral("Command5"))),
+      Command1(named(new QPushButton(QStringLiteral("&Exit"), this), QStringLiteral("Command1")))
+{
+    setObjectName(QStringLiteral("frm_Observers"));
+    setWindowTitle(QStringLiteral("Observers"));
+    List1->setMinimumSize(460, 320);
+
+    auto *search = new QHBoxLayout(Frame1);
+    search->addWidget(Text1);
+    search->addWidget(Command4);
+    (new QVBoxLayout(Frame2))->addWidget(List1);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {Command2, Command3, Command5}) {
+        buttons->addWidget(button);
+        // Enter belongs to the search box: it picks the first observer, it presses no button.
+        button->setAutoDefault(false);
+    }
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    Command1->setAutoDefault(false);
+    Command4->setAutoDefault(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Frame2);
+    layout->addLayout(buttons);
+
+    connect(Text1, &QLineEdit::textChanged, this, &frm_Observers::Text1_Change);
+    connect(Text1, &QLineEdit::returnPressed, this, &frm_Observers::Text1_KeyPress);
+    connect(Command1, &QPushButton::clicked, this, &frm_Observers::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frm_Observers::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frm_Observers::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frm_Observers::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frm_Observers::Command5_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &frm_Observers::List1_DblClick);
+    Form_Load();
+}
+
+void frm_Observers::Form_Load() { ShowMatching({}); }
+
+void frm_Observers::Text1_Change()
+{
+    List1->clear();
+    List1->addItems(SearchObservers(m_program, Text1->text()));
+}
+
+// Enter in the search box.
+void frm_Observers::Text1_KeyPress()
+{
+    if (List1->count() > 0)
+        List1->setCurrentRow(0);
+}
+
+void frm_Observers::reject()
+{
+    m_program.areaPickCancelled = true;
+    QDialog::reject();
+}
+
+void frm_Observers::Command1_Click() { reject(); }
+
+// "&Ny obs.": a new observer starts in Norway.
+void frm_Observers::Command2_Click()
+{
+    ObserverFields fresh;
+    fresh.country = QStringLiteral("Norway");
+    frm_Observers_Modify entry(m_program, NewObserver, fresh, this);
+    if (entry.exec() == QDialog::Accepted)
+        ShowMatching(entry.savedLastName());
+}
+
+void frm_Observers::Command3_Click() { ChangeSelectedObserver(); }
+
+void frm_Observers::Command4_Click() { ShowMatching({}); }
+
+void frm_Observers::Command5_Click()
+{
+    frm_Default defaults(m_program, this);
+    defaults.exec();
+}
+
+void frm_Observers::List1_DblClick(QListWidgetItem *) { ChangeSelectedObserver(); }
+
+void frm_Observers::ChangeSelectedObserver()
+{
+    const QListWidgetItem *entry = List1->currentItem();
+    const qint64 observerId = entry && entry->isSelected() ? BracketCode(entry->text()).toLongLong() : NewObserver;
+    const std::optional<ObserverFields> stored =
+        observerId != NewObserver ? ReadObserver(m_program, observerId) : std::nullopt;
+    if (!stored) {
+        prompter().information(QStringLiteral("No observer selected."));
+        return;
+    }
+    frm_Observers_Modify entryWindow(m_program, observerId, *stored, this);
+    if (entryWindow.exec() == QDialog::Accepted)
+        ShowMatching(entryWindow.savedLastName());
+}
+
+// The search runs even when the text is already there: a saved observer's entry has changed, or
+// the register has changed since the list was filled.
+void frm_Observers::ShowMatching(const QString &searchText)
+{
+    {
+        const QSignalBlocker quiet(Text1);
+        Text1->setText(searchText);
+    }
+    Text1_Change();
+}
+
+} // namespace lirvenda

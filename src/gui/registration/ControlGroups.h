@@ -1,0 +1,34 @@
+#pragma once
+
+// Changes shared by a group of controls: a list, an array member or a vector of them.
+
+#include "gui/ui/Colours.h"
+
+#include <QWidget>
+
+#include <initializer_list>
+
+namespace lirvenda {
+
+template <typename Controls = std::initializer_list<QWidget *>>
+void enableAll(const Controls &controls, bool enabled)
+{
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
+}
+
+template <typename Controls = std::initializer_list<QWidget *>>
+void showAll(const Controls &controls, bool shown)
+{
+    for (QWidget *control : controls)
+        control->setVisible(shown);
+}
+
+template <typename Controls = std::initializer_list<QWidget *>>
+void colourAll(const Controls &controls, const QColor &colour)
+{
+    for (QWidget *control : controls)
+        setColour(control, colour);
+}
+
+} // namespace lirvenda

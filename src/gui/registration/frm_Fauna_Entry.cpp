@@ -1,0 +1,217 @@
+#include "gui/registration/frm_Fauna.h"
+
+#include "core/store/Program.h"
+#include "core/shared/SharedProcedures.h"
+#include "gui/registration/ControlGroups.h"
+#include "core/registration/DateSteps.h"
+#include "core/registration/Species.h"
+#include "gui/registration/frm_Art1.h"
+#include "gui/ui/EventHook.h"
+#include "core/shared/Prompter.h"
+#include "gui/windows/frm_Kalender.h"
+#include "gui/windows/frm_NonBreeding.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTime>
+
+namespace lirvenda {
+
+namespace {
+
+const QString DateBoxFormat = QStringLiteral("dd.MM.yyyy");
+const QString NoRing = QStringLiteral("Ringmerking");
+
+// One choice in a group: a click on the chosen button withdraws it, a click on another moves it there.
+template <typename Buttons>
+void toggleSingleChoice(const Buttons &group, int index)
+{
+    QPushButton *clicked = group[index];
+    const bool wasChosen = hasColour(clicked, Colour::Yellow);
+    colourAll(group, Colour::neutral());
+    if (!wasChosen)
+        setColour(clicked, Colour::Yellow);
+}
+
+// A right-button press on a button of the group, or a click on its frame, clears the group.
+template <typename Buttons>
+void clearOnRightPressOrFrameClick(const Buttons &group, QGroupBox *frame)
+{
+    const Buttons *buttons = &group; // a member of the window, which outlives every connection
+    for (QPushButton *button : group) {
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(button, &QWidget::customContextMenuRequested, button,
+                         [buttons] { colourAll(*buttons, Colour::neutral()); });
+    }
+    onEvent(frame, QEvent::MouseButtonPress, [buttons](QEvent *) {
+        colourAll(*buttons, Colour::neutral());
+        return false;
+    });
+}
+
+template <typename Buttons, typename Handler>
+void connectEach(frm_Fauna *window, const Buttons &buttons, Handler handler)
+{
+    for (int i = 0; i < int(buttons.size()); ++i)
+        QObject::connect(buttons[i], &QPushButton::clicked, window, [window, handler, i] { (window->*handler)(i); });
+}
+
+QString compactOf(const QString &dateBox) { return dateBox.mid(6, 4) + dateBox.mid(3, 2) + dateBox.left(2); }
+
+} // namespace
+
+void frm_Fauna::ConnectEntryHandlers()
+{
+    connectEach(this, Command32, &frm_Fauna::Command32_Click);
+    connectEach(this, Command16, &frm_Fauna::Command16_Click);
+    connectEach(this, Command19, &frm_Fauna::Command19_Click);
+    connectEach(this, Command20, &frm_Fauna::Command20_Click);
+    connectEach(this, Command35, &frm_Fauna::Command35_Click);
+    clearOnRightPressOrFrameClick(Command19, Frame10);
+    clearOnRightPressOrFrameClick(Command20, Frame11);
+    connect(Command2, &QPushButton::clicked, this, &frm_Fauna::Command2_Click);
+    connect(Combo2, &QComboBox::activated, this, &frm_Fauna::Combo2_Click);
+    connect(Command31, &QPushButton::clicked, this, &frm_Fauna::Command31_Click);
+    connect(Command3, &QPushButton::clicked, this, &frm_Fauna::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frm_Fauna::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &frm_Fauna::Command6_Click);
+    connect(Command21, &QPushButton::clicked, this, &frm_Fauna::Command21_Click);
+    connect(Command18, &QPushButton::clicked, this, &frm_Fauna::Command18_Click);
+    connect(Command25, &QPushButton::clicked, this, &frm_Fauna::Command25_Click);
+    connect(Command26, &QPushButton::clicked, this, &frm_Fauna::Command26_Click);
+    onEvent(Text2, QEvent::MouseButtonDblClick, [this](QEvent *) {
+        Text2_DblClick();
+        return false;
+    });
+    onEvent(Text3, QEvent::MouseButtonDblClick, [this](QEvent *) {
+        Text3_DblClick();
+        return false;
+    });
+    onEvent(Text6, QEvent::MouseButtonDblClick, [this](QEvent *) {
+        Text6_DblClick();
+        return false;
+    });
+}
+
+// A group whose class has no taxa stays disabled: a search there could find nothing.
+void frm_Fauna::EnableSpeciesGroups()
+{
+    for (int i = 1; i < int(Command32.size()); ++i)
+        Command32[i]->setEnabled(m_program.mainConnection()
+                                     .scalar(QStringLiteral("SELECT 1 FROM Animalia WHERE Klasse = ? LIMIT 1"),
+                                             {Command32[i]->text()})
+                                     .isValid());
+}
+
+QString frm_Fauna::SelectedSpeciesGroup() const
+{
+    for (const QPushButton *group : Command32)
+        if (hasColour(group, Colour::Green))
+            return group->text() == QLatin1String("Fugler") ? QStringLiteral("Aves") : group->text();
+    return {};
+}
+
+void frm_Fauna::Command32_Click(int index)
+{
+    colourAll(Command32, Colour::neutral());
+    setColour(Command32[index], Colour::Green);
+}
+
+void frm_Fauna::Command2_Click()
+{
+    const QString key = ChooseSpecies(m_program, SelectedSpeciesGroup(), this);
+    if (key.isEmpty())
+        return;
+    Command2->setText(SpeciesDisplayText(m_program, key));
+    ShowRecentObservations(key);
+}
+
+void frm_Fauna::Command16_Click(int index) { Text1->setText(Text1->text() + Command16[index]->text()); }
+
+void frm_Fauna::Command19_Click(int index) { toggleSingleChoice(Command19, index); }
+
+void frm_Fauna::Command20_Click(int index) { toggleSingleChoice(Command20, index); }
+
+void frm_Fauna::Combo2_Click()
+{
+    if (hasColour(Command2, Colour::Yellow))
+        setColour(Combo2, Colour::Yellow);
+}
+
+// At most two directions.
+void frm_Fauna::Command35_Click(int index)
+{
+    QPushButton *clicked = Command35[index];
+    if (hasColour(clicked, Colour::Yellow)) {
+        setColour(clicked, Colour::neutral());
+        return;
+    }
+    const auto chosen = std::count_if(Command35.begin(), Command35.end(),
+                                      [](const QPushButton *b) { return hasColour(b, Colour::Yellow); });
+    if (chosen >= 2)
+        prompter().information(QStringLiteral("Kun to retninger kan velges"));
+    else
+        setColour(clicked, Colour::Yellow);
+}
+
+// The ring is taken as typed; nothing typed means no ring.
+void frm_Fauna::Command31_Click()
+{
+    const std::optional<QString> ring =
+        prompter().input(QStringLiteral("Oppgi metall- og fargering"),
+                         QStringLiteral("Oppgi nummeret på formen 'NOS CA12345' og eller fargering"),
+                         QString(Command31->text()).remove(NoRing));
+    Command31->setText(ring && !ring->isEmpty() ? *ring : NoRing);
+}
+
+void frm_Fauna::StepDate(QLineEdit *box, int days)
+{
+    const SteppedDate stepped = stepDate(box->text(), days);
+    box->setText(stepped.text);
+    if (stepped.refused)
+        prompter().beep();
+}
+
+void frm_Fauna::Command3_Click() { StepDate(Text2, -1); }
+void frm_Fauna::Command4_Click() { StepDate(Text2, 1); }
+void frm_Fauna::Command6_Click() { StepDate(Text5, -1); }
+void frm_Fauna::Command21_Click() { StepDate(Text5, 1); }
+
+void frm_Fauna::Text2_DblClick() { Text2->setText(QDate::currentDate().toString(DateBoxFormat)); }
+void frm_Fauna::Text3_DblClick() { Text3->setText(QTime::currentTime().toString(TimeFormat)); }
+void frm_Fauna::Text6_DblClick() { Text6->setText(QTime::currentTime().toString(TimeFormat)); }
+
+// "&Flokk": a counting sheet that keeps nothing.
+void frm_Fauna::Command18_Click()
+{
+    frm_NonBreeding sheet(this);
+    sheet.exec();
+}
+
+void frm_Fauna::Command25_Click() { PickDate(Text2, Text5, true); }
+void frm_Fauna::Command26_Click() { PickDate(Text5, Text2, false); }
+
+// The other date follows when the two would otherwise be in the wrong order.
+void frm_Fauna::PickDate(QLineEdit *picked, QLineEdit *other, bool pickingStart)
+{
+    QString current = picked->text();
+    const QDate initial = IsValidDate(current) ? QDate::fromString(current, DateBoxFormat) : QDate();
+    frm_Kalender calendar(m_program, initial, this);
+    calendar.exec();
+    if (m_program.areaPickCancelled)
+        return;
+    QString date = calendar.pickedDate().toString(DateBoxFormat);
+    if (!IsValidDate(date)) {
+        prompter().information(QStringLiteral("Ugyldig dato."));
+        return;
+    }
+    picked->setText(date);
+    const QString start = compactOf(pickingStart ? date : other->text());
+    const QString stop = compactOf(pickingStart ? other->text() : date);
+    if (stop < start)
+        other->setText(date);
+}
+
+} // namespace lirvenda

@@ -1,0 +1,98 @@
+#include "gui/registration/frm_Fauna.h"
+
+#include "core/store/Program.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/reference/References.h"
+#include "gui/reference/frm_Naturtyper.h"
+#include "gui/reference/frm_Referanse_Modify.h"
+#include "core/registration/Places.h"
+#include "gui/registration/frm_Fylke_Kommune.h"
+#include "gui/registration/frm_Lokalitet.h"
+#include "gui/ui/Colours.h"
+#include "gui/ui/ListProcedures.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace lirvenda {
+
+// The municipality list always belongs to the chosen county.
+void frm_Fauna::Combo3_Click() { FillMunicipalityList(CountyNumberOf(BracketCode(Combo3->currentText()))); }
+
+// "Fylke/kom."
+void frm_Fauna::Label19_Click()
+{
+    const QString code = SuggestMunicipality(m_program, Text7->text(), Text8->text(), this);
+    if (!code.isEmpty())
+        SelectPlace(code);
+}
+
+// "Lokalitet"
+void frm_Fauna::Label6_Click()
+{
+    frm_Lokalitet picker(m_program, this);
+    if (picker.exec() == QDialog::Accepted)
+        TakeOverPlace(*picker.pickedPlace());
+}
+
+// Chosen by code, never by name: a name may be part of another name ("Nes", "Nesodden").
+// A place code the lists lack chooses "-".
+void frm_Fauna::SelectPlace(const QString &placeCode)
+{
+    Combo3->setCurrentIndex(std::max(0, ComboIndexOfCode(Combo3, CountyCodeOf(placeCode))));
+    Combo14->setCurrentIndex(IsMunicipalityCode(placeCode) ? std::max(0, ComboIndexOfCode(Combo14, placeCode)) : 0);
+}
+
+void frm_Fauna::TakeOverPlace(const UsedPlace &place)
+{
+    Combo13->setEditText(place.locality);
+    SelectPlace(place.placeCode);
+    Text7->setText(place.latitude);
+    Text8->setText(place.longitude);
+    ShowNatureType(place.natureType);
+}
+
+void frm_Fauna::Command37_Click()
+{
+    frm_Naturtyper picker(m_program, this);
+    connect(&picker, &frm_Naturtyper::natureTypeChosen, this, &frm_Fauna::ShowNatureTypeChoice);
+    picker.Preselect(Command37->property("tag").toString());
+    picker.exec();
+}
+
+// A reference touched while a registration is entered turns yellow.
+void frm_Fauna::Combo4_Click()
+{
+    if (hasColour(Command2, Colour::Yellow))
+        setColour(Combo4, Colour::Yellow);
+}
+
+// "Ny": the new reference becomes the registration's.
+void frm_Fauna::Command27_Click()
+{
+    frm_Referanse_Modify dialog(m_program, this);
+    dialog.exec();
+    if (m_program.areaPickCancelled)
+        return;
+    FillReferenceList();
+    Combo4->setCurrentIndex(ComboIndexOfCode(Combo4, QString::number(dialog.savedReferenceId())));
+}
+
+// "Nullstill referanse"
+void frm_Fauna::Command29_Click()
+{
+    Combo4->setCurrentIndex(-1);
+    setColour(Combo4, Colour::neutral());
+}
+
+void frm_Fauna::FillReferenceList()
+{
+    Combo4->clear();
+    Combo4->addItems(ReferenceItems(m_program));
+    Combo4->setCurrentIndex(-1);
+}
+
+} // namespace lirvenda

@@ -1,0 +1,175 @@
+#include "gui/registration/frm_Fauna.h"
+
+#include "core/store/Program.h"
+#include "core/shared/SharedProcedures.h"
+#include "gui/registration/ControlGroups.h"
+#include "core/registration/ObservationColumns.h"
+#include "core/registration/Places.h"
+#include "core/registration/Species.h"
+#include "core/reference/NatureTypes.h"
+#include "gui/ui/ListProcedures.h"
+#include "gui/reference/ObserverLists.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace lirvenda {
+
+namespace {
+
+// Chooses the entry with the text. A stored value the list lacks is added, so that it shows and
+// is written back unchanged; an empty value chooses nothing.
+void showComboText(QComboBox *combo, const QString &text)
+{
+    if (text.isEmpty()) {
+        combo->setCurrentIndex(-1);
+        return;
+    }
+    if (combo->findText(text) < 0)
+        combo->addItem(text);
+    combo->setCurrentIndex(combo->findText(text));
+}
+
+// The entry whose bracketed key is the code, marked as chosen; none when no entry has it.
+void showChosenCode(QComboBox *combo, const QString &code)
+{
+    const int index = ComboIndexOfCode(combo, code);
+    combo->setCurrentIndex(index);
+    setColour(combo, index >= 0 ? Colour::Green : Colour::neutral());
+}
+
+template <typename Buttons>
+void markFirstWithCaption(const Buttons &buttons, const QString &caption)
+{
+    for (QPushButton *button : buttons) {
+        if (button->text() == caption) {
+            setColour(button, Colour::Green);
+            return;
+        }
+    }
+}
+
+void showStoredDateTime(const QString &stored, QLineEdit *date, QLineEdit *time)
+{
+    date->setText(shownDate(stored));
+    time->setText(shownTime(stored));
+}
+
+} // namespace
+
+void frm_Fauna::ShowRegistration()
+{
+    ObservationRecordSet &observations = m_program.observations();
+    if (observations.hasCurrent()) {
+        const Record row = observations.current();
+        ShowFieldsOfBothKinds(row);
+        if (row.text(QStringLiteral("Reirplassering")).isEmpty())
+            ShowIndividualDetails(row);
+        else
+            ShowNestDetails(row);
+        ShowDocumentationAndExposure(row);
+    }
+    ShowRecentObservations(BracketCode(Command2->text()));
+}
+
+void frm_Fauna::ShowFieldsOfBothKinds(const Record &row)
+{
+    Combo13->setEditText(row.text(QStringLiteral("Lokalitet")));
+    ShowPlace(row.text(QStringLiteral("Fylke_Kommune")));
+    Command2->setText(SpeciesDisplayText(m_program, row.text(QStringLiteral("Art"))));
+    showComboText(Combo1, row.text(QStringLiteral("Operator")));
+    Text1->setText(row.text(QStringLiteral("Antall")));
+    showStoredDateTime(row.text(QStringLiteral("StartDato")), Text2, Text3);
+    showStoredDateTime(row.text(QStringLiteral("StoppDato")), Text5, Text6);
+    Text4->setText(row.text(QStringLiteral("Kommentar")));
+    Text7->setText(row.text(QStringLiteral("Breddegrad")));
+    Text8->setText(row.text(QStringLiteral("Lengdegrad")));
+    colourAll(Command19, Colour::neutral());
+    for (QComboBox *chosen : {Combo2, Combo4})
+        if (chosen->currentIndex() < 0)
+            setColour(chosen, Colour::neutral());
+    const QString ring = row.text(QStringLiteral("Ring"));
+    Command31->setText(ring.trimmed().isEmpty() ? QStringLiteral("Ringmerking") : ring);
+    ShowObservers(row.text(QStringLiteral("Observatører")));
+    ShowNatureType(row.text(QStringLiteral("Naturtype")));
+}
+
+// The municipality list is that of the shown county, so the place can be changed from there.
+void frm_Fauna::ShowPlace(const QString &placeCode)
+{
+    FillMunicipalityList(CountyNumberOf(placeCode));
+    if (placeCode.isEmpty()) {
+        showComboText(Combo3, QStringLiteral("-"));
+        return;
+    }
+    showComboText(Combo3, PlaceItem(CountyName(m_program, placeCode), CountyCodeOf(placeCode)));
+    showComboText(Combo14, IsMunicipalityCode(placeCode)
+                               ? PlaceItem(MunicipalityName(m_program, placeCode), placeCode)
+                               : QStringLiteral("-"));
+}
+
+void frm_Fauna::FillMunicipalityList(const QString &countyNumber)
+{
+    Combo14->clear();
+    Combo14->addItem(QStringLiteral("-"));
+    Combo14->addItems(MunicipalityItems(m_program, countyNumber));
+    Combo14->setCurrentIndex(0);
+}
+
+void frm_Fauna::ShowNatureType(const QString &path) { ShowNatureTypeChoice(NatureTypeText(m_program, path), path); }
+
+void frm_Fauna::ShowNatureTypeChoice(const QString &caption, const QString &path)
+{
+    Command37->setText(caption);
+    Command37->setToolTip(caption);
+    Command37->setProperty("tag", path);
+}
+
+// The first observer is the main observer.
+void frm_Fauna::ShowObservers(const QString &observerIds)
+{
+    List1->clear();
+    for (const QString &id : observerIds.split(',', Qt::SkipEmptyParts))
+        AddObserverEntry(List1, ObserverDisplayText(m_program, id));
+    if (List1->count() > 0)
+        List1->item(0)->setCheckState(Qt::Checked);
+}
+
+void frm_Fauna::ShowNestDetails(const Record &row)
+{
+    Command34_Click();
+    Combo6->setCurrentIndex(ComboIndexOfKey(Combo6, row.text(QStringLiteral("Reirplassering")).toInt()));
+    Combo7->setCurrentIndex(ComboIndexOfKey(Combo7, row.text(QStringLiteral("Tresort")).toInt()));
+    showComboText(Combo8, row.text(QStringLiteral("HOM")));
+    showComboText(Combo9, row.text(QStringLiteral("AntallEgg")));
+    showComboText(Combo11, row.text(QStringLiteral("AntallVoksne")));
+    showComboText(Combo10, row.text(QStringLiteral("AntallUnger")));
+    Combo12->setCurrentIndex(ComboIndexOfKey(Combo12, row.text(QStringLiteral("UngeAlder")).toInt()));
+}
+
+void frm_Fauna::ShowIndividualDetails(const Record &row)
+{
+    Command33_Click();
+    markFirstWithCaption(Command19, row.text(QStringLiteral("Kjønn")));
+    colourAll(Command20, Colour::neutral());
+    markFirstWithCaption(Command20, row.text(QStringLiteral("Alder")));
+    showChosenCode(Combo2, row.text(QStringLiteral("AtlasKode")));
+    showChosenCode(Combo4, row.text(QStringLiteral("Referanse")));
+}
+
+// Directions not stored are cleared, so a direction never carries over from the row shown before.
+void frm_Fauna::ShowDocumentationAndExposure(const Record &row)
+{
+    const QString documentation = row.text(QStringLiteral("Dokumentasjon"));
+    Check2->setChecked(documentation.contains('F'));
+    Check3->setChecked(documentation.contains('V'));
+    Check4->setChecked(documentation.contains('L'));
+    const QString exposure = row.text(QStringLiteral("Eksponering"));
+    for (QPushButton *direction : Command35)
+        setColour(direction, exposure.contains(direction->text()) ? Colour::Green : Colour::neutral());
+}
+
+} // namespace lirvenda

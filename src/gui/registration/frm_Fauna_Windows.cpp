@@ -1,0 +1,27 @@
+#include "gui/registration/frm_Fauna.h"
+
+#include "gui/reference/frm_Observers.h"
+#include "gui/reference/frm_ObserverEdit.h"
+#include "gui/reference/ObserverLists.h"
+
+#include <QListWidget>
+
+namespace lirvenda {
+
+// "&Observatører"
+void frm_Fauna::Command10_Click()
+{
+    frm_Observers observers(m_program, this);
+    observers.exec();
+}
+
+// The right button on the registration's observers chooses who takes part; the left one ticks.
+bool frm_Fauna::List1_MouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton || !List1->isEnabled())
+        return false;
+    EditObserverList(m_program, List1);
+    return true;
+}
+
+} // namespace lirvenda

@@ -1,0 +1,355 @@
+#include "gui/registration/frm_Fauna.h"
+
+#include "core/store/Program.h"
+#include "core/shared/SharedProcedures.h"
+#include "gui/registration/ControlGroups.h"
+#include "core/registration/ObservationColumns.h"
+#include "core/registration/RecentObservations.h"
+#include "core/registration/Validation.h"
+#include "gui/reference/ObserverLists.h"
+#include "core/shared/Prompter.h"
+#include "gui/windows/frm_Melding.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace lirvenda {
+
+namespace {
+
+const QString NoneChosen = QStringLiteral("Ingen observasjon er valgt.");
+
+// A button holds its save form while it is yellow.
+bool inSaveForm(const QPushButton *button) { return hasColour(button, Colour::Yellow); }
+
+template <typename Buttons>
+QString firstChosenCaption(const Buttons &buttons)
+{
+    for (const QPushButton *button : buttons)
+        if (hasColour(button, Colour::Yellow))
+            return button->text();
+    return {};
+}
+
+QString chosenEntry(const QComboBox *combo) { return combo->currentIndex() >= 0 ? combo->currentText() : QString(); }
+
+int tickedCount(const QListWidget *list)
+{
+    int ticked = 0;
+    for (int i = 0; i < list->count(); ++i)
+        ticked += list->item(i)->checkState() == Qt::Checked;
+    return ticked;
+}
+
+} // namespace
+
+// "&Ny registrering" / "&Lagre registrering"
+void frm_Fauna::Command7_Click()
+{
+    if (!inSaveForm(Command7))
+        StartNewRegistration();
+    else if (ValidateRegistration())
+        SaveRegistration(SaveMode::Ny);
+}
+
+// "&Endre registrering" / "&Lagre endring"
+void frm_Fauna::Command8_Click()
+{
+    if (!m_program.observations().hasCurrent())
+        prompter().information(NoneChosen);
+    else if (!inSaveForm(Command8))
+        StartEditing();
+    else if (ValidateRegistration())
+        SaveEdit();
+}
+
+// "&Stryk registrering" / "A&vbryt"
+void frm_Fauna::Command9_Click()
+{
+    if (inSaveForm(Command9)) { // cancel: everything typed since the state began is dropped
+        SetBrowseState();
+        enableAll({Command3, Command4}, false);
+        ShowRegistration();
+    } else if (!m_program.observations().hasCurrent()) {
+        prompter().information(NoneChosen);
+    } else {
+        DeleteShownRegistration();
+    }
+}
+
+// Locality, place, position, nature type, reference, ring and the kind of record carry over.
+void frm_Fauna::StartNewRegistration()
+{
+    Command8->setEnabled(false);
+    Command7->setText(QStringLiteral("&Lagre registrering"));
+    setColour(Command7, Colour::Yellow);
+    ShowTodayAndNow();
+    Text1->setText(QStringLiteral("1"));
+    for (QLineEdit *box : {Text4, Text7, Text8})
+        box->clear();
+    Command2->setText(QStringLiteral("&Art"));
+    Combo2->setCurrentIndex(-1);
+    setColour(Combo2, Colour::neutral());
+    colourAll(Command19, Colour::neutral());
+    colourAll(Command20, Colour::neutral());
+    FillDefaultObservers(m_program, List1);
+    if (const QListWidgetItem *species = List3->currentItem(); species && species->isSelected())
+        Command2->setText(species->text());
+    ClearNestFields();
+    SetEditState();
+}
+
+// A record keeps its kind while it is changed.
+void frm_Fauna::StartEditing()
+{
+    Command8->setText(QStringLiteral("&Lagre endring"));
+    setColour(Command8, Colour::Yellow);
+    Command7->setEnabled(false);
+    SetEditState();
+    enableAll({Command33, Command34}, false);
+}
+
+void frm_Fauna::SaveEdit()
+{
+    RefreshSpeciesLists();
+    SaveRegistration(SaveMode::Edit);
+    ShowRegistration();
+    SetBrowseState();
+    RefreshSpeciesLists();
+    ShowRecentObservations(BracketCode(Command2->text()));
+    const Record row = m_program.observations().current();
+    const QString obsId = row.text(QStringLiteral("ObsID"));
+    for (int i = 0; i < List2->count(); ++i) {
+        if (BracketCode(List2->item(i)->text()) == obsId) {
+            List2->item(i)->setText(savedRegistrationLine(row));
+            break;
+        }
+    }
+}
+
+void frm_Fauna::DeleteShownRegistration()
+{
+    SetEditState(); // the fields turn yellow while the question is open
+    if (prompter().askYesNo(QStringLiteral("Vil du stryke denne registreringen?"))) {
+        ObservationRecordSet &observations = m_program.observations();
+        m_program.mainConnection().execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID = ?"),
+                                           {observations.currentObsId()});
+        prompter().information(QStringLiteral("Observasjonen er strøket."));
+        observations.reopen();
+        if (observations.hasCurrent())
+            ShowRegistration();
+        else
+            ShowNoRegistration();
+    }
+    SetBrowseState();
+}
+
+// After the last observation is deleted nothing of it stays on the window.
+void frm_Fauna::ShowNoRegistration()
+{
+    Combo13->setEditText({});
+    ShowPlace({});
+    Command2->setText(QStringLiteral("&Art"));
+    for (QLineEdit *box : {Text1, Text4, Text7, Text8})
+        box->clear();
+    Command31->setText(QStringLiteral("Ringmerking"));
+    ShowNatureType({});
+    List1->clear();
+    colourAll(Command19, Colour::neutral());
+    colourAll(Command20, Colour::neutral());
+    for (QComboBox *chosen : {Combo2, Combo4}) {
+        chosen->setCurrentIndex(-1);
+        setColour(chosen, Colour::neutral());
+    }
+    ClearNestFields();
+}
+
+void frm_Fauna::ClearNestFields()
+{
+    Combo6->setCurrentIndex(0);
+    Combo7->setCurrentIndex(9);
+    for (QComboBox *field : {Combo8, Combo9, Combo10, Combo11, Combo12})
+        field->setCurrentIndex(0);
+    colourAll(Command35, Colour::neutral());
+    for (QCheckBox *documentation : {Check2, Check3, Check4})
+        documentation->setChecked(false);
+    Text4->clear();
+}
+
+void frm_Fauna::Command11_Click()
+{
+    ObservationRecordSet &observations = m_program.observations();
+    if (!observations.atBegin()) {
+        observations.movePrevious();
+        if (observations.atBegin())
+            observations.moveFirst();
+    }
+    ShowRegistration();
+}
+
+void frm_Fauna::Command12_Click()
+{
+    ObservationRecordSet &observations = m_program.observations();
+    if (!observations.atEnd()) {
+        observations.moveNext();
+        if (observations.atEnd())
+            observations.moveLast();
+    }
+    ShowRegistration();
+}
+
+// Opens a registration of this run for editing; one deleted since says "Ingen observasjon er valgt.".
+void frm_Fauna::List2_DblClick(QListWidgetItem *entry)
+{
+    m_program.observations().findObsId(BracketCode(entry->text()).toLongLong());
+    ShowRegistration();
+    Command8_Click();
+}
+
+RegistrationFields frm_Fauna::registrationFields() const
+{
+    RegistrationFields f;
+    f.latitude = Text7->text();
+    f.longitude = Text8->text();
+    f.locality = Combo13->currentText();
+    f.speciesCaption = Command2->text();
+    f.count = Text1->text();
+    f.startDate = Text2->text();
+    f.startTime = Text3->text();
+    f.stopDate = Text5->text();
+    f.stopTime = Text6->text();
+    f.tickedObservers = tickedCount(List1);
+    return f;
+}
+
+bool frm_Fauna::ValidateRegistration()
+{
+    const QList<ValidationMessage> problems = registrationProblems(m_program, registrationFields());
+    for (const ValidationMessage &problem : problems)
+        prompter().message(problem.text, problem.exclamation ? Prompter::Icon::Exclamation
+                                                             : Prompter::Icon::Information);
+    return problems.isEmpty();
+}
+
+RegistrationValues frm_Fauna::registrationValues() const
+{
+    RegistrationValues v;
+    v.startDate = Text2->text();
+    v.startTime = Text3->text();
+    v.stopDate = Text5->text();
+    v.stopTime = Text6->text();
+    v.locality = Combo13->currentText();
+    v.natureTypePath = Command37->property("tag").toString();
+    v.countyItem = Combo3->currentText();
+    v.municipalityItem = Combo14->currentText();
+    v.latitude = Text7->text();
+    v.longitude = Text8->text();
+    v.speciesCaption = Command2->text();
+    v.countOperator = Combo1->currentText();
+    v.count = Text1->text();
+    v.comment = Text4->text();
+    v.ringCaption = Command31->text();
+    v.nestMode = hasColour(Command34, Colour::Green);
+    v.nestSiteItem = Combo6->currentText();
+    v.treeItem = Combo7->currentText();
+    v.height = Combo8->currentText();
+    for (const QPushButton *direction : Command35)
+        if (hasColour(direction, Colour::Yellow))
+            v.exposure += direction->text();
+    v.adults = Combo11->currentText();
+    v.eggs = Combo9->currentText();
+    v.young = Combo10->currentText();
+    v.youngAgeItem = Combo12->currentText();
+    v.sex = firstChosenCaption(Command19);
+    v.age = firstChosenCaption(Command20);
+    v.activityItem = chosenEntry(Combo2);
+    v.documentation = QString(Check2->isChecked() ? "F" : "") + (Check3->isChecked() ? "V" : "") +
+                      (Check4->isChecked() ? "L" : "");
+    v.observers = ObserverIdList(m_program, List1);
+    v.referenceItem = chosenEntry(Combo4);
+    return v;
+}
+
+// The row is stored first: when that fails the window keeps everything typed.
+void frm_Fauna::SaveRegistration(SaveMode mode)
+{
+    ObservationRecordSet &observations = m_program.observations();
+    QVariantMap columns = observationColumns(registrationValues());
+    if (mode == SaveMode::Ny) {
+        columns.insert(QStringLiteral("ObsUniqueID"), NewUniqueId(m_program));
+        observations.append(columns);
+    } else {
+        observations.update(columns);
+    }
+    const Record row = observations.current();
+    RefreshLocalityList(row.text(QStringLiteral("Lokalitet")));
+    RefreshSpeciesLists();
+    if (mode == SaveMode::Ny) { // a changed row keeps its one line, rewritten after the edit
+        List2->addItem(savedRegistrationLine(row));
+        List2->setCurrentRow(List2->count() - 1);
+    }
+    const QString speciesKey = BracketCode(Command2->text());
+    ShowRecentObservations(speciesKey);
+    prompter().beep();
+    Text1->clear();
+    Text4->clear();
+    for (int i = 0; i < List3->count(); ++i) {
+        if (BracketCode(List3->item(i)->text()) == speciesKey) {
+            List3->setCurrentRow(i);
+            break;
+        }
+    }
+    Command2->setText(QStringLiteral("&Art"));
+    colourAll(Command19, Colour::neutral());
+    colourAll(Command20, Colour::neutral());
+    Command22_Click();
+    List6_Click();
+    ShowTimedMessage(QStringLiteral("Registreringen lagret"));
+}
+
+// "Svarttrost Antall = 2", the row number out of sight behind the blanks.
+QString frm_Fauna::savedRegistrationLine(const Record &row) const
+{
+    return SpeciesDisplayName(m_program, row.text(QStringLiteral("Art")), m_program.languageCode, false) +
+           QStringLiteral(" Antall ") + row.text(QStringLiteral("Operator")) + ' ' +
+           row.text(QStringLiteral("Antall")) + QString(100, ' ') + QStringLiteral(" [") +
+           row.text(QStringLiteral("ObsID")) + ']';
+}
+
+void frm_Fauna::ShowRecentObservations(const QString &speciesKey)
+{
+    if (speciesKey.isEmpty())
+        return;
+    const RecentObservations recent = recentObservations(m_program, speciesKey);
+    List4->clear();
+    List4->addItems(recent.lines);
+    Frame9->setTitle(recent.caption);
+}
+
+// "Nullstill aktivitet"
+void frm_Fauna::Command22_Click()
+{
+    Combo2->setCurrentIndex(-1);
+    setColour(Combo2, Colour::neutral());
+}
+
+void frm_Fauna::List3_Click() { ChooseRegisteredSpecies(List3->currentItem()); }
+
+void frm_Fauna::List6_Click() { ChooseRegisteredSpecies(List6->currentItem()); }
+
+// While a registration is entered the clicked species becomes its species; in every state the
+// recent-observation panel shows it.
+void frm_Fauna::ChooseRegisteredSpecies(const QListWidgetItem *entry)
+{
+    if (!entry)
+        return;
+    if (Command2->isEnabled())
+        Command2->setText(entry->text());
+    ShowRecentObservations(BracketCode(entry->text()));
+}
+
+} // namespace lirvenda

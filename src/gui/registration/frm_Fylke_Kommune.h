@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/registration/Coordinates.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace lirvenda {
+
+class Program;
+
+// Offers the municipalities whose boxes hold a position; a click picks one.
+class frm_Fylke_Kommune : public QDialog {
+    Q_OBJECT
+public:
+    frm_Fylke_Kommune(Program &program, const QList<MunicipalityCandidate> &candidates, QWidget *parent = nullptr);
+
+    // The picked municipality's code; empty until an entry is clicked.
+    QString pickedCode() const { return m_pickedCode; }
+
+    // "&Avbryt", Escape and the window frame all leave the picker cancelled.
+    void reject() override;
+
+private:
+    void List1_Click(const QListWidgetItem *entry);
+    void Command1_Click();
+
+    Program &m_program;
+    QString m_pickedCode;
+    QGroupBox *Frame1;     // "Mulige fylker/kommuner"
+    QListWidget *List1;    // "County, Municipality [code]"
+    QPushButton *Command1; // "&Avbryt"
+};
+
+// The code of the municipality the user picks among those at the position; empty when the user
+// cancels, or when none fits, which the user is told.
+QString SuggestMunicipality(Program &program, const QString &latitude, const QString &longitude,
+                            QWidget *parent = nullptr);
+
+} // namespace lirvenda

@@ -1,0 +1,50 @@
+#include "gui/registration/frm_Lokalitet.h"
+
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lirvenda {
+
+frm_Lokalitet::frm_Lokalitet(Program &program, QWidget *parent)
+    : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Lokaliteter"), this)),
+      List1(new QListWidget(Frame1)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+{
+    setObjectName(QStringLiteral("frm_Lokalitet"));
+    setWindowTitle(QStringLiteral("Lagrede lokaliteter"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    List1->setObjectName(QStringLiteral("List1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+
+    List1->setMinimumSize(620, 300);
+    auto *frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->addWidget(List1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Command1, 0, Qt::AlignRight);
+
+    connect(List1, &QListWidget::itemClicked, this, &frm_Lokalitet::List1_Click);
+    connect(List1, &QListWidget::itemActivated, this, &frm_Lokalitet::List1_Click);
+    connect(Command1, &QPushButton::clicked, this, &frm_Lokalitet::Command1_Click);
+    Form_Load();
+}
+
+void frm_Lokalitet::Form_Load()
+{
+    m_places = UsedPlaces(m_program);
+    for (const UsedPlace &place : m_places)
+        List1->addItem(UsedPlaceLine(m_program, place));
+}
+
+// The place is taken from what was stored, not read back from the shown names: a name can be
+// part of another name, and only the code tells them apart.
+void frm_Lokalitet::List1_Click(const QListWidgetItem *entry)
+{
+    m_picked = m_places.value(List1->row(entry));
+    accept();
+}
+
+void frm_Lokalitet::Command1_Click() { reject(); }
+
+} // namespace lirvenda

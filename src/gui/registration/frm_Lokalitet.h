@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/registration/Places.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QGroupBox;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace lirvenda {
+
+class Program;
+
+// The places of earlier observations; a click takes one over for the registration.
+class frm_Lokalitet : public QDialog {
+    Q_OBJECT
+public:
+    explicit frm_Lokalitet(Program &program, QWidget *parent = nullptr);
+
+    // The clicked place; none until an entry is clicked.
+    std::optional<UsedPlace> pickedPlace() const { return m_picked; }
+
+private:
+    void Form_Load();
+    void List1_Click(const QListWidgetItem *entry);
+    void Command1_Click();
+
+    Program &m_program;
+    QList<UsedPlace> m_places; // in the order of List1
+    std::optional<UsedPlace> m_picked;
+    QGroupBox *Frame1;     // "Lokaliteter"
+    QListWidget *List1;    // one place per entry, its five fields separated by TAB
+    QPushButton *Command1; // "&Avbryt"
+};
+
+} // namespace lirvenda

@@ -1,0 +1,111 @@
+#include "gui/ui/PrintListPages.h"
+
+#include "core/shared/Prompter.h"
+
+#include <QDateTime>
+#include <QFontDatabase>
+#include <QListWidget>
+#include <QPainter>
+#include <QPrinter>
+
+namespace lirvenda {
+
+namespace {
+
+// Rows on a page: the title with the page line, the heading, a blank row, then the lines.
+constexpr int FirstLineRow = 3;
+constexpr int RowCount = FirstLineRow + PrintLayout::LineCount;
+
+void startPage(PrintLayout &layout, const QString &title, int page)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    layout.Label2 = title;
+    layout.Label3 = QStringLiteral("Page %1").arg(page);
+    layout.Label4 = QStringLiteral("Printout from Tjernvakt (%1 kl. %2)")
+                        .arg(now.toString(QStringLiteral("dd.MM.yyyy")), now.toString(QStringLiteral("HH:mm:ss")));
+    layout.Label1.fill(QString());
+}
+
+bool printPages(const QString &title, const QListWidget *list, PrintLayout &layout)
+{
+    int page = 1;
+    startPage(layout, title, page);
+    int line = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        if (line == PrintLayout::LineCount) {
+            if (!layout.PrintForm())
+                return false;
+            startPage(layout, title, ++page);
+            line = 0;
+        }
+        layout.Label1[line++] = list->item(i)->text();
+    }
+    return layout.PrintForm();
+}
+
+} // namespace
+
+PrintLayout::PrintLayout(QPrinter &printer) : m_printer(printer) {}
+
+PrintLayout::~PrintLayout() { EndDoc(); }
+
+bool PrintLayout::PrintForm()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>();
+        if (!m_painter->begin(&m_printer)) {
+            m_painter.reset();
+            return false;
+        }
+    } else if (!m_printer.newPage()) {
+        return false;
+    }
+    paintPage();
+    return true;
+}
+
+bool PrintLayout::EndDoc()
+{
+    if (!m_painter)
+        return true;
+    const bool ended = m_painter->end();
+    m_painter.reset();
+    return ended;
+}
+
+// The rows share the page's height evenly, whatever the paper and the printer's resolution, and
+// a fixed-pitch font keeps the blank runs of the list entries lined up.
+void PrintLayout::paintPage()
+{
+    const QRect area = m_painter->window();
+    const int rowHeight = area.height() / RowCount;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(rowHeight * 3 / 4);
+    const auto row = [&](int index) {
+        return QRect(area.left(), area.top() + index * rowHeight, area.width(), rowHeight);
+    };
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+
+    QFont bold = font;
+    bold.setBold(true);
+    m_painter->setFont(bold);
+    m_painter->drawText(row(0), flags, Label2);
+    m_painter->setFont(font);
+    m_painter->drawText(row(0), Qt::AlignRight | Qt::AlignVCenter, Label3);
+    m_painter->drawText(row(1), flags, Label4);
+    for (int i = 0; i < LineCount; ++i)
+        m_painter->drawText(row(FirstLineRow + i), flags, Label1[i]);
+}
+
+bool PrintListPages(const QString &title, const QListWidget *list, PrintLayout &layout)
+{
+    const bool printed = printPages(title, list, layout);
+    const bool ended = layout.EndDoc();
+    if (printed && ended)
+        return true;
+    prompter().information(QStringLiteral("A communication problem with the printer has occurred."));
+    return false;
+}
+
+} // namespace lirvenda

@@ -1,0 +1,85 @@
+#include "gui/windows/frmAbout.h"
+
+#include "gui/ui/ProgramPicture.h"
+#include "core/shared/Prompter.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace lirvenda {
+
+ViewerLauncher ViewerLauncher::system()
+{
+    return {[](const QString &name) { return QStandardPaths::findExecutable(name); },
+            [](const QString &path) { return QProcess::startDetached(path, {}); }};
+}
+
+frmAbout::frmAbout(const QString &versionText, ViewerLauncher launcher, QWidget *parent)
+    : QDialog(parent), Image1(new QLabel(this)), lblTitle(new QLabel(QStringLiteral("LirvendaProgrammet"), this)),
+      lblVersion(new QLabel(QStringLiteral("Versjon: ") + versionText, this)),
+      lblDescription(new QLabel(QStringLiteral("Lirvendaprogrammet er laget for enkel registrering av "
+                                               "artsobservasjoner. Registreringene kan enkelt eksporteres til "
+                                               "et format som kan overføres til den nasjonale artsdatabanken."),
+                                this)),
+      lblDisclaimer(new QLabel(QStringLiteral("Lirvenda-prosjektet"), this)),
+      cmdOK(new QPushButton(QStringLiteral("OK"), this)),
+      cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this)), m_launcher(std::move(launcher))
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Om Lirvendaprogrammet"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+
+    Image1->setPixmap(programPicture(96));
+    QFont title = lblTitle->font();
+    title.setPointSize(title.pointSize() * 3 / 2);
+    title.setBold(true);
+    lblTitle->setFont(title);
+    lblDescription->setWordWrap(true);
+    lblDescription->setMinimumWidth(320);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(lblDisclaimer, 1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdSysInfo);
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(Image1, 0, 0, 3, 1, Qt::AlignTop);
+    layout->addWidget(lblTitle, 0, 1);
+    layout->addWidget(lblVersion, 1, 1);
+    layout->addWidget(lblDescription, 2, 1);
+    layout->addLayout(buttons, 3, 0, 1, 2);
+    cmdOK->setDefault(true);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::cmdSysInfo_Click()
+{
+    if (!StartSysInfo())
+        prompter().information(QStringLiteral("System Information Is Unavailable At This Time"));
+}
+
+bool frmAbout::StartSysInfo() const
+{
+    for (const QString &name : SystemInfoViewers) {
+        const QString path = m_launcher.find(name);
+        if (!path.isEmpty())
+            return m_launcher.start(path);
+    }
+    return false;
+}
+
+} // namespace lirvenda

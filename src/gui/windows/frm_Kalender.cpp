@@ -1,0 +1,93 @@
+#include "gui/windows/frm_Kalender.h"
+
+#include "core/store/Program.h"
+
+#include <QCalendarWidget>
+#include <algorithm>
+#include <QGridLayout>
+#include <QLocale>
+#include <QPushButton>
+
+namespace lirvenda {
+
+frm_Kalender::frm_Kalender(Program &program, const QDate &initial, QWidget *parent)
+    : QDialog(parent), m_program(program), Calendar1(new QCalendarWidget(this)),
+      Command4(new QPushButton(QStringLiteral("<----"), this)), Command3(new QPushButton(QStringLiteral("---->"), this)),
+      Command5(new QPushButton(QStringLiteral("&Dagens dato"), this)), Command2(new QPushButton(QStringLiteral("&OK"), this)),
+      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+{
+    setObjectName(QStringLiteral("frm_Kalender"));
+    setWindowTitle(QStringLiteral("Kalender"));
+    for (auto [widget, name] : {std::pair<QWidget *, const char *>{Calendar1, "Calendar1"}, {Command4, "Command4"},
+                                {Command3, "Command3"}, {Command5, "Command5"}, {Command2, "Command2"},
+                                {Command1, "Command1"}})
+        widget->setObjectName(QLatin1String(name));
+
+    Calendar1->setLocale(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
+    Calendar1->setFirstDayOfWeek(Qt::Monday);
+    Calendar1->setNavigationBarVisible(false); // the window's own buttons step the months
+    Calendar1->setSelectedDate(initial.isValid() ? initial : QDate::currentDate());
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(Command4, 0, 0);
+    layout->addWidget(Command5, 0, 1);
+    layout->addWidget(Command3, 0, 2);
+    layout->addWidget(Calendar1, 1, 0, 1, 3);
+    layout->addWidget(Command2, 2, 1);
+    layout->addWidget(Command1, 2, 2);
+
+    connect(Command4, &QPushButton::clicked, this, &frm_Kalender::Command4_Click);
+    connect(Command3, &QPushButton::clicked, this, &frm_Kalender::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &frm_Kalender::Command5_Click);
+    connect(Command2, &QPushButton::clicked, this, &frm_Kalender::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &frm_Kalender::reject);
+    connect(Calendar1, &QCalendarWidget::activated, this, &frm_Kalender::Command2_Click);
+}
+
+QDate frm_Kalender::pickedDate() const { return Calendar1->selectedDate(); }
+
+// The day of the month is kept where the other month has it.
+void frm_Kalender::showMonth(int year, int month)
+{
+    const QDate first(year, month, 1);
+    const QDate date(year, month, std::min(Calendar1->selectedDate().day(), first.daysInMonth()));
+    Calendar1->setSelectedDate(date);
+    Calendar1->setCurrentPage(year, month);
+}
+
+void frm_Kalender::Command4_Click()
+{
+    const QDate shown = Calendar1->selectedDate();
+    if (shown.month() == 1)
+        showMonth(shown.year() - 1, 12);
+    else
+        showMonth(shown.year(), shown.month() - 1);
+}
+
+void frm_Kalender::Command3_Click()
+{
+    const QDate shown = Calendar1->selectedDate();
+    const QDate today = QDate::currentDate();
+    if (shown.year() > today.year() || (shown.year() == today.year() && shown.month() >= today.month()))
+        return;
+    if (shown.month() == 12)
+        showMonth(shown.year() + 1, 1);
+    else
+        showMonth(shown.year(), shown.month() + 1);
+}
+
+void frm_Kalender::Command5_Click() { Calendar1->setSelectedDate(QDate::currentDate()); }
+
+void frm_Kalender::Command2_Click()
+{
+    m_program.areaPickCancelled = false;
+    accept();
+}
+
+void frm_Kalender::reject()
+{
+    m_program.areaPickCancelled = true;
+    QDialog::reject();
+}
+
+} // namespace lirvenda

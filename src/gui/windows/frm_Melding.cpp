@@ -1,0 +1,93 @@
+#include "gui/windows/frm_Melding.h"
+
+#include "core/shared/Prompter.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QHideEvent>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace lirvenda {
+
+frm_Melding::frm_Melding(QWidget *parent)
+    : QDialog(parent), Frame1(new QGroupBox(QStringLiteral("User message"), this)),
+      Label1(new QLabel(QStringLiteral("This is the first record"), Frame1)),
+      Command1(new QPushButton(QStringLiteral("Close"), this)), Timer1(new QTimer(this)), Timer2(new QTimer(this))
+{
+    setObjectName(QStringLiteral("frm_Melding"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setMinimumWidth(280);
+    auto *frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->addWidget(Label1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Command1, 0, Qt::AlignRight);
+    Command1->setDefault(true);
+
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(CloseMilliseconds);
+    Timer2->setInterval(CountdownMilliseconds);
+    connect(Command1, &QPushButton::clicked, this, &frm_Melding::Command1_Click);
+    connect(Timer1, &QTimer::timeout, this, &frm_Melding::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &frm_Melding::Timer2_Timer);
+    Form_Load();
+}
+
+void frm_Melding::setMessage(const QString &text) { Label1->setText(text); }
+
+void frm_Melding::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) { // a window restored from the task bar is not shown anew
+        Form_Load();
+        Timer1->start();
+        Timer2->start();
+    }
+}
+
+// A hidden window must not close or recount itself later, when it may be showing again.
+void frm_Melding::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous()) {
+        Timer1->stop();
+        Timer2->stop();
+    }
+    QDialog::hideEvent(event);
+}
+
+void frm_Melding::Form_Load()
+{
+    m_countdown = 1;
+    setWindowTitle(QStringLiteral("Closes in 1 second"));
+}
+
+void frm_Melding::Command1_Click() { accept(); }
+
+void frm_Melding::Timer1_Timer() { accept(); }
+
+void frm_Melding::Timer2_Timer()
+{
+    --m_countdown;
+    setWindowTitle(QStringLiteral("Closes in %1 seconds").arg(m_countdown));
+}
+
+void ShowTimedMessage(const QString &text)
+{
+    frm_Melding window(QApplication::activeWindow());
+    window.setMessage(text);
+    prompter().beep();
+    window.exec();
+}
+
+} // namespace lirvenda

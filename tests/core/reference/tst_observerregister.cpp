@@ -1,0 +1,246 @@
+#include "core/shared/SharedProcedures.h"
+#include "core/reference/ObserverRegister.h"
+#include "support/TestProgram.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace lirvenda;
+
+namespace {
+
+// Observers are named by their initials below.
+void addObservers(test::TestProgram &t, const QStringList &defaults = {})
+{
+    for (const auto &[first, last, initials] :
+         {std::tuple{"Per", "Hansen", "PHA"}, {"Anna", "Hansen", "AHA"}, {"Åse", "Østby", "ÅØS"}})
+        t.addObserver(first, last, initials, defaults.contains(initials));
+}
+
+// The initials of each entry, in order: every list here shows them as "(INITIALS)".
+QStringList initialsOf(const QStringList &entries)
+{
+    QStringList out;
+    for (const QString &entry : entries)
+        out << entry.section('(', 1).section(')', 0, 0);
+    return out;
+}
+
+Database &observers(test::TestProgram &t) { return t.program().observerConnection(); }
+
+qint64 idOf(test::TestProgram &t, const QString &initials)
+{
+    return observers(t).scalar("SELECT ObserverID FROM Observers WHERE ObserverInitials = ?", {initials}).toLongLong();
+}
+
+QList<qint64> ids(test::TestProgram &t, const QStringList &initials)
+{
+    QList<qint64> out;
+    for (const QString &i : initials)
+        out << idOf(t, i);
+    return out;
+}
+
+// "first/last/initials" as typed in the entry window.
+ObserverFields typed(const QString &fields)
+{
+    return {.firstName = fields.section('/', 0, 0), .lastName = fields.section('/', 1, 1), .initials = fields.section('/', 2)};
+}
+
+// The Observers table as one text, to see that nothing in it has changed.
+QString dump(Database &db)
+{
+    QStringList rows;
+    Statement row = db.query("SELECT * FROM Observers ORDER BY ObserverID");
+    while (row.next())
+        for (const QString &column : row.columnNames())
+            rows << row.text(column);
+    return rows.join('|');
+}
+
+QStringList defaultInitials(test::TestProgram &t)
+{
+    return observers(t).scalar("SELECT group_concat(ObserverInitials) FROM (SELECT ObserverInitials FROM Observers "
+                               "WHERE ObserverDefault = 1 ORDER BY ObserverID)")
+        .toString().split(',', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class ObserverRegisterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void searchFindsPartsOfNamesAndInitialsInAnyCase_data()
+    {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("everyone, Norwegian order") << ""
+                                                   << QStringList{"ZAU", "OBE", "AHA", "PHA", "JHE", "SON", "ESH", "ÅØS"};
+        QTest::newRow("last name, same last name by first") << "HANS" << QStringList{"AHA", "PHA"};
+        QTest::newRow("first name") << "ol" << QStringList{"OBE", "ESH"};
+        QTest::newRow("initials in small letters") << "aha" << QStringList{"AHA"};
+        QTest::newRow("Norwegian letters in any case") << "øst" << QStringList{"ÅØS"};
+        QTest::newRow("blanks around the text") << "  per  " << QStringList{"PHA"};
+        QTest::newRow("apostrophe") << "o'n" << QStringList{"SON"};
+        QTest::newRow("underscore is a character") << "d_h" << QStringList{"ESH"};
+        QTest::newRow("percent is a character") << "%" << QStringList{};
+    }
+    void searchFindsPartsOfNamesAndInitialsInAnyCase()
+    {
+        QFETCH(QString, search);
+        QFETCH(QStringList, found);
+        test::TestProgram t;
+        addObservers(t);
+        for (const auto &[first, last, initials] :
+             {std::tuple{"Ola", "Berg", "OBE"}, {"Eva", "Strand_Holm", "ESH"}, {"Jon", "Hedahl", "JHE"},
+              {"Sean", "O'Neill", "SON"}, {"Zacharias", "Aune", "ZAU"}})
+            t.addObserver(first, last, initials);
+        QCOMPARE(initialsOf(SearchObservers(t.program(), search)), found);
+    }
+
+    void saveChecksNamesAndInitials_data()
+    {
+        QTest::addColumn<QString>("changing"); // the initials of the observer changed; empty: a new one
+        QTest::addColumn<QString>("fields");   // first/last/initials as typed
+        QTest::addColumn<QString>("message");  // empty: stored
+        QTest::addColumn<QString>("stored");   // first/last/initials read back
+        const QString missing = "Name and initials must be given!", taken = "Initials already used.";
+        QTest::newRow("new, initials in capitals") << "" << "Øystein/Lie/øli" << "" << "Øystein/Lie/ØLI";
+        QTest::newRow("new, last name trimmed") << "" << "Ola/  Berg  /OBE" << "" << "Ola/Berg/OBE";
+        QTest::newRow("new, initials taken in other case") << "" << "Pål/Hauge/pha" << taken << "";
+        QTest::newRow("new, Norwegian initials taken") << "" << "Åge/Øen/åøs" << taken << "";
+        QTest::newRow("new, no first name") << "" << "/Lie/OLI" << missing << "";
+        QTest::newRow("new, blank last name") << "" << "Ola/   /OLI" << missing << "";
+        QTest::newRow("new, no initials") << "" << "Ola/Lie/" << missing << "";
+        QTest::newRow("change, own initials kept") << "PHA" << "Per/Hansen-Berg /pha" << "" << "Per/Hansen-Berg/PHA";
+        QTest::newRow("change, another's initials") << "PHA" << "Per/Hansen/åøs"
+                                                    << "Initials are already used by another observer!" << "";
+    }
+    void saveChecksNamesAndInitials()
+    {
+        QFETCH(QString, changing);
+        QFETCH(QString, fields);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        test::TestProgram t;
+        addObservers(t);
+        const QString before = dump(observers(t));
+        const qint64 id = changing.isEmpty() ? NewObserver : idOf(t, changing);
+        QCOMPARE(SaveObserver(t.program(), id, typed(fields)), message);
+        if (!message.isEmpty()) {
+            QCOMPARE(dump(observers(t)), before);
+            return;
+        }
+        const qint64 savedId = id == NewObserver ? idOf(t, stored.section('/', 2)) : id;
+        QCOMPARE(observers(t).scalar("SELECT ObserverFirstName || '/' || ObserverLastName || '/' || ObserverInitials "
+                                     "FROM Observers WHERE ObserverID = ?", {savedId}).toString(), stored);
+        QCOMPARE(observers(t).scalar("SELECT count(*) FROM Observers").toInt(), id == NewObserver ? 4 : 3);
+    }
+
+    void savedObserverKeepsWhatWasTypedAndItsUniqueId()
+    {
+        test::TestProgram t;
+        ObserverFields f{" Kari ", "Nordmann", " Storgata 1 ", "7010", "Norway", "+47 900 00 000", "1970", "kno", "A-123"};
+        QCOMPARE(SaveObserver(t.program(), NewObserver, f), QString());
+        const qint64 id = idOf(t, "KNO");
+        const auto column = [&](const char *name) {
+            return observers(t).scalar(QString("SELECT %1 FROM Observers WHERE ObserverID = ?").arg(name), {id}).toString();
+        };
+        const QString uniqueId = column("ObserverUniqueID");
+        QVERIFY2(QRegularExpression("^\\d{14}-\\d+$").match(uniqueId).hasMatch(), qPrintable(uniqueId));
+        QCOMPARE(column("ObserverLastupdate"), QDate::currentDate().toString("yyyy-MM-dd 00:00:00"));
+        QCOMPARE(column("ObserverDefault"), QString("0"));
+
+        const std::optional<ObserverFields> read = ReadObserver(t.program(), id);
+        QVERIFY(read);
+        f.initials = "KNO";
+        for (QString ObserverFields::*field : {&ObserverFields::firstName, &ObserverFields::lastName,
+                                               &ObserverFields::address, &ObserverFields::postalCode,
+                                               &ObserverFields::country, &ObserverFields::telephone,
+                                               &ObserverFields::birthYear, &ObserverFields::initials,
+                                               &ObserverFields::ringingLicense})
+            QCOMPARE((*read).*field, f.*field);
+
+        f.address = "Nygata 2";
+        QCOMPARE(SaveObserver(t.program(), id, f), QString());
+        QCOMPARE(ReadObserver(t.program(), id)->address, QString("Nygata 2"));
+        QCOMPARE(column("ObserverUniqueID"), uniqueId);
+        QVERIFY(!ReadObserver(t.program(), id + 1));
+    }
+
+    // Each write is one transaction: a failure in the middle leaves the register as it was.
+    void failedWritesLeaveTheRegisterAsItWas()
+    {
+        test::TestProgram t;
+        addObservers(t, {"PHA"});
+        const QString before = dump(t.db());
+        t.db().executeScript("CREATE TRIGGER refuseNew BEFORE INSERT ON Observers BEGIN SELECT RAISE(ABORT, 'disk full'); END;"
+                             "CREATE TRIGGER refuseDefault BEFORE UPDATE OF ObserverDefault ON Observers "
+                             "WHEN new.ObserverInitials = 'AHA' AND new.ObserverDefault = 1 "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, SaveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, SetDefaultObservers(t.program(), ids(t, {"AHA"})));
+        QCOMPARE(dump(t.db()), before);
+        // The store is usable again at once: no transaction was left open.
+        t.db().executeScript("DROP TRIGGER refuseNew; DROP TRIGGER refuseDefault;");
+        QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")), QString());
+    }
+
+    void defaultEntriesInNameOrderWithTheirMarks()
+    {
+        test::TestProgram t;
+        addObservers(t, {"PHA", "ÅØS"});
+        t.db().execute("UPDATE Observers SET ObserverMiddleName = 'Marie' WHERE ObserverInitials = 'AHA'");
+        QStringList shown;
+        for (const DefaultObserverEntry &entry : DefaultObserverEntries(t.program()))
+            shown << entry.text + (entry.isDefault ? "*" : "");
+        QCOMPARE(shown, (QStringList{QString("Hansen, Anna Marie (AHA) [%1]").arg(idOf(t, "AHA")),
+                                     QString("Hansen, Per  (PHA) [%1]*").arg(idOf(t, "PHA")),
+                                     QString("Østby, Åse  (ÅØS) [%1]*").arg(idOf(t, "ÅØS"))}));
+    }
+
+    void settingDefaultsReplacesEveryMark_data()
+    {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::newRow("the same again") << QStringList{"PHA", "ÅØS"};
+        QTest::newRow("another set") << QStringList{"AHA"};
+        QTest::newRow("nobody") << QStringList{};
+        QTest::newRow("everybody") << QStringList{"PHA", "AHA", "ÅØS"};
+    }
+    void settingDefaultsReplacesEveryMark()
+    {
+        QFETCH(QStringList, chosen);
+        test::TestProgram t;
+        addObservers(t, {"PHA", "ÅØS"});
+        SetDefaultObservers(t.program(), ids(t, chosen));
+        QCOMPARE(defaultInitials(t), chosen);
+    }
+
+    // With Nest.mdb present it holds the register: reads and writes go there, the main file's
+    // observers stay as they were.
+    void nestHoldsTheRegisterWhenPresent()
+    {
+        test::TestProgram t;
+        t.addObserver("Kari", "Hovedbase", "KHO", true);
+        const QString mainBefore = dump(t.db());
+        t.createObserverFile();
+        t.addObserver("Nils", "Reir", "NRE", true);
+        t.addObserver("Per", "Hansen", "PHA");
+
+        QCOMPARE(initialsOf(SearchObservers(t.program(), "")), (QStringList{"PHA", "NRE"}));
+        QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Kari/Ny/kho")), QString());
+        QCOMPARE(SaveObserver(t.program(), idOf(t, "PHA"), typed("Per/Hansen/PHA")), QString());
+        QCOMPARE(initialsOf(SearchObservers(t.program(), "k")), (QStringList{"KHO"}));
+        QStringList defaultsOffered;
+        for (const DefaultObserverEntry &entry : DefaultObserverEntries(t.program()))
+            defaultsOffered << entry.text;
+        QCOMPARE(initialsOf(defaultsOffered), (QStringList{"PHA", "KHO", "NRE"}));
+        SetDefaultObservers(t.program(), ids(t, {"PHA", "KHO"}));
+        QCOMPARE(defaultInitials(t), (QStringList{"PHA", "KHO"}));
+        QCOMPARE(dump(t.db()), mainBefore);
+    }
+};
+
+QTEST_MAIN(ObserverRegisterTest)
+#include "tst_observerregister.moc"

@@ -1,0 +1,134 @@
+#include "core/store/Database.h"
+#include "core/store/Program.h"
+#include "core/store/Schema.h"
+#include "support/TestProgram.h"
+
+#include <QtTest>
+
+using namespace lirvenda;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+int count(Database &db, const QString &sql) { return db.scalar(sql).toInt(); }
+
+} // namespace
+
+class StoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void embeddedDefaultIsEncryptedAndHoldsTheReferenceData()
+    {
+        test::TestProgram t;
+        QVERIFY(!contents(t.path("Observasjoner.mdb")).startsWith("SQLite format 3"));
+        Database &db = t.db();
+        const QList<std::pair<const char *, int>> counts = {
+            {"PRAGMA user_version", SchemaVersion},
+            {"SELECT count(*) FROM Adminplasser WHERE CodePlace LIKE 'NO%'", 16},
+            {"SELECT count(*) FROM Adminplasser WHERE CodePlace NOT LIKE 'NO%' AND length(ExtendedPlace) = 17", 358},
+            {"SELECT count(*) FROM Animalia WHERE Klasse = 'Aves'", 531},
+            {"SELECT count(*) FROM Species", 529},
+            {"SELECT count(*) FROM Aktivitet", 36},
+            {"SELECT count(*) FROM Original WHERE Field11 = OffspringID1 AND ParentId2 = ParentID1", 741},
+            {"SELECT count(DISTINCT ParentID1) FROM Original", 7},
+            {"SELECT (SELECT count(*) FROM Observers) + (SELECT count(*) FROM Observasjoner) + "
+             "(SELECT count(*) FROM Lokalitet) + (SELECT count(*) FROM Referanser)", 0}};
+        for (const auto &[sql, expected] : counts)
+            QVERIFY2(count(db, sql) == expected, sql);
+        QCOMPARE(db.scalar("SELECT PopulærNavnBokmål || '/' || Slekt || '/' || Art FROM Animalia "
+                           "WHERE PK_LatinskNavnID = '11870'").toString(),
+                 QString("svarttrost/Turdus/merula"));
+    }
+
+    void filesThatCannotBeOpenedAreReportedAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("main: not a database") << "Observasjoner.mdb" << QByteArray(4096, 'x');
+        QTest::newRow("main: empty file") << "Observasjoner.mdb" << QByteArray();
+        QTest::newRow("observers: not a database") << "Nest.mdb" << QByteArray("Ikke en database\n");
+    }
+    void filesThatCannotBeOpenedAreReportedAndLeftAlone()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        if (file == "Nest.mdb")
+            Program(dir.path()).openMainConnection();
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size());
+        written.close();
+        Program program(dir.path());
+        try {
+            program.openMainConnection();
+            program.openObserverConnection();
+            QFAIL("the file was accepted");
+        } catch (const DatabaseError &error) {
+            QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+        }
+        QCOMPARE(contents(path), bytes);
+        QVERIFY(!QFile::exists(dir.filePath("Observasjoner.mdb.new")));
+    }
+
+    void otherKeyOrNoKeyIsRefused_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("another key") << "annet-passord";
+        QTest::newRow("plain, unencrypted") << "";
+    }
+    void otherKeyOrNoKeyIsRefused()
+    {
+        QFETCH(QString, key);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Observasjoner.mdb");
+        Database::create(path, key)->execute("CREATE TABLE t(x)");
+        const QByteArray before = contents(path);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, Program(dir.path()).openMainConnection());
+        QCOMPARE(contents(path), before);
+    }
+
+    void observerRegisterFollowsNestFileAtEachCall()
+    {
+        test::TestProgram t;
+        QCOMPARE(&t.program().observerConnection(), &t.db());
+        t.createObserverFile(); // placed beside the program while it runs: used from then on
+        t.addObserver("Kari", "Ås", "KÅ");
+        QVERIFY(&t.program().observerConnection() != &t.db());
+        QCOMPARE(count(t.program().observerConnection(), "SELECT count(*) FROM Observers"), 1);
+        QCOMPARE(count(t.db(), "SELECT count(*) FROM Observers"), 0);
+        QVERIFY(QFile::remove(t.path("Nest.mdb")));
+        QCOMPARE(&t.program().observerConnection(), &t.db());
+    }
+
+    void deletedRowNumbersAreNeverReused()
+    {
+        test::TestProgram t;
+        Database &db = t.db();
+        db.execute("INSERT INTO Observasjoner(Art) VALUES ('1')");
+        db.execute("INSERT INTO Observasjoner(Art) VALUES ('2')");
+        const qint64 last = db.lastInsertId();
+        db.execute("DELETE FROM Observasjoner WHERE ObsID = ?", {last});
+        db.execute("INSERT INTO Observasjoner(Art) VALUES ('3')");
+        QVERIFY(db.lastInsertId() > last);
+    }
+
+    // Letters in any case; Æ, Ø, Å after Z.
+    void norwegianSort()
+    {
+        test::TestProgram t;
+        t.db().executeScript("CREATE TEMP TABLE n(name TEXT);"
+                             "INSERT INTO n VALUES ('Ås'), ('Zahl'), ('Ødegård'), ('Ærø'), ('Aune'), ('berg');");
+        QCOMPARE(t.db().scalar("SELECT group_concat(name) FROM (SELECT name FROM n ORDER BY name COLLATE NORSK)").toString(),
+                 QString("Aune,berg,Zahl,Ærø,Ødegård,Ås"));
+    }
+};
+
+QTEST_MAIN(StoreTest)
+#include "tst_store.moc"

@@ -1,0 +1,414 @@
+// The portal export, run for real: templates made with gnumeric's ssconvert, filled by LibreOffice
+// through the engine module, and every output read back with ssconvert as an independent reader.
+// One office serves most cases, since starting one takes a second or two.
+
+#include "core/exchange/CalcEngineModule.h"
+#include "core/exchange/PortalExport.h"
+#include "support/FaunaWindow.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace lirvenda;
+using test::TestProgram;
+
+namespace {
+
+const QDate Today(2024, 6, 5);
+constexpr int Columns = 30;
+constexpr int TemplateRows = 153;
+using Cells = QMap<int, QString>; // by column, from 1
+
+// The template's cells: two heading rows, and in the data rows text where an empty value must
+// leave the template's cell (columns 3 to 5) and text beside the written columns (12 to 20).
+QStringList templateRow(int row)
+{
+    QStringList cells(Columns);
+    for (int column = 1; column <= Columns; ++column)
+        if (row < PortalFirstRow || (column >= 3 && column <= 5) || (column >= 12 && column <= 20))
+            cells[column - 1] = QStringLiteral("mal r%1 k%2").arg(row).arg(column);
+    return cells;
+}
+
+QStringList filledRow(int row, const Cells &cells)
+{
+    QStringList all = templateRow(row);
+    for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
+        all[cell.key() - 1] = cell.value();
+    return all;
+}
+
+void ssconvert(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("ssconvert"), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        qFatal("ssconvert %s failed: %s", qPrintable(arguments.join(' ')), process.readAllStandardError().constData());
+}
+
+// Made as the portal's template would be, in the format its suffix names; changed cells, by row,
+// take the place of templateRow's (a text starting with "=" is a formula).
+void makeTemplate(const QString &path, const QMap<int, Cells> &changed = {})
+{
+    QFile tsv(path + QStringLiteral(".tsv"));
+    QVERIFY(tsv.open(QIODevice::WriteOnly));
+    for (int row = 1; row <= TemplateRows; ++row)
+        tsv.write(filledRow(row, changed.value(row)).join('\t').toUtf8() + '\n');
+    tsv.close();
+    ssconvert({"--import-type=Gnumeric_stf:stf_csvtab", "--import-encoding=UTF-8", "-T",
+               path.endsWith(".xlsx", Qt::CaseInsensitive) ? "Gnumeric_Excel:xlsx2" : "Gnumeric_Excel:excel_biff8",
+               tsv.fileName(), path});
+    tsv.remove();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The first worksheet, every row padded to the template's width.
+QList<QStringList> readSheet(const QString &path)
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("sheet.txt"));
+    ssconvert({"-T", "Gnumeric_stf:stf_assistant", "-O", "separator=\"\t\" quoting-mode=never", path, text});
+    QList<QStringList> rows;
+    for (const QString &line : QString::fromUtf8(contents(text)).split('\n', Qt::SkipEmptyParts)) {
+        rows << line.split('\t');
+        while (rows.last().size() < Columns)
+            rows.last() << QString();
+    }
+    return rows;
+}
+
+// Empty files, and folders for the names ending in "/".
+void createEntries(const QString &folder, const QStringList &entries)
+{
+    for (const QString &entry : entries)
+        QVERIFY(entry.endsWith('/') ? QDir(folder).mkdir(entry) : QFile(folder + '/' + entry).open(QIODevice::WriteOnly));
+}
+
+void insertSimpleObservations(TestProgram &t, int count)
+{
+    Transaction transaction(t.db());
+    for (int i = 1; i <= count; ++i)
+        t.insertObservation({{"Art", "14640"}, {"Antall", i}, {"StartDato", "2024-06-01 08:00:00"},
+                             {"StoppDato", "2024-06-01 09:00:00"}, {"Lokalitet", "Øra"},
+                             {"Kommentar", QStringLiteral("observasjon %1").arg(i)}});
+    transaction.commit();
+}
+
+// The folder refuses new files, or answers false where it cannot be made to.
+bool setReadOnly(const QString &path, bool on)
+{
+    const QFileDevice::Permissions readable = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(path, on ? readable : readable | QFileDevice::WriteOwner);
+    if (::geteuid() == 0) // the superuser ignores the permission bits, but not the immutable flag
+        QProcess::execute(QStringLiteral("chattr"), {on ? "+i" : "-i", path});
+    return ::access(QFile::encodeName(path).constData(), W_OK) != 0;
+}
+
+} // namespace
+
+class PortalExportTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SpreadsheetEngine> m_engine;
+
+private slots:
+    void initTestCase() { m_engine = StartCalcEngine(); }
+    void cleanupTestCase() { m_engine.reset(); }
+
+    void preparing_data()
+    {
+        QTest::addColumn<int>("unreported");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("templateName");
+        const QString question = "Du har 2 observasjoner som skal rapporteres til 'Rapporteringsportalen'. Vil du "
+                                 "generere excel-ark nå?";
+        const QString missing = "Du mangler fila lirv_Excelimport.xls. Denne kan du hente fra Rapporteringsportalen og "
+                                "kopiere til mappa %1/.";
+        const QStringList xls{"lirv_excelimport.xls"};
+        QTest::newRow("nothing to report")
+            << 0 << true << xls << QStringList{"Du har pr. 05.06.2024 ingen observasjoner som skal sendes inn."} << "";
+        QTest::newRow("answered no") << 2 << false << xls << QStringList{question} << "";
+        QTest::newRow("template missing, a folder has its name")
+            << 2 << true << QStringList{"20240605_1.xls", "lirv_excelimport.xls/"} << QStringList{question, missing} << "";
+        QTest::newRow("xlsx template, any case") << 2 << true << QStringList{"LIRV_EXCELIMPORT.XLSX"}
+                                                 << QStringList{question} << "LIRV_EXCELIMPORT.XLSX";
+        QTest::newRow("xls before xlsx") << 2 << true << QStringList{"lirv_excelimport.xlsx", "lirv_excelimport.xls"}
+                                         << QStringList{question} << "lirv_excelimport.xls";
+    }
+    void preparing()
+    {
+        QFETCH(int, unreported);
+        QFETCH(bool, answer);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, templateName);
+        TestProgram t;
+        t.insertObservation({{"Art", "14640"}, {"Rapportert", 1}});
+        for (int i = 0; i < unreported; ++i)
+            t.insertObservation({{"Art", "14640"}});
+        createEntries(t.folder(), entries);
+        t.prompter().yesNoAnswers = {answer};
+
+        QCOMPARE(PreparePortalExport(t.program(), t.prompter(), Today), templateName.isEmpty() ? QString() : t.path(templateName));
+        QStringList texts;
+        for (const test::ScriptedPrompter::Shown &message : t.prompter().shown)
+            texts << message.text;
+        QCOMPARE(texts, shown.replaceInStrings("%1", t.folder()));
+    }
+
+    void fileNumbers_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("next");
+        QTest::newRow("highest of both formats") << QStringList{"20240605_1.xls", "20240605_12.XLSX", "20240605_3.xls"} << 13;
+        QTest::newRow("other days") << QStringList{"20240604_7.xls", "20250605_7.xls"} << 1;
+        QTest::newRow("other names") << QStringList{"20240605_4.xls.bak", "x20240605_5.xls", "20240605_.xls"} << 1;
+        QTest::newRow("a folder with the name") << QStringList{"20240605_2.xls/"} << 3;
+    }
+    void fileNumbers()
+    {
+        QFETCH(QStringList, entries);
+        QTemporaryDir dir;
+        createEntries(dir.path(), entries);
+        QTEST(NextFileNumber(dir.path(), Today), "next");
+    }
+
+    void closingMessageOfSeveralFiles()
+    {
+        QCOMPARE(ExportedMessage("/data/fugl", {"20240605_4.xlsx", "20240605_5.xlsx", "20240605_6.xlsx"}),
+                 QStringLiteral("Det ble eksportert 3 excel-filer. Disse ligger i mappa /data/fugl og alle begynner med "
+                                "navnet 20240605_ (etterfulgt av et nummer fra 4 til 6).xlsx"));
+    }
+
+    // Each kind of value, and the template's own cells, formula included, around them.
+    void cellsOfEachObservation()
+    {
+        TestProgram t;
+        const QString per = t.addObserver("Per", "Hansen", "PHA");
+        const QString kari = t.addObserver("Kari", "Nordmann", "KNO");
+        const QString ola = t.addObserver("Ola", "Ås", "OÅS");
+        t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (7, 'Øra naturreservat')");
+        const QString comment = QString("Blåstrupe og gjøk sang i æøå-skogen, ÆØÅ «sitat» 'x'. ").repeated(30);
+        t.insertObservation({{"Art", "14640"}, {"Antall", 3}, {"Alder", "1K"}, {"Kjønn", "Hann"}, {"AtlasKode", "1"},
+                             {"Lokalitet", "Ørlandet, ved «Kråkvåg»"}, {"StartDato", "2024-06-05 07:30:00"},
+                             {"StoppDato", "2024-06-05 09:05:00"}, {"Kommentar", comment},
+                             {"Observatører", per + "," + kari + "," + ola}});
+        // A group registration: its observers are links, the main one and twelve others.
+        const qint64 grouped = t.insertObservation({{"Art", "11870"}, {"Antall", 21}, {"Kjønn", ""}, {"AtlasKode", ""},
+                                                    {"Lokalitet", "7"}, {"StartDato", "2024-06-04 00:00:00"},
+                                                    {"StoppDato", "2024-06-04 00:00:00"}, {"Observatører", per}});
+        const QString link = "INSERT INTO ObservatørKobling(RecordID, ObservasjonsId, HovedObservatør) "
+                             "SELECT ?, ObserverID, ? FROM Observers WHERE ObserverUniqueID = ?";
+        t.db().execute(link, {grouped, 1, per});
+        for (int i = 1; i <= 12; ++i)
+            t.db().execute(link, {grouped, 0, t.addObserver(QStringLiteral("Deltaker%1").arg(i), "Lien",
+                                                            QStringLiteral("D%1").arg(i))});
+        t.insertObservation({{"Art", "99999"}, {"Lokalitet", "=A1"}, {"Kommentar", "0123"},
+                             {"StartDato", "2024-06-03 23:59:00"}, {"Observatører", per + ",20000101000000-9," + kari}});
+        t.insertObservation({{"Art", "14640"}, {"Antall", 0}, {"Lokalitet", "42"}, {"Kommentar", "=1+1"}});
+        t.insertObservation({{"Art", "14640"}, {"Antall", 99}, {"Rapportert", 1}});
+        makeTemplate(t.path("lirv_excelimport.xls"), {{4, {{3, "=B4*2"}}}});
+        const QByteArray templateBefore = contents(t.path("lirv_excelimport.xls"));
+
+        QCOMPARE(ExportUnreported(t.program(), *m_engine, t.path("lirv_excelimport.xls"), Today),
+                 QStringList{"20240605_1.xls"});
+
+        Cells grouping{{1, "TURMER"}, {2, "21"}, {3, "42"}, {6, "Øra naturreservat"}, {7, "04.06.2024"}, {9, "04.06.2024"}};
+        for (int i = 1; i <= 10; ++i)
+            grouping.insert(20 + i, QStringLiteral("Deltaker%1 Lien").arg(i));
+        const QList<QStringList> sheet = readSheet(t.path("20240605_1.xls"));
+        QCOMPARE(sheet.size(), TemplateRows);
+        QCOMPARE(sheet.at(2), filledRow(3, {{1, "PARMAJ"}, {2, "3"}, {3, "1K"}, {4, "Hann"},
+                                            {5, "Observert i hekketiden i mulig hekkebiotop"},
+                                            {6, "Ørlandet, ved «Kråkvåg»"}, {7, "05.06.2024"}, {8, "07:30"},
+                                            {9, "05.06.2024"}, {10, "09:05"}, {11, comment},
+                                            {21, "Kari Nordmann"}, {22, "Ola Ås"}}));
+        QCOMPARE(sheet.at(3), filledRow(4, grouping));
+        QCOMPARE(sheet.at(4), filledRow(5, {{6, "=A1"}, {7, "03.06.2024"}, {8, "23:59"}, {11, "0123"}, {21, "Kari Nordmann"}}));
+        QCOMPARE(sheet.at(5), filledRow(6, {{1, "PARMAJ"}, {2, "0"}, {6, "42"}, {11, "=1+1"}}));
+        for (int row = 1; row <= TemplateRows; ++row)
+            if (row < 3 || row > 6)
+                QCOMPARE(sheet.at(row - 1), templateRow(row));
+        QCOMPARE(contents(t.path("lirv_excelimport.xls")), templateBefore);
+        QCOMPARE(UnreportedCount(t.program()), 0);
+    }
+
+    void filesOf151Observations_data()
+    {
+        QTest::addColumn<int>("observations");
+        QTest::addColumn<QString>("templateName");
+        QTest::addColumn<int>("firstNumber"); // the ones before are the day's earlier files
+        QTest::addColumn<QList<int>>("progress"); // after each file
+        const QString xls = "lirv_excelimport.xls";
+        QTest::newRow("151") << 151 << xls << 1 << QList<int>{151};
+        QTest::newRow("152") << 152 << xls << 1 << QList<int>{151, 152};
+        QTest::newRow("302, no empty third") << 302 << xls << 1 << QList<int>{151, 302};
+        QTest::newRow("second export the same day") << 2 << xls << 2 << QList<int>{2};
+        QTest::newRow("xlsx template") << 152 << "Lirv_ExcelImport.xlsx" << 1 << QList<int>{151, 152};
+    }
+    void filesOf151Observations()
+    {
+        QFETCH(int, observations);
+        QFETCH(QString, templateName);
+        QFETCH(int, firstNumber);
+        QFETCH(QList<int>, progress);
+        TestProgram t;
+        insertSimpleObservations(t, observations);
+        makeTemplate(t.path(templateName));
+        const QString name = "20240605_%1." + QFileInfo(templateName).suffix().toLower();
+        QStringList earlier, files;
+        QList<int> reported;
+        for (int number = 1; number < firstNumber + progress.size(); ++number)
+            (number < firstNumber ? earlier : files) << name.arg(number);
+        for (const QString &file : earlier)
+            QVERIFY(QFile::copy(t.path(templateName), t.path(file)));
+
+        QCOMPARE(ExportUnreported(t.program(), *m_engine, t.path(templateName), Today,
+                                  [&reported](int exported) { reported << exported; }),
+                 files);
+
+        QCOMPARE(reported, progress);
+        QStringList folder = QStringList{"Observasjoner.mdb", templateName} + earlier + files;
+        folder.sort();
+        QCOMPARE(QDir(t.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name), folder); // no office leftovers
+        for (const QString &file : earlier)
+            QCOMPARE(contents(t.path(file)), contents(t.path(templateName)));
+        int observation = 0; // each file full but the last
+        for (const QString &file : files) {
+            QCOMPARE(contents(t.path(file)).startsWith("PK"), file.endsWith(".xlsx")); // a zip, or BIFF
+            const QList<QStringList> sheet = readSheet(t.path(file));
+            QCOMPARE(sheet.size(), TemplateRows);
+            for (int row = 1; row <= TemplateRows; ++row) {
+                Cells cells;
+                if (row >= PortalFirstRow && observation < observations) {
+                    ++observation;
+                    cells = {{1, "PARMAJ"}, {2, QString::number(observation)}, {6, "Øra"}, {7, "01.06.2024"}, {8, "08:00"},
+                             {9, "01.06.2024"}, {10, "09:00"}, {11, QStringLiteral("observasjon %1").arg(observation)}};
+                }
+                QCOMPARE(sheet.at(row - 1), filledRow(row, cells));
+            }
+        }
+        QCOMPARE(UnreportedCount(t.program()), 0);
+    }
+
+    // Whatever fails, the files of the run go and no observation is marked.
+    void failuresLeaveNothing_data()
+    {
+        QTest::addColumn<QString>("message"); // %1 is the program folder
+        QTest::newRow("folder read-only") << "Kan ikke lagre fila %1/20240605_1.xls. Er mappa skrivebeskyttet, eller disken full?";
+        QTest::newRow("template gone after the first file")
+            << "Kan ikke åpne malen %1/lirv_excelimport.xls. Finnes den, og er den et regneark?";
+        QTest::newRow("marking fails") << "Databasefeil i %1/Observasjoner.mdb: Disken er full";
+    }
+    void failuresLeaveNothing()
+    {
+        QFETCH(QString, message);
+        const QByteArray tag = QTest::currentDataTag();
+        TestProgram t;
+        insertSimpleObservations(t, 152);
+        const QString templatePath = t.path("lirv_excelimport.xls");
+        makeTemplate(templatePath);
+        if (tag == "marking fails")
+            t.db().execute("CREATE TRIGGER Full BEFORE UPDATE ON Observasjoner BEGIN SELECT RAISE(ABORT, 'Disken er full'); END");
+        const auto writable = qScopeGuard([&t] { setReadOnly(t.folder(), false); });
+        if (tag == "folder read-only" && !setReadOnly(t.folder(), true))
+            QSKIP("This file system lets the superuser write into any folder");
+
+        try {
+            ExportUnreported(t.program(), *m_engine, templatePath, Today, [&](int) {
+                if (tag == "template gone after the first file")
+                    QFile::remove(templatePath);
+            });
+            QFAIL("the export did not fail");
+        } catch (const SpreadsheetError &error) {
+            QCOMPARE(error.message(), QString(message).replace("%1", t.folder()));
+        }
+
+        QCOMPARE(QDir(t.folder()).entryList({"2024*"}), QStringList());
+        QCOMPARE(UnreportedCount(t.program()), 152);
+    }
+
+    // An office that never answers is given up after the wait, with whatever it started.
+    void officeThatNeverAnswers()
+    {
+        QTemporaryDir dir;
+        QFile soffice(dir.filePath("soffice"));
+        QVERIFY(soffice.open(QIODevice::WriteOnly));
+        soffice.write(QStringLiteral("#!/bin/sh\necho $$ > %1; sleep 600 & echo $! >> %1; wait\n").arg(dir.filePath("pids")).toUtf8());
+        soffice.close();
+        QVERIFY(soffice.setPermissions(soffice.permissions() | QFileDevice::ExeOwner));
+
+        try {
+            StartCalcEngine({soffice.fileName(), 1});
+            QFAIL("the office was reached");
+        } catch (const SpreadsheetError &error) {
+            QCOMPARE(error.message(), QStringLiteral("LibreOffice svarte ikke innen 1 sekunder etter oppstarten."));
+        }
+        for (const QByteArray &pid : contents(dir.filePath("pids")).split('\n')) {
+            const QByteArray stat = pid.isEmpty() ? QByteArray() : contents(QStringLiteral("/proc/%1/stat").arg(pid.toInt()));
+            QVERIFY2(stat.isEmpty() || stat.contains(") Z "), pid.constData()); // gone, or a zombie
+        }
+    }
+
+    // The button, with its own office; without the module, and where it does not load (as where
+    // LibreOffice, and with it the UNO libraries, is missing).
+    void exportFromTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("failure");        // %1 is the module's folder; empty: the installed module
+        QTest::addColumn<QStringList>("moduleFiles"); // in a folder of its own
+        QTest::newRow("exported") << "" << QStringList{};
+        QTest::newRow("module missing") << "Programmet mangler fila %1/lirvenda_calc.so, som lager excel-arkene."
+                                        << QStringList{};
+        QTest::newRow("module does not load") << "Excel-arkene lages med LibreOffice Calc, som ikke er installert på "
+                                                 "denne maskinen" << QStringList{"lirvenda_calc.so"};
+    }
+    void exportFromTheMainWindow()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QStringList, moduleFiles);
+        test::FaunaWindow w;
+        w.insertObservation({{"Art", "14640"}, {"Antall", 2}});
+        makeTemplate(w.t.path("lirv_excelimport.xls"));
+        w.t.prompter().yesNoAnswers = {true};
+        const QByteArray installed = qgetenv("LIRVENDA_MODULE_DIR");
+        QTemporaryDir folder;
+        createEntries(folder.path(), moduleFiles);
+        if (!failure.isEmpty())
+            qputenv("LIRVENDA_MODULE_DIR", QFile::encodeName(folder.path()));
+
+        w.control<QPushButton>("Command23")->click();
+
+        qputenv("LIRVENDA_MODULE_DIR", installed);
+        const QString file = QDate::currentDate().toString("yyyyMMdd") + "_1.xls";
+        const QList<test::ScriptedPrompter::Shown> shown = w.t.prompter().shown;
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.last().icon, failure.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Exclamation);
+        QCOMPARE(UnreportedCount(w.t.program()), failure.isEmpty() ? 0 : 1);
+        if (failure.isEmpty()) {
+            QCOMPARE(shown.last().text, "Observasjonene ble eksportert til en excel-fil som ligger i mappa " +
+                                            w.t.folder() + "/ og heter " + file);
+            QCOMPARE(readSheet(w.t.path(file)).at(2).mid(0, 2), (QStringList{"PARMAJ", "2"}));
+        } else {
+            QVERIFY2(shown.last().text.startsWith(failure.replace("%1", folder.path())), qPrintable(shown.last().text));
+            QVERIFY(shown.last().text.endsWith(ExportFailedMessage({})));
+        }
+    }
+};
+
+QTEST_MAIN(PortalExportTest)
+#include "tst_portalexport.moc"

@@ -1,0 +1,122 @@
+#include "core/reference/NatureTypes.h"
+#include "gui/reference/frm_Naturtyper.h"
+#include "support/FaunaWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace lirvenda;
+using namespace lirvenda::test;
+
+namespace {
+
+const QString Seabed = "Saltvannsbunnsystemer (M)";
+const QString SolidSeabed = "Eufotisk fast saltvannsbunn (M1)";
+const QString Sheltered = "Beskyttet infralitoral fastbunn (M1-3)";
+
+QString selectedText(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+} // namespace
+
+class NatureTypesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void natureTypeText_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("blanks") << "  " << "";
+        QTest::newRow("group") << "1" << Seabed;
+        QTest::newRow("blanks around identifiers") << " 1 | 1 " << Seabed + "/" + SolidSeabed;
+        QTest::newRow("base type") << "1|1|3" << Seabed + "/" + SolidSeabed + "/" + Sheltered;
+        QTest::newRow("base type name capitalised") << "90|900|7" << "Testgruppe/Testtype/Grunntype med liten bokstav";
+        QTest::newRow("main type gone") << "1|999" << Seabed;
+        QTest::newRow("base type gone") << "1|1|999" << Seabed + "/" + SolidSeabed;
+        QTest::newRow("base type of a main type gone") << "1|999|3" << Seabed;
+        QTest::newRow("only the group gone") << "99|1|3" << "/" + SolidSeabed + "/" + Sheltered;
+    }
+    void natureTypeText()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        TestProgram t;
+        t.db().execute("INSERT INTO Original VALUES (90, 'Testgruppe', 90, 900, 'Testtype', 900, 9000, "
+                       "'grunntype med liten bokstav', '7')");
+        QCOMPARE(NatureTypeText(t.program(), path), text);
+    }
+
+    // Preselected level by level; another group brings its own main types; "OK" without a group
+    // clears the choice and keeps the picker open.
+    void pickerSelectsThePathLevelByLevel()
+    {
+        TestProgram t;
+        frm_Naturtyper picker(t.program());
+        auto *groups = child<QListWidget>(&picker, "List1");
+        auto *mainTypes = child<QListWidget>(&picker, "List2");
+        auto *baseTypes = child<QListWidget>(&picker, "List3");
+        QCOMPARE(groups->count(), 7);
+        picker.Preselect("1|1|3");
+        QCOMPARE(selectedText(groups), Seabed + "  [1]");
+        QCOMPARE(mainTypes->item(0)->text(), QString("Afotisk fast saltvannsbunn (M2)  [2]"));
+        QCOMPARE(selectedText(mainTypes), SolidSeabed + "  [1]");
+        QCOMPARE(baseTypes->count(), 29);
+        QCOMPARE(selectedText(baseTypes), Sheltered + "  [3]");
+
+        // Another group: its main types, and no base types of the old main type.
+        groups->setCurrentRow(0);
+        QCOMPARE(mainTypes->item(0)->text(), QString("Aktiv skredmark (T17)  [40]"));
+        QVERIFY(mainTypes->selectedItems().isEmpty());
+        QCOMPARE(baseTypes->count(), 0);
+
+        QStringList chosen;
+        connect(&picker, &frm_Naturtyper::natureTypeChosen, this,
+                [&](const QString &caption, const QString &path) { chosen << caption << path; });
+        picker.show();
+        const int mainTypesOfTheGroup = mainTypes->count();
+        click(&picker, "Command5");
+        QVERIFY(groups->selectedItems().isEmpty());
+        QCOMPARE(mainTypes->count(), mainTypesOfTheGroup); // the lists below keep their entries
+        QString message; // in the timed message, which closes itself
+        QVERIFY(answerModal([&] { click(&picker, "Command2"); },
+                            [&](QWidget *timed) { message = child<QLabel>(timed, "Label1")->text(); }));
+        QCOMPARE(message, QString("Ingen naturtype valgt"));
+        QCOMPARE(chosen, QStringList({"", ""}));
+        QVERIFY(picker.isVisible());
+    }
+
+    void okTakesOverTheChoice_data()
+    {
+        QTest::addColumn<QString>("reset");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("three levels") << "" << Seabed + "/" + SolidSeabed + "/" + Sheltered << "1|1|3";
+        QTest::newRow("base type reset") << "Command3" << Seabed + "/" + SolidSeabed + "/" << "1|1";
+        QTest::newRow("main type reset, base type still selected") << "Command4" << Seabed + "//" << "1";
+    }
+    void okTakesOverTheChoice()
+    {
+        QFETCH(QString, reset);
+        QFETCH(QString, caption);
+        QFETCH(QString, path);
+        FaunaWindow w;
+        w.click("Command7");
+        auto *button = w.control<QPushButton>("Command37");
+        button->setProperty("tag", "1|1|3");
+        QVERIFY(answerModal([&] { w.click("Command37"); }, [&](QWidget *modal) {
+            if (!reset.isEmpty())
+                click(modal, reset);
+            click(modal, "Command2");
+        }));
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->toolTip(), caption);
+        QCOMPARE(button->property("tag").toString(), path);
+    }
+};
+
+QTEST_MAIN(NatureTypesTest)
+#include "tst_naturetypes.moc"

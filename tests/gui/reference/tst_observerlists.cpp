@@ -1,0 +1,165 @@
+#include "core/shared/SharedProcedures.h"
+#include "support/Gestures.h"
+#include "support/ModalAnswer.h"
+#include "support/TestProgram.h"
+#include "gui/reference/ObserverLists.h"
+#include "gui/reference/frm_ObserverEdit.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace lirvenda;
+using namespace lirvenda::test;
+
+namespace {
+
+// An observer register; observers are named by their initials in the tables below.
+struct Register {
+    TestProgram &t;
+    QHash<QString, QString> ids; // initials -> ObserverUniqueID
+
+    void add(const QString &first, const QString &last, const QString &initials, bool isDefault = false)
+    {
+        ids.insert(initials, t.addObserver(first, last, initials, isDefault));
+    }
+};
+
+// Runs EditObserverList on the list; the action gets the picker's list.
+bool editObserverList(TestProgram &t, QListWidget *list, const std::function<void(QListWidget *)> &action)
+{
+    return answerModal([&] { EditObserverList(t.program(), list); },
+                       [&](QWidget *picker) { action(child<QListWidget>(picker, "List1")); });
+}
+
+} // namespace
+
+class ObserverListsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void observerIdListPutsMainObserverFirst_data()
+    {
+        QTest::addColumn<QString>("ticks");  // one character an entry, "x" ticked
+        QTest::addColumn<QString>("order");  // the entries' positions in the answer
+        QTest::addColumn<int>("remembered"); // the entry written to MainObserver.txt; -1 none
+        QTest::newRow("three, first ticked") << "x--" << "012" << 0;
+        QTest::newRow("three, middle ticked") << "-x-" << "102" << 1;
+        QTest::newRow("one, not ticked") << "-" << "0" << -1;
+        QTest::newRow("one, ticked") << "x" << "0" << -1;
+        QTest::newRow("empty list") << "" << "" << -1;
+    }
+    void observerIdListPutsMainObserverFirst()
+    {
+        QFETCH(QString, ticks);
+        QFETCH(QString, order);
+        QFETCH(int, remembered);
+        TestProgram t(false);
+        QListWidget list;
+        QStringList keys;
+        for (int i = 0; i < ticks.size(); ++i) {
+            keys << QStringLiteral("20130401120000-%1").arg(i + 1);
+            AddObserverEntry(&list, withKey(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()), ticks[i] == 'x');
+        }
+        QStringList expected;
+        for (QChar position : order)
+            expected << keys[position.digitValue()];
+        QCOMPARE(ObserverIdList(t.program(), &list), expected.join(','));
+        QFile file(t.path(MainObserverFileName));
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none"),
+                 remembered >= 0 ? (keys[remembered] + '\n').toUtf8() : QByteArray("none"));
+    }
+
+    void fillDefaultObserversTicksMainObserver_data()
+    {
+        QTest::addColumn<QStringList>("defaults");
+        QTest::addColumn<QString>("remembered"); // empty: no MainObserver.txt
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("remembered default ticked") << QStringList{"PHA", "AAS", "ÅAU"} << "PHA"
+                                                   << QStringList{"AAS", "PHA*", "ÅAU"};
+        QTest::newRow("no remembered observer") << QStringList{"PHA", "AAS"} << "" << QStringList{"AAS", "PHA"};
+        QTest::newRow("remembered is no default") << QStringList{"PHA", "AAS"} << "OBE" << QStringList{"AAS", "PHA"};
+        QTest::newRow("a single default") << QStringList{"OBE"} << "" << QStringList{"OBE*"};
+    }
+    void fillDefaultObserversTicksMainObserver()
+    {
+        QFETCH(QStringList, defaults);
+        QFETCH(QString, remembered);
+        QFETCH(QStringList, expected);
+        TestProgram t;
+        Register r{t};
+        r.add("Per", "Hansen", "PHA", defaults.contains("PHA"));
+        r.add("Åse", "Aune", "ÅAU", defaults.contains("ÅAU"));
+        r.add("Ola", "Berg", "OBE", defaults.contains("OBE"));
+        r.add("Anne", "Ås", "AAS", defaults.contains("AAS"));
+        if (!remembered.isEmpty())
+            WriteLine(t.path(MainObserverFileName), r.ids.value(remembered));
+        QListWidget list;
+        AddObserverEntry(&list, QStringLiteral("left from the last registration"));
+        FillDefaultObservers(t.program(), &list);
+        QCOMPARE(initialsIn(&list), expected);
+    }
+
+    // The picker offers the list's observers chosen, then the others by last name, then first name.
+    void editObserverListKeepsChosenInPickerOrder_data()
+    {
+        QTest::addColumn<QString>("button"); // empty: closed by the window frame
+        QTest::addColumn<QStringList>("toggled");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("OK keeps the copies and the tick") << "Command2" << QStringList{} << QStringList{"PZA*", "OBE"} << false;
+        QTest::newRow("OK with one dropped, one added") << "Command2" << QStringList{"PZA", "AAS"}
+                                                        << QStringList{"OBE", "AAS"} << false;
+        QTest::newRow("Quit leaves the list") << "Command1" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
+        QTest::newRow("window frame is Quit") << "" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
+    }
+    void editObserverListKeepsChosenInPickerOrder()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, toggled);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, cancelled);
+        TestProgram t;
+        Register r{t};
+        for (const auto &[first, last, initials] :
+             {std::tuple{"Per", "Zahl", "PZA"}, {"Anne", "Ås", "AAS"}, {"Ola", "Berg", "OBE"}, {"Kari", "Berg", "KBE"},
+              {"Anna", "Berg", "ABE"}, {"Øyvind", "Aune", "ØAU"}})
+            r.add(first, last, initials);
+        QListWidget list;
+        AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["PZA"]), true);
+        AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["OBE"]));
+        QStringList offered;
+        QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
+            offered = initialsIn(choices, true);
+            for (const QString &initials : toggled)
+                clickEntry(choices, initialsIn(choices, true).indexOf(QRegularExpression(initials + "\\*?")));
+            if (button.isEmpty())
+                choices->window()->close();
+            else
+                click(choices->window(), button);
+        }));
+        QCOMPARE(offered, (QStringList{"PZA*", "OBE*", "ØAU", "ABE", "KBE", "AAS"}));
+        QCOMPARE(initialsIn(&list), expected);
+        QCOMPARE(t.program().areaPickCancelled, cancelled);
+    }
+
+    void observersComeFromNestWhenPresent()
+    {
+        TestProgram t;
+        t.addObserver("Kari", "Hovedbase", "KHO", true);
+        t.createObserverFile();
+        t.addObserver("Nils", "Reir", "NRE", true);
+        QListWidget list;
+        FillDefaultObservers(t.program(), &list);
+        QCOMPARE(initialsIn(&list), QStringList{"NRE*"});
+        list.clear();
+        QStringList offered;
+        QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
+            offered = initialsIn(choices, true);
+            click(choices->window(), "Command2");
+        }));
+        QCOMPARE(offered, QStringList{"NRE"});
+    }
+};
+
+QTEST_MAIN(ObserverListsTest)
+#include "tst_observerlists.moc"

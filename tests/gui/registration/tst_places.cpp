@@ -1,0 +1,247 @@
+#include "support/FaunaWindow.h"
+
+#include "core/registration/Coordinates.h"
+#include "core/registration/Places.h"
+
+
+using namespace lirvenda;
+using namespace lirvenda::test;
+
+namespace {
+
+QStringList codesAt(Program &program, const QString &latitude, const QString &longitude)
+{
+    QStringList codes;
+    for (const MunicipalityCandidate &candidate : municipalitiesAt(program, latitude, longitude))
+        codes << candidate.code;
+    return codes;
+}
+
+// Vestland reduced to Voss and a municipality whose name ends in "Voss", listed before it by
+// name, plus a county-wide box that never counts. 60.5833, 06.25 lies in both small boxes.
+// Then the window in the new state, at that position.
+void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longitude)
+{
+    w.t.db().executeScript("DELETE FROM Adminplasser WHERE CodePlace NOT LIKE 'NO%';"
+                           "INSERT INTO Adminplasser VALUES ('4621', 'Voss', '60240550-60580700', 'NOR');"
+                           "INSERT INTO Adminplasser VALUES ('4698', 'Indre Voss', '60300600-60400630', 'NOR');"
+                           "INSERT INTO Adminplasser VALUES ('4600', 'Hele fylket', '59000400-62000800', 'NOR');");
+    w.window.Form_Load(frm_Fauna::Splash::Skip);
+    w.click("Command7");
+    w.control<QLineEdit>("Text7")->setText(latitude);
+    w.control<QLineEdit>("Text8")->setText(longitude);
+}
+
+void chooseVestland(FaunaWindow &w)
+{
+    auto *counties = w.control<QComboBox>("Combo3");
+    counties->setCurrentIndex(counties->findText(PlaceItem("Vestland", "NO46")));
+}
+
+// Clicks a place caption and runs the action on the picker it opens.
+bool pick(FaunaWindow &w, const char *caption, const std::function<void(QWidget *)> &action)
+{
+    return answerModal([&] { w.click(caption); }, action);
+}
+
+QListWidget *choices(QWidget *picker) { return child<QListWidget>(picker, "List1"); }
+
+} // namespace
+
+class PlacesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void coordinateKey_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::newRow("point") << "59.9127" << 5955;
+        QTest::newRow("comma") << "59,9127" << 5955;
+        QTest::newRow("no mark: first two digits are degrees") << "599127" << 5955;
+        QTest::newRow("one-digit degrees") << "5.32" << 519;
+        QTest::newRow("one decimal is tenths") << "59.9" << 5954;
+        QTest::newRow("whole degrees") << "63." << 6300;
+        QTest::newRow("most minutes") << "60.999" << 6059;
+        QTest::newRow("letters") << "abc" << 0;
+        QTest::newRow("blanks around") << " 63.4305 " << 6326;
+    }
+    void coordinateKey()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QCOMPARE(lirvenda::coordinateKey(typed), key);
+    }
+
+    void boxesOfTheShippedMunicipalities()
+    {
+        TestProgram t;
+        Program &p = t.program();
+        QCOMPARE(municipalitiesAt(p, "63.4305", "10.3951").first().pickerText(), QString("Trøndelag, Trondheim [5001]"));
+        QCOMPARE(codesAt(p, "63.4305", "10.3951"), QStringList({"5001"}));
+        QCOMPARE(CheckCoordinatesAgainstArea(p, "59.9127", "10.75"), QString("True"));
+        QCOMPARE(CheckCoordinatesAgainstArea(p, "", ""), QString("False"));
+        QCOMPARE(CheckCoordinatesAgainstArea(p, "59.9127", "abc"), QString("False"));
+        QCOMPARE(CheckCoordinatesAgainstArea(p, "5.32", "60.39"), QString("False")); // typed the wrong way round
+    }
+
+    void boxEdgesOverlapsAndExcludedCodes()
+    {
+        TestProgram t;
+        t.db().executeScript("DELETE FROM Adminplasser WHERE CodePlace NOT LIKE 'NO%';"
+                             "INSERT INTO Adminplasser VALUES ('4601', 'Bergen', '60100500-60300530', 'NOR');"
+                             "INSERT INTO Adminplasser VALUES ('4626', 'Øygarden', '60200450-60400520', 'NOR');"
+                             "INSERT INTO Adminplasser VALUES ('4600', 'Hele fylket', '59000400-62000800', 'NOR');"
+                             "INSERT INTO Adminplasser VALUES ('4699', 'Uten boks', '', 'NOR');");
+        Program &p = t.program();
+        QCOMPARE(codesAt(p, "60.3333", "05.1667"), QStringList({"4601", "4626"})); // 60°20', 5°10': both
+        QCOMPARE(codesAt(p, "60.1667", "05.00"), QStringList({"4601"})); // south-west corner
+        QCOMPARE(codesAt(p, "60.50", "05.50"), QStringList({"4601"})); // north-east corner
+        QCOMPARE(codesAt(p, "60.51", "05.3333"), QStringList({"4626"}));
+        QCOMPARE(codesAt(p, "59.50", "06.00"), QStringList()); // only in the county-wide "..00" box
+    }
+
+    void localityNameById()
+    {
+        TestProgram t;
+        t.db().executeScript("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (1, 'Per''s holme');"
+                             "INSERT INTO Lokalitet(ID, Lokalitet) VALUES (2, NULL);");
+        QCOMPARE(LocalityNameById(t.program(), 1), QString("Per's holme"));
+        QCOMPARE(LocalityNameById(t.program(), 2), QString("&Lokalitet")); // without a name
+        QCOMPARE(LocalityNameById(t.program(), 3), QString("&Lokalitet")); // no such locality
+    }
+
+    void countyChoiceRefillsMunicipalitiesByName()
+    {
+        FaunaWindow w;
+        auto *municipalities = w.control<QComboBox>("Combo14");
+        QCOMPARE(w.shown("Combo3"), QString("-"));
+        QCOMPARE(entries(municipalities), QStringList("-"));
+        chooseVestland(w);
+        const QStringList vestland = entries(municipalities);
+        QCOMPARE(vestland.size(), 44);
+        QCOMPARE(vestland.first(), QString("-"));
+        QCOMPARE(vestland.at(1), PlaceItem("Alver", "4631"));
+        QCOMPARE(vestland.at(42), PlaceItem("Øygarden", "4626"));
+        QCOMPARE(vestland.last(), PlaceItem("Årdal", "4643"));
+        QCOMPARE(municipalities->currentIndex(), 0);
+        w.control<QComboBox>("Combo3")->setCurrentIndex(0);
+        QCOMPARE(entries(municipalities), QStringList("-"));
+    }
+
+    // "Fylke/kom." suggests the municipalities whose boxes hold the position; before it a
+    // municipality of Vestland was chosen.
+    void countyMunicipalityPicker_data()
+    {
+        QTest::addColumn<QString>("position"); // latitude and longitude
+        QTest::addColumn<int>("row");          // the suggestion clicked; -1: "Avbryt"
+        QTest::addColumn<QString>("municipality");
+        QTest::addColumn<QString>("message"); // shown instead of the picker
+        const QString before = PlaceItem("Hele fylket", "4600"), none = "Finner ingen kommuner som passer";
+        QTest::newRow("a name that is part of an earlier entry's") << "60.5833 06.25" << 0 << PlaceItem("Voss", "4621") << "";
+        QTest::newRow("the longer name") << "60.5833 06.25" << 1 << PlaceItem("Indre Voss", "4698") << "";
+        QTest::newRow("cancelled") << "60.5833 06.25" << -1 << before << "";
+        QTest::newRow("no position") << " " << -1 << before << none;
+        QTest::newRow("outside every box") << "70.50 06.25" << -1 << before << none;
+    }
+    void countyMunicipalityPicker()
+    {
+        QFETCH(QString, position);
+        QFETCH(int, row);
+        QFETCH(QString, municipality);
+        QFETCH(QString, message);
+        FaunaWindow w(false);
+        startNearVoss(w, position.section(' ', 0, 0), position.section(' ', 1, 1));
+        chooseVestland(w);
+        w.control<QComboBox>("Combo14")->setCurrentIndex(1);
+        QStringList offered;
+        const bool opened = pick(w, "Label19", [&](QWidget *picker) {
+            offered = entries(choices(picker));
+            row < 0 ? click(picker, "Command1") : clickEntry(choices(picker), row);
+        });
+        QCOMPARE(opened, message.isEmpty());
+        QCOMPARE(w.t.prompter().lastText(), message);
+        if (opened) {
+            QCOMPARE(offered, QStringList({"Vestland, Voss [4621]", "Vestland, Indre Voss [4698]"}));
+            QCOMPARE(w.t.program().areaPickCancelled, row < 0);
+        }
+        QCOMPARE(w.shown("Combo3"), PlaceItem("Vestland", "NO46"));
+        QCOMPARE(w.shown("Combo14"), municipality);
+    }
+
+    void captionsOpenNothingWhileBrowsing()
+    {
+        FaunaWindow w;
+        w.control<QLineEdit>("Text7")->setText("63.4305");
+        w.control<QLineEdit>("Text8")->setText("10.3951");
+        QVERIFY(!pick(w, "Label19", {}));
+        QVERIFY(!pick(w, "Label6", {}));
+        QVERIFY(w.t.prompter().shown.isEmpty());
+    }
+
+    void usedPlacesAreListedOnce()
+    {
+        FaunaWindow w;
+        const QVariantMap voss = {{"Art", "01540"}, {"Lokalitet", "Vossevangen"}, {"Fylke_Kommune", "4621"},
+                                  {"Naturtype", "3|25"}, {"Breddegrad", "60.63"}, {"Lengdegrad", "06.42"}};
+        w.insertObservation(voss);
+        w.insertObservation(voss);
+        w.insertObservation({{"Art", "01540"}, {"Lokalitet", "Øvre Sæter"}, {"Fylke_Kommune", "NO46"}});
+        w.insertObservation({{"Art", "01540"}, {"Lokalitet", "Åsen"}, {"Fylke_Kommune", "4699"}});
+        w.insertObservation({{"Art", "01540"}});
+        w.insertObservation({{"Art", "01540"}, {"Lokalitet", ""}, {"Fylke_Kommune", ""}, {"Naturtype", ""},
+                             {"Breddegrad", ""}, {"Lengdegrad", ""}});
+        w.click("Command7");
+        QStringList listed;
+        QVERIFY(pick(w, "Label6", [&](QWidget *picker) {
+            listed = entries(choices(picker));
+            click(picker, "Command1");
+        }));
+        QCOMPARE(listed, QStringList({"\t-/-\t\t\t", "Vossevangen\tVestland/Voss\t60.63\t06.42\t3|25",
+                                      "Øvre Sæter\tVestland/-\t\t\t", "Åsen\tVestland/\t\t\t"}));
+    }
+
+    // "Lokalitet" takes over a used place: a municipality and nature type chosen before must not
+    // survive it, nor "Avbryt" change anything.
+    void usedPlaceIsTakenOver_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("natureType");
+        const QVariantMap voss = {{"Lokalitet", "Vossevangen"}, {"Fylke_Kommune", "4621"}, {"Naturtype", "3|25"},
+                                  {"Breddegrad", "60.63"}, {"Lengdegrad", "06.42"}};
+        const QString vestland = "Combo3=" + PlaceItem("Vestland", "NO46");
+        QTest::newRow("municipality") << voss << false
+            << QStringList{"Combo13=Vossevangen", vestland, "Combo14=" + PlaceItem("Voss", "4621"), "Text7=60.63",
+                           "Text8=06.42", "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"} << "3|25";
+        QTest::newRow("county only") << QVariantMap{{"Lokalitet", "Øvre Sæter"}, {"Fylke_Kommune", "NO46"},
+                                                    {"Breddegrad", "60.1"}, {"Lengdegrad", "05.5"}} << false
+            << QStringList{"Combo13=Øvre Sæter", vestland, "Combo14=-", "Text7=60.1", "Text8=05.5", "Command37="} << "";
+        QTest::newRow("no place") << QVariantMap{{"Lokalitet", "Et sted"}} << false
+            << QStringList{"Combo13=Et sted", "Combo3=-", "Combo14=-", "Text7=", "Text8=", "Command37="} << "";
+        QTest::newRow("cancelled") << voss << true
+            << QStringList{"Combo13=", vestland, "Combo14=" + PlaceItem("Alver", "4631"), "Text7=", "Command37="} << "1";
+    }
+    void usedPlaceIsTakenOver()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(bool, cancel);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, natureType);
+        FaunaWindow w(false);
+        w.t.db().execute("INSERT INTO Adminplasser VALUES ('4698', 'Indre Voss', '60300600-60400630', 'NOR')");
+        w.window.Form_Load(frm_Fauna::Splash::Skip);
+        w.click("Command7");
+        stored.insert("Art", "01540");
+        w.insertObservation(stored);
+        chooseVestland(w);
+        w.control<QComboBox>("Combo14")->setCurrentIndex(1);
+        w.control("Command37")->setProperty("tag", "1");
+        QVERIFY(pick(w, "Label6", [&](QWidget *picker) { cancel ? click(picker, "Command1") : clickEntry(choices(picker), 0); }));
+        QCOMPARE(w.shownAs(expected), expected);
+        QCOMPARE(w.control("Command37")->property("tag").toString(), natureType);
+    }
+};
+
+QTEST_MAIN(PlacesTest)
+#include "tst_places.moc"

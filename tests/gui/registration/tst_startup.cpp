@@ -1,0 +1,134 @@
+#include "support/FaunaWindow.h"
+
+#include "core/shared/SharedProcedures.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QThread>
+
+using namespace lirvenda;
+using namespace lirvenda::test;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensInTheBrowseStateDatedToday()
+    {
+        FaunaWindow w;
+        const QString today = QDate::currentDate().toString("dd.MM.yyyy");
+        QCOMPARE(w.window.windowTitle(), "Lirvenda  " + today + " - Versjon: 1.0 beta (April 2013)");
+        QCOMPARE(w.shown("Text2"), today);
+        QCOMPARE(w.shown("Text5"), today);
+        const QRegularExpression clock("^([01][0-9]|2[0-3]):[0-5][0-9]$");
+        QVERIFY(clock.match(w.shown("Text3")).hasMatch() && clock.match(w.shown("Text6")).hasMatch());
+
+        for (const auto &[name, caption] : {std::pair{"Command7", "&Ny registrering"}, {"Command8", "&Endre registrering"},
+                                            {"Command9", "&Stryk registrering"}}) {
+            QCOMPARE(w.shown(name), caption);
+            QVERIFY2(isGreen(w.control(name)) && w.control(name)->isEnabled(), name);
+        }
+        QVERIFY(w.control("Command16_0")->isHidden() && !w.control("Command11")->isHidden());
+        QVERIFY(isGreen(w.control("Command32_0")));
+        for (const char *name : {"Command15", "Command30", "Command24", "List5", "Label20", "Frame6"})
+            QVERIFY2(w.control(name)->isHidden(), name); // can never be reached
+        QWidget *reference = w.control("Frame13");
+        QVERIFY(!reference->isHidden() && w.window.rect().contains(reference->geometry()));
+    }
+
+    void listsStartAtTheirFirstEntry_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("counties") << "Combo3" << "-" << 17;
+        QTest::newRow("operator") << "Combo1" << "=" << 4;
+        QTest::newRow("nest height") << "Combo8" << "-1" << 32;
+        QTest::newRow("eggs") << "Combo9" << "-1" << 17;
+        QTest::newRow("nest site") << "Combo6" << withKey("Ikke angitt", 40, "1") << 16;
+        QTest::newRow("tree species") << "Combo7" << withKey("Gran", 40, "1") << 23;
+        QTest::newRow("age of young") << "Combo12" << withKey("Ikke angitt", 30, "1") << 8;
+        QTest::newRow("activity, unchosen") << "Combo2" << "" << 36;
+        QTest::newRow("reference, unchosen") << "Combo4" << "" << 0;
+    }
+    void listsStartAtTheirFirstEntry()
+    {
+        QFETCH(QString, combo);
+        QFETCH(QString, shown);
+        QFETCH(int, entries);
+        FaunaWindow w;
+        QCOMPARE(w.shown(combo), shown);
+        QCOMPARE(w.control<QComboBox>(combo)->count(), entries);
+    }
+
+    void gpsSettingsFromTheFirstLine_data()
+    {
+        QTest::addColumn<QString>("fileText"); // "absent": no file
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("speed");
+        QTest::newRow("no file") << "absent" << "5" << 9600;
+        QTest::newRow("empty file") << "" << "5" << 9600;
+        QTest::newRow("port 1 at 4800") << "14800" << "1" << 4800;
+        QTest::newRow("port 5 at 115200, more lines") << "5115200\nrest" << "5" << 115200;
+    }
+    void gpsSettingsFromTheFirstLine()
+    {
+        QFETCH(QString, fileText);
+        QFETCH(QString, port);
+        QFETCH(int, speed);
+        FaunaWindow w(false);
+        w.t.program().gpsPort = "9";
+        w.t.program().gpsSpeed = 1;
+        if (fileText != "absent")
+            WriteLine(w.t.path("DefaultGPSSettings.txt"), fileText);
+        w.window.Form_Load(frm_Fauna::Splash::Skip);
+        QCOMPARE(w.t.program().gpsPort, port);
+        QCOMPARE(w.t.program().gpsSpeed, speed);
+    }
+
+    void opensOnTheRowThatSortsLast()
+    {
+        FaunaWindow w(false);
+        w.insertObservation({{"Art", "04210"}, {"StartDato", "2024-05-01 08:00:00"}, {"Antall", 1}});
+        w.insertObservation({{"Art", "01540"}, {"StartDato", "2024-06-01 08:00:00"}, {"Antall", 2}});
+        w.window.Form_Load(frm_Fauna::Splash::Skip);
+        QCOMPARE(w.shown("Command2"), "Åkerrikse (Crex crex) [04210]");
+        QCOMPARE(w.shown("Text1"), "1");
+    }
+
+    void splashOnlyWithoutObserverFile_data()
+    {
+        QTest::addColumn<bool>("observerFile");
+        QTest::addColumn<bool>("skip");
+        QTest::addColumn<bool>("splashShown");
+        QTest::newRow("no Nest.mdb") << false << false << true;
+        QTest::newRow("Nest.mdb present") << true << false << false;
+        QTest::newRow("splash skipped") << false << true << false;
+    }
+    void splashOnlyWithoutObserverFile()
+    {
+        QFETCH(bool, observerFile);
+        QFETCH(bool, skip);
+        QFETCH(bool, splashShown);
+        FaunaWindow w(false);
+        if (observerFile)
+            w.t.createObserverFile();
+        // Act only inside the modal's own event loop: a window that is being shown can already
+        // be the active modal one, and closing it then would leave exec() waiting for ever.
+        const int outerLoops = QThread::currentThread()->loopLevel();
+        QString modalSeen;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && QThread::currentThread()->loopLevel() > outerLoops) {
+                modalSeen = modal->metaObject()->className();
+                modal->close();
+            }
+        });
+        poll.start(10);
+        w.window.Form_Load(skip ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::AsDesigned);
+        QCOMPARE(modalSeen, splashShown ? "lirvenda::frm_Frontside" : "");
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"

@@ -1,0 +1,184 @@
+#include "support/FaunaWindow.h"
+
+#include "core/shared/SharedProcedures.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+using namespace lirvenda;
+using namespace lirvenda::test;
+
+namespace {
+
+const QString Blackbird = "Svarttrost (Turdus merula) [11870]";
+const QString Fieldfare = "Gråtrost (Turdus pilaris) [11980]";
+const QString Whooper = "Sangsvane (Cygnus cygnus) [01540]";
+
+// Species, count and place as the user would leave them before "&Lagre registrering".
+void enter(FaunaWindow &w, const QString &species, const QString &count)
+{
+    w.control<QComboBox>("Combo13")->setEditText("Per's holme");
+    w.control<QLineEdit>("Text7")->setText("63.4305");
+    w.control<QLineEdit>("Text8")->setText("10.3951");
+    w.control<QPushButton>("Command2")->setText(species);
+    w.control<QLineEdit>("Text1")->setText(count);
+}
+
+qint64 saveNew(FaunaWindow &w, const QString &species, const QString &count)
+{
+    enter(w, species, count);
+    w.click("Command7");
+    return w.t.db().scalar("SELECT max(ObsID) FROM Observasjoner").toLongLong();
+}
+
+QString column(FaunaWindow &w, qint64 obsId, const char *name)
+{
+    return w.t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId}).toString();
+}
+
+QString allObsIds(FaunaWindow &w) { return w.t.db().scalar("SELECT group_concat(ObsID) FROM Observasjoner").toString(); }
+
+bool inBrowseState(FaunaWindow &w)
+{
+    return w.shown("Command7") == "&Ny registrering" && isGreen(w.control("Command7")) &&
+           w.control("Command8")->isEnabled() && w.shown("Command9") == "&Stryk registrering" &&
+           w.control("Command11")->isVisibleTo(&w.window);
+}
+
+} // namespace
+
+class WorkflowTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Refused first (nothing typed is lost), then saved.
+    void newRegistrationIsSavedAndTheWindowStaysNew()
+    {
+        FaunaWindow w;
+        const QString observer = w.t.addObserver("Kari", "Nordmann", "KN", true);
+        w.click("Command7");
+        const QStringList fresh = {"Command7=&Lagre registrering", "Command9=A&vbryt", "Text1=1", "Command2=&Art"};
+        QCOMPARE(w.shownAs(fresh), fresh);
+        QVERIFY(isYellow(w.control("Command7")) && !w.control("Command8")->isEnabled());
+        QVERIFY(w.control("Command16_0")->isVisibleTo(&w.window));
+        QCOMPARE(w.control<QListWidget>("List1")->item(0)->checkState(), Qt::Checked);
+
+        saveNew(w, "&Art", "3");
+        QCOMPARE(w.t.prompter().lastText(), QString("Du må oppgi en art"));
+        QCOMPARE(allObsIds(w), QString());
+        QCOMPARE(w.shownAs({"Text1", "Command7"}), (QStringList{"Text1=3", "Command7=&Lagre registrering"}));
+
+        w.t.prompter().shown.clear();
+        const qint64 obsId = saveNew(w, Blackbird, "2");
+        QCOMPARE(w.t.prompter().lastText(), QString());
+        for (const auto &[name, value] : {std::pair{"Art", QString("11870")}, {"Lokalitet", "Per's holme"},
+                                          {"Fylke_Kommune", ""}, {"Observatører", observer}, {"Rapportert", "0"}})
+            QCOMPARE(column(w, obsId, name), value);
+        QVERIFY(QRegularExpression("^\\d{14}-\\d+$").match(column(w, obsId, "ObsUniqueID")).hasMatch());
+
+        // Ready for the next species at the same place.
+        const QStringList next = {"Command7=&Lagre registrering", "Text1=", "Command2=&Art", "Text7=63.4305",
+                                  "Combo13=Per's holme"};
+        QCOMPARE(w.shownAs(next), next);
+        QCOMPARE(w.control<QListWidget>("List1")->count(), 1);
+        auto *saved = w.control<QListWidget>("List2");
+        QCOMPARE(saved->count(), 1);
+        QVERIFY(saved->item(0)->text().startsWith("Svarttrost Antall = 2"));
+        QCOMPARE(BracketCode(saved->item(0)->text()), QString::number(obsId));
+        QCOMPARE(w.control<QGroupBox>("Frame9")->title(), QString("Siste observasjoner av TURMER"));
+    }
+
+    void cancelShowsTheRowTheSetStandsOn()
+    {
+        FaunaWindow w;
+        w.t.addObserver("Kari", "Nordmann", "KN", true);
+        w.click("Command7");
+        const qint64 blackbird = saveNew(w, Blackbird, "2");
+        const qint64 fieldfare = saveNew(w, Fieldfare, "7");
+        enter(w, Whooper, "1");
+        w.click("Command9");
+        QVERIFY(inBrowseState(w));
+        QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=" + Fieldfare, "Text1=7"}));
+        QCOMPARE(allObsIds(w), QString("%1,%2").arg(blackbird).arg(fieldfare));
+    }
+
+    // Three registrations, browsed, one changed through "Siste observasjoner", one deleted.
+    void browseEditAndDelete()
+    {
+        FaunaWindow w;
+        const QString observer = w.t.addObserver("Kari", "Nordmann", "KN", true);
+        w.click("Command7");
+        const qint64 fieldfare = saveNew(w, Fieldfare, "7");
+        const qint64 blackbird = saveNew(w, Blackbird, "2");
+        const qint64 whooper = saveNew(w, Whooper, "4");
+        w.click("Command9");
+        w.t.db().execute("UPDATE Observasjoner SET Rapportert = 1");
+
+        // Rows saved in this run follow in the order they were saved; the set stands on the last.
+        w.click("Command12");
+        QCOMPARE(w.shown("Command2"), Whooper); // "--->" on the last row shows it again
+        w.t.program().observations().reopen(); // as the next start would: key order
+        w.window.ShowRegistration();
+        QCOMPARE(w.shown("Command2"), Whooper);
+        w.click("Command11");
+        QCOMPARE(w.shown("Command2"), Whooper); // "<---" on the first row
+
+        // The blackbird was saved second: double click its line, change the count.
+        const QString uniqueId = column(w, blackbird, "ObsUniqueID");
+        auto *saved = w.control<QListWidget>("List2");
+        w.window.List2_DblClick(saved->item(1));
+        QCOMPARE(w.shown("Command8"), QString("&Lagre endring"));
+        QVERIFY(!w.control("Command33")->isEnabled());
+        QCOMPARE(w.shown("Command2"), Blackbird);
+        w.control<QLineEdit>("Text1")->setText("5");
+        w.click("Command8");
+        QVERIFY(inBrowseState(w));
+        for (const auto &[name, value] : {std::pair{"Antall", QString("5")}, {"ObsUniqueID", uniqueId},
+                                          {"Rapportert", "0"}, {"Observatører", observer}})
+            QCOMPARE(column(w, blackbird, name), value);
+        QCOMPARE(saved->count(), 3);
+        QVERIFY(saved->item(1)->text().startsWith("Svarttrost Antall = 5"));
+        QCOMPARE(w.shown("Command2"), Blackbird);
+
+        // Declined, then agreed.
+        w.t.prompter().yesNoAnswers = {false, true};
+        w.click("Command9");
+        QVERIFY(inBrowseState(w));
+        QCOMPARE(allObsIds(w), QString("%1,%2,%3").arg(fieldfare).arg(blackbird).arg(whooper));
+        w.click("Command9");
+        QCOMPARE(w.t.prompter().lastText(), QString("Observasjonen er strøket."));
+        QVERIFY(inBrowseState(w));
+        QCOMPARE(allObsIds(w), QString("%1,%2").arg(fieldfare).arg(whooper));
+        QCOMPARE(w.shown("Command2"), Whooper); // the first row in key order
+        QCOMPARE(w.t.db().scalar("PRAGMA integrity_check").toString(), QString("ok"));
+    }
+
+    void deletingTheOnlyObservationLeavesAnEmptyWindow()
+    {
+        FaunaWindow w;
+        QVERIFY(w.show(w.insertObservation({{"Art", "11870"}, {"Antall", 1}, {"StartDato", "2024-05-01 08:00:00"},
+                                            {"Lokalitet", "Tjønna"}})));
+        w.t.prompter().yesNoAnswers = {true};
+        w.click("Command9");
+        QCOMPARE(w.shown("Command2") + "|" + w.shown("Combo13"), QString("&Art|"));
+        QVERIFY(inBrowseState(w));
+        for (const char *button : {"Command8", "Command9"}) {
+            w.t.prompter().shown.clear();
+            w.click(button);
+            QCOMPARE(w.t.prompter().lastText(), QString("Ingen observasjon er valgt."));
+        }
+    }
+
+    void newRegistrationStartsWithTheSelectedRegisteredSpecies()
+    {
+        FaunaWindow w;
+        w.insertObservation({{"Art", "11980"}, {"StartDato", "2024-05-01 08:00:00"}});
+        w.window.RefreshSpeciesLists();
+        w.control<QListWidget>("List3")->setCurrentRow(0);
+        w.click("Command7");
+        QCOMPARE(w.shown("Command2"), Fieldfare);
+    }
+};
+
+QTEST_MAIN(WorkflowTest)
+#include "tst_workflow.moc"

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "gui/registration/frm_Fauna.h"
+#include "support/Gestures.h"
+#include "support/ModalAnswer.h"
+#include "support/TestProgram.h"
+#include "gui/ui/Colours.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+
+namespace lirvenda::test {
+
+// A fresh program folder and its main window, loaded without the splash.
+struct FaunaWindow {
+    TestProgram t;
+    frm_Fauna window{t.program()};
+
+    explicit FaunaWindow(bool load = true)
+    {
+        if (load)
+            window.Form_Load(frm_Fauna::Splash::Skip);
+    }
+
+    template <typename Control = QWidget>
+    Control *control(const QString &name) { return child<Control>(&window, name); }
+    void click(const QString &name) { test::click(&window, name); }
+
+    // What a box or button shows: its text, or the chosen entry's.
+    QString shown(const QString &name)
+    {
+        QObject *found = control<QObject>(name);
+        if (auto *combo = qobject_cast<QComboBox *>(found))
+            return combo->currentText();
+        if (auto *box = qobject_cast<QLineEdit *>(found))
+            return box->text();
+        return qobject_cast<QAbstractButton *>(found)->text();
+    }
+
+    // Each "control=text" expected, as the window shows it: compare the answer with the expectation.
+    QStringList shownAs(const QStringList &expected)
+    {
+        QStringList out;
+        for (const QString &e : expected)
+            out << e.section('=', 0, 0) + '=' + shown(e.section('=', 0, 0));
+        return out;
+    }
+
+    qint64 insertObservation(const QVariantMap &columns) { return t.insertObservation(columns); }
+
+    // Shows the row as browsing to it would; false when there is no such row.
+    bool show(qint64 obsId)
+    {
+        t.program().observations().reopen();
+        if (!t.program().observations().findObsId(obsId))
+            return false;
+        window.ShowRegistration();
+        return true;
+    }
+};
+
+inline bool isGreen(const QWidget *widget) { return hasColour(widget, Colour::Green); }
+inline bool isYellow(const QWidget *widget) { return hasColour(widget, Colour::Yellow); }
+inline bool isNeutral(const QWidget *widget) { return hasColour(widget, Colour::neutral()); }
+
+} // namespace lirvenda::test
