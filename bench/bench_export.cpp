@@ -3,10 +3,10 @@
 // Usage: bench_export [observations ...]. The engine module is looked for in $LIRVENDA_MODULE_DIR,
 // else in the build folder above this program's.
 
-#include "core/store/Database.h"
-#include "core/store/Program.h"
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
+#include "core/store/Database.h"
+#include "core/store/Program.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,10 +26,11 @@ void fill(Program &program, int observations)
     Database &db = program.mainConnection();
     Transaction transaction(db);
     for (int i = 0; i < observations; ++i)
-        db.execute(QStringLiteral("INSERT INTO Observasjoner(Art, Antall, Alder, Kjønn, AtlasKode, Lokalitet, StartDato, "
-                                  "StoppDato, Kommentar) VALUES ('14640', ?, '1K', 'Hann', '3', 'Øra', "
-                                  "'2024-06-05 07:30:00', '2024-06-05 08:00:00', ?)"),
-                   {i + 1, QStringLiteral("Observasjon %1, sang fra toppen av grana").arg(i + 1)});
+        db.execute(
+            QStringLiteral("INSERT INTO Observasjoner(Art, Antall, Alder, Kjønn, AtlasKode, Lokalitet, StartDato, "
+                           "StoppDato, Kommentar) VALUES ('14640', ?, '1K', 'Hann', '3', 'Øra', "
+                           "'2024-06-05 07:30:00', '2024-06-05 08:00:00', ?)"),
+            {i + 1, QStringLiteral("Observasjon %1, sang fra toppen av grana").arg(i + 1)});
     transaction.commit();
 }
 
@@ -41,9 +42,9 @@ void makeTemplate(const QString &folder)
     csv.write("Art,Antall,Alder,Kjønn,Aktivitet,Lokalitet,Startdato,Starttid,Sluttdato,Sluttid,Kommentar\n"
               "(forkortelse),(tall),,,,,,,,,\n");
     csv.close();
-    if (QProcess::execute(QStringLiteral("ssconvert"),
-                          {QStringLiteral("--import-encoding=UTF-8"), QStringLiteral("-T"), QStringLiteral("Gnumeric_Excel:excel_biff8"),
-                           csv.fileName(), folder + QStringLiteral("/lirv_excelimport.xls")}) != 0)
+    if (QProcess::execute(QStringLiteral("ssconvert"), {QStringLiteral("--import-encoding=UTF-8"), QStringLiteral("-T"),
+                                                        QStringLiteral("Gnumeric_Excel:excel_biff8"), csv.fileName(),
+                                                        folder + QStringLiteral("/lirv_excelimport.xls")}) != 0)
         qFatal("ssconvert could not make the template");
 }
 
@@ -61,7 +62,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (!qEnvironmentVariableIsSet("LIRVENDA_MODULE_DIR"))
-        qputenv("LIRVENDA_MODULE_DIR", QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/..")));
+        qputenv("LIRVENDA_MODULE_DIR",
+                QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/..")));
     QList<int> sizes;
     for (int i = 1; i < argc; ++i)
         sizes << QString::fromLocal8Bit(argv[i]).toInt();

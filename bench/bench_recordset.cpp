@@ -26,8 +26,9 @@ void fill(Database &db, int rows)
                                   .arg(random.bounded(1970, 2027))
                                   .arg(random.bounded(1, 13), 2, 10, QLatin1Char('0'))
                                   .arg(random.bounded(1, 29), 2, 10, QLatin1Char('0'));
-        db.execute(QStringLiteral("INSERT INTO Observasjoner(Art, StartDato, Antall, Lokalitet) VALUES (?, ?, 1, 'Sted')"),
-                   {species, start});
+        db.execute(
+            QStringLiteral("INSERT INTO Observasjoner(Art, StartDato, Antall, Lokalitet) VALUES (?, ?, 1, 'Sted')"),
+            {species, start});
     }
     transaction.commit();
 }
@@ -50,8 +51,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     Program program(dir.path());
     program.openMainConnection();
-    out << "filling " << rows << " rows: "
-        << millisecondsOf([&] { fill(program.mainConnection(), rows); }) << " ms\n";
+    out << "filling " << rows << " rows: " << millisecondsOf([&] { fill(program.mainConnection(), rows); }) << " ms\n";
 
     std::unique_ptr<ObservationRecordSet> set;
     out << "open: " << millisecondsOf([&] { set = std::make_unique<ObservationRecordSet>(program.mainConnection()); })

@@ -1,8 +1,8 @@
+#include "core/shared/Prompter.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
 #include "gui/registration/frm_Fauna.h"
 #include "gui/ui/Application.h"
-#include "core/shared/Prompter.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -157,12 +157,13 @@ void CalcEngine::connect(int seconds)
     const QDeadlineTimer deadline(seconds * 1000);
     m_local = guarded(QStringLiteral("LibreOffice kan ikke brukes fra dette programmet."),
                       QStringLiteral("Installasjonen av LibreOffice kan være ufullstendig."), [] {
-        // The bridge needs the office API's types to talk to the office; the URE's own bootstrap
-        // file names only the basic ones.
-        rtl::Bootstrap::set(rtl::OUString::createFromAscii("URE_MORE_TYPES"),
-                            fileUrl(ProgramFolder + QStringLiteral("/types/offapi.rdb")));
-        return cppu::defaultBootstrap_InitialComponentContext(fileUrl(ProgramFolder + QStringLiteral("/unorc")));
-    });
+                          // The bridge needs the office API's types to talk to the office; the URE's own bootstrap
+                          // file names only the basic ones.
+                          rtl::Bootstrap::set(rtl::OUString::createFromAscii("URE_MORE_TYPES"),
+                                              fileUrl(ProgramFolder + QStringLiteral("/types/offapi.rdb")));
+                          return cppu::defaultBootstrap_InitialComponentContext(
+                              fileUrl(ProgramFolder + QStringLiteral("/unorc")));
+                      });
     const Reference<bridge::XUnoUrlResolver> resolver = bridge::UnoUrlResolver::create(m_local);
     const rtl::OUString url = toOU(m_office.connectUrl());
     for (;;) {
@@ -174,9 +175,11 @@ void CalcEngine::connect(int seconds)
             // Not listening yet: the office takes a second or two to start.
         }
         if (m_office.endsWithin(100))
-            throw SpreadsheetError(QStringLiteral("LibreOffice stoppet under oppstarten. %1").arg(m_office.output()).trimmed());
+            throw SpreadsheetError(
+                QStringLiteral("LibreOffice stoppet under oppstarten. %1").arg(m_office.output()).trimmed());
         if (deadline.hasExpired())
-            throw SpreadsheetError(QStringLiteral("LibreOffice svarte ikke innen %1 sekunder etter oppstarten.").arg(seconds));
+            throw SpreadsheetError(
+                QStringLiteral("LibreOffice svarte ikke innen %1 sekunder etter oppstarten.").arg(seconds));
     }
 }
 
@@ -184,19 +187,20 @@ void CalcEngine::openTemplate(const QString &path)
 {
     close();
     const QString failure = QStringLiteral("Kan ikke åpne malen %1.").arg(path);
-    const Reference<lang::XComponent> component = guarded(failure, QStringLiteral("Finnes den, og er den et regneark?"), [&] {
-        const beans::PropertyValue arguments[] = {
-            property("Hidden", uno::Any(true)),
-            // A copy, untitled, as a template opens; "ReadOnly" would refuse our writes.
-            property("AsTemplate", uno::Any(true)),
-            // The template comes from outside: nothing in it runs or fetches anything.
-            property("MacroExecutionMode", uno::Any(document::MacroExecMode::NEVER_EXECUTE)),
-            property("UpdateDocMode", uno::Any(document::UpdateDocMode::NO_UPDATE)),
-        };
-        return Reference<frame::XComponentLoader>(m_desktop, UNO_QUERY_THROW)
-            ->loadComponentFromURL(fileUrl(path), rtl::OUString::createFromAscii("_blank"), 0,
-                                   uno::Sequence<beans::PropertyValue>(arguments, std::size(arguments)));
-    });
+    const Reference<lang::XComponent> component =
+        guarded(failure, QStringLiteral("Finnes den, og er den et regneark?"), [&] {
+            const beans::PropertyValue arguments[] = {
+                property("Hidden", uno::Any(true)),
+                // A copy, untitled, as a template opens; "ReadOnly" would refuse our writes.
+                property("AsTemplate", uno::Any(true)),
+                // The template comes from outside: nothing in it runs or fetches anything.
+                property("MacroExecutionMode", uno::Any(document::MacroExecMode::NEVER_EXECUTE)),
+                property("UpdateDocMode", uno::Any(document::UpdateDocMode::NO_UPDATE)),
+            };
+            return Reference<frame::XComponentLoader>(m_desktop, UNO_QUERY_THROW)
+                ->loadComponentFromURL(fileUrl(path), rtl::OUString::createFromAscii("_blank"), 0,
+                                       uno::Sequence<beans::PropertyValue>(arguments, std::size(arguments)));
+        });
     if (!component.is())
         throw SpreadsheetError(failure);
     m_document.set(component, UNO_QUERY);
@@ -273,8 +277,9 @@ void CalcEngine::writeBlock(const Reference<sheet::XSpreadsheet> &sheet, int fir
         }
     const Reference<table::XCellRange> range =
         sheet->getCellRangeByPosition(firstColumn - 1, firstRow - 1, lastColumn - 1, lastRow - 1);
-    const Reference<sheet::XSheetCellRanges> special = Reference<sheet::XCellRangesQuery>(range, UNO_QUERY_THROW)
-        ->queryContentCells(sheet::CellFlags::FORMULA | sheet::CellFlags::ANNOTATION);
+    const Reference<sheet::XSheetCellRanges> special =
+        Reference<sheet::XCellRangesQuery>(range, UNO_QUERY_THROW)
+            ->queryContentCells(sheet::CellFlags::FORMULA | sheet::CellFlags::ANNOTATION);
     const bool plainValues = !special.is() || special->getCount() == 0;
 
     const Reference<sheet::XCellRangeData> data(range, UNO_QUERY_THROW);
@@ -304,7 +309,8 @@ void CalcEngine::writeBlock(const Reference<sheet::XSpreadsheet> &sheet, int fir
 
 } // namespace lirvenda
 
-extern "C" Q_DECL_EXPORT lirvenda::SpreadsheetEngine *lirvenda_start_calc_engine(const lirvenda::OfficeSettings &settings)
+extern "C" Q_DECL_EXPORT lirvenda::SpreadsheetEngine *lirvenda_start_calc_engine(
+    const lirvenda::OfficeSettings &settings)
 {
     return new lirvenda::CalcEngine(settings);
 }

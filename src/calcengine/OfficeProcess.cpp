@@ -32,13 +32,17 @@ OfficeProcess::OfficeProcess(const QString &soffice) : m_pipeName(uniquePipeName
     if (!QFileInfo(soffice).isExecutable())
         throw SpreadsheetError(QStringLiteral("LibreOffice Calc er ikke installert (finner ikke %1).").arg(soffice));
     if (!m_profile.isValid())
-        throw SpreadsheetError(QStringLiteral("Kan ikke lage en midlertidig mappe for LibreOffice (%1).")
-                                   .arg(m_profile.errorString()));
+        throw SpreadsheetError(
+            QStringLiteral("Kan ikke lage en midlertidig mappe for LibreOffice (%1).").arg(m_profile.errorString()));
     m_process.setProgram(soffice);
     m_process.setArguments({
         QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(QUrl::FullyEncoded),
-        QStringLiteral("--headless"), QStringLiteral("--invisible"), QStringLiteral("--nologo"),
-        QStringLiteral("--nodefault"), QStringLiteral("--norestore"), QStringLiteral("--nolockcheck"),
+        QStringLiteral("--headless"),
+        QStringLiteral("--invisible"),
+        QStringLiteral("--nologo"),
+        QStringLiteral("--nodefault"),
+        QStringLiteral("--norestore"),
+        QStringLiteral("--nolockcheck"),
         QStringLiteral("--accept=pipe,name=%1;urp;StarOffice.ComponentContext").arg(m_pipeName),
     });
     // What the office keeps for a while goes with the profile, also when it has to be killed.

@@ -52,7 +52,8 @@ private slots:
         const QString database = QDir(folder).filePath("Observasjoner.mdb");
         QVERIFY(!contents(database).startsWith("SQLite format 3"));
         Database::open(database, Program::DatabaseKey)
-            ->execute("INSERT INTO Observasjoner(Art, StartDato, Lokalitet) VALUES ('11870', '2024-05-01 08:00:00', 'Tjønna')");
+            ->execute("INSERT INTO Observasjoner(Art, StartDato, Lokalitet) VALUES ('11870', '2024-05-01 08:00:00', "
+                      "'Tjønna')");
         QCOMPARE(runProgram({"--screenshot", png, "--folder", folder}).exitCode, 0);
         auto db = Database::open(database, Program::DatabaseKey);
         QCOMPARE(db->scalar("SELECT Lokalitet FROM Observasjoner").toString(), QString("Tjønna"));

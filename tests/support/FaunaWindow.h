@@ -1,10 +1,10 @@
 #pragma once
 
 #include "gui/registration/frm_Fauna.h"
+#include "gui/ui/Colours.h"
 #include "support/Gestures.h"
 #include "support/ModalAnswer.h"
 #include "support/TestProgram.h"
-#include "gui/ui/Colours.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -23,7 +23,10 @@ struct FaunaWindow {
     }
 
     template <typename Control = QWidget>
-    Control *control(const QString &name) { return child<Control>(&window, name); }
+    Control *control(const QString &name)
+    {
+        return child<Control>(&window, name);
+    }
     void click(const QString &name) { test::click(&window, name); }
 
     // What a box or button shows: its text, or the chosen entry's.

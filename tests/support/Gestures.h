@@ -16,7 +16,10 @@ Control *child(const QObject *window, const QString &name)
     return found;
 }
 
-inline void click(const QObject *window, const QString &name) { QTest::mouseClick(child(window, name), Qt::LeftButton); }
+inline void click(const QObject *window, const QString &name)
+{
+    QTest::mouseClick(child(window, name), Qt::LeftButton);
+}
 
 inline void clickEntry(QListWidget *list, int row)
 {

@@ -5,8 +5,7 @@
 
 namespace lirvenda::test {
 
-ModalAnswer::ModalAnswer(std::function<void(QWidget *)> action, int watchdogMilliseconds)
-    : m_action(std::move(action))
+ModalAnswer::ModalAnswer(std::function<void(QWidget *)> action, int watchdogMilliseconds) : m_action(std::move(action))
 {
     m_poll.setInterval(10);
     connect(&m_poll, &QTimer::timeout, this, &ModalAnswer::poll);

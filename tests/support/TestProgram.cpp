@@ -1,12 +1,11 @@
 #include "support/TestProgram.h"
 
-#include "core/store/Schema.h"
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Schema.h"
 
 namespace lirvenda::test {
 
-TestProgram::TestProgram(bool openDatabases)
-    : m_program(std::make_unique<Program>(m_dir.path()))
+TestProgram::TestProgram(bool openDatabases) : m_program(std::make_unique<Program>(m_dir.path()))
 {
     auto scripted = std::make_unique<ScriptedPrompter>();
     m_prompter = scripted.get();
@@ -26,8 +25,7 @@ void TestProgram::createObserverFile()
     upgradeObserverSchema(*nest);
 }
 
-QString TestProgram::addObserver(const QString &first, const QString &last, const QString &initials,
-                                 bool isDefault)
+QString TestProgram::addObserver(const QString &first, const QString &last, const QString &initials, bool isDefault)
 {
     const QString id = NewUniqueId(*m_program);
     m_program->observerConnection().execute(

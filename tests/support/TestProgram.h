@@ -26,8 +26,7 @@ public:
     // Nest.mdb with an empty observer register: from now on it holds the observers.
     void createObserverFile();
     // An observer in the observer register (Nest.mdb when present); answers its unique ID.
-    QString addObserver(const QString &first, const QString &last, const QString &initials,
-                        bool isDefault = false);
+    QString addObserver(const QString &first, const QString &last, const QString &initials, bool isDefault = false);
 
     // A row of Observasjoner as given, NULL for what is not; answers its ObsID.
     qint64 insertObservation(const QVariantMap &columns);

@@ -17,8 +17,8 @@ std::unique_ptr<SpreadsheetEngine> StartCalcEngine(const OfficeSettings &setting
 {
     const QString path = CalcEngineModulePath();
     if (!QFileInfo(path).isFile())
-        throw SpreadsheetError(QStringLiteral("Programmet mangler fila %1, som lager excel-arkene.")
-                                   .arg(QDir::toNativeSeparators(path)));
+        throw SpreadsheetError(
+            QStringLiteral("Programmet mangler fila %1, som lager excel-arkene.").arg(QDir::toNativeSeparators(path)));
     // Loaded for the rest of the run: the engine's code lives in it. It fails to load where the
     // UNO libraries it is linked to are missing, that is where LibreOffice is not installed.
     QLibrary module(path);
@@ -28,7 +28,8 @@ std::unique_ptr<SpreadsheetEngine> StartCalcEngine(const OfficeSettings &setting
                                    .arg(module.errorString()));
     const auto start = reinterpret_cast<StartEngineFunction>(module.resolve(StartEngineSymbol));
     if (!start)
-        throw SpreadsheetError(QStringLiteral("Fila %1 er ikke programmets regnearkmodul.").arg(QDir::toNativeSeparators(path)));
+        throw SpreadsheetError(
+            QStringLiteral("Fila %1 er ikke programmets regnearkmodul.").arg(QDir::toNativeSeparators(path)));
     return std::unique_ptr<SpreadsheetEngine>(start(settings));
 }
 

@@ -1,11 +1,11 @@
 #include "core/exchange/PortalExport.h"
 
-#include "core/store/Program.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/exchange/SpreadsheetEngine.h"
 #include "core/registration/ObservationColumns.h"
 #include "core/registration/Places.h"
 #include "core/shared/Prompter.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +20,17 @@ namespace {
 
 // The portal's columns.
 enum Column {
-    SpeciesCode = 1, Count, Age, Sex, Activity, Locality, StartDay, StartTime, StopDay, StopTime, Comment,
+    SpeciesCode = 1,
+    Count,
+    Age,
+    Sex,
+    Activity,
+    Locality,
+    StartDay,
+    StartTime,
+    StopDay,
+    StopTime,
+    Comment,
 };
 
 constexpr int CoObserverColumn = 21;
@@ -173,7 +183,8 @@ QString ExportFileName(const QDate &date, int number, const QString &suffix)
 int NextFileNumber(const QString &folder, const QDate &date)
 {
     int highest = 0;
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
         const QRegularExpressionMatch match = exportFileNamePattern().match(entry);
         if (match.hasMatch() && match.captured(1) == compactDate(date))

@@ -16,7 +16,7 @@ class Prompter;
 class SpreadsheetEngine;
 
 inline const QString PortalName = QStringLiteral("Rapporteringsportalen");
-inline constexpr int PortalFirstRow = 3;     // rows 1 and 2 are the template's headings
+inline constexpr int PortalFirstRow = 3;      // rows 1 and 2 are the template's headings
 inline constexpr int PortalRowsPerFile = 151; // rows 3 to 153
 
 int UnreportedCount(Program &program);

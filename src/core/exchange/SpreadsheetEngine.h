@@ -36,8 +36,8 @@ public:
 
 // How the module starts its office; the defaults are what the program uses.
 struct OfficeSettings {
-    QString soffice;         // the office's start program; empty: the installed LibreOffice
-    int startSeconds = 60;   // how long to wait for the office to answer
+    QString soffice;       // the office's start program; empty: the installed LibreOffice
+    int startSeconds = 60; // how long to wait for the office to answer
 };
 
 // The module's one entry point: starts a private office and answers an engine that ends it when

@@ -1,7 +1,7 @@
 #include "core/reference/NatureTypes.h"
 
-#include "core/store/Program.h"
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 
 #include <optional>
 
@@ -72,26 +72,25 @@ QStringList NatureTypeGroupItems(Program &program)
 
 QStringList MainTypeItems(Program &program, const QString &groupId)
 {
-    return pickerItems(program.mainConnection().query(
-                           QStringLiteral("SELECT DISTINCT OffspringID1, Hovedtypenavn FROM Original "
-                                          "WHERE length(Hovedtypenavn) > 0 AND ParentId2 = ? "
-                                          "ORDER BY Hovedtypenavn COLLATE NORSK"),
-                           {groupId}),
-                       QStringLiteral("Hovedtypenavn"), QStringLiteral("OffspringID1"));
+    return pickerItems(
+        program.mainConnection().query(QStringLiteral("SELECT DISTINCT OffspringID1, Hovedtypenavn FROM Original "
+                                                      "WHERE length(Hovedtypenavn) > 0 AND ParentId2 = ? "
+                                                      "ORDER BY Hovedtypenavn COLLATE NORSK"),
+                                       {groupId}),
+        QStringLiteral("Hovedtypenavn"), QStringLiteral("OffspringID1"));
 }
 
 QStringList BaseTypeItems(Program &program, const QString &mainTypeId)
 {
-    return pickerItems(program.mainConnection().query(
-                           QStringLiteral("SELECT DISTINCT Grunntypenavn, GrunnTypeKode FROM Original "
-                                          "WHERE length(Grunntypenavn) > 0 AND Field11 = ? "
-                                          "ORDER BY Grunntypenavn COLLATE NORSK"),
-                           {mainTypeId}),
-                       QStringLiteral("Grunntypenavn"), QStringLiteral("GrunnTypeKode"), Capitals::FirstLetter);
+    return pickerItems(
+        program.mainConnection().query(QStringLiteral("SELECT DISTINCT Grunntypenavn, GrunnTypeKode FROM Original "
+                                                      "WHERE length(Grunntypenavn) > 0 AND Field11 = ? "
+                                                      "ORDER BY Grunntypenavn COLLATE NORSK"),
+                                       {mainTypeId}),
+        QStringLiteral("Grunntypenavn"), QStringLiteral("GrunnTypeKode"), Capitals::FirstLetter);
 }
 
-NatureTypeChoice ChosenNatureType(const QString &groupItem, const QString &mainTypeItem,
-                                  const QString &baseTypeItem)
+NatureTypeChoice ChosenNatureType(const QString &groupItem, const QString &mainTypeItem, const QString &baseTypeItem)
 {
     const QString baseType = mainTypeItem.isEmpty() ? QString() : baseTypeItem;
     NatureTypeChoice choice;

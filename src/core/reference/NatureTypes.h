@@ -25,7 +25,6 @@ struct NatureTypeChoice {
 };
 // The choice made by the picker's three entries (the empty text for a level not chosen). A base
 // type without its main type is no choice: the path is positional and would name another type.
-NatureTypeChoice ChosenNatureType(const QString &groupItem, const QString &mainTypeItem,
-                                  const QString &baseTypeItem);
+NatureTypeChoice ChosenNatureType(const QString &groupItem, const QString &mainTypeItem, const QString &baseTypeItem);
 
 } // namespace lirvenda

@@ -1,7 +1,7 @@
 #include "core/reference/ObserverRegister.h"
 
-#include "core/store/Program.h"
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 
 #include <QDate>
 
@@ -19,10 +19,10 @@ const QString SearchSql = QStringLiteral(
     "OR instr(ulower(ObserverFirstName), ulower(?1)) > 0 OR instr(ulower(ObserverInitials), ulower(?1)) > 0 "
     "ORDER BY ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK, ObserverID");
 
-const QString ByNameSql = QStringLiteral(
-    "SELECT ObserverID, ObserverLastName, ObserverFirstName, ObserverMiddleName, ObserverInitials, "
-    "ObserverDefault FROM Observers "
-    "ORDER BY ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK, ObserverID");
+const QString ByNameSql =
+    QStringLiteral("SELECT ObserverID, ObserverLastName, ObserverFirstName, ObserverMiddleName, ObserverInitials, "
+                   "ObserverDefault FROM Observers "
+                   "ORDER BY ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK, ObserverID");
 
 // Initials are compared in any case: "øh" and "ØH" are the same initials.
 bool initialsTakenByAnother(Database &db, const QString &initials, qint64 observerId)
@@ -104,8 +104,8 @@ QStringList SearchObservers(Program &program, const QString &searchText)
 
 std::optional<ObserverFields> ReadObserver(Program &program, qint64 observerId)
 {
-    Statement row = program.observerConnection().query(
-        QStringLiteral("SELECT * FROM Observers WHERE ObserverID = ?"), {observerId});
+    Statement row = program.observerConnection().query(QStringLiteral("SELECT * FROM Observers WHERE ObserverID = ?"),
+                                                       {observerId});
     if (!row.next())
         return std::nullopt;
     ObserverFields fields;
@@ -139,12 +139,12 @@ QList<DefaultObserverEntry> DefaultObserverEntries(Program &program)
     QList<DefaultObserverEntry> entries;
     Statement row = program.observerConnection().query(ByNameSql);
     while (row.next())
-        entries.append({QStringLiteral("%1, %2 %3 (%4) [%5]")
-                            .arg(row.text(QStringLiteral("ObserverLastName")),
-                                 row.text(QStringLiteral("ObserverFirstName")),
-                                 row.text(QStringLiteral("ObserverMiddleName")),
-                                 row.text(QStringLiteral("ObserverInitials")), row.text(QStringLiteral("ObserverID"))),
-                        row.integer(QStringLiteral("ObserverDefault")) != 0});
+        entries.append(
+            {QStringLiteral("%1, %2 %3 (%4) [%5]")
+                 .arg(row.text(QStringLiteral("ObserverLastName")), row.text(QStringLiteral("ObserverFirstName")),
+                      row.text(QStringLiteral("ObserverMiddleName")), row.text(QStringLiteral("ObserverInitials")),
+                      row.text(QStringLiteral("ObserverID"))),
+             row.integer(QStringLiteral("ObserverDefault")) != 0});
     return entries;
 }
 

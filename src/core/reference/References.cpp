@@ -8,9 +8,9 @@ namespace lirvenda {
 
 QStringList ReferenceItems(Program &program)
 {
-    Statement rows = program.mainConnection().query(QStringLiteral(
-        "SELECT Referanse_ID, Forfattere, År, Tittel, Journal FROM Referanser "
-        "ORDER BY Forfattere COLLATE NORSK, År COLLATE NORSK, Referanse_ID"));
+    Statement rows = program.mainConnection().query(
+        QStringLiteral("SELECT Referanse_ID, Forfattere, År, Tittel, Journal FROM Referanser "
+                       "ORDER BY Forfattere COLLATE NORSK, År COLLATE NORSK, Referanse_ID"));
     QStringList items;
     while (rows.next()) {
         const QStringList parts = {rows.text(QStringLiteral("Forfattere")), rows.text(QStringLiteral("År")),
@@ -23,11 +23,10 @@ QStringList ReferenceItems(Program &program)
 // A field of blanks only is as good as empty.
 QString ReferenceProblem(const ReferenceFields &fields)
 {
-    const std::pair<const QString &, const char *> required[] = {
-        {fields.authors, "Ingen forfattere angitt."},
-        {fields.year, "År ikke angitt."},
-        {fields.title, "Ingen tittel angitt."},
-        {fields.journal, "Ingen journal/rapport angitt."}};
+    const std::pair<const QString &, const char *> required[] = {{fields.authors, "Ingen forfattere angitt."},
+                                                                 {fields.year, "År ikke angitt."},
+                                                                 {fields.title, "Ingen tittel angitt."},
+                                                                 {fields.journal, "Ingen journal/rapport angitt."}};
     for (const auto &[value, message] : required)
         if (value.trimmed().isEmpty())
             return QString::fromUtf8(message);

@@ -41,21 +41,21 @@ QString MunicipalityCandidate::pickerText() const
     return QStringLiteral("%1, %2 [%3]").arg(countyName, municipalityName.trimmed(), code);
 }
 
-QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &latitude,
-                                              const QString &longitude)
+QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &latitude, const QString &longitude)
 {
     const int lat = coordinateKey(latitude);
     const int lon = coordinateKey(longitude);
     // Box "SSSSWWWW-NNNNEEEE": south and west edges, then north and east, each DDMM.
-    Statement rows = program.mainConnection().query(QStringLiteral(
-        "SELECT m.CodePlace AS Code, m.Place AS Municipality, ifnull(c.Place, '-') AS County "
-        "FROM Adminplasser m LEFT JOIN Adminplasser c ON c.CodePlace = 'NO' || substr(m.CodePlace, 1, 2) "
-        "WHERE m.ExtendedPlace GLOB '[0-9][0-9]*' AND substr(m.CodePlace, -2) <> '00' "
-        "AND ? >= CAST(substr(m.ExtendedPlace, 1, 4) AS INTEGER) "
-        "AND ? >= CAST(substr(m.ExtendedPlace, 5, 4) AS INTEGER) "
-        "AND ? <= CAST(substr(m.ExtendedPlace, 10, 4) AS INTEGER) "
-        "AND ? <= CAST(substr(m.ExtendedPlace, 14, 4) AS INTEGER) "
-        "ORDER BY m.rowid"),
+    Statement rows = program.mainConnection().query(
+        QStringLiteral(
+            "SELECT m.CodePlace AS Code, m.Place AS Municipality, ifnull(c.Place, '-') AS County "
+            "FROM Adminplasser m LEFT JOIN Adminplasser c ON c.CodePlace = 'NO' || substr(m.CodePlace, 1, 2) "
+            "WHERE m.ExtendedPlace GLOB '[0-9][0-9]*' AND substr(m.CodePlace, -2) <> '00' "
+            "AND ? >= CAST(substr(m.ExtendedPlace, 1, 4) AS INTEGER) "
+            "AND ? >= CAST(substr(m.ExtendedPlace, 5, 4) AS INTEGER) "
+            "AND ? <= CAST(substr(m.ExtendedPlace, 10, 4) AS INTEGER) "
+            "AND ? <= CAST(substr(m.ExtendedPlace, 14, 4) AS INTEGER) "
+            "ORDER BY m.rowid"),
         {lat, lon, lat, lon});
     QList<MunicipalityCandidate> candidates;
     while (rows.next())
@@ -66,8 +66,7 @@ QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &l
 
 QString CheckCoordinatesAgainstArea(Program &program, const QString &latitude, const QString &longitude)
 {
-    return municipalitiesAt(program, latitude, longitude).isEmpty() ? QStringLiteral("False")
-                                                                    : QStringLiteral("True");
+    return municipalitiesAt(program, latitude, longitude).isEmpty() ? QStringLiteral("False") : QStringLiteral("True");
 }
 
 } // namespace lirvenda

@@ -12,16 +12,15 @@ class Program;
 int coordinateKey(const QString &typed);
 
 struct MunicipalityCandidate {
-    QString code;         // CodePlace, four digits
-    QString countyName;   // "-" when the county row is missing
+    QString code;       // CodePlace, four digits
+    QString countyName; // "-" when the county row is missing
     QString municipalityName;
     QString pickerText() const; // "County, Municipality [code]"
 };
 
 // Every municipality whose box holds the position, edges included, in the table's order.
 // Codes ending in "00" are never candidates.
-QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &latitude,
-                                              const QString &longitude);
+QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &latitude, const QString &longitude);
 
 // "True" when the position lies in at least one municipality's box, else "False". The user picks
 // among them with SuggestMunicipality (frm_Fylke_Kommune.h).

@@ -34,10 +34,7 @@ QString shownTime(const QString &stored)
 namespace {
 
 // The count box may hold a decimal comma or point; the column holds whole individuals.
-qint64 wholeCount(const QString &count)
-{
-    return std::llround(QString(count).trimmed().replace(',', '.').toDouble());
-}
+qint64 wholeCount(const QString &count) { return std::llround(QString(count).trimmed().replace(',', '.').toDouble()); }
 
 } // namespace
 

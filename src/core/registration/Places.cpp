@@ -1,7 +1,7 @@
 #include "core/registration/Places.h"
 
-#include "core/store/Program.h"
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 
 #include <optional>
 
@@ -11,8 +11,8 @@ namespace {
 
 std::optional<QString> placeName(Program &program, const QString &code)
 {
-    Statement row = program.mainConnection().query(
-        QStringLiteral("SELECT Place FROM Adminplasser WHERE CodePlace = ?"), {code});
+    Statement row =
+        program.mainConnection().query(QStringLiteral("SELECT Place FROM Adminplasser WHERE CodePlace = ?"), {code});
     if (!row.next())
         return std::nullopt;
     return row.text(QStringLiteral("Place"));
@@ -33,7 +33,10 @@ bool IsMunicipalityCode(const QString &code)
     return code.size() >= 2 && code.at(0).isDigit() && code.at(1).isDigit();
 }
 
-QString CountyCodeOf(const QString &code) { return IsMunicipalityCode(code) ? QStringLiteral("NO") + code.left(2) : code; }
+QString CountyCodeOf(const QString &code)
+{
+    return IsMunicipalityCode(code) ? QStringLiteral("NO") + code.left(2) : code;
+}
 
 QString CountyNumberOf(const QString &code) { return CountyCodeOf(code).right(2); }
 

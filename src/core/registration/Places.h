@@ -37,7 +37,7 @@ QStringList MunicipalityItems(Program &program, const QString &countyNumber);
 // A place stored with an earlier observation, offered for the next one.
 struct UsedPlace {
     QString locality;
-    QString placeCode; // Fylke_Kommune
+    QString placeCode;  // Fylke_Kommune
     QString natureType; // the nature-type path
     QString latitude, longitude;
 };

@@ -1,7 +1,7 @@
 #include "core/registration/RecentObservations.h"
 
-#include "core/store/Program.h"
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #include "core/registration/Species.h"
 
-#include "core/store/Program.h"
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 
 #include <QCollator>
 
@@ -11,8 +11,8 @@ namespace lirvenda {
 
 QString SpeciesDisplayText(Program &program, const QString &speciesKey)
 {
-    return SpeciesDisplayName(program, speciesKey, program.languageCode, true) + QStringLiteral(" [") +
-           speciesKey + ']';
+    return SpeciesDisplayName(program, speciesKey, program.languageCode, true) + QStringLiteral(" [") + speciesKey +
+           ']';
 }
 
 QStringList RegisteredSpeciesTexts(Program &program, bool inKeyOrder)

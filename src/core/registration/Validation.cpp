@@ -1,7 +1,7 @@
 #include "core/registration/Validation.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/registration/Coordinates.h"
+#include "core/shared/SharedProcedures.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -39,7 +39,8 @@ QString instant(const QString &date, QString time)
         time = time.left(2) + ':' + time.mid(2, 2);
     const QStringList parts = time.split(':');
     return date.mid(6, 4) + date.mid(3, 2) + date.left(2) +
-           QStringLiteral("%1%2").arg(parts.value(0).toInt(), 2, 10, QLatin1Char('0'))
+           QStringLiteral("%1%2")
+               .arg(parts.value(0).toInt(), 2, 10, QLatin1Char('0'))
                .arg(parts.value(1).toInt(), 2, 10, QLatin1Char('0')) +
            QStringLiteral("00");
 }
@@ -49,8 +50,8 @@ QString instant(const QString &date, QString time)
 QList<ValidationMessage> registrationProblems(Program &program, const RegistrationFields &f)
 {
     if (CheckCoordinatesAgainstArea(program, f.latitude, f.longitude) == QLatin1String("False"))
-        return information(QStringLiteral(
-            "De angitte koordinater stemmer ikke med fylke/kommune. Trykk 'Fylke/kom.' for tips"));
+        return information(
+            QStringLiteral("De angitte koordinater stemmer ikke med fylke/kommune. Trykk 'Fylke/kom.' for tips"));
     if (f.locality.isEmpty())
         return information(QStringLiteral("Du må angi en lokalitet"));
     if (!isNumeric(f.latitude))

@@ -126,22 +126,21 @@ namespace {
 
 Record taxon(Program &program, const QString &speciesKey)
 {
-    Statement row = program.mainConnection().query(
-        QStringLiteral("SELECT * FROM Animalia WHERE PK_LatinskNavnID = ?"), {speciesKey});
+    Statement row = program.mainConnection().query(QStringLiteral("SELECT * FROM Animalia WHERE PK_LatinskNavnID = ?"),
+                                                   {speciesKey});
     return row.next() ? row.record() : Record();
 }
 
 Record observer(Program &program, const QString &column, const QVariant &value)
 {
-    Statement row = program.observerConnection().query(
-        QStringLiteral("SELECT * FROM Observers WHERE %1 = ?").arg(column), {value});
+    Statement row =
+        program.observerConnection().query(QStringLiteral("SELECT * FROM Observers WHERE %1 = ?").arg(column), {value});
     return row.next() ? row.record() : Record();
 }
 
 } // namespace
 
-QString SpeciesDisplayName(Program &program, const QString &speciesKey, const QString &,
-                           bool withScientificName)
+QString SpeciesDisplayName(Program &program, const QString &speciesKey, const QString &, bool withScientificName)
 {
     const Record row = taxon(program, speciesKey);
     if (row.isEmpty())

@@ -32,8 +32,7 @@ void unicodeLower(sqlite3_context *context, int, sqlite3_value **args)
         sqlite3_result_null(context);
         return;
     }
-    const QByteArray lower =
-        fromUtf8(sqlite3_value_text(args[0]), sqlite3_value_bytes(args[0])).toLower().toUtf8();
+    const QByteArray lower = fromUtf8(sqlite3_value_text(args[0]), sqlite3_value_bytes(args[0])).toLower().toUtf8();
     sqlite3_result_text(context, lower.constData(), lower.size(), SQLITE_TRANSIENT);
 }
 
@@ -96,10 +95,9 @@ std::unique_ptr<Database> Database::openKeyed(const QString &path, const QString
 void Database::registerFunctions()
 {
     auto *collator = new QCollator(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
-    sqlite3_create_collation_v2(m_db, "NORSK", SQLITE_UTF8, collator, norwegianCompare,
-                                deleteCollator);
-    sqlite3_create_function(m_db, "ulower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                            unicodeLower, nullptr, nullptr);
+    sqlite3_create_collation_v2(m_db, "NORSK", SQLITE_UTF8, collator, norwegianCompare, deleteCollator);
+    sqlite3_create_function(m_db, "ulower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, unicodeLower, nullptr,
+                            nullptr);
 }
 
 void Database::fail(const QString &what) const
@@ -132,10 +130,7 @@ void Database::release(sqlite3_stmt *stmt)
     }
 }
 
-void Database::execute(const QString &sql, const QVariantList &values)
-{
-    query(sql, values).run();
-}
+void Database::execute(const QString &sql, const QVariantList &values) { query(sql, values).run(); }
 
 void Database::executeScript(const QString &sql)
 {
@@ -187,12 +182,8 @@ Statement &Statement::bind(int index, const QVariant &value)
         case QMetaType::Int:
         case QMetaType::LongLong:
         case QMetaType::UInt:
-        case QMetaType::ULongLong:
-            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
-            break;
-        case QMetaType::Double:
-            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
-            break;
+        case QMetaType::ULongLong: rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong()); break;
+        case QMetaType::Double: rc = sqlite3_bind_double(m_stmt, index, value.toDouble()); break;
         default: {
             const QByteArray utf8 = value.toString().toUtf8();
             rc = sqlite3_bind_text(m_stmt, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
@@ -238,15 +229,10 @@ int Statement::columnIndex(const QString &column) const
 QVariant Statement::value(int column) const
 {
     switch (sqlite3_column_type(m_stmt, column)) {
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qint64>(sqlite3_column_int64(m_stmt, column)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(m_stmt, column));
-    default:
-        return QVariant(fromUtf8(sqlite3_column_text(m_stmt, column),
-                                 sqlite3_column_bytes(m_stmt, column)));
+    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER: return QVariant(static_cast<qint64>(sqlite3_column_int64(m_stmt, column)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(m_stmt, column));
+    default: return QVariant(fromUtf8(sqlite3_column_text(m_stmt, column), sqlite3_column_bytes(m_stmt, column)));
     }
 }
 

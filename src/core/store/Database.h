@@ -46,8 +46,8 @@ public:
     Statement &bind(int index, const QVariant &value); // 1-based, as SQLite counts
     Statement &bindAll(const QVariantList &values);
 
-    bool next();   // true while a row is at hand
-    void run();    // steps to the end, for statements without rows
+    bool next(); // true while a row is at hand
+    void run();  // steps to the end, for statements without rows
 
     QVariant value(const QString &column) const;
     QVariant value(int column) const;

@@ -22,8 +22,7 @@ ObservationRecordSet::ObservationRecordSet(Database &db) : m_db(db) { reopen(); 
 
 void ObservationRecordSet::reopen()
 {
-    m_lastOrderedId =
-        m_db.scalar(QStringLiteral("SELECT ifnull(max(ObsID), 0) FROM Observasjoner")).toLongLong();
+    m_lastOrderedId = m_db.scalar(QStringLiteral("SELECT ifnull(max(ObsID), 0) FROM Observasjoner")).toLongLong();
     m_position = Position::BeforeFirst;
     m_current = 0;
     moveFirst();
@@ -45,9 +44,8 @@ bool ObservationRecordSet::moveTo(const QVariant &obsId)
 
 bool ObservationRecordSet::currentKey(Key &key) const
 {
-    Statement row = m_db.query(
-        QStringLiteral("SELECT Art, StartDato, ObsID FROM Observasjoner WHERE ObsID = ?"),
-        {m_current});
+    Statement row =
+        m_db.query(QStringLiteral("SELECT Art, StartDato, ObsID FROM Observasjoner WHERE ObsID = ?"), {m_current});
     if (!row.next())
         return false;
     key = {row.value(0).toString(), row.value(1).toString(), row.value(2).toLongLong()};
@@ -56,22 +54,18 @@ bool ObservationRecordSet::currentKey(Key &key) const
 
 void ObservationRecordSet::moveFirst()
 {
-    if (moveTo(m_db.scalar(OrderedRows + OrderBy,
-                           {m_lastOrderedId})))
+    if (moveTo(m_db.scalar(OrderedRows + OrderBy, {m_lastOrderedId})))
         return;
-    if (moveTo(m_db.scalar(
-            QStringLiteral("SELECT min(ObsID) FROM Observasjoner WHERE ObsID > ?"), {m_lastOrderedId})))
+    if (moveTo(m_db.scalar(QStringLiteral("SELECT min(ObsID) FROM Observasjoner WHERE ObsID > ?"), {m_lastOrderedId})))
         return;
     m_position = Position::AfterLast; // empty: at the beginning and the end at once
 }
 
 void ObservationRecordSet::moveLast()
 {
-    if (moveTo(m_db.scalar(
-            QStringLiteral("SELECT max(ObsID) FROM Observasjoner WHERE ObsID > ?"), {m_lastOrderedId})))
+    if (moveTo(m_db.scalar(QStringLiteral("SELECT max(ObsID) FROM Observasjoner WHERE ObsID > ?"), {m_lastOrderedId})))
         return;
-    if (moveTo(m_db.scalar(OrderedRows + OrderByDesc,
-                           {m_lastOrderedId})))
+    if (moveTo(m_db.scalar(OrderedRows + OrderByDesc, {m_lastOrderedId})))
         return;
     m_position = Position::AfterLast;
 }
@@ -116,16 +110,13 @@ void ObservationRecordSet::movePrevious()
         return;
     }
     if (isAppended(m_current)) {
-        if (moveTo(m_db.scalar(
-                QStringLiteral("SELECT max(ObsID) FROM Observasjoner WHERE ObsID > ? AND ObsID < ?"),
-                {m_lastOrderedId, m_current})))
+        if (moveTo(m_db.scalar(QStringLiteral("SELECT max(ObsID) FROM Observasjoner WHERE ObsID > ? AND ObsID < ?"),
+                               {m_lastOrderedId, m_current})))
             return;
-        if (moveTo(m_db.scalar(OrderedRows + OrderByDesc,
-                               {m_lastOrderedId})))
+        if (moveTo(m_db.scalar(OrderedRows + OrderByDesc, {m_lastOrderedId})))
             return;
-    } else if (moveTo(m_db.scalar(
-                   OrderedRows + OrderKey + QStringLiteral(" < (?, ?, ?)") + OrderByDesc,
-                   {m_lastOrderedId, key.species, key.start, key.obsId}))) {
+    } else if (moveTo(m_db.scalar(OrderedRows + OrderKey + QStringLiteral(" < (?, ?, ?)") + OrderByDesc,
+                                  {m_lastOrderedId, key.species, key.start, key.obsId}))) {
         return;
     }
     m_position = Position::BeforeFirst;
@@ -143,8 +134,7 @@ Record ObservationRecordSet::current() const
 {
     if (!hasCurrent())
         return {};
-    Statement row =
-        m_db.query(QStringLiteral("SELECT * FROM Observasjoner WHERE ObsID = ?"), {m_current});
+    Statement row = m_db.query(QStringLiteral("SELECT * FROM Observasjoner WHERE ObsID = ?"), {m_current});
     return row.next() ? row.record() : Record();
 }
 
@@ -156,10 +146,10 @@ qint64 ObservationRecordSet::append(const QVariantMap &columns)
         names << quoted(it.key());
         marks << QStringLiteral("?");
     }
-    const QString sql = names.isEmpty()
-                            ? QStringLiteral("INSERT INTO Observasjoner DEFAULT VALUES")
-                            : QStringLiteral("INSERT INTO Observasjoner(%1) VALUES (%2)")
-                                  .arg(names.join(", "), marks.join(", "));
+    const QString sql =
+        names.isEmpty()
+            ? QStringLiteral("INSERT INTO Observasjoner DEFAULT VALUES")
+            : QStringLiteral("INSERT INTO Observasjoner(%1) VALUES (%2)").arg(names.join(", "), marks.join(", "));
     m_db.execute(sql, columns.values());
     moveTo(m_db.lastInsertId());
     return m_current;
@@ -176,8 +166,7 @@ void ObservationRecordSet::update(const QVariantMap &columns)
         assignments << quoted(it.key()) + QStringLiteral(" = ?");
     QVariantList values = columns.values();
     values << m_current;
-    m_db.execute(QStringLiteral("UPDATE Observasjoner SET %1 WHERE ObsID = ?").arg(assignments.join(", ")),
-                 values);
+    m_db.execute(QStringLiteral("UPDATE Observasjoner SET %1 WHERE ObsID = ?").arg(assignments.join(", ")), values);
 }
 
 } // namespace lirvenda

@@ -23,8 +23,8 @@ public:
 
     void moveFirst();
     void moveLast();
-    void moveNext();     // past the last row: at the end
-    void movePrevious(); // before the first row: at the beginning; from the end: the last row
+    void moveNext();              // past the last row: at the end
+    void movePrevious();          // before the first row: at the beginning; from the end: the last row
     bool findObsId(qint64 obsId); // false, and at the end, when no row has that number
 
     qint64 currentObsId() const { return m_current; }

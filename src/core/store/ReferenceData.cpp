@@ -43,17 +43,17 @@ QVariantList asIs(const Fields &fields) { return {fields.begin(), fields.end()};
 QVariantList numberedText(const Fields &fields) { return {fields.at(0).toInt(), fields.at(1)}; }
 
 const TableLoad Tables[] = {
-    {"adminplasser",
-     "INSERT INTO Adminplasser(CodePlace, Place, ExtendedPlace, CodeStatusPlace) VALUES (?, ?, ?, ?)",
+    {"adminplasser", "INSERT INTO Adminplasser(CodePlace, Place, ExtendedPlace, CodeStatusPlace) VALUES (?, ?, ?, ?)",
      asIs},
     {"taxa",
      "INSERT INTO Animalia(PK_LatinskNavnID, PopulærNavnBokmål, Slekt, Art, Klasse) "
      "VALUES (?, ?, ?, ?, ?)",
-     [](const Fields &f) { return QVariantList{f[0], f[1], f[2], f[3], f[4]}; }},
+     [](const Fields &f) {
+         return QVariantList{f[0], f[1], f[2], f[3], f[4]};
+     }},
     {"species", "INSERT INTO Species(EUNr, EUONr, SpcNor) VALUES (?, ?, ?)", asIs},
     {"aktivitet", "INSERT INTO Aktivitet(AktivitetID, Aktivitet) VALUES (?, ?)", numberedText},
-    {"reirplassering", "INSERT INTO Reirplassering(ID, ReirplasseringTekst) VALUES (?, ?)",
-     numberedText},
+    {"reirplassering", "INSERT INTO Reirplassering(ID, ReirplasseringTekst) VALUES (?, ?)", numberedText},
     {"tresorter", "INSERT INTO Tresorter(ID, TresortTekst) VALUES (?, ?)", numberedText},
     {"ungealder", "INSERT INTO Ungealder(ID, UngealderTekst) VALUES (?, ?)", numberedText},
 };
@@ -67,10 +67,9 @@ void loadNatureTypes(Database &db)
         ++baseTypeId;
         const int group = f.at(0).toInt();
         const int mainType = f.at(2).toInt();
-        db.execute(QStringLiteral(
-                       "INSERT INTO Original(ParentID1, HovedtypeGruppenavn, ParentId2, OffspringID1, "
-                       "Hovedtypenavn, Field11, OffspringID2, Grunntypenavn, GrunnTypeKode) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        db.execute(QStringLiteral("INSERT INTO Original(ParentID1, HovedtypeGruppenavn, ParentId2, OffspringID1, "
+                                  "Hovedtypenavn, Field11, OffspringID2, Grunntypenavn, GrunnTypeKode) "
+                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                    {group, f.at(1), group, mainType, f.at(3), mainType, baseTypeId, f.at(5), f.at(4)});
         db.execute(QStringLiteral("INSERT INTO Naturtyper(ID) VALUES (?)"), {baseTypeId});
     }

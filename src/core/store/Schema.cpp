@@ -176,14 +176,8 @@ void upgrade(Database &db, const QString &script)
 
 } // namespace
 
-void upgradeMainSchema(Database &db)
-{
-    upgrade(db, QString::fromUtf8(MainTables) + QString::fromUtf8(ObserversTable));
-}
+void upgradeMainSchema(Database &db) { upgrade(db, QString::fromUtf8(MainTables) + QString::fromUtf8(ObserversTable)); }
 
-void upgradeObserverSchema(Database &db)
-{
-    upgrade(db, QString::fromUtf8(ObserversTable));
-}
+void upgradeObserverSchema(Database &db) { upgrade(db, QString::fromUtf8(ObserversTable)); }
 
 } // namespace lirvenda

@@ -1,7 +1,7 @@
 #include "gui/reference/ObserverLists.h"
 
-#include "core/store/Program.h"
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 #include "gui/ui/ListProcedures.h"
 
 #include <QListWidget>

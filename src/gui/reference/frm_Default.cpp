@@ -1,7 +1,7 @@
 #include "gui/reference/frm_Default.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/reference/ObserverRegister.h"
+#include "core/shared/SharedProcedures.h"
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/NamedControl.h"
 

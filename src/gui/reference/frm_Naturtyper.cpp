@@ -1,7 +1,7 @@
 #include "gui/reference/frm_Naturtyper.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/reference/NatureTypes.h"
+#include "core/shared/SharedProcedures.h"
 #include "gui/ui/ListProcedures.h"
 #include "gui/windows/frm_Melding.h"
 
@@ -16,8 +16,8 @@ namespace lirvenda {
 namespace {
 
 // A level of the picker: its list over its "Reset" button.
-QGroupBox *level(QWidget *parent, const QString &name, const QString &caption, QListWidget *&list,
-                 QPushButton *&reset, const QString &listName, const QString &resetName)
+QGroupBox *level(QWidget *parent, const QString &name, const QString &caption, QListWidget *&list, QPushButton *&reset,
+                 const QString &listName, const QString &resetName)
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
@@ -56,8 +56,8 @@ frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
     setWindowTitle(QStringLiteral("Naturtyper"));
     Frame1 = level(this, QStringLiteral("Frame1"), QStringLiteral("Hovedgruppe"), List1, Command5,
                    QStringLiteral("List1"), QStringLiteral("Command5"));
-    Frame2 = level(this, QStringLiteral("Frame2"), QStringLiteral("Gruppe"), List2, Command4,
-                   QStringLiteral("List2"), QStringLiteral("Command4"));
+    Frame2 = level(this, QStringLiteral("Frame2"), QStringLiteral("Gruppe"), List2, Command4, QStringLiteral("List2"),
+                   QStringLiteral("Command4"));
     Frame3 = level(this, QStringLiteral("Frame3"), QStringLiteral("Undergruppe"), List3, Command3,
                    QStringLiteral("List3"), QStringLiteral("Command3"));
     Command2->setObjectName(QStringLiteral("Command2"));

@@ -1,7 +1,7 @@
 #include "gui/reference/frm_ObserverEdit.h"
 
-#include "core/store/Program.h"
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/ListProcedures.h"

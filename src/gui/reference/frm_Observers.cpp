@@ -1,12 +1,12 @@
 #include "gui/reference/frm_Observers.h"
 
-#include "core/store/Program.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/reference/ObserverRegister.h"
+#include "core/shared/Prompter.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 #include "gui/reference/frm_Default.h"
 #include "gui/reference/frm_Observers_Modify.h"
 #include "gui/ui/NamedControl.h"
-#include "core/shared/Prompter.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "gui/reference/frm_Observers_Modify.h"
 
+#include "core/shared/Prompter.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
 #include "gui/ui/Colours.h"
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/NamedControl.h"
-#include "core/shared/Prompter.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

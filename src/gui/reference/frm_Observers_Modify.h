@@ -19,8 +19,7 @@ class Program;
 class frm_Observers_Modify : public QDialog {
     Q_OBJECT
 public:
-    frm_Observers_Modify(Program &program, qint64 observerId, const ObserverFields &fields,
-                         QWidget *parent = nullptr);
+    frm_Observers_Modify(Program &program, qint64 observerId, const ObserverFields &fields, QWidget *parent = nullptr);
 
     QString savedLastName() const; // as stored, without surrounding blanks
 
@@ -34,20 +33,20 @@ private:
     void Command2_Click();
 
     Program &m_program;
-    QGroupBox *Frame1;            // "Observer data"
-    QLineEdit *Text1;             // "First name"
-    QLineEdit *Text2;             // "Last name"
-    QLineEdit *Text3;             // "Address"
-    QLineEdit *Text4;             // "Postal Code"
-    QLineEdit *Text5;             // "Country"
-    QLineEdit *Text6;             // "Telephone"
-    QLineEdit *Text7;             // "Birth Year"
-    QLineEdit *Text8;             // "Initials"
-    QLineEdit *Text10;            // "Ringing license"
-    QLineEdit *Text9;             // hidden: "0" when adding, else the ObserverID
-    QPushButton *Command2;        // "&Save"
-    QPushButton *Command1;        // "&Quit"
-    QPushButton *Command3;        // "&Field periods" (no action)
+    QGroupBox *Frame1;     // "Observer data"
+    QLineEdit *Text1;      // "First name"
+    QLineEdit *Text2;      // "Last name"
+    QLineEdit *Text3;      // "Address"
+    QLineEdit *Text4;      // "Postal Code"
+    QLineEdit *Text5;      // "Country"
+    QLineEdit *Text6;      // "Telephone"
+    QLineEdit *Text7;      // "Birth Year"
+    QLineEdit *Text8;      // "Initials"
+    QLineEdit *Text10;     // "Ringing license"
+    QLineEdit *Text9;      // hidden: "0" when adding, else the ObserverID
+    QPushButton *Command2; // "&Save"
+    QPushButton *Command1; // "&Quit"
+    QPushButton *Command3; // "&Field periods" (no action)
 
     // The nine fields the user types, with their captions and what each holds, in screen order.
     struct FieldBox {

@@ -1,10 +1,10 @@
 #include "gui/reference/frm_Referanse_Modify.h"
 
-#include "core/store/Program.h"
 #include "core/reference/References.h"
+#include "core/shared/Prompter.h"
+#include "core/store/Program.h"
 #include "gui/ui/Colours.h"
 #include "gui/ui/DialogLayout.h"
-#include "core/shared/Prompter.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -72,8 +72,8 @@ void frm_Referanse_Modify::Command2_Click()
 {
     if (!ValidateReference())
         return;
-    m_savedId = AddReference(m_program, {Text1->text(), Text2->text(), Text3->text(), Text4->text(),
-                                         Text5->text(), Text6->text()});
+    m_savedId = AddReference(
+        m_program, {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text()});
     m_program.areaPickCancelled = false;
     accept();
 }

@@ -1,8 +1,8 @@
 #include "gui/registration/frm_Art1.h"
 
-#include "core/store/Program.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/registration/SpeciesSearch.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 #include "gui/ui/DialogLayout.h"
 
 #include <QGroupBox>
@@ -16,14 +16,18 @@ namespace lirvenda {
 
 frm_Art1::frm_Art1(Program &program, const QString &taxonClass, QWidget *parent)
     : QDialog(parent), m_program(program), Label1(new QLabel(taxonClass, this)),
-      Frame1(new QGroupBox(QStringLiteral("Artsnavn (norsk eller vitenskapelig)"), this)),
-      Text1(new QLineEdit(Frame1)), Frame2(new QGroupBox(QStringLiteral("Mulige arter"), this)),
-      List1(new QListWidget(Frame2)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+      Frame1(new QGroupBox(QStringLiteral("Artsnavn (norsk eller vitenskapelig)"), this)), Text1(new QLineEdit(Frame1)),
+      Frame2(new QGroupBox(QStringLiteral("Mulige arter"), this)), List1(new QListWidget(Frame2)),
+      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
 {
     setObjectName(QStringLiteral("frm_Art1"));
     setWindowTitle(QStringLiteral("Valg av art"));
-    for (auto [widget, name] : {std::pair<QWidget *, const char *>{Label1, "Label1"}, {Frame1, "Frame1"},
-                                {Text1, "Text1"}, {Frame2, "Frame2"}, {List1, "List1"}, {Command1, "Command1"}})
+    for (auto [widget, name] : {std::pair<QWidget *, const char *>{Label1, "Label1"},
+                                {Frame1, "Frame1"},
+                                {Text1, "Text1"},
+                                {Frame2, "Frame2"},
+                                {List1, "List1"},
+                                {Command1, "Command1"}})
         widget->setObjectName(QLatin1String(name));
 
     List1->setMinimumSize(440, 320);

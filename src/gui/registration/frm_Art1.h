@@ -30,11 +30,11 @@ private:
     void List1_Click(QListWidgetItem *entry);
 
     Program &m_program;
-    QLabel *Label1;      // the class searched
-    QGroupBox *Frame1;   // "Artsnavn (norsk eller vitenskapelig)"
-    QLineEdit *Text1;    // search text
-    QGroupBox *Frame2;   // "Mulige arter"
-    QListWidget *List1;  // matching taxa
+    QLabel *Label1;        // the class searched
+    QGroupBox *Frame1;     // "Artsnavn (norsk eller vitenskapelig)"
+    QLineEdit *Text1;      // search text
+    QGroupBox *Frame2;     // "Mulige arter"
+    QListWidget *List1;    // matching taxa
     QPushButton *Command1; // "&Avbryt"
 };
 

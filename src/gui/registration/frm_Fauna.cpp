@@ -125,7 +125,8 @@ void frm_Fauna::BuildLeftColumn()
     Text8 = textBox(f, QStringLiteral("Text8"), {322, 124, 118, RowHeight});
 
     Label7 = label(f, QStringLiteral("Label7"), QStringLiteral("Art"), {LabelLeft, 156, LabelWidth, 26});
-    Command2 = button(f, QStringLiteral("Command2"), QStringLiteral("&Species"), {FieldLeft, 156, FieldRight - FieldLeft, 26});
+    Command2 =
+        button(f, QStringLiteral("Command2"), QStringLiteral("&Species"), {FieldLeft, 156, FieldRight - FieldLeft, 26});
     Label1 = label(f, QStringLiteral("Label1"), QStringLiteral("Antall"), labelAt(188));
     Combo1 = comboBox(f, QStringLiteral("Combo1"), {FieldLeft, 188, 52, RowHeight});
     Text1 = textBox(f, QStringLiteral("Text1"), {194, 188, 80, RowHeight});
@@ -193,12 +194,13 @@ void frm_Fauna::BuildIndividualNestPanel()
 
     Frame11 = frame(f, QStringLiteral("Frame11"), QStringLiteral("Alder"), {4, 40, 432, 80});
     for (int i = 0; i < 23; ++i)
-        Command20[i] = button(Frame11, element("Command20", i), {}, {8 + (i % 12) * 35, 20 + (i / 12) * 28, 33, RowHeight});
+        Command20[i] =
+            button(Frame11, element("Command20", i), {}, {8 + (i % 12) * 35, 20 + (i / 12) * 28, 33, RowHeight});
     Frame10 = frame(f, QStringLiteral("Frame10"), QStringLiteral("Sex"), {4, 122, 262, 56});
     const QString sexes[] = {QStringLiteral("I par"), QStringLiteral("Hann"), QStringLiteral("Hunn"),
                              QStringLiteral("Hunnfarget")};
-    const QRect sexAt[] = {{8, 24, 50, RowHeight}, {62, 24, 50, RowHeight}, {116, 24, 50, RowHeight},
-                           {170, 24, 84, RowHeight}};
+    const QRect sexAt[] = {
+        {8, 24, 50, RowHeight}, {62, 24, 50, RowHeight}, {116, 24, 50, RowHeight}, {170, 24, 84, RowHeight}};
     for (int i = 0; i < 4; ++i)
         Command19[i] = button(Frame10, element("Command19", i), sexes[i], sexAt[i]);
     Frame8 = frame(f, QStringLiteral("Frame8"), QStringLiteral("Activity"), {270, 122, 166, 56});
@@ -244,8 +246,8 @@ void frm_Fauna::BuildRightColumn()
     Command1 = button(f, QStringLiteral("Command1"), QStringLiteral("&Arkiv"), right(0));
     Command14 = button(f, QStringLiteral("Command14"), QStringLiteral("&Statistikk"), left(1));
     Command28 = button(f, QStringLiteral("Command28"), QStringLiteral("&Kontakt GPS"), right(1));
-    Command23 = button(f, QStringLiteral("Command23"), QStringLiteral("Lag Excelark for rapportering"),
-                       {8, 74, 314, 26});
+    Command23 =
+        button(f, QStringLiteral("Command23"), QStringLiteral("Lag Excelark for rapportering"), {8, 74, 314, 26});
     Command13 = button(f, QStringLiteral("Command13"), QStringLiteral("&Om Lirvenda"), left(3));
     Command5 = button(f, QStringLiteral("Command5"), QStringLiteral("&Avslutt"), right(3));
     // Never shown: the user does not reach these.

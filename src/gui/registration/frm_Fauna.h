@@ -102,116 +102,116 @@ public:
     bool List1_MouseDown(Qt::MouseButton button);
 
     // Left column: the registration panel.
-    QGroupBox *Frame1;                      // no caption
-    std::array<QPushButton *, 4> Command32; // "Fugler", "Pattedyr", "Botanikk", "Insekter"
-    ClickableLabel *Label6;                 // "Lokalitet"
-    QComboBox *Combo13;                     // the localities already used, free text
-    ClickableLabel *Label19;                // "Fylke/kom."
-    QComboBox *Combo3;                      // counties
-    QComboBox *Combo14;                     // municipalities
-    QLabel *Label20;                        // "Naturtype" (hidden)
-    QPushButton *Command37;                 // the chosen nature type; its "tag" property holds the path
-    QLabel *Label8;                         // "Kommune/Naturtype"
-    QPushButton *Command17;                 // "GPS"
-    QPushButton *Command36;                 // "Kart"
-    QLabel *Label9;                         // "Lat."
-    QLineEdit *Text7;                       // latitude
-    QLabel *Label10;                        // "Lon."
-    QLineEdit *Text8;                       // longitude
-    QLabel *Label7;                         // "Art"
-    QPushButton *Command2;                  // "&Species"; the chosen species
-    QLabel *Label1;                         // "Antall"
-    QComboBox *Combo1;                      // "=", ">", "<", "~"
-    QLineEdit *Text1;                       // count
+    QGroupBox *Frame1;                       // no caption
+    std::array<QPushButton *, 4> Command32;  // "Fugler", "Pattedyr", "Botanikk", "Insekter"
+    ClickableLabel *Label6;                  // "Lokalitet"
+    QComboBox *Combo13;                      // the localities already used, free text
+    ClickableLabel *Label19;                 // "Fylke/kom."
+    QComboBox *Combo3;                       // counties
+    QComboBox *Combo14;                      // municipalities
+    QLabel *Label20;                         // "Naturtype" (hidden)
+    QPushButton *Command37;                  // the chosen nature type; its "tag" property holds the path
+    QLabel *Label8;                          // "Kommune/Naturtype"
+    QPushButton *Command17;                  // "GPS"
+    QPushButton *Command36;                  // "Kart"
+    QLabel *Label9;                          // "Lat."
+    QLineEdit *Text7;                        // latitude
+    QLabel *Label10;                         // "Lon."
+    QLineEdit *Text8;                        // longitude
+    QLabel *Label7;                          // "Art"
+    QPushButton *Command2;                   // "&Species"; the chosen species
+    QLabel *Label1;                          // "Antall"
+    QComboBox *Combo1;                       // "=", ">", "<", "~"
+    QLineEdit *Text1;                        // count
     std::array<QPushButton *, 10> Command16; // "1" … "9", "0" (set at start-up)
-    QPushButton *Command11;                 // "<---"
-    QPushButton *Command12;                 // "--->"
-    QLabel *Label2;                         // "Start"
-    QPushButton *Command3;                  // "-"
-    QLineEdit *Text2;                       // start date
-    QPushButton *Command4;                  // "+"
-    QLabel *Label3;                         // "Tid"
-    QLineEdit *Text3;                       // start time
-    QPushButton *Command25;                 // "Kalender"
-    QLabel *Label5;                         // "Stop"
-    QPushButton *Command6;                  // "-"
-    QLineEdit *Text5;                       // stop date
-    QPushButton *Command21;                 // "+"
-    QLabel *Label4;                         // "Tid"
-    QLineEdit *Text6;                       // stop time
-    QPushButton *Command26;                 // "Kalender"
-    QPushButton *Command9;                  // "&Delete registration"
-    QPushButton *Command8;                  // "&Edit registration"
-    QPushButton *Command7;                  // "&New registration"
+    QPushButton *Command11;                  // "<---"
+    QPushButton *Command12;                  // "--->"
+    QLabel *Label2;                          // "Start"
+    QPushButton *Command3;                   // "-"
+    QLineEdit *Text2;                        // start date
+    QPushButton *Command4;                   // "+"
+    QLabel *Label3;                          // "Tid"
+    QLineEdit *Text3;                        // start time
+    QPushButton *Command25;                  // "Kalender"
+    QLabel *Label5;                          // "Stop"
+    QPushButton *Command6;                   // "-"
+    QLineEdit *Text5;                        // stop date
+    QPushButton *Command21;                  // "+"
+    QLabel *Label4;                          // "Tid"
+    QLineEdit *Text6;                        // stop time
+    QPushButton *Command26;                  // "Kalender"
+    QPushButton *Command9;                   // "&Delete registration"
+    QPushButton *Command8;                   // "&Edit registration"
+    QPushButton *Command7;                   // "&New registration"
 
     // The Individ/Reir panel over the lower part of the registration panel.
-    QGroupBox *Frame12;                     // no caption
-    QPushButton *Command33;                 // "Individ"
-    QPushButton *Command34;                 // "Reir"
-    QPushButton *Command18;                 // "&Flokk"
-    QLabel *Label11;                        // "Reirplassering"
-    QComboBox *Combo6;                      // nest sites
-    QLabel *Label12;                        // "Tresort"
-    QComboBox *Combo7;                      // tree species
-    QLabel *Label18;                        // "Ungealder"
-    QComboBox *Combo12;                     // ages of young
-    QLabel *Label13;                        // "Høyde over marka (m)"
-    QComboBox *Combo8;                      // "-1" … "30"
-    QLabel *Label14;                        // "Egg"
-    QComboBox *Combo9;                      // "-1" … "15"
-    QLabel *Label15;                        // "Unger"
-    QComboBox *Combo10;                     // "-1" … "15"
-    QLabel *Label17;                        // "Voksne"
-    QComboBox *Combo11;                     // "-1" … "15"
-    QLabel *Label16;                        // "Eksponering"
-    std::array<QPushButton *, 4> Command35; // "N", "Ø", "S", "V"
-    QGroupBox *Frame11;                     // "Alder"
+    QGroupBox *Frame12;                      // no caption
+    QPushButton *Command33;                  // "Individ"
+    QPushButton *Command34;                  // "Reir"
+    QPushButton *Command18;                  // "&Flokk"
+    QLabel *Label11;                         // "Reirplassering"
+    QComboBox *Combo6;                       // nest sites
+    QLabel *Label12;                         // "Tresort"
+    QComboBox *Combo7;                       // tree species
+    QLabel *Label18;                         // "Ungealder"
+    QComboBox *Combo12;                      // ages of young
+    QLabel *Label13;                         // "Høyde over marka (m)"
+    QComboBox *Combo8;                       // "-1" … "30"
+    QLabel *Label14;                         // "Egg"
+    QComboBox *Combo9;                       // "-1" … "15"
+    QLabel *Label15;                         // "Unger"
+    QComboBox *Combo10;                      // "-1" … "15"
+    QLabel *Label17;                         // "Voksne"
+    QComboBox *Combo11;                      // "-1" … "15"
+    QLabel *Label16;                         // "Eksponering"
+    std::array<QPushButton *, 4> Command35;  // "N", "Ø", "S", "V"
+    QGroupBox *Frame11;                      // "Alder"
     std::array<QPushButton *, 23> Command20; // "Egg", "Pulli", "1K" … "7K-", "Adult" (set at start-up)
-    QGroupBox *Frame10;                     // "Sex"
-    std::array<QPushButton *, 4> Command19; // "I par", "Hann", "Hunn", "Hunnfarget"
-    QGroupBox *Frame8;                      // "Activity"
-    QComboBox *Combo2;                      // activities
-    QPushButton *Command22;                 // "N", tooltip "Nullstill aktivitet"
-    QPushButton *Command31;                 // "Ringmerking"
-    QCheckBox *Check2;                      // "Foto"
-    QCheckBox *Check3;                      // "Video"
-    QCheckBox *Check4;                      // "Lyd"
-    QGroupBox *Frame2;                      // "Kommentarer"
-    QLineEdit *Text4;                       // comment
+    QGroupBox *Frame10;                      // "Sex"
+    std::array<QPushButton *, 4> Command19;  // "I par", "Hann", "Hunn", "Hunnfarget"
+    QGroupBox *Frame8;                       // "Activity"
+    QComboBox *Combo2;                       // activities
+    QPushButton *Command22;                  // "N", tooltip "Nullstill aktivitet"
+    QPushButton *Command31;                  // "Ringmerking"
+    QCheckBox *Check2;                       // "Foto"
+    QCheckBox *Check3;                       // "Video"
+    QCheckBox *Check4;                       // "Lyd"
+    QGroupBox *Frame2;                       // "Kommentarer"
+    QLineEdit *Text4;                        // comment
 
     // Middle column.
-    QGroupBox *Frame6;                      // "Documentation" (hidden at start-up)
-    QLabel *Image1;                         // the documentation picture
-    QGroupBox *Frame7;                      // "Registrerte arter"
-    QListWidget *List3;                     // registered species, alphabetically
-    QListWidget *List6;                     // registered species, in key order
-    QCheckBox *Check1;                      // "Systematisk liste"
-    QGroupBox *Frame3;                      // "Observatører"
-    QListWidget *List1;                     // observers; the ticked one is the main observer
+    QGroupBox *Frame6;  // "Documentation" (hidden at start-up)
+    QLabel *Image1;     // the documentation picture
+    QGroupBox *Frame7;  // "Registrerte arter"
+    QListWidget *List3; // registered species, alphabetically
+    QListWidget *List6; // registered species, in key order
+    QCheckBox *Check1;  // "Systematisk liste"
+    QGroupBox *Frame3;  // "Observatører"
+    QListWidget *List1; // observers; the ticked one is the main observer
 
     // Right column.
-    QGroupBox *Frame4;                      // "Siste observasjoner"
-    QListWidget *List2;                     // registrations saved in this run
-    QGroupBox *Frame9;                      // caption set at run time
-    QListWidget *List4;                     // recent observations of the shown species
-    QGroupBox *Frame5;                      // no caption
-    QPushButton *Command10;                 // "&Observatører"
-    QPushButton *Command1;                  // "&Arkiv"
-    QPushButton *Command15;                 // "&Lokaliteter" (hidden)
-    QPushButton *Command14;                 // "&Statistikk"
-    QPushButton *Command28;                 // "&Kontakt GPS"
-    QPushButton *Command30;                 // "Import" (hidden)
-    QPushButton *Command24;                 // "&Grupperegistrering" (hidden)
-    QPushButton *Command23;                 // "Lag Excelark for rapportering"
-    QPushButton *Command13;                 // "&Om Lirvenda"
-    QPushButton *Command5;                  // "&Avslutt"
-    QGroupBox *Frame13;                     // "Reference"
-    QComboBox *Combo4;                      // literature references
-    QPushButton *Command27;                 // "Ny", tooltip "Legg inn ny referanse"
-    QPushButton *Command29;                 // "N", tooltip "Nullstill referanse"
+    QGroupBox *Frame4;      // "Siste observasjoner"
+    QListWidget *List2;     // registrations saved in this run
+    QGroupBox *Frame9;      // caption set at run time
+    QListWidget *List4;     // recent observations of the shown species
+    QGroupBox *Frame5;      // no caption
+    QPushButton *Command10; // "&Observatører"
+    QPushButton *Command1;  // "&Arkiv"
+    QPushButton *Command15; // "&Lokaliteter" (hidden)
+    QPushButton *Command14; // "&Statistikk"
+    QPushButton *Command28; // "&Kontakt GPS"
+    QPushButton *Command30; // "Import" (hidden)
+    QPushButton *Command24; // "&Grupperegistrering" (hidden)
+    QPushButton *Command23; // "Lag Excelark for rapportering"
+    QPushButton *Command13; // "&Om Lirvenda"
+    QPushButton *Command5;  // "&Avslutt"
+    QGroupBox *Frame13;     // "Reference"
+    QComboBox *Combo4;      // literature references
+    QPushButton *Command27; // "Ny", tooltip "Legg inn ny referanse"
+    QPushButton *Command29; // "N", tooltip "Nullstill referanse"
 
-    QListWidget *List5;                     // stored localities (hidden)
-    QTimer *Timer1;                         // GPS and map polling
+    QListWidget *List5; // stored localities (hidden)
+    QTimer *Timer1;     // GPS and map polling
 
 private:
     void BuildLeftColumn();

@@ -1,13 +1,13 @@
 #include "gui/registration/frm_Fauna.h"
 
-#include "core/store/Program.h"
-#include "core/shared/SharedProcedures.h"
-#include "gui/registration/ControlGroups.h"
 #include "core/registration/DateSteps.h"
 #include "core/registration/Species.h"
+#include "core/shared/Prompter.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
+#include "gui/registration/ControlGroups.h"
 #include "gui/registration/frm_Art1.h"
 #include "gui/ui/EventHook.h"
-#include "core/shared/Prompter.h"
 #include "gui/windows/frm_Kalender.h"
 #include "gui/windows/frm_NonBreeding.h"
 
@@ -99,10 +99,10 @@ void frm_Fauna::ConnectEntryHandlers()
 void frm_Fauna::EnableSpeciesGroups()
 {
     for (int i = 1; i < int(Command32.size()); ++i)
-        Command32[i]->setEnabled(m_program.mainConnection()
-                                     .scalar(QStringLiteral("SELECT 1 FROM Animalia WHERE Klasse = ? LIMIT 1"),
-                                             {Command32[i]->text()})
-                                     .isValid());
+        Command32[i]->setEnabled(
+            m_program.mainConnection()
+                .scalar(QStringLiteral("SELECT 1 FROM Animalia WHERE Klasse = ? LIMIT 1"), {Command32[i]->text()})
+                .isValid());
 }
 
 QString frm_Fauna::SelectedSpeciesGroup() const

@@ -2,10 +2,10 @@
 
 #include "gui/registration/frm_Fauna.h"
 
-#include "core/store/Program.h"
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
 #include "core/shared/Prompter.h"
+#include "core/store/Program.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -35,7 +35,8 @@ void frm_Fauna::ExportToPortal(const QString &templatePath, const QDate &today)
     QStringList files;
     try {
         const std::unique_ptr<SpreadsheetEngine> engine = StartCalcEngine();
-        files = ExportUnreported(m_program, *engine, templatePath, today, [&progress](int done) { progress.setValue(done); });
+        files = ExportUnreported(m_program, *engine, templatePath, today,
+                                 [&progress](int done) { progress.setValue(done); });
     } catch (const SpreadsheetError &error) {
         progress.close();
         prompter().exclamation(ExportFailedMessage(error.message()));

@@ -1,17 +1,17 @@
 #include "gui/registration/frm_Fauna.h"
 
-#include "core/store/Program.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/registration/Places.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 #include "gui/ui/Colours.h"
 #include "gui/windows/frm_Frontside.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
-#include <QListWidget>
-#include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
@@ -20,9 +20,8 @@ namespace lirvenda {
 
 namespace {
 
-const char *const AgeCaptions[] = {"Egg", "Pulli", "1K",  "1K+", "2K",  "2K+", "2K-", "3K",
-                                   "3K+", "3K-",   "4K",  "4K+", "4K-", "5K",  "5K+", "5K-",
-                                   "6K",  "6K+",   "6K-", "7K",  "7K+", "7K-", "Adult"};
+const char *const AgeCaptions[] = {"Egg", "Pulli", "1K",  "1K+", "2K", "2K+", "2K-", "3K", "3K+", "3K-", "4K",   "4K+",
+                                   "4K-", "5K",    "5K+", "5K-", "6K", "6K+", "6K-", "7K", "7K+", "7K-", "Adult"};
 
 // "-1" means not given; the counts follow from 0.
 void fillNumbers(QComboBox *combo, int last)

@@ -1,14 +1,14 @@
 #include "gui/registration/frm_Fauna.h"
 
-#include "core/store/Program.h"
-#include "core/shared/SharedProcedures.h"
-#include "gui/registration/ControlGroups.h"
+#include "core/reference/NatureTypes.h"
 #include "core/registration/ObservationColumns.h"
 #include "core/registration/Places.h"
 #include "core/registration/Species.h"
-#include "core/reference/NatureTypes.h"
-#include "gui/ui/ListProcedures.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
+#include "gui/registration/ControlGroups.h"
+#include "gui/ui/ListProcedures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,9 +106,8 @@ void frm_Fauna::ShowPlace(const QString &placeCode)
         return;
     }
     showComboText(Combo3, PlaceItem(CountyName(m_program, placeCode), CountyCodeOf(placeCode)));
-    showComboText(Combo14, IsMunicipalityCode(placeCode)
-                               ? PlaceItem(MunicipalityName(m_program, placeCode), placeCode)
-                               : QStringLiteral("-"));
+    showComboText(Combo14, IsMunicipalityCode(placeCode) ? PlaceItem(MunicipalityName(m_program, placeCode), placeCode)
+                                                         : QStringLiteral("-"));
 }
 
 void frm_Fauna::FillMunicipalityList(const QString &countyNumber)

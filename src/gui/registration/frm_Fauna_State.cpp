@@ -33,15 +33,15 @@ void setWorkflowButton(QPushButton *button, const QString &caption, const QColor
 
 std::vector<QWidget *> frm_Fauna::inputBoxes() const
 {
-    return {Combo1, Text1, Text2, Text3, Text4, Text5, Text6, Combo3, Combo14, Combo6, Combo7,
-            Combo8, Combo9, Combo10, Combo11, Combo12, Text7, Text8, Combo13};
+    return {Combo1, Text1,  Text2,  Text3,   Text4,   Text5,   Text6, Combo3, Combo14, Combo6,
+            Combo7, Combo8, Combo9, Combo10, Combo11, Combo12, Text7, Text8,  Combo13};
 }
 
 std::vector<QWidget *> frm_Fauna::choiceFields() const { return {Command37, Command2, Check2, Check3, Check4}; }
 
 std::vector<QWidget *> frm_Fauna::editOnlyControls() const
 {
-    return {Label6,   Label19,  Frame8,   Frame10,  Frame11,   Command33, Command34, Command31, Command36,
+    return {Label6,    Label19,  Frame8,   Frame10,  Frame11,   Command33, Command34, Command31, Command36,
             Command22, Command3, Command4, Command6, Command21, Command25, Command26, Command27, Command29};
 }
 

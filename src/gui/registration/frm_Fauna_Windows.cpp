@@ -1,8 +1,8 @@
 #include "gui/registration/frm_Fauna.h"
 
-#include "gui/reference/frm_Observers.h"
-#include "gui/reference/frm_ObserverEdit.h"
 #include "gui/reference/ObserverLists.h"
+#include "gui/reference/frm_ObserverEdit.h"
+#include "gui/reference/frm_Observers.h"
 
 #include <QListWidget>
 

@@ -1,13 +1,13 @@
 #include "gui/registration/frm_Fauna.h"
 
-#include "core/store/Program.h"
-#include "core/shared/SharedProcedures.h"
-#include "gui/registration/ControlGroups.h"
 #include "core/registration/ObservationColumns.h"
 #include "core/registration/RecentObservations.h"
 #include "core/registration/Validation.h"
-#include "gui/reference/ObserverLists.h"
 #include "core/shared/Prompter.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
+#include "gui/reference/ObserverLists.h"
+#include "gui/registration/ControlGroups.h"
 #include "gui/windows/frm_Melding.h"
 
 #include <QCheckBox>
@@ -230,8 +230,8 @@ bool frm_Fauna::ValidateRegistration()
 {
     const QList<ValidationMessage> problems = registrationProblems(m_program, registrationFields());
     for (const ValidationMessage &problem : problems)
-        prompter().message(problem.text, problem.exclamation ? Prompter::Icon::Exclamation
-                                                             : Prompter::Icon::Information);
+        prompter().message(problem.text,
+                           problem.exclamation ? Prompter::Icon::Exclamation : Prompter::Icon::Information);
     return problems.isEmpty();
 }
 
@@ -267,8 +267,8 @@ RegistrationValues frm_Fauna::registrationValues() const
     v.sex = firstChosenCaption(Command19);
     v.age = firstChosenCaption(Command20);
     v.activityItem = chosenEntry(Combo2);
-    v.documentation = QString(Check2->isChecked() ? "F" : "") + (Check3->isChecked() ? "V" : "") +
-                      (Check4->isChecked() ? "L" : "");
+    v.documentation =
+        QString(Check2->isChecked() ? "F" : "") + (Check3->isChecked() ? "V" : "") + (Check4->isChecked() ? "L" : "");
     v.observers = ObserverIdList(m_program, List1);
     v.referenceItem = chosenEntry(Combo4);
     return v;

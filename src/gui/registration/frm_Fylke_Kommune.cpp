@@ -1,8 +1,8 @@
 #include "gui/registration/frm_Fylke_Kommune.h"
 
-#include "core/store/Program.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/shared/Prompter.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,8 +12,7 @@
 
 namespace lirvenda {
 
-frm_Fylke_Kommune::frm_Fylke_Kommune(Program &program, const QList<MunicipalityCandidate> &candidates,
-                                     QWidget *parent)
+frm_Fylke_Kommune::frm_Fylke_Kommune(Program &program, const QList<MunicipalityCandidate> &candidates, QWidget *parent)
     : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Mulige fylker/kommuner"), this)),
       List1(new QListWidget(Frame1)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
 {

@@ -15,10 +15,7 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        return event->type() == m_type && m_action(event);
-    }
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == m_type && m_action(event); }
 
 private:
     QEvent::Type m_type;

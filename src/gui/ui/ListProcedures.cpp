@@ -1,7 +1,7 @@
 #include "gui/ui/ListProcedures.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/shared/Prompter.h"
+#include "core/shared/SharedProcedures.h"
 
 #include <QComboBox>
 #include <QListWidget>

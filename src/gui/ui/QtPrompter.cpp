@@ -41,8 +41,7 @@ bool QtPrompter::askYesNo(const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtPrompter::input(const QString &title, const QString &prompt,
-                                         const QString &defaultAnswer)
+std::optional<QString> QtPrompter::input(const QString &title, const QString &prompt, const QString &defaultAnswer)
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title.isEmpty() ? Title : title);

@@ -9,8 +9,7 @@ class QtPrompter : public Prompter {
 public:
     void message(const QString &text, Icon icon) override;
     bool askYesNo(const QString &text) override;
-    std::optional<QString> input(const QString &title, const QString &prompt,
-                                 const QString &defaultAnswer) override;
+    std::optional<QString> input(const QString &title, const QString &prompt, const QString &defaultAnswer) override;
     void beep() override;
 };
 

@@ -1,7 +1,7 @@
 #include "gui/windows/frmAbout.h"
 
-#include "gui/ui/ProgramPicture.h"
 #include "core/shared/Prompter.h"
+#include "gui/ui/ProgramPicture.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -11,8 +11,8 @@
 namespace lirvenda {
 
 frm_Frontside::frm_Frontside(QWidget *parent)
-    : QDialog(parent, Qt::SplashScreen), Image1(new QLabel(this)), Label1(new QLabel(this)),
-      Label9(new QLabel(this)), Label2(new QLabel(this)), Timer1(new QTimer(this))
+    : QDialog(parent, Qt::SplashScreen), Image1(new QLabel(this)), Label1(new QLabel(this)), Label9(new QLabel(this)),
+      Label2(new QLabel(this)), Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("frm_Frontside"));
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -34,8 +34,8 @@ frm_Frontside::frm_Frontside(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 30, 40, 30);
-    for (QWidget *w : {static_cast<QWidget *>(Image1), static_cast<QWidget *>(Label1),
-                       static_cast<QWidget *>(Label9), static_cast<QWidget *>(Label2)})
+    for (QWidget *w : {static_cast<QWidget *>(Image1), static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label9),
+                       static_cast<QWidget *>(Label2)})
         layout->addWidget(w);
 
     Timer1->setSingleShot(true);

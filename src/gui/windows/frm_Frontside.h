@@ -18,11 +18,11 @@ public:
 private:
     void Timer1_Timer();
 
-    QLabel *Image1;  // the program's picture
-    QLabel *Label1;  // "LirvendaProgrammet"
-    QLabel *Label9;  // the maker's line
-    QLabel *Label2;  // empty
-    QTimer *Timer1;  // closes the window
+    QLabel *Image1; // the program's picture
+    QLabel *Label1; // "LirvendaProgrammet"
+    QLabel *Label9; // the maker's line
+    QLabel *Label2; // empty
+    QTimer *Timer1; // closes the window
 };
 
 } // namespace lirvenda

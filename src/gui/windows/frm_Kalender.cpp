@@ -3,23 +3,27 @@
 #include "core/store/Program.h"
 
 #include <QCalendarWidget>
-#include <algorithm>
 #include <QGridLayout>
 #include <QLocale>
 #include <QPushButton>
+#include <algorithm>
 
 namespace lirvenda {
 
 frm_Kalender::frm_Kalender(Program &program, const QDate &initial, QWidget *parent)
     : QDialog(parent), m_program(program), Calendar1(new QCalendarWidget(this)),
-      Command4(new QPushButton(QStringLiteral("<----"), this)), Command3(new QPushButton(QStringLiteral("---->"), this)),
-      Command5(new QPushButton(QStringLiteral("&Dagens dato"), this)), Command2(new QPushButton(QStringLiteral("&OK"), this)),
-      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+      Command4(new QPushButton(QStringLiteral("<----"), this)),
+      Command3(new QPushButton(QStringLiteral("---->"), this)),
+      Command5(new QPushButton(QStringLiteral("&Dagens dato"), this)),
+      Command2(new QPushButton(QStringLiteral("&OK"), this)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
 {
     setObjectName(QStringLiteral("frm_Kalender"));
     setWindowTitle(QStringLiteral("Kalender"));
-    for (auto [widget, name] : {std::pair<QWidget *, const char *>{Calendar1, "Calendar1"}, {Command4, "Command4"},
-                                {Command3, "Command3"}, {Command5, "Command5"}, {Command2, "Command2"},
+    for (auto [widget, name] : {std::pair<QWidget *, const char *>{Calendar1, "Calendar1"},
+                                {Command4, "Command4"},
+                                {Command3, "Command3"},
+                                {Command5, "Command5"},
+                                {Command2, "Command2"},
                                 {Command1, "Command1"}})
         widget->setObjectName(QLatin1String(name));
 

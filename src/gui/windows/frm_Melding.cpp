@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QHideEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>

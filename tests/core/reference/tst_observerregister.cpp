@@ -1,5 +1,5 @@
-#include "core/shared/SharedProcedures.h"
 #include "core/reference/ObserverRegister.h"
+#include "core/shared/SharedProcedures.h"
 #include "support/TestProgram.h"
 
 #include <QDate>
@@ -45,7 +45,9 @@ QList<qint64> ids(test::TestProgram &t, const QStringList &initials)
 // "first/last/initials" as typed in the entry window.
 ObserverFields typed(const QString &fields)
 {
-    return {.firstName = fields.section('/', 0, 0), .lastName = fields.section('/', 1, 1), .initials = fields.section('/', 2)};
+    return {.firstName = fields.section('/', 0, 0),
+            .lastName = fields.section('/', 1, 1),
+            .initials = fields.section('/', 2)};
 }
 
 // The Observers table as one text, to see that nothing in it has changed.
@@ -61,9 +63,11 @@ QString dump(Database &db)
 
 QStringList defaultInitials(test::TestProgram &t)
 {
-    return observers(t).scalar("SELECT group_concat(ObserverInitials) FROM (SELECT ObserverInitials FROM Observers "
-                               "WHERE ObserverDefault = 1 ORDER BY ObserverID)")
-        .toString().split(',', Qt::SkipEmptyParts);
+    return observers(t)
+        .scalar("SELECT group_concat(ObserverInitials) FROM (SELECT ObserverInitials FROM Observers "
+                "WHERE ObserverDefault = 1 ORDER BY ObserverID)")
+        .toString()
+        .split(',', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -75,8 +79,8 @@ private slots:
     {
         QTest::addColumn<QString>("search");
         QTest::addColumn<QStringList>("found");
-        QTest::newRow("everyone, Norwegian order") << ""
-                                                   << QStringList{"ZAU", "OBE", "AHA", "PHA", "JHE", "SON", "ESH", "ÅØS"};
+        QTest::newRow("everyone, Norwegian order")
+            << "" << QStringList{"ZAU", "OBE", "AHA", "PHA", "JHE", "SON", "ESH", "ÅØS"};
         QTest::newRow("last name, same last name by first") << "HANS" << QStringList{"AHA", "PHA"};
         QTest::newRow("first name") << "ol" << QStringList{"OBE", "ESH"};
         QTest::newRow("initials in small letters") << "aha" << QStringList{"AHA"};
@@ -92,9 +96,11 @@ private slots:
         QFETCH(QStringList, found);
         test::TestProgram t;
         addObservers(t);
-        for (const auto &[first, last, initials] :
-             {std::tuple{"Ola", "Berg", "OBE"}, {"Eva", "Strand_Holm", "ESH"}, {"Jon", "Hedahl", "JHE"},
-              {"Sean", "O'Neill", "SON"}, {"Zacharias", "Aune", "ZAU"}})
+        for (const auto &[first, last, initials] : {std::tuple{"Ola", "Berg", "OBE"},
+                                                    {"Eva", "Strand_Holm", "ESH"},
+                                                    {"Jon", "Hedahl", "JHE"},
+                                                    {"Sean", "O'Neill", "SON"},
+                                                    {"Zacharias", "Aune", "ZAU"}})
             t.addObserver(first, last, initials);
         QCOMPARE(initialsOf(SearchObservers(t.program(), search)), found);
     }
@@ -106,16 +112,32 @@ private slots:
         QTest::addColumn<QString>("message");  // empty: stored
         QTest::addColumn<QString>("stored");   // first/last/initials read back
         const QString missing = "Name and initials must be given!", taken = "Initials already used.";
-        QTest::newRow("new, initials in capitals") << "" << "Øystein/Lie/øli" << "" << "Øystein/Lie/ØLI";
-        QTest::newRow("new, last name trimmed") << "" << "Ola/  Berg  /OBE" << "" << "Ola/Berg/OBE";
-        QTest::newRow("new, initials taken in other case") << "" << "Pål/Hauge/pha" << taken << "";
-        QTest::newRow("new, Norwegian initials taken") << "" << "Åge/Øen/åøs" << taken << "";
-        QTest::newRow("new, no first name") << "" << "/Lie/OLI" << missing << "";
-        QTest::newRow("new, blank last name") << "" << "Ola/   /OLI" << missing << "";
-        QTest::newRow("new, no initials") << "" << "Ola/Lie/" << missing << "";
-        QTest::newRow("change, own initials kept") << "PHA" << "Per/Hansen-Berg /pha" << "" << "Per/Hansen-Berg/PHA";
-        QTest::newRow("change, another's initials") << "PHA" << "Per/Hansen/åøs"
-                                                    << "Initials are already used by another observer!" << "";
+        QTest::newRow("new, initials in capitals") << ""
+                                                   << "Øystein/Lie/øli"
+                                                   << ""
+                                                   << "Øystein/Lie/ØLI";
+        QTest::newRow("new, last name trimmed") << ""
+                                                << "Ola/  Berg  /OBE"
+                                                << ""
+                                                << "Ola/Berg/OBE";
+        QTest::newRow("new, initials taken in other case") << ""
+                                                           << "Pål/Hauge/pha" << taken << "";
+        QTest::newRow("new, Norwegian initials taken") << ""
+                                                       << "Åge/Øen/åøs" << taken << "";
+        QTest::newRow("new, no first name") << ""
+                                            << "/Lie/OLI" << missing << "";
+        QTest::newRow("new, blank last name") << ""
+                                              << "Ola/   /OLI" << missing << "";
+        QTest::newRow("new, no initials") << ""
+                                          << "Ola/Lie/" << missing << "";
+        QTest::newRow("change, own initials kept") << "PHA"
+                                                   << "Per/Hansen-Berg /pha"
+                                                   << ""
+                                                   << "Per/Hansen-Berg/PHA";
+        QTest::newRow("change, another's initials") << "PHA"
+                                                    << "Per/Hansen/åøs"
+                                                    << "Initials are already used by another observer!"
+                                                    << "";
     }
     void saveChecksNamesAndInitials()
     {
@@ -133,19 +155,26 @@ private slots:
             return;
         }
         const qint64 savedId = id == NewObserver ? idOf(t, stored.section('/', 2)) : id;
-        QCOMPARE(observers(t).scalar("SELECT ObserverFirstName || '/' || ObserverLastName || '/' || ObserverInitials "
-                                     "FROM Observers WHERE ObserverID = ?", {savedId}).toString(), stored);
+        QCOMPARE(observers(t)
+                     .scalar("SELECT ObserverFirstName || '/' || ObserverLastName || '/' || ObserverInitials "
+                             "FROM Observers WHERE ObserverID = ?",
+                             {savedId})
+                     .toString(),
+                 stored);
         QCOMPARE(observers(t).scalar("SELECT count(*) FROM Observers").toInt(), id == NewObserver ? 4 : 3);
     }
 
     void savedObserverKeepsWhatWasTypedAndItsUniqueId()
     {
         test::TestProgram t;
-        ObserverFields f{" Kari ", "Nordmann", " Storgata 1 ", "7010", "Norway", "+47 900 00 000", "1970", "kno", "A-123"};
+        ObserverFields f{" Kari ",         "Nordmann", " Storgata 1 ", "7010", "Norway",
+                         "+47 900 00 000", "1970",     "kno",          "A-123"};
         QCOMPARE(SaveObserver(t.program(), NewObserver, f), QString());
         const qint64 id = idOf(t, "KNO");
         const auto column = [&](const char *name) {
-            return observers(t).scalar(QString("SELECT %1 FROM Observers WHERE ObserverID = ?").arg(name), {id}).toString();
+            return observers(t)
+                .scalar(QString("SELECT %1 FROM Observers WHERE ObserverID = ?").arg(name), {id})
+                .toString();
         };
         const QString uniqueId = column("ObserverUniqueID");
         QVERIFY2(QRegularExpression("^\\d{14}-\\d+$").match(uniqueId).hasMatch(), qPrintable(uniqueId));
@@ -155,11 +184,10 @@ private slots:
         const std::optional<ObserverFields> read = ReadObserver(t.program(), id);
         QVERIFY(read);
         f.initials = "KNO";
-        for (QString ObserverFields::*field : {&ObserverFields::firstName, &ObserverFields::lastName,
-                                               &ObserverFields::address, &ObserverFields::postalCode,
-                                               &ObserverFields::country, &ObserverFields::telephone,
-                                               &ObserverFields::birthYear, &ObserverFields::initials,
-                                               &ObserverFields::ringingLicense})
+        for (QString ObserverFields::*field :
+             {&ObserverFields::firstName, &ObserverFields::lastName, &ObserverFields::address,
+              &ObserverFields::postalCode, &ObserverFields::country, &ObserverFields::telephone,
+              &ObserverFields::birthYear, &ObserverFields::initials, &ObserverFields::ringingLicense})
             QCOMPARE((*read).*field, f.*field);
 
         f.address = "Nygata 2";
@@ -175,10 +203,11 @@ private slots:
         test::TestProgram t;
         addObservers(t, {"PHA"});
         const QString before = dump(t.db());
-        t.db().executeScript("CREATE TRIGGER refuseNew BEFORE INSERT ON Observers BEGIN SELECT RAISE(ABORT, 'disk full'); END;"
-                             "CREATE TRIGGER refuseDefault BEFORE UPDATE OF ObserverDefault ON Observers "
-                             "WHEN new.ObserverInitials = 'AHA' AND new.ObserverDefault = 1 "
-                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
+        t.db().executeScript(
+            "CREATE TRIGGER refuseNew BEFORE INSERT ON Observers BEGIN SELECT RAISE(ABORT, 'disk full'); END;"
+            "CREATE TRIGGER refuseDefault BEFORE UPDATE OF ObserverDefault ON Observers "
+            "WHEN new.ObserverInitials = 'AHA' AND new.ObserverDefault = 1 "
+            "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
         QVERIFY_THROWS_EXCEPTION(DatabaseError, SaveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, SetDefaultObservers(t.program(), ids(t, {"AHA"})));
         QCOMPARE(dump(t.db()), before);

@@ -8,8 +8,9 @@ using namespace lirvenda;
 namespace {
 
 // latitude, longitude, locality, species, count, start date and time, stop date and time, ticked observers
-const RegistrationFields Valid{"59.9127", "10.75", "Frognerparken", "Svarttrost (Turdus merula) [11870]", "2",
-                               "05.06.2024", "10:00", "05.06.2024", "10:00", 1};
+const RegistrationFields Valid{
+    "59.9127", "10.75", "Frognerparken", "Svarttrost (Turdus merula) [11870]", "2", "05.06.2024", "10:00", "05.06.2024",
+    "10:00",   1};
 
 } // namespace
 
@@ -35,7 +36,11 @@ private slots:
             {coordinates});
         row("locality", [](RegistrationFields &f) { f.locality = ""; }, {"Du må angi en lokalitet"});
         row("blank locality is text", [](RegistrationFields &f) { f.locality = " "; }, {});
-        row("latitude in a box but not a number", [](RegistrationFields &f) { f.latitude = "599x"; f.longitude = ""; },
+        row("latitude in a box but not a number",
+            [](RegistrationFields &f) {
+                f.latitude = "599x";
+                f.longitude = "";
+            },
             {coordinates});
         row("latitude not a number", [](RegistrationFields &f) { f.latitude = "59.91x"; },
             {"Du må oppgi en breddegrad"});
@@ -48,14 +53,21 @@ private slots:
         row("count with decimal comma", [](RegistrationFields &f) { f.count = "1,5"; }, {});
         row("start date", [](RegistrationFields &f) { f.startDate = "31.04.2024"; }, {"Ulovlig dato"});
         row("start hour out of range, stop not examined",
-            [](RegistrationFields &f) { f.startTime = "25:00"; f.stopDate = "x"; },
+            [](RegistrationFields &f) {
+                f.startTime = "25:00";
+                f.stopDate = "x";
+            },
             {"Ulovlig tid!", "Ulovlig tid"});
         row("start time malformed", [](RegistrationFields &f) { f.startTime = "10.00"; }, {"Ulovlig tid"});
         row("stop date", [](RegistrationFields &f) { f.stopDate = "5.6.2024"; }, {"Ulovlig dato"});
         row("stop minute out of range", [](RegistrationFields &f) { f.stopTime = "10:60"; },
             {"Ulovlig tid!", "Ulovlig tid"});
         row("stop before start", [](RegistrationFields &f) { f.stopTime = "09:59"; }, {"Stopptid er før starttid."});
-        row("stop on an earlier day", [](RegistrationFields &f) { f.stopDate = "04.06.2024"; f.stopTime = "23:00"; },
+        row("stop on an earlier day",
+            [](RegistrationFields &f) {
+                f.stopDate = "04.06.2024";
+                f.stopTime = "23:00";
+            },
             {"Stopptid er før starttid."});
         row("no main observer", [](RegistrationFields &f) { f.tickedObservers = 0; },
             {"Det må avkrysses en hovedobservatør"});

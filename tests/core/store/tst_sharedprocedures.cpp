@@ -13,10 +13,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("code");
         QTest::newRow("key behind blanks") << withKey("Oslo", 40, "NO03") << "NO03";
-        QTest::newRow("only the first pair") << "a [1] b [2]" << "1";
-        QTest::newRow("two characters") << "[]" << "";
-        QTest::newRow("close before open") << "a ] b [" << "";
-        QTest::newRow("no brackets") << "Gråtrost" << "";
+        QTest::newRow("only the first pair") << "a [1] b [2]"
+                                             << "1";
+        QTest::newRow("two characters") << "[]"
+                                        << "";
+        QTest::newRow("close before open") << "a ] b ["
+                                           << "";
+        QTest::newRow("no brackets") << "Gråtrost"
+                                     << "";
     }
     void bracketCode()
     {

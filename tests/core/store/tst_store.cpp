@@ -38,11 +38,13 @@ private slots:
             {"SELECT count(*) FROM Original WHERE Field11 = OffspringID1 AND ParentId2 = ParentID1", 741},
             {"SELECT count(DISTINCT ParentID1) FROM Original", 7},
             {"SELECT (SELECT count(*) FROM Observers) + (SELECT count(*) FROM Observasjoner) + "
-             "(SELECT count(*) FROM Lokalitet) + (SELECT count(*) FROM Referanser)", 0}};
+             "(SELECT count(*) FROM Lokalitet) + (SELECT count(*) FROM Referanser)",
+             0}};
         for (const auto &[sql, expected] : counts)
             QVERIFY2(count(db, sql) == expected, sql);
         QCOMPARE(db.scalar("SELECT PopulærNavnBokmål || '/' || Slekt || '/' || Art FROM Animalia "
-                           "WHERE PK_LatinskNavnID = '11870'").toString(),
+                           "WHERE PK_LatinskNavnID = '11870'")
+                     .toString(),
                  QString("svarttrost/Turdus/merula"));
     }
 
@@ -125,8 +127,9 @@ private slots:
         test::TestProgram t;
         t.db().executeScript("CREATE TEMP TABLE n(name TEXT);"
                              "INSERT INTO n VALUES ('Ås'), ('Zahl'), ('Ødegård'), ('Ærø'), ('Aune'), ('berg');");
-        QCOMPARE(t.db().scalar("SELECT group_concat(name) FROM (SELECT name FROM n ORDER BY name COLLATE NORSK)").toString(),
-                 QString("Aune,berg,Zahl,Ærø,Ødegård,Ås"));
+        QCOMPARE(
+            t.db().scalar("SELECT group_concat(name) FROM (SELECT name FROM n ORDER BY name COLLATE NORSK)").toString(),
+            QString("Aune,berg,Zahl,Ærø,Ødegård,Ås"));
     }
 };
 

@@ -94,15 +94,19 @@ QList<QStringList> readSheet(const QString &path)
 void createEntries(const QString &folder, const QStringList &entries)
 {
     for (const QString &entry : entries)
-        QVERIFY(entry.endsWith('/') ? QDir(folder).mkdir(entry) : QFile(folder + '/' + entry).open(QIODevice::WriteOnly));
+        QVERIFY(entry.endsWith('/') ? QDir(folder).mkdir(entry)
+                                    : QFile(folder + '/' + entry).open(QIODevice::WriteOnly));
 }
 
 void insertSimpleObservations(TestProgram &t, int count)
 {
     Transaction transaction(t.db());
     for (int i = 1; i <= count; ++i)
-        t.insertObservation({{"Art", "14640"}, {"Antall", i}, {"StartDato", "2024-06-01 08:00:00"},
-                             {"StoppDato", "2024-06-01 09:00:00"}, {"Lokalitet", "Øra"},
+        t.insertObservation({{"Art", "14640"},
+                             {"Antall", i},
+                             {"StartDato", "2024-06-01 08:00:00"},
+                             {"StoppDato", "2024-06-01 09:00:00"},
+                             {"Lokalitet", "Øra"},
                              {"Kommentar", QStringLiteral("observasjon %1").arg(i)}});
     transaction.commit();
 }
@@ -144,9 +148,10 @@ private slots:
             << 0 << true << xls << QStringList{"Du har pr. 05.06.2024 ingen observasjoner som skal sendes inn."} << "";
         QTest::newRow("answered no") << 2 << false << xls << QStringList{question} << "";
         QTest::newRow("template missing, a folder has its name")
-            << 2 << true << QStringList{"20240605_1.xls", "lirv_excelimport.xls/"} << QStringList{question, missing} << "";
-        QTest::newRow("xlsx template, any case") << 2 << true << QStringList{"LIRV_EXCELIMPORT.XLSX"}
-                                                 << QStringList{question} << "LIRV_EXCELIMPORT.XLSX";
+            << 2 << true << QStringList{"20240605_1.xls", "lirv_excelimport.xls/"} << QStringList{question, missing}
+            << "";
+        QTest::newRow("xlsx template, any case")
+            << 2 << true << QStringList{"LIRV_EXCELIMPORT.XLSX"} << QStringList{question} << "LIRV_EXCELIMPORT.XLSX";
         QTest::newRow("xls before xlsx") << 2 << true << QStringList{"lirv_excelimport.xlsx", "lirv_excelimport.xls"}
                                          << QStringList{question} << "lirv_excelimport.xls";
     }
@@ -164,7 +169,8 @@ private slots:
         createEntries(t.folder(), entries);
         t.prompter().yesNoAnswers = {answer};
 
-        QCOMPARE(PreparePortalExport(t.program(), t.prompter(), Today), templateName.isEmpty() ? QString() : t.path(templateName));
+        QCOMPARE(PreparePortalExport(t.program(), t.prompter(), Today),
+                 templateName.isEmpty() ? QString() : t.path(templateName));
         QStringList texts;
         for (const test::ScriptedPrompter::Shown &message : t.prompter().shown)
             texts << message.text;
@@ -175,7 +181,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<int>("next");
-        QTest::newRow("highest of both formats") << QStringList{"20240605_1.xls", "20240605_12.XLSX", "20240605_3.xls"} << 13;
+        QTest::newRow("highest of both formats")
+            << QStringList{"20240605_1.xls", "20240605_12.XLSX", "20240605_3.xls"} << 13;
         QTest::newRow("other days") << QStringList{"20240604_7.xls", "20250605_7.xls"} << 1;
         QTest::newRow("other names") << QStringList{"20240605_4.xls.bak", "x20240605_5.xls", "20240605_.xls"} << 1;
         QTest::newRow("a folder with the name") << QStringList{"20240605_2.xls/"} << 3;
@@ -190,9 +197,10 @@ private slots:
 
     void closingMessageOfSeveralFiles()
     {
-        QCOMPARE(ExportedMessage("/data/fugl", {"20240605_4.xlsx", "20240605_5.xlsx", "20240605_6.xlsx"}),
-                 QStringLiteral("Det ble eksportert 3 excel-filer. Disse ligger i mappa /data/fugl og alle begynner med "
-                                "navnet 20240605_ (etterfulgt av et nummer fra 4 til 6).xlsx"));
+        QCOMPARE(
+            ExportedMessage("/data/fugl", {"20240605_4.xlsx", "20240605_5.xlsx", "20240605_6.xlsx"}),
+            QStringLiteral("Det ble eksportert 3 excel-filer. Disse ligger i mappa /data/fugl og alle begynner med "
+                           "navnet 20240605_ (etterfulgt av et nummer fra 4 til 6).xlsx"));
     }
 
     // Each kind of value, and the template's own cells, formula included, around them.
@@ -204,22 +212,37 @@ private slots:
         const QString ola = t.addObserver("Ola", "Ås", "OÅS");
         t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (7, 'Øra naturreservat')");
         const QString comment = QString("Blåstrupe og gjøk sang i æøå-skogen, ÆØÅ «sitat» 'x'. ").repeated(30);
-        t.insertObservation({{"Art", "14640"}, {"Antall", 3}, {"Alder", "1K"}, {"Kjønn", "Hann"}, {"AtlasKode", "1"},
-                             {"Lokalitet", "Ørlandet, ved «Kråkvåg»"}, {"StartDato", "2024-06-05 07:30:00"},
-                             {"StoppDato", "2024-06-05 09:05:00"}, {"Kommentar", comment},
+        t.insertObservation({{"Art", "14640"},
+                             {"Antall", 3},
+                             {"Alder", "1K"},
+                             {"Kjønn", "Hann"},
+                             {"AtlasKode", "1"},
+                             {"Lokalitet", "Ørlandet, ved «Kråkvåg»"},
+                             {"StartDato", "2024-06-05 07:30:00"},
+                             {"StoppDato", "2024-06-05 09:05:00"},
+                             {"Kommentar", comment},
                              {"Observatører", per + "," + kari + "," + ola}});
         // A group registration: its observers are links, the main one and twelve others.
-        const qint64 grouped = t.insertObservation({{"Art", "11870"}, {"Antall", 21}, {"Kjønn", ""}, {"AtlasKode", ""},
-                                                    {"Lokalitet", "7"}, {"StartDato", "2024-06-04 00:00:00"},
-                                                    {"StoppDato", "2024-06-04 00:00:00"}, {"Observatører", per}});
+        const qint64 grouped = t.insertObservation({{"Art", "11870"},
+                                                    {"Antall", 21},
+                                                    {"Kjønn", ""},
+                                                    {"AtlasKode", ""},
+                                                    {"Lokalitet", "7"},
+                                                    {"StartDato", "2024-06-04 00:00:00"},
+                                                    {"StoppDato", "2024-06-04 00:00:00"},
+                                                    {"Observatører", per}});
         const QString link = "INSERT INTO ObservatørKobling(RecordID, ObservasjonsId, HovedObservatør) "
                              "SELECT ?, ObserverID, ? FROM Observers WHERE ObserverUniqueID = ?";
         t.db().execute(link, {grouped, 1, per});
         for (int i = 1; i <= 12; ++i)
-            t.db().execute(link, {grouped, 0, t.addObserver(QStringLiteral("Deltaker%1").arg(i), "Lien",
-                                                            QStringLiteral("D%1").arg(i))});
-        t.insertObservation({{"Art", "99999"}, {"Lokalitet", "=A1"}, {"Kommentar", "0123"},
-                             {"StartDato", "2024-06-03 23:59:00"}, {"Observatører", per + ",20000101000000-9," + kari}});
+            t.db().execute(
+                link,
+                {grouped, 0, t.addObserver(QStringLiteral("Deltaker%1").arg(i), "Lien", QStringLiteral("D%1").arg(i))});
+        t.insertObservation({{"Art", "99999"},
+                             {"Lokalitet", "=A1"},
+                             {"Kommentar", "0123"},
+                             {"StartDato", "2024-06-03 23:59:00"},
+                             {"Observatører", per + ",20000101000000-9," + kari}});
         t.insertObservation({{"Art", "14640"}, {"Antall", 0}, {"Lokalitet", "42"}, {"Kommentar", "=1+1"}});
         t.insertObservation({{"Art", "14640"}, {"Antall", 99}, {"Rapportert", 1}});
         makeTemplate(t.path("lirv_excelimport.xls"), {{4, {{3, "=B4*2"}}}});
@@ -228,18 +251,28 @@ private slots:
         QCOMPARE(ExportUnreported(t.program(), *m_engine, t.path("lirv_excelimport.xls"), Today),
                  QStringList{"20240605_1.xls"});
 
-        Cells grouping{{1, "TURMER"}, {2, "21"}, {3, "42"}, {6, "Øra naturreservat"}, {7, "04.06.2024"}, {9, "04.06.2024"}};
+        Cells grouping{{1, "TURMER"},     {2, "21"},        {3, "42"}, {6, "Øra naturreservat"},
+                       {7, "04.06.2024"}, {9, "04.06.2024"}};
         for (int i = 1; i <= 10; ++i)
             grouping.insert(20 + i, QStringLiteral("Deltaker%1 Lien").arg(i));
         const QList<QStringList> sheet = readSheet(t.path("20240605_1.xls"));
         QCOMPARE(sheet.size(), TemplateRows);
-        QCOMPARE(sheet.at(2), filledRow(3, {{1, "PARMAJ"}, {2, "3"}, {3, "1K"}, {4, "Hann"},
+        QCOMPARE(sheet.at(2), filledRow(3, {{1, "PARMAJ"},
+                                            {2, "3"},
+                                            {3, "1K"},
+                                            {4, "Hann"},
                                             {5, "Observert i hekketiden i mulig hekkebiotop"},
-                                            {6, "Ørlandet, ved «Kråkvåg»"}, {7, "05.06.2024"}, {8, "07:30"},
-                                            {9, "05.06.2024"}, {10, "09:05"}, {11, comment},
-                                            {21, "Kari Nordmann"}, {22, "Ola Ås"}}));
+                                            {6, "Ørlandet, ved «Kråkvåg»"},
+                                            {7, "05.06.2024"},
+                                            {8, "07:30"},
+                                            {9, "05.06.2024"},
+                                            {10, "09:05"},
+                                            {11, comment},
+                                            {21, "Kari Nordmann"},
+                                            {22, "Ola Ås"}}));
         QCOMPARE(sheet.at(3), filledRow(4, grouping));
-        QCOMPARE(sheet.at(4), filledRow(5, {{6, "=A1"}, {7, "03.06.2024"}, {8, "23:59"}, {11, "0123"}, {21, "Kari Nordmann"}}));
+        QCOMPARE(sheet.at(4),
+                 filledRow(5, {{6, "=A1"}, {7, "03.06.2024"}, {8, "23:59"}, {11, "0123"}, {21, "Kari Nordmann"}}));
         QCOMPARE(sheet.at(5), filledRow(6, {{1, "PARMAJ"}, {2, "0"}, {6, "42"}, {11, "=1+1"}}));
         for (int row = 1; row <= TemplateRows; ++row)
             if (row < 3 || row > 6)
@@ -252,7 +285,7 @@ private slots:
     {
         QTest::addColumn<int>("observations");
         QTest::addColumn<QString>("templateName");
-        QTest::addColumn<int>("firstNumber"); // the ones before are the day's earlier files
+        QTest::addColumn<int>("firstNumber");     // the ones before are the day's earlier files
         QTest::addColumn<QList<int>>("progress"); // after each file
         const QString xls = "lirv_excelimport.xls";
         QTest::newRow("151") << 151 << xls << 1 << QList<int>{151};
@@ -297,8 +330,10 @@ private slots:
                 Cells cells;
                 if (row >= PortalFirstRow && observation < observations) {
                     ++observation;
-                    cells = {{1, "PARMAJ"}, {2, QString::number(observation)}, {6, "Øra"}, {7, "01.06.2024"}, {8, "08:00"},
-                             {9, "01.06.2024"}, {10, "09:00"}, {11, QStringLiteral("observasjon %1").arg(observation)}};
+                    cells = {{1, "PARMAJ"}, {2, QString::number(observation)},
+                             {6, "Øra"},    {7, "01.06.2024"},
+                             {8, "08:00"},  {9, "01.06.2024"},
+                             {10, "09:00"}, {11, QStringLiteral("observasjon %1").arg(observation)}};
                 }
                 QCOMPARE(sheet.at(row - 1), filledRow(row, cells));
             }
@@ -310,7 +345,8 @@ private slots:
     void failuresLeaveNothing_data()
     {
         QTest::addColumn<QString>("message"); // %1 is the program folder
-        QTest::newRow("folder read-only") << "Kan ikke lagre fila %1/20240605_1.xls. Er mappa skrivebeskyttet, eller disken full?";
+        QTest::newRow("folder read-only")
+            << "Kan ikke lagre fila %1/20240605_1.xls. Er mappa skrivebeskyttet, eller disken full?";
         QTest::newRow("template gone after the first file")
             << "Kan ikke åpne malen %1/lirv_excelimport.xls. Finnes den, og er den et regneark?";
         QTest::newRow("marking fails") << "Databasefeil i %1/Observasjoner.mdb: Disken er full";
@@ -324,7 +360,8 @@ private slots:
         const QString templatePath = t.path("lirv_excelimport.xls");
         makeTemplate(templatePath);
         if (tag == "marking fails")
-            t.db().execute("CREATE TRIGGER Full BEFORE UPDATE ON Observasjoner BEGIN SELECT RAISE(ABORT, 'Disken er full'); END");
+            t.db().execute(
+                "CREATE TRIGGER Full BEFORE UPDATE ON Observasjoner BEGIN SELECT RAISE(ABORT, 'Disken er full'); END");
         const auto writable = qScopeGuard([&t] { setReadOnly(t.folder(), false); });
         if (tag == "folder read-only" && !setReadOnly(t.folder(), true))
             QSKIP("This file system lets the superuser write into any folder");
@@ -349,7 +386,9 @@ private slots:
         QTemporaryDir dir;
         QFile soffice(dir.filePath("soffice"));
         QVERIFY(soffice.open(QIODevice::WriteOnly));
-        soffice.write(QStringLiteral("#!/bin/sh\necho $$ > %1; sleep 600 & echo $! >> %1; wait\n").arg(dir.filePath("pids")).toUtf8());
+        soffice.write(QStringLiteral("#!/bin/sh\necho $$ > %1; sleep 600 & echo $! >> %1; wait\n")
+                          .arg(dir.filePath("pids"))
+                          .toUtf8());
         soffice.close();
         QVERIFY(soffice.setPermissions(soffice.permissions() | QFileDevice::ExeOwner));
 
@@ -360,7 +399,8 @@ private slots:
             QCOMPARE(error.message(), QStringLiteral("LibreOffice svarte ikke innen 1 sekunder etter oppstarten."));
         }
         for (const QByteArray &pid : contents(dir.filePath("pids")).split('\n')) {
-            const QByteArray stat = pid.isEmpty() ? QByteArray() : contents(QStringLiteral("/proc/%1/stat").arg(pid.toInt()));
+            const QByteArray stat =
+                pid.isEmpty() ? QByteArray() : contents(QStringLiteral("/proc/%1/stat").arg(pid.toInt()));
             QVERIFY2(stat.isEmpty() || stat.contains(") Z "), pid.constData()); // gone, or a zombie
         }
     }
@@ -369,13 +409,14 @@ private slots:
     // LibreOffice, and with it the UNO libraries, is missing).
     void exportFromTheMainWindow_data()
     {
-        QTest::addColumn<QString>("failure");        // %1 is the module's folder; empty: the installed module
+        QTest::addColumn<QString>("failure");         // %1 is the module's folder; empty: the installed module
         QTest::addColumn<QStringList>("moduleFiles"); // in a folder of its own
         QTest::newRow("exported") << "" << QStringList{};
         QTest::newRow("module missing") << "Programmet mangler fila %1/lirvenda_calc.so, som lager excel-arkene."
                                         << QStringList{};
         QTest::newRow("module does not load") << "Excel-arkene lages med LibreOffice Calc, som ikke er installert på "
-                                                 "denne maskinen" << QStringList{"lirvenda_calc.so"};
+                                                 "denne maskinen"
+                                              << QStringList{"lirvenda_calc.so"};
     }
     void exportFromTheMainWindow()
     {

@@ -30,15 +30,18 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
-        QTest::newRow("blanks") << "  " << "";
+        QTest::newRow("blanks") << "  "
+                                << "";
         QTest::newRow("group") << "1" << Seabed;
         QTest::newRow("blanks around identifiers") << " 1 | 1 " << Seabed + "/" + SolidSeabed;
         QTest::newRow("base type") << "1|1|3" << Seabed + "/" + SolidSeabed + "/" + Sheltered;
-        QTest::newRow("base type name capitalised") << "90|900|7" << "Testgruppe/Testtype/Grunntype med liten bokstav";
+        QTest::newRow("base type name capitalised") << "90|900|7"
+                                                    << "Testgruppe/Testtype/Grunntype med liten bokstav";
         QTest::newRow("main type gone") << "1|999" << Seabed;
         QTest::newRow("base type gone") << "1|1|999" << Seabed + "/" + SolidSeabed;
         QTest::newRow("base type of a main type gone") << "1|999|3" << Seabed;
-        QTest::newRow("only the group gone") << "99|1|3" << "/" + SolidSeabed + "/" + Sheltered;
+        QTest::newRow("only the group gone") << "99|1|3"
+                                             << "/" + SolidSeabed + "/" + Sheltered;
     }
     void natureTypeText()
     {
@@ -81,7 +84,7 @@ private slots:
         click(&picker, "Command5");
         QVERIFY(groups->selectedItems().isEmpty());
         QCOMPARE(mainTypes->count(), mainTypesOfTheGroup); // the lists below keep their entries
-        QString message; // in the timed message, which closes itself
+        QString message;                                   // in the timed message, which closes itself
         QVERIFY(answerModal([&] { click(&picker, "Command2"); },
                             [&](QWidget *timed) { message = child<QLabel>(timed, "Label1")->text(); }));
         QCOMPARE(message, QString("Ingen naturtype valgt"));
@@ -95,8 +98,10 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("path");
         QTest::newRow("three levels") << "" << Seabed + "/" + SolidSeabed + "/" + Sheltered << "1|1|3";
-        QTest::newRow("base type reset") << "Command3" << Seabed + "/" + SolidSeabed + "/" << "1|1";
-        QTest::newRow("main type reset, base type still selected") << "Command4" << Seabed + "//" << "1";
+        QTest::newRow("base type reset") << "Command3" << Seabed + "/" + SolidSeabed + "/"
+                                         << "1|1";
+        QTest::newRow("main type reset, base type still selected") << "Command4" << Seabed + "//"
+                                                                   << "1";
     }
     void okTakesOverTheChoice()
     {
@@ -107,11 +112,12 @@ private slots:
         w.click("Command7");
         auto *button = w.control<QPushButton>("Command37");
         button->setProperty("tag", "1|1|3");
-        QVERIFY(answerModal([&] { w.click("Command37"); }, [&](QWidget *modal) {
-            if (!reset.isEmpty())
-                click(modal, reset);
-            click(modal, "Command2");
-        }));
+        QVERIFY(answerModal([&] { w.click("Command37"); },
+                            [&](QWidget *modal) {
+                                if (!reset.isEmpty())
+                                    click(modal, reset);
+                                click(modal, "Command2");
+                            }));
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->toolTip(), caption);
         QCOMPARE(button->property("tag").toString(), path);

@@ -1,9 +1,9 @@
 #include "core/shared/SharedProcedures.h"
+#include "gui/reference/ObserverLists.h"
+#include "gui/reference/frm_ObserverEdit.h"
 #include "support/Gestures.h"
 #include "support/ModalAnswer.h"
 #include "support/TestProgram.h"
-#include "gui/reference/ObserverLists.h"
-#include "gui/reference/frm_ObserverEdit.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -42,11 +42,16 @@ private slots:
         QTest::addColumn<QString>("ticks");  // one character an entry, "x" ticked
         QTest::addColumn<QString>("order");  // the entries' positions in the answer
         QTest::addColumn<int>("remembered"); // the entry written to MainObserver.txt; -1 none
-        QTest::newRow("three, first ticked") << "x--" << "012" << 0;
-        QTest::newRow("three, middle ticked") << "-x-" << "102" << 1;
-        QTest::newRow("one, not ticked") << "-" << "0" << -1;
-        QTest::newRow("one, ticked") << "x" << "0" << -1;
-        QTest::newRow("empty list") << "" << "" << -1;
+        QTest::newRow("three, first ticked") << "x--"
+                                             << "012" << 0;
+        QTest::newRow("three, middle ticked") << "-x-"
+                                              << "102" << 1;
+        QTest::newRow("one, not ticked") << "-"
+                                         << "0" << -1;
+        QTest::newRow("one, ticked") << "x"
+                                     << "0" << -1;
+        QTest::newRow("empty list") << ""
+                                    << "" << -1;
     }
     void observerIdListPutsMainObserverFirst()
     {
@@ -58,7 +63,8 @@ private slots:
         QStringList keys;
         for (int i = 0; i < ticks.size(); ++i) {
             keys << QStringLiteral("20130401120000-%1").arg(i + 1);
-            AddObserverEntry(&list, withKey(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()), ticks[i] == 'x');
+            AddObserverEntry(&list, withKey(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
+                             ticks[i] == 'x');
         }
         QStringList expected;
         for (QChar position : order)
@@ -74,8 +80,8 @@ private slots:
         QTest::addColumn<QStringList>("defaults");
         QTest::addColumn<QString>("remembered"); // empty: no MainObserver.txt
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("remembered default ticked") << QStringList{"PHA", "AAS", "ÅAU"} << "PHA"
-                                                   << QStringList{"AAS", "PHA*", "ÅAU"};
+        QTest::newRow("remembered default ticked")
+            << QStringList{"PHA", "AAS", "ÅAU"} << "PHA" << QStringList{"AAS", "PHA*", "ÅAU"};
         QTest::newRow("no remembered observer") << QStringList{"PHA", "AAS"} << "" << QStringList{"AAS", "PHA"};
         QTest::newRow("remembered is no default") << QStringList{"PHA", "AAS"} << "OBE" << QStringList{"AAS", "PHA"};
         QTest::newRow("a single default") << QStringList{"OBE"} << "" << QStringList{"OBE*"};
@@ -106,9 +112,10 @@ private slots:
         QTest::addColumn<QStringList>("toggled");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("cancelled");
-        QTest::newRow("OK keeps the copies and the tick") << "Command2" << QStringList{} << QStringList{"PZA*", "OBE"} << false;
-        QTest::newRow("OK with one dropped, one added") << "Command2" << QStringList{"PZA", "AAS"}
-                                                        << QStringList{"OBE", "AAS"} << false;
+        QTest::newRow("OK keeps the copies and the tick")
+            << "Command2" << QStringList{} << QStringList{"PZA*", "OBE"} << false;
+        QTest::newRow("OK with one dropped, one added")
+            << "Command2" << QStringList{"PZA", "AAS"} << QStringList{"OBE", "AAS"} << false;
         QTest::newRow("Quit leaves the list") << "Command1" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
         QTest::newRow("window frame is Quit") << "" << QStringList{"AAS"} << QStringList{"PZA*", "OBE"} << true;
     }
@@ -120,9 +127,12 @@ private slots:
         QFETCH(bool, cancelled);
         TestProgram t;
         Register r{t};
-        for (const auto &[first, last, initials] :
-             {std::tuple{"Per", "Zahl", "PZA"}, {"Anne", "Ås", "AAS"}, {"Ola", "Berg", "OBE"}, {"Kari", "Berg", "KBE"},
-              {"Anna", "Berg", "ABE"}, {"Øyvind", "Aune", "ØAU"}})
+        for (const auto &[first, last, initials] : {std::tuple{"Per", "Zahl", "PZA"},
+                                                    {"Anne", "Ås", "AAS"},
+                                                    {"Ola", "Berg", "OBE"},
+                                                    {"Kari", "Berg", "KBE"},
+                                                    {"Anna", "Berg", "ABE"},
+                                                    {"Øyvind", "Aune", "ØAU"}})
             r.add(first, last, initials);
         QListWidget list;
         AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["PZA"]), true);

@@ -1,7 +1,7 @@
 #include "core/shared/SharedProcedures.h"
+#include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_Observers.h"
 #include "support/FaunaWindow.h"
-#include "gui/reference/ObserverLists.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -105,7 +105,8 @@ private slots:
         QFETCH(QString, message);
         ListWindow w;
         if (failingStore)
-            w.t.db().execute("CREATE TRIGGER refuse BEFORE INSERT ON Observers BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+            w.t.db().execute(
+                "CREATE TRIGGER refuse BEFORE INSERT ON Observers BEGIN SELECT RAISE(ABORT, 'disk full'); END");
         bool stillOpen = false;
         QStringList kept;
         answerClick(w.window.get(), "Command2", [&](QWidget *entry) {
@@ -126,7 +127,8 @@ private slots:
     void observerIsChangedFromADoubleClick()
     {
         ListWindow w;
-        const QString id = w.t.db().scalar("SELECT ObserverID FROM Observers WHERE ObserverInitials = 'PHA'").toString();
+        const QString id =
+            w.t.db().scalar("SELECT ObserverID FROM Observers WHERE ObserverInitials = 'PHA'").toString();
         QTest::keyClicks(child<QLineEdit>(w.window.get(), "Text1"), "Hansen");
         QListWidget *list = list1(w.window.get());
         QStringList shownFields;
@@ -152,7 +154,9 @@ private slots:
         ListWindow w;
         w.t.db().execute("UPDATE Observers SET ObserverDefault = 1 WHERE ObserverInitials <> 'AHA'");
         const auto marked = [&] {
-            return w.t.db().scalar("SELECT group_concat(ObserverInitials) FROM Observers WHERE ObserverDefault = 1").toString();
+            return w.t.db()
+                .scalar("SELECT group_concat(ObserverInitials) FROM Observers WHERE ObserverDefault = 1")
+                .toString();
         };
         QStringList offered;
         QVERIFY(answerClick(w.window.get(), "Command5", [&](QWidget *defaults) {
@@ -182,7 +186,8 @@ private slots:
         }));
         QCOMPARE(afterAdding, QString("Nordmann|KN"));
         QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Observers").toInt(), 2);
-        const QString second = w.t.db().scalar("SELECT ObserverUniqueID FROM Observers WHERE ObserverInitials = 'OB'").toString();
+        const QString second =
+            w.t.db().scalar("SELECT ObserverUniqueID FROM Observers WHERE ObserverInitials = 'OB'").toString();
 
         w.click("Command7");
         QCOMPARE(initialsIn(list1(main)), QStringList{"KN*"});

@@ -17,7 +17,8 @@ const QStringList Sorted = {"Berg, A. 1999 Måker Sterna [3]", "Berg, A. 2001 Fu
 void loadReferences(FaunaWindow &w, bool choose = true)
 {
     w.t.db().executeScript(
-        "INSERT INTO Referanser(Forfattere, År, Tittel, Journal) VALUES ('Berg, A.', '2001', 'Fugler', 'Vår Fuglefauna');"
+        "INSERT INTO Referanser(Forfattere, År, Tittel, Journal) VALUES ('Berg, A.', '2001', 'Fugler', 'Vår "
+        "Fuglefauna');"
         "INSERT INTO Referanser(Forfattere, År, Tittel, Journal) VALUES ('Øien, I.', '1990', 'Ugler', 'Sterna');"
         "INSERT INTO Referanser(Forfattere, År, Tittel, Journal) VALUES ('Berg, A.', '1999', 'Måker', 'Sterna');"
         "INSERT INTO Referanser(Forfattere, År) VALUES ('Zahl, P.', '2000');");
@@ -28,7 +29,10 @@ void loadReferences(FaunaWindow &w, bool choose = true)
     w.control<QComboBox>("Combo4")->setCurrentIndex(0);
 }
 
-void type(QWidget *dialog, const char *box, const QString &text) { QTest::keyClicks(child<QLineEdit>(dialog, box), text); }
+void type(QWidget *dialog, const char *box, const QString &text)
+{
+    QTest::keyClicks(child<QLineEdit>(dialog, box), text);
+}
 
 } // namespace
 
@@ -41,8 +45,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("nothing") << QStringList(6) << "Ingen forfattere angitt.";
         QTest::newRow("no year") << QStringList({"Berg", "", "", "", "", ""}) << "År ikke angitt.";
-        QTest::newRow("no title") << QStringList({"Berg", "1999", "", "Sterna", "1-9", "NOF"}) << "Ingen tittel angitt.";
-        QTest::newRow("title of blanks") << QStringList({"Berg", "1999", "  ", "Sterna", "", ""}) << "Ingen tittel angitt.";
+        QTest::newRow("no title") << QStringList({"Berg", "1999", "", "Sterna", "1-9", "NOF"})
+                                  << "Ingen tittel angitt.";
+        QTest::newRow("title of blanks") << QStringList({"Berg", "1999", "  ", "Sterna", "", ""})
+                                         << "Ingen tittel angitt.";
         QTest::newRow("no journal") << QStringList({"Berg", "1999", "Måker", "", "1-9", "NOF"})
                                     << "Ingen journal/rapport angitt.";
         QTest::newRow("year as any text, no pages or publisher")
@@ -59,33 +65,37 @@ private slots:
     {
         FaunaWindow w(false);
         loadReferences(w);
-        QVERIFY(answerModal([&] { w.click("Command27"); }, [](QWidget *dialog) {
-            type(dialog, "Text1", "Andersen, K.");
-            click(dialog, "Command1"); // cancelled: nothing changes
-        }));
+        QVERIFY(answerModal([&] { w.click("Command27"); },
+                            [](QWidget *dialog) {
+                                type(dialog, "Text1", "Andersen, K.");
+                                click(dialog, "Command1"); // cancelled: nothing changes
+                            }));
         QCOMPARE(entries(w.control<QComboBox>("Combo4")), Sorted);
         QCOMPARE(w.shown("Combo4"), Sorted.first());
         QVERIFY(w.t.program().areaPickCancelled);
 
         bool preparedForNew = true;
         bool openAfterRefusal = false;
-        QVERIFY(answerModal([&] { w.click("Command27"); }, [&](QWidget *dialog) {
-            auto *newRecord = child<QCheckBox>(dialog, "Check1");
-            preparedForNew = newRecord->isChecked() && !newRecord->isEnabled();
-            for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
-                preparedForNew = preparedForNew && child<QLineEdit>(dialog, box)->text().isEmpty();
-            type(dialog, "Text1", "Andersen, K.");
-            type(dialog, "Text2", "2010");
-            type(dialog, "Text4", "Sterna");
-            click(dialog, "Command2");
-            openAfterRefusal = dialog->isVisible();
-            type(dialog, "Text3", "Terner i 'fjæra'");
-            click(dialog, "Command2");
-        }));
+        QVERIFY(answerModal([&] { w.click("Command27"); },
+                            [&](QWidget *dialog) {
+                                auto *newRecord = child<QCheckBox>(dialog, "Check1");
+                                preparedForNew = newRecord->isChecked() && !newRecord->isEnabled();
+                                for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+                                    preparedForNew = preparedForNew && child<QLineEdit>(dialog, box)->text().isEmpty();
+                                type(dialog, "Text1", "Andersen, K.");
+                                type(dialog, "Text2", "2010");
+                                type(dialog, "Text4", "Sterna");
+                                click(dialog, "Command2");
+                                openAfterRefusal = dialog->isVisible();
+                                type(dialog, "Text3", "Terner i 'fjæra'");
+                                click(dialog, "Command2");
+                            }));
         QVERIFY(preparedForNew && openAfterRefusal);
         QCOMPARE(w.t.prompter().shown.size(), 1);
         QCOMPARE(w.t.prompter().lastText(), QString("Ingen tittel angitt."));
-        QCOMPARE(w.t.db().scalar("SELECT Tittel || '/' || ifnull(Sider, '') FROM Referanser WHERE Referanse_ID = 5").toString(),
+        QCOMPARE(w.t.db()
+                     .scalar("SELECT Tittel || '/' || ifnull(Sider, '') FROM Referanser WHERE Referanse_ID = 5")
+                     .toString(),
                  QString("Terner i 'fjæra'/"));
         auto *references = w.control<QComboBox>("Combo4");
         QCOMPARE(entries(references), QStringList{"Andersen, K. 2010 Terner i 'fjæra' Sterna [5]"} + Sorted);

@@ -1,8 +1,8 @@
 #include "support/FaunaWindow.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/registration/DateSteps.h"
 #include "core/registration/ObservationColumns.h"
+#include "core/shared/SharedProcedures.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -16,7 +16,10 @@ QPushButton *element(FaunaWindow &w, const char *array, int index)
 {
     return w.control<QPushButton>(QString("%1_%2").arg(array).arg(index));
 }
-void click(FaunaWindow &w, const char *array, int index) { QTest::mouseClick(element(w, array, index), Qt::LeftButton); }
+void click(FaunaWindow &w, const char *array, int index)
+{
+    QTest::mouseClick(element(w, array, index), Qt::LeftButton);
+}
 
 // Which buttons of an array are chosen (yellow), by caption.
 QStringList chosen(FaunaWindow &w, const char *array, int count)
@@ -62,11 +65,21 @@ QVariantMap lastSaved(FaunaWindow &w)
 
 RegistrationValues individual()
 {
-    return {.startDate = "05.06.2024", .startTime = "07:05", .stopDate = "05.06.2024", .stopTime = "00:00",
-            .locality = "Per's holme", .countyItem = withKey("Trøndelag", 40, "NO50"),
-            .municipalityItem = withKey("Trondheim", 40, "5001"), .speciesCaption = "Svarttrost (Turdus merula) [11870]",
-            .count = "2,5", .ringCaption = "Ringmerking", .nestSiteItem = withKey("I tre", 40, "2"), .sex = "Hann",
-            .age = "2K", .activityItem = withKey("Syngende hann", 100, "2"), .documentation = "FL"};
+    return {.startDate = "05.06.2024",
+            .startTime = "07:05",
+            .stopDate = "05.06.2024",
+            .stopTime = "00:00",
+            .locality = "Per's holme",
+            .countyItem = withKey("Trøndelag", 40, "NO50"),
+            .municipalityItem = withKey("Trondheim", 40, "5001"),
+            .speciesCaption = "Svarttrost (Turdus merula) [11870]",
+            .count = "2,5",
+            .ringCaption = "Ringmerking",
+            .nestSiteItem = withKey("I tre", 40, "2"),
+            .sex = "Hann",
+            .age = "2K",
+            .activityItem = withKey("Syngende hann", 100, "2"),
+            .documentation = "FL"};
 }
 
 } // namespace
@@ -77,12 +90,22 @@ private slots:
     void individualColumns()
     {
         const QVariantMap c = observationColumns(individual(), QDate(2024, 6, 6));
-        const QStringList expected = {"ObsLastUpdated=2024-06-06 00:00:00", "StartDato=2024-06-05 07:05:00",
-                                      "StoppDato=2024-06-05 00:00:00", "Fylke_Kommune=5001", "Art=11870",
+        const QStringList expected = {"ObsLastUpdated=2024-06-06 00:00:00",
+                                      "StartDato=2024-06-05 07:05:00",
+                                      "StoppDato=2024-06-05 00:00:00",
+                                      "Fylke_Kommune=5001",
+                                      "Art=11870",
                                       "Antall=3", // 2,5 rounded to whole individuals
-                                      "Ring=", "Rapportert=0", "Kjønn=Hann", "Alder=2K", "AtlasKode=2", "Dokumentasjon=FL",
-                                      "Referanse=", "Lokalitet=Per's holme",
-                                      "Reirplassering=-", "ObsUniqueID=-"}; // the nest columns stay as they were
+                                      "Ring=",
+                                      "Rapportert=0",
+                                      "Kjønn=Hann",
+                                      "Alder=2K",
+                                      "AtlasKode=2",
+                                      "Dokumentasjon=FL",
+                                      "Referanse=",
+                                      "Lokalitet=Per's holme",
+                                      "Reirplassering=-",
+                                      "ObsUniqueID=-"}; // the nest columns stay as they were
         QCOMPARE(asExpected(c, expected), expected);
     }
 
@@ -97,9 +120,9 @@ private slots:
         v.youngAgeItem = withKey("Ikke angitt", 30, "1");
         v.ringCaption = "NOS 8A12345 Ringmerking";
         v.referenceItem = "Hansen 2001 Fugler i Trøndelag  [7]";
-        const QStringList expected = {"Fylke_Kommune=NO50", "Reirplassering=2", "Tresort=10", "Eksponering=ØV",
-                                      "AntallEgg=4", "UngeAlder=1", "Ring=NOS 8A12345 ", "Referanse=7",
-                                      "Kjønn=-", "Alder=-", "AtlasKode=-"};
+        const QStringList expected = {
+            "Fylke_Kommune=NO50", "Reirplassering=2", "Tresort=10", "Eksponering=ØV", "AntallEgg=4", "UngeAlder=1",
+            "Ring=NOS 8A12345 ",  "Referanse=7",      "Kjønn=-",    "Alder=-",        "AtlasKode=-"};
         QCOMPARE(asExpected(observationColumns(v), expected), expected);
     }
 
@@ -109,9 +132,18 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("timeShown");
-        QTest::newRow("morning") << "01.12.2026" << "07:05" << "2026-12-01 07:05:00" << "07:05";
-        QTest::newRow("midnight shows empty") << "31.12.1999" << "00:00" << "1999-12-31 00:00:00" << "";
-        QTest::newRow("typed without colon") << "05.06.2024" << "1230" << "2024-06-05 12:30:00" << "12:30";
+        QTest::newRow("morning") << "01.12.2026"
+                                 << "07:05"
+                                 << "2026-12-01 07:05:00"
+                                 << "07:05";
+        QTest::newRow("midnight shows empty") << "31.12.1999"
+                                              << "00:00"
+                                              << "1999-12-31 00:00:00"
+                                              << "";
+        QTest::newRow("typed without colon") << "05.06.2024"
+                                             << "1230"
+                                             << "2024-06-05 12:30:00"
+                                             << "12:30";
     }
     void dateTimesRoundTrip()
     {
@@ -181,7 +213,7 @@ private slots:
     {
         FaunaWindow w;
         startNew(w);
-        w.click("Command34"); // "Reir"
+        w.click("Command34");     // "Reir"
         click(w, "Command35", 0); // N
         click(w, "Command35", 2); // S
         click(w, "Command35", 3); // V refused
@@ -199,10 +231,11 @@ private slots:
     {
         FaunaWindow w;
         startNew(w);
-        QVERIFY(answerModal([&] { w.click("Command2"); }, [](QWidget *search) {
-            child<QLineEdit>(search, "Text1")->setText("svarttrost");
-            QTest::keyClick(child<QLineEdit>(search, "Text1"), Qt::Key_Return);
-        }));
+        QVERIFY(answerModal([&] { w.click("Command2"); },
+                            [](QWidget *search) {
+                                child<QLineEdit>(search, "Text1")->setText("svarttrost");
+                                QTest::keyClick(child<QLineEdit>(search, "Text1"), Qt::Key_Return);
+                            }));
         w.control<QLineEdit>("Text1")->clear();
         click(w, "Command16", 2); // "3"
         click(w, "Command16", 9); // "0"
@@ -222,9 +255,9 @@ private slots:
         QCOMPARE(w.shown("Text1"), QString("30"));
         w.click("Command7");
         QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 1);
-        const QStringList expected = {"Art=11870", "Antall=30", "Kjønn=Hann", "Alder=Adult", "AtlasKode=2",
-                                      "Ring=NOS 8A12345", "Dokumentasjon=FL", "Reirplassering=NULL",
-                                      "Fylke_Kommune="}; // no county chosen
+        const QStringList expected = {"Art=11870",        "Antall=30",           "Kjønn=Hann",
+                                      "Alder=Adult",      "AtlasKode=2",         "Ring=NOS 8A12345",
+                                      "Dokumentasjon=FL", "Reirplassering=NULL", "Fylke_Kommune="}; // no county chosen
         QCOMPARE(asExpected(lastSaved(w), expected), expected);
 
         w.click("Command9"); // cancel: browse the saved row

@@ -3,7 +3,6 @@
 #include "core/registration/Coordinates.h"
 #include "core/registration/Places.h"
 
-
 using namespace lirvenda;
 using namespace lirvenda::test;
 
@@ -76,7 +75,8 @@ private slots:
     {
         TestProgram t;
         Program &p = t.program();
-        QCOMPARE(municipalitiesAt(p, "63.4305", "10.3951").first().pickerText(), QString("Trøndelag, Trondheim [5001]"));
+        QCOMPARE(municipalitiesAt(p, "63.4305", "10.3951").first().pickerText(),
+                 QString("Trøndelag, Trondheim [5001]"));
         QCOMPARE(codesAt(p, "63.4305", "10.3951"), QStringList({"5001"}));
         QCOMPARE(CheckCoordinatesAgainstArea(p, "59.9127", "10.75"), QString("True"));
         QCOMPARE(CheckCoordinatesAgainstArea(p, "", ""), QString("False"));
@@ -94,8 +94,8 @@ private slots:
                              "INSERT INTO Adminplasser VALUES ('4699', 'Uten boks', '', 'NOR');");
         Program &p = t.program();
         QCOMPARE(codesAt(p, "60.3333", "05.1667"), QStringList({"4601", "4626"})); // 60°20', 5°10': both
-        QCOMPARE(codesAt(p, "60.1667", "05.00"), QStringList({"4601"})); // south-west corner
-        QCOMPARE(codesAt(p, "60.50", "05.50"), QStringList({"4601"})); // north-east corner
+        QCOMPARE(codesAt(p, "60.1667", "05.00"), QStringList({"4601"}));           // south-west corner
+        QCOMPARE(codesAt(p, "60.50", "05.50"), QStringList({"4601"}));             // north-east corner
         QCOMPARE(codesAt(p, "60.51", "05.3333"), QStringList({"4626"}));
         QCOMPARE(codesAt(p, "59.50", "06.00"), QStringList()); // only in the county-wide "..00" box
     }
@@ -137,7 +137,8 @@ private slots:
         QTest::addColumn<QString>("municipality");
         QTest::addColumn<QString>("message"); // shown instead of the picker
         const QString before = PlaceItem("Hele fylket", "4600"), none = "Finner ingen kommuner som passer";
-        QTest::newRow("a name that is part of an earlier entry's") << "60.5833 06.25" << 0 << PlaceItem("Voss", "4621") << "";
+        QTest::newRow("a name that is part of an earlier entry's")
+            << "60.5833 06.25" << 0 << PlaceItem("Voss", "4621") << "";
         QTest::newRow("the longer name") << "60.5833 06.25" << 1 << PlaceItem("Indre Voss", "4698") << "";
         QTest::newRow("cancelled") << "60.5833 06.25" << -1 << before << "";
         QTest::newRow("no position") << " " << -1 << before << none;
@@ -181,15 +182,19 @@ private slots:
     void usedPlacesAreListedOnce()
     {
         FaunaWindow w;
-        const QVariantMap voss = {{"Art", "01540"}, {"Lokalitet", "Vossevangen"}, {"Fylke_Kommune", "4621"},
-                                  {"Naturtype", "3|25"}, {"Breddegrad", "60.63"}, {"Lengdegrad", "06.42"}};
+        const QVariantMap voss = {{"Art", "01540"},      {"Lokalitet", "Vossevangen"}, {"Fylke_Kommune", "4621"},
+                                  {"Naturtype", "3|25"}, {"Breddegrad", "60.63"},      {"Lengdegrad", "06.42"}};
         w.insertObservation(voss);
         w.insertObservation(voss);
         w.insertObservation({{"Art", "01540"}, {"Lokalitet", "Øvre Sæter"}, {"Fylke_Kommune", "NO46"}});
         w.insertObservation({{"Art", "01540"}, {"Lokalitet", "Åsen"}, {"Fylke_Kommune", "4699"}});
         w.insertObservation({{"Art", "01540"}});
-        w.insertObservation({{"Art", "01540"}, {"Lokalitet", ""}, {"Fylke_Kommune", ""}, {"Naturtype", ""},
-                             {"Breddegrad", ""}, {"Lengdegrad", ""}});
+        w.insertObservation({{"Art", "01540"},
+                             {"Lokalitet", ""},
+                             {"Fylke_Kommune", ""},
+                             {"Naturtype", ""},
+                             {"Breddegrad", ""},
+                             {"Lengdegrad", ""}});
         w.click("Command7");
         QStringList listed;
         QVERIFY(pick(w, "Label6", [&](QWidget *picker) {
@@ -208,19 +213,35 @@ private slots:
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("natureType");
-        const QVariantMap voss = {{"Lokalitet", "Vossevangen"}, {"Fylke_Kommune", "4621"}, {"Naturtype", "3|25"},
-                                  {"Breddegrad", "60.63"}, {"Lengdegrad", "06.42"}};
+        const QVariantMap voss = {{"Lokalitet", "Vossevangen"},
+                                  {"Fylke_Kommune", "4621"},
+                                  {"Naturtype", "3|25"},
+                                  {"Breddegrad", "60.63"},
+                                  {"Lengdegrad", "06.42"}};
         const QString vestland = "Combo3=" + PlaceItem("Vestland", "NO46");
         QTest::newRow("municipality") << voss << false
-            << QStringList{"Combo13=Vossevangen", vestland, "Combo14=" + PlaceItem("Voss", "4621"), "Text7=60.63",
-                           "Text8=06.42", "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"} << "3|25";
-        QTest::newRow("county only") << QVariantMap{{"Lokalitet", "Øvre Sæter"}, {"Fylke_Kommune", "NO46"},
-                                                    {"Breddegrad", "60.1"}, {"Lengdegrad", "05.5"}} << false
-            << QStringList{"Combo13=Øvre Sæter", vestland, "Combo14=-", "Text7=60.1", "Text8=05.5", "Command37="} << "";
+                                      << QStringList{"Combo13=Vossevangen",
+                                                     vestland,
+                                                     "Combo14=" + PlaceItem("Voss", "4621"),
+                                                     "Text7=60.63",
+                                                     "Text8=06.42",
+                                                     "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"}
+                                      << "3|25";
+        QTest::newRow("county only") << QVariantMap{{"Lokalitet", "Øvre Sæter"},
+                                                    {"Fylke_Kommune", "NO46"},
+                                                    {"Breddegrad", "60.1"},
+                                                    {"Lengdegrad", "05.5"}}
+                                     << false << QStringList{"Combo13=Øvre Sæter", vestland,     "Combo14=-",
+                                                             "Text7=60.1",         "Text8=05.5", "Command37="}
+                                     << "";
         QTest::newRow("no place") << QVariantMap{{"Lokalitet", "Et sted"}} << false
-            << QStringList{"Combo13=Et sted", "Combo3=-", "Combo14=-", "Text7=", "Text8=", "Command37="} << "";
+                                  << QStringList{"Combo13=Et sted", "Combo3=-", "Combo14=-",
+                                                 "Text7=",          "Text8=",   "Command37="}
+                                  << "";
         QTest::newRow("cancelled") << voss << true
-            << QStringList{"Combo13=", vestland, "Combo14=" + PlaceItem("Alver", "4631"), "Text7=", "Command37="} << "1";
+                                   << QStringList{"Combo13=", vestland, "Combo14=" + PlaceItem("Alver", "4631"),
+                                                  "Text7=", "Command37="}
+                                   << "1";
     }
     void usedPlaceIsTakenOver()
     {
@@ -237,7 +258,8 @@ private slots:
         chooseVestland(w);
         w.control<QComboBox>("Combo14")->setCurrentIndex(1);
         w.control("Command37")->setProperty("tag", "1");
-        QVERIFY(pick(w, "Label6", [&](QWidget *picker) { cancel ? click(picker, "Command1") : clickEntry(choices(picker), 0); }));
+        QVERIFY(pick(w, "Label6",
+                     [&](QWidget *picker) { cancel ? click(picker, "Command1") : clickEntry(choices(picker), 0); }));
         QCOMPARE(w.shownAs(expected), expected);
         QCOMPARE(w.control("Command37")->property("tag").toString(), natureType);
     }

@@ -1,7 +1,7 @@
 #include "support/FaunaWindow.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/registration/Places.h"
+#include "core/shared/SharedProcedures.h"
 
 #include <QCheckBox>
 
@@ -11,24 +11,48 @@ using namespace lirvenda::test;
 namespace {
 
 // The nature type 1|1|3 as its button reads.
-const QString Seabed = "Saltvannsbunnsystemer (M)/Eufotisk fast saltvannsbunn (M1)/Beskyttet infralitoral fastbunn (M1-3)";
+const QString Seabed =
+    "Saltvannsbunnsystemer (M)/Eufotisk fast saltvannsbunn (M1)/Beskyttet infralitoral fastbunn (M1-3)";
 
 // A nest of eider: no locality, no comment, a stop at midnight.
 QVariantMap nestRecord(const QString &observers)
 {
-    return {{"Art", "02060"}, {"Operator", ">"}, {"Antall", 3}, {"StartDato", "2024-05-06 07:30:00"},
-            {"StoppDato", "2024-05-06 00:00:00"}, {"Fylke_Kommune", "4601"}, {"Breddegrad", "60.39"},
-            {"Lengdegrad", "05.32"}, {"Reirplassering", "3"}, {"Tresort", "2"}, {"HOM", "4"},
-            {"Eksponering", "ØV"}, {"AntallEgg", "5"}, {"AntallUnger", "-1"}, {"AntallVoksne", "2"},
-            {"UngeAlder", "4"}, {"Dokumentasjon", "FL"}, {"Observatører", observers},
-            {"Ring", "NOS CA12345"}, {"Naturtype", "1|1|3"}};
+    return {{"Art", "02060"},
+            {"Operator", ">"},
+            {"Antall", 3},
+            {"StartDato", "2024-05-06 07:30:00"},
+            {"StoppDato", "2024-05-06 00:00:00"},
+            {"Fylke_Kommune", "4601"},
+            {"Breddegrad", "60.39"},
+            {"Lengdegrad", "05.32"},
+            {"Reirplassering", "3"},
+            {"Tresort", "2"},
+            {"HOM", "4"},
+            {"Eksponering", "ØV"},
+            {"AntallEgg", "5"},
+            {"AntallUnger", "-1"},
+            {"AntallVoksne", "2"},
+            {"UngeAlder", "4"},
+            {"Dokumentasjon", "FL"},
+            {"Observatører", observers},
+            {"Ring", "NOS CA12345"},
+            {"Naturtype", "1|1|3"}};
 }
 
 QVariantMap individualRecord(const QVariant &reference)
 {
-    return {{"Art", "01540"}, {"Antall", 2}, {"StartDato", "2024-04-01 12:05:00"}, {"Lokalitet", "Nordåsvannet"},
-            {"Fylke_Kommune", "NO46"}, {"Kjønn", "Hunn"}, {"Alder", "2K"}, {"AtlasKode", "3"},
-            {"Referanse", reference}, {"Dokumentasjon", "V"}, {"Naturtype", "3|25"}, {"Kommentar", "ved land"}};
+    return {{"Art", "01540"},
+            {"Antall", 2},
+            {"StartDato", "2024-04-01 12:05:00"},
+            {"Lokalitet", "Nordåsvannet"},
+            {"Fylke_Kommune", "NO46"},
+            {"Kjønn", "Hunn"},
+            {"Alder", "2K"},
+            {"AtlasKode", "3"},
+            {"Referanse", reference},
+            {"Dokumentasjon", "V"},
+            {"Naturtype", "3|25"},
+            {"Kommentar", "ved land"}};
 }
 
 // The indexes of the green buttons of an array.
@@ -54,12 +78,26 @@ private slots:
         w.control<QComboBox>("Combo13")->setEditText("fra før");
         w.control<QLineEdit>("Text4")->setText("fra før");
         QVERIFY(w.show(w.insertObservation(nestRecord(main + ",," + other + ","))));
-        const QStringList expected = {
-            "Combo13=", "Text4=", "Command2=Ærfugl (Somateria mollissima) [02060]", "Combo1=>", "Text1=3",
-            "Text2=06.05.2024", "Text3=07:30", "Text5=06.05.2024", "Text6=", "Text7=60.39", "Text8=05.32",
-            "Command31=NOS CA12345", "Command37=" + Seabed, "Combo6=" + withKey("I busk", 40, "3"),
-            "Combo7=" + withKey("Furu", 40, "2"), "Combo8=4", "Combo9=5", "Combo10=-1", "Combo11=2",
-            "Combo12=" + withKey("Dununger", 30, "4")};
+        const QStringList expected = {"Combo13=",
+                                      "Text4=",
+                                      "Command2=Ærfugl (Somateria mollissima) [02060]",
+                                      "Combo1=>",
+                                      "Text1=3",
+                                      "Text2=06.05.2024",
+                                      "Text3=07:30",
+                                      "Text5=06.05.2024",
+                                      "Text6=",
+                                      "Text7=60.39",
+                                      "Text8=05.32",
+                                      "Command31=NOS CA12345",
+                                      "Command37=" + Seabed,
+                                      "Combo6=" + withKey("I busk", 40, "3"),
+                                      "Combo7=" + withKey("Furu", 40, "2"),
+                                      "Combo8=4",
+                                      "Combo9=5",
+                                      "Combo10=-1",
+                                      "Combo11=2",
+                                      "Combo12=" + withKey("Dununger", 30, "4")};
         QCOMPARE(w.shownAs(expected), expected);
         QCOMPARE(w.control("Command37")->property("tag").toString(), "1|1|3");
 
@@ -80,14 +118,15 @@ private slots:
         QVERIFY(w.show(w.insertObservation(nestRecord("x"))));
         QVERIFY(w.show(w.insertObservation(individualRecord(7))));
         const QStringList expected = {"Combo13=Nordåsvannet", "Text4=ved land", "Command31=Ringmerking",
-                                      "Combo4=Berg, A. 1999   [7]", "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"};
+                                      "Combo4=Berg, A. 1999   [7]",
+                                      "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"};
         QCOMPARE(w.shownAs(expected), expected);
         QVERIFY(isGreen(w.control("Command33")) && isNeutral(w.control("Command34")));
         for (const char *frame : {"Frame11", "Frame10", "Frame8"})
             QVERIFY2(!w.control(frame)->isHidden(), frame);
         for (const char *nestControl : {"Combo6", "Combo12", "Label13", "Command35_0"})
             QVERIFY2(w.control(nestControl)->isHidden(), nestControl);
-        QCOMPARE(green(w, "Command19", 4), QList<int>{2}); // "Hunn"
+        QCOMPARE(green(w, "Command19", 4), QList<int>{2});  // "Hunn"
         QCOMPARE(green(w, "Command20", 23), QList<int>{4}); // "2K"
         QCOMPARE(green(w, "Command35", 4), QList<int>{});
         QCOMPARE(BracketCode(w.shown("Combo2")), "3");
@@ -112,11 +151,15 @@ private slots:
         QTest::addColumn<QString>("county");
         QTest::addColumn<QString>("municipality");
         QTest::addColumn<int>("municipalities"); // "-" and those of the county
-        QTest::newRow("none") << QVariant("") << "-" << "-" << 1;
-        QTest::newRow("NULL") << QVariant() << "-" << "-" << 1;
-        QTest::newRow("municipality") << QVariant("4621") << PlaceItem("Vestland", "NO46") << PlaceItem("Voss", "4621") << 44;
+        QTest::newRow("none") << QVariant("") << "-"
+                              << "-" << 1;
+        QTest::newRow("NULL") << QVariant() << "-"
+                              << "-" << 1;
+        QTest::newRow("municipality") << QVariant("4621") << PlaceItem("Vestland", "NO46") << PlaceItem("Voss", "4621")
+                                      << 44;
         QTest::newRow("county only") << QVariant("NO46") << PlaceItem("Vestland", "NO46") << "-" << 44;
-        QTest::newRow("unknown municipality") << QVariant("9999") << PlaceItem("-", "NO99") << PlaceItem("", "9999") << 2;
+        QTest::newRow("unknown municipality")
+            << QVariant("9999") << PlaceItem("-", "NO99") << PlaceItem("", "9999") << 2;
     }
     void placeShownFromItsCode()
     {

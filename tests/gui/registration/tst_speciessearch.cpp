@@ -1,8 +1,8 @@
 #include "support/FaunaWindow.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/registration/RecentObservations.h"
 #include "core/registration/SpeciesSearch.h"
+#include "core/shared/SharedProcedures.h"
 #include "gui/registration/frm_Art1.h"
 
 #include <QCheckBox>
@@ -32,11 +32,21 @@ private slots:
         QTest::addColumn<QString>("taxonClass");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expectedKey");
-        QTest::newRow("Norwegian letters, any case") << "Aves" << "GRÅ" << "11980"; // gråtrost
-        QTest::newRow("genus only") << "Aves" << "haliaeetus" << "02430";          // havørn
-        QTest::newRow("species epithet") << "Aves" << "pilaris" << "11980";
-        QTest::newRow("six-letter code") << "Aves" << "PARMAJ" << "14640";
-        QTest::newRow("other class") << "Pattedyr" << "vulpes" << "";
+        QTest::newRow("Norwegian letters, any case") << "Aves"
+                                                     << "GRÅ"
+                                                     << "11980"; // gråtrost
+        QTest::newRow("genus only") << "Aves"
+                                    << "haliaeetus"
+                                    << "02430"; // havørn
+        QTest::newRow("species epithet") << "Aves"
+                                         << "pilaris"
+                                         << "11980";
+        QTest::newRow("six-letter code") << "Aves"
+                                         << "PARMAJ"
+                                         << "14640";
+        QTest::newRow("other class") << "Pattedyr"
+                                     << "vulpes"
+                                     << "";
     }
     void matches()
     {
@@ -47,7 +57,8 @@ private slots:
         const QStringList keys = keysOf(SpeciesSearchEntries(t.program(), taxonClass, text));
         QVERIFY2(expectedKey.isEmpty() ? !keys.isEmpty() : keys.contains(expectedKey), qPrintable(keys.join(',')));
         for (const QString &key : keys)
-            QCOMPARE(t.db().scalar("SELECT Klasse FROM Animalia WHERE PK_LatinskNavnID = ?", {key}).toString(), taxonClass);
+            QCOMPARE(t.db().scalar("SELECT Klasse FROM Animalia WHERE PK_LatinskNavnID = ?", {key}).toString(),
+                     taxonClass);
     }
 
     void entriesShowTheNameFirstAndLeaveOutNamelessTaxa()
@@ -91,19 +102,22 @@ private slots:
 
         species->setText("Gråtrost (Turdus pilaris) [11980]");
         for (bool byButton : {true, false}) { // "Avbryt", or the window frame
-            QVERIFY(answerModal([&] { w.window.Command2_Click(); }, [&](QWidget *window) {
-                child<QLineEdit>(window, "Text1")->setText("svartt");
-                if (byButton)
-                    click(window, "Command1");
-                else
-                    window->close();
-            }));
+            QVERIFY(answerModal([&] { w.window.Command2_Click(); },
+                                [&](QWidget *window) {
+                                    child<QLineEdit>(window, "Text1")->setText("svartt");
+                                    if (byButton)
+                                        click(window, "Command1");
+                                    else
+                                        window->close();
+                                }));
             QCOMPARE(species->text(), QString("Gråtrost (Turdus pilaris) [11980]"));
         }
-        QVERIFY(answerModal([&] { w.window.Command2_Click(); }, [](QWidget *window) {
-            child<QLineEdit>(window, "Text1")->setText("kjøttmeis");
-            QTest::keyClick(child<QLineEdit>(window, "Text1"), Qt::Key_Return); // Enter picks the first entry
-        }));
+        QVERIFY(answerModal([&] { w.window.Command2_Click(); },
+                            [](QWidget *window) {
+                                child<QLineEdit>(window, "Text1")->setText("kjøttmeis");
+                                QTest::keyClick(child<QLineEdit>(window, "Text1"),
+                                                Qt::Key_Return); // Enter picks the first entry
+                            }));
         QCOMPARE(species->text(), QString("Kjøttmeis (Parus major) [14640]"));
         QCOMPARE(w.control<QGroupBox>("Frame9")->title(), QString("Siste observasjoner av PARMAJ"));
     }
@@ -111,16 +125,19 @@ private slots:
     void recentObservationsAreDailySumsOfTheLastThirtyDays()
     {
         TestProgram t;
-        for (const auto &[species, start, count] :
-             {std::tuple{"11870", "2024-12-05 08:00:00", QVariant(2)}, {"11870", "2024-12-05 17:30:00", 3},
-              {"11870", "2024-11-05 00:00:00", 1},  // 30 days before: included
-              {"11870", "2024-11-04 23:59:00", 9},  // 31 days before: left out
-              {"11870", "2024-12-24 00:00:00", 4},  // after today: included
-              {"11870", "2024-12-01 00:00:00", QVariant()}, {"11980", "2024-12-05 08:00:00", 7}})
-            t.db().execute("INSERT INTO Observasjoner(Art, StartDato, Antall) VALUES (?, ?, ?)", {species, start, count});
+        for (const auto &[species, start, count] : {std::tuple{"11870", "2024-12-05 08:00:00", QVariant(2)},
+                                                    {"11870", "2024-12-05 17:30:00", 3},
+                                                    {"11870", "2024-11-05 00:00:00", 1}, // 30 days before: included
+                                                    {"11870", "2024-11-04 23:59:00", 9}, // 31 days before: left out
+                                                    {"11870", "2024-12-24 00:00:00", 4}, // after today: included
+                                                    {"11870", "2024-12-01 00:00:00", QVariant()},
+                                                    {"11980", "2024-12-05 08:00:00", 7}})
+            t.db().execute("INSERT INTO Observasjoner(Art, StartDato, Antall) VALUES (?, ?, ?)",
+                           {species, start, count});
         const RecentObservations recent = recentObservations(t.program(), "11870", QDate(2024, 12, 5));
         QCOMPARE(recent.caption, QString("Siste observasjoner av TURMER"));
-        QCOMPARE(recent.lines, QStringList({"24. desember: 4 ", "05. desember: 5 ", "01. desember:  ", "05. november: 1 "}));
+        QCOMPARE(recent.lines,
+                 QStringList({"24. desember: 4 ", "05. desember: 5 ", "01. desember:  ", "05. november: 1 "}));
         const RecentObservations none = recentObservations(t.program(), "14640", QDate(2024, 12, 5));
         QCOMPARE(none.caption, QString("Siste observasjoner av PARMAJ"));
         QVERIFY(none.lines.isEmpty());
@@ -136,7 +153,8 @@ private slots:
         auto *byName = w.control<QListWidget>("List3");
         auto *byKey = w.control<QListWidget>("List6");
         auto *check = w.control<QCheckBox>("Check1");
-        const QString kobberand = "Kobberand (Oxyura jamaicensis) [02250]", sangsvane = "Sangsvane (Cygnus cygnus) [01540]",
+        const QString kobberand = "Kobberand (Oxyura jamaicensis) [02250]",
+                      sangsvane = "Sangsvane (Cygnus cygnus) [01540]",
                       aerfugl = "Ærfugl (Somateria mollissima) [02060]", ornvak = "Ørnvåk (Buteo rufinus) [02880]",
                       akerrikse = "Åkerrikse (Crex crex) [04210]";
         for (bool systematic : {false, true, false}) {

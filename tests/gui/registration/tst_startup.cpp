@@ -22,7 +22,8 @@ private slots:
         const QRegularExpression clock("^([01][0-9]|2[0-3]):[0-5][0-9]$");
         QVERIFY(clock.match(w.shown("Text3")).hasMatch() && clock.match(w.shown("Text6")).hasMatch());
 
-        for (const auto &[name, caption] : {std::pair{"Command7", "&Ny registrering"}, {"Command8", "&Endre registrering"},
+        for (const auto &[name, caption] : {std::pair{"Command7", "&Ny registrering"},
+                                            {"Command8", "&Endre registrering"},
                                             {"Command9", "&Stryk registrering"}}) {
             QCOMPARE(w.shown(name), caption);
             QVERIFY2(isGreen(w.control(name)) && w.control(name)->isEnabled(), name);
@@ -40,15 +41,21 @@ private slots:
         QTest::addColumn<QString>("combo");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("entries");
-        QTest::newRow("counties") << "Combo3" << "-" << 17;
-        QTest::newRow("operator") << "Combo1" << "=" << 4;
-        QTest::newRow("nest height") << "Combo8" << "-1" << 32;
-        QTest::newRow("eggs") << "Combo9" << "-1" << 17;
+        QTest::newRow("counties") << "Combo3"
+                                  << "-" << 17;
+        QTest::newRow("operator") << "Combo1"
+                                  << "=" << 4;
+        QTest::newRow("nest height") << "Combo8"
+                                     << "-1" << 32;
+        QTest::newRow("eggs") << "Combo9"
+                              << "-1" << 17;
         QTest::newRow("nest site") << "Combo6" << withKey("Ikke angitt", 40, "1") << 16;
         QTest::newRow("tree species") << "Combo7" << withKey("Gran", 40, "1") << 23;
         QTest::newRow("age of young") << "Combo12" << withKey("Ikke angitt", 30, "1") << 8;
-        QTest::newRow("activity, unchosen") << "Combo2" << "" << 36;
-        QTest::newRow("reference, unchosen") << "Combo4" << "" << 0;
+        QTest::newRow("activity, unchosen") << "Combo2"
+                                            << "" << 36;
+        QTest::newRow("reference, unchosen") << "Combo4"
+                                             << "" << 0;
     }
     void listsStartAtTheirFirstEntry()
     {
@@ -65,10 +72,14 @@ private slots:
         QTest::addColumn<QString>("fileText"); // "absent": no file
         QTest::addColumn<QString>("port");
         QTest::addColumn<int>("speed");
-        QTest::newRow("no file") << "absent" << "5" << 9600;
-        QTest::newRow("empty file") << "" << "5" << 9600;
-        QTest::newRow("port 1 at 4800") << "14800" << "1" << 4800;
-        QTest::newRow("port 5 at 115200, more lines") << "5115200\nrest" << "5" << 115200;
+        QTest::newRow("no file") << "absent"
+                                 << "5" << 9600;
+        QTest::newRow("empty file") << ""
+                                    << "5" << 9600;
+        QTest::newRow("port 1 at 4800") << "14800"
+                                        << "1" << 4800;
+        QTest::newRow("port 5 at 115200, more lines") << "5115200\nrest"
+                                                      << "5" << 115200;
     }
     void gpsSettingsFromTheFirstLine()
     {

@@ -37,7 +37,10 @@ QString column(FaunaWindow &w, qint64 obsId, const char *name)
     return w.t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId}).toString();
 }
 
-QString allObsIds(FaunaWindow &w) { return w.t.db().scalar("SELECT group_concat(ObsID) FROM Observasjoner").toString(); }
+QString allObsIds(FaunaWindow &w)
+{
+    return w.t.db().scalar("SELECT group_concat(ObsID) FROM Observasjoner").toString();
+}
 
 bool inBrowseState(FaunaWindow &w)
 {
@@ -71,8 +74,11 @@ private slots:
         w.t.prompter().shown.clear();
         const qint64 obsId = saveNew(w, Blackbird, "2");
         QCOMPARE(w.t.prompter().lastText(), QString());
-        for (const auto &[name, value] : {std::pair{"Art", QString("11870")}, {"Lokalitet", "Per's holme"},
-                                          {"Fylke_Kommune", ""}, {"Observatører", observer}, {"Rapportert", "0"}})
+        for (const auto &[name, value] : {std::pair{"Art", QString("11870")},
+                                          {"Lokalitet", "Per's holme"},
+                                          {"Fylke_Kommune", ""},
+                                          {"Observatører", observer},
+                                          {"Rapportert", "0"}})
             QCOMPARE(column(w, obsId, name), value);
         QVERIFY(QRegularExpression("^\\d{14}-\\d+$").match(column(w, obsId, "ObsUniqueID")).hasMatch());
 
@@ -117,7 +123,7 @@ private slots:
         // Rows saved in this run follow in the order they were saved; the set stands on the last.
         w.click("Command12");
         QCOMPARE(w.shown("Command2"), Whooper); // "--->" on the last row shows it again
-        w.t.program().observations().reopen(); // as the next start would: key order
+        w.t.program().observations().reopen();  // as the next start would: key order
         w.window.ShowRegistration();
         QCOMPARE(w.shown("Command2"), Whooper);
         w.click("Command11");
@@ -133,8 +139,10 @@ private slots:
         w.control<QLineEdit>("Text1")->setText("5");
         w.click("Command8");
         QVERIFY(inBrowseState(w));
-        for (const auto &[name, value] : {std::pair{"Antall", QString("5")}, {"ObsUniqueID", uniqueId},
-                                          {"Rapportert", "0"}, {"Observatører", observer}})
+        for (const auto &[name, value] : {std::pair{"Antall", QString("5")},
+                                          {"ObsUniqueID", uniqueId},
+                                          {"Rapportert", "0"},
+                                          {"Observatører", observer}})
             QCOMPARE(column(w, blackbird, name), value);
         QCOMPARE(saved->count(), 3);
         QVERIFY(saved->item(1)->text().startsWith("Svarttrost Antall = 5"));
@@ -156,8 +164,8 @@ private slots:
     void deletingTheOnlyObservationLeavesAnEmptyWindow()
     {
         FaunaWindow w;
-        QVERIFY(w.show(w.insertObservation({{"Art", "11870"}, {"Antall", 1}, {"StartDato", "2024-05-01 08:00:00"},
-                                            {"Lokalitet", "Tjønna"}})));
+        QVERIFY(w.show(w.insertObservation(
+            {{"Art", "11870"}, {"Antall", 1}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}})));
         w.t.prompter().yesNoAnswers = {true};
         w.click("Command9");
         QCOMPARE(w.shown("Command2") + "|" + w.shown("Combo13"), QString("&Art|"));

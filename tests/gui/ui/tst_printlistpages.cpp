@@ -1,5 +1,5 @@
-#include "support/TestProgram.h"
 #include "gui/ui/PrintListPages.h"
+#include "support/TestProgram.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -67,8 +67,10 @@ private slots:
         QCOMPARE(layout.Label1[0], linesOnLastPage > 0 ? entry(firstOnLastPage) : QString());
         if (linesOnLastPage < PrintLayout::LineCount)
             QCOMPARE(layout.Label1[qMax(linesOnLastPage, 0)], QString());
-        QVERIFY(QRegularExpression(QStringLiteral(R"(^Printout from Tjernvakt \(\d\d\.\d\d\.\d{4} kl\. \d\d:\d\d:\d\d\)$)"))
-                    .match(layout.Label4).hasMatch());
+        QVERIFY(
+            QRegularExpression(QStringLiteral(R"(^Printout from Tjernvakt \(\d\d\.\d\d\.\d{4} kl\. \d\d:\d\d:\d\d\)$)"))
+                .match(layout.Label4)
+                .hasMatch());
     }
 
     void printerThatCannotStartSaysSo()

@@ -1,9 +1,9 @@
-#include "support/Gestures.h"
-#include "support/ModalAnswer.h"
-#include "support/TestProgram.h"
 #include "gui/windows/frmAbout.h"
 #include "gui/windows/frm_Frontside.h"
 #include "gui/windows/frm_Melding.h"
+#include "support/Gestures.h"
+#include "support/ModalAnswer.h"
+#include "support/TestProgram.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -59,7 +59,8 @@ private slots:
         const QString hardinfo = "/usr/bin/hardinfo", monitor = "/usr/bin/gnome-system-monitor";
         QTest::newRow("both installed") << QStringList{"hardinfo", "gnome-system-monitor"} << true
                                         << QStringList{hardinfo} << false;
-        QTest::newRow("system monitor only") << QStringList{"gnome-system-monitor"} << true << QStringList{monitor} << false;
+        QTest::newRow("system monitor only")
+            << QStringList{"gnome-system-monitor"} << true << QStringList{monitor} << false;
         QTest::newRow("none installed") << QStringList{} << true << QStringList{} << true;
         QTest::newRow("viewer fails to start") << QStringList{"hardinfo"} << false << QStringList{hardinfo} << true;
     }

@@ -13,10 +13,11 @@ namespace {
 // Opens the calendar from a date button of the main window and picks the date there.
 bool pickWithCalendar(FaunaWindow &w, const char *dateButton, const QDate &date, const char *leaveWith = "Command2")
 {
-    return answerModal([&] { w.click(dateButton); }, [&](QWidget *calendar) {
-        child<QCalendarWidget>(calendar, "Calendar1")->setSelectedDate(date);
-        click(calendar, leaveWith);
-    });
+    return answerModal([&] { w.click(dateButton); },
+                       [&](QWidget *calendar) {
+                           child<QCalendarWidget>(calendar, "Calendar1")->setSelectedDate(date);
+                           click(calendar, leaveWith);
+                       });
 }
 
 } // namespace
