@@ -61,7 +61,7 @@ int main(int argc, char **argv)
     Program program(parser.isSet(folderOption) ? parser.value(folderOption) : Program::defaultFolder());
     frm_Fauna window(program);
     try {
-        window.Form_Load(screenshot ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::AsDesigned);
+        window.Form_Load(screenshot ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::Show);
     } catch (const DatabaseError &error) {
         QTextStream(stderr) << error.message() << '\n';
         if (!screenshot)

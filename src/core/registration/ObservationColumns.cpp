@@ -58,7 +58,7 @@ QVariantMap observationColumns(const RegistrationValues &v, const QDate &today)
         {QStringLiteral("Rapportert"), 0},
         {QStringLiteral("Dokumentasjon"), v.documentation},
         {QStringLiteral("Observatører"), v.observers},
-        {QStringLiteral("Referanse"), BracketCode(v.referenceItem)},
+        {QStringLiteral("Referanse"), v.reference},
     };
     if (v.nestMode) {
         columns.insert({
@@ -75,7 +75,7 @@ QVariantMap observationColumns(const RegistrationValues &v, const QDate &today)
         columns.insert({
             {QStringLiteral("Kjønn"), v.sex},
             {QStringLiteral("Alder"), v.age},
-            {QStringLiteral("AtlasKode"), BracketCode(v.activityItem)},
+            {QStringLiteral("AtlasKode"), v.activity},
         });
     }
     return columns;

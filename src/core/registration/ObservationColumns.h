@@ -22,10 +22,10 @@ struct RegistrationValues {
     // nest mode
     QString nestSiteItem, treeItem, height, exposure, adults, eggs, young, youngAgeItem;
     // individual mode
-    QString sex, age, activityItem; // empty when none is chosen
-    QString documentation;          // "F", "V", "L" for each kind present
-    QString observers;              // main observer's key first, then the others
-    QString referenceItem;          // empty when none is chosen
+    QString sex, age, activity; // captions and the activity key; empty when none is chosen
+    QString documentation;      // "F", "V", "L" for each kind present
+    QString observers;          // main observer's key first, then the others
+    QString reference;          // the reference key; empty when none is chosen
 };
 
 // A date box and a time box as the stored date-time "YYYY-MM-DD HH:MM:SS".

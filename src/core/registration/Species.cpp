@@ -11,8 +11,7 @@ namespace lirvenda {
 
 QString SpeciesDisplayText(Program &program, const QString &speciesKey)
 {
-    return SpeciesDisplayName(program, speciesKey, program.languageCode, true) + QStringLiteral(" [") + speciesKey +
-           ']';
+    return SpeciesDisplayName(program, speciesKey, true) + QStringLiteral(" [") + speciesKey + ']';
 }
 
 QStringList RegisteredSpeciesTexts(Program &program, bool inKeyOrder)
@@ -32,6 +31,13 @@ QStringList SortedAlphabetically(QStringList texts)
     const QCollator collator(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
     std::sort(texts.begin(), texts.end(), collator);
     return texts;
+}
+
+bool HasTaxaOfClass(Program &program, const QString &taxonClass)
+{
+    return program.mainConnection()
+        .scalar(QStringLiteral("SELECT 1 FROM Animalia WHERE Klasse = ? LIMIT 1"), {taxonClass})
+        .isValid();
 }
 
 } // namespace lirvenda

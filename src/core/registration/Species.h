@@ -14,6 +14,8 @@ QString SpeciesDisplayText(Program &program, const QString &speciesKey);
 // The display texts of every species observed; in key order when asked, else as the database
 // delivers them.
 QStringList RegisteredSpeciesTexts(Program &program, bool inKeyOrder);
+// True when the taxon table holds a species of the class ("Aves", "Pattedyr", ...).
+bool HasTaxaOfClass(Program &program, const QString &taxonClass);
 // The texts in Norwegian alphabetical order (Æ, Ø, Å after Z).
 QStringList SortedAlphabetically(QStringList texts);
 

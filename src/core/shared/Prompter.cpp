@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+#include <exception>
+
 namespace lirvenda {
 
 namespace {
@@ -37,6 +39,19 @@ std::unique_ptr<Prompter> setPrompter(std::unique_ptr<Prompter> replacement)
 {
     std::swap(current(), replacement);
     return replacement;
+}
+
+bool succeeds(const std::function<void()> &step)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception &error) {
+        prompter().critical(QString::fromUtf8(error.what()));
+    } catch (...) {
+        prompter().critical(QStringLiteral("En ukjent feil oppstod."));
+    }
+    return false;
 }
 
 } // namespace lirvenda

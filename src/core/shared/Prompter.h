@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -29,5 +30,9 @@ public:
 Prompter &prompter();
 // Installs another prompter and answers the one it replaces.
 std::unique_ptr<Prompter> setPrompter(std::unique_ptr<Prompter> replacement);
+
+// Runs a step; an error it throws (a database error, a full disk) is shown as a critical message
+// and answers false, so the caller can keep or move on as the step's outcome requires.
+bool succeeds(const std::function<void()> &step);
 
 } // namespace lirvenda

@@ -140,7 +140,7 @@ Record observer(Program &program, const QString &column, const QVariant &value)
 
 } // namespace
 
-QString SpeciesDisplayName(Program &program, const QString &speciesKey, const QString &, bool withScientificName)
+QString SpeciesDisplayName(Program &program, const QString &speciesKey, bool withScientificName)
 {
     const Record row = taxon(program, speciesKey);
     if (row.isEmpty())

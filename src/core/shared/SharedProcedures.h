@@ -33,8 +33,8 @@ TimeCheck checkTime(QString &text);
 QString NewUniqueId(Program &program);
 
 // Look-ups; each answers the empty text when nothing matches.
-QString SpeciesDisplayName(Program &program, const QString &speciesKey, const QString &languageCode,
-                           bool withScientificName);
+// The Norwegian (Bokmål) name of the species, its first letter capitalised.
+QString SpeciesDisplayName(Program &program, const QString &speciesKey, bool withScientificName);
 QString LatinShortCode(Program &program, const QString &speciesKey);
 QString ActivityText(Program &program, int activityId);
 QString ObserverDisplayText(Program &program, const QString &observerUniqueId);

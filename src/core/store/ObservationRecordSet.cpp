@@ -169,4 +169,12 @@ void ObservationRecordSet::update(const QVariantMap &columns)
     m_db.execute(QStringLiteral("UPDATE Observasjoner SET %1 WHERE ObsID = ?").arg(assignments.join(", ")), values);
 }
 
+void ObservationRecordSet::removeCurrent()
+{
+    if (!hasCurrent())
+        throw DatabaseError(QStringLiteral("Ingen observasjon er valgt."));
+    m_db.execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID = ?"), {m_current});
+    reopen();
+}
+
 } // namespace lirvenda

@@ -34,6 +34,9 @@ public:
     qint64 append(const QVariantMap &columns);
     // Changes the given columns of the current row.
     void update(const QVariantMap &columns);
+    // Deletes the current row and opens the set again at its first row. The observer links of the
+    // row, if any, stay.
+    void removeCurrent();
 
     Database &database() const { return m_db; }
 

@@ -39,7 +39,6 @@ public:
     ObservationRecordSet &observations();
 
     // Program-wide values.
-    QString languageCode = QStringLiteral("NOR");
     QString versionText = QStringLiteral("1.0 beta (April 2013)");
     int uniqueIdCounter = 1;
     QString gpsPort = QStringLiteral("5");

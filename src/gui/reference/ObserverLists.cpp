@@ -23,26 +23,33 @@ void AddObserverEntry(QListWidget *list, const QString &text, bool ticked)
     item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
 }
 
-QString ObserverIdList(Program &program, const QListWidget *list)
+namespace {
+
+QString mainObserverOf(const QListWidget *list)
 {
-    if (list->count() == 0)
-        return {};
+    for (int i = 0; i < list->count(); ++i)
+        if (isTicked(list->item(i)))
+            return keyOf(list->item(i));
+    return {};
+}
+
+} // namespace
+
+QString ObserverIdList(const QListWidget *list)
+{
     if (list->count() == 1)
         return keyOf(list->item(0));
-
-    QString mainObserver;
-    for (int i = 0; i < list->count(); ++i) {
-        if (isTicked(list->item(i))) {
-            mainObserver = keyOf(list->item(i));
-            break;
-        }
-    }
-    WriteLine(program.filePath(MainObserverFileName), mainObserver);
-    QString ids = mainObserver;
+    QStringList ids = {mainObserverOf(list)};
     for (int i = 0; i < list->count(); ++i)
         if (!isTicked(list->item(i)))
-            ids += ',' + keyOf(list->item(i));
-    return ids;
+            ids << keyOf(list->item(i));
+    return list->count() == 0 ? QString() : ids.join(',');
+}
+
+void RememberMainObserver(Program &program, const QListWidget *list)
+{
+    if (list->count() > 1)
+        WriteLine(program.filePath(MainObserverFileName), mainObserverOf(list));
 }
 
 void FillDefaultObservers(Program &program, QListWidget *list)

@@ -17,8 +17,11 @@ inline const QString MainObserverFileName = QStringLiteral("MainObserver.txt");
 void AddObserverEntry(QListWidget *list, const QString &text, bool ticked = false);
 
 // The registration's observers as stored: the main observer's key first, then the others in list
-// order, separated by ",". With more than one entry the main observer is remembered in the file.
-QString ObserverIdList(Program &program, const QListWidget *list);
+// order, separated by ",".
+QString ObserverIdList(const QListWidget *list);
+// With more than one entry the ticked main observer is remembered in the file; call it once the
+// registration is stored, so a save that fails leaves the file as it was.
+void RememberMainObserver(Program &program, const QListWidget *list);
 // The default observers, the remembered main observer ticked (or the only one).
 void FillDefaultObservers(Program &program, QListWidget *list);
 

@@ -18,7 +18,7 @@ namespace lirvenda {
 
 namespace {
 
-// Every control is placed by hand, as the window was drawn: rows of 24 pixels, 28 apart.
+// Every control is placed by hand on a grid: rows of 24 pixels, 28 apart.
 constexpr int RowHeight = 24;
 constexpr int LabelLeft = 8;
 constexpr int LabelWidth = 128;
@@ -98,8 +98,7 @@ void frm_Fauna::BuildLeftColumn()
     QWidget *f = Frame1;
 
     // Left to right the groups read "Fugler", "Pattedyr", "Insekter", "Botanikk".
-    const QString groups[] = {QStringLiteral("Fugler"), QStringLiteral("Pattedyr"), QStringLiteral("Botanikk"),
-                              QStringLiteral("Insekter")};
+    const QStringList &groups = RegistrationState::SpeciesGroups;
     const int slot[] = {0, 1, 3, 2};
     for (int i = 0; i < 4; ++i)
         Command32[i] = button(f, element("Command32", i), groups[i], {8 + slot[i] * 108, 10, 104, RowHeight});
@@ -188,21 +187,19 @@ void frm_Fauna::BuildIndividualNestPanel()
     Label17 = label(f, QStringLiteral("Label17"), QStringLiteral("Voksne"), rightLabel(98));
     Combo11 = comboBox(f, QStringLiteral("Combo11"), rightList(98));
     Label16 = label(f, QStringLiteral("Label16"), QStringLiteral("Eksponering"), leftLabel(154));
-    const QString directions[] = {QStringLiteral("N"), QStringLiteral("Ø"), QStringLiteral("S"), QStringLiteral("V")};
     for (int i = 0; i < 4; ++i)
-        Command35[i] = button(f, element("Command35", i), directions[i], {148 + i * 32, 154, 28, RowHeight});
+        Command35[i] =
+            button(f, element("Command35", i), RegistrationState::Directions[i], {148 + i * 32, 154, 28, RowHeight});
 
     Frame11 = frame(f, QStringLiteral("Frame11"), QStringLiteral("Alder"), {4, 40, 432, 80});
     for (int i = 0; i < 23; ++i)
         Command20[i] =
             button(Frame11, element("Command20", i), {}, {8 + (i % 12) * 35, 20 + (i / 12) * 28, 33, RowHeight});
     Frame10 = frame(f, QStringLiteral("Frame10"), QStringLiteral("Sex"), {4, 122, 262, 56});
-    const QString sexes[] = {QStringLiteral("I par"), QStringLiteral("Hann"), QStringLiteral("Hunn"),
-                             QStringLiteral("Hunnfarget")};
     const QRect sexAt[] = {
         {8, 24, 50, RowHeight}, {62, 24, 50, RowHeight}, {116, 24, 50, RowHeight}, {170, 24, 84, RowHeight}};
     for (int i = 0; i < 4; ++i)
-        Command19[i] = button(Frame10, element("Command19", i), sexes[i], sexAt[i]);
+        Command19[i] = button(Frame10, element("Command19", i), RegistrationState::Sexes[i], sexAt[i]);
     Frame8 = frame(f, QStringLiteral("Frame8"), QStringLiteral("Activity"), {270, 122, 166, 56});
     Combo2 = comboBox(Frame8, QStringLiteral("Combo2"), {8, 24, 120, RowHeight});
     Command22 = button(Frame8, QStringLiteral("Command22"), QStringLiteral("N"), {132, 24, 26, RowHeight});
@@ -218,7 +215,7 @@ void frm_Fauna::BuildIndividualNestPanel()
     Text4 = textBox(Frame2, QStringLiteral("Text4"), {8, 24, 416, RowHeight});
 }
 
-// As drawn, "Documentation" stands above "Registrerte arter"; start-up rearranges the column.
+// "Documentation" is built above "Registrerte arter"; start-up rearranges the column.
 void frm_Fauna::BuildMiddleColumn()
 {
     Frame6 = frame(this, QStringLiteral("Frame6"), QStringLiteral("Documentation"), {458, 4, 300, 150});
@@ -291,6 +288,7 @@ void frm_Fauna::ConnectHandlers()
     connect(Command27, &QPushButton::clicked, this, &frm_Fauna::Command27_Click);
     connect(Command29, &QPushButton::clicked, this, &frm_Fauna::Command29_Click);
     connect(Command10, &QPushButton::clicked, this, &frm_Fauna::Command10_Click);
+    connect(Command13, &QPushButton::clicked, this, &frm_Fauna::Command13_Click);
     onEvent(List1->viewport(), QEvent::MouseButtonPress,
             [this](QEvent *press) { return List1_MouseDown(static_cast<QMouseEvent *>(press)->button()); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/registration/RegistrationState.h"
 #include "gui/ui/ClickableLabel.h"
 
 #include <QWidget>
@@ -31,15 +32,18 @@ struct UsedPlace;
 class frm_Fauna : public QWidget {
     Q_OBJECT
 public:
-    enum class Splash { AsDesigned, Skip };
+    enum class Splash { Show, Skip };
 
     explicit frm_Fauna(Program &program, QWidget *parent = nullptr);
 
     // The start-up sequence. Throws DatabaseError when a database file cannot be opened.
-    void Form_Load(Splash splash = Splash::AsDesigned);
+    void Form_Load(Splash splash = Splash::Show);
 
+    // The state of the window and its choices; the window draws it.
+    const RegistrationState &state() const { return m_state; }
     void SetBrowseState();
-    void SetEditState();
+    // Opens the fields for a new registration, a change, or while a deletion is asked about.
+    void SetEditState(RegistrationState::Mode mode);
     void RefreshLocalityList(const QString &locality);
     void RefreshSpeciesLists();
     // Fills the window from the current row of the observation record set; at its end only the
@@ -50,7 +54,9 @@ public:
     // True when every field may be stored; otherwise the first problem has been shown.
     bool ValidateRegistration();
     // Stores the window into a new row or into the current row, then readies the next registration.
-    void SaveRegistration(SaveMode mode);
+    // False when nothing was stored: the window keeps everything typed. Once the row is stored the
+    // window moves on, also when a later step fails (that is shown as a message).
+    bool SaveRegistration(SaveMode mode);
     void ClearNestFields();
     void ShowRecentObservations(const QString &speciesKey);
 
@@ -98,6 +104,7 @@ public:
 
     // Windows opened from the main window.
     void Command10_Click();
+    void Command13_Click();
     // True when the press was taken: the right button while the list is enabled.
     bool List1_MouseDown(Qt::MouseButton button);
 
@@ -231,7 +238,6 @@ private:
 
     // Entering and storing a registration.
     void StartNewRegistration();
-    void StartEditing();
     void SaveEdit();
     void DeleteShownRegistration();
     void ShowNoRegistration();
@@ -262,14 +268,16 @@ private:
 
     // The "Individ" and "Reir" tabs.
     std::vector<QWidget *> nestControls() const;
-    void ShowRecordKind(bool nest);
+    void ShowRecordKind(RegistrationState::Kind kind);
 
     // The controls each state changes alike.
     std::vector<QWidget *> inputBoxes() const;
     std::vector<QWidget *> choiceFields() const;
     std::vector<QWidget *> editOnlyControls() const;
     std::vector<QWidget *> windowOpeners() const;
-    std::vector<QPushButton *> markedChoiceButtons() const;
+    void SetMode(RegistrationState::Mode mode);
+    void DrawWorkflowButtons();
+    void DrawChoices();
 
     // The portal export, once the user has said yes and the template is there.
     void ExportToPortal(const QString &templatePath, const QDate &today);
@@ -283,6 +291,7 @@ private:
     static inline const QString TimeFormat = QStringLiteral("HH:mm");
 
     Program &m_program;
+    RegistrationState m_state;
 };
 
 } // namespace lirvenda

@@ -19,16 +19,18 @@ std::vector<QWidget *> frm_Fauna::nestControls() const
 
 // The tab in force is green; a nest record shows the nest controls, an individual record the
 // sex, age and activity frames in their place.
-void frm_Fauna::ShowRecordKind(bool nest)
+void frm_Fauna::ShowRecordKind(RegistrationState::Kind kind)
 {
+    m_state.setKind(kind);
+    const bool nest = m_state.isNest();
     showAll(nestControls(), nest);
     showAll({Frame11, Frame10, Frame8}, !nest);
     setColour(Command34, nest ? Colour::Green : Colour::neutral());
     setColour(Command33, nest ? Colour::neutral() : Colour::Green);
 }
 
-void frm_Fauna::Command33_Click() { ShowRecordKind(false); }
+void frm_Fauna::Command33_Click() { ShowRecordKind(RegistrationState::Kind::Individual); }
 
-void frm_Fauna::Command34_Click() { ShowRecordKind(true); }
+void frm_Fauna::Command34_Click() { ShowRecordKind(RegistrationState::Kind::Nest); }
 
 } // namespace lirvenda

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTime>
 
+#include <functional>
+
 namespace lirvenda {
 
 namespace {
@@ -24,29 +26,16 @@ namespace {
 const QString DateBoxFormat = QStringLiteral("dd.MM.yyyy");
 const QString NoRing = QStringLiteral("Ringmerking");
 
-// One choice in a group: a click on the chosen button withdraws it, a click on another moves it there.
+// A right-button press on a button of the group, or a click on its frame, withdraws the choice.
 template <typename Buttons>
-void toggleSingleChoice(const Buttons &group, int index)
+void clearOnRightPressOrFrameClick(const Buttons &group, QGroupBox *frame, const std::function<void()> &clear)
 {
-    QPushButton *clicked = group[index];
-    const bool wasChosen = hasColour(clicked, Colour::Yellow);
-    colourAll(group, Colour::neutral());
-    if (!wasChosen)
-        setColour(clicked, Colour::Yellow);
-}
-
-// A right-button press on a button of the group, or a click on its frame, clears the group.
-template <typename Buttons>
-void clearOnRightPressOrFrameClick(const Buttons &group, QGroupBox *frame)
-{
-    const Buttons *buttons = &group; // a member of the window, which outlives every connection
     for (QPushButton *button : group) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(button, &QWidget::customContextMenuRequested, button,
-                         [buttons] { colourAll(*buttons, Colour::neutral()); });
+        QObject::connect(button, &QWidget::customContextMenuRequested, button, clear);
     }
-    onEvent(frame, QEvent::MouseButtonPress, [buttons](QEvent *) {
-        colourAll(*buttons, Colour::neutral());
+    onEvent(frame, QEvent::MouseButtonPress, [clear](QEvent *) {
+        clear();
         return false;
     });
 }
@@ -69,8 +58,14 @@ void frm_Fauna::ConnectEntryHandlers()
     connectEach(this, Command19, &frm_Fauna::Command19_Click);
     connectEach(this, Command20, &frm_Fauna::Command20_Click);
     connectEach(this, Command35, &frm_Fauna::Command35_Click);
-    clearOnRightPressOrFrameClick(Command19, Frame10);
-    clearOnRightPressOrFrameClick(Command20, Frame11);
+    clearOnRightPressOrFrameClick(Command19, Frame10, [this] {
+        m_state.sex().clear();
+        DrawChoices();
+    });
+    clearOnRightPressOrFrameClick(Command20, Frame11, [this] {
+        m_state.age().clear();
+        DrawChoices();
+    });
     connect(Command2, &QPushButton::clicked, this, &frm_Fauna::Command2_Click);
     connect(Combo2, &QComboBox::activated, this, &frm_Fauna::Combo2_Click);
     connect(Command31, &QPushButton::clicked, this, &frm_Fauna::Command31_Click);
@@ -99,24 +94,15 @@ void frm_Fauna::ConnectEntryHandlers()
 void frm_Fauna::EnableSpeciesGroups()
 {
     for (int i = 1; i < int(Command32.size()); ++i)
-        Command32[i]->setEnabled(
-            m_program.mainConnection()
-                .scalar(QStringLiteral("SELECT 1 FROM Animalia WHERE Klasse = ? LIMIT 1"), {Command32[i]->text()})
-                .isValid());
+        Command32[i]->setEnabled(HasTaxaOfClass(m_program, Command32[i]->text()));
 }
 
-QString frm_Fauna::SelectedSpeciesGroup() const
-{
-    for (const QPushButton *group : Command32)
-        if (hasColour(group, Colour::Green))
-            return group->text() == QLatin1String("Fugler") ? QStringLiteral("Aves") : group->text();
-    return {};
-}
+QString frm_Fauna::SelectedSpeciesGroup() const { return m_state.speciesClass(); }
 
 void frm_Fauna::Command32_Click(int index)
 {
-    colourAll(Command32, Colour::neutral());
-    setColour(Command32[index], Colour::Green);
+    m_state.setSpeciesGroup(index);
+    DrawChoices();
 }
 
 void frm_Fauna::Command2_Click()
@@ -130,30 +116,29 @@ void frm_Fauna::Command2_Click()
 
 void frm_Fauna::Command16_Click(int index) { Text1->setText(Text1->text() + Command16[index]->text()); }
 
-void frm_Fauna::Command19_Click(int index) { toggleSingleChoice(Command19, index); }
+void frm_Fauna::Command19_Click(int index)
+{
+    m_state.sex().toggle(index);
+    DrawChoices();
+}
 
-void frm_Fauna::Command20_Click(int index) { toggleSingleChoice(Command20, index); }
+void frm_Fauna::Command20_Click(int index)
+{
+    m_state.age().toggle(index);
+    DrawChoices();
+}
 
 void frm_Fauna::Combo2_Click()
 {
-    if (hasColour(Command2, Colour::Yellow))
-        setColour(Combo2, Colour::Yellow);
+    m_state.activity = BracketCode(Combo2->currentText());
+    DrawChoices();
 }
 
-// At most two directions.
 void frm_Fauna::Command35_Click(int index)
 {
-    QPushButton *clicked = Command35[index];
-    if (hasColour(clicked, Colour::Yellow)) {
-        setColour(clicked, Colour::neutral());
-        return;
-    }
-    const auto chosen = std::count_if(Command35.begin(), Command35.end(),
-                                      [](const QPushButton *b) { return hasColour(b, Colour::Yellow); });
-    if (chosen >= 2)
+    if (!m_state.toggleDirection(index))
         prompter().information(QStringLiteral("Kun to retninger kan velges"));
-    else
-        setColour(clicked, Colour::Yellow);
+    DrawChoices();
 }
 
 // The ring is taken as typed; nothing typed means no ring.

@@ -20,9 +20,6 @@ namespace lirvenda {
 
 namespace {
 
-const char *const AgeCaptions[] = {"Egg", "Pulli", "1K",  "1K+", "2K", "2K+", "2K-", "3K", "3K+", "3K-", "4K",   "4K+",
-                                   "4K-", "5K",    "5K+", "5K-", "6K", "6K+", "6K-", "7K", "7K+", "7K-", "Adult"};
-
 // "-1" means not given; the counts follow from 0.
 void fillNumbers(QComboBox *combo, int last)
 {
@@ -66,8 +63,8 @@ void frm_Fauna::Form_Load(Splash splash)
     ShowTodayAndNow();
     m_program.openObservations();
     RefreshSpeciesLists();
-    for (int i = 0; i < 23; ++i)
-        Command20[i]->setText(QString::fromLatin1(AgeCaptions[i]));
+    for (int i = 0; i < int(Command20.size()); ++i)
+        Command20[i]->setText(RegistrationState::Ages[i]);
     ReadGpsSettings();
     FillListsFromDatabase();
     EnableSpeciesGroups();
@@ -77,9 +74,9 @@ void frm_Fauna::Form_Load(Splash splash)
         observations.moveLast();
     ShowRegistration();
     ArrangeMiddleColumn();
-    if (splash == Splash::AsDesigned && !m_program.observerFileExists())
+    if (splash == Splash::Show && !m_program.observerFileExists())
         ShowSplash();
-    setColour(Command32[0], Colour::Green);
+    Command32_Click(0);
 }
 
 void frm_Fauna::ShowTodayAndNow()

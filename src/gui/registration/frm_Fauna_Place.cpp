@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -63,11 +64,11 @@ void frm_Fauna::Command37_Click()
     picker.exec();
 }
 
-// A reference touched while a registration is entered turns yellow.
+// A reference chosen by the user or by the program; while a registration is entered it turns yellow.
 void frm_Fauna::Combo4_Click()
 {
-    if (hasColour(Command2, Colour::Yellow))
-        setColour(Combo4, Colour::Yellow);
+    m_state.reference = Combo4->currentIndex() >= 0 ? BracketCode(Combo4->currentText()) : QString();
+    DrawChoices();
 }
 
 // "Ny": the new reference becomes the registration's.
@@ -78,21 +79,25 @@ void frm_Fauna::Command27_Click()
     if (m_program.areaPickCancelled)
         return;
     FillReferenceList();
-    Combo4->setCurrentIndex(ComboIndexOfCode(Combo4, QString::number(dialog.savedReferenceId())));
+    m_state.reference = QString::number(dialog.savedReferenceId());
+    DrawChoices();
 }
 
 // "Nullstill referanse"
 void frm_Fauna::Command29_Click()
 {
-    Combo4->setCurrentIndex(-1);
-    setColour(Combo4, Colour::neutral());
+    m_state.reference.clear();
+    DrawChoices();
 }
 
 void frm_Fauna::FillReferenceList()
 {
-    Combo4->clear();
-    Combo4->addItems(ReferenceItems(m_program));
-    Combo4->setCurrentIndex(-1);
+    {
+        const QSignalBlocker refilledNotChosen(Combo4);
+        Combo4->clear();
+        Combo4->addItems(ReferenceItems(m_program));
+    }
+    DrawChoices();
 }
 
 } // namespace lirvenda

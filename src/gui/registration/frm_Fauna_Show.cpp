@@ -33,23 +33,10 @@ void showComboText(QComboBox *combo, const QString &text)
     combo->setCurrentIndex(combo->findText(text));
 }
 
-// The entry whose bracketed key is the code, marked as chosen; none when no entry has it.
-void showChosenCode(QComboBox *combo, const QString &code)
+// A stored key the list lacks chooses nothing.
+QString keyInList(const QComboBox *combo, const QString &code)
 {
-    const int index = ComboIndexOfCode(combo, code);
-    combo->setCurrentIndex(index);
-    setColour(combo, index >= 0 ? Colour::Green : Colour::neutral());
-}
-
-template <typename Buttons>
-void markFirstWithCaption(const Buttons &buttons, const QString &caption)
-{
-    for (QPushButton *button : buttons) {
-        if (button->text() == caption) {
-            setColour(button, Colour::Green);
-            return;
-        }
-    }
+    return ComboIndexOfCode(combo, code) >= 0 ? code : QString();
 }
 
 void showStoredDateTime(const QString &stored, QLineEdit *date, QLineEdit *time)
@@ -71,6 +58,7 @@ void frm_Fauna::ShowRegistration()
         else
             ShowNestDetails(row);
         ShowDocumentationAndExposure(row);
+        DrawChoices();
     }
     ShowRecentObservations(BracketCode(Command2->text()));
 }
@@ -87,10 +75,10 @@ void frm_Fauna::ShowFieldsOfBothKinds(const Record &row)
     Text4->setText(row.text(QStringLiteral("Kommentar")));
     Text7->setText(row.text(QStringLiteral("Breddegrad")));
     Text8->setText(row.text(QStringLiteral("Lengdegrad")));
-    colourAll(Command19, Colour::neutral());
-    for (QComboBox *chosen : {Combo2, Combo4})
-        if (chosen->currentIndex() < 0)
-            setColour(chosen, Colour::neutral());
+    m_state.sex().clear();
+    m_state.age().clear();
+    m_state.activity.clear();
+    m_state.reference = keyInList(Combo4, row.text(QStringLiteral("Referanse")));
     const QString ring = row.text(QStringLiteral("Ring"));
     Command31->setText(ring.trimmed().isEmpty() ? QStringLiteral("Ringmerking") : ring);
     ShowObservers(row.text(QStringLiteral("Observatører")));
@@ -139,7 +127,7 @@ void frm_Fauna::ShowObservers(const QString &observerIds)
 
 void frm_Fauna::ShowNestDetails(const Record &row)
 {
-    Command34_Click();
+    ShowRecordKind(RegistrationState::Kind::Nest);
     Combo6->setCurrentIndex(ComboIndexOfKey(Combo6, row.text(QStringLiteral("Reirplassering")).toInt()));
     Combo7->setCurrentIndex(ComboIndexOfKey(Combo7, row.text(QStringLiteral("Tresort")).toInt()));
     showComboText(Combo8, row.text(QStringLiteral("HOM")));
@@ -151,12 +139,10 @@ void frm_Fauna::ShowNestDetails(const Record &row)
 
 void frm_Fauna::ShowIndividualDetails(const Record &row)
 {
-    Command33_Click();
-    markFirstWithCaption(Command19, row.text(QStringLiteral("Kjønn")));
-    colourAll(Command20, Colour::neutral());
-    markFirstWithCaption(Command20, row.text(QStringLiteral("Alder")));
-    showChosenCode(Combo2, row.text(QStringLiteral("AtlasKode")));
-    showChosenCode(Combo4, row.text(QStringLiteral("Referanse")));
+    ShowRecordKind(RegistrationState::Kind::Individual);
+    m_state.sex().chooseCaption(row.text(QStringLiteral("Kjønn")));
+    m_state.age().chooseCaption(row.text(QStringLiteral("Alder")));
+    m_state.activity = keyInList(Combo2, row.text(QStringLiteral("AtlasKode")));
 }
 
 // Directions not stored are cleared, so a direction never carries over from the row shown before.
@@ -166,9 +152,7 @@ void frm_Fauna::ShowDocumentationAndExposure(const Record &row)
     Check2->setChecked(documentation.contains('F'));
     Check3->setChecked(documentation.contains('V'));
     Check4->setChecked(documentation.contains('L'));
-    const QString exposure = row.text(QStringLiteral("Eksponering"));
-    for (QPushButton *direction : Command35)
-        setColour(direction, exposure.contains(direction->text()) ? Colour::Green : Colour::neutral());
+    m_state.setExposure(row.text(QStringLiteral("Eksponering")));
 }
 
 } // namespace lirvenda

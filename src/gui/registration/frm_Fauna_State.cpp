@@ -1,6 +1,7 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "gui/registration/ControlGroups.h"
+#include "gui/ui/ListProcedures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,24 +10,19 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace lirvenda {
 
 namespace {
 
-// A choice keeps its mark and changes only its colour with the state.
-void recolourChosen(const std::vector<QPushButton *> &buttons, const QColor &from, const QColor &to)
-{
-    for (QPushButton *button : buttons)
-        if (hasColour(button, from))
-            setColour(button, to);
-}
+using Mode = RegistrationState::Mode;
 
-void setWorkflowButton(QPushButton *button, const QString &caption, const QColor &colour)
+void drawWorkflowButton(QPushButton *button, const QString &caption, bool saveForm, bool enabled = true)
 {
     button->setText(caption);
-    setColour(button, colour);
-    button->setEnabled(true);
+    setColour(button, saveForm ? Colour::Yellow : Colour::Green);
+    button->setEnabled(enabled);
 }
 
 } // namespace
@@ -41,8 +37,8 @@ std::vector<QWidget *> frm_Fauna::choiceFields() const { return {Command37, Comm
 
 std::vector<QWidget *> frm_Fauna::editOnlyControls() const
 {
-    return {Label6,    Label19,  Frame8,   Frame10,  Frame11,   Command33, Command34, Command31, Command36,
-            Command22, Command3, Command4, Command6, Command21, Command25, Command26, Command27, Command29};
+    return {Label6,   Label19,  Frame8,    Frame10,   Frame11,   Command31, Command36, Command22, Command3,
+            Command4, Command6, Command21, Command25, Command26, Command27, Command29, Combo2,    Combo4};
 }
 
 std::vector<QWidget *> frm_Fauna::windowOpeners() const
@@ -50,65 +46,77 @@ std::vector<QWidget *> frm_Fauna::windowOpeners() const
     return {Command1, Command5, Command10, Command14, Command15, Command23, Command24, Command28};
 }
 
-std::vector<QPushButton *> frm_Fauna::markedChoiceButtons() const
-{
-    std::vector<QPushButton *> buttons(Command19.begin(), Command19.end());
-    buttons.insert(buttons.end(), Command20.begin(), Command20.end());
-    buttons.insert(buttons.end(), Command35.begin(), Command35.end());
-    return buttons;
-}
+void frm_Fauna::SetBrowseState() { SetMode(Mode::Browse); }
 
-void frm_Fauna::SetBrowseState()
-{
-    enableAll(editOnlyControls(), false);
-    enableAll({Command17, Combo2, Combo4, List1}, false);
-    colourAll({Command36, Command17}, Colour::neutral());
-    enableAll(inputBoxes(), false);
-    colourAll(inputBoxes(), Colour::White);
-    enableAll(choiceFields(), false);
-    colourAll(choiceFields(), Colour::neutral());
-    for (QComboBox *chosen : {Combo2, Combo4})
-        setColour(chosen, chosen->currentIndex() >= 0 ? Colour::Green : Colour::neutral());
-    showAll(Command16, false);
-    showAll({Command11, Command12}, true);
-    Command18->hide();
-    enableAll(windowOpeners(), true);
-    setWorkflowButton(Command9, QStringLiteral("&Stryk registrering"), Colour::Green);
-    setWorkflowButton(Command7, QStringLiteral("&Ny registrering"), Colour::Green);
-    setWorkflowButton(Command8, QStringLiteral("&Endre registrering"), Colour::Green);
-    List2->setEnabled(true);
-    setColour(List1, Colour::White);
-    enableAll(markedChoiceButtons(), false);
-    recolourChosen(markedChoiceButtons(), Colour::Yellow, Colour::Green);
-}
+void frm_Fauna::SetEditState(RegistrationState::Mode mode) { SetMode(mode); }
 
-// The handler that starts the state sets the captions of "Ny" and "Endre".
-void frm_Fauna::SetEditState()
+void frm_Fauna::SetMode(RegistrationState::Mode mode)
 {
-    enableAll(editOnlyControls(), true);
-    enableAll(inputBoxes(), true);
-    colourAll(inputBoxes(), Colour::Yellow);
-    enableAll(choiceFields(), true);
-    colourAll(choiceFields(), Colour::Yellow);
-    for (QComboBox *chosen : {Combo2, Combo4}) {
-        chosen->setEnabled(true);
-        if (chosen->currentIndex() >= 0)
-            setColour(chosen, Colour::Yellow);
-    }
-    showAll(Command16, true);
+    m_state.setMode(mode);
+    const bool entering = m_state.isEntering();
+    enableAll(editOnlyControls(), entering);
+    enableAll(inputBoxes(), entering);
+    colourAll(inputBoxes(), entering ? Colour::Yellow : Colour::White);
+    enableAll(choiceFields(), entering);
+    colourAll(choiceFields(), entering ? Colour::Yellow : Colour::neutral());
+    enableAll({Command33, Command34}, m_state.canChangeKind());
+    showAll(Command16, entering);
     colourAll(Command16, Colour::Yellow);
-    showAll({Command11, Command12}, false);
-    Command18->show();
-    enableAll(windowOpeners(), false);
-    Command9->setText(QStringLiteral("A&vbryt"));
-    setColour(Command9, Colour::Yellow);
-    List2->setEnabled(false);
-    // Enabled even when empty: a right-button press on it is the way to add observers here.
-    List1->setEnabled(true);
-    if (List1->count() > 0)
-        setColour(List1, Colour::Yellow);
-    enableAll(markedChoiceButtons(), true);
-    recolourChosen(markedChoiceButtons(), Colour::Green, Colour::Yellow);
+    showAll({Command11, Command12}, !entering);
+    Command18->setVisible(entering);
+    enableAll(windowOpeners(), !entering);
+    List2->setEnabled(!entering);
+    // Enabled even when empty while entering: a right-button press on it is the way to add observers.
+    List1->setEnabled(entering);
+    if (!entering || List1->count() > 0)
+        setColour(List1, entering ? Colour::Yellow : Colour::White);
+    if (!entering) { // while entering, the receiver's link decides about "GPS"
+        Command17->setEnabled(false);
+        colourAll({Command17, Command36}, Colour::neutral());
+    }
+    DrawWorkflowButtons();
+    DrawChoices();
+}
+
+void frm_Fauna::DrawWorkflowButtons()
+{
+    const Mode mode = m_state.mode();
+    drawWorkflowButton(Command9,
+                       m_state.isEntering() ? QStringLiteral("A&vbryt") : QStringLiteral("&Stryk registrering"),
+                       m_state.isEntering());
+    if (mode == Mode::New)
+        drawWorkflowButton(Command7, QStringLiteral("&Lagre registrering"), true);
+    else
+        drawWorkflowButton(Command7, QStringLiteral("&Ny registrering"), false, mode != Mode::Edit);
+    if (mode == Mode::Edit)
+        drawWorkflowButton(Command8, QStringLiteral("&Lagre endring"), true);
+    else
+        drawWorkflowButton(Command8, QStringLiteral("&Endre registrering"), false, mode != Mode::New);
+}
+
+// A choice is green while browsing and yellow while entering; the others are neutral.
+void frm_Fauna::DrawChoices()
+{
+    const QColor chosen = m_state.isEntering() ? Colour::Yellow : Colour::Green;
+    const auto draw = [&](QWidget *control, bool isChosen) {
+        setColour(control, isChosen ? chosen : Colour::neutral());
+    };
+    for (int i = 0; i < int(Command19.size()); ++i)
+        draw(Command19[i], m_state.sex().isChosen(i));
+    for (int i = 0; i < int(Command20.size()); ++i)
+        draw(Command20[i], m_state.age().isChosen(i));
+    for (int i = 0; i < int(Command35.size()); ++i)
+        draw(Command35[i], m_state.isDirectionChosen(i));
+    enableAll(Command19, m_state.isEntering());
+    enableAll(Command20, m_state.isEntering());
+    enableAll(Command35, m_state.isEntering());
+    for (const auto &[combo, key] : {std::pair{Combo2, m_state.activity}, {Combo4, m_state.reference}}) {
+        const QSignalBlocker drawnNotChosen(combo);
+        combo->setCurrentIndex(ComboIndexOfCode(combo, key));
+        draw(combo, combo->currentIndex() >= 0);
+    }
+    for (int i = 0; i < int(Command32.size()); ++i)
+        setColour(Command32[i], m_state.speciesGroup() == i ? Colour::Green : Colour::neutral());
 }
 
 } // namespace lirvenda

@@ -3,6 +3,9 @@
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_ObserverEdit.h"
 #include "gui/reference/frm_Observers.h"
+#include "gui/windows/frmAbout.h"
+
+#include "core/store/Program.h"
 
 #include <QListWidget>
 
@@ -13,6 +16,13 @@ void frm_Fauna::Command10_Click()
 {
     frm_Observers observers(m_program, this);
     observers.exec();
+}
+
+// "&Om Lirvenda"
+void frm_Fauna::Command13_Click()
+{
+    frmAbout about(m_program.versionText, ViewerLauncher::system(), this);
+    about.exec();
 }
 
 // The right button on the registration's observers chooses who takes part; the left one ticks.

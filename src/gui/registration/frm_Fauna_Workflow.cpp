@@ -23,19 +23,7 @@ namespace {
 
 const QString NoneChosen = QStringLiteral("Ingen observasjon er valgt.");
 
-// A button holds its save form while it is yellow.
-bool inSaveForm(const QPushButton *button) { return hasColour(button, Colour::Yellow); }
-
-template <typename Buttons>
-QString firstChosenCaption(const Buttons &buttons)
-{
-    for (const QPushButton *button : buttons)
-        if (hasColour(button, Colour::Yellow))
-            return button->text();
-    return {};
-}
-
-QString chosenEntry(const QComboBox *combo) { return combo->currentIndex() >= 0 ? combo->currentText() : QString(); }
+using Mode = RegistrationState::Mode;
 
 int tickedCount(const QListWidget *list)
 {
@@ -50,7 +38,7 @@ int tickedCount(const QListWidget *list)
 // "&Ny registrering" / "&Lagre registrering"
 void frm_Fauna::Command7_Click()
 {
-    if (!inSaveForm(Command7))
+    if (m_state.mode() != Mode::New)
         StartNewRegistration();
     else if (ValidateRegistration())
         SaveRegistration(SaveMode::Ny);
@@ -61,8 +49,8 @@ void frm_Fauna::Command8_Click()
 {
     if (!m_program.observations().hasCurrent())
         prompter().information(NoneChosen);
-    else if (!inSaveForm(Command8))
-        StartEditing();
+    else if (m_state.mode() != Mode::Edit)
+        SetEditState(Mode::Edit);
     else if (ValidateRegistration())
         SaveEdit();
 }
@@ -70,9 +58,8 @@ void frm_Fauna::Command8_Click()
 // "&Stryk registrering" / "A&vbryt"
 void frm_Fauna::Command9_Click()
 {
-    if (inSaveForm(Command9)) { // cancel: everything typed since the state began is dropped
+    if (m_state.isEntering()) { // cancel: everything typed since the state began is dropped
         SetBrowseState();
-        enableAll({Command3, Command4}, false);
         ShowRegistration();
     } else if (!m_program.observations().hasCurrent()) {
         prompter().information(NoneChosen);
@@ -84,62 +71,49 @@ void frm_Fauna::Command9_Click()
 // Locality, place, position, nature type, reference, ring and the kind of record carry over.
 void frm_Fauna::StartNewRegistration()
 {
-    Command8->setEnabled(false);
-    Command7->setText(QStringLiteral("&Lagre registrering"));
-    setColour(Command7, Colour::Yellow);
     ShowTodayAndNow();
     Text1->setText(QStringLiteral("1"));
     for (QLineEdit *box : {Text4, Text7, Text8})
         box->clear();
     Command2->setText(QStringLiteral("&Art"));
-    Combo2->setCurrentIndex(-1);
-    setColour(Combo2, Colour::neutral());
-    colourAll(Command19, Colour::neutral());
-    colourAll(Command20, Colour::neutral());
+    m_state.sex().clear();
+    m_state.age().clear();
+    m_state.activity.clear();
     FillDefaultObservers(m_program, List1);
     if (const QListWidgetItem *species = List3->currentItem(); species && species->isSelected())
         Command2->setText(species->text());
     ClearNestFields();
-    SetEditState();
-}
-
-// A record keeps its kind while it is changed.
-void frm_Fauna::StartEditing()
-{
-    Command8->setText(QStringLiteral("&Lagre endring"));
-    setColour(Command8, Colour::Yellow);
-    Command7->setEnabled(false);
-    SetEditState();
-    enableAll({Command33, Command34}, false);
+    SetEditState(Mode::New);
 }
 
 void frm_Fauna::SaveEdit()
 {
     RefreshSpeciesLists();
-    SaveRegistration(SaveMode::Edit);
+    if (!SaveRegistration(SaveMode::Edit))
+        return;
     ShowRegistration();
     SetBrowseState();
-    RefreshSpeciesLists();
-    ShowRecentObservations(BracketCode(Command2->text()));
-    const Record row = m_program.observations().current();
-    const QString obsId = row.text(QStringLiteral("ObsID"));
-    for (int i = 0; i < List2->count(); ++i) {
-        if (BracketCode(List2->item(i)->text()) == obsId) {
-            List2->item(i)->setText(savedRegistrationLine(row));
-            break;
+    succeeds([this] {
+        RefreshSpeciesLists();
+        const Record row = m_program.observations().current();
+        const QString obsId = row.text(QStringLiteral("ObsID"));
+        for (int i = 0; i < List2->count(); ++i) {
+            if (BracketCode(List2->item(i)->text()) == obsId) {
+                List2->item(i)->setText(savedRegistrationLine(row));
+                break;
+            }
         }
-    }
+    });
 }
 
+// A deletion that fails leaves the row shown in the browse state, with the reason in a message.
 void frm_Fauna::DeleteShownRegistration()
 {
-    SetEditState(); // the fields turn yellow while the question is open
-    if (prompter().askYesNo(QStringLiteral("Vil du stryke denne registreringen?"))) {
-        ObservationRecordSet &observations = m_program.observations();
-        m_program.mainConnection().execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID = ?"),
-                                           {observations.currentObsId()});
+    SetEditState(Mode::ConfirmDelete); // the fields turn yellow while the question is open
+    ObservationRecordSet &observations = m_program.observations();
+    if (prompter().askYesNo(QStringLiteral("Vil du stryke denne registreringen?")) &&
+        succeeds([&] { observations.removeCurrent(); })) {
         prompter().information(QStringLiteral("Observasjonen er strøket."));
-        observations.reopen();
         if (observations.hasCurrent())
             ShowRegistration();
         else
@@ -159,12 +133,10 @@ void frm_Fauna::ShowNoRegistration()
     Command31->setText(QStringLiteral("Ringmerking"));
     ShowNatureType({});
     List1->clear();
-    colourAll(Command19, Colour::neutral());
-    colourAll(Command20, Colour::neutral());
-    for (QComboBox *chosen : {Combo2, Combo4}) {
-        chosen->setCurrentIndex(-1);
-        setColour(chosen, Colour::neutral());
-    }
+    m_state.sex().clear();
+    m_state.age().clear();
+    m_state.activity.clear();
+    m_state.reference.clear();
     ClearNestFields();
 }
 
@@ -174,7 +146,8 @@ void frm_Fauna::ClearNestFields()
     Combo7->setCurrentIndex(9);
     for (QComboBox *field : {Combo8, Combo9, Combo10, Combo11, Combo12})
         field->setCurrentIndex(0);
-    colourAll(Command35, Colour::neutral());
+    m_state.clearDirections();
+    DrawChoices();
     for (QCheckBox *documentation : {Check2, Check3, Check4})
         documentation->setChecked(false);
     Text4->clear();
@@ -253,71 +226,76 @@ RegistrationValues frm_Fauna::registrationValues() const
     v.count = Text1->text();
     v.comment = Text4->text();
     v.ringCaption = Command31->text();
-    v.nestMode = hasColour(Command34, Colour::Green);
+    v.nestMode = m_state.isNest();
     v.nestSiteItem = Combo6->currentText();
     v.treeItem = Combo7->currentText();
     v.height = Combo8->currentText();
-    for (const QPushButton *direction : Command35)
-        if (hasColour(direction, Colour::Yellow))
-            v.exposure += direction->text();
+    v.exposure = m_state.exposure();
     v.adults = Combo11->currentText();
     v.eggs = Combo9->currentText();
     v.young = Combo10->currentText();
     v.youngAgeItem = Combo12->currentText();
-    v.sex = firstChosenCaption(Command19);
-    v.age = firstChosenCaption(Command20);
-    v.activityItem = chosenEntry(Combo2);
+    v.sex = m_state.sex().caption();
+    v.age = m_state.age().caption();
+    v.activity = m_state.activity;
     v.documentation =
         QString(Check2->isChecked() ? "F" : "") + (Check3->isChecked() ? "V" : "") + (Check4->isChecked() ? "L" : "");
-    v.observers = ObserverIdList(m_program, List1);
-    v.referenceItem = chosenEntry(Combo4);
+    v.observers = ObserverIdList(List1);
+    v.reference = m_state.reference;
     return v;
 }
 
-// The row is stored first: when that fails the window keeps everything typed.
-void frm_Fauna::SaveRegistration(SaveMode mode)
+bool frm_Fauna::SaveRegistration(SaveMode mode)
 {
     ObservationRecordSet &observations = m_program.observations();
-    QVariantMap columns = observationColumns(registrationValues());
-    if (mode == SaveMode::Ny) {
-        columns.insert(QStringLiteral("ObsUniqueID"), NewUniqueId(m_program));
-        observations.append(columns);
-    } else {
-        observations.update(columns);
-    }
-    const Record row = observations.current();
-    RefreshLocalityList(row.text(QStringLiteral("Lokalitet")));
-    RefreshSpeciesLists();
-    if (mode == SaveMode::Ny) { // a changed row keeps its one line, rewritten after the edit
-        List2->addItem(savedRegistrationLine(row));
-        List2->setCurrentRow(List2->count() - 1);
-    }
+    const bool stored = succeeds([&] {
+        QVariantMap columns = observationColumns(registrationValues());
+        if (mode == SaveMode::Ny) {
+            columns.insert(QStringLiteral("ObsUniqueID"), NewUniqueId(m_program));
+            observations.append(columns);
+        } else {
+            observations.update(columns);
+        }
+    });
+    if (!stored)
+        return false;
     const QString speciesKey = BracketCode(Command2->text());
-    ShowRecentObservations(speciesKey);
-    prompter().beep();
     Text1->clear();
     Text4->clear();
-    for (int i = 0; i < List3->count(); ++i) {
-        if (BracketCode(List3->item(i)->text()) == speciesKey) {
-            List3->setCurrentRow(i);
-            break;
-        }
-    }
     Command2->setText(QStringLiteral("&Art"));
-    colourAll(Command19, Colour::neutral());
-    colourAll(Command20, Colour::neutral());
-    Command22_Click();
-    List6_Click();
+    m_state.sex().clear();
+    m_state.age().clear();
+    m_state.activity.clear();
+    DrawChoices();
+    succeeds([&] {
+        RememberMainObserver(m_program, List1);
+        const Record row = observations.current();
+        RefreshLocalityList(row.text(QStringLiteral("Lokalitet")));
+        RefreshSpeciesLists();
+        if (mode == SaveMode::Ny) { // a changed row keeps its one line, rewritten after the edit
+            List2->addItem(savedRegistrationLine(row));
+            List2->setCurrentRow(List2->count() - 1);
+        }
+        ShowRecentObservations(speciesKey);
+        for (int i = 0; i < List3->count(); ++i) {
+            if (BracketCode(List3->item(i)->text()) == speciesKey) {
+                List3->setCurrentRow(i);
+                break;
+            }
+        }
+        List6_Click();
+    });
+    prompter().beep();
     ShowTimedMessage(QStringLiteral("Registreringen lagret"));
+    return true;
 }
 
 // "Svarttrost Antall = 2", the row number out of sight behind the blanks.
 QString frm_Fauna::savedRegistrationLine(const Record &row) const
 {
-    return SpeciesDisplayName(m_program, row.text(QStringLiteral("Art")), m_program.languageCode, false) +
-           QStringLiteral(" Antall ") + row.text(QStringLiteral("Operator")) + ' ' +
-           row.text(QStringLiteral("Antall")) + QString(100, ' ') + QStringLiteral(" [") +
-           row.text(QStringLiteral("ObsID")) + ']';
+    return SpeciesDisplayName(m_program, row.text(QStringLiteral("Art")), false) + QStringLiteral(" Antall ") +
+           row.text(QStringLiteral("Operator")) + ' ' + row.text(QStringLiteral("Antall")) + QString(100, ' ') +
+           QStringLiteral(" [") + row.text(QStringLiteral("ObsID")) + ']';
 }
 
 void frm_Fauna::ShowRecentObservations(const QString &speciesKey)
@@ -333,8 +311,8 @@ void frm_Fauna::ShowRecentObservations(const QString &speciesKey)
 // "Nullstill aktivitet"
 void frm_Fauna::Command22_Click()
 {
-    Combo2->setCurrentIndex(-1);
-    setColour(Combo2, Colour::neutral());
+    m_state.activity.clear();
+    DrawChoices();
 }
 
 void frm_Fauna::List3_Click() { ChooseRegisteredSpecies(List3->currentItem()); }

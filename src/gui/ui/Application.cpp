@@ -6,8 +6,6 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-#include <exception>
-
 namespace lirvenda {
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
@@ -20,14 +18,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        prompter().critical(QString::fromUtf8(error.what()));
-    } catch (...) {
-        prompter().critical(QStringLiteral("En ukjent feil oppstod."));
-    }
-    return false;
+    bool handled = false;
+    succeeds([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 } // namespace lirvenda

@@ -86,9 +86,9 @@ private slots:
     {
         test::TestProgram t;
         Program &p = t.program();
-        QCOMPARE(SpeciesDisplayName(p, "11870", "NOR", false), QString("Svarttrost"));
-        QCOMPARE(SpeciesDisplayName(p, "11870", "NOR", true), QString("Svarttrost (Turdus merula)"));
-        QCOMPARE(SpeciesDisplayName(p, "99999", "NOR", true), QString());
+        QCOMPARE(SpeciesDisplayName(p, "11870", false), QString("Svarttrost"));
+        QCOMPARE(SpeciesDisplayName(p, "11870", true), QString("Svarttrost (Turdus merula)"));
+        QCOMPARE(SpeciesDisplayName(p, "99999", true), QString());
         QCOMPARE(LatinShortCode(p, "x' OR '1'='1"), QString());
         QCOMPARE(ActivityText(p, 1), QString("Observert i hekketiden i mulig hekkebiotop"));
         QCOMPARE(ActivityText(p, 0), QString());

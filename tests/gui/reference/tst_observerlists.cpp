@@ -69,7 +69,8 @@ private slots:
         QStringList expected;
         for (QChar position : order)
             expected << keys[position.digitValue()];
-        QCOMPARE(ObserverIdList(t.program(), &list), expected.join(','));
+        QCOMPARE(ObserverIdList(&list), expected.join(','));
+        RememberMainObserver(t.program(), &list);
         QFile file(t.path(MainObserverFileName));
         QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none"),
                  remembered >= 0 ? (keys[remembered] + '\n').toUtf8() : QByteArray("none"));

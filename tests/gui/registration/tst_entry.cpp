@@ -78,7 +78,7 @@ RegistrationValues individual()
             .nestSiteItem = withKey("I tre", 40, "2"),
             .sex = "Hann",
             .age = "2K",
-            .activityItem = withKey("Syngende hann", 100, "2"),
+            .activity = "2",
             .documentation = "FL"};
 }
 
@@ -119,7 +119,7 @@ private slots:
         v.eggs = "4";
         v.youngAgeItem = withKey("Ikke angitt", 30, "1");
         v.ringCaption = "NOS 8A12345 Ringmerking";
-        v.referenceItem = "Hansen 2001 Fugler i Trøndelag  [7]";
+        v.reference = "7";
         const QStringList expected = {
             "Fylke_Kommune=NO50", "Reirplassering=2", "Tresort=10", "Eksponering=ØV", "AntallEgg=4", "UngeAlder=1",
             "Ring=NOS 8A12345 ",  "Referanse=7",      "Kjønn=-",    "Alder=-",        "AtlasKode=-"};

@@ -185,7 +185,7 @@ private slots:
         QWidget *observers = w.control("List1");
         QWidget *keypad = w.control("Command16_0");
 
-        w.window.SetEditState();
+        w.window.SetEditState(RegistrationState::Mode::New);
         for (QWidget *chosen : {male, activity, observers, keypad, w.control("Text1")})
             QVERIFY2(isYellow(chosen) && chosen->isEnabled() && !chosen->isHidden(), qPrintable(chosen->objectName()));
         QVERIFY(isNeutral(w.control("Command19_0")));
@@ -210,7 +210,7 @@ private slots:
     void editStateOnAnEmptyWindow()
     {
         FaunaWindow w;
-        w.window.SetEditState();
+        w.window.SetEditState(RegistrationState::Mode::New);
         QVERIFY(w.control("List1")->isEnabled() && hasColour(w.control("List1"), Colour::White));
         w.click("Command34");
         QVERIFY(!w.control("Combo9")->isHidden() && w.control("Frame10")->isHidden());

@@ -136,7 +136,7 @@ private slots:
             }
         });
         poll.start(10);
-        w.window.Form_Load(skip ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::AsDesigned);
+        w.window.Form_Load(skip ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::Show);
         QCOMPARE(modalSeen, splashShown ? "lirvenda::frm_Frontside" : "");
     }
 };

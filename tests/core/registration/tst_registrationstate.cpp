@@ -1,0 +1,157 @@
+#include "core/registration/RegistrationState.h"
+
+#include <QTest>
+
+using namespace lirvenda;
+using Mode = RegistrationState::Mode;
+
+Q_DECLARE_METATYPE(Mode)
+
+class RegistrationStateTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Clicks on the buttons of one group, by index; the caption chosen afterwards.
+    void singleChoice_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("one click chooses") << QList<int>{1} << "Hann";
+        QTest::newRow("the same again withdraws") << QList<int>{1, 1} << "";
+        QTest::newRow("another moves the choice") << QList<int>{1, 2} << "Hunn";
+        QTest::newRow("moved, then withdrawn") << QList<int>{1, 2, 2} << "";
+        QTest::newRow("nothing clicked") << QList<int>{} << "";
+    }
+    void singleChoice()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, chosen);
+        RegistrationState state;
+        for (int index : clicks)
+            state.sex().toggle(index);
+        QCOMPARE(state.sex().caption(), chosen);
+        for (int i = 0; i < RegistrationState::Sexes.size(); ++i)
+            QCOMPARE(state.sex().isChosen(i), RegistrationState::Sexes[i] == chosen);
+    }
+
+    // A stored caption chooses the first button with that caption; one no button has, none.
+    void storedCaptions_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("known") << "2K+"
+                               << "2K+";
+        QTest::newRow("last") << "Adult"
+                              << "Adult";
+        QTest::newRow("unknown") << "Ukjent"
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("other case") << "adult"
+                                    << "";
+    }
+    void storedCaptions()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, chosen);
+        RegistrationState state;
+        state.age().toggle(0); // a choice from the row shown before never stays
+        state.age().chooseCaption(stored);
+        QCOMPARE(state.age().caption(), chosen);
+    }
+
+    // At most two directions; a refused click changes nothing. The text follows the buttons' order.
+    void directions_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QList<bool>>("taken");
+        QTest::addColumn<QString>("exposure");
+        QTest::newRow("one") << QList<int>{2} << QList<bool>{true} << "S";
+        QTest::newRow("two, kept in button order") << QList<int>{3, 0} << QList<bool>{true, true} << "NV";
+        QTest::newRow("a third refused") << QList<int>{0, 2, 3} << QList<bool>{true, true, false} << "NS";
+        QTest::newRow("withdrawn makes room") << QList<int>{0, 2, 0, 3} << QList<bool>{true, true, true, true} << "SV";
+        QTest::newRow("withdrawn while at the limit") << QList<int>{1, 2, 1} << QList<bool>{true, true, true} << "S";
+    }
+    void directions()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QList<bool>, taken);
+        QFETCH(QString, exposure);
+        RegistrationState state;
+        QList<bool> answers;
+        for (int index : clicks)
+            answers << state.toggleDirection(index);
+        QCOMPARE(answers, taken);
+        QCOMPARE(state.exposure(), exposure);
+    }
+
+    // A stored exposure is shown as it is, even with more directions than may be chosen.
+    void storedExposure_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("two") << "ØV"
+                             << "ØV";
+        QTest::newRow("other order") << "VN"
+                                     << "NV";
+        QTest::newRow("three from older data") << "NØS"
+                                               << "NØS";
+        QTest::newRow("none") << ""
+                              << "";
+        QTest::newRow("unknown letters") << "x"
+                                         << "";
+    }
+    void storedExposure()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        RegistrationState state;
+        state.toggleDirection(3);
+        state.setExposure(stored);
+        QCOMPARE(state.exposure(), shown);
+    }
+
+    // What each state allows: typing, and changing the kind of record.
+    void modes_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<bool>("entering");
+        QTest::addColumn<bool>("kindChangeable");
+        QTest::newRow("browse") << Mode::Browse << false << false;
+        QTest::newRow("new") << Mode::New << true << true;
+        QTest::newRow("edit keeps the kind") << Mode::Edit << true << false;
+        QTest::newRow("delete asked") << Mode::ConfirmDelete << true << true;
+    }
+    void modes()
+    {
+        QFETCH(Mode, mode);
+        QFETCH(bool, entering);
+        QFETCH(bool, kindChangeable);
+        RegistrationState state;
+        state.setMode(mode);
+        QCOMPARE(state.isEntering(), entering);
+        QCOMPARE(state.canChangeKind(), kindChangeable);
+    }
+
+    // The species search looks in the taxon class of the chosen group; birds are "Aves".
+    void speciesClass_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("taxonClass");
+        QTest::newRow("none chosen") << -1 << "";
+        QTest::newRow("birds") << 0 << "Aves";
+        QTest::newRow("mammals") << 1 << "Pattedyr";
+        QTest::newRow("insects") << 3 << "Insekter";
+    }
+    void speciesClass()
+    {
+        QFETCH(int, group);
+        QFETCH(QString, taxonClass);
+        RegistrationState state;
+        if (group >= 0)
+            state.setSpeciesGroup(group);
+        QCOMPARE(state.speciesClass(), taxonClass);
+    }
+};
+
+QTEST_APPLESS_MAIN(RegistrationStateTest)
+#include "tst_registrationstate.moc"
