@@ -1,8 +1,7 @@
 #include "core/registration/ObservationColumns.h"
 
+#include "core/registration/Validation.h"
 #include "core/shared/SharedProcedures.h"
-
-#include <cmath>
 
 namespace lirvenda {
 
@@ -31,13 +30,6 @@ QString shownTime(const QString &stored)
     return time.isEmpty() || time == QLatin1String("00:00") ? QString() : time;
 }
 
-namespace {
-
-// The count box may hold a decimal comma or point; the column holds whole individuals.
-qint64 wholeCount(const QString &count) { return std::llround(QString(count).trimmed().replace(',', '.').toDouble()); }
-
-} // namespace
-
 QVariantMap observationColumns(const RegistrationValues &v, const QDate &today)
 {
     const QString municipality = BracketCode(v.municipalityItem);
@@ -52,7 +44,7 @@ QVariantMap observationColumns(const RegistrationValues &v, const QDate &today)
         {QStringLiteral("Lengdegrad"), v.longitude},
         {QStringLiteral("Art"), BracketCode(v.speciesCaption)},
         {QStringLiteral("Operator"), v.countOperator},
-        {QStringLiteral("Antall"), wholeCount(v.count)},
+        {QStringLiteral("Antall"), wholeCount(v.count).value_or(0)},
         {QStringLiteral("Kommentar"), v.comment},
         {QStringLiteral("Ring"), QString(v.ringCaption).remove(QStringLiteral("Ringmerking"))},
         {QStringLiteral("Rapportert"), 0},

@@ -6,12 +6,25 @@
 #include <QDateTime>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace lirvenda {
 
 bool isNumeric(const QString &text)
 {
     static const QRegularExpression number(QStringLiteral("^\\s*[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
     return number.match(text).hasMatch();
+}
+
+std::optional<qint64> wholeCount(const QString &count)
+{
+    if (!isNumeric(count))
+        return std::nullopt;
+    const double rounded = std::round(QString(count).trimmed().replace(',', '.').toDouble());
+    // 2^63, exactly representable: every double below it converts to a 64-bit integer.
+    if (!(std::fabs(rounded) < 9223372036854775808.0))
+        return std::nullopt;
+    return qint64(rounded);
 }
 
 namespace {
@@ -60,7 +73,7 @@ QList<ValidationMessage> registrationProblems(Program &program, const Registrati
         return information(QStringLiteral("Du må oppgi en lengdegrad"));
     if (BracketCode(f.speciesCaption).isEmpty())
         return information(QStringLiteral("Du må oppgi en art"));
-    if (!isNumeric(f.count))
+    if (!wholeCount(f.count))
         return information(QStringLiteral("Feil i angivelse av antall"));
     if (!dateAccepted(f.startDate))
         return information(QStringLiteral("Ulovlig dato"));

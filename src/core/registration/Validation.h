@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace lirvenda {
 
 class Program;
@@ -28,6 +30,9 @@ struct ValidationMessage {
 
 // A number as the user types it: an optional sign, digits, and "," or "." as decimal mark.
 bool isNumeric(const QString &text);
+// The count box as whole individuals (a decimal comma or point is rounded); none when the text is
+// not a number or the number is beyond what the count column holds.
+std::optional<qint64> wholeCount(const QString &count);
 
 // The messages the first failing check gives, in order (usually one; an hour or minute out of
 // range gives "Ulovlig tid!" before "Ulovlig tid"); empty when the registration may be stored.

@@ -51,6 +51,9 @@ private slots:
         row("count of blanks", [](RegistrationFields &f) { f.count = " "; }, {"Feil i angivelse av antall"});
         row("count with two marks", [](RegistrationFields &f) { f.count = "1.2.3"; }, {"Feil i angivelse av antall"});
         row("count with decimal comma", [](RegistrationFields &f) { f.count = "1,5"; }, {});
+        row("count of twenty digits", [](RegistrationFields &f) { f.count = "99999999999999999999"; },
+            {"Feil i angivelse av antall"});
+        row("count of eighteen digits", [](RegistrationFields &f) { f.count = "999999999999999999"; }, {});
         row("start date", [](RegistrationFields &f) { f.startDate = "31.04.2024"; }, {"Ulovlig dato"});
         row("start hour out of range, stop not examined",
             [](RegistrationFields &f) {

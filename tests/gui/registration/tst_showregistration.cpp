@@ -145,6 +145,27 @@ private slots:
         QCOMPARE(green(w, "Command19", 4), QList<int>{});
     }
 
+    // A nest record has no reference of the row before; changing it keeps its own.
+    void nestRecordAfterIndividualRecordKeepsItsReference()
+    {
+        FaunaWindow w(false);
+        w.t.db().execute("INSERT INTO Referanser(Referanse_ID, Forfattere, År) VALUES (7, 'Berg, A.', '1999')");
+        w.window.Form_Load(frm_Fauna::Splash::Skip);
+        QVERIFY(w.show(w.insertObservation(individualRecord(7))));
+        QVariantMap nestOnAHolm = nestRecord(w.t.addObserver("Kari", "Nordmann", "KN"));
+        nestOnAHolm["Lokalitet"] = "Holmen";
+        nestOnAHolm["StoppDato"] = "2024-05-06 09:00:00";
+        const qint64 nest = w.insertObservation(nestOnAHolm);
+        QVERIFY(w.show(nest));
+        QCOMPARE(w.control<QComboBox>("Combo4")->currentIndex(), -1);
+        QVERIFY(isNeutral(w.control("Combo4")));
+        w.click("Command8");
+        w.click("Command8");
+        QCOMPARE(w.t.prompter().lastText(), QString());
+        QCOMPARE(w.t.db().scalar("SELECT ifnull(Referanse, '') FROM Observasjoner WHERE ObsID = ?", {nest}).toString(),
+                 QString());
+    }
+
     void placeShownFromItsCode_data()
     {
         QTest::addColumn<QVariant>("stored");

@@ -2,6 +2,8 @@
 
 #include "core/shared/SharedProcedures.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -40,6 +42,21 @@ QString column(FaunaWindow &w, qint64 obsId, const char *name)
 QString allObsIds(FaunaWindow &w)
 {
     return w.t.db().scalar("SELECT group_concat(ObsID) FROM Observasjoner").toString();
+}
+
+// Two default observers, the first remembered as main observer; a new registration is started.
+void startWithTwoObservers(FaunaWindow &w)
+{
+    const QString kari = w.t.addObserver("Kari", "Nordmann", "KN", true);
+    w.t.addObserver("Per", "Hansen", "PH", true);
+    WriteLine(w.t.path("MainObserver.txt"), kari);
+    w.click("Command7");
+}
+
+QByteArray fileText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool inBrowseState(FaunaWindow &w)
@@ -175,6 +192,73 @@ private slots:
             w.click(button);
             QCOMPARE(w.t.prompter().lastText(), QString("Ingen observasjon er valgt."));
         }
+    }
+
+    // A store that refuses the row: nothing is stored, everything typed stays, and the remembered
+    // main observer is not changed by a save that did not happen.
+    void refusedSaveKeepsEntriesAndMainObserver()
+    {
+        FaunaWindow w;
+        startWithTwoObservers(w);
+        auto *observers = w.control<QListWidget>("List1");
+        observers->item(0)->setCheckState(observers->item(0)->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                                          : Qt::Checked);
+        observers->item(1)->setCheckState(observers->item(1)->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                                          : Qt::Checked);
+        const QByteArray remembered = fileText(w.t.path("MainObserver.txt"));
+        w.t.db().execute("CREATE TRIGGER refuse BEFORE INSERT ON Observasjoner BEGIN SELECT RAISE(ABORT, 'full'); END");
+        saveNew(w, Blackbird, "2");
+        QCOMPARE(w.t.prompter().shown.last().icon, Prompter::Icon::Critical);
+        QCOMPARE(allObsIds(w), QString());
+        QCOMPARE(w.shownAs({"Command2", "Text1", "Command7"}),
+                 (QStringList{"Command2=" + Blackbird, "Text1=2", "Command7=&Lagre registrering"}));
+        QCOMPARE(fileText(w.t.path("MainObserver.txt")), remembered);
+    }
+
+    // The row is stored but remembering the main observer fails: the failure is shown and the
+    // window is ready for the next registration, so a second press cannot store the row twice.
+    void failureAfterTheRowIsStoredStillMovesOn()
+    {
+        FaunaWindow w;
+        startWithTwoObservers(w);
+        QFile::remove(w.t.path("MainObserver.txt"));
+        QDir(w.t.folder()).mkdir("MainObserver.txt");
+        const qint64 obsId = saveNew(w, Blackbird, "2");
+        QVERIFY(obsId > 0);
+        QVERIFY(std::any_of(w.t.prompter().shown.begin(), w.t.prompter().shown.end(),
+                            [](const auto &m) { return m.icon == Prompter::Icon::Critical; }));
+        QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=&Art", "Text1="}));
+        w.click("Command7");
+        QCOMPARE(allObsIds(w), QString::number(obsId));
+    }
+
+    // A delete the store refuses leaves the row shown in the browse state, with the reason.
+    void refusedDeleteLeavesTheBrowseState()
+    {
+        FaunaWindow w;
+        const qint64 obsId =
+            w.insertObservation({{"Art", "11870"}, {"Antall", 3}, {"StartDato", "2024-05-01 08:00:00"}});
+        QVERIFY(w.show(obsId));
+        w.t.db().execute("CREATE TRIGGER keep BEFORE DELETE ON Observasjoner BEGIN SELECT RAISE(ABORT, 'locked'); END");
+        w.t.prompter().yesNoAnswers = {true};
+        w.click("Command9");
+        QCOMPARE(w.t.prompter().shown.last().icon, Prompter::Icon::Critical);
+        QVERIFY(inBrowseState(w));
+        QVERIFY(isGreen(w.control("Command9")) && !w.control("Text1")->isEnabled());
+        QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=" + Blackbird, "Text1=3"}));
+        QCOMPARE(allObsIds(w), QString::number(obsId));
+    }
+
+    void aboutButtonOpensTheAboutBox()
+    {
+        FaunaWindow w;
+        QString opened;
+        QVERIFY(answerModal([&] { w.click("Command13"); },
+                            [&](QWidget *box) {
+                                opened = box->objectName();
+                                box->close();
+                            }));
+        QCOMPARE(opened, QString("frmAbout"));
     }
 
     void newRegistrationStartsWithTheSelectedRegisteredSpecies()
