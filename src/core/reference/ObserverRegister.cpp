@@ -1,9 +1,8 @@
 #include "core/reference/ObserverRegister.h"
 
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
-
-#include <QDate>
 
 #include <array>
 
@@ -71,7 +70,7 @@ QVariantList storedValues(const ObserverFields &typed)
     return values;
 }
 
-QString today() { return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd 00:00:00")); }
+QString today() { return storedDay(QDate::currentDate()); }
 
 void addObserver(Program &program, Database &db, const ObserverFields &fields)
 {

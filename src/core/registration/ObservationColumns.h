@@ -28,12 +28,6 @@ struct RegistrationValues {
     QString referenceItem;          // empty when none is chosen
 };
 
-// A date box and a time box as the stored date-time "YYYY-MM-DD HH:MM:SS".
-QString storedDateTime(const QString &date, const QString &time);
-// The stored date-time as the date box shows it, and the time box: empty at midnight.
-QString shownDate(const QString &stored);
-QString shownTime(const QString &stored);
-
 // The columns a save writes. A new row also gets its unique identifier from the caller.
 // Nest and individual columns exclude each other: a save in one mode leaves the other's as they were.
 QVariantMap observationColumns(const RegistrationValues &values, const QDate &today = QDate::currentDate());

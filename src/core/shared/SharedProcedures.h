@@ -1,9 +1,8 @@
 #pragma once
 
-// The small procedures every window shares that need no widget: keys in display texts, date and
-// time checks, identifiers, look-ups and the program folder's text files.
+// The small procedures every window shares that need no widget: keys in display texts,
+// identifiers, look-ups and the program folder's text files. Dates and times: DateTexts.h.
 
-#include <QDate>
 #include <QString>
 
 namespace lirvenda {
@@ -19,15 +18,6 @@ bool FileExists(const QString &path);
 QString ReadFirstLine(const QString &path);
 // Replaces the file with one UTF-8 line ended by a line break; throws DatabaseError on failure.
 void WriteLine(const QString &path, const QString &line);
-
-// Dates "dd.mm.yyyy", not after today; the text is rebuilt with "." as separator in place.
-bool IsValidDate(QString &text, const QDate &today = QDate::currentDate());
-QString compactDate(const QDate &date); // "YYYYMMDD", how dates are compared as text
-
-enum class TimeCheck { Valid, Malformed, OutOfRange };
-// "HH:NN"; the text is trimmed in place. Only an hour or minute out of range is OutOfRange
-// (the caller says "Ulovlig tid!"); a five-character text without ":" is Malformed.
-TimeCheck checkTime(QString &text);
 
 // "YYYYMMDDHHNNSS-n", n the program's counter, which goes up by one.
 QString NewUniqueId(Program &program);

@@ -1,6 +1,7 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/registration/Places.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/ui/Colours.h"
@@ -57,8 +58,8 @@ void frm_Fauna::Form_Load(Splash splash)
     m_program.openMainConnection();
     m_program.openObserverConnection();
     RefreshLocalityList({});
-    setWindowTitle(QStringLiteral("Lirvenda  ") + QDate::currentDate().toString(DateFormat) +
-                   QStringLiteral(" - Versjon: ") + m_program.versionText);
+    setWindowTitle(QStringLiteral("Lirvenda  ") + dateBoxText(QDate::currentDate()) + QStringLiteral(" - Versjon: ") +
+                   m_program.versionText);
     Combo1->addItems({QStringLiteral("="), QStringLiteral(">"), QStringLiteral("<"), QStringLiteral("~")});
     Combo1->setCurrentIndex(0);
     for (int i = 0; i < 10; ++i)
@@ -84,8 +85,8 @@ void frm_Fauna::Form_Load(Splash splash)
 
 void frm_Fauna::ShowTodayAndNow()
 {
-    const QString today = QDate::currentDate().toString(DateFormat);
-    const QString now = QTime::currentTime().toString(TimeFormat);
+    const QString today = dateBoxText(QDate::currentDate());
+    const QString now = timeBoxText(QTime::currentTime());
     Text2->setText(today);
     Text5->setText(today);
     Text3->setText(now);

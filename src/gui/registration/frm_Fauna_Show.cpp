@@ -1,9 +1,9 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/reference/NatureTypes.h"
-#include "core/registration/ObservationColumns.h"
 #include "core/registration/Places.h"
 #include "core/registration/Species.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"

@@ -1,6 +1,5 @@
 #include "gui/ui/ListProcedures.h"
 
-#include "core/shared/Prompter.h"
 #include "core/shared/SharedProcedures.h"
 
 #include <QComboBox>
@@ -44,14 +43,6 @@ void SelectListItemByCode(int code, QListWidget *list)
             return;
         }
     }
-}
-
-bool IsValidTime(QString &text)
-{
-    const TimeCheck check = checkTime(text);
-    if (check == TimeCheck::OutOfRange)
-        prompter().exclamation(QStringLiteral("Ulovlig tid!"));
-    return check == TimeCheck::Valid;
 }
 
 } // namespace lirvenda

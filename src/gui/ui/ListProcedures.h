@@ -17,7 +17,5 @@ int ComboIndexOfKey(const QComboBox *combo, int key);
 int ComboIndexOfCode(const QComboBox *combo, const QString &code);
 // Selects the first entry whose bracketed key, read as a number, equals the number; no change when none does.
 void SelectListItemByCode(int code, QListWidget *list);
-// Trims the time text in place; an hour or minute out of range says "Ulovlig tid!".
-bool IsValidTime(QString &text);
 
 } // namespace lirvenda

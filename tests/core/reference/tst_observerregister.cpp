@@ -1,8 +1,7 @@
 #include "core/reference/ObserverRegister.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DateTexts.h"
 #include "support/TestProgram.h"
 
-#include <QDate>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -178,7 +177,7 @@ private slots:
         };
         const QString uniqueId = column("ObserverUniqueID");
         QVERIFY2(QRegularExpression("^\\d{14}-\\d+$").match(uniqueId).hasMatch(), qPrintable(uniqueId));
-        QCOMPARE(column("ObserverLastupdate"), QDate::currentDate().toString("yyyy-MM-dd 00:00:00"));
+        QCOMPARE(column("ObserverLastupdate"), storedDay(QDate::currentDate()));
         QCOMPARE(column("ObserverDefault"), QString("0"));
 
         const std::optional<ObserverFields> read = ReadObserver(t.program(), id);
