@@ -16,14 +16,13 @@ qint64 wholeCount(const QString &count) { return std::llround(QString(count).tri
 
 QVariantMap observationColumns(const RegistrationValues &v, const QDate &today)
 {
-    const QString municipality = BracketCode(v.municipalityItem);
     QVariantMap columns{
         {QStringLiteral("ObsLastUpdated"), storedDay(today)},
         {QStringLiteral("StartDato"), storedDateTime(v.startDate, v.startTime)},
         {QStringLiteral("StoppDato"), storedDateTime(v.stopDate, v.stopTime)},
         {QStringLiteral("Lokalitet"), v.locality},
         {QStringLiteral("Naturtype"), v.natureTypePath},
-        {QStringLiteral("Fylke_Kommune"), municipality.isEmpty() ? BracketCode(v.countyItem) : municipality},
+        {QStringLiteral("Fylke_Kommune"), v.municipalityCode.isEmpty() ? v.countyCode : v.municipalityCode},
         {QStringLiteral("Breddegrad"), v.latitude},
         {QStringLiteral("Lengdegrad"), v.longitude},
         {QStringLiteral("Art"), BracketCode(v.speciesCaption)},
@@ -34,24 +33,24 @@ QVariantMap observationColumns(const RegistrationValues &v, const QDate &today)
         {QStringLiteral("Rapportert"), 0},
         {QStringLiteral("Dokumentasjon"), v.documentation},
         {QStringLiteral("Observatører"), v.observers},
-        {QStringLiteral("Referanse"), BracketCode(v.referenceItem)},
+        {QStringLiteral("Referanse"), v.referenceKey},
     };
     if (v.nestMode) {
         columns.insert({
-            {QStringLiteral("Reirplassering"), BracketCode(v.nestSiteItem)},
-            {QStringLiteral("Tresort"), BracketCode(v.treeItem)},
+            {QStringLiteral("Reirplassering"), v.nestSiteKey},
+            {QStringLiteral("Tresort"), v.treeKey},
             {QStringLiteral("HOM"), v.height},
             {QStringLiteral("Eksponering"), v.exposure},
             {QStringLiteral("AntallVoksne"), v.adults},
             {QStringLiteral("AntallEgg"), v.eggs},
             {QStringLiteral("AntallUnger"), v.young},
-            {QStringLiteral("UngeAlder"), BracketCode(v.youngAgeItem)},
+            {QStringLiteral("UngeAlder"), v.youngAgeKey},
         });
     } else {
         columns.insert({
             {QStringLiteral("Kjønn"), v.sex},
             {QStringLiteral("Alder"), v.age},
-            {QStringLiteral("AtlasKode"), BracketCode(v.activityItem)},
+            {QStringLiteral("AtlasKode"), v.activityKey},
         });
     }
     return columns;

@@ -6,12 +6,13 @@
 
 namespace lirvenda {
 
-// One registration as the main window holds it, read off its controls.
+// One registration as the main window holds it, read off its controls: a list's choice by the
+// key of its entry, empty when none is chosen or the entry has no key ("-").
 struct RegistrationValues {
-    QString startDate, startTime, stopDate, stopTime; // "dd.mm.yyyy", "HH:NN"
+    QString startDate, startTime, stopDate, stopTime; // the date and time boxes
     QString locality;
     QString natureTypePath;
-    QString countyItem, municipalityItem; // list entries "Name    [code]", or "-"
+    QString countyCode, municipalityCode;
     QString latitude, longitude;
     QString speciesCaption; // "Name (Genus species) [key]"
     QString countOperator;
@@ -20,12 +21,12 @@ struct RegistrationValues {
     QString ringCaption;
     bool nestMode = false;
     // nest mode
-    QString nestSiteItem, treeItem, height, exposure, adults, eggs, young, youngAgeItem;
+    QString nestSiteKey, treeKey, height, exposure, adults, eggs, young, youngAgeKey;
     // individual mode
-    QString sex, age, activityItem; // empty when none is chosen
-    QString documentation;          // "F", "V", "L" for each kind present
-    QString observers;              // main observer's key first, then the others
-    QString referenceItem;          // empty when none is chosen
+    QString sex, age, activityKey; // empty when none is chosen
+    QString documentation;         // "F", "V", "L" for each kind present
+    QString observers;             // main observer's key first, then the others
+    QString referenceKey;
 };
 
 // The columns a save writes. A new row also gets its unique identifier from the caller.

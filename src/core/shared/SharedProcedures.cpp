@@ -32,6 +32,11 @@ QString withKey(const QString &visible, int blanks, const QString &key)
     return visible + QString(blanks, ' ') + '[' + key + ']';
 }
 
+KeyedEntry keyedEntry(const QString &visible, int blanks, const QString &key)
+{
+    return {withKey(visible, blanks, key), key};
+}
+
 bool FileExists(const QString &path) { return QFileInfo(path).isFile(); }
 
 QString ReadFirstLine(const QString &path)
@@ -101,7 +106,7 @@ QString ActivityText(Program &program, int activityId)
         .toString();
 }
 
-QString ObserverDisplayText(Program &program, const QString &observerUniqueId)
+KeyedEntry ObserverEntry(Program &program, const QString &observerUniqueId)
 {
     const QString id = observerUniqueId.trimmed();
     if (id.isEmpty())
@@ -109,11 +114,11 @@ QString ObserverDisplayText(Program &program, const QString &observerUniqueId)
     const Record row = observer(program, QStringLiteral("ObserverUniqueID"), id);
     if (row.isEmpty())
         return {};
-    return withKey(QStringLiteral("%1, %2. (%3)")
-                       .arg(row.text(QStringLiteral("ObserverLastName")),
-                            row.text(QStringLiteral("ObserverFirstName")).left(1),
-                            row.text(QStringLiteral("ObserverInitials"))),
-                   40, row.text(QStringLiteral("ObserverUniqueID")));
+    return keyedEntry(QStringLiteral("%1, %2. (%3)")
+                          .arg(row.text(QStringLiteral("ObserverLastName")),
+                               row.text(QStringLiteral("ObserverFirstName")).left(1),
+                               row.text(QStringLiteral("ObserverInitials"))),
+                      40, row.text(QStringLiteral("ObserverUniqueID")));
 }
 
 namespace {

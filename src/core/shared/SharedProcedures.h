@@ -14,6 +14,14 @@ QString BracketCode(const QString &text);
 QString CapitalizeFirst(const QString &text);
 QString withKey(const QString &visible, int blanks, const QString &key); // text, blanks, "[key]"
 
+// An entry of a list that stands for a key: the text it shows, usually made by withKey, and the
+// key itself, which the list keeps beside the text, so that no "[" in a name can change it.
+struct KeyedEntry {
+    QString text;
+    QString key;
+};
+KeyedEntry keyedEntry(const QString &visible, int blanks, const QString &key); // the text by withKey
+
 bool FileExists(const QString &path);
 QString ReadFirstLine(const QString &path);
 // Replaces the file with one UTF-8 line ended by a line break; throws DatabaseError on failure.
@@ -27,7 +35,9 @@ QString SpeciesDisplayName(Program &program, const QString &speciesKey, const QS
                            bool withScientificName);
 QString LatinShortCode(Program &program, const QString &speciesKey);
 QString ActivityText(Program &program, int activityId);
-QString ObserverDisplayText(Program &program, const QString &observerUniqueId);
+// "Last, F. (INITIALS)", 40 blanks, "[ObserverUniqueID]" for an observer; the empty entry when
+// there is none.
+KeyedEntry ObserverEntry(Program &program, const QString &observerUniqueId);
 // "first name last name" of an observer, by ObserverID or by ObserverUniqueID.
 QString ObserverNameById(Program &program, qint64 observerId);
 QString ObserverNameByUniqueId(Program &program, const QString &observerUniqueId);

@@ -5,6 +5,7 @@
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/ui/Colours.h"
+#include "gui/ui/ListProcedures.h"
 #include "gui/windows/frm_Frontside.h"
 
 #include <QCheckBox>
@@ -37,7 +38,7 @@ void fillCodeList(QComboBox *combo, Database &db, const QString &table, const QS
 {
     Statement rows = db.query(QStringLiteral("SELECT ID, %1 FROM %2 ORDER BY ID").arg(textColumn, table));
     while (rows.next())
-        combo->addItem(withKey(rows.text(textColumn), blanks, rows.text(QStringLiteral("ID"))));
+        addKeyedEntry(combo, keyedEntry(rows.text(textColumn), blanks, rows.text(QStringLiteral("ID"))));
     combo->setCurrentIndex(0);
 }
 
@@ -46,7 +47,8 @@ void fillActivities(QComboBox *combo, Database &db)
 {
     Statement rows = db.query(QStringLiteral("SELECT AktivitetID, Aktivitet FROM Aktivitet ORDER BY AktivitetID"));
     while (rows.next())
-        combo->addItem(withKey(rows.text(QStringLiteral("Aktivitet")), 100, rows.text(QStringLiteral("AktivitetID"))));
+        addKeyedEntry(
+            combo, keyedEntry(rows.text(QStringLiteral("Aktivitet")), 100, rows.text(QStringLiteral("AktivitetID"))));
     combo->setCurrentIndex(-1);
 }
 
@@ -109,7 +111,7 @@ void frm_Fauna::FillListsFromDatabase()
     fillCodeList(Combo6, db, QStringLiteral("Reirplassering"), QStringLiteral("ReirplasseringTekst"), 40);
     fillCodeList(Combo7, db, QStringLiteral("Tresorter"), QStringLiteral("TresortTekst"), 40);
     Combo3->addItem(QStringLiteral("-"));
-    Combo3->addItems(CountyItems(m_program));
+    addKeyedEntries(Combo3, CountyItems(m_program));
     fillNumbers(Combo8, 30);
     for (QComboBox *count : {Combo9, Combo10, Combo11})
         fillNumbers(count, 15);

@@ -2,7 +2,6 @@
 
 #include "core/reference/References.h"
 #include "core/registration/Places.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/reference/frm_Naturtyper.h"
 #include "gui/reference/frm_Referanse_Modify.h"
@@ -20,7 +19,7 @@
 namespace lirvenda {
 
 // The municipality list always belongs to the chosen county.
-void frm_Fauna::Combo3_Click() { FillMunicipalityList(CountyNumberOf(BracketCode(Combo3->currentText()))); }
+void frm_Fauna::Combo3_Click() { FillMunicipalityList(CountyNumberOf(Combo3->currentData().toString())); }
 
 // "Fylke/kom."
 void frm_Fauna::Label19_Click()
@@ -42,8 +41,8 @@ void frm_Fauna::Label6_Click()
 // A place code the lists lack chooses "-".
 void frm_Fauna::SelectPlace(const QString &placeCode)
 {
-    Combo3->setCurrentIndex(std::max(0, ComboIndexOfCode(Combo3, CountyCodeOf(placeCode))));
-    Combo14->setCurrentIndex(IsMunicipalityCode(placeCode) ? std::max(0, ComboIndexOfCode(Combo14, placeCode)) : 0);
+    Combo3->setCurrentIndex(std::max(0, rowOfKey(Combo3, CountyCodeOf(placeCode))));
+    Combo14->setCurrentIndex(IsMunicipalityCode(placeCode) ? std::max(0, rowOfKey(Combo14, placeCode)) : 0);
 }
 
 void frm_Fauna::TakeOverPlace(const UsedPlace &place)
@@ -78,7 +77,7 @@ void frm_Fauna::Command27_Click()
     if (m_program.areaPickCancelled)
         return;
     FillReferenceList();
-    Combo4->setCurrentIndex(ComboIndexOfCode(Combo4, QString::number(dialog.savedReferenceId())));
+    Combo4->setCurrentIndex(rowOfKey(Combo4, QString::number(dialog.savedReferenceId())));
 }
 
 // "Nullstill referanse"
@@ -91,7 +90,7 @@ void frm_Fauna::Command29_Click()
 void frm_Fauna::FillReferenceList()
 {
     Combo4->clear();
-    Combo4->addItems(ReferenceItems(m_program));
+    addKeyedEntries(Combo4, ReferenceItems(m_program));
     Combo4->setCurrentIndex(-1);
 }
 

@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace lirvenda {
 
 namespace {
@@ -33,10 +35,25 @@ void showComboText(QComboBox *combo, const QString &text)
     combo->setCurrentIndex(combo->findText(text));
 }
 
-// The entry whose bracketed key is the code, marked as chosen; none when no entry has it.
+// Chooses the entry with the key. A stored key the list lacks is added with its entry, so that it
+// shows and is written back unchanged.
+void showKeyedEntry(QComboBox *combo, const KeyedEntry &entry)
+{
+    if (rowOfKey(combo, entry.key) < 0)
+        addKeyedEntry(combo, entry);
+    combo->setCurrentIndex(rowOfKey(combo, entry.key));
+}
+
+// The entry whose key is the stored number; the first entry when none is.
+void showNumberedEntry(QComboBox *combo, const QString &stored)
+{
+    combo->setCurrentIndex(std::max(0, rowOfKey(combo, QString::number(stored.toInt()))));
+}
+
+// The entry with the key, marked as chosen; none when no entry has it.
 void showChosenCode(QComboBox *combo, const QString &code)
 {
-    const int index = ComboIndexOfCode(combo, code);
+    const int index = rowOfKey(combo, code);
     combo->setCurrentIndex(index);
     setColour(combo, index >= 0 ? Colour::Green : Colour::neutral());
 }
@@ -105,16 +122,18 @@ void frm_Fauna::ShowPlace(const QString &placeCode)
         showComboText(Combo3, QStringLiteral("-"));
         return;
     }
-    showComboText(Combo3, PlaceItem(CountyName(m_program, placeCode), CountyCodeOf(placeCode)));
-    showComboText(Combo14, IsMunicipalityCode(placeCode) ? PlaceItem(MunicipalityName(m_program, placeCode), placeCode)
-                                                         : QStringLiteral("-"));
+    showKeyedEntry(Combo3, PlaceItem(CountyName(m_program, placeCode), CountyCodeOf(placeCode)));
+    if (IsMunicipalityCode(placeCode))
+        showKeyedEntry(Combo14, PlaceItem(MunicipalityName(m_program, placeCode), placeCode));
+    else
+        showComboText(Combo14, QStringLiteral("-"));
 }
 
 void frm_Fauna::FillMunicipalityList(const QString &countyNumber)
 {
     Combo14->clear();
     Combo14->addItem(QStringLiteral("-"));
-    Combo14->addItems(MunicipalityItems(m_program, countyNumber));
+    addKeyedEntries(Combo14, MunicipalityItems(m_program, countyNumber));
     Combo14->setCurrentIndex(0);
 }
 
@@ -132,7 +151,7 @@ void frm_Fauna::ShowObservers(const QString &observerIds)
 {
     List1->clear();
     for (const QString &id : observerIds.split(',', Qt::SkipEmptyParts))
-        AddObserverEntry(List1, ObserverDisplayText(m_program, id));
+        AddObserverEntry(List1, ObserverEntry(m_program, id));
     if (List1->count() > 0)
         List1->item(0)->setCheckState(Qt::Checked);
 }
@@ -140,13 +159,13 @@ void frm_Fauna::ShowObservers(const QString &observerIds)
 void frm_Fauna::ShowNestDetails(const Record &row)
 {
     Command34_Click();
-    Combo6->setCurrentIndex(ComboIndexOfKey(Combo6, row.text(QStringLiteral("Reirplassering")).toInt()));
-    Combo7->setCurrentIndex(ComboIndexOfKey(Combo7, row.text(QStringLiteral("Tresort")).toInt()));
+    showNumberedEntry(Combo6, row.text(QStringLiteral("Reirplassering")));
+    showNumberedEntry(Combo7, row.text(QStringLiteral("Tresort")));
     showComboText(Combo8, row.text(QStringLiteral("HOM")));
     showComboText(Combo9, row.text(QStringLiteral("AntallEgg")));
     showComboText(Combo11, row.text(QStringLiteral("AntallVoksne")));
     showComboText(Combo10, row.text(QStringLiteral("AntallUnger")));
-    Combo12->setCurrentIndex(ComboIndexOfKey(Combo12, row.text(QStringLiteral("UngeAlder")).toInt()));
+    showNumberedEntry(Combo12, row.text(QStringLiteral("UngeAlder")));
 }
 
 void frm_Fauna::ShowIndividualDetails(const Record &row)

@@ -50,9 +50,10 @@ private slots:
 
         const QString id = t.addObserver("Per", "Hansen", "PHA");
         const QString expected = "Hansen, P. (PHA)" + QString(40, ' ') + "[" + id + "]";
-        QCOMPARE(ObserverDisplayText(p, "  " + id + " "), expected);
-        QCOMPARE(ObserverDisplayText(p, ""), QString());
-        QCOMPARE(ObserverDisplayText(p, "20000101000000-9"), QString());
+        QCOMPARE(ObserverEntry(p, "  " + id + " ").text, expected);
+        QCOMPARE(ObserverEntry(p, "  " + id + " ").key, id);
+        QCOMPARE(ObserverEntry(p, "").text, QString());
+        QCOMPARE(ObserverEntry(p, "20000101000000-9").text, QString());
         const qint64 number = p.observerConnection()
                                   .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {id})
                                   .toLongLong();

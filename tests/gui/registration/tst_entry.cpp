@@ -71,15 +71,15 @@ RegistrationValues individual()
             .stopDate = "05.06.2024",
             .stopTime = "00:00",
             .locality = "Per's holme",
-            .countyItem = withKey("Trøndelag", 40, "NO50"),
-            .municipalityItem = withKey("Trondheim", 40, "5001"),
+            .countyCode = "NO50",
+            .municipalityCode = "5001",
             .speciesCaption = "Svarttrost (Turdus merula) [11870]",
             .count = "2,5",
             .ringCaption = "Ringmerking",
-            .nestSiteItem = withKey("I tre", 40, "2"),
+            .nestSiteKey = "2",
             .sex = "Hann",
             .age = "2K",
-            .activityItem = withKey("Syngende hann", 100, "2"),
+            .activityKey = "2",
             .documentation = "FL"};
 }
 
@@ -114,13 +114,13 @@ private slots:
     {
         RegistrationValues v = individual();
         v.nestMode = true;
-        v.municipalityItem = "-";
+        v.municipalityCode = "";
         v.exposure = "ØV";
-        v.treeItem = withKey("Ikke angitt", 40, "10");
+        v.treeKey = "10";
         v.eggs = "4";
-        v.youngAgeItem = withKey("Ikke angitt", 30, "1");
+        v.youngAgeKey = "1";
         v.ringCaption = "NOS 8A12345 Ringmerking";
-        v.referenceItem = "Hansen 2001 Fugler i Trøndelag  [7]";
+        v.referenceKey = "7";
         const QStringList expected = {
             "Fylke_Kommune=NO50", "Reirplassering=2", "Tresort=10", "Eksponering=ØV", "AntallEgg=4", "UngeAlder=1",
             "Ring=NOS 8A12345 ",  "Referanse=7",      "Kjønn=-",    "Alder=-",        "AtlasKode=-"};
