@@ -75,10 +75,16 @@ private slots:
                 f.stopTime = "09:05";
             },
             {});
-        row("times without colon compare as stored",
+        row("three digits are an hour and minutes",
             [](RegistrationFields &f) {
                 f.startTime = "930";
                 f.stopTime = "0945";
+            },
+            {});
+        row("start checked as it is stored",
+            [](RegistrationFields &f) {
+                f.startTime = "123";
+                f.stopTime = "0130";
             },
             {});
         row("empty times are midnight",
