@@ -1,8 +1,8 @@
 #include "core/exchange/PortalExport.h"
 
 #include "core/exchange/SpreadsheetEngine.h"
-#include "core/registration/ObservationColumns.h"
 #include "core/registration/Places.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
@@ -197,8 +197,8 @@ QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &t
 {
     const int total = UnreportedCount(program);
     if (total == 0) {
-        prompter.information(QStringLiteral("Du har pr. %1 ingen observasjoner som skal sendes inn.")
-                                 .arg(today.toString(QStringLiteral("dd.MM.yyyy"))));
+        prompter.information(
+            QStringLiteral("Du har pr. %1 ingen observasjoner som skal sendes inn.").arg(dateBoxText(today)));
         return {};
     }
     if (!prompter.askYesNo(QStringLiteral("Du har %1 observasjoner som skal rapporteres til '%2'. Vil du generere "

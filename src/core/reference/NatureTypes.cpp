@@ -3,6 +3,8 @@
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 
+#include <QStringList>
+
 #include <optional>
 
 namespace lirvenda {
@@ -19,19 +21,19 @@ std::optional<QString> firstName(Program &program, const QString &sql, const QVa
 
 enum class Capitals { AsStored, FirstLetter }; // base-type names may be stored in lower case
 
-QStringList pickerItems(Statement rows, const QString &nameColumn, const QString &codeColumn,
-                        Capitals capitals = Capitals::AsStored)
+QList<KeyedEntry> pickerItems(Statement rows, const QString &nameColumn, const QString &codeColumn,
+                              Capitals capitals = Capitals::AsStored)
 {
-    QStringList items;
+    QList<KeyedEntry> items;
     while (rows.next()) {
         const QString name = rows.text(nameColumn);
-        items << (capitals == Capitals::FirstLetter ? CapitalizeFirst(name) : name) + QStringLiteral("  [") +
-                     rows.text(codeColumn) + ']';
+        items << keyedEntry(capitals == Capitals::FirstLetter ? CapitalizeFirst(name) : name, 2, rows.text(codeColumn));
     }
     return items;
 }
 
-QString namePart(const QString &item) { return item.section('[', 0, 0).trimmed(); }
+// The name before the entry's "[key]", which is the last "[" of its text.
+QString namePart(const KeyedEntry &entry) { return entry.text.left(entry.text.lastIndexOf('[')).trimmed(); }
 
 } // namespace
 
@@ -62,7 +64,7 @@ QString NatureTypeText(Program &program, const QString &path)
     return text;
 }
 
-QStringList NatureTypeGroupItems(Program &program)
+QList<KeyedEntry> NatureTypeGroupItems(Program &program)
 {
     return pickerItems(program.mainConnection().query(QStringLiteral(
                            "SELECT DISTINCT ParentID1, HovedtypeGruppenavn FROM Original "
@@ -70,7 +72,7 @@ QStringList NatureTypeGroupItems(Program &program)
                        QStringLiteral("HovedtypeGruppenavn"), QStringLiteral("ParentID1"));
 }
 
-QStringList MainTypeItems(Program &program, const QString &groupId)
+QList<KeyedEntry> MainTypeItems(Program &program, const QString &groupId)
 {
     return pickerItems(
         program.mainConnection().query(QStringLiteral("SELECT DISTINCT OffspringID1, Hovedtypenavn FROM Original "
@@ -80,7 +82,7 @@ QStringList MainTypeItems(Program &program, const QString &groupId)
         QStringLiteral("Hovedtypenavn"), QStringLiteral("OffspringID1"));
 }
 
-QStringList BaseTypeItems(Program &program, const QString &mainTypeId)
+QList<KeyedEntry> BaseTypeItems(Program &program, const QString &mainTypeId)
 {
     return pickerItems(
         program.mainConnection().query(QStringLiteral("SELECT DISTINCT Grunntypenavn, GrunnTypeKode FROM Original "
@@ -90,16 +92,16 @@ QStringList BaseTypeItems(Program &program, const QString &mainTypeId)
         QStringLiteral("Grunntypenavn"), QStringLiteral("GrunnTypeKode"), Capitals::FirstLetter);
 }
 
-NatureTypeChoice ChosenNatureType(const QString &groupItem, const QString &mainTypeItem, const QString &baseTypeItem)
+NatureTypeChoice ChosenNatureType(const KeyedEntry &group, const KeyedEntry &mainType, const KeyedEntry &baseTypeEntry)
 {
-    const QString baseType = mainTypeItem.isEmpty() ? QString() : baseTypeItem;
+    const KeyedEntry baseType = mainType.text.isEmpty() ? KeyedEntry() : baseTypeEntry;
     NatureTypeChoice choice;
-    choice.caption = namePart(groupItem) + '/' + namePart(mainTypeItem) + '/' + namePart(baseType);
-    choice.path = BracketCode(groupItem);
-    if (!mainTypeItem.isEmpty())
-        choice.path += '|' + BracketCode(mainTypeItem);
-    if (!baseType.isEmpty())
-        choice.path += '|' + BracketCode(baseType);
+    choice.caption = namePart(group) + '/' + namePart(mainType) + '/' + namePart(baseType);
+    choice.path = group.key;
+    if (!mainType.text.isEmpty())
+        choice.path += '|' + mainType.key;
+    if (!baseType.text.isEmpty())
+        choice.path += '|' + baseType.key;
     return choice;
 }
 

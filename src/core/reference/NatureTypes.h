@@ -4,8 +4,10 @@
 // group, base types within a main type. A choice is kept as a path "group|main type|base type
 // code"; a level is present only when every level above it is.
 
+#include "core/shared/SharedProcedures.h"
+
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace lirvenda {
 
@@ -15,16 +17,16 @@ class Program;
 QString NatureTypeText(Program &program, const QString &path);
 
 // The picker's entries "name  [code]", by name in Norwegian order.
-QStringList NatureTypeGroupItems(Program &program);
-QStringList MainTypeItems(Program &program, const QString &groupId);
-QStringList BaseTypeItems(Program &program, const QString &mainTypeId);
+QList<KeyedEntry> NatureTypeGroupItems(Program &program);
+QList<KeyedEntry> MainTypeItems(Program &program, const QString &groupId);
+QList<KeyedEntry> BaseTypeItems(Program &program, const QString &mainTypeId);
 
 struct NatureTypeChoice {
     QString caption; // "Group/Main type/Base type", a level not chosen as the empty name
     QString path;
 };
-// The choice made by the picker's three entries (the empty text for a level not chosen). A base
+// The choice made by the picker's three entries (the empty entry for a level not chosen). A base
 // type without its main type is no choice: the path is positional and would name another type.
-NatureTypeChoice ChosenNatureType(const QString &groupItem, const QString &mainTypeItem, const QString &baseTypeItem);
+NatureTypeChoice ChosenNatureType(const KeyedEntry &group, const KeyedEntry &mainType, const KeyedEntry &baseType);
 
 } // namespace lirvenda

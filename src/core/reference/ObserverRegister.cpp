@@ -1,9 +1,10 @@
 #include "core/reference/ObserverRegister.h"
 
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 
-#include <QDate>
+#include <QStringList>
 
 #include <array>
 
@@ -71,7 +72,7 @@ QVariantList storedValues(const ObserverFields &typed)
     return values;
 }
 
-QString today() { return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd 00:00:00")); }
+QString today() { return storedDay(QDate::currentDate()); }
 
 void addObserver(Program &program, Database &db, const ObserverFields &fields)
 {
@@ -90,15 +91,17 @@ void changeObserver(Database &db, qint64 observerId, const ObserverFields &field
 
 } // namespace
 
-QStringList SearchObservers(Program &program, const QString &searchText)
+QList<KeyedEntry> SearchObservers(Program &program, const QString &searchText)
 {
-    QStringList entries;
+    QList<KeyedEntry> entries;
     Statement row = program.observerConnection().query(SearchSql, {searchText.trimmed()});
     while (row.next())
-        entries << QStringLiteral("%1, %2 (%3). %4 %5 [%6]")
-                       .arg(row.text(QStringLiteral("ObserverLastName")), row.text(QStringLiteral("ObserverFirstName")),
-                            row.text(QStringLiteral("ObserverInitials")), row.text(QStringLiteral("ObserverAddress")),
-                            row.text(QStringLiteral("ObserverPostalCode")), row.text(QStringLiteral("ObserverID")));
+        entries << keyedEntry(
+            QStringLiteral("%1, %2 (%3). %4 %5")
+                .arg(row.text(QStringLiteral("ObserverLastName")), row.text(QStringLiteral("ObserverFirstName")),
+                     row.text(QStringLiteral("ObserverInitials")), row.text(QStringLiteral("ObserverAddress")),
+                     row.text(QStringLiteral("ObserverPostalCode"))),
+            1, row.text(QStringLiteral("ObserverID")));
     return entries;
 }
 
@@ -140,10 +143,11 @@ QList<DefaultObserverEntry> DefaultObserverEntries(Program &program)
     Statement row = program.observerConnection().query(ByNameSql);
     while (row.next())
         entries.append(
-            {QStringLiteral("%1, %2 %3 (%4) [%5]")
-                 .arg(row.text(QStringLiteral("ObserverLastName")), row.text(QStringLiteral("ObserverFirstName")),
-                      row.text(QStringLiteral("ObserverMiddleName")), row.text(QStringLiteral("ObserverInitials")),
-                      row.text(QStringLiteral("ObserverID"))),
+            {keyedEntry(
+                 QStringLiteral("%1, %2 %3 (%4)")
+                     .arg(row.text(QStringLiteral("ObserverLastName")), row.text(QStringLiteral("ObserverFirstName")),
+                          row.text(QStringLiteral("ObserverMiddleName")), row.text(QStringLiteral("ObserverInitials"))),
+                 1, row.text(QStringLiteral("ObserverID"))),
              row.integer(QStringLiteral("ObserverDefault")) != 0});
     return entries;
 }

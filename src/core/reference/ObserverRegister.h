@@ -4,9 +4,10 @@
 // and choosing the default observers. Every read and write goes through the observer connection,
 // so the register lives in Nest.mdb whenever that file is present.
 
+#include "core/shared/SharedProcedures.h"
+
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -33,7 +34,7 @@ inline constexpr qint64 NewObserver = 0;
 // The list window's entries, "Last, First (INITIALS). Address PostalCode [ObserverID]", of every
 // observer whose last name, first name or initials contain the text (trimmed, literal, in any
 // case), ordered by last name, then first name. An empty text lists everyone.
-QStringList SearchObservers(Program &program, const QString &searchText);
+QList<KeyedEntry> SearchObservers(Program &program, const QString &searchText);
 
 // The observer's stored fields, a missing value as the empty text; nullopt when there is none.
 std::optional<ObserverFields> ReadObserver(Program &program, qint64 observerId);
@@ -43,8 +44,7 @@ std::optional<ObserverFields> ReadObserver(Program &program, qint64 observerId);
 // own ObserverUniqueID. Answers the message that refuses the fields; empty when they were stored.
 QString SaveObserver(Program &program, qint64 observerId, const ObserverFields &fields);
 
-struct DefaultObserverEntry {
-    QString text; // "Last, First Middle (INITIALS) [ObserverID]"
+struct DefaultObserverEntry : KeyedEntry { // "Last, First Middle (INITIALS) [ObserverID]"
     bool isDefault;
 };
 // Every observer, ordered by last name, then first name.

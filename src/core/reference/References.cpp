@@ -2,20 +2,22 @@
 
 #include "core/store/Program.h"
 
+#include <QStringList>
+
 #include <utility>
 
 namespace lirvenda {
 
-QStringList ReferenceItems(Program &program)
+QList<KeyedEntry> ReferenceItems(Program &program)
 {
     Statement rows = program.mainConnection().query(
         QStringLiteral("SELECT Referanse_ID, Forfattere, År, Tittel, Journal FROM Referanser "
                        "ORDER BY Forfattere COLLATE NORSK, År COLLATE NORSK, Referanse_ID"));
-    QStringList items;
+    QList<KeyedEntry> items;
     while (rows.next()) {
         const QStringList parts = {rows.text(QStringLiteral("Forfattere")), rows.text(QStringLiteral("År")),
                                    rows.text(QStringLiteral("Tittel")), rows.text(QStringLiteral("Journal"))};
-        items << parts.join(' ') + QStringLiteral(" [") + rows.text(QStringLiteral("Referanse_ID")) + ']';
+        items << keyedEntry(parts.join(' '), 1, rows.text(QStringLiteral("Referanse_ID")));
     }
     return items;
 }

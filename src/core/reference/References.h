@@ -2,8 +2,10 @@
 
 // Literature references (Referanser) an observation may cite.
 
+#include "core/shared/SharedProcedures.h"
+
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace lirvenda {
 
@@ -14,7 +16,7 @@ struct ReferenceFields {
 };
 
 // "Authors Year Title Journal [Referanse_ID]" for every reference, by authors, then year as text.
-QStringList ReferenceItems(Program &program);
+QList<KeyedEntry> ReferenceItems(Program &program);
 // The first required field left empty, as the message that says so; empty when all are given.
 QString ReferenceProblem(const ReferenceFields &fields);
 // Stores a new reference as typed; answers its Referanse_ID.

@@ -36,9 +36,9 @@ int coordinateKey(const QString &typed)
     return numberOrZero(text.left(mark)) * 100 + minutesOf(decimals);
 }
 
-QString MunicipalityCandidate::pickerText() const
+KeyedEntry MunicipalityCandidate::pickerEntry() const
 {
-    return QStringLiteral("%1, %2 [%3]").arg(countyName, municipalityName.trimmed(), code);
+    return keyedEntry(countyName + QStringLiteral(", ") + municipalityName.trimmed(), 1, code);
 }
 
 QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &latitude, const QString &longitude)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/shared/SharedProcedures.h"
+
 #include <QList>
 #include <QString>
 
@@ -15,7 +17,7 @@ struct MunicipalityCandidate {
     QString code;       // CodePlace, four digits
     QString countyName; // "-" when the county row is missing
     QString municipalityName;
-    QString pickerText() const; // "County, Municipality [code]"
+    KeyedEntry pickerEntry() const; // "County, Municipality [code]"
 };
 
 // Every municipality whose box holds the position, edges included, in the table's order.

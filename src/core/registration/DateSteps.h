@@ -6,7 +6,7 @@
 namespace lirvenda {
 
 struct SteppedDate {
-    QString text;         // "dd.mm.yyyy"
+    QString text;         // a date box
     bool refused = false; // the step would have passed today: the date stays, the user hears a beep
 };
 

@@ -6,12 +6,13 @@
 
 namespace lirvenda {
 
-// One registration as the main window holds it, read off its controls.
+// One registration as the main window holds it, read off its controls: a list's choice by the
+// key of its entry, empty when none is chosen or the entry has no key ("-").
 struct RegistrationValues {
-    QString startDate, startTime, stopDate, stopTime; // "dd.mm.yyyy", "HH:NN"
+    QString startDate, startTime, stopDate, stopTime; // the date and time boxes
     QString locality;
     QString natureTypePath;
-    QString countyItem, municipalityItem; // list entries "Name    [code]", or "-"
+    QString countyCode, municipalityCode;
     QString latitude, longitude;
     QString speciesCaption; // "Name (Genus species) [key]"
     QString countOperator;
@@ -20,19 +21,13 @@ struct RegistrationValues {
     QString ringCaption;
     bool nestMode = false;
     // nest mode
-    QString nestSiteItem, treeItem, height, exposure, adults, eggs, young, youngAgeItem;
+    QString nestSiteKey, treeKey, height, exposure, adults, eggs, young, youngAgeKey;
     // individual mode
-    QString sex, age, activity; // captions and the activity key; empty when none is chosen
-    QString documentation;      // "F", "V", "L" for each kind present
-    QString observers;          // main observer's key first, then the others
-    QString reference;          // the reference key; empty when none is chosen
+    QString sex, age, activityKey; // empty when none is chosen
+    QString documentation;         // "F", "V", "L" for each kind present
+    QString observers;             // main observer's key first, then the others
+    QString referenceKey;
 };
-
-// A date box and a time box as the stored date-time "YYYY-MM-DD HH:MM:SS".
-QString storedDateTime(const QString &date, const QString &time);
-// The stored date-time as the date box shows it, and the time box: empty at midnight.
-QString shownDate(const QString &stored);
-QString shownTime(const QString &stored);
 
 // The columns a save writes. A new row also gets its unique identifier from the caller.
 // Nest and individual columns exclude each other: a save in one mode leaves the other's as they were.

@@ -3,6 +3,8 @@
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 
+#include <QStringList>
+
 #include <optional>
 
 namespace lirvenda {
@@ -18,9 +20,9 @@ std::optional<QString> placeName(Program &program, const QString &code)
     return row.text(QStringLiteral("Place"));
 }
 
-QStringList placeItems(Statement rows)
+QList<KeyedEntry> placeItems(Statement rows)
 {
-    QStringList items;
+    QList<KeyedEntry> items;
     while (rows.next())
         items << PlaceItem(rows.text(QStringLiteral("Place")), rows.text(QStringLiteral("CodePlace")));
     return items;
@@ -57,16 +59,16 @@ QString LocalityNameById(Program &program, qint64 id)
     return name.isNull() ? NoLocalityName : name.toString();
 }
 
-QString PlaceItem(const QString &name, const QString &code) { return withKey(name, 40, code); }
+KeyedEntry PlaceItem(const QString &name, const QString &code) { return keyedEntry(name, 40, code); }
 
-QStringList CountyItems(Program &program)
+QList<KeyedEntry> CountyItems(Program &program)
 {
     return placeItems(program.mainConnection().query(
         QStringLiteral("SELECT CodePlace, Place FROM Adminplasser WHERE substr(CodePlace, 1, 2) = 'NO' "
                        "ORDER BY CodePlace")));
 }
 
-QStringList MunicipalityItems(Program &program, const QString &countyNumber)
+QList<KeyedEntry> MunicipalityItems(Program &program, const QString &countyNumber)
 {
     return placeItems(program.mainConnection().query(
         QStringLiteral("SELECT CodePlace, Place FROM Adminplasser WHERE substr(CodePlace, 1, 2) = ? "

@@ -3,9 +3,10 @@
 // Counties and municipalities of Adminplasser. A county's code is "NO" and its two-digit number,
 // a municipality's four digits that begin with its county's number.
 
+#include "core/shared/SharedProcedures.h"
+
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace lirvenda {
 
@@ -28,11 +29,11 @@ inline const QString NoLocalityName = QStringLiteral("&Lokalitet");
 QString LocalityNameById(Program &program, qint64 id);
 
 // A place as the county and municipality lists show it: the name, 40 blanks, "[code]".
-QString PlaceItem(const QString &name, const QString &code);
+KeyedEntry PlaceItem(const QString &name, const QString &code);
 // The counties in code order.
-QStringList CountyItems(Program &program);
+QList<KeyedEntry> CountyItems(Program &program);
 // The municipalities of a county, by name in Norwegian order.
-QStringList MunicipalityItems(Program &program, const QString &countyNumber);
+QList<KeyedEntry> MunicipalityItems(Program &program, const QString &countyNumber);
 
 // A place stored with an earlier observation, offered for the next one.
 struct UsedPlace {

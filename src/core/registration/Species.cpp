@@ -11,26 +11,29 @@ namespace lirvenda {
 
 QString SpeciesDisplayText(Program &program, const QString &speciesKey)
 {
-    return SpeciesDisplayName(program, speciesKey, true) + QStringLiteral(" [") + speciesKey + ']';
+    return withKey(SpeciesDisplayName(program, speciesKey, true), 1, speciesKey);
 }
 
-QStringList RegisteredSpeciesTexts(Program &program, bool inKeyOrder)
+QList<KeyedEntry> RegisteredSpeciesEntries(Program &program, bool inKeyOrder)
 {
     QString sql = QStringLiteral("SELECT DISTINCT Art FROM Observasjoner");
     if (inKeyOrder)
         sql += QStringLiteral(" ORDER BY Art");
     Statement rows = program.mainConnection().query(sql);
-    QStringList texts;
-    while (rows.next())
-        texts << SpeciesDisplayText(program, rows.text(QStringLiteral("Art")));
-    return texts;
+    QList<KeyedEntry> entries;
+    while (rows.next()) {
+        const QString key = rows.text(QStringLiteral("Art"));
+        entries.append({SpeciesDisplayText(program, key), key});
+    }
+    return entries;
 }
 
-QStringList SortedAlphabetically(QStringList texts)
+QList<KeyedEntry> SortedAlphabetically(QList<KeyedEntry> entries)
 {
     const QCollator collator(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
-    std::sort(texts.begin(), texts.end(), collator);
-    return texts;
+    std::sort(entries.begin(), entries.end(),
+              [&collator](const KeyedEntry &a, const KeyedEntry &b) { return collator(a.text, b.text); });
+    return entries;
 }
 
 bool HasTaxaOfClass(Program &program, const QString &taxonClass)

@@ -2,8 +2,10 @@
 
 // Species as the main window shows them: the popular name, the scientific name and the key.
 
+#include "core/shared/SharedProcedures.h"
+
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace lirvenda {
 
@@ -11,12 +13,12 @@ class Program;
 
 // "Popular name (Genus species) [key]"; the name part is empty for a key without a taxon.
 QString SpeciesDisplayText(Program &program, const QString &speciesKey);
-// The display texts of every species observed; in key order when asked, else as the database
-// delivers them.
-QStringList RegisteredSpeciesTexts(Program &program, bool inKeyOrder);
+// Every species observed, shown by its display text; in key order when asked, else as the
+// database delivers them.
+QList<KeyedEntry> RegisteredSpeciesEntries(Program &program, bool inKeyOrder);
 // True when the taxon table holds a species of the class ("Aves", "Pattedyr", ...).
 bool HasTaxaOfClass(Program &program, const QString &taxonClass);
-// The texts in Norwegian alphabetical order (Æ, Ø, Å after Z).
-QStringList SortedAlphabetically(QStringList texts);
+// The entries in Norwegian alphabetical order of their texts (Æ, Ø, Å after Z).
+QList<KeyedEntry> SortedAlphabetically(QList<KeyedEntry> entries);
 
 } // namespace lirvenda

@@ -5,7 +5,7 @@
 
 namespace lirvenda {
 
-QStringList SpeciesSearchEntries(Program &program, const QString &taxonClass, const QString &text)
+QList<KeyedEntry> SpeciesSearchEntries(Program &program, const QString &taxonClass, const QString &text)
 {
     Statement rows = program.mainConnection().query(
         QStringLiteral("SELECT PK_LatinskNavnID, PopulærNavnBokmål, Slekt, Art FROM Animalia "
@@ -15,12 +15,12 @@ QStringList SpeciesSearchEntries(Program &program, const QString &taxonClass, co
                        " OR ulower(substr(Slekt, 1, 3) || substr(Art, 1, 3)) = ?2) "
                        "ORDER BY PopulærNavnBokmål COLLATE NORSK"),
         {taxonClass, text.trimmed().toLower()});
-    QStringList entries;
+    QList<KeyedEntry> entries;
     while (rows.next())
-        entries << QStringLiteral("%1 (%2 %3)  [%4]")
-                       .arg(CapitalizeFirst(rows.text(QStringLiteral("PopulærNavnBokmål"))),
-                            rows.text(QStringLiteral("Slekt")), rows.text(QStringLiteral("Art")),
-                            rows.text(QStringLiteral("PK_LatinskNavnID")));
+        entries << keyedEntry(QStringLiteral("%1 (%2 %3)")
+                                  .arg(CapitalizeFirst(rows.text(QStringLiteral("PopulærNavnBokmål"))),
+                                       rows.text(QStringLiteral("Slekt")), rows.text(QStringLiteral("Art"))),
+                              2, rows.text(QStringLiteral("PK_LatinskNavnID")));
     return entries;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "core/shared/SharedProcedures.h"
+
+#include <QList>
 
 namespace lirvenda {
 
@@ -9,6 +11,6 @@ class Program;
 // The taxa of a class whose popular name, genus or species epithet contains the text, whatever
 // its case, or whose six-letter code (PARMAJ) it is; those without a popular name are left out.
 // Entries "Popular name (Genus species)  [key]" in Norwegian order of the popular name.
-QStringList SpeciesSearchEntries(Program &program, const QString &taxonClass, const QString &text);
+QList<KeyedEntry> SpeciesSearchEntries(Program &program, const QString &taxonClass, const QString &text);
 
 } // namespace lirvenda

@@ -1,9 +1,9 @@
 #include "core/registration/Validation.h"
 
 #include "core/registration/Coordinates.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 
-#include <QDateTime>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -31,31 +31,14 @@ namespace {
 
 QList<ValidationMessage> information(const QString &text) { return {{text, false}}; }
 
-// Each check gets its own copy of the text, so rewriting inside a check never reaches the window.
-bool dateAccepted(QString copy) { return IsValidDate(copy); }
-
-std::optional<QList<ValidationMessage>> timeProblem(QString copy)
+std::optional<QList<ValidationMessage>> timeProblem(const QString &box)
 {
-    switch (checkTime(copy)) {
+    switch (readTimeBox(box).check) {
     case TimeCheck::Valid: return std::nullopt;
     case TimeCheck::Malformed: return information(QStringLiteral("Ulovlig tid"));
     case TimeCheck::OutOfRange: break;
     }
     return QList<ValidationMessage>{{QStringLiteral("Ulovlig tid!"), true}, {QStringLiteral("Ulovlig tid"), false}};
-}
-
-// "dd.mm.yyyy HH:NN" as the sortable "yyyyMMddHHmm00"; a time without ":" (1230) reads as well.
-QString instant(const QString &date, QString time)
-{
-    time = time.trimmed();
-    if (!time.contains(':'))
-        time = time.left(2) + ':' + time.mid(2, 2);
-    const QStringList parts = time.split(':');
-    return date.mid(6, 4) + date.mid(3, 2) + date.left(2) +
-           QStringLiteral("%1%2")
-               .arg(parts.value(0).toInt(), 2, 10, QLatin1Char('0'))
-               .arg(parts.value(1).toInt(), 2, 10, QLatin1Char('0')) +
-           QStringLiteral("00");
 }
 
 } // namespace
@@ -75,15 +58,15 @@ QList<ValidationMessage> registrationProblems(Program &program, const Registrati
         return information(QStringLiteral("Du må oppgi en art"));
     if (!wholeCount(f.count))
         return information(QStringLiteral("Feil i angivelse av antall"));
-    if (!dateAccepted(f.startDate))
+    if (!IsValidDate(f.startDate))
         return information(QStringLiteral("Ulovlig dato"));
     if (auto problem = timeProblem(f.startTime))
         return *problem;
-    if (!dateAccepted(f.stopDate))
+    if (!IsValidDate(f.stopDate))
         return information(QStringLiteral("Ulovlig dato"));
     if (auto problem = timeProblem(f.stopTime))
         return *problem;
-    if (instant(f.stopDate, f.stopTime) < instant(f.startDate, f.startTime))
+    if (boxInstant(f.stopDate, f.stopTime) < boxInstant(f.startDate, f.startTime))
         return information(QStringLiteral("Stopptid er før starttid."));
     if (f.tickedObservers == 0)
         return information(QStringLiteral("Det må avkrysses en hovedobservatør"));

@@ -1,5 +1,6 @@
 #include "core/shared/SharedProcedures.h"
 
+#include "core/shared/DateTexts.h"
 #include "core/store/Program.h"
 
 #include <QDateTime>
@@ -31,6 +32,11 @@ QString withKey(const QString &visible, int blanks, const QString &key)
     return visible + QString(blanks, ' ') + '[' + key + ']';
 }
 
+KeyedEntry keyedEntry(const QString &visible, int blanks, const QString &key)
+{
+    return {withKey(visible, blanks, key), key};
+}
+
 bool FileExists(const QString &path) { return QFileInfo(path).isFile(); }
 
 QString ReadFirstLine(const QString &path)
@@ -51,75 +57,9 @@ void WriteLine(const QString &path, const QString &line)
         throw DatabaseError(QStringLiteral("Kan ikke skrive fila %1: %2").arg(path, file.errorString()));
 }
 
-QString compactDate(const QDate &date) { return date.toString(QStringLiteral("yyyyMMdd")); }
-
-namespace {
-
-bool allDigits(const QString &text, std::initializer_list<int> positions)
-{
-    for (int i : positions)
-        if (i >= text.size() || !text.at(i).isDigit())
-            return false;
-    return true;
-}
-
-int daysInMonth(int month, int year)
-{
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && year % 4 == 0 ? 29 : days[month - 1];
-}
-
-// The number at the start of a short text, as the old Val() read it: blanks skipped, an optional
-// sign, digits; anything else ends the number, and no digits at all make 0.
-int leadingNumber(const QString &text)
-{
-    const QString t = text.trimmed();
-    qsizetype i = 0;
-    int sign = 1;
-    if (i < t.size() && (t[i] == '-' || t[i] == '+'))
-        sign = t[i++] == '-' ? -1 : 1;
-    int value = 0;
-    for (; i < t.size() && t[i].isDigit(); ++i)
-        value = value * 10 + t[i].digitValue();
-    return sign * value;
-}
-
-} // namespace
-
-bool IsValidDate(QString &text, const QDate &today)
-{
-    const QChar separator = '.';
-    text = text.left(2) + separator + text.mid(3, 2) + separator + text.mid(6, 4);
-    const int month = text.mid(3, 2).toInt();
-    if (month < 1 || month > 12)
-        return false;
-    if (text.size() != 10 || text.at(2) != separator || text.at(5) != separator)
-        return false;
-    if (!allDigits(text, {0, 1, 3, 4, 6, 7, 8, 9}))
-        return false;
-    const int year = text.right(4).toInt();
-    const int day = text.left(2).toInt();
-    if (day < 1 || day > daysInMonth(month, year))
-        return false;
-    return text.mid(6, 4) + text.mid(3, 2) + text.left(2) <= compactDate(today);
-}
-
-TimeCheck checkTime(QString &text)
-{
-    text = text.trimmed();
-    if (text.size() == 5 && text.at(2) != ':')
-        return TimeCheck::Malformed;
-    const int hour = leadingNumber(text.left(2));
-    const int minute = leadingNumber(text.right(2));
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
-        return TimeCheck::OutOfRange;
-    return TimeCheck::Valid;
-}
-
 QString NewUniqueId(Program &program)
 {
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) + '-' +
-           QString::number(program.uniqueIdCounter++);
+    return compactInstant(QDateTime::currentDateTime()) + '-' + QString::number(program.uniqueIdCounter++);
 }
 
 namespace {
@@ -166,7 +106,7 @@ QString ActivityText(Program &program, int activityId)
         .toString();
 }
 
-QString ObserverDisplayText(Program &program, const QString &observerUniqueId)
+KeyedEntry ObserverEntry(Program &program, const QString &observerUniqueId)
 {
     const QString id = observerUniqueId.trimmed();
     if (id.isEmpty())
@@ -174,11 +114,11 @@ QString ObserverDisplayText(Program &program, const QString &observerUniqueId)
     const Record row = observer(program, QStringLiteral("ObserverUniqueID"), id);
     if (row.isEmpty())
         return {};
-    return withKey(QStringLiteral("%1, %2. (%3)")
-                       .arg(row.text(QStringLiteral("ObserverLastName")),
-                            row.text(QStringLiteral("ObserverFirstName")).left(1),
-                            row.text(QStringLiteral("ObserverInitials"))),
-                   40, row.text(QStringLiteral("ObserverUniqueID")));
+    return keyedEntry(QStringLiteral("%1, %2. (%3)")
+                          .arg(row.text(QStringLiteral("ObserverLastName")),
+                               row.text(QStringLiteral("ObserverFirstName")).left(1),
+                               row.text(QStringLiteral("ObserverInitials"))),
+                      40, row.text(QStringLiteral("ObserverUniqueID")));
 }
 
 namespace {

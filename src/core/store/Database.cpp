@@ -239,10 +239,6 @@ QVariant Statement::value(int column) const
 QVariant Statement::value(const QString &column) const { return value(columnIndex(column)); }
 QString Statement::text(const QString &column) const { return value(column).toString(); }
 qint64 Statement::integer(const QString &column) const { return value(column).toLongLong(); }
-bool Statement::isNull(const QString &column) const
-{
-    return sqlite3_column_type(m_stmt, columnIndex(column)) == SQLITE_NULL;
-}
 
 QStringList Statement::columnNames() const
 {

@@ -53,7 +53,6 @@ public:
     QVariant value(int column) const;
     QString text(const QString &column) const;
     qint64 integer(const QString &column) const;
-    bool isNull(const QString &column) const;
     QStringList columnNames() const;
     Record record() const; // every column of the row at hand
 

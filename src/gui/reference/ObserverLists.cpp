@@ -12,13 +12,11 @@ namespace {
 
 bool isTicked(const QListWidgetItem *item) { return item->checkState() == Qt::Checked; }
 
-QString keyOf(const QListWidgetItem *item) { return BracketCode(item->text()); }
-
 } // namespace
 
-void AddObserverEntry(QListWidget *list, const QString &text, bool ticked)
+void AddObserverEntry(QListWidget *list, const KeyedEntry &observer, bool ticked)
 {
-    auto *item = new QListWidgetItem(text, list);
+    QListWidgetItem *item = addKeyedEntry(list, observer);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
 }
@@ -59,14 +57,12 @@ void FillDefaultObservers(Program &program, QListWidget *list)
         QStringLiteral("SELECT ObserverUniqueID FROM Observers WHERE ObserverDefault = 1 "
                        "ORDER BY ObserverFirstName COLLATE NORSK, ObserverLastName COLLATE NORSK"));
     while (row.next())
-        AddObserverEntry(list, ObserverDisplayText(program, row.text(QStringLiteral("ObserverUniqueID"))));
+        AddObserverEntry(list, ObserverEntry(program, row.text(QStringLiteral("ObserverUniqueID"))));
 
     const QString mainFile = program.filePath(MainObserverFileName);
     if (FileExists(mainFile)) {
-        const QString mainObserver = ReadFirstLine(mainFile);
-        for (int i = 0; i < list->count(); ++i)
-            if (keyOf(list->item(i)) == mainObserver)
-                list->item(i)->setCheckState(Qt::Checked);
+        if (const int main = rowOfKey(list, ReadFirstLine(mainFile)); main >= 0)
+            list->item(main)->setCheckState(Qt::Checked);
     }
     if (list->count() == 1)
         list->item(0)->setCheckState(Qt::Checked);

@@ -3,6 +3,8 @@
 // The list of observers taking part in a registration: one checkable entry per observer, its
 // display text ending in "[ObserverUniqueID]"; the ticked entry is the main observer.
 
+#include "core/shared/SharedProcedures.h"
+
 #include <QString>
 
 class QListWidget;
@@ -14,7 +16,7 @@ class Program;
 // The main observer of the last registration saved with more than one observer.
 inline const QString MainObserverFileName = QStringLiteral("MainObserver.txt");
 
-void AddObserverEntry(QListWidget *list, const QString &text, bool ticked = false);
+void AddObserverEntry(QListWidget *list, const KeyedEntry &observer, bool ticked = false);
 
 // The registration's observers as stored: the main observer's key first, then the others in list
 // order, separated by ",".

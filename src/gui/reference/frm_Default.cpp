@@ -1,8 +1,8 @@
 #include "gui/reference/frm_Default.h"
 
 #include "core/reference/ObserverRegister.h"
-#include "core/shared/SharedProcedures.h"
 #include "gui/ui/DialogLayout.h"
+#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QGroupBox>
@@ -34,7 +34,7 @@ frm_Default::frm_Default(Program &program, QWidget *parent)
 void frm_Default::Form_Load()
 {
     for (const DefaultObserverEntry &entry : DefaultObserverEntries(m_program))
-        (new QListWidgetItem(entry.text, List1))->setSelected(entry.isDefault);
+        addKeyedEntry(List1, entry)->setSelected(entry.isDefault);
 }
 
 void frm_Default::Command1_Click() { reject(); }
@@ -45,7 +45,7 @@ void frm_Default::Command2_Click()
     QList<qint64> chosen;
     for (int i = 0; i < List1->count(); ++i)
         if (List1->item(i)->isSelected())
-            chosen << BracketCode(List1->item(i)->text()).toLongLong();
+            chosen << keyOf(List1->item(i)).toLongLong();
     SetDefaultObservers(m_program, chosen);
     accept();
 }

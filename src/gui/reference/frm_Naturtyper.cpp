@@ -1,7 +1,6 @@
 #include "gui/reference/frm_Naturtyper.h"
 
 #include "core/reference/NatureTypes.h"
-#include "core/shared/SharedProcedures.h"
 #include "gui/ui/ListProcedures.h"
 #include "gui/windows/frm_Melding.h"
 
@@ -33,17 +32,18 @@ QGroupBox *level(QWidget *parent, const QString &name, const QString &caption, Q
     return frame;
 }
 
-QString selectedText(const QListWidget *list)
+// The selected entry of a level; the empty entry when none is selected.
+KeyedEntry selectedEntry(const QListWidget *list)
 {
     const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    return selected.isEmpty() ? KeyedEntry() : entryOf(selected.first());
 }
 
-void refill(QListWidget *list, const QStringList &items)
+void refill(QListWidget *list, const QList<KeyedEntry> &items)
 {
     list->clearSelection();
     list->clear();
-    list->addItems(items);
+    addKeyedEntries(list, items);
 }
 
 } // namespace
@@ -81,24 +81,24 @@ frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
     Form_Load();
 }
 
-void frm_Naturtyper::Form_Load() { List1->addItems(NatureTypeGroupItems(m_program)); }
+void frm_Naturtyper::Form_Load() { addKeyedEntries(List1, NatureTypeGroupItems(m_program)); }
 
 // The base types of another group's main type are no choice for this group, so both lists
 // below are emptied.
 void frm_Naturtyper::List1_Click()
 {
-    const QString group = selectedText(List1);
-    if (group.isEmpty())
+    const KeyedEntry group = selectedEntry(List1);
+    if (group.text.isEmpty())
         return;
     refill(List3, {});
-    refill(List2, MainTypeItems(m_program, BracketCode(group)));
+    refill(List2, MainTypeItems(m_program, group.key));
 }
 
 void frm_Naturtyper::List2_Click()
 {
-    const QString mainType = selectedText(List2);
-    if (!mainType.isEmpty())
-        refill(List3, BaseTypeItems(m_program, BracketCode(mainType)));
+    const KeyedEntry mainType = selectedEntry(List2);
+    if (!mainType.text.isEmpty())
+        refill(List3, BaseTypeItems(m_program, mainType.key));
 }
 
 void frm_Naturtyper::Preselect(const QString &path)
@@ -108,20 +108,23 @@ void frm_Naturtyper::Preselect(const QString &path)
     for (int i = 0; i < ids.size() && i < 3; ++i) {
         bool isNumber = false;
         const int id = ids.at(i).trimmed().toInt(&isNumber);
-        if (isNumber)
-            SelectListItemByCode(id, levels[i]);
+        const int row = isNumber ? rowOfKey(levels[i], QString::number(id)) : -1;
+        if (row >= 0) {
+            levels[i]->setCurrentRow(row);
+            levels[i]->scrollToItem(levels[i]->item(row));
+        }
     }
 }
 
 void frm_Naturtyper::Command2_Click()
 {
-    const QString group = selectedText(List1);
-    if (group.isEmpty()) {
+    const KeyedEntry group = selectedEntry(List1);
+    if (group.text.isEmpty()) {
         ShowTimedMessage(QStringLiteral("Ingen naturtype valgt"));
         emit natureTypeChosen({}, {});
         return;
     }
-    const NatureTypeChoice choice = ChosenNatureType(group, selectedText(List2), selectedText(List3));
+    const NatureTypeChoice choice = ChosenNatureType(group, selectedEntry(List2), selectedEntry(List3));
     emit natureTypeChosen(choice.caption, choice.path);
     accept();
 }

@@ -56,9 +56,10 @@ void EditObserverList(Program &program, QListWidget *list)
     QListWidget *choices = picker.observerList();
     QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
     for (int i = 0; i < list->count(); ++i) {
-        (new QListWidgetItem(list->item(i)->text(), choices))->setSelected(true);
-        if (list->item(i)->checkState() == Qt::Checked)
-            ticked << list->item(i)->text();
+        const QListWidgetItem *entry = list->item(i);
+        addKeyedEntry(choices, entryOf(entry))->setSelected(true);
+        if (entry->checkState() == Qt::Checked)
+            ticked << keyOf(entry);
     }
 
     Statement row = program.observerConnection().query(
@@ -66,17 +67,19 @@ void EditObserverList(Program &program, QListWidget *list)
                        "ORDER BY ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK"));
     while (row.next()) {
         const QString id = row.text(QStringLiteral("ObserverUniqueID"));
-        if (!ListContainsText(id, choices))
-            choices->addItem(ObserverDisplayText(program, id));
+        if (rowOfKey(choices, id) < 0)
+            addKeyedEntry(choices, ObserverEntry(program, id));
     }
 
     picker.exec();
     if (program.areaPickCancelled)
         return;
     list->clear();
-    for (int i = 0; i < choices->count(); ++i)
-        if (choices->item(i)->isSelected())
-            AddObserverEntry(list, choices->item(i)->text(), ticked.contains(choices->item(i)->text()));
+    for (int i = 0; i < choices->count(); ++i) {
+        const QListWidgetItem *choice = choices->item(i);
+        if (choice->isSelected())
+            AddObserverEntry(list, entryOf(choice), ticked.contains(keyOf(choice)));
+    }
 }
 
 } // namespace lirvenda

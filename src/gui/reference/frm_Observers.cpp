@@ -2,10 +2,10 @@
 
 #include "core/reference/ObserverRegister.h"
 #include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/reference/frm_Default.h"
 #include "gui/reference/frm_Observers_Modify.h"
+#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QGroupBox>
@@ -69,7 +69,7 @@ void frm_Observers::Form_Load() { ShowMatching({}); }
 void frm_Observers::Text1_Change()
 {
     List1->clear();
-    List1->addItems(SearchObservers(m_program, Text1->text()));
+    addKeyedEntries(List1, SearchObservers(m_program, Text1->text()));
 }
 
 // Enter in the search box.
@@ -112,7 +112,7 @@ void frm_Observers::List1_DblClick(QListWidgetItem *) { ChangeSelectedObserver()
 void frm_Observers::ChangeSelectedObserver()
 {
     const QListWidgetItem *entry = List1->currentItem();
-    const qint64 observerId = entry && entry->isSelected() ? BracketCode(entry->text()).toLongLong() : NewObserver;
+    const qint64 observerId = entry && entry->isSelected() ? keyOf(entry).toLongLong() : NewObserver;
     const std::optional<ObserverFields> stored =
         observerId != NewObserver ? ReadObserver(m_program, observerId) : std::nullopt;
     if (!stored) {

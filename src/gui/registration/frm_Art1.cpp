@@ -1,9 +1,9 @@
 #include "gui/registration/frm_Art1.h"
 
 #include "core/registration/SpeciesSearch.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/ui/DialogLayout.h"
+#include "gui/ui/ListProcedures.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -49,11 +49,11 @@ void frm_Art1::Text1_Change(const QString &text)
 {
     if (text.size() < 3)
         return;
-    const QStringList entries = SpeciesSearchEntries(m_program, Label1->text(), text);
+    const QList<KeyedEntry> entries = SpeciesSearchEntries(m_program, Label1->text(), text);
     if (entries.isEmpty())
         return;
     List1->clear();
-    List1->addItems(entries);
+    addKeyedEntries(List1, entries);
 }
 
 // Enter picks the first entry.
@@ -76,13 +76,13 @@ void frm_Art1::reject()
     QDialog::reject();
 }
 
-QString frm_Art1::pickedEntry() const { return List1->currentItem() ? List1->currentItem()->text() : QString(); }
+QString frm_Art1::pickedKey() const { return List1->currentItem() ? keyOf(List1->currentItem()) : QString(); }
 
 QString ChooseSpecies(Program &program, const QString &taxonClass, QWidget *parent)
 {
     frm_Art1 search(program, taxonClass, parent);
     search.exec();
-    return program.areaPickCancelled ? QString() : BracketCode(search.pickedEntry());
+    return program.areaPickCancelled ? QString() : search.pickedKey();
 }
 
 } // namespace lirvenda

@@ -19,7 +19,7 @@ class frm_Art1 : public QDialog {
 public:
     frm_Art1(Program &program, const QString &taxonClass, QWidget *parent = nullptr);
 
-    QString pickedEntry() const;
+    QString pickedKey() const; // the key of the entry picked; empty when none is
 
     // "&Avbryt", Escape and the window frame all cancel.
     void reject() override;

@@ -287,9 +287,6 @@ private:
     void Command34_Click();
     void Check1_Click();
 
-    static inline const QString DateFormat = QStringLiteral("dd.MM.yyyy");
-    static inline const QString TimeFormat = QStringLiteral("HH:mm");
-
     Program &m_program;
     RegistrationState m_state;
 };

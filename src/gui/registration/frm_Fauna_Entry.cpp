@@ -2,8 +2,8 @@
 
 #include "core/registration/DateSteps.h"
 #include "core/registration/Species.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/registration/ControlGroups.h"
 #include "gui/registration/frm_Art1.h"
@@ -23,7 +23,6 @@ namespace lirvenda {
 
 namespace {
 
-const QString DateBoxFormat = QStringLiteral("dd.MM.yyyy");
 const QString NoRing = QStringLiteral("Ringmerking");
 
 // A right-button press on a button of the group, or a click on its frame, withdraws the choice.
@@ -46,8 +45,6 @@ void connectEach(frm_Fauna *window, const Buttons &buttons, Handler handler)
     for (int i = 0; i < int(buttons.size()); ++i)
         QObject::connect(buttons[i], &QPushButton::clicked, window, [window, handler, i] { (window->*handler)(i); });
 }
-
-QString compactOf(const QString &dateBox) { return dateBox.mid(6, 4) + dateBox.mid(3, 2) + dateBox.left(2); }
 
 } // namespace
 
@@ -130,7 +127,7 @@ void frm_Fauna::Command20_Click(int index)
 
 void frm_Fauna::Combo2_Click()
 {
-    m_state.activity = BracketCode(Combo2->currentText());
+    m_state.activity = Combo2->currentData().toString();
     DrawChoices();
 }
 
@@ -164,9 +161,9 @@ void frm_Fauna::Command4_Click() { StepDate(Text2, 1); }
 void frm_Fauna::Command6_Click() { StepDate(Text5, -1); }
 void frm_Fauna::Command21_Click() { StepDate(Text5, 1); }
 
-void frm_Fauna::Text2_DblClick() { Text2->setText(QDate::currentDate().toString(DateBoxFormat)); }
-void frm_Fauna::Text3_DblClick() { Text3->setText(QTime::currentTime().toString(TimeFormat)); }
-void frm_Fauna::Text6_DblClick() { Text6->setText(QTime::currentTime().toString(TimeFormat)); }
+void frm_Fauna::Text2_DblClick() { Text2->setText(dateBoxText(QDate::currentDate())); }
+void frm_Fauna::Text3_DblClick() { Text3->setText(timeBoxText(QTime::currentTime())); }
+void frm_Fauna::Text6_DblClick() { Text6->setText(timeBoxText(QTime::currentTime())); }
 
 // "&Flokk": a counting sheet that keeps nothing.
 void frm_Fauna::Command18_Click()
@@ -181,20 +178,19 @@ void frm_Fauna::Command26_Click() { PickDate(Text5, Text2, false); }
 // The other date follows when the two would otherwise be in the wrong order.
 void frm_Fauna::PickDate(QLineEdit *picked, QLineEdit *other, bool pickingStart)
 {
-    QString current = picked->text();
-    const QDate initial = IsValidDate(current) ? QDate::fromString(current, DateBoxFormat) : QDate();
-    frm_Kalender calendar(m_program, initial, this);
+    const QString current = picked->text();
+    frm_Kalender calendar(m_program, IsValidDate(current) ? readDateBox(current) : QDate(), this);
     calendar.exec();
     if (m_program.areaPickCancelled)
         return;
-    QString date = calendar.pickedDate().toString(DateBoxFormat);
+    const QString date = dateBoxText(calendar.pickedDate());
     if (!IsValidDate(date)) {
         prompter().information(QStringLiteral("Ugyldig dato."));
         return;
     }
     picked->setText(date);
-    const QString start = compactOf(pickingStart ? date : other->text());
-    const QString stop = compactOf(pickingStart ? other->text() : date);
+    const QDate start = readDateBox(pickingStart ? date : other->text());
+    const QDate stop = readDateBox(pickingStart ? other->text() : date);
     if (stop < start)
         other->setText(date);
 }

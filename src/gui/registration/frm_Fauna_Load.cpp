@@ -1,9 +1,11 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/registration/Places.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/ui/Colours.h"
+#include "gui/ui/ListProcedures.h"
 #include "gui/windows/frm_Frontside.h"
 
 #include <QCheckBox>
@@ -33,7 +35,7 @@ void fillCodeList(QComboBox *combo, Database &db, const QString &table, const QS
 {
     Statement rows = db.query(QStringLiteral("SELECT ID, %1 FROM %2 ORDER BY ID").arg(textColumn, table));
     while (rows.next())
-        combo->addItem(withKey(rows.text(textColumn), blanks, rows.text(QStringLiteral("ID"))));
+        addKeyedEntry(combo, keyedEntry(rows.text(textColumn), blanks, rows.text(QStringLiteral("ID"))));
     combo->setCurrentIndex(0);
 }
 
@@ -42,7 +44,8 @@ void fillActivities(QComboBox *combo, Database &db)
 {
     Statement rows = db.query(QStringLiteral("SELECT AktivitetID, Aktivitet FROM Aktivitet ORDER BY AktivitetID"));
     while (rows.next())
-        combo->addItem(withKey(rows.text(QStringLiteral("Aktivitet")), 100, rows.text(QStringLiteral("AktivitetID"))));
+        addKeyedEntry(
+            combo, keyedEntry(rows.text(QStringLiteral("Aktivitet")), 100, rows.text(QStringLiteral("AktivitetID"))));
     combo->setCurrentIndex(-1);
 }
 
@@ -54,8 +57,8 @@ void frm_Fauna::Form_Load(Splash splash)
     m_program.openMainConnection();
     m_program.openObserverConnection();
     RefreshLocalityList({});
-    setWindowTitle(QStringLiteral("Lirvenda  ") + QDate::currentDate().toString(DateFormat) +
-                   QStringLiteral(" - Versjon: ") + m_program.versionText);
+    setWindowTitle(QStringLiteral("Lirvenda  ") + dateBoxText(QDate::currentDate()) + QStringLiteral(" - Versjon: ") +
+                   m_program.versionText);
     Combo1->addItems({QStringLiteral("="), QStringLiteral(">"), QStringLiteral("<"), QStringLiteral("~")});
     Combo1->setCurrentIndex(0);
     for (int i = 0; i < 10; ++i)
@@ -81,8 +84,8 @@ void frm_Fauna::Form_Load(Splash splash)
 
 void frm_Fauna::ShowTodayAndNow()
 {
-    const QString today = QDate::currentDate().toString(DateFormat);
-    const QString now = QTime::currentTime().toString(TimeFormat);
+    const QString today = dateBoxText(QDate::currentDate());
+    const QString now = timeBoxText(QTime::currentTime());
     Text2->setText(today);
     Text5->setText(today);
     Text3->setText(now);
@@ -105,7 +108,7 @@ void frm_Fauna::FillListsFromDatabase()
     fillCodeList(Combo6, db, QStringLiteral("Reirplassering"), QStringLiteral("ReirplasseringTekst"), 40);
     fillCodeList(Combo7, db, QStringLiteral("Tresorter"), QStringLiteral("TresortTekst"), 40);
     Combo3->addItem(QStringLiteral("-"));
-    Combo3->addItems(CountyItems(m_program));
+    addKeyedEntries(Combo3, CountyItems(m_program));
     fillNumbers(Combo8, 30);
     for (QComboBox *count : {Combo9, Combo10, Combo11})
         fillNumbers(count, 15);

@@ -2,7 +2,6 @@
 
 #include "core/reference/References.h"
 #include "core/registration/Places.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/reference/frm_Naturtyper.h"
 #include "gui/reference/frm_Referanse_Modify.h"
@@ -21,7 +20,7 @@
 namespace lirvenda {
 
 // The municipality list always belongs to the chosen county.
-void frm_Fauna::Combo3_Click() { FillMunicipalityList(CountyNumberOf(BracketCode(Combo3->currentText()))); }
+void frm_Fauna::Combo3_Click() { FillMunicipalityList(CountyNumberOf(Combo3->currentData().toString())); }
 
 // "Fylke/kom."
 void frm_Fauna::Label19_Click()
@@ -43,8 +42,8 @@ void frm_Fauna::Label6_Click()
 // A place code the lists lack chooses "-".
 void frm_Fauna::SelectPlace(const QString &placeCode)
 {
-    Combo3->setCurrentIndex(std::max(0, ComboIndexOfCode(Combo3, CountyCodeOf(placeCode))));
-    Combo14->setCurrentIndex(IsMunicipalityCode(placeCode) ? std::max(0, ComboIndexOfCode(Combo14, placeCode)) : 0);
+    Combo3->setCurrentIndex(std::max(0, rowOfKey(Combo3, CountyCodeOf(placeCode))));
+    Combo14->setCurrentIndex(IsMunicipalityCode(placeCode) ? std::max(0, rowOfKey(Combo14, placeCode)) : 0);
 }
 
 void frm_Fauna::TakeOverPlace(const UsedPlace &place)
@@ -67,7 +66,7 @@ void frm_Fauna::Command37_Click()
 // A reference chosen by the user or by the program; while a registration is entered it turns yellow.
 void frm_Fauna::Combo4_Click()
 {
-    m_state.reference = Combo4->currentIndex() >= 0 ? BracketCode(Combo4->currentText()) : QString();
+    m_state.reference = Combo4->currentData().toString();
     DrawChoices();
 }
 
@@ -95,7 +94,7 @@ void frm_Fauna::FillReferenceList()
     {
         const QSignalBlocker refilledNotChosen(Combo4);
         Combo4->clear();
-        Combo4->addItems(ReferenceItems(m_program));
+        addKeyedEntries(Combo4, ReferenceItems(m_program));
     }
     DrawChoices();
 }

@@ -1,9 +1,9 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/reference/NatureTypes.h"
-#include "core/registration/ObservationColumns.h"
 #include "core/registration/Places.h"
 #include "core/registration/Species.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace lirvenda {
 
@@ -34,9 +36,21 @@ void showComboText(QComboBox *combo, const QString &text)
 }
 
 // A stored key the list lacks chooses nothing.
-QString keyInList(const QComboBox *combo, const QString &code)
+QString keyInList(const QComboBox *combo, const QString &key) { return rowOfKey(combo, key) >= 0 ? key : QString(); }
+
+// Chooses the entry with the key. A stored key the list lacks is added with its entry, so that it
+// shows and is written back unchanged.
+void showKeyedEntry(QComboBox *combo, const KeyedEntry &entry)
 {
-    return ComboIndexOfCode(combo, code) >= 0 ? code : QString();
+    if (rowOfKey(combo, entry.key) < 0)
+        addKeyedEntry(combo, entry);
+    combo->setCurrentIndex(rowOfKey(combo, entry.key));
+}
+
+// The entry whose key is the stored number; the first entry when none is.
+void showNumberedEntry(QComboBox *combo, const QString &stored)
+{
+    combo->setCurrentIndex(std::max(0, rowOfKey(combo, QString::number(stored.toInt()))));
 }
 
 void showStoredDateTime(const QString &stored, QLineEdit *date, QLineEdit *time)
@@ -93,16 +107,18 @@ void frm_Fauna::ShowPlace(const QString &placeCode)
         showComboText(Combo3, QStringLiteral("-"));
         return;
     }
-    showComboText(Combo3, PlaceItem(CountyName(m_program, placeCode), CountyCodeOf(placeCode)));
-    showComboText(Combo14, IsMunicipalityCode(placeCode) ? PlaceItem(MunicipalityName(m_program, placeCode), placeCode)
-                                                         : QStringLiteral("-"));
+    showKeyedEntry(Combo3, PlaceItem(CountyName(m_program, placeCode), CountyCodeOf(placeCode)));
+    if (IsMunicipalityCode(placeCode))
+        showKeyedEntry(Combo14, PlaceItem(MunicipalityName(m_program, placeCode), placeCode));
+    else
+        showComboText(Combo14, QStringLiteral("-"));
 }
 
 void frm_Fauna::FillMunicipalityList(const QString &countyNumber)
 {
     Combo14->clear();
     Combo14->addItem(QStringLiteral("-"));
-    Combo14->addItems(MunicipalityItems(m_program, countyNumber));
+    addKeyedEntries(Combo14, MunicipalityItems(m_program, countyNumber));
     Combo14->setCurrentIndex(0);
 }
 
@@ -120,7 +136,7 @@ void frm_Fauna::ShowObservers(const QString &observerIds)
 {
     List1->clear();
     for (const QString &id : observerIds.split(',', Qt::SkipEmptyParts))
-        AddObserverEntry(List1, ObserverDisplayText(m_program, id));
+        AddObserverEntry(List1, ObserverEntry(m_program, id));
     if (List1->count() > 0)
         List1->item(0)->setCheckState(Qt::Checked);
 }
@@ -128,13 +144,13 @@ void frm_Fauna::ShowObservers(const QString &observerIds)
 void frm_Fauna::ShowNestDetails(const Record &row)
 {
     ShowRecordKind(RegistrationState::Kind::Nest);
-    Combo6->setCurrentIndex(ComboIndexOfKey(Combo6, row.text(QStringLiteral("Reirplassering")).toInt()));
-    Combo7->setCurrentIndex(ComboIndexOfKey(Combo7, row.text(QStringLiteral("Tresort")).toInt()));
+    showNumberedEntry(Combo6, row.text(QStringLiteral("Reirplassering")));
+    showNumberedEntry(Combo7, row.text(QStringLiteral("Tresort")));
     showComboText(Combo8, row.text(QStringLiteral("HOM")));
     showComboText(Combo9, row.text(QStringLiteral("AntallEgg")));
     showComboText(Combo11, row.text(QStringLiteral("AntallVoksne")));
     showComboText(Combo10, row.text(QStringLiteral("AntallUnger")));
-    Combo12->setCurrentIndex(ComboIndexOfKey(Combo12, row.text(QStringLiteral("UngeAlder")).toInt()));
+    showNumberedEntry(Combo12, row.text(QStringLiteral("UngeAlder")));
 }
 
 void frm_Fauna::ShowIndividualDetails(const Record &row)

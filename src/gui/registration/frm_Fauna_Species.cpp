@@ -1,6 +1,7 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/registration/Species.h"
+#include "gui/ui/ListProcedures.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -12,11 +13,11 @@ namespace lirvenda {
 void frm_Fauna::RefreshSpeciesLists()
 {
     const bool systematic = Check1->isChecked();
-    const QStringList texts = RegisteredSpeciesTexts(m_program, systematic);
+    const QList<KeyedEntry> entries = RegisteredSpeciesEntries(m_program, systematic);
     List3->clear();
     List6->clear();
-    List3->addItems(SortedAlphabetically(texts));
-    List6->addItems(texts);
+    addKeyedEntries(List3, SortedAlphabetically(entries));
+    addKeyedEntries(List6, entries);
     List3->setVisible(!systematic);
     List6->setVisible(systematic);
 }

@@ -112,7 +112,7 @@ void frm_Fauna::DrawChoices()
     enableAll(Command35, m_state.isEntering());
     for (const auto &[combo, key] : {std::pair{Combo2, m_state.activity}, {Combo4, m_state.reference}}) {
         const QSignalBlocker drawnNotChosen(combo);
-        combo->setCurrentIndex(ComboIndexOfCode(combo, key));
+        combo->setCurrentIndex(rowOfKey(combo, key));
         draw(combo, combo->currentIndex() >= 0);
     }
     for (int i = 0; i < int(Command32.size()); ++i)

@@ -8,6 +8,7 @@
 #include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/registration/ControlGroups.h"
+#include "gui/ui/ListProcedures.h"
 #include "gui/windows/frm_Melding.h"
 
 #include <QCheckBox>
@@ -96,13 +97,8 @@ void frm_Fauna::SaveEdit()
     succeeds([this] {
         RefreshSpeciesLists();
         const Record row = m_program.observations().current();
-        const QString obsId = row.text(QStringLiteral("ObsID"));
-        for (int i = 0; i < List2->count(); ++i) {
-            if (BracketCode(List2->item(i)->text()) == obsId) {
-                List2->item(i)->setText(savedRegistrationLine(row));
-                break;
-            }
-        }
+        if (const int entry = rowOfKey(List2, row.text(QStringLiteral("ObsID"))); entry >= 0)
+            List2->item(entry)->setText(savedRegistrationLine(row));
     });
 }
 
@@ -178,7 +174,7 @@ void frm_Fauna::Command12_Click()
 // Opens a registration of this run for editing; one deleted since says "Ingen observasjon er valgt.".
 void frm_Fauna::List2_DblClick(QListWidgetItem *entry)
 {
-    m_program.observations().findObsId(BracketCode(entry->text()).toLongLong());
+    m_program.observations().findObsId(keyOf(entry).toLongLong());
     ShowRegistration();
     Command8_Click();
 }
@@ -217,8 +213,8 @@ RegistrationValues frm_Fauna::registrationValues() const
     v.stopTime = Text6->text();
     v.locality = Combo13->currentText();
     v.natureTypePath = Command37->property("tag").toString();
-    v.countyItem = Combo3->currentText();
-    v.municipalityItem = Combo14->currentText();
+    v.countyCode = Combo3->currentData().toString();
+    v.municipalityCode = Combo14->currentData().toString();
     v.latitude = Text7->text();
     v.longitude = Text8->text();
     v.speciesCaption = Command2->text();
@@ -227,21 +223,21 @@ RegistrationValues frm_Fauna::registrationValues() const
     v.comment = Text4->text();
     v.ringCaption = Command31->text();
     v.nestMode = m_state.isNest();
-    v.nestSiteItem = Combo6->currentText();
-    v.treeItem = Combo7->currentText();
+    v.nestSiteKey = Combo6->currentData().toString();
+    v.treeKey = Combo7->currentData().toString();
     v.height = Combo8->currentText();
     v.exposure = m_state.exposure();
     v.adults = Combo11->currentText();
     v.eggs = Combo9->currentText();
     v.young = Combo10->currentText();
-    v.youngAgeItem = Combo12->currentText();
+    v.youngAgeKey = Combo12->currentData().toString();
     v.sex = m_state.sex().caption();
     v.age = m_state.age().caption();
-    v.activity = m_state.activity;
+    v.activityKey = m_state.activity;
     v.documentation =
         QString(Check2->isChecked() ? "F" : "") + (Check3->isChecked() ? "V" : "") + (Check4->isChecked() ? "L" : "");
     v.observers = ObserverIdList(List1);
-    v.reference = m_state.reference;
+    v.referenceKey = m_state.reference;
     return v;
 }
 
@@ -273,16 +269,12 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
         RefreshLocalityList(row.text(QStringLiteral("Lokalitet")));
         RefreshSpeciesLists();
         if (mode == SaveMode::Ny) { // a changed row keeps its one line, rewritten after the edit
-            List2->addItem(savedRegistrationLine(row));
+            addKeyedEntry(List2, {savedRegistrationLine(row), row.text(QStringLiteral("ObsID"))});
             List2->setCurrentRow(List2->count() - 1);
         }
         ShowRecentObservations(speciesKey);
-        for (int i = 0; i < List3->count(); ++i) {
-            if (BracketCode(List3->item(i)->text()) == speciesKey) {
-                List3->setCurrentRow(i);
-                break;
-            }
-        }
+        if (const int entry = rowOfKey(List3, speciesKey); entry >= 0)
+            List3->setCurrentRow(entry);
         List6_Click();
     });
     prompter().beep();
@@ -327,7 +319,7 @@ void frm_Fauna::ChooseRegisteredSpecies(const QListWidgetItem *entry)
         return;
     if (Command2->isEnabled())
         Command2->setText(entry->text());
-    ShowRecentObservations(BracketCode(entry->text()));
+    ShowRecentObservations(keyOf(entry));
 }
 
 } // namespace lirvenda

@@ -1,8 +1,8 @@
 #include "gui/registration/frm_Fylke_Kommune.h"
 
 #include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
+#include "gui/ui/ListProcedures.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,7 +23,7 @@ frm_Fylke_Kommune::frm_Fylke_Kommune(Program &program, const QList<MunicipalityC
     Command1->setObjectName(QStringLiteral("Command1"));
 
     for (const MunicipalityCandidate &candidate : candidates)
-        List1->addItem(candidate.pickerText());
+        addKeyedEntry(List1, candidate.pickerEntry());
     List1->setMinimumSize(360, 160);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);
@@ -39,7 +39,7 @@ frm_Fylke_Kommune::frm_Fylke_Kommune(Program &program, const QList<MunicipalityC
 
 void frm_Fylke_Kommune::List1_Click(const QListWidgetItem *entry)
 {
-    m_pickedCode = BracketCode(entry->text());
+    m_pickedCode = keyOf(entry);
     m_program.areaPickCancelled = false;
     accept();
 }

@@ -1,57 +1,31 @@
 #include "gui/ui/ListProcedures.h"
 
-#include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
-
 #include <QComboBox>
 #include <QListWidget>
 
 namespace lirvenda {
 
-bool ListContainsText(const QString &text, const QListWidget *list)
+void addKeyedEntry(QComboBox *combo, const KeyedEntry &entry) { combo->addItem(entry.text, entry.key); }
+
+QListWidgetItem *addKeyedEntry(QListWidget *list, const KeyedEntry &entry)
 {
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().contains(text))
-            return true;
-    return false;
+    auto *item = new QListWidgetItem(entry.text, list);
+    item->setData(Qt::UserRole, entry.key);
+    return item;
 }
 
-int ComboIndexOfKey(const QComboBox *combo, int key)
-{
-    for (int i = 0; i < combo->count(); ++i) {
-        bool isNumber = false;
-        if (BracketCode(combo->itemText(i)).toInt(&isNumber) == key && isNumber)
-            return i;
-    }
-    return 0;
-}
+int rowOfKey(const QComboBox *combo, const QString &key) { return key.isEmpty() ? -1 : combo->findData(key); }
 
-int ComboIndexOfCode(const QComboBox *combo, const QString &code)
+int rowOfKey(const QListWidget *list, const QString &key)
 {
-    for (int i = 0; i < combo->count() && !code.isEmpty(); ++i)
-        if (BracketCode(combo->itemText(i)) == code)
+    for (int i = 0; i < list->count() && !key.isEmpty(); ++i)
+        if (keyOf(list->item(i)) == key)
             return i;
     return -1;
 }
 
-void SelectListItemByCode(int code, QListWidget *list)
-{
-    for (int i = 0; i < list->count(); ++i) {
-        bool isNumber = false;
-        if (BracketCode(list->item(i)->text()).toInt(&isNumber) == code && isNumber) {
-            list->setCurrentRow(i);
-            list->scrollToItem(list->item(i));
-            return;
-        }
-    }
-}
+QString keyOf(const QListWidgetItem *entry) { return entry->data(Qt::UserRole).toString(); }
 
-bool IsValidTime(QString &text)
-{
-    const TimeCheck check = checkTime(text);
-    if (check == TimeCheck::OutOfRange)
-        prompter().exclamation(QStringLiteral("Ulovlig tid!"));
-    return check == TimeCheck::Valid;
-}
+KeyedEntry entryOf(const QListWidgetItem *entry) { return {entry->text(), keyOf(entry)}; }
 
 } // namespace lirvenda

@@ -1,23 +1,36 @@
 #pragma once
 
-// Shared procedures that work on list and choice boxes.
+// Shared procedures that work on list and choice boxes. An entry that stands for a key shows its
+// text and keeps the key as its item data (Qt::UserRole); look-ups go by that key, never by the
+// text, in which a name may hold a "[" or one key may begin another.
 
+#include "core/shared/SharedProcedures.h"
+
+#include <QList>
 #include <QString>
 
 class QComboBox;
 class QListWidget;
+class QListWidgetItem;
 
 namespace lirvenda {
 
-// True when the text occurs anywhere in at least one entry of the list.
-bool ListContainsText(const QString &text, const QListWidget *list);
-// The index of the first entry whose bracketed key, read as a number, equals the number; 0 when none.
-int ComboIndexOfKey(const QComboBox *combo, int key);
-// The index of the first entry whose bracketed key is the code; -1 when none is, or the code is empty.
-int ComboIndexOfCode(const QComboBox *combo, const QString &code);
-// Selects the first entry whose bracketed key, read as a number, equals the number; no change when none does.
-void SelectListItemByCode(int code, QListWidget *list);
-// Trims the time text in place; an hour or minute out of range says "Ulovlig tid!".
-bool IsValidTime(QString &text);
+void addKeyedEntry(QComboBox *combo, const KeyedEntry &entry);
+QListWidgetItem *addKeyedEntry(QListWidget *list, const KeyedEntry &entry);
+template <typename Box>
+void addKeyedEntries(Box *box, const QList<KeyedEntry> &entries)
+{
+    for (const KeyedEntry &entry : entries)
+        addKeyedEntry(box, entry);
+}
+
+// The row of the first entry with the key; -1 when none has it, or the key is empty.
+int rowOfKey(const QComboBox *combo, const QString &key);
+int rowOfKey(const QListWidget *list, const QString &key);
+
+// The key of an entry; empty for an entry without one.
+QString keyOf(const QListWidgetItem *entry);
+// An entry's text and key, to be added to another list.
+KeyedEntry entryOf(const QListWidgetItem *entry);
 
 } // namespace lirvenda

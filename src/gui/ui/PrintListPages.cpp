@@ -1,5 +1,6 @@
 #include "gui/ui/PrintListPages.h"
 
+#include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
 
 #include <QDateTime>
@@ -22,7 +23,7 @@ void startPage(PrintLayout &layout, const QString &title, int page)
     layout.Label2 = title;
     layout.Label3 = QStringLiteral("Page %1").arg(page);
     layout.Label4 = QStringLiteral("Printout from Tjernvakt (%1 kl. %2)")
-                        .arg(now.toString(QStringLiteral("dd.MM.yyyy")), now.toString(QStringLiteral("HH:mm:ss")));
+                        .arg(dateBoxText(now.date()), now.toString(QStringLiteral("HH:mm:ss")));
     layout.Label1.fill(QString());
 }
 

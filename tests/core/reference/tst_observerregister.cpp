@@ -1,8 +1,7 @@
 #include "core/reference/ObserverRegister.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DateTexts.h"
 #include "support/TestProgram.h"
 
-#include <QDate>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -19,11 +18,11 @@ void addObservers(test::TestProgram &t, const QStringList &defaults = {})
 }
 
 // The initials of each entry, in order: every list here shows them as "(INITIALS)".
-QStringList initialsOf(const QStringList &entries)
+QStringList initialsOf(const QList<KeyedEntry> &entries)
 {
     QStringList out;
-    for (const QString &entry : entries)
-        out << entry.section('(', 1).section(')', 0, 0);
+    for (const KeyedEntry &entry : entries)
+        out << entry.text.section('(', 1).section(')', 0, 0);
     return out;
 }
 
@@ -178,7 +177,7 @@ private slots:
         };
         const QString uniqueId = column("ObserverUniqueID");
         QVERIFY2(QRegularExpression("^\\d{14}-\\d+$").match(uniqueId).hasMatch(), qPrintable(uniqueId));
-        QCOMPARE(column("ObserverLastupdate"), QDate::currentDate().toString("yyyy-MM-dd 00:00:00"));
+        QCOMPARE(column("ObserverLastupdate"), storedDay(QDate::currentDate()));
         QCOMPARE(column("ObserverDefault"), QString("0"));
 
         const std::optional<ObserverFields> read = ReadObserver(t.program(), id);
@@ -261,9 +260,9 @@ private slots:
         QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Kari/Ny/kho")), QString());
         QCOMPARE(SaveObserver(t.program(), idOf(t, "PHA"), typed("Per/Hansen/PHA")), QString());
         QCOMPARE(initialsOf(SearchObservers(t.program(), "k")), (QStringList{"KHO"}));
-        QStringList defaultsOffered;
+        QList<KeyedEntry> defaultsOffered;
         for (const DefaultObserverEntry &entry : DefaultObserverEntries(t.program()))
-            defaultsOffered << entry.text;
+            defaultsOffered << entry;
         QCOMPARE(initialsOf(defaultsOffered), (QStringList{"PHA", "KHO", "NRE"}));
         SetDefaultObservers(t.program(), ids(t, {"PHA", "KHO"}));
         QCOMPARE(defaultInitials(t), (QStringList{"PHA", "KHO"}));

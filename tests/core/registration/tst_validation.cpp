@@ -72,6 +72,30 @@ private slots:
                 f.stopTime = "23:00";
             },
             {"Stopptid er før starttid."});
+        row("one-digit start is the hour, stored 09:00",
+            [](RegistrationFields &f) {
+                f.startTime = "9";
+                f.stopTime = "09:05";
+            },
+            {});
+        row("three digits are an hour and minutes",
+            [](RegistrationFields &f) {
+                f.startTime = "930";
+                f.stopTime = "0945";
+            },
+            {});
+        row("start checked as it is stored",
+            [](RegistrationFields &f) {
+                f.startTime = "123";
+                f.stopTime = "0130";
+            },
+            {});
+        row("empty times are midnight",
+            [](RegistrationFields &f) {
+                f.startTime = "";
+                f.stopTime = " ";
+            },
+            {});
         row("no main observer", [](RegistrationFields &f) { f.tickedObservers = 0; },
             {"Det må avkrysses en hovedobservatør"});
         row("two main observers", [](RegistrationFields &f) { f.tickedObservers = 2; },

@@ -29,51 +29,6 @@ private slots:
         QCOMPARE(BracketCode(text), code);
     }
 
-    void isValidDate_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<QString>("rebuilt");
-        QTest::newRow("leap day") << "29.02.2012" << true << "29.02.2012";
-        QTest::newRow("no leap day") << "29.02.2013" << false << "29.02.2013";
-        QTest::newRow("31 April") << "31.04.2013" << false << "31.04.2013";
-        QTest::newRow("day 0") << "00.05.2013" << false << "00.05.2013";
-        QTest::newRow("month 13") << "15.13.2013" << false << "15.13.2013";
-        QTest::newRow("short form") << "5.5.2013" << false << "5...2.13";
-        QTest::newRow("other separator") << "05-06-2012" << true << "05.06.2012";
-        QTest::newRow("letters") << "0a.06.2012" << false << "0a.06.2012";
-        QTest::newRow("today") << "10.06.2013" << true << "10.06.2013";
-        QTest::newRow("tomorrow") << "11.06.2013" << false << "11.06.2013";
-    }
-    void isValidDate()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, valid);
-        QFETCH(QString, rebuilt);
-        QCOMPARE(IsValidDate(text, QDate(2013, 6, 10)), valid);
-        QCOMPARE(text, rebuilt);
-    }
-
-    void checkTime_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<TimeCheck>("result");
-        QTest::addColumn<QString>("trimmed");
-        QTest::newRow("blanks around") << "  23:59 " << TimeCheck::Valid << "23:59";
-        QTest::newRow("hour 24") << "24:00" << TimeCheck::OutOfRange << "24:00";
-        QTest::newRow("negative hour") << "-1:00" << TimeCheck::OutOfRange << "-1:00";
-        QTest::newRow("point") << "12.30" << TimeCheck::Malformed << "12.30";
-        QTest::newRow("no separator") << "1230" << TimeCheck::Valid << "1230";
-    }
-    void checkTime()
-    {
-        QFETCH(QString, text);
-        QFETCH(TimeCheck, result);
-        QFETCH(QString, trimmed);
-        QCOMPARE(lirvenda::checkTime(text), result);
-        QCOMPARE(text, trimmed);
-    }
-
     void uniqueIdsDifferWithinOneSecond()
     {
         test::TestProgram t;
@@ -95,9 +50,10 @@ private slots:
 
         const QString id = t.addObserver("Per", "Hansen", "PHA");
         const QString expected = "Hansen, P. (PHA)" + QString(40, ' ') + "[" + id + "]";
-        QCOMPARE(ObserverDisplayText(p, "  " + id + " "), expected);
-        QCOMPARE(ObserverDisplayText(p, ""), QString());
-        QCOMPARE(ObserverDisplayText(p, "20000101000000-9"), QString());
+        QCOMPARE(ObserverEntry(p, "  " + id + " ").text, expected);
+        QCOMPARE(ObserverEntry(p, "  " + id + " ").key, id);
+        QCOMPARE(ObserverEntry(p, "").text, QString());
+        QCOMPARE(ObserverEntry(p, "20000101000000-9").text, QString());
         const qint64 number = p.observerConnection()
                                   .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {id})
                                   .toLongLong();

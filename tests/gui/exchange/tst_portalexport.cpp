@@ -4,6 +4,7 @@
 
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
+#include "core/shared/DateTexts.h"
 #include "support/FaunaWindow.h"
 #include "support/TestProgram.h"
 
@@ -435,7 +436,7 @@ private slots:
         w.control<QPushButton>("Command23")->click();
 
         qputenv("LIRVENDA_MODULE_DIR", installed);
-        const QString file = QDate::currentDate().toString("yyyyMMdd") + "_1.xls";
+        const QString file = compactDate(QDate::currentDate()) + "_1.xls";
         const QList<test::ScriptedPrompter::Shown> shown = w.t.prompter().shown;
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown.last().icon, failure.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Exclamation);

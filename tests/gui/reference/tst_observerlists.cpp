@@ -63,7 +63,7 @@ private slots:
         QStringList keys;
         for (int i = 0; i < ticks.size(); ++i) {
             keys << QStringLiteral("20130401120000-%1").arg(i + 1);
-            AddObserverEntry(&list, withKey(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
+            AddObserverEntry(&list, keyedEntry(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
                              ticks[i] == 'x');
         }
         QStringList expected;
@@ -101,7 +101,7 @@ private slots:
         if (!remembered.isEmpty())
             WriteLine(t.path(MainObserverFileName), r.ids.value(remembered));
         QListWidget list;
-        AddObserverEntry(&list, QStringLiteral("left from the last registration"));
+        AddObserverEntry(&list, {QStringLiteral("left from the last registration"), {}});
         FillDefaultObservers(t.program(), &list);
         QCOMPARE(initialsIn(&list), expected);
     }
@@ -136,8 +136,8 @@ private slots:
                                                     {"Øyvind", "Aune", "ØAU"}})
             r.add(first, last, initials);
         QListWidget list;
-        AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["PZA"]), true);
-        AddObserverEntry(&list, ObserverDisplayText(t.program(), r.ids["OBE"]));
+        AddObserverEntry(&list, ObserverEntry(t.program(), r.ids["PZA"]), true);
+        AddObserverEntry(&list, ObserverEntry(t.program(), r.ids["OBE"]));
         QStringList offered;
         QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
             offered = initialsIn(choices, true);
@@ -151,6 +151,42 @@ private slots:
         QCOMPARE(offered, (QStringList{"PZA*", "OBE*", "ØAU", "ABE", "KBE", "AAS"}));
         QCOMPARE(initialsIn(&list), expected);
         QCOMPARE(t.program().areaPickCancelled, cancelled);
+    }
+
+    // Observers are told apart by their keys, whatever their names hold and however their keys begin.
+    void observersAreToldApartByKey_data()
+    {
+        QTest::addColumn<QString>("listedName"); // the last name of the observer already in the list
+        QTest::addColumn<QString>("listedId");
+        QTest::addColumn<QString>("otherId"); // another observer, added in the picker
+        QTest::newRow("one key begins another") << "Berg"
+                                                << "20240601120000-10"
+                                                << "20240601120000-1";
+        QTest::newRow("brackets in a name") << "Berg [Ola]"
+                                            << "20240601120000-1"
+                                            << "20240601120000-2";
+    }
+    void observersAreToldApartByKey()
+    {
+        QFETCH(QString, listedName);
+        QFETCH(QString, listedId);
+        QFETCH(QString, otherId);
+        TestProgram t;
+        for (const auto &[last, initials, id] :
+             {std::tuple{listedName, QString("OBE"), listedId}, {QString("Aune"), QString("KAU"), otherId}})
+            t.program().observerConnection().execute(
+                "UPDATE Observers SET ObserverUniqueID = ? WHERE ObserverUniqueID = ?",
+                {id, t.addObserver("Ola", last, initials)});
+        QListWidget list;
+        AddObserverEntry(&list, ObserverEntry(t.program(), listedId), true);
+        QStringList offered;
+        QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
+            offered = initialsIn(choices, true);
+            clickEntry(choices, choices->count() - 1);
+            click(choices->window(), "Command2");
+        }));
+        QCOMPARE(offered, (QStringList{"OBE*", "KAU"}));
+        QCOMPARE(ObserverIdList(&list), listedId + ',' + otherId);
     }
 
     void observersComeFromNestWhenPresent()

@@ -2,6 +2,7 @@
 #include "support/FaunaWindow.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace lirvenda;
@@ -102,6 +103,30 @@ private slots:
         QCOMPARE(references->currentIndex(), 0);
         QVERIFY(isYellow(references));
         QVERIFY(!w.t.program().areaPickCancelled);
+    }
+
+    // A reference is stored and shown again by its key, whatever brackets its title holds.
+    void referenceWithBracketsInItsTitleKeepsItsKey()
+    {
+        FaunaWindow w(false);
+        w.t.addObserver("Kari", "Nordmann", "KN", true);
+        w.t.db().execute("INSERT INTO Referanser(Forfattere, År, Tittel, Journal) "
+                         "VALUES ('Berg, A.', '2001', 'Fugler [2. utg.]', 'Sterna')");
+        w.window.Form_Load(frm_Fauna::Splash::Skip);
+        w.click("Command7");
+        w.control<QComboBox>("Combo13")->setEditText("Gaulosen");
+        w.control<QLineEdit>("Text7")->setText("63.35");
+        w.control<QLineEdit>("Text8")->setText("10.22");
+        w.control<QPushButton>("Command2")->setText("Svarttrost (Turdus merula) [11870]");
+        w.control<QComboBox>("Combo4")->setCurrentIndex(0);
+        w.click("Command7");
+        const QVariant obsId = w.t.db().scalar("SELECT max(ObsID) FROM Observasjoner");
+        QCOMPARE(w.t.db().scalar("SELECT Referanse FROM Observasjoner WHERE ObsID = ?", {obsId}).toString(),
+                 QString("1"));
+        w.click("Command9");
+        QVERIFY(w.show(obsId.toLongLong()));
+        QCOMPARE(w.shown("Combo4"), QString("Berg, A. 2001 Fugler [2. utg.] Sterna [1]"));
+        QVERIFY(isGreen(w.control("Combo4")));
     }
 
     void touchedReferenceTurnsYellowAndClearingMakesItNeutral()

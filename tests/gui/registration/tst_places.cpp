@@ -34,7 +34,7 @@ void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longi
 void chooseVestland(FaunaWindow &w)
 {
     auto *counties = w.control<QComboBox>("Combo3");
-    counties->setCurrentIndex(counties->findText(PlaceItem("Vestland", "NO46")));
+    counties->setCurrentIndex(counties->findText(PlaceItem("Vestland", "NO46").text));
 }
 
 // Clicks a place caption and runs the action on the picker it opens.
@@ -75,7 +75,7 @@ private slots:
     {
         TestProgram t;
         Program &p = t.program();
-        QCOMPARE(municipalitiesAt(p, "63.4305", "10.3951").first().pickerText(),
+        QCOMPARE(municipalitiesAt(p, "63.4305", "10.3951").first().pickerEntry().text,
                  QString("Trøndelag, Trondheim [5001]"));
         QCOMPARE(codesAt(p, "63.4305", "10.3951"), QStringList({"5001"}));
         QCOMPARE(CheckCoordinatesAgainstArea(p, "59.9127", "10.75"), QString("True"));
@@ -120,9 +120,9 @@ private slots:
         const QStringList vestland = entries(municipalities);
         QCOMPARE(vestland.size(), 44);
         QCOMPARE(vestland.first(), QString("-"));
-        QCOMPARE(vestland.at(1), PlaceItem("Alver", "4631"));
-        QCOMPARE(vestland.at(42), PlaceItem("Øygarden", "4626"));
-        QCOMPARE(vestland.last(), PlaceItem("Årdal", "4643"));
+        QCOMPARE(vestland.at(1), PlaceItem("Alver", "4631").text);
+        QCOMPARE(vestland.at(42), PlaceItem("Øygarden", "4626").text);
+        QCOMPARE(vestland.last(), PlaceItem("Årdal", "4643").text);
         QCOMPARE(municipalities->currentIndex(), 0);
         w.control<QComboBox>("Combo3")->setCurrentIndex(0);
         QCOMPARE(entries(municipalities), QStringList("-"));
@@ -136,10 +136,10 @@ private slots:
         QTest::addColumn<int>("row");          // the suggestion clicked; -1: "Avbryt"
         QTest::addColumn<QString>("municipality");
         QTest::addColumn<QString>("message"); // shown instead of the picker
-        const QString before = PlaceItem("Hele fylket", "4600"), none = "Finner ingen kommuner som passer";
+        const QString before = PlaceItem("Hele fylket", "4600").text, none = "Finner ingen kommuner som passer";
         QTest::newRow("a name that is part of an earlier entry's")
-            << "60.5833 06.25" << 0 << PlaceItem("Voss", "4621") << "";
-        QTest::newRow("the longer name") << "60.5833 06.25" << 1 << PlaceItem("Indre Voss", "4698") << "";
+            << "60.5833 06.25" << 0 << PlaceItem("Voss", "4621").text << "";
+        QTest::newRow("the longer name") << "60.5833 06.25" << 1 << PlaceItem("Indre Voss", "4698").text << "";
         QTest::newRow("cancelled") << "60.5833 06.25" << -1 << before << "";
         QTest::newRow("no position") << " " << -1 << before << none;
         QTest::newRow("outside every box") << "70.50 06.25" << -1 << before << none;
@@ -165,7 +165,7 @@ private slots:
             QCOMPARE(offered, QStringList({"Vestland, Voss [4621]", "Vestland, Indre Voss [4698]"}));
             QCOMPARE(w.t.program().areaPickCancelled, row < 0);
         }
-        QCOMPARE(w.shown("Combo3"), PlaceItem("Vestland", "NO46"));
+        QCOMPARE(w.shown("Combo3"), PlaceItem("Vestland", "NO46").text);
         QCOMPARE(w.shown("Combo14"), municipality);
     }
 
@@ -218,11 +218,11 @@ private slots:
                                   {"Naturtype", "3|25"},
                                   {"Breddegrad", "60.63"},
                                   {"Lengdegrad", "06.42"}};
-        const QString vestland = "Combo3=" + PlaceItem("Vestland", "NO46");
+        const QString vestland = "Combo3=" + PlaceItem("Vestland", "NO46").text;
         QTest::newRow("municipality") << voss << false
                                       << QStringList{"Combo13=Vossevangen",
                                                      vestland,
-                                                     "Combo14=" + PlaceItem("Voss", "4621"),
+                                                     "Combo14=" + PlaceItem("Voss", "4621").text,
                                                      "Text7=60.63",
                                                      "Text8=06.42",
                                                      "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"}
@@ -239,7 +239,7 @@ private slots:
                                                  "Text7=",          "Text8=",   "Command37="}
                                   << "";
         QTest::newRow("cancelled") << voss << true
-                                   << QStringList{"Combo13=", vestland, "Combo14=" + PlaceItem("Alver", "4631"),
+                                   << QStringList{"Combo13=", vestland, "Combo14=" + PlaceItem("Alver", "4631").text,
                                                   "Text7=", "Command37="}
                                    << "1";
     }

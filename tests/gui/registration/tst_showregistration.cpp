@@ -176,11 +176,11 @@ private slots:
                               << "-" << 1;
         QTest::newRow("NULL") << QVariant() << "-"
                               << "-" << 1;
-        QTest::newRow("municipality") << QVariant("4621") << PlaceItem("Vestland", "NO46") << PlaceItem("Voss", "4621")
-                                      << 44;
-        QTest::newRow("county only") << QVariant("NO46") << PlaceItem("Vestland", "NO46") << "-" << 44;
+        QTest::newRow("municipality") << QVariant("4621") << PlaceItem("Vestland", "NO46").text
+                                      << PlaceItem("Voss", "4621").text << 44;
+        QTest::newRow("county only") << QVariant("NO46") << PlaceItem("Vestland", "NO46").text << "-" << 44;
         QTest::newRow("unknown municipality")
-            << QVariant("9999") << PlaceItem("-", "NO99") << PlaceItem("", "9999") << 2;
+            << QVariant("9999") << PlaceItem("-", "NO99").text << PlaceItem("", "9999").text << 2;
     }
     void placeShownFromItsCode()
     {

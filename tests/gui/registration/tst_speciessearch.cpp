@@ -14,11 +14,11 @@ using namespace lirvenda::test;
 
 namespace {
 
-QStringList keysOf(const QStringList &entries)
+QStringList keysOf(const QList<KeyedEntry> &entries)
 {
     QStringList keys;
-    for (const QString &entry : entries)
-        keys << BracketCode(entry);
+    for (const KeyedEntry &entry : entries)
+        keys << entry.key;
     return keys;
 }
 
@@ -65,8 +65,11 @@ private slots:
     {
         TestProgram t;
         t.db().execute("INSERT INTO Animalia VALUES ('99001', '', 'Turdus', 'incognitus', 'Aves')");
-        const QStringList entries = SpeciesSearchEntries(t.program(), "Aves", "turdus");
-        QVERIFY(entries.contains("Svarttrost (Turdus merula)  [11870]"));
+        const QList<KeyedEntry> entries = SpeciesSearchEntries(t.program(), "Aves", "turdus");
+        const auto svarttrost =
+            std::find_if(entries.begin(), entries.end(), [](const KeyedEntry &entry) { return entry.key == "11870"; });
+        QVERIFY(svarttrost != entries.end());
+        QCOMPARE(svarttrost->text, QString("Svarttrost (Turdus merula)  [11870]"));
         QVERIFY(!keysOf(entries).contains("99001"));
         QVERIFY(SpeciesSearchEntries(t.program(), "Aves", "o'brien").isEmpty());
     }

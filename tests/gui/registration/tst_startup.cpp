@@ -1,5 +1,6 @@
 #include "support/FaunaWindow.h"
 
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ private slots:
     void opensInTheBrowseStateDatedToday()
     {
         FaunaWindow w;
-        const QString today = QDate::currentDate().toString("dd.MM.yyyy");
+        const QString today = dateBoxText(QDate::currentDate());
         QCOMPARE(w.window.windowTitle(), "Lirvenda  " + today + " - Versjon: 1.0 beta (April 2013)");
         QCOMPARE(w.shown("Text2"), today);
         QCOMPARE(w.shown("Text5"), today);
