@@ -162,4 +162,30 @@ void SetDefaultObservers(Program &program, const QList<qint64> &observerIds)
     transaction.commit();
 }
 
+namespace {
+
+QList<KeyedEntry> observerEntries(Program &program, const QString &condition, const QString &order)
+{
+    Statement rows = program.observerConnection().query(
+        QStringLiteral("SELECT ObserverUniqueID FROM Observers %1 ORDER BY %2").arg(condition, order));
+    QList<KeyedEntry> entries;
+    while (rows.next())
+        entries.append(ObserverEntry(program, rows.text(QStringLiteral("ObserverUniqueID"))));
+    return entries;
+}
+
+} // namespace
+
+QList<KeyedEntry> DefaultRegistrationObservers(Program &program)
+{
+    return observerEntries(program, QStringLiteral("WHERE ObserverDefault = 1"),
+                           QStringLiteral("ObserverFirstName COLLATE NORSK, ObserverLastName COLLATE NORSK"));
+}
+
+QList<KeyedEntry> RegistrationObserverChoices(Program &program)
+{
+    return observerEntries(program, {},
+                           QStringLiteral("ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK"));
+}
+
 } // namespace lirvenda

@@ -49,6 +49,10 @@ struct DefaultObserverEntry : KeyedEntry { // "Last, First Middle (INITIALS) [Ob
 };
 // Every observer, ordered by last name, then first name.
 QList<DefaultObserverEntry> DefaultObserverEntries(Program &program);
+// The entries a registration's observer list shows ("Last, F. (INITIALS)", blanks,
+// "[ObserverUniqueID]"): the default observers by first name, or every observer by last name.
+QList<KeyedEntry> DefaultRegistrationObservers(Program &program);
+QList<KeyedEntry> RegistrationObserverChoices(Program &program);
 // These observers, and no others, become default observers, all at once or not at all.
 void SetDefaultObservers(Program &program, const QList<qint64> &observerIds);
 

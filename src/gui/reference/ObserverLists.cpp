@@ -1,5 +1,6 @@
 #include "gui/reference/ObserverLists.h"
 
+#include "core/reference/ObserverRegister.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/ui/ListProcedures.h"
@@ -53,11 +54,8 @@ void RememberMainObserver(Program &program, const QListWidget *list)
 void FillDefaultObservers(Program &program, QListWidget *list)
 {
     list->clear();
-    Statement row = program.observerConnection().query(
-        QStringLiteral("SELECT ObserverUniqueID FROM Observers WHERE ObserverDefault = 1 "
-                       "ORDER BY ObserverFirstName COLLATE NORSK, ObserverLastName COLLATE NORSK"));
-    while (row.next())
-        AddObserverEntry(list, ObserverEntry(program, row.text(QStringLiteral("ObserverUniqueID"))));
+    for (const KeyedEntry &observer : DefaultRegistrationObservers(program))
+        AddObserverEntry(list, observer);
 
     const QString mainFile = program.filePath(MainObserverFileName);
     if (FileExists(mainFile)) {

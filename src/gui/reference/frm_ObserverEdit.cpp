@@ -1,5 +1,6 @@
 #include "gui/reference/frm_ObserverEdit.h"
 
+#include "core/reference/ObserverRegister.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
@@ -62,14 +63,9 @@ void EditObserverList(Program &program, QListWidget *list)
             ticked << keyOf(entry);
     }
 
-    Statement row = program.observerConnection().query(
-        QStringLiteral("SELECT ObserverUniqueID FROM Observers "
-                       "ORDER BY ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK"));
-    while (row.next()) {
-        const QString id = row.text(QStringLiteral("ObserverUniqueID"));
-        if (rowOfKey(choices, id) < 0)
-            addKeyedEntry(choices, ObserverEntry(program, id));
-    }
+    for (const KeyedEntry &observer : RegistrationObserverChoices(program))
+        if (rowOfKey(choices, observer.key) < 0)
+            addKeyedEntry(choices, observer);
 
     picker.exec();
     if (program.areaPickCancelled)

@@ -1,5 +1,6 @@
 #include "gui/registration/frm_Fauna.h"
 
+#include "core/registration/CodeLists.h"
 #include "core/registration/Places.h"
 #include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
@@ -30,23 +31,11 @@ void fillNumbers(QComboBox *combo, int last)
     combo->setCurrentIndex(0);
 }
 
-// A code table as text, blanks, "[ID]", in ID order, the first row chosen.
-void fillCodeList(QComboBox *combo, Database &db, const QString &table, const QString &textColumn, int blanks)
+// A code table in key order; the first code is chosen, or none when it must be chosen by the user.
+void fillCodeList(QComboBox *combo, Program &program, CodeList list, int chosen = 0)
 {
-    Statement rows = db.query(QStringLiteral("SELECT ID, %1 FROM %2 ORDER BY ID").arg(textColumn, table));
-    while (rows.next())
-        addKeyedEntry(combo, keyedEntry(rows.text(textColumn), blanks, rows.text(QStringLiteral("ID"))));
-    combo->setCurrentIndex(0);
-}
-
-// Activities start unchosen: a chosen one is coloured.
-void fillActivities(QComboBox *combo, Database &db)
-{
-    Statement rows = db.query(QStringLiteral("SELECT AktivitetID, Aktivitet FROM Aktivitet ORDER BY AktivitetID"));
-    while (rows.next())
-        addKeyedEntry(
-            combo, keyedEntry(rows.text(QStringLiteral("Aktivitet")), 100, rows.text(QStringLiteral("AktivitetID"))));
-    combo->setCurrentIndex(-1);
+    addKeyedEntries(combo, CodeListEntries(program, list));
+    combo->setCurrentIndex(chosen);
 }
 
 } // namespace
@@ -102,17 +91,16 @@ void frm_Fauna::ReadGpsSettings()
 
 void frm_Fauna::FillListsFromDatabase()
 {
-    Database &db = m_program.mainConnection();
-    fillActivities(Combo2, db);
+    fillCodeList(Combo2, m_program, CodeList::Activities, -1); // a chosen activity is coloured
     FillReferenceList();
-    fillCodeList(Combo6, db, QStringLiteral("Reirplassering"), QStringLiteral("ReirplasseringTekst"), 40);
-    fillCodeList(Combo7, db, QStringLiteral("Tresorter"), QStringLiteral("TresortTekst"), 40);
+    fillCodeList(Combo6, m_program, CodeList::NestSites);
+    fillCodeList(Combo7, m_program, CodeList::TreeSpecies);
     Combo3->addItem(QStringLiteral("-"));
     addKeyedEntries(Combo3, CountyItems(m_program));
     fillNumbers(Combo8, 30);
     for (QComboBox *count : {Combo9, Combo10, Combo11})
         fillNumbers(count, 15);
-    fillCodeList(Combo12, db, QStringLiteral("Ungealder"), QStringLiteral("UngealderTekst"), 30);
+    fillCodeList(Combo12, m_program, CodeList::YoungAges);
 }
 
 // "Documentation" is put away; "Registrerte arter" takes the top of the middle column.

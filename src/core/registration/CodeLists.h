@@ -1,0 +1,18 @@
+#pragma once
+
+// The code tables a registration chooses from, as list entries: the text, blanks, "[key]".
+
+#include "core/shared/SharedProcedures.h"
+
+#include <QList>
+
+namespace lirvenda {
+
+class Program;
+
+enum class CodeList { Activities, NestSites, TreeSpecies, YoungAges };
+
+// Every code of the table in key order.
+QList<KeyedEntry> CodeListEntries(Program &program, CodeList list);
+
+} // namespace lirvenda
