@@ -74,6 +74,12 @@ QStringList MunicipalityItems(Program &program, const QString &countyNumber)
         {countyNumber}));
 }
 
+QStringList UsedLocalities(Program &program)
+{
+    return distinctValues(program.mainConnection(), QStringLiteral("Observasjoner"), QStringLiteral("Lokalitet"),
+                          QStringLiteral("v <> ''"), QStringLiteral("v COLLATE NORSK"));
+}
+
 // A missing value is the empty text, so a place stored once with NULL and once with '' is one place.
 QList<UsedPlace> UsedPlaces(Program &program)
 {

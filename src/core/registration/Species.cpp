@@ -17,13 +17,11 @@ QString SpeciesDisplayText(Program &program, const QString &speciesKey)
 
 QStringList RegisteredSpeciesTexts(Program &program, bool inKeyOrder)
 {
-    QString sql = QStringLiteral("SELECT DISTINCT Art FROM Observasjoner");
-    if (inKeyOrder)
-        sql += QStringLiteral(" ORDER BY Art");
-    Statement rows = program.mainConnection().query(sql);
+    const QStringList keys = distinctValues(program.mainConnection(), QStringLiteral("Observasjoner"),
+                                            QStringLiteral("Art"), {}, inKeyOrder ? QStringLiteral("v") : QString());
     QStringList texts;
-    while (rows.next())
-        texts << SpeciesDisplayText(program, rows.text(QStringLiteral("Art")));
+    for (const QString &key : keys)
+        texts << SpeciesDisplayText(program, key);
     return texts;
 }
 

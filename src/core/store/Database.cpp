@@ -150,6 +150,24 @@ QVariant Database::scalar(const QString &sql, const QVariantList &values)
 
 qint64 Database::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
 
+QStringList distinctValues(Database &db, const QString &table, const QString &column, const QString &condition,
+                           const QString &order)
+{
+    QString sql = QStringLiteral("WITH RECURSIVE d(v) AS (SELECT min(%2) FROM %1 UNION ALL "
+                                 "SELECT (SELECT min(%2) FROM %1 WHERE %2 > d.v) FROM d WHERE d.v IS NOT NULL) "
+                                 "SELECT v FROM d WHERE v IS NOT NULL")
+                      .arg(table, column);
+    if (!condition.isEmpty())
+        sql += QStringLiteral(" AND ") + condition;
+    if (!order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + order;
+    Statement rows = db.query(sql);
+    QStringList values;
+    while (rows.next())
+        values << rows.value(0).toString();
+    return values;
+}
+
 // ---- Statement ----
 
 Statement::Statement(Database &db, sqlite3_stmt *stmt) : m_db(&db), m_stmt(stmt)
