@@ -76,8 +76,12 @@ QStringList MunicipalityItems(Program &program, const QString &countyNumber)
 
 QStringList UsedLocalities(Program &program)
 {
-    return distinctValues(program.mainConnection(), QStringLiteral("Observasjoner"), QStringLiteral("Lokalitet"),
-                          QStringLiteral("v <> ''"), QStringLiteral("v COLLATE NORSK"));
+    Statement rows = program.mainConnection().query(QStringLiteral(
+        "SELECT Lokalitet FROM BrukteLokaliteter WHERE Lokalitet <> '' ORDER BY Lokalitet COLLATE NORSK"));
+    QStringList localities;
+    while (rows.next())
+        localities << rows.text(QStringLiteral("Lokalitet"));
+    return localities;
 }
 
 // A missing value is the empty text, so a place stored once with NULL and once with '' is one place.

@@ -17,11 +17,13 @@ QString SpeciesDisplayText(Program &program, const QString &speciesKey)
 
 QStringList RegisteredSpeciesTexts(Program &program, bool inKeyOrder)
 {
-    const QStringList keys = distinctValues(program.mainConnection(), QStringLiteral("Observasjoner"),
-                                            QStringLiteral("Art"), {}, inKeyOrder ? QStringLiteral("v") : QString());
+    QString sql = QStringLiteral("SELECT Art FROM RegistrerteArter");
+    if (inKeyOrder)
+        sql += QStringLiteral(" ORDER BY Art");
+    Statement rows = program.mainConnection().query(sql);
     QStringList texts;
-    for (const QString &key : keys)
-        texts << SpeciesDisplayText(program, key);
+    while (rows.next())
+        texts << SpeciesDisplayText(program, rows.text(QStringLiteral("Art")));
     return texts;
 }
 

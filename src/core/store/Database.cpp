@@ -88,6 +88,9 @@ std::unique_ptr<Database> Database::openKeyed(const QString &path, const QString
                                 .arg(nativePath, error.message()));
     }
     db->execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    // A row that INSERT OR REPLACE puts in the place of another deletes that one with its delete
+    // triggers, which keep the lists of used values.
+    db->execute(QStringLiteral("PRAGMA recursive_triggers = ON"));
     db->registerFunctions();
     return db;
 }
@@ -149,24 +152,6 @@ QVariant Database::scalar(const QString &sql, const QVariantList &values)
 }
 
 qint64 Database::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
-
-QStringList distinctValues(Database &db, const QString &table, const QString &column, const QString &condition,
-                           const QString &order)
-{
-    QString sql = QStringLiteral("WITH RECURSIVE d(v) AS (SELECT min(%2) FROM %1 UNION ALL "
-                                 "SELECT (SELECT min(%2) FROM %1 WHERE %2 > d.v) FROM d WHERE d.v IS NOT NULL) "
-                                 "SELECT v FROM d WHERE v IS NOT NULL")
-                      .arg(table, column);
-    if (!condition.isEmpty())
-        sql += QStringLiteral(" AND ") + condition;
-    if (!order.isEmpty())
-        sql += QStringLiteral(" ORDER BY ") + order;
-    Statement rows = db.query(sql);
-    QStringList values;
-    while (rows.next())
-        values << rows.value(0).toString();
-    return values;
-}
 
 // ---- Statement ----
 

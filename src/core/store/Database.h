@@ -104,13 +104,6 @@ private:
     QHash<QString, sqlite3_stmt *> m_cache;
 };
 
-// The distinct values of a column that an index begins with, by a loose index scan: one index seek
-// per value instead of a walk of the whole index, so the cost follows the number of values and not
-// the number of rows. NULL is left out. The condition and the order apply to the values, named v
-// ("v <> ''", "v COLLATE NORSK"); without an order they come as the index sorts them.
-QStringList distinctValues(Database &db, const QString &table, const QString &column, const QString &condition = {},
-                           const QString &order = {});
-
 // BEGIN IMMEDIATE ... COMMIT; rolled back when left without commit() (an exception, an early return).
 class Transaction {
 public:
