@@ -71,29 +71,19 @@ QStringList localityNames()
     return names;
 }
 
-QStringList column(Database &db, const QString &sql)
-{
-    Statement rows = db.query(sql);
-    QStringList values;
-    while (rows.next())
-        values << rows.value(0).toString();
-    return values;
-}
-
 // One transaction and one prepared insert; the first rows name every species and every locality.
 // A trigger on Observasjoner makes each insert keep a statement journal, which SQLCipher encrypts
 // page by page: the rows go in without the triggers, and the store is marked as one from before
 // the lists of used values, so that opening it puts the triggers back and fills the lists.
 void fill(Database &db, int rows)
 {
-    for (const QString &trigger :
-         column(db,
-                QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name = 'Observasjoner'")))
+    for (const QString &trigger : db.columnTexts(
+             QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name = 'Observasjoner'")))
         db.execute(QStringLiteral("DROP TRIGGER ") + trigger);
     const QStringList species =
-        column(db, QStringLiteral("SELECT PK_LatinskNavnID FROM Animalia WHERE Klasse = 'Aves' ORDER BY 1"));
-    const QStringList places =
-        column(db, QStringLiteral("SELECT CodePlace FROM Adminplasser WHERE CodePlace GLOB '[0-9][0-9][0-9][0-9]'"));
+        db.columnTexts(QStringLiteral("SELECT PK_LatinskNavnID FROM Animalia WHERE Klasse = 'Aves' ORDER BY 1"));
+    const QStringList places = db.columnTexts(
+        QStringLiteral("SELECT CodePlace FROM Adminplasser WHERE CodePlace GLOB '[0-9][0-9][0-9][0-9]'"));
     const QStringList localities = localityNames();
     const QDate first(1995, 1, 1);
     const qint64 days = first.daysTo(QDate::currentDate());

@@ -76,12 +76,8 @@ QStringList MunicipalityItems(Program &program, const QString &countyNumber)
 
 QStringList UsedLocalities(Program &program)
 {
-    Statement rows = program.mainConnection().query(QStringLiteral(
+    return program.mainConnection().columnTexts(QStringLiteral(
         "SELECT Lokalitet FROM BrukteLokaliteter WHERE Lokalitet <> '' ORDER BY Lokalitet COLLATE NORSK"));
-    QStringList localities;
-    while (rows.next())
-        localities << rows.text(QStringLiteral("Lokalitet"));
-    return localities;
 }
 
 // A missing value is the empty text, so a place stored once with NULL and once with '' is one place.

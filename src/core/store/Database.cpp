@@ -151,6 +151,15 @@ QVariant Database::scalar(const QString &sql, const QVariantList &values)
     return statement.next() ? statement.value(0) : QVariant();
 }
 
+QStringList Database::columnTexts(const QString &sql, const QVariantList &values)
+{
+    Statement statement = query(sql, values);
+    QStringList texts;
+    while (statement.next())
+        texts << statement.value(0).toString();
+    return texts;
+}
+
 qint64 Database::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
 
 // ---- Statement ----

@@ -15,22 +15,16 @@ void insertRows(test::TestProgram &t, const QString &column, const QStringList &
         t.insertObservation({{column, value == "NULL" ? QVariant() : QVariant(value)}});
 }
 
-QStringList column(Database &db, const QString &sql)
-{
-    Statement rows = db.query(sql);
-    QStringList values;
-    while (rows.next())
-        values << rows.value(0).toString();
-    return values;
-}
-
 QStringList plainLocalities(Database &db)
 {
-    return column(db, "SELECT Lokalitet FROM Observasjoner WHERE Lokalitet <> '' GROUP BY Lokalitet "
-                      "ORDER BY Lokalitet COLLATE NORSK");
+    return db.columnTexts("SELECT Lokalitet FROM Observasjoner WHERE Lokalitet <> '' GROUP BY Lokalitet "
+                          "ORDER BY Lokalitet COLLATE NORSK");
 }
 
-QStringList plainSpeciesKeys(Database &db) { return column(db, "SELECT DISTINCT Art FROM Observasjoner ORDER BY Art"); }
+QStringList plainSpeciesKeys(Database &db)
+{
+    return db.columnTexts("SELECT DISTINCT Art FROM Observasjoner ORDER BY Art");
+}
 
 QStringList speciesTexts(Program &program, const QStringList &keys)
 {
