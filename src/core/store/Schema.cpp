@@ -166,7 +166,8 @@ CREATE TABLE IF NOT EXISTS Atlas (
 
 // The species and the localities that occur in Observasjoner, each once. The main window lists
 // them at start-up and after every save; kept here by triggers, they cost as much on a lifetime of
-// records as on a few. A value leaves its list with the last row that has it.
+// records as on a few. A value leaves its list with the last row that has it; whether one is left
+// is one seek in Observasjoner_Order (species) or Observasjoner_Lokalitet.
 QString usedValuesScript()
 {
     const QString lists =
