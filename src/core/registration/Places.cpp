@@ -76,6 +76,12 @@ QList<KeyedEntry> MunicipalityItems(Program &program, const QString &countyNumbe
         {countyNumber}));
 }
 
+QStringList UsedLocalities(Program &program)
+{
+    return program.mainConnection().columnTexts(QStringLiteral(
+        "SELECT Lokalitet FROM BrukteLokaliteter WHERE Lokalitet <> '' ORDER BY Lokalitet COLLATE NORSK"));
+}
+
 // A missing value is the empty text, so a place stored once with NULL and once with '' is one place.
 QList<UsedPlace> UsedPlaces(Program &program)
 {

@@ -35,6 +35,9 @@ QList<KeyedEntry> CountyItems(Program &program);
 // The municipalities of a county, by name in Norwegian order.
 QList<KeyedEntry> MunicipalityItems(Program &program, const QString &countyNumber);
 
+// The localities of the stored observations, each once, in Norwegian order; no empty one.
+QStringList UsedLocalities(Program &program);
+
 // A place stored with an earlier observation, offered for the next one.
 struct UsedPlace {
     QString locality;

@@ -16,7 +16,7 @@ QString SpeciesDisplayText(Program &program, const QString &speciesKey)
 
 QList<KeyedEntry> RegisteredSpeciesEntries(Program &program, bool inKeyOrder)
 {
-    QString sql = QStringLiteral("SELECT DISTINCT Art FROM Observasjoner");
+    QString sql = QStringLiteral("SELECT Art FROM RegistrerteArter");
     if (inKeyOrder)
         sql += QStringLiteral(" ORDER BY Art");
     Statement rows = program.mainConnection().query(sql);

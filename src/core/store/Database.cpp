@@ -88,6 +88,9 @@ std::unique_ptr<Database> Database::openKeyed(const QString &path, const QString
                                 .arg(nativePath, error.message()));
     }
     db->execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    // A row that INSERT OR REPLACE puts in the place of another deletes that one with its delete
+    // triggers, which keep the lists of used values.
+    db->execute(QStringLiteral("PRAGMA recursive_triggers = ON"));
     db->registerFunctions();
     return db;
 }
@@ -146,6 +149,15 @@ QVariant Database::scalar(const QString &sql, const QVariantList &values)
 {
     Statement statement = query(sql, values);
     return statement.next() ? statement.value(0) : QVariant();
+}
+
+QStringList Database::columnTexts(const QString &sql, const QVariantList &values)
+{
+    Statement statement = query(sql, values);
+    QStringList texts;
+    while (statement.next())
+        texts << statement.value(0).toString();
+    return texts;
 }
 
 qint64 Database::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }

@@ -85,6 +85,7 @@ public:
     void execute(const QString &sql, const QVariantList &values = {});
     void executeScript(const QString &sql); // several statements, no values
     QVariant scalar(const QString &sql, const QVariantList &values = {});
+    QStringList columnTexts(const QString &sql, const QVariantList &values = {}); // the first column of every row
     qint64 lastInsertId() const;
 
     QString path() const { return m_path; }

@@ -164,6 +164,40 @@ CREATE TABLE IF NOT EXISTS Atlas (
 );
 )sql";
 
+// The species and the localities that occur in Observasjoner, each once. The main window lists
+// them at start-up and after every save; kept here by triggers, they cost as much on a lifetime of
+// records as on a few. A value leaves its list with the last row that has it; whether one is left
+// is one seek in Observasjoner_Order (species) or Observasjoner_Lokalitet.
+QString usedValuesScript()
+{
+    const QString lists =
+        QStringLiteral("CREATE TABLE IF NOT EXISTS RegistrerteArter (Art TEXT PRIMARY KEY) WITHOUT ROWID;\n"
+                       "CREATE TABLE IF NOT EXISTS BrukteLokaliteter (Lokalitet TEXT PRIMARY KEY) WITHOUT ROWID;\n");
+    const QString addNew = QStringLiteral("INSERT OR IGNORE INTO RegistrerteArter(Art) VALUES (new.Art);\n"
+                                          "INSERT OR IGNORE INTO BrukteLokaliteter(Lokalitet) SELECT new.Lokalitet "
+                                          "WHERE new.Lokalitet IS NOT NULL;\n");
+    const QString dropOld =
+        QStringLiteral("DELETE FROM RegistrerteArter WHERE Art = old.Art "
+                       "AND NOT EXISTS (SELECT 1 FROM Observasjoner WHERE Art = old.Art);\n"
+                       "DELETE FROM BrukteLokaliteter WHERE Lokalitet = old.Lokalitet "
+                       "AND NOT EXISTS (SELECT 1 FROM Observasjoner WHERE Lokalitet = old.Lokalitet);\n");
+    const QString trigger = QStringLiteral("CREATE TRIGGER IF NOT EXISTS Observasjoner_%1 AFTER %2 ON Observasjoner "
+                                           "BEGIN\n%3END;\n");
+    return lists + trigger.arg(QStringLiteral("Insert"), QStringLiteral("INSERT"), addNew) +
+           trigger.arg(QStringLiteral("Update"), QStringLiteral("UPDATE OF Art, Lokalitet"), addNew + dropOld) +
+           trigger.arg(QStringLiteral("Delete"), QStringLiteral("DELETE"), dropOld);
+}
+
+// Fills a list with the values of the rows stored before the list was kept: a loose index scan,
+// one seek per value, as the index on the column sorts them.
+QString fillScript(const QString &list, const QString &column)
+{
+    return QStringLiteral("WITH RECURSIVE d(v) AS (SELECT min(%2) FROM Observasjoner UNION ALL "
+                          "SELECT (SELECT min(%2) FROM Observasjoner WHERE %2 > d.v) FROM d WHERE d.v IS NOT NULL) "
+                          "INSERT OR IGNORE INTO %1(%2) SELECT v FROM d WHERE v IS NOT NULL;\n")
+        .arg(list, column);
+}
+
 void upgrade(Database &db, const QString &script)
 {
     if (db.scalar(QStringLiteral("PRAGMA user_version")).toInt() >= SchemaVersion)
@@ -176,7 +210,12 @@ void upgrade(Database &db, const QString &script)
 
 } // namespace
 
-void upgradeMainSchema(Database &db) { upgrade(db, QString::fromUtf8(MainTables) + QString::fromUtf8(ObserversTable)); }
+void upgradeMainSchema(Database &db)
+{
+    upgrade(db, QString::fromUtf8(MainTables) + QString::fromUtf8(ObserversTable) + usedValuesScript() +
+                    fillScript(QStringLiteral("RegistrerteArter"), QStringLiteral("Art")) +
+                    fillScript(QStringLiteral("BrukteLokaliteter"), QStringLiteral("Lokalitet")));
+}
 
 void upgradeObserverSchema(Database &db) { upgrade(db, QString::fromUtf8(ObserversTable)); }
 

@@ -4,10 +4,12 @@ namespace lirvenda {
 
 class Database;
 
-inline constexpr int SchemaVersion = 1;
+// 2: the lists of used species and localities (RegistrerteArter, BrukteLokaliteter) and the
+// triggers that keep them.
+inline constexpr int SchemaVersion = 2;
 
 // Brings the main database up to the current schema inside one transaction; a new file gets
-// every table and index. Tables that exist are kept with their rows.
+// every table and index. Tables that exist are kept with their rows; new tables are filled from them.
 void upgradeMainSchema(Database &db);
 
 // The observer register file holds the observer table only.

@@ -123,11 +123,7 @@ void frm_Fauna::ShowSplash()
 void frm_Fauna::RefreshLocalityList(const QString &locality)
 {
     Combo13->clear();
-    Statement rows = m_program.mainConnection().query(
-        QStringLiteral("SELECT Lokalitet FROM Observasjoner WHERE Lokalitet <> '' GROUP BY Lokalitet "
-                       "ORDER BY Lokalitet COLLATE NORSK"));
-    while (rows.next())
-        Combo13->addItem(rows.text(QStringLiteral("Lokalitet")));
+    Combo13->addItems(UsedLocalities(m_program));
     Combo13->setCurrentIndex(-1);
     if (!locality.isEmpty())
         Combo13->setEditText(locality);

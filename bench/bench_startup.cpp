@@ -1,0 +1,279 @@
+// How the main window's start-up and one save cost on a lifetime of records against a small store.
+// Usage: bench_startup CACHE_DIR [rounds] (default 5 rounds).
+//
+// Two program folders are kept in CACHE_DIR: one with 2,000 and one with 1,000,000 generated
+// observations, both with the same 531 bird species and the same 2,000 localities, so the lists
+// the window fills are the same and only the size of the table differs. They are generated on the
+// first run only, as stores from before the lists of used values, so the first opening also shows
+// what building those lists costs an older store. Each round opens the main window on each store
+// in turn (a new Program and frm_Fauna, Form_Load without the splash) and saves one registration;
+// the rows a save adds are deleted again, so the stores stay as generated. Printed: the median and
+// the fastest of each figure, their ratios, one full scan of the big table timed in the same run,
+// and the parts of a start-up.
+
+#include "core/registration/Species.h"
+#include "core/store/Program.h"
+#include "gui/registration/frm_Fauna.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using namespace lirvenda;
+
+namespace {
+
+constexpr int LocalityCount = 2000;
+const QString CompleteMarker = QStringLiteral("complete");
+
+double millisecondsOf(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double fastest(const QList<double> &values)
+{
+    return values.isEmpty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+// 2,000 names as a birder would give them, Norwegian letters at the start and inside.
+QStringList localityNames()
+{
+    const QStringList stems = {"Åsen",       "Ørneberget", "Ærfuglskjær", "Bø",          "dammen ved skolen",
+                               "Dalsvatnet", "Elvebakken", "Fjøsmyra",    "Gåsholmen",   "Hamrane",
+                               "Indre Vik",  "Jølstra",    "Kråkeneset",  "Lærdalsøyri", "Mølla",
+                               "Nesøya",     "Oddane",     "Per's holme", "Rørvik",      "Sæter",
+                               "Tjønna",     "Ulvøya",     "Vågen",       "Ytre Ø",      "Østmarka"};
+    QStringList names;
+    for (int i = 0; names.size() < LocalityCount; ++i)
+        names << QStringLiteral("%1 %2").arg(stems.at(i % stems.size())).arg(i / stems.size() + 1);
+    return names;
+}
+
+// One transaction and one prepared insert; the first rows name every species and every locality.
+// A trigger on Observasjoner makes each insert keep a statement journal, which SQLCipher encrypts
+// page by page: the rows go in without the triggers, and the store is marked as one from before
+// the lists of used values, so that opening it puts the triggers back and fills the lists.
+void fill(Database &db, int rows)
+{
+    for (const QString &trigger : db.columnTexts(
+             QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name = 'Observasjoner'")))
+        db.execute(QStringLiteral("DROP TRIGGER ") + trigger);
+    const QStringList species =
+        db.columnTexts(QStringLiteral("SELECT PK_LatinskNavnID FROM Animalia WHERE Klasse = 'Aves' ORDER BY 1"));
+    const QStringList places = db.columnTexts(
+        QStringLiteral("SELECT CodePlace FROM Adminplasser WHERE CodePlace GLOB '[0-9][0-9][0-9][0-9]'"));
+    const QStringList localities = localityNames();
+    const QDate first(1995, 1, 1);
+    const qint64 days = first.daysTo(QDate::currentDate());
+    QRandomGenerator random(42);
+    db.execute(QStringLiteral("PRAGMA cache_size = -262144")); // the indexes stay in memory while filling
+    Transaction transaction(db);
+    for (int i = 0; i < rows; ++i) {
+        const bool covering = i < std::max<int>(species.size(), LocalityCount);
+        const QDateTime start(first.addDays(random.bounded(days + 1)),
+                              QTime(random.bounded(4, 22), random.bounded(60)));
+        const QString stamp = start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        db.execute(QStringLiteral("INSERT INTO Observasjoner(ObsUniqueID, ObsLastUpdated, StartDato, StoppDato, Art, "
+                                  "Operator, Antall, Kjønn, Alder, Lokalitet, Fylke_Kommune, Breddegrad, "
+                                  "Lengdegrad, Kommentar, Rapportert, Observatører) "
+                                  "VALUES (?, ?, ?, ?, ?, '=', ?, '', '', ?, ?, ?, ?, ?, 1, '1')"),
+                   {start.toString(QStringLiteral("yyyyMMddHHmmss-")) + QString::number(i + 1), stamp, stamp,
+                    start.addSecs(3600).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                    species.at(covering ? i % species.size() : random.bounded(species.size())), random.bounded(1, 40),
+                    localities.at(covering ? i % LocalityCount : random.bounded(LocalityCount)),
+                    places.at(random.bounded(places.size())), QString::number(58 + random.bounded(12.0), 'f', 5),
+                    QString::number(5 + random.bounded(25.0), 'f', 5),
+                    i % 10 == 0 ? QStringLiteral("Sang fra toppen av grana") : QString()});
+    }
+    transaction.commit();
+    db.execute(QStringLiteral("PRAGMA user_version = 0"));
+}
+
+// A program folder with the rows, generated once and reused while its marker file is there.
+QString prepareStore(const QString &cache, int rows, QTextStream &out)
+{
+    const QString folder = QDir(cache).filePath(QStringLiteral("observations-%1").arg(rows));
+    if (QFile::exists(QDir(folder).filePath(CompleteMarker)))
+        return folder;
+    QDir(folder).removeRecursively();
+    out << "generating " << rows << " observations in " << folder << " ... " << Qt::flush;
+    const double ms = millisecondsOf([&] {
+        Program program(folder);
+        program.openMainConnection();
+        fill(program.mainConnection(), rows);
+    });
+    out << ms / 1000 << " s; opened, its lists of used values built, in " << Qt::flush;
+    out << millisecondsOf([&] { Program(folder).openMainConnection(); }) << " ms\n";
+    QFile(QDir(folder).filePath(CompleteMarker)).open(QIODevice::WriteOnly);
+    return folder;
+}
+
+// The message that confirms a save closes itself after a second; here it is closed as soon as it
+// shows, so the save is timed without that pause.
+class TimedMessageCloser : public QObject {
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("frm_Melding"))
+            if (auto *dialog = qobject_cast<QDialog *>(watched))
+                QTimer::singleShot(0, dialog, &QDialog::accept);
+        return false;
+    }
+};
+
+struct Figures {
+    QList<double> startups, saves, localities, species, recordSet, shownRow;
+};
+
+struct Store {
+    QString folder;
+    int rows = 0;
+    Figures figures;
+};
+
+// One start-up, one save and the parts of a start-up on a loaded window; the saved row goes again.
+void measure(Store &store)
+{
+    Figures &figures = store.figures;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<frm_Fauna> window;
+    figures.startups << millisecondsOf([&] {
+        program = std::make_unique<Program>(store.folder);
+        window = std::make_unique<frm_Fauna>(*program);
+        window->Form_Load(frm_Fauna::Splash::Skip);
+    });
+
+    window->Command7_Click();
+    window->Combo13->setEditText(QStringLiteral("Dalsvatnet 3"));
+    window->Text7->setText(QStringLiteral("63.43050"));
+    window->Text8->setText(QStringLiteral("10.39510"));
+    window->Command2->setText(SpeciesDisplayText(*program, QStringLiteral("11870")));
+    window->Text1->setText(QStringLiteral("2"));
+    figures.saves << millisecondsOf([&] { window->SaveRegistration(frm_Fauna::SaveMode::Ny); });
+    program->mainConnection().execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID > ?"), {store.rows});
+
+    figures.localities << millisecondsOf([&] { window->RefreshLocalityList({}); });
+    figures.species << millisecondsOf([&] { window->RefreshSpeciesLists(); });
+    figures.recordSet << millisecondsOf([&] {
+        program->observations().reopen();
+        program->observations().moveLast();
+    });
+    figures.shownRow << millisecondsOf([&] { window->ShowRegistration(); });
+}
+
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform warns about every dialog it shows; that says nothing about the figures.
+void withoutOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.contains(QLatin1String("propagateSizeHints")))
+        defaultHandler(type, context, message);
+}
+
+double fullScan(const QString &folder)
+{
+    Program program(folder);
+    program.openMainConnection();
+    return millisecondsOf([&] {
+        program.mainConnection().scalar(
+            QStringLiteral("SELECT count(*) FROM Observasjoner WHERE Kommentar LIKE '%x%'"));
+    });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    defaultHandler = qInstallMessageHandler(withoutOffscreenNoise);
+    QTextStream out(stdout);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: bench_startup CACHE_DIR [rounds]\n";
+        return 2;
+    }
+    const QString cache = QString::fromLocal8Bit(argv[1]);
+    const int rounds = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 5;
+    Store small{prepareStore(cache, 2000, out), 2000};
+    Store big{prepareStore(cache, 1000000, out), 1000000};
+    // A store left with extra rows by an interrupted run is brought back to its generated rows.
+    for (const Store *store : {&small, &big}) {
+        Program program(store->folder);
+        program.openMainConnection();
+        program.mainConnection().execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID > ?"), {store->rows});
+    }
+
+    TimedMessageCloser closer;
+    app.installEventFilter(&closer);
+    QList<double> scans;
+    for (Store *store : {&small, &big}) { // warms the file cache; not counted
+        measure(*store);
+        store->figures = {};
+    }
+    for (int round = 0; round < rounds; ++round) { // each store goes first every other round
+        measure(round % 2 ? big : small);
+        measure(round % 2 ? small : big);
+        scans << fullScan(big.folder);
+    }
+
+    // Medians, and the fastest of each, which the other work on a shared machine touches least.
+    const auto figures = [](const Figures &f) {
+        return QList<double>{median(f.startups), fastest(f.startups), median(f.saves), fastest(f.saves)};
+    };
+    const QList<double> smallFigures = figures(small.figures), bigFigures = figures(big.figures);
+    QList<double> ratios;
+    for (qsizetype i = 0; i < bigFigures.size(); ++i)
+        ratios << bigFigures.at(i) / smallFigures.at(i);
+    const auto row = [&out](const QString &label, const QList<double> &values, int precision) {
+        out << qSetFieldWidth(22) << Qt::left << label << Qt::right << qSetRealNumberPrecision(precision);
+        for (double value : values)
+            out << qSetFieldWidth(11) << value;
+        out << qSetFieldWidth(0) << '\n';
+    };
+    const auto header = [&out](const QString &label, const QStringList &names) {
+        out << qSetFieldWidth(22) << Qt::left << label << Qt::right;
+        for (const QString &name : names)
+            out << qSetFieldWidth(11) << name;
+        out << qSetFieldWidth(0) << '\n';
+    };
+    out << Qt::fixed;
+    header(QStringLiteral("%1 rounds, ms").arg(rounds), {"start-up", "", "save", ""});
+    header({}, {"median", "fastest", "median", "fastest"});
+    row(QStringLiteral("%1 observations").arg(small.rows), smallFigures, 1);
+    row(QStringLiteral("%1 observations").arg(big.rows), bigFigures, 1);
+    row(QStringLiteral("ratio"), ratios, 2);
+    const double scan = median(scans);
+    out << qSetRealNumberPrecision(1) << "full scan of " << big.rows << " observations: " << scan << " ms"
+        << qSetRealNumberPrecision(3) << "; start-up / full scan " << bigFigures.at(0) / scan << ", save / full scan "
+        << bigFigures.at(2) / scan << '\n';
+    header(QStringLiteral("parts, median ms"), {"localities", "species", "record set", "shown row"});
+    for (const Store *store : {&small, &big})
+        row(QStringLiteral("%1 observations").arg(store->rows),
+            {median(store->figures.localities), median(store->figures.species), median(store->figures.recordSet),
+             median(store->figures.shownRow)},
+            1);
+    return 0;
+}

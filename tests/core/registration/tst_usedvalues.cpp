@@ -1,0 +1,145 @@
+#include "core/registration/Places.h"
+#include "core/registration/Species.h"
+#include "support/TestProgram.h"
+
+#include <QtTest>
+
+using namespace lirvenda;
+
+namespace {
+
+// "NULL" stands for a missing value.
+void insertRows(test::TestProgram &t, const QString &column, const QStringList &values)
+{
+    for (const QString &value : values)
+        t.insertObservation({{column, value == "NULL" ? QVariant() : QVariant(value)}});
+}
+
+QStringList plainLocalities(Database &db)
+{
+    return db.columnTexts("SELECT Lokalitet FROM Observasjoner WHERE Lokalitet <> '' GROUP BY Lokalitet "
+                          "ORDER BY Lokalitet COLLATE NORSK");
+}
+
+QStringList plainSpeciesKeys(Database &db)
+{
+    return db.columnTexts("SELECT DISTINCT Art FROM Observasjoner ORDER BY Art");
+}
+
+QStringList speciesTexts(Program &program, const QStringList &keys)
+{
+    QStringList texts;
+    for (const QString &key : keys)
+        texts << SpeciesDisplayText(program, key);
+    return texts;
+}
+
+} // namespace
+
+// The lists the main window fills at start-up and after every save, each value once. The store
+// keeps them beside the observations; whatever is done to the rows, they must equal what a plain
+// grouping of the table gives.
+class UsedValuesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void usedLocalities_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("no observations") << QStringList() << QStringList();
+        QTest::newRow("only empty and missing") << QStringList{"", "NULL", ""} << QStringList();
+        QTest::newRow("empty and missing left out")
+            << QStringList{"NULL", "Bø", "", "Aker"} << QStringList{"Aker", "Bø"};
+        QTest::newRow("each once, Æ Ø Å after Z")
+            << QStringList{"Åsen", "Øra", "Aker", "Ærøy", "Zeta", "Øra", "Åsen", "Øra"}
+            << QStringList{"Aker", "Zeta", "Ærøy", "Øra", "Åsen"};
+        QTest::newRow("apostrophe, case and a blank") << QStringList{"Per's holme", "per's holme", " ", "Per's holme"}
+                                                      << QStringList{" ", "per's holme", "Per's holme"};
+    }
+    void usedLocalities()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, expected);
+        test::TestProgram t;
+        insertRows(t, "Lokalitet", stored);
+        const QStringList used = UsedLocalities(t.program());
+        QCOMPARE(used, expected);
+        QCOMPARE(used, plainLocalities(t.db()));
+    }
+
+    void registeredSpecies_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("expectedKeys"); // in key order
+        QTest::newRow("no observations") << QStringList() << QStringList();
+        QTest::newRow("each once, first and last key kept")
+            << QStringList{"11870", "01540", "11870", "04210", "01540", "11870"}
+            << QStringList{"01540", "04210", "11870"};
+        QTest::newRow("a row without species, a key without taxon")
+            << QStringList{"11870", "NULL", "99999"} << QStringList{"", "11870", "99999"};
+    }
+    void registeredSpecies()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, expectedKeys);
+        test::TestProgram t;
+        insertRows(t, "Art", stored);
+        const QStringList expected = speciesTexts(t.program(), expectedKeys);
+        QCOMPARE(RegisteredSpeciesTexts(t.program(), true), expected);
+        QCOMPARE(RegisteredSpeciesTexts(t.program(), false), expected);
+        QCOMPARE(expectedKeys, plainSpeciesKeys(t.db()));
+    }
+
+    // Rows changed after they were stored: a value leaves a list with the last row that has it.
+    void listsFollowTheRows_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("nothing") << "";
+        QTest::newRow("the only row of a species and a locality deleted")
+            << "DELETE FROM Observasjoner WHERE ObsID = 4";
+        QTest::newRow("one of two rows of a locality deleted") << "DELETE FROM Observasjoner WHERE ObsID = 3";
+        QTest::newRow("every row deleted") << "DELETE FROM Observasjoner";
+        QTest::newRow("a locality renamed") << "UPDATE Observasjoner SET Lokalitet = 'Aker' WHERE Lokalitet = 'Øra'";
+        QTest::newRow("one row moved to another species") << "UPDATE Observasjoner SET Art = '01540' WHERE ObsID = 2";
+        QTest::newRow("localities emptied") << "UPDATE Observasjoner SET Lokalitet = NULL WHERE ObsID <= 2";
+        QTest::newRow("columns written unchanged") << "UPDATE Observasjoner SET Art = Art, Lokalitet = Lokalitet";
+        QTest::newRow("a row put in another's place")
+            << "INSERT OR REPLACE INTO Observasjoner(ObsID, Art, Lokalitet) VALUES (4, '01520', 'Bø')";
+    }
+    void listsFollowTheRows()
+    {
+        QFETCH(QString, change);
+        test::TestProgram t;
+        for (const auto &[species, locality] :
+             {std::pair{"11870", "Øra"}, {"11870", "Åsen"}, {"01540", "Øra"}, {"04210", "Ærøy"}, {"01540", ""}})
+            t.insertObservation({{"Art", species}, {"Lokalitet", locality}});
+        if (!change.isEmpty())
+            t.db().execute(change);
+        QCOMPARE(UsedLocalities(t.program()), plainLocalities(t.db()));
+        QCOMPARE(RegisteredSpeciesTexts(t.program(), true), speciesTexts(t.program(), plainSpeciesKeys(t.db())));
+    }
+
+    // A store from before the lists were kept gets them, with the rows it holds, when it is opened.
+    void olderStoreGetsTheListsOfItsRows()
+    {
+        QTemporaryDir dir;
+        {
+            Program older(dir.path());
+            older.openMainConnection();
+            older.mainConnection().executeScript(
+                "DROP TRIGGER Observasjoner_Insert; DROP TRIGGER Observasjoner_Update; "
+                "DROP TRIGGER Observasjoner_Delete; DROP TABLE RegistrerteArter; DROP TABLE BrukteLokaliteter; "
+                "INSERT INTO Observasjoner(Art, Lokalitet) VALUES ('11870', 'Øra'), ('01540', 'Aker'), "
+                "('11870', NULL), ('01540', 'Øra'); PRAGMA user_version = 1;");
+        }
+        Program program(dir.path());
+        program.openMainConnection();
+        QCOMPARE(UsedLocalities(program), (QStringList{"Aker", "Øra"}));
+        QCOMPARE(RegisteredSpeciesTexts(program, true), speciesTexts(program, {"01540", "11870"}));
+        program.mainConnection().execute("DELETE FROM Observasjoner WHERE Lokalitet = 'Aker'");
+        QCOMPARE(UsedLocalities(program), QStringList{"Øra"});
+    }
+};
+
+QTEST_GUILESS_MAIN(UsedValuesTest)
+#include "tst_usedvalues.moc"
