@@ -1,6 +1,6 @@
-#include "core/reference/NatureTypes.h"
 #include "gui/reference/frm_Naturtyper.h"
 #include "support/FaunaWindow.h"
+#include "support/ShippedNatureTypes.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,10 +11,6 @@ using namespace lirvenda::test;
 
 namespace {
 
-const QString Seabed = "Saltvannsbunnsystemer (M)";
-const QString SolidSeabed = "Eufotisk fast saltvannsbunn (M1)";
-const QString Sheltered = "Beskyttet infralitoral fastbunn (M1-3)";
-
 QString selectedText(const QListWidget *list)
 {
     const QList<QListWidgetItem *> selected = list->selectedItems();
@@ -23,36 +19,9 @@ QString selectedText(const QListWidget *list)
 
 } // namespace
 
-class NatureTypesTest : public QObject {
+class NatureTypeWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void natureTypeText_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("blanks") << "  "
-                                << "";
-        QTest::newRow("group") << "1" << Seabed;
-        QTest::newRow("blanks around identifiers") << " 1 | 1 " << Seabed + "/" + SolidSeabed;
-        QTest::newRow("base type") << "1|1|3" << Seabed + "/" + SolidSeabed + "/" + Sheltered;
-        QTest::newRow("base type name capitalised") << "90|900|7"
-                                                    << "Testgruppe/Testtype/Grunntype med liten bokstav";
-        QTest::newRow("main type gone") << "1|999" << Seabed;
-        QTest::newRow("base type gone") << "1|1|999" << Seabed + "/" + SolidSeabed;
-        QTest::newRow("base type of a main type gone") << "1|999|3" << Seabed;
-        QTest::newRow("only the group gone") << "99|1|3"
-                                             << "/" + SolidSeabed + "/" + Sheltered;
-    }
-    void natureTypeText()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, text);
-        TestProgram t;
-        t.db().execute("INSERT INTO Original VALUES (90, 'Testgruppe', 90, 900, 'Testtype', 900, 9000, "
-                       "'grunntype med liten bokstav', '7')");
-        QCOMPARE(NatureTypeText(t.program(), path), text);
-    }
-
     // Preselected level by level; another group brings its own main types; "OK" without a group
     // clears the choice and keeps the picker open.
     void pickerSelectsThePathLevelByLevel()
@@ -124,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NatureTypesTest)
-#include "tst_naturetypes.moc"
+QTEST_MAIN(NatureTypeWindowsTest)
+#include "tst_naturetypewindows.moc"

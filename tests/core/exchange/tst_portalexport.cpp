@@ -4,100 +4,24 @@
 
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
-#include "core/shared/DateTexts.h"
-#include "support/FaunaWindow.h"
+#include "support/PortalSheets.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
 
 #include <unistd.h>
 
 using namespace lirvenda;
-using test::TestProgram;
+using namespace lirvenda::test;
 
 namespace {
 
 const QDate Today(2024, 6, 5);
-constexpr int Columns = 30;
-constexpr int TemplateRows = 153;
-using Cells = QMap<int, QString>; // by column, from 1
-
-// The template's cells: two heading rows, and in the data rows text where an empty value must
-// leave the template's cell (columns 3 to 5) and text beside the written columns (12 to 20).
-QStringList templateRow(int row)
-{
-    QStringList cells(Columns);
-    for (int column = 1; column <= Columns; ++column)
-        if (row < PortalFirstRow || (column >= 3 && column <= 5) || (column >= 12 && column <= 20))
-            cells[column - 1] = QStringLiteral("mal r%1 k%2").arg(row).arg(column);
-    return cells;
-}
-
-QStringList filledRow(int row, const Cells &cells)
-{
-    QStringList all = templateRow(row);
-    for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
-        all[cell.key() - 1] = cell.value();
-    return all;
-}
-
-void ssconvert(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("ssconvert"), arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        qFatal("ssconvert %s failed: %s", qPrintable(arguments.join(' ')), process.readAllStandardError().constData());
-}
-
-// Made as the portal's template would be, in the format its suffix names; changed cells, by row,
-// take the place of templateRow's (a text starting with "=" is a formula).
-void makeTemplate(const QString &path, const QMap<int, Cells> &changed = {})
-{
-    QFile tsv(path + QStringLiteral(".tsv"));
-    QVERIFY(tsv.open(QIODevice::WriteOnly));
-    for (int row = 1; row <= TemplateRows; ++row)
-        tsv.write(filledRow(row, changed.value(row)).join('\t').toUtf8() + '\n');
-    tsv.close();
-    ssconvert({"--import-type=Gnumeric_stf:stf_csvtab", "--import-encoding=UTF-8", "-T",
-               path.endsWith(".xlsx", Qt::CaseInsensitive) ? "Gnumeric_Excel:xlsx2" : "Gnumeric_Excel:excel_biff8",
-               tsv.fileName(), path});
-    tsv.remove();
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The first worksheet, every row padded to the template's width.
-QList<QStringList> readSheet(const QString &path)
-{
-    QTemporaryDir dir;
-    const QString text = dir.filePath(QStringLiteral("sheet.txt"));
-    ssconvert({"-T", "Gnumeric_stf:stf_assistant", "-O", "separator=\"\t\" quoting-mode=never", path, text});
-    QList<QStringList> rows;
-    for (const QString &line : QString::fromUtf8(contents(text)).split('\n', Qt::SkipEmptyParts)) {
-        rows << line.split('\t');
-        while (rows.last().size() < Columns)
-            rows.last() << QString();
-    }
-    return rows;
-}
-
-// Empty files, and folders for the names ending in "/".
-void createEntries(const QString &folder, const QStringList &entries)
-{
-    for (const QString &entry : entries)
-        QVERIFY(entry.endsWith('/') ? QDir(folder).mkdir(entry)
-                                    : QFile(folder + '/' + entry).open(QIODevice::WriteOnly));
-}
 
 void insertSimpleObservations(TestProgram &t, int count)
 {
@@ -173,7 +97,7 @@ private slots:
         QCOMPARE(PreparePortalExport(t.program(), t.prompter(), Today),
                  templateName.isEmpty() ? QString() : t.path(templateName));
         QStringList texts;
-        for (const test::ScriptedPrompter::Shown &message : t.prompter().shown)
+        for (const ScriptedPrompter::Shown &message : t.prompter().shown)
             texts << message.text;
         QCOMPARE(texts, shown.replaceInStrings("%1", t.folder()));
     }
@@ -405,52 +329,7 @@ private slots:
             QVERIFY2(stat.isEmpty() || stat.contains(") Z "), pid.constData()); // gone, or a zombie
         }
     }
-
-    // The button, with its own office; without the module, and where it does not load (as where
-    // LibreOffice, and with it the UNO libraries, is missing).
-    void exportFromTheMainWindow_data()
-    {
-        QTest::addColumn<QString>("failure");         // %1 is the module's folder; empty: the installed module
-        QTest::addColumn<QStringList>("moduleFiles"); // in a folder of its own
-        QTest::newRow("exported") << "" << QStringList{};
-        QTest::newRow("module missing") << "Programmet mangler fila %1/lirvenda_calc.so, som lager excel-arkene."
-                                        << QStringList{};
-        QTest::newRow("module does not load") << "Excel-arkene lages med LibreOffice Calc, som ikke er installert på "
-                                                 "denne maskinen"
-                                              << QStringList{"lirvenda_calc.so"};
-    }
-    void exportFromTheMainWindow()
-    {
-        QFETCH(QString, failure);
-        QFETCH(QStringList, moduleFiles);
-        test::FaunaWindow w;
-        w.insertObservation({{"Art", "14640"}, {"Antall", 2}});
-        makeTemplate(w.t.path("lirv_excelimport.xls"));
-        w.t.prompter().yesNoAnswers = {true};
-        const QByteArray installed = qgetenv("LIRVENDA_MODULE_DIR");
-        QTemporaryDir folder;
-        createEntries(folder.path(), moduleFiles);
-        if (!failure.isEmpty())
-            qputenv("LIRVENDA_MODULE_DIR", QFile::encodeName(folder.path()));
-
-        w.control<QPushButton>("Command23")->click();
-
-        qputenv("LIRVENDA_MODULE_DIR", installed);
-        const QString file = compactDate(QDate::currentDate()) + "_1.xls";
-        const QList<test::ScriptedPrompter::Shown> shown = w.t.prompter().shown;
-        QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown.last().icon, failure.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Exclamation);
-        QCOMPARE(UnreportedCount(w.t.program()), failure.isEmpty() ? 0 : 1);
-        if (failure.isEmpty()) {
-            QCOMPARE(shown.last().text, "Observasjonene ble eksportert til en excel-fil som ligger i mappa " +
-                                            w.t.folder() + "/ og heter " + file);
-            QCOMPARE(readSheet(w.t.path(file)).at(2).mid(0, 2), (QStringList{"PARMAJ", "2"}));
-        } else {
-            QVERIFY2(shown.last().text.startsWith(failure.replace("%1", folder.path())), qPrintable(shown.last().text));
-            QVERIFY(shown.last().text.endsWith(ExportFailedMessage({})));
-        }
-    }
 };
 
-QTEST_MAIN(PortalExportTest)
+QTEST_GUILESS_MAIN(PortalExportTest)
 #include "tst_portalexport.moc"
