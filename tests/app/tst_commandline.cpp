@@ -1,9 +1,11 @@
 #include "core/store/Database.h"
 #include "core/store/Program.h"
+#include "support/TestProgram.h"
 
 #include <QtTest>
 
 using namespace lirvenda;
+using test::contents;
 
 namespace {
 
@@ -19,13 +21,6 @@ Run runProgram(const QStringList &arguments)
     if (!process.waitForFinished(120000))
         process.kill();
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "support/PortalSheets.h"
 
+#include "support/TestProgram.h"
+
 #include "core/exchange/PortalExport.h"
 
 #include <QDir>
@@ -71,12 +73,6 @@ void createEntries(const QString &folder, const QStringList &entries)
     for (const QString &entry : entries)
         QVERIFY(entry.endsWith('/') ? QDir(folder).mkdir(entry)
                                     : QFile(folder + '/' + entry).open(QIODevice::WriteOnly));
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace lirvenda::test

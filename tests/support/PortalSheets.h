@@ -29,7 +29,4 @@ QList<QStringList> readSheet(const QString &path);
 // Empty files, and folders for the names ending in "/".
 void createEntries(const QString &folder, const QStringList &entries);
 
-// The file's bytes; empty when it cannot be read.
-QByteArray contents(const QString &path);
-
 } // namespace lirvenda::test

@@ -3,6 +3,8 @@
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Schema.h"
 
+#include <QFile>
+
 namespace lirvenda::test {
 
 TestProgram::TestProgram(bool openDatabases) : m_program(std::make_unique<Program>(m_dir.path()))
@@ -46,6 +48,12 @@ qint64 TestProgram::insertObservation(const QVariantMap &columns)
     db().execute(QStringLiteral("INSERT INTO Observasjoner(%1) VALUES (%2)").arg(names.join(','), marks.join(',')),
                  columns.values());
     return db().lastInsertId();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace lirvenda::test

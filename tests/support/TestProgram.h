@@ -38,4 +38,7 @@ private:
     std::unique_ptr<Prompter> m_previous;
 };
 
+// The file's bytes; empty when it cannot be read.
+QByteArray contents(const QString &path);
+
 } // namespace lirvenda::test

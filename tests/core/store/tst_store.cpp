@@ -6,15 +6,9 @@
 #include <QtTest>
 
 using namespace lirvenda;
+using test::contents;
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 int count(Database &db, const QString &sql) { return db.scalar(sql).toInt(); }
 

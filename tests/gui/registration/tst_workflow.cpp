@@ -53,12 +53,6 @@ void startWithTwoObservers(FaunaWindow &w)
     w.click("Command7");
 }
 
-QByteArray fileText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool inBrowseState(FaunaWindow &w)
 {
     return w.shown("Command7") == "&Ny registrering" && isGreen(w.control("Command7")) &&
@@ -205,14 +199,14 @@ private slots:
                                                                                           : Qt::Checked);
         observers->item(1)->setCheckState(observers->item(1)->checkState() == Qt::Checked ? Qt::Unchecked
                                                                                           : Qt::Checked);
-        const QByteArray remembered = fileText(w.t.path("MainObserver.txt"));
+        const QByteArray remembered = contents(w.t.path("MainObserver.txt"));
         w.t.db().execute("CREATE TRIGGER refuse BEFORE INSERT ON Observasjoner BEGIN SELECT RAISE(ABORT, 'full'); END");
         saveNew(w, Blackbird, "2");
         QCOMPARE(w.t.prompter().shown.last().icon, Prompter::Icon::Critical);
         QCOMPARE(allObsIds(w), QString());
         QCOMPARE(w.shownAs({"Command2", "Text1", "Command7"}),
                  (QStringList{"Command2=" + Blackbird, "Text1=2", "Command7=&Lagre registrering"}));
-        QCOMPARE(fileText(w.t.path("MainObserver.txt")), remembered);
+        QCOMPARE(contents(w.t.path("MainObserver.txt")), remembered);
     }
 
     // The row is stored but remembering the main observer fails: the failure is shown and the
