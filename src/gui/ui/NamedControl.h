@@ -4,7 +4,7 @@
 
 namespace lirvenda {
 
-// A new control with its designed name as objectName, so tests and other windows can find it.
+// A new control with its name as objectName, so tests and other windows can find it.
 template <typename Control>
 Control *named(Control *control, const QString &name)
 {
