@@ -82,6 +82,7 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
     // A fixed-width font lines the fields up; the key after the blanks stays out of sight.
     List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone);
     List1->setMinimumSize(640, 300);
     auto *resultLayout = new QVBoxLayout(Frame2);
     resultLayout->addWidget(List1);
@@ -102,6 +103,9 @@ QComboBox *frm_Arkiv::criterionList(const QString &name, const QString &caption,
 {
     auto *combo = new QComboBox(Frame1);
     combo->setObjectName(name);
+    // Sized for the names, not for the blanks that push the keys out of sight.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(32);
     combo->addItem(noChoice);
     addKeyedEntries(combo, entries);
     combo->setCurrentIndex(0);
