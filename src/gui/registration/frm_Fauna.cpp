@@ -287,6 +287,7 @@ void frm_Fauna::ConnectHandlers()
     connect(Combo4, &QComboBox::currentIndexChanged, this, &frm_Fauna::Combo4_Click);
     connect(Command27, &QPushButton::clicked, this, &frm_Fauna::Command27_Click);
     connect(Command29, &QPushButton::clicked, this, &frm_Fauna::Command29_Click);
+    connect(Command1, &QPushButton::clicked, this, &frm_Fauna::Command1_Click);
     connect(Command10, &QPushButton::clicked, this, &frm_Fauna::Command10_Click);
     connect(Command13, &QPushButton::clicked, this, &frm_Fauna::Command13_Click);
     onEvent(List1->viewport(), QEvent::MouseButtonPress,

@@ -103,6 +103,7 @@ public:
     void Command29_Click();
 
     // Windows opened from the main window.
+    void Command1_Click();
     void Command10_Click();
     void Command13_Click();
     // True when the press was taken: the right button while the list is enabled.

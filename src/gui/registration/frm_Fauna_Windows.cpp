@@ -1,5 +1,6 @@
 #include "gui/registration/frm_Fauna.h"
 
+#include "gui/archive/frm_Arkiv.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_ObserverEdit.h"
 #include "gui/reference/frm_Observers.h"
@@ -10,6 +11,14 @@
 #include <QListWidget>
 
 namespace lirvenda {
+
+// "&Arkiv": the archive leaves the record set at the observation the user clicked, if any.
+void frm_Fauna::Command1_Click()
+{
+    frm_Arkiv archive(m_program, this);
+    archive.exec();
+    ShowRegistration();
+}
 
 // "&Observatører"
 void frm_Fauna::Command10_Click()

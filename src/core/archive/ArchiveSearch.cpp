@@ -1,0 +1,281 @@
+#include "core/archive/ArchiveSearch.h"
+
+#include "core/store/Program.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <tuple>
+
+namespace lirvenda {
+
+namespace {
+
+const QString StoredDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+// The first stored start of a year, as text that sorts with the stored starts: "0000" below
+// every year, ":" above every year (it sorts after the digits).
+QString yearStart(qint64 year)
+{
+    if (year >= 10000)
+        return QStringLiteral(":");
+    return QStringLiteral("%1").arg(std::max<qint64>(year, 0), 4, 10, QLatin1Char('0'));
+}
+
+// A year criterion is a range of StartDato, so that the index on the start serves it.
+void addYear(QStringList &pieces, QVariantList &values, int comparison, qint64 year)
+{
+    const QString lowest = yearStart(0), beyond = yearStart(10000);
+    const QString from = yearStart(year), to = yearStart(year + 1);
+    const QString range = QStringLiteral("O.StartDato >= ? AND O.StartDato < ?");
+    switch (comparison) {
+    case 0:
+        pieces << range;
+        values << from << to;
+        break;
+    case 1:
+        pieces << range;
+        values << to << beyond;
+        break;
+    case 2:
+        pieces << range;
+        values << from << beyond;
+        break;
+    case 3:
+        pieces << range;
+        values << lowest << from;
+        break;
+    case 4:
+        pieces << range;
+        values << lowest << to;
+        break;
+    default:
+        pieces << range + QStringLiteral(" AND NOT (O.StartDato >= ? AND O.StartDato < ?)");
+        values << lowest << beyond << from << to;
+    }
+}
+
+void addNumber(QStringList &pieces, QVariantList &values, const QString &expression, const NumberRow &row)
+{
+    if (const std::optional<qint64> number = row.number()) {
+        pieces << expression + ' ' + ComparisonTexts.at(row.comparison) + QStringLiteral(" ?");
+        values << *number;
+    }
+}
+
+void addEqual(QStringList &pieces, QVariantList &values, const QString &column, const std::optional<QString> &value)
+{
+    if (value) {
+        pieces << column + QStringLiteral(" = ?");
+        values << *value;
+    }
+}
+
+QList<KeyedEntry> entries(Statement rows, int blanks)
+{
+    QList<KeyedEntry> list;
+    while (rows.next())
+        list << keyedEntry(rows.value(0).toString(), blanks, rows.value(1).toString());
+    return list;
+}
+
+struct FoundRow {
+    QString species, day;
+    qint64 obsId;
+    Record record;
+};
+
+} // namespace
+
+std::optional<qint64> WholeNumber(const QString &text)
+{
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!whole.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qint64 number = text.toLongLong(&ok);
+    return ok ? std::optional<qint64>(number) : std::nullopt;
+}
+
+std::optional<qint64> NumberRow::number() const
+{
+    if (comparison < 0 || comparison >= ComparisonTexts.size())
+        return std::nullopt;
+    return WholeNumber(text);
+}
+
+ArchiveQuery BuildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId)
+{
+    QStringList pieces;
+    QVariantList values;
+    addEqual(pieces, values, QStringLiteral("O.Art"), criteria.species);
+    if (criteria.observer) {
+        QString observer = QStringLiteral("instr(',' || O.Observatører || ',', ',' || ? || ',') > 0");
+        values << *criteria.observer;
+        if (observerId) {
+            observer += QStringLiteral(" OR EXISTS (SELECT 1 FROM ObservatørKobling K "
+                                       "WHERE K.RecordID = O.ObsID AND K.ObservasjonsId = ?)");
+            values << *observerId;
+        }
+        pieces << '(' + observer + ')';
+    }
+    addEqual(pieces, values, QStringLiteral("O.Kjønn"), criteria.sex);
+    addEqual(pieces, values, QStringLiteral("O.Alder"), criteria.age);
+    addEqual(pieces, values, QStringLiteral("O.AtlasKode"), criteria.activity);
+    addEqual(pieces, values, QStringLiteral("O.Lokalitet"), criteria.locality);
+    addEqual(pieces, values, QStringLiteral("O.Fylke_Kommune"), criteria.place);
+    addNumber(pieces, values, QStringLiteral("O.Antall"), criteria.count);
+    // A row without a start has no day or month.
+    addNumber(pieces, values, QStringLiteral("O.StartDato <> '' AND CAST(substr(O.StartDato, 9, 2) AS INTEGER)"),
+              criteria.day);
+    addNumber(pieces, values, QStringLiteral("O.StartDato <> '' AND CAST(substr(O.StartDato, 6, 2) AS INTEGER)"),
+              criteria.month);
+    if (const std::optional<qint64> year = criteria.year.number())
+        addYear(pieces, values, criteria.year.comparison, *year);
+
+    // A species or a locality narrows the rows through its index. Without them, a search on the
+    // start alone walks the order index, whose entries hold the start, and stops after enough
+    // matches; any other criterion needs the row itself, which would cost one seek anywhere in the
+    // table per entry, so the table is read straight through and only its matches are sorted.
+    const bool narrowed = criteria.species || criteria.locality;
+    const bool needsRow = criteria.observer || criteria.sex || criteria.age || criteria.activity || criteria.place ||
+                          criteria.count.number();
+    QString sql = QStringLiteral("SELECT O.ObsID, O.Art, O.Antall, O.Lokalitet, O.StartDato FROM Observasjoner O");
+    QString order = QStringLiteral(" ORDER BY O.Art, O.StartDato, O.ObsID");
+    if (!narrowed && !needsRow)
+        sql += QStringLiteral(" INDEXED BY Observasjoner_Order");
+    else if (!narrowed) {
+        sql += QStringLiteral(" NOT INDEXED");
+        order =
+            QStringLiteral(" ORDER BY O.Art, substr(O.StartDato, 1, 10), O.ObsID LIMIT %1").arg(MaxArchiveResults + 1);
+    }
+    if (!pieces.isEmpty())
+        sql += QStringLiteral(" WHERE ") + pieces.join(QStringLiteral(" AND "));
+    sql += order;
+    return {sql, values};
+}
+
+QString ArchiveResult::caption() const
+{
+    return more ? QStringLiteral("Resultater (Mer enn 100 treff. Kun 100 vises i lista)")
+                : QStringLiteral("Resultater (%1 forekomster.)").arg(lines.size());
+}
+
+ArchiveResult SearchArchive(Program &program, const ArchiveCriteria &criteria)
+{
+    std::optional<qint64> observerId;
+    if (criteria.observer) {
+        const QVariant id = program.observerConnection().scalar(
+            QStringLiteral("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?"), {*criteria.observer});
+        if (!id.isNull())
+            observerId = id.toLongLong();
+    }
+    const ArchiveQuery query = BuildArchiveQuery(criteria, observerId);
+    Statement rows = program.mainConnection().query(query.sql, query.values);
+
+    // Reads one more row than is shown, and the rest of that row's day: the order index gives the
+    // rows of one day by their time, and they are shown by ObsID.
+    QList<FoundRow> found;
+    while (rows.next()) {
+        FoundRow row{rows.text(QStringLiteral("Art")), rows.text(QStringLiteral("StartDato")).left(10),
+                     rows.integer(QStringLiteral("ObsID")), rows.record()};
+        if (found.size() > MaxArchiveResults && (row.species != found.last().species || row.day != found.last().day))
+            break;
+        found << row;
+    }
+    std::stable_sort(found.begin(), found.end(), [](const FoundRow &a, const FoundRow &b) {
+        return std::tie(a.species, a.day, a.obsId) < std::tie(b.species, b.day, b.obsId);
+    });
+
+    ArchiveResult result;
+    result.more = found.size() > MaxArchiveResults;
+    QHash<QString, QString> shortCodes, localities;
+    for (const FoundRow &row : found.first(std::min<qsizetype>(found.size(), MaxArchiveResults))) {
+        if (!shortCodes.contains(row.species))
+            shortCodes.insert(row.species, LatinShortCode(program, row.species));
+        const QString stored = row.record.text(QStringLiteral("Lokalitet"));
+        if (!localities.contains(stored))
+            localities.insert(stored, ShownLocality(program, stored));
+        const QString line =
+            ArchiveResultLine(shortCodes.value(row.species), row.record.text(QStringLiteral("Antall")),
+                              localities.value(stored), row.record.text(QStringLiteral("StartDato")), row.obsId);
+        result.lines << KeyedEntry{line, QString::number(row.obsId)};
+    }
+    return result;
+}
+
+QString ArchiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
+                          const QString &storedStart, qint64 obsId)
+{
+    const QDateTime start = QDateTime::fromString(storedStart, StoredDateTimeFormat);
+    QString shownStart;
+    if (start.isValid())
+        shownStart = start.toString(start.time() == QTime(0, 0) ? QStringLiteral("dd.MM.yyyy")
+                                                                : QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    const QString visible = shortCode.leftJustified(21) + QStringLiteral("Antall: ") + count.rightJustified(5) + ' ' +
+                            locality + QStringLiteral(" (Dato: ") + shownStart + ')';
+    return withKey(visible, 150, QString::number(obsId));
+}
+
+QString ShownLocality(Program &program, const QString &stored)
+{
+    if (stored.isEmpty() || !std::all_of(stored.begin(), stored.end(), [](QChar c) { return c.isDigit(); }))
+        return stored;
+    const QVariant name = program.mainConnection().scalar(
+        QStringLiteral("SELECT Lokalitet FROM Lokalitet WHERE ID = ?"), {stored.toLongLong()});
+    return name.isNull() ? stored : name.toString();
+}
+
+QList<KeyedEntry> ArchiveSpeciesEntries(Program &program)
+{
+    QList<KeyedEntry> list;
+    for (const QString &key :
+         program.mainConnection().columnTexts(QStringLiteral("SELECT Art FROM RegistrerteArter ORDER BY Art")))
+        list << keyedEntry(SpeciesDisplayName(program, key, true), 1, key);
+    return list;
+}
+
+QList<KeyedEntry> ArchiveObserverEntries(Program &program)
+{
+    return entries(program.observerConnection().query(QStringLiteral(
+                       "SELECT ObserverFirstName || ' ' || ObserverLastName, ObserverUniqueID FROM Observers "
+                       "ORDER BY ObserverLastName, ObserverFirstName")),
+                   50);
+}
+
+QList<KeyedEntry> ArchiveActivityEntries(Program &program)
+{
+    return entries(program.mainConnection().query(
+                       QStringLiteral("SELECT Aktivitet, AktivitetID FROM Aktivitet ORDER BY AktivitetID")),
+                   100);
+}
+
+QList<KeyedEntry> ArchiveLocalityEntries(Program &program)
+{
+    QList<KeyedEntry> list;
+    for (const QString &stored :
+         program.mainConnection().columnTexts(QStringLiteral("SELECT Lokalitet FROM BrukteLokaliteter")))
+        list << KeyedEntry{ShownLocality(program, stored), stored};
+    return list;
+}
+
+QList<KeyedEntry> ArchivePlaceEntries(Program &program)
+{
+    return entries(program.mainConnection().query(QStringLiteral(
+                       "SELECT Place, CodePlace FROM Adminplasser WHERE instr(CodeStatusPlace, 'NOR') > 0 "
+                       "AND instr(Place, 'X') = 0 ORDER BY Place")),
+                   30);
+}
+
+QStringList ArchiveAgeTexts()
+{
+    QStringList texts{QStringLiteral("Egg"), QStringLiteral("Pulli"), QStringLiteral("1K"), QStringLiteral("1K+")};
+    for (int year = 2; year <= 7; ++year)
+        for (const char *suffix : {"", "+", "-"})
+            texts << QStringLiteral("%1K%2").arg(year).arg(QLatin1String(suffix));
+    return texts << QStringLiteral("Adult");
+}
+
+} // namespace lirvenda

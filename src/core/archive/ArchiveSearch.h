@@ -1,0 +1,82 @@
+#pragma once
+
+// The archive search: its criteria, the query they make and the lines of its result list. Every
+// value is bound to the query, never written into its text, so nothing typed can change it.
+
+#include "core/shared/SharedProcedures.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+#include <optional>
+
+namespace lirvenda {
+
+class Program;
+
+// The operators of a number row, in the order its list shows them.
+inline const QStringList ComparisonTexts = {QStringLiteral("="), QStringLiteral(">"),  QStringLiteral(">="),
+                                            QStringLiteral("<"), QStringLiteral("<="), QStringLiteral("<>")};
+
+// The number a box holds when it is a whole number: an optional sign and digits, nothing else.
+std::optional<qint64> WholeNumber(const QString &text);
+
+// One row of operator and number box; it takes part when an operator is chosen and the box holds
+// a whole number.
+struct NumberRow {
+    int comparison = -1; // index into ComparisonTexts; -1 when none is chosen
+    QString text;
+    std::optional<qint64> number() const;
+};
+
+// The criteria; a value that is absent takes no part. Codes for species, observer (its unique
+// ID), activity and county/municipality; the visible texts for sex and age; the stored value
+// for the locality.
+struct ArchiveCriteria {
+    std::optional<QString> species, observer, sex, age, activity, locality, place;
+    NumberRow count, day, month, year;
+};
+
+struct ArchiveQuery {
+    QString sql;
+    QVariantList values;
+};
+
+// The query of the criteria in result order: species key, start day, then ObsID. The observer is
+// found by its whole key among the comma-separated keys of Observatører, or by its link rows
+// (observerId, its ObserverID; none when it is not in the register).
+ArchiveQuery BuildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId);
+
+inline constexpr int MaxArchiveResults = 100;
+
+struct ArchiveResult {
+    QList<KeyedEntry> lines; // the result lines, each with its ObsID as key
+    bool more = false;       // more than MaxArchiveResults matched
+    QString caption() const;
+};
+
+// Runs the search: at most MaxArchiveResults lines, and whether more matched.
+ArchiveResult SearchArchive(Program &program, const ArchiveCriteria &criteria);
+
+// LatinShortCode in 21 characters, the count in 5, the locality and the start ("dd.MM.yyyy",
+// with the time of day unless it is midnight), then 150 blanks and "[ObsID]".
+QString ArchiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
+                          const QString &storedStart, qint64 obsId);
+
+// The locality as the user knows it: a Lokalitet table ID, as group registration and atlas import
+// store it, becomes that locality's name.
+QString ShownLocality(Program &program, const QString &stored);
+
+// The lists of the criteria, each without its no-choice item.
+QList<KeyedEntry> ArchiveSpeciesEntries(Program &program);
+QList<KeyedEntry> ArchiveObserverEntries(Program &program);
+QList<KeyedEntry> ArchiveActivityEntries(Program &program);
+QList<KeyedEntry> ArchiveLocalityEntries(Program &program); // the shown name, the stored value as key
+QList<KeyedEntry> ArchivePlaceEntries(Program &program);
+inline const QStringList ArchiveSexTexts = {QStringLiteral("Hann"), QStringLiteral("Hunn"),
+                                            QStringLiteral("Hunnfarget"), QStringLiteral("I par")};
+QStringList ArchiveAgeTexts();
+
+} // namespace lirvenda

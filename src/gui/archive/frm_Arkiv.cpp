@@ -1,0 +1,177 @@
+#include "gui/archive/frm_Arkiv.h"
+
+#include "core/store/Program.h"
+#include "gui/ui/ListProcedures.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lirvenda {
+
+namespace {
+
+QList<KeyedEntry> plainEntries(const QStringList &texts)
+{
+    QList<KeyedEntry> list;
+    for (const QString &text : texts)
+        list << KeyedEntry{text, text};
+    return list;
+}
+
+// The key of the chosen entry; none for the no-choice entry, which is always the first.
+std::optional<QString> chosen(const QComboBox *combo)
+{
+    if (combo->currentIndex() <= 0)
+        return std::nullopt;
+    return combo->currentData().toString();
+}
+
+NumberRow numberRow(const QComboBox *comparison, const QLineEdit *box)
+{
+    return {comparison->currentIndex(), box->text()};
+}
+
+} // namespace
+
+frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
+    : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Search variables"), this)),
+      Frame3(new QGroupBox(QStringLiteral("Number, day, month and year"), this)),
+      Frame2(new QGroupBox(QStringLiteral("Treff"), this)), List1(new QListWidget(Frame2)),
+      Command1(new QPushButton(QStringLiteral("&Quit"), this))
+{
+    setObjectName(QStringLiteral("frm_Arkiv"));
+    setWindowTitle(QStringLiteral("ObservasjonsArkiv"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    List1->setObjectName(QStringLiteral("List1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+
+    new QFormLayout(Frame1);
+    const QString none = QStringLiteral("Ingen valgt");
+    Combo1 = criterionList(QStringLiteral("Combo1"), QStringLiteral("Art"), QStringLiteral("- Ingen valgt"),
+                           ArchiveSpeciesEntries(program));
+    Combo2 =
+        criterionList(QStringLiteral("Combo2"), QStringLiteral("Observatører"), none, ArchiveObserverEntries(program));
+    Combo3 = criterionList(QStringLiteral("Combo3"), QStringLiteral("Kjønn"), none, plainEntries(ArchiveSexTexts));
+    Combo4 = criterionList(QStringLiteral("Combo4"), QStringLiteral("Alder"), none, plainEntries(ArchiveAgeTexts()));
+    Combo5 =
+        criterionList(QStringLiteral("Combo5"), QStringLiteral("Aktivitet"), none, ArchiveActivityEntries(program));
+    Combo6 =
+        criterionList(QStringLiteral("Combo6"), QStringLiteral("Lokalitet"), none, ArchiveLocalityEntries(program));
+    Combo7 = criterionList(QStringLiteral("Combo7"), QStringLiteral("Kommune"), none, ArchivePlaceEntries(program));
+
+    new QGridLayout(Frame3);
+    Combo9 =
+        operatorList(QStringLiteral("Combo9"), QStringLiteral("Antall:"), Text1 = numberBox(QStringLiteral("Text1")));
+    Combo12 =
+        operatorList(QStringLiteral("Combo12"), QStringLiteral("Dag:"), Text4 = numberBox(QStringLiteral("Text4")));
+    Combo10 =
+        operatorList(QStringLiteral("Combo10"), QStringLiteral("Måned:"), Text2 = numberBox(QStringLiteral("Text2")));
+    Combo11 =
+        operatorList(QStringLiteral("Combo11"), QStringLiteral("År:"), Text3 = numberBox(QStringLiteral("Text3")));
+
+    // A fixed-width font lines the fields up; the key after the blanks stays out of sight.
+    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone);
+    List1->setMinimumSize(640, 300);
+    auto *resultLayout = new QVBoxLayout(Frame2);
+    resultLayout->addWidget(List1);
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(Frame1, 0, 0);
+    layout->addWidget(Frame3, 1, 0);
+    layout->addWidget(Frame2, 0, 1, 2, 1);
+    layout->addWidget(Command1, 2, 1, Qt::AlignRight);
+
+    connect(List1, &QListWidget::itemClicked, this, &frm_Arkiv::List1_Click);
+    connect(List1, &QListWidget::itemActivated, this, &frm_Arkiv::List1_Click);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// Filled before it is connected, so that showing the no-choice entry searches nothing.
+QComboBox *frm_Arkiv::criterionList(const QString &name, const QString &caption, const QString &noChoice,
+                                    const QList<KeyedEntry> &entries)
+{
+    auto *combo = new QComboBox(Frame1);
+    combo->setObjectName(name);
+    // Sized for the names, not for the blanks that push the keys out of sight.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(32);
+    combo->addItem(noChoice);
+    addKeyedEntries(combo, entries);
+    combo->setCurrentIndex(0);
+    static_cast<QFormLayout *>(Frame1->layout())->addRow(caption, combo);
+    connect(combo, &QComboBox::currentIndexChanged, this, &frm_Arkiv::Search);
+    return combo;
+}
+
+// A new operator searches when the box holds a number; a new number text searches when an operator
+// is chosen, so that deleting the number searches again without the row.
+QComboBox *frm_Arkiv::operatorList(const QString &name, const QString &label, QLineEdit *box)
+{
+    auto *combo = new QComboBox(Frame3);
+    combo->setObjectName(name);
+    combo->addItems(ComparisonTexts);
+    combo->setCurrentIndex(-1);
+    auto *rows = static_cast<QGridLayout *>(Frame3->layout());
+    const int row = rows->rowCount();
+    rows->addWidget(new QLabel(label, Frame3), row, 0);
+    rows->addWidget(combo, row, 1);
+    rows->addWidget(box, row, 2);
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, box] {
+        if (WholeNumber(box->text()))
+            Search();
+    });
+    connect(box, &QLineEdit::textChanged, this, [this, combo] {
+        if (combo->currentIndex() >= 0)
+            Search();
+    });
+    return combo;
+}
+
+QLineEdit *frm_Arkiv::numberBox(const QString &name)
+{
+    auto *box = new QLineEdit(Frame3);
+    box->setObjectName(name);
+    return box;
+}
+
+ArchiveCriteria frm_Arkiv::criteria() const
+{
+    return {chosen(Combo1),
+            chosen(Combo2),
+            chosen(Combo3),
+            chosen(Combo4),
+            chosen(Combo5),
+            chosen(Combo6),
+            chosen(Combo7),
+            numberRow(Combo9, Text1),
+            numberRow(Combo12, Text4),
+            numberRow(Combo10, Text2),
+            numberRow(Combo11, Text3)};
+}
+
+void frm_Arkiv::Search()
+{
+    const ArchiveResult result = SearchArchive(m_program, criteria());
+    List1->clear();
+    addKeyedEntries(List1, result.lines);
+    Frame2->setTitle(result.caption());
+}
+
+void frm_Arkiv::List1_Click(const QListWidgetItem *entry)
+{
+    m_program.observations().findObsId(keyOf(entry).toLongLong());
+    accept();
+}
+
+} // namespace lirvenda

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/archive/ArchiveSearch.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace lirvenda {
+
+class Program;
+
+// "ObservasjonsArkiv": searches the stored observations again after every change of a criterion
+// and lists at most 100. A click on a result makes it the current record of the observation
+// record set and closes the window.
+class frm_Arkiv : public QDialog {
+    Q_OBJECT
+public:
+    explicit frm_Arkiv(Program &program, QWidget *parent = nullptr);
+
+private:
+    QComboBox *criterionList(const QString &name, const QString &caption, const QString &noChoice,
+                             const QList<KeyedEntry> &entries);
+    QLineEdit *numberBox(const QString &name);
+    QComboBox *operatorList(const QString &name, const QString &label, QLineEdit *box);
+    ArchiveCriteria criteria() const;
+    void Search();
+    void List1_Click(const QListWidgetItem *entry);
+
+    Program &m_program;
+    QGroupBox *Frame1; // "Search variables"
+    QGroupBox *Frame3; // "Number, day, month and year"
+    QComboBox *Combo1, *Combo2, *Combo3, *Combo4, *Combo5, *Combo6, *Combo7;
+    QLineEdit *Text1, *Text4, *Text2, *Text3;        // count, day, month, year
+    QComboBox *Combo9, *Combo12, *Combo10, *Combo11; // their operators
+    QGroupBox *Frame2;                               // "Treff", then the result caption
+    QListWidget *List1;
+    QPushButton *Command1; // "&Quit"
+};
+
+} // namespace lirvenda

@@ -1,0 +1,95 @@
+#include "gui/archive/frm_Arkiv.h"
+#include "gui/ui/ListProcedures.h"
+#include "support/FaunaWindow.h"
+
+#include <QGroupBox>
+
+using namespace lirvenda;
+using namespace lirvenda::test;
+
+namespace {
+
+QString caption(const QWidget *archive) { return child<QGroupBox>(archive, "Frame2")->title(); }
+
+} // namespace
+
+class ArchiveWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    // "&Arkiv" opens the archive; a click on a result shows that observation in the main window,
+    // wherever the record set stood and whenever the row was added.
+    void clickedResultIsShown_data()
+    {
+        QTest::addColumn<QString>("position");
+        QTest::newRow("record set at its first row") << "first";
+        QTest::newRow("record set at its end") << "end";
+        QTest::newRow("observation added in this run") << "added";
+    }
+    void clickedResultIsShown()
+    {
+        QFETCH(QString, position);
+        FaunaWindow w;
+        w.insertObservation({{"Art", "11870"}, {"StartDato", "2020-05-17 00:00:00"}, {"Antall", 4}});
+        qint64 wanted = w.insertObservation({{"Art", "11870"}, {"StartDato", "2021-05-17 00:00:00"}, {"Antall", 7}});
+        int count = 7;
+        ObservationRecordSet &observations = w.t.program().observations();
+        observations.reopen();
+        observations.moveFirst();
+        if (position == "added") {
+            wanted = observations.append({{"Art", "11870"}, {"StartDato", "2019-01-01 00:00:00"}, {"Antall", 9}});
+            count = 9;
+        } else if (position == "end") {
+            observations.moveLast();
+            observations.moveNext();
+        }
+        w.window.ShowRegistration();
+        QStringList seen;
+        QVERIFY(answerModal([&] { w.click("Command1"); },
+                            [&](QWidget *archive) {
+                                seen << archive->windowTitle() << caption(archive);
+                                auto *species = child<QComboBox>(archive, "Combo1");
+                                species->setCurrentIndex(rowOfKey(species, "11870"));
+                                auto *list = child<QListWidget>(archive, "List1");
+                                seen << caption(archive);
+                                clickEntry(list, rowOfKey(list, QString::number(wanted)));
+                            }));
+        QCOMPARE(seen, QStringList({"ObservasjonsArkiv", "Treff",
+                                    QString("Resultater (%1 forekomster.)").arg(position == "added" ? 3 : 2)}));
+        QCOMPARE(observations.currentObsId(), wanted);
+        QCOMPARE(w.shown("Text1"), QString::number(count));
+    }
+
+    // A number row searches once it has both an operator and a whole number.
+    void numberRows_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "op:X" chooses an operator, "text:X" types
+        QTest::addColumn<QStringList>("captions");
+        const QString none = "Treff", all = "Resultater (3 forekomster.)", one = "Resultater (1 forekomster.)";
+        QTest::newRow("number, then operator") << QStringList{"text:12", "op:="} << QStringList{none, one};
+        QTest::newRow("number deleted") << QStringList{"op:=", "text:12", "text:"} << QStringList{none, one, all};
+        QTest::newRow("not a number") << QStringList{"op:=", "text:12; x"} << QStringList{none, all};
+        QTest::newRow("operator changed") << QStringList{"text:5", "op:>", "op:<"} << QStringList{none, one, one};
+    }
+    void numberRows()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, captions);
+        TestProgram t;
+        for (int count : {1, 5, 12})
+            t.insertObservation({{"Art", "11870"}, {"Antall", count}});
+        frm_Arkiv archive(t.program());
+        QStringList seen;
+        for (const QString &step : steps) {
+            const QString value = step.section(':', 1);
+            if (step.startsWith("op:"))
+                child<QComboBox>(&archive, "Combo9")->setCurrentIndex(ComparisonTexts.indexOf(value));
+            else
+                child<QLineEdit>(&archive, "Text1")->setText(value);
+            seen << caption(&archive);
+        }
+        QCOMPARE(seen, captions);
+    }
+};
+
+QTEST_MAIN(ArchiveWindowTest)
+#include "tst_archivewindow.moc"
