@@ -89,6 +89,12 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
     auto *layout = new QGridLayout(this);
     layout->addWidget(Frame1, 0, 0);
     layout->addWidget(Frame3, 1, 0);
+    Frame4 = new QGroupBox(QStringLiteral("Naturtype"), this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Combo8 = new QComboBox(Frame4);
+    Combo8->setObjectName(QStringLiteral("Combo8"));
+    (new QVBoxLayout(Frame4))->addWidget(Combo8);
+    layout->addWidget(Frame4, 2, 0);
     layout->addWidget(Frame2, 0, 1, 2, 1);
     layout->addWidget(Command1, 2, 1, Qt::AlignRight);
 

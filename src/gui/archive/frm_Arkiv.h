@@ -36,6 +36,8 @@ private:
     QGroupBox *Frame1; // "Search variables"
     QGroupBox *Frame3; // "Number, day, month and year"
     QComboBox *Combo1, *Combo2, *Combo3, *Combo4, *Combo5, *Combo6, *Combo7;
+    QGroupBox *Frame4;                               // "Naturtype"
+    QComboBox *Combo8;                               // empty: nature types take no part in the search
     QLineEdit *Text1, *Text4, *Text2, *Text3;        // count, day, month, year
     QComboBox *Combo9, *Combo12, *Combo10, *Combo11; // their operators
     QGroupBox *Frame2;                               // "Treff", then the result caption
