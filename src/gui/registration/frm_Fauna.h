@@ -105,6 +105,7 @@ public:
     // Windows opened from the main window.
     void Command10_Click();
     void Command13_Click();
+    void Command14_Click();
     // True when the press was taken: the right button while the list is enabled.
     bool List1_MouseDown(Qt::MouseButton button);
 
