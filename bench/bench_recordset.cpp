@@ -2,17 +2,18 @@
 // Usage: bench_recordset [rows] (default 1000000). Builds a fresh keyed database in a
 // temporary folder, so the first run of a size takes a while to fill.
 
+#include "bench/GeneratedStore.h"
 #include "core/store/Database.h"
 #include "core/store/ObservationRecordSet.h"
 #include "core/store/Program.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 using namespace lirvenda;
+using lirvenda::bench::millisecondsOf;
 
 namespace {
 
@@ -31,14 +32,6 @@ void fill(Database &db, int rows)
             {species, start});
     }
     transaction.commit();
-}
-
-double millisecondsOf(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
 }
 
 } // namespace
