@@ -73,7 +73,8 @@ int main(int argc, char **argv)
         << " holds " << yearRows << " of them and " << window.List2->count() << " species\n"
         << "full scan:          median " << scan << " ms, fastest " << fastest(scans) << " ms\n"
         << "one year computed:  median " << median(years) << " ms, fastest " << fastest(years) << " ms\n"
-        << "one click in List2: median " << median(clicks) << " ms, fastest " << fastest(clicks) << " ms\n"
+        << qSetRealNumberPrecision(4) << "one click in List2: median " << median(clicks) << " ms, fastest "
+        << fastest(clicks) << " ms\n"
         << qSetRealNumberPrecision(4) << "year / full scan " << median(years) / scan
         << " (goal 0.1), click / full scan " << median(clicks) / scan << " (goal 0.01)\n";
     return 0;

@@ -69,7 +69,7 @@ std::vector<Row> readYear(Database &db, int year)
 
     std::vector<Row> rows;
     Statement q = db.query(QStringLiteral("SELECT ObsID, Art, Antall, StartDato, Observatører FROM Observasjoner "
-                                          "INDEXED BY Observasjoner_Start WHERE StartDato >= ?1 AND StartDato < ?2"),
+                                          "INDEXED BY Observasjoner_Year WHERE StartDato >= ?1 AND StartDato < ?2"),
                            range);
     while (q.next()) {
         const QVariant count = q.value(2);
