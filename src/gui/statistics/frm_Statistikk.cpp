@@ -59,6 +59,7 @@ QChartView *monthChart(QWidget *parent, const QString &name)
     for (int m = 1; m <= 12; ++m)
         months->append(QString::number(m));
     months->setTitleText(QStringLiteral("Måned"));
+    months->setTruncateLabels(false); // "10" to "12" stay readable on a narrow chart
     auto *values = new QValueAxis(chart);
     values->setTitleText(QStringLiteral("Antall"));
     values->setLabelFormat(QStringLiteral("%d"));
