@@ -4,6 +4,11 @@
 #include "core/store/Schema.h"
 
 #include <QFile>
+#include <QRegularExpression>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace lirvenda::test {
 
@@ -54,6 +59,37 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int pdfPageCount(const QString &path)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return int(QString::fromLatin1(contents(path)).count(page));
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A write past the limit fails with EFBIG instead of ending the process.
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_saved = qint64(limit.rlim_cur);
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_saved);
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 } // namespace lirvenda::test

@@ -40,5 +40,21 @@ private:
 
 // The file's bytes; empty when it cannot be read.
 QByteArray contents(const QString &path);
+// The page objects of a PDF file; the page tree's "/Type /Pages" does not count.
+int pdfPageCount(const QString &path);
+// Replaces the file with the bytes; false when it cannot.
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+// While it lives, no file of this process grows beyond the given size, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    qint64 m_saved;
+};
 
 } // namespace lirvenda::test

@@ -290,6 +290,7 @@ void frm_Fauna::ConnectHandlers()
     connect(Command1, &QPushButton::clicked, this, &frm_Fauna::Command1_Click);
     connect(Command10, &QPushButton::clicked, this, &frm_Fauna::Command10_Click);
     connect(Command13, &QPushButton::clicked, this, &frm_Fauna::Command13_Click);
+    connect(Command14, &QPushButton::clicked, this, &frm_Fauna::Command14_Click);
     onEvent(List1->viewport(), QEvent::MouseButtonPress,
             [this](QEvent *press) { return List1_MouseDown(static_cast<QMouseEvent *>(press)->button()); });
 }

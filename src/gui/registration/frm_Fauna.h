@@ -106,6 +106,7 @@ public:
     void Command1_Click();
     void Command10_Click();
     void Command13_Click();
+    void Command14_Click();
     // True when the press was taken: the right button while the list is enabled.
     bool List1_MouseDown(Qt::MouseButton button);
 

@@ -4,6 +4,7 @@
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_ObserverEdit.h"
 #include "gui/reference/frm_Observers.h"
+#include "gui/statistics/frm_Statistikk.h"
 #include "gui/windows/frmAbout.h"
 
 #include "core/store/Program.h"
@@ -32,6 +33,13 @@ void frm_Fauna::Command13_Click()
 {
     frmAbout about(m_program.versionText, ViewerLauncher::system(), this);
     about.exec();
+}
+
+// "&Statistikk"
+void frm_Fauna::Command14_Click()
+{
+    frm_Statistikk statistics(m_program, this);
+    statistics.exec();
 }
 
 // The right button on the registration's observers chooses who takes part; the left one ticks.

@@ -28,4 +28,12 @@ QString keyOf(const QListWidgetItem *entry) { return entry->data(Qt::UserRole).t
 
 KeyedEntry entryOf(const QListWidgetItem *entry) { return {entry->text(), keyOf(entry)}; }
 
+QStringList entryTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
 } // namespace lirvenda

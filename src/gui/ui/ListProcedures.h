@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QListWidget;
@@ -32,5 +33,7 @@ int rowOfKey(const QListWidget *list, const QString &key);
 QString keyOf(const QListWidgetItem *entry);
 // An entry's text and key, to be added to another list.
 KeyedEntry entryOf(const QListWidgetItem *entry);
+// The texts of the list's entries, in order.
+QStringList entryTexts(const QListWidget *list);
 
 } // namespace lirvenda

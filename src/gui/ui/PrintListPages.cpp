@@ -1,5 +1,7 @@
 #include "gui/ui/PrintListPages.h"
 
+#include "gui/ui/ListProcedures.h"
+
 #include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
 
@@ -27,19 +29,19 @@ void startPage(PrintLayout &layout, const QString &title, int page)
     layout.Label1.fill(QString());
 }
 
-bool printPages(const QString &title, const QListWidget *list, PrintLayout &layout)
+bool printPages(const QString &title, const QStringList &lines, PrintLayout &layout)
 {
     int page = 1;
     startPage(layout, title, page);
     int line = 0;
-    for (int i = 0; i < list->count(); ++i) {
+    for (const QString &text : lines) {
         if (line == PrintLayout::LineCount) {
             if (!layout.PrintForm())
                 return false;
             startPage(layout, title, ++page);
             line = 0;
         }
-        layout.Label1[line++] = list->item(i)->text();
+        layout.Label1[line++] = text;
     }
     return layout.PrintForm();
 }
@@ -99,9 +101,12 @@ void PrintLayout::paintPage()
         m_painter->drawText(row(FirstLineRow + i), flags, Label1[i]);
 }
 
-bool PrintListPages(const QString &title, const QListWidget *list, PrintLayout &layout)
+bool PrintListPages(const QString &title, const QListWidget *list, PrintLayout &layout, int copies)
 {
-    const bool printed = printPages(title, list, layout);
+    const QStringList lines = entryTexts(list);
+    bool printed = true;
+    for (int copy = 0; copy < copies && printed; ++copy)
+        printed = printPages(title, lines, layout);
     const bool ended = layout.EndDoc();
     if (printed && ended)
         return true;

@@ -38,8 +38,9 @@ private:
     std::unique_ptr<QPainter> m_painter; // open from the first page to EndDoc
 };
 
-// Prints the list's entries page by page through the layout, as one job. A printer failure is
-// reported in a message and answers false; the pages printed before it stay printed.
-bool PrintListPages(const QString &title, const QListWidget *list, PrintLayout &layout);
+// Prints the list's entries page by page through the layout, as one job holding the given number
+// of copies, each from "Page 1". A printer failure is reported in a message and answers false; the
+// pages printed before it stay printed.
+bool PrintListPages(const QString &title, const QListWidget *list, PrintLayout &layout, int copies = 1);
 
 } // namespace lirvenda

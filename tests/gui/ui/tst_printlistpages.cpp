@@ -1,37 +1,27 @@
 #include "gui/ui/PrintListPages.h"
 #include "support/TestProgram.h"
 
-#include <QFile>
 #include <QListWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QtTest>
 
 using namespace lirvenda;
+using test::pdfPageCount;
 
 namespace {
 
-// Page objects of the PDF; the page tree's "/Type /Pages" does not count.
-int pdfPageCount(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return int(QString::fromLatin1(file.readAll()).count(page));
-}
-
 QString entry(int number) { return QStringLiteral("Linje %1                [%1]").arg(number); }
 
-// A list of the given number of lines, printed to a PDF file.
-bool print(QListWidget &list, int lines, QPrinter &printer, PrintLayout &layout, const QString &file)
+// A list of the given number of lines, printed to a PDF file in the given number of copies.
+bool print(QListWidget &list, int lines, QPrinter &printer, PrintLayout &layout, const QString &file, int copies = 1)
 {
     for (int i = 1; i <= lines; ++i)
         list.addItem(entry(i));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(file);
-    return PrintListPages(QStringLiteral("Årsrapport"), &list, layout);
+    return PrintListPages(QStringLiteral("Årsrapport"), &list, layout, copies);
 }
 
 } // namespace
@@ -43,23 +33,26 @@ private slots:
     {
         QTest::addColumn<int>("entries");
         QTest::addColumn<int>("pages");
-        QTest::newRow("empty list") << 0 << 1;
-        QTest::newRow("a full page") << 54 << 1;
-        QTest::newRow("one line more") << 55 << 2;
-        QTest::newRow("two full pages and one line") << 109 << 3;
+        QTest::addColumn<int>("copies");
+        QTest::newRow("empty list") << 0 << 1 << 1;
+        QTest::newRow("a full page") << 54 << 1 << 1;
+        QTest::newRow("one line more") << 55 << 2 << 1;
+        QTest::newRow("two full pages and one line") << 109 << 3 << 1;
+        QTest::newRow("three copies, each from page 1") << 55 << 2 << 3;
     }
     void printsFiftyFourLinesAPage()
     {
         QFETCH(int, entries);
         QFETCH(int, pages);
+        QFETCH(int, copies);
         test::TestProgram t(false);
         QListWidget list;
         QPrinter printer;
         PrintLayout layout(printer);
-        QVERIFY(print(list, entries, printer, layout, t.path("liste.pdf")));
-        QCOMPARE(pdfPageCount(printer.outputFileName()), pages);
+        QVERIFY(print(list, entries, printer, layout, t.path("liste.pdf"), copies));
+        QCOMPARE(pdfPageCount(printer.outputFileName()), pages * copies);
         QVERIFY(t.prompter().shown.isEmpty());
-        // The layout is left holding the last page.
+        // The layout is left holding the last page of the last copy.
         const int firstOnLastPage = (pages - 1) * PrintLayout::LineCount + 1;
         const int linesOnLastPage = entries - firstOnLastPage + 1;
         QCOMPARE(layout.Label2, QStringLiteral("Årsrapport"));

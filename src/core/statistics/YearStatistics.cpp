@@ -1,0 +1,225 @@
+#include "core/statistics/YearStatistics.h"
+
+#include "core/shared/DateTexts.h"
+#include "core/store/Database.h"
+#include "core/store/Program.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+namespace lirvenda {
+
+namespace {
+
+using Count = std::optional<qint64>; // a sum over counts that are all missing is missing
+
+struct Row {
+    qint64 obsId;
+    QString species;
+    Count count;
+    QString start; // "yyyy-MM-dd HH:mm:ss"
+    QString observer;
+
+    QString day() const { return start.left(10); }
+    int month() const { return start.mid(5, 2).toInt(); }
+};
+
+struct SpeciesSums {
+    Count total;
+    std::array<Count, 12> months; // missing also for a month whose counts are all missing
+    std::array<bool, 12> seen{};  // the months with rows of the species
+    QSet<QString> daysWithCount;  // days on which a positive count was recorded
+};
+
+Count add(const Count &sum, const Count &value)
+{
+    if (!value)
+        return sum;
+    return sum.value_or(0) + *value;
+}
+
+// A missing value sorts below every number, as the store's descending order puts it last.
+bool greater(const Count &a, const Count &b) { return a && (!b || *a > *b); }
+
+QString numberText(const Count &value) { return value ? QString::number(*value) : QString(); }
+
+QString storedYearStart(int year) { return QStringLiteral("%1-01-01").arg(year, 4, 10, QLatin1Char('0')); }
+
+// The year's rows in the order of the species key, the start and ObsID, each with the key of its
+// main observer: the first in Observatører, else the linked observer marked as the main one.
+std::vector<Row> readYear(Database &db, int year)
+{
+    const QVariantList range{storedYearStart(year), storedYearStart(year + 1)};
+    QHash<qint64, QString> linkedMain;
+    Statement links = db.query(
+        QStringLiteral(
+            "SELECT k.RecordID, k.ObservasjonsId FROM ObservatørKobling k JOIN Observasjoner o ON o.ObsID = k.RecordID "
+            "WHERE o.StartDato >= ?1 AND o.StartDato < ?2 AND k.HovedObservatør <> 0"),
+        range);
+    while (links.next())
+        linkedMain.insert(links.integer(QStringLiteral("RecordID")),
+                          QLatin1Char('#') + links.text(QStringLiteral("ObservasjonsId")));
+
+    std::vector<Row> rows;
+    Statement q = db.query(QStringLiteral("SELECT ObsID, Art, Antall, StartDato, Observatører FROM Observasjoner "
+                                          "INDEXED BY Observasjoner_Year WHERE StartDato >= ?1 AND StartDato < ?2"),
+                           range);
+    while (q.next()) {
+        const QVariant count = q.value(2);
+        const qint64 obsId = q.value(0).toLongLong();
+        QString observer = q.value(4).toString().section(QLatin1Char(','), 0, 0).trimmed();
+        if (observer.isEmpty())
+            observer = linkedMain.value(obsId);
+        rows.push_back({obsId, q.value(1).toString(), count.isNull() ? Count() : Count(count.toLongLong()),
+                        q.value(3).toString(), observer});
+    }
+    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        return std::tie(a.species, a.start, a.obsId) < std::tie(b.species, b.start, b.obsId);
+    });
+    return rows;
+}
+
+// A name filled or cut to 44 characters, then a number right-aligned in 5 and the unit.
+QString countLine(const QString &name, const QString &number, const QString &unit)
+{
+    return name.leftJustified(44, QLatin1Char(' '), true) + number.rightJustified(5) + unit;
+}
+
+// An observer key is an ObserverUniqueID, or "#" and an ObserverID from the link table.
+QString observerName(Program &program, const QString &key)
+{
+    const QString name = key.startsWith(QLatin1Char('#')) ? ObserverNameById(program, key.mid(1).toLongLong())
+                                                          : ObserverNameByUniqueId(program, key);
+    return name.isEmpty() ? key : name;
+}
+
+QStringList observerLines(Program &program, const std::vector<Row> &rows)
+{
+    QHash<QString, qint64> counts;
+    for (const Row &row : rows)
+        if (!row.observer.isEmpty())
+            ++counts[row.observer];
+    std::vector<std::pair<QString, qint64>> named;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        named.emplace_back(observerName(program, it.key()), it.value());
+    const QCollator norwegian(QLocale(QLocale::NorwegianBokmal, QLocale::Norway)); // Æ, Ø, Å after Z
+    std::sort(named.begin(), named.end(), [&norwegian](const auto &a, const auto &b) {
+        return a.second != b.second ? a.second > b.second : norwegian.compare(a.first, b.first) < 0;
+    });
+    QStringList lines;
+    for (const auto &[name, count] : named)
+        lines << countLine(name, QString::number(count),
+                           count == 1 ? QStringLiteral(" observasjon") : QStringLiteral(" observasjoner"));
+    return lines;
+}
+
+} // namespace
+
+MonthValues YearStatistics::individualsOf(const QString &speciesKey) const
+{
+    return speciesMonths.value(speciesKey, MonthValues{});
+}
+
+YearStatistics ComputeYearStatistics(Program &program, int year)
+{
+    YearStatistics result;
+    const std::vector<Row> rows = readYear(program.mainConnection(), year);
+    if (rows.empty())
+        return result;
+
+    std::map<QString, SpeciesSums> species; // by key, as the rows are ordered
+    std::array<QSet<QString>, 12> speciesInMonth;
+    QSet<QString> days;
+    const Row *largest = &rows.front();
+    for (const Row &row : rows) {
+        SpeciesSums &sums = species[row.species];
+        const int m = row.month() - 1;
+        sums.total = add(sums.total, row.count);
+        sums.months[m] = add(sums.months[m], row.count);
+        sums.seen[m] = true;
+        if (row.count && *row.count > 0)
+            sums.daysWithCount.insert(row.day());
+        speciesInMonth[m].insert(row.species);
+        result.individualsPerMonth[m] += row.count.value_or(0);
+        days.insert(row.day());
+        if (greater(row.count, largest->count))
+            largest = &row;
+    }
+
+    const QString y = QString::number(year);
+    QStringList &r = result.report;
+    r << QStringLiteral("Statistikk for %1:").arg(y) << QString()
+      << QStringLiteral("Antall observerte arter: %1").arg(species.size())
+      << QStringLiteral("Totalt antall enkeltobservasjoner: %1").arg(rows.size()) << QString()
+      << QStringLiteral("Antall dager med observasjoner: %1").arg(days.size()) << QString()
+      << QStringLiteral("Antall observasjoner fordelt på observatørene:") << observerLines(program, rows) << QString()
+      << QStringLiteral("Observerte arter og antall:");
+
+    QHash<QString, QString> names; // the long name of each species with a positive total
+    for (const auto &[key, sums] : species) {
+        if (!sums.total || *sums.total <= 0)
+            continue;
+        QString name = SpeciesDisplayName(program, key, true);
+        names.insert(key, name.isEmpty() ? key : name);
+        r << countLine(names[key], QString::number(*sums.total), QStringLiteral(" individer"));
+        result.species << keyedEntry(names[key], 2, key);
+    }
+    r << QString() << QStringLiteral("Antall dager med observasjoner:");
+    for (const auto &[key, sums] : species) {
+        const qint64 d = sums.daysWithCount.size();
+        if (d > 0)
+            r << countLine(names[key], QString::number(d), d == 1 ? QStringLiteral(" dag") : QStringLiteral(" dager"));
+    }
+
+    const SpeciesSums *maxSpecies = nullptr;
+    QString maxKey;
+    int maxMonth = 0;
+    for (const auto &[key, sums] : species)
+        for (int m = 0; m < 12; ++m)
+            if (sums.seen[m] && (!maxSpecies || greater(sums.months[m], maxSpecies->months[maxMonth]))) {
+                maxSpecies = &sums;
+                maxKey = key;
+                maxMonth = m;
+            }
+    r << QString()
+      << QStringLiteral("Max. antall i enkeltobservasjon: %1 individer av %2 den %3.")
+             .arg(numberText(largest->count), LatinShortCode(program, largest->species), shownDate(largest->start));
+    r << QStringLiteral("Max. månedsantall: %1 individer av %2 i %3.")
+             .arg(numberText(maxSpecies->months[maxMonth]), LatinShortCode(program, maxKey),
+                  QLocale(QLocale::NorwegianBokmal).monthName(maxMonth + 1, QLocale::LongFormat))
+      << QString();
+
+    for (int m = 0; m < 12; ++m)
+        result.speciesPerMonth[m] = speciesInMonth[m].size();
+    for (const auto &[key, sums] : species)
+        for (int m = 0; m < 12; ++m)
+            result.speciesMonths[key][m] = sums.months[m].value_or(0);
+    return result;
+}
+
+bool WriteReportFile(const QString &path, const QStringList &lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    // Written in one piece, unbuffered: a short write (a full disk) is no error to the file, only
+    // the count tells.
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace lirvenda

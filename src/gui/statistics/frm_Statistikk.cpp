@@ -1,0 +1,257 @@
+#include "gui/statistics/frm_Statistikk.h"
+
+#include "gui/ui/ListProcedures.h"
+#include "gui/ui/NamedControl.h"
+#include "gui/ui/PrintListPages.h"
+
+#include "core/shared/Prompter.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <QValueAxis>
+#include <cmath>
+
+namespace lirvenda {
+
+namespace {
+
+QPushButton *commandButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = named(new QPushButton(caption, parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QListWidget *reportList(QWidget *parent, const QString &name)
+{
+    auto *list = named(new QListWidget(parent), name);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    list->setFont(font);
+    return list;
+}
+
+// A bar chart of twelve months "1" to "12", the values under "Antall".
+QChartView *monthChart(QWidget *parent, const QString &name)
+{
+    auto *chart = new QChart;
+    auto *series = new QBarSeries(chart);
+    series->append(new QBarSet(QStringLiteral("Antall")));
+    chart->addSeries(series);
+    auto *months = new QBarCategoryAxis(chart);
+    for (int m = 1; m <= 12; ++m)
+        months->append(QString::number(m));
+    months->setTitleText(QStringLiteral("Måned"));
+    months->setTruncateLabels(false); // "10" to "12" stay readable on a narrow chart
+    auto *values = new QValueAxis(chart);
+    values->setTitleText(QStringLiteral("Antall"));
+    values->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(months, Qt::AlignBottom);
+    chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(months);
+    series->attachAxis(values);
+    chart->legend()->hide();
+    auto *view = named(new QChartView(chart, parent), name);
+    view->setMinimumSize(320, 200);
+    return view;
+}
+
+QBarSet *barsOf(const QChartView *view)
+{
+    return static_cast<QBarSeries *>(view->chart()->series().constFirst())->barSets().constFirst();
+}
+
+// Draws the values, with whole-number ticks on a scale from zero that fits the largest.
+void drawMonths(QChartView *view, const MonthValues &months)
+{
+    QBarSet *bars = barsOf(view);
+    bars->remove(0, bars->count());
+    qint64 largest = 0;
+    for (qint64 value : months) {
+        bars->append(qreal(value));
+        largest = std::max(largest, value);
+    }
+    auto *axis = static_cast<QValueAxis *>(view->chart()->axes(Qt::Vertical).constFirst());
+    axis->setRange(0, std::max<qint64>(largest, 1));
+    axis->applyNiceNumbers();
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(std::max(1.0, std::ceil(axis->max() / 5)));
+}
+
+QWidget *titled(QWidget *parent, const QString &caption, QWidget *content)
+{
+    auto *box = new QWidget(parent);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(caption, box));
+    layout->addWidget(content);
+    return box;
+}
+
+} // namespace
+
+QList<qint64> chartValues(const QChartView *chart)
+{
+    const QBarSet *bars = barsOf(chart);
+    QList<qint64> values;
+    for (int i = 0; i < bars->count(); ++i)
+        values << qint64(bars->at(i));
+    return values;
+}
+
+frm_Statistikk::frm_Statistikk(Program &program, QWidget *parent) : QDialog(parent), m_program(program)
+{
+    setObjectName(QStringLiteral("frm_Statistikk"));
+    setWindowTitle(QStringLiteral("Statistikk for ulike år"));
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Angi år"), this), QStringLiteral("Frame1"));
+    Command4 = commandButton(Frame1, QStringLiteral("Command4"), QStringLiteral("-"));
+    Command6 = commandButton(Frame1, QStringLiteral("Command6"), QString());
+    Command5 = commandButton(Frame1, QStringLiteral("Command5"), QStringLiteral("+"));
+    auto *years = new QHBoxLayout(Frame1);
+    years->addWidget(Command4);
+    years->addWidget(Command6);
+    years->addWidget(Command5);
+
+    Frame2 = named(new QGroupBox(QStringLiteral("Resultater"), this), QStringLiteral("Frame2"));
+    List1 = reportList(Frame2, QStringLiteral("List1"));
+    List1->setMinimumWidth(560);
+    (new QVBoxLayout(Frame2))->addWidget(List1);
+    List2 = reportList(this, QStringLiteral("List2"));
+
+    MSChart1 = monthChart(this, QStringLiteral("MSChart1"));
+    MSChart2 = monthChart(this, QStringLiteral("MSChart2"));
+    MSChart3 = monthChart(this, QStringLiteral("MSChart3"));
+    Label4 = named(new QLabel(QStringLiteral("Måned"), this), QStringLiteral("Label4"));
+    Label4->setAlignment(Qt::AlignCenter);
+
+    Command2 = commandButton(this, QStringLiteral("Command2"), QStringLiteral("&Til skriver"));
+    Command3 = commandButton(this, QStringLiteral("Command3"), QStringLiteral("T&il fil"));
+    Command1 = commandButton(this, QStringLiteral("Command1"), QStringLiteral("&Avslutt"));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Frame1, 0, 0);
+    grid->addWidget(Frame2, 1, 0, 2, 1);
+    grid->addWidget(titled(this, QStringLiteral("Registrerte arter"), List2), 0, 1, 2, 1);
+    grid->addWidget(titled(this, QStringLiteral("Antall arter observert pr. måned"), MSChart1), 0, 2, 2, 1);
+    grid->addWidget(titled(this, QStringLiteral("Antall individer pr. måned"), MSChart2), 2, 1);
+    grid->addWidget(titled(this, QStringLiteral("Antall individer observert pr. måned for ulike arter"), MSChart3), 2,
+                    2);
+    grid->addWidget(Label4, 3, 1, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command3);
+    buttons->addWidget(Command1);
+    grid->addLayout(buttons, 4, 0, 1, 3);
+
+    connect(Command4, &QPushButton::clicked, this, &frm_Statistikk::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frm_Statistikk::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frm_Statistikk::Command6_Click);
+    connect(Command2, &QPushButton::clicked, this, &frm_Statistikk::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frm_Statistikk::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::close);
+    connect(List2, &QListWidget::currentRowChanged, this, &frm_Statistikk::List2_Click);
+
+    showYear(QDate::currentDate().year());
+}
+
+int frm_Statistikk::shownYear() const { return Command6->text().toInt(); }
+
+void frm_Statistikk::showYear(int year)
+{
+    Command6->setText(QString::number(year));
+    ComputeYearStatistics();
+}
+
+void frm_Statistikk::ComputeYearStatistics()
+{
+    m_statistics = lirvenda::ComputeYearStatistics(m_program, shownYear());
+    List1->clear();
+    List1->addItems(m_statistics.report);
+    List2->clear();
+    addKeyedEntries(List2, m_statistics.species);
+    drawMonths(MSChart1, m_statistics.speciesPerMonth);
+    drawMonths(MSChart2, m_statistics.individualsPerMonth);
+    drawMonths(MSChart3, MonthValues{});
+    if (List2->count() > 0)
+        List2->setCurrentRow(0);
+}
+
+// "-": the year before, without limit.
+void frm_Statistikk::Command4_Click() { showYear(shownYear() - 1); }
+
+// "+": the year after, never beyond the current year.
+void frm_Statistikk::Command5_Click()
+{
+    if (shownYear() >= QDate::currentDate().year())
+        prompter().beep();
+    else
+        showYear(shownYear() + 1);
+}
+
+// The year: back to the current year.
+void frm_Statistikk::Command6_Click() { showYear(QDate::currentDate().year()); }
+
+void frm_Statistikk::List2_Click()
+{
+    const QListWidgetItem *item = List2->currentItem();
+    if (item)
+        drawMonths(MSChart3, m_statistics.individualsOf(keyOf(item)));
+}
+
+// "&Til skriver"
+void frm_Statistikk::Command2_Click()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintReport(printer);
+}
+
+void frm_Statistikk::PrintReport(QPrinter &printer)
+{
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1); // the copies are in the job; the printer must not repeat them
+    PrintLayout layout(printer);
+    PrintListPages(QString(), List1, layout, copies);
+}
+
+// "T&il fil"
+void frm_Statistikk::Command3_Click()
+{
+    QFileDialog dialog(this);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // the chosen file is replaced
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("*.TXT-filer (*.TXT *.txt *.Txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    setCursor(Qt::WaitCursor);
+    const bool written = WriteReportFile(path, entryTexts(List1));
+    unsetCursor();
+    if (!written)
+        prompter().exclamation(QStringLiteral("Filen %1 kunne ikke skrives.").arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace lirvenda

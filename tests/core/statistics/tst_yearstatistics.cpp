@@ -1,0 +1,111 @@
+#include "core/statistics/YearStatistics.h"
+#include "support/StatisticsYear.h"
+
+#include <QtTest>
+
+using namespace lirvenda;
+using test::TestProgram;
+
+namespace {
+
+constexpr int Year = 2023;
+
+QList<qint64> listOf(const MonthValues &months) { return QList<qint64>(months.begin(), months.end()); }
+
+} // namespace
+
+class YearStatisticsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reportOfAYear()
+    {
+        TestProgram t;
+        const QStringList expected = test::fillStatisticsYear(t, Year);
+        const YearStatistics s = ComputeYearStatistics(t.program(), Year);
+        for (int i = 0; i < std::min(s.report.size(), expected.size()); ++i)
+            QCOMPARE(s.report[i], expected[i]);
+        QCOMPARE(s.report.size(), expected.size());
+        QStringList species;
+        for (const KeyedEntry &entry : s.species)
+            species << entry.text + "|" + entry.key;
+        QCOMPARE(species, QStringList({"Svarttrost (Turdus merula)  [11870]|11870",
+                                       "Kjøttmeis (Parus major)  [14640]|14640", "77777  [77777]|77777"}));
+    }
+
+    void monthValues_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<QList<qint64>>("values");
+        QTest::newRow("species per month") << Year << "species" << QList<qint64>{1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 1};
+        QTest::newRow("individuals per month")
+            << Year << "individuals" << QList<qint64>{3, 10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+        QTest::newRow("one species") << Year << "11870" << QList<qint64>{3, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("a species summing to zero") << Year << "01590" << QList<qint64>(12, 0);
+        QTest::newRow("the year after, from its first instant")
+            << Year + 1 << "individuals" << QList<qint64>{100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("the year before, to its last instant")
+            << Year - 1 << "individuals" << QList<qint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100};
+        QTest::newRow("a year without rows") << 1990 << "species" << QList<qint64>(12, 0);
+    }
+    void monthValues()
+    {
+        QFETCH(int, year);
+        QFETCH(QString, chart);
+        QFETCH(QList<qint64>, values);
+        TestProgram t;
+        test::fillStatisticsYear(t, Year);
+        const YearStatistics s = ComputeYearStatistics(t.program(), year);
+        const MonthValues months = chart == "species"       ? s.speciesPerMonth
+                                   : chart == "individuals" ? s.individualsPerMonth
+                                                            : s.individualsOf(chart);
+        QCOMPARE(listOf(months), values);
+    }
+
+    void yearWithoutRowsIsEmpty()
+    {
+        TestProgram t;
+        test::fillStatisticsYear(t, Year);
+        const YearStatistics s = ComputeYearStatistics(t.program(), 1990);
+        QVERIFY(s.report.isEmpty());
+        QVERIFY(s.species.isEmpty());
+    }
+
+    void fileBytes_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Norwegian letters, CR LF, no extra line")
+            << QStringList{"Statistikk for 2023:", "", "Ås æøå ÆØÅ"}
+            << QByteArray(
+                   "Statistikk for 2023:\r\n\r\n\xc3\x85s \xc3\xa6\xc3\xb8\xc3\xa5 \xc3\x86\xc3\x98\xc3\x85\r\n");
+        QTest::newRow("an empty report") << QStringList() << QByteArray();
+    }
+    void fileBytes()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QByteArray, bytes);
+        TestProgram t(false);
+        const QString path = t.path("rapport.txt");
+        QVERIFY(test::writeFile(path, "an older and longer report\r\n"));
+        QVERIFY(WriteReportFile(path, lines));
+        QCOMPARE(test::contents(path), bytes);
+    }
+
+    // A disk that takes no more than a few bytes: the file that was there stays whole.
+    void failedWriteKeepsTheOldFile()
+    {
+        TestProgram t(false);
+        const QString path = t.path("rapport.txt");
+        const QByteArray old("old\r\n");
+        QVERIFY(test::writeFile(path, old));
+        {
+            test::FileSizeLimit disk(8);
+            QVERIFY(!WriteReportFile(path, {"a line much longer than eight bytes"}));
+        }
+        QCOMPARE(test::contents(path), old);
+    }
+};
+
+QTEST_GUILESS_MAIN(YearStatisticsTest)
+#include "tst_yearstatistics.moc"
