@@ -1,5 +1,7 @@
 #include "BenchStore.h"
 
+#include <QFileInfo>
+
 #include "core/store/Program.h"
 
 #include <QDate>
@@ -7,11 +9,23 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
 
 namespace lirvenda::bench {
+
+std::optional<WindowBenchArguments> windowBenchArguments(int argc, char **argv)
+{
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: " << QFileInfo(QString::fromLocal8Bit(argv[0])).fileName()
+                            << " CACHE_DIR [rounds]\n";
+        return std::nullopt;
+    }
+    return WindowBenchArguments{QString::fromLocal8Bit(argv[1]),
+                                argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 5};
+}
 
 namespace {
 

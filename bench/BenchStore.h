@@ -8,8 +8,17 @@
 #include <QTextStream>
 
 #include <functional>
+#include <optional>
 
 namespace lirvenda::bench {
+
+// The cache folder and the number of rounds from a window benchmark's command line
+// "CACHE_DIR [rounds]" (5 rounds unless given); nullopt, with the usage on standard error, without one.
+struct WindowBenchArguments {
+    QString cache;
+    int rounds;
+};
+std::optional<WindowBenchArguments> windowBenchArguments(int argc, char **argv);
 
 double millisecondsOf(const std::function<void()> &work);
 double fastest(const QList<double> &values);

@@ -51,13 +51,12 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: bench_archive CACHE_DIR [rounds]\n";
+    const std::optional<WindowBenchArguments> arguments = windowBenchArguments(argc, argv);
+    if (!arguments)
         return 2;
-    }
-    const int rounds = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 5;
+    const int rounds = arguments->rounds;
     const int rows = 1000000;
-    const QString folder = prepareStore(QString::fromLocal8Bit(argv[1]), rows, out);
+    const QString folder = prepareStore(arguments->cache, rows, out);
 
     Program program(folder);
     program.openMainConnection();

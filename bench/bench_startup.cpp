@@ -103,12 +103,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     defaultHandler = qInstallMessageHandler(withoutOffscreenNoise);
     QTextStream out(stdout);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: bench_startup CACHE_DIR [rounds]\n";
+    const std::optional<WindowBenchArguments> arguments = windowBenchArguments(argc, argv);
+    if (!arguments)
         return 2;
-    }
-    const QString cache = QString::fromLocal8Bit(argv[1]);
-    const int rounds = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 5;
+    const QString cache = arguments->cache;
+    const int rounds = arguments->rounds;
     Store small{prepareStore(cache, 2000, out), 2000};
     Store big{prepareStore(cache, 1000000, out), 1000000};
     // A store left with extra rows by an interrupted run is brought back to its generated rows.

@@ -3,9 +3,6 @@
 #include <QTest>
 
 using namespace lirvenda;
-using Mode = RegistrationState::Mode;
-
-Q_DECLARE_METATYPE(Mode)
 
 class RegistrationStateTest : public QObject {
     Q_OBJECT
@@ -108,48 +105,6 @@ private slots:
         state.toggleDirection(3);
         state.setExposure(stored);
         QCOMPARE(state.exposure(), shown);
-    }
-
-    // What each state allows: typing, and changing the kind of record.
-    void modes_data()
-    {
-        QTest::addColumn<Mode>("mode");
-        QTest::addColumn<bool>("entering");
-        QTest::addColumn<bool>("kindChangeable");
-        QTest::newRow("browse") << Mode::Browse << false << false;
-        QTest::newRow("new") << Mode::New << true << true;
-        QTest::newRow("edit keeps the kind") << Mode::Edit << true << false;
-        QTest::newRow("delete asked") << Mode::ConfirmDelete << true << true;
-    }
-    void modes()
-    {
-        QFETCH(Mode, mode);
-        QFETCH(bool, entering);
-        QFETCH(bool, kindChangeable);
-        RegistrationState state;
-        state.setMode(mode);
-        QCOMPARE(state.isEntering(), entering);
-        QCOMPARE(state.canChangeKind(), kindChangeable);
-    }
-
-    // The species search looks in the taxon class of the chosen group; birds are "Aves".
-    void speciesClass_data()
-    {
-        QTest::addColumn<int>("group");
-        QTest::addColumn<QString>("taxonClass");
-        QTest::newRow("none chosen") << -1 << "";
-        QTest::newRow("birds") << 0 << "Aves";
-        QTest::newRow("mammals") << 1 << "Pattedyr";
-        QTest::newRow("insects") << 3 << "Insekter";
-    }
-    void speciesClass()
-    {
-        QFETCH(int, group);
-        QFETCH(QString, taxonClass);
-        RegistrationState state;
-        if (group >= 0)
-            state.setSpeciesGroup(group);
-        QCOMPARE(state.speciesClass(), taxonClass);
     }
 };
 
