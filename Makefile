@@ -1,7 +1,7 @@
 BUILD_DIR := build
 FOLDER ?= $(HOME)/Lirvenda
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test package clean
 
 all: build
 
@@ -22,6 +22,9 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)

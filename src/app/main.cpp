@@ -1,3 +1,4 @@
+#include "core/commandline/Subcommands.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
@@ -9,17 +10,45 @@
 #include <QTextStream>
 
 #include <cstring>
+#include <initializer_list>
 
 using namespace lirvenda;
 
 namespace {
 
-bool wantsScreenshot(int argc, char **argv)
+// True when an argument is one of the options, alone or with "=value".
+bool hasOption(int argc, char **argv, std::initializer_list<const char *> options)
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0 || std::strncmp(argv[i], "--screenshot=", 13) == 0)
-            return true;
+        for (const char *option : options) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+        }
     return false;
+}
+
+struct WindowOptions {
+    QCommandLineOption folder{QStringLiteral("folder"),
+                              QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
+                              QStringLiteral("DIR")};
+    QCommandLineOption screenshot{
+        QStringLiteral("screenshot"),
+        QStringLiteral("Start hovedvinduet uten skjerm, skriv et PNG-bilde av det til FILE og avslutt."),
+        QStringLiteral("FILE")};
+};
+
+// Reads the options of the window; --help and --version print and end the program here.
+void processArguments(QCommandLineParser &parser, const WindowOptions &options, QCoreApplication &app)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(LIRVENDA_VERSION));
+    parser.setApplicationDescription(QStringLiteral("Lirvenda: dagbok over artsobservasjoner.\n\n") +
+                                     SubcommandSummary());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(options.folder);
+    parser.addOption(options.screenshot);
+    parser.process(app);
 }
 
 int saveScreenshot(frm_Fauna &window, const QString &file)
@@ -37,28 +66,26 @@ int saveScreenshot(frm_Fauna &window, const QString &file)
 
 int main(int argc, char **argv)
 {
-    const bool screenshot = wantsScreenshot(argc, argv);
+    // Commands for scripts, help and version need no display.
+    if (argc > 1 && IsSubcommand(QString::fromLocal8Bit(argv[1]))) {
+        QCoreApplication app(argc, argv);
+        return RunSubcommand(QCoreApplication::arguments());
+    }
+    const WindowOptions options;
+    if (hasOption(argc, argv, {"--help", "-h", "--help-all", "--version", "-v"})) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        processArguments(parser, options, app);
+    }
+
+    const bool screenshot = hasOption(argc, argv, {"--screenshot"});
     if (screenshot)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(LIRVENDA_VERSION));
-
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Lirvenda: dagbok over artsobservasjoner."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption folderOption(QStringLiteral("folder"),
-                                          QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
-                                          QStringLiteral("DIR"));
-    const QCommandLineOption screenshotOption(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Start hovedvinduet uten skjerm, skriv et PNG-bilde av det til FILE og avslutt."),
-        QStringLiteral("FILE"));
-    parser.addOption(folderOption);
-    parser.addOption(screenshotOption);
-    parser.process(app);
+    processArguments(parser, options, app);
 
-    Program program(parser.isSet(folderOption) ? parser.value(folderOption) : Program::defaultFolder());
+    Program program(parser.isSet(options.folder) ? parser.value(options.folder) : Program::defaultFolder());
     frm_Fauna window(program);
     try {
         window.Form_Load(screenshot ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::Show);
@@ -69,7 +96,7 @@ int main(int argc, char **argv)
         return 2;
     }
     if (screenshot)
-        return saveScreenshot(window, parser.value(screenshotOption));
+        return saveScreenshot(window, parser.value(options.screenshot));
     window.show();
     return app.exec();
 }

@@ -9,8 +9,16 @@ namespace lirvenda {
 
 QString CalcEngineModulePath()
 {
-    const QString folder = qEnvironmentVariable("LIRVENDA_MODULE_DIR", QCoreApplication::applicationDirPath());
-    return QDir(folder).filePath(QStringLiteral("lirvenda_calc.so"));
+    const QString name = QStringLiteral("lirvenda_calc.so");
+    const QString chosen = qEnvironmentVariable("LIRVENDA_MODULE_DIR");
+    if (!chosen.isEmpty())
+        return QDir(chosen).filePath(name);
+    // Beside the executable in the build folder; in lib/lirvenda/ of an installed program.
+    const QDir executableFolder(QCoreApplication::applicationDirPath());
+    const QString beside = executableFolder.filePath(name);
+    if (QFileInfo(beside).isFile())
+        return beside;
+    return QDir::cleanPath(executableFolder.filePath(QStringLiteral(LIRVENDA_MODULE_FROM_EXECUTABLE "/") + name));
 }
 
 std::unique_ptr<SpreadsheetEngine> StartCalcEngine(const OfficeSettings &settings)

@@ -8,7 +8,8 @@
 
 namespace lirvenda {
 
-// The engine module: beside the executable, or in the folder $LIRVENDA_MODULE_DIR names.
+// The engine module: in the folder $LIRVENDA_MODULE_DIR names, else beside the executable,
+// else where the installed program keeps it.
 QString CalcEngineModulePath();
 
 // Loads the module and starts its office, which ends when the engine is deleted. Throws

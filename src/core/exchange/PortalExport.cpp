@@ -197,8 +197,7 @@ QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &t
 {
     const int total = UnreportedCount(program);
     if (total == 0) {
-        prompter.information(
-            QStringLiteral("Du har pr. %1 ingen observasjoner som skal sendes inn.").arg(dateBoxText(today)));
+        prompter.information(NothingToReportMessage(today));
         return {};
     }
     if (!prompter.askYesNo(QStringLiteral("Du har %1 observasjoner som skal rapporteres til '%2'. Vil du generere "
@@ -208,10 +207,19 @@ QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &t
         return {};
     const QString path = PortalTemplatePath(program.folder());
     if (path.isEmpty())
-        prompter.information(QStringLiteral("Du mangler fila lirv_Excelimport.xls. Denne kan du hente fra %1 og "
-                                            "kopiere til mappa %2/.")
-                                 .arg(PortalName, QDir::toNativeSeparators(program.folder())));
+        prompter.information(MissingTemplateMessage(program.folder()));
     return path;
+}
+
+QString NothingToReportMessage(const QDate &today)
+{
+    return QStringLiteral("Du har pr. %1 ingen observasjoner som skal sendes inn.").arg(dateBoxText(today));
+}
+
+QString MissingTemplateMessage(const QString &folder)
+{
+    return QStringLiteral("Du mangler fila lirv_Excelimport.xls. Denne kan du hente fra %1 og kopiere til mappa %2/.")
+        .arg(PortalName, QDir::toNativeSeparators(folder));
 }
 
 QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const QString &templatePath,

@@ -40,6 +40,8 @@ QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &t
 QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const QString &templatePath,
                              const QDate &today, const std::function<void(int observations)> &progress = {});
 
+QString NothingToReportMessage(const QDate &today);
+QString MissingTemplateMessage(const QString &folder);
 QString ExportedMessage(const QString &folder, const QStringList &fileNames);
 QString ExportFailedMessage(const QString &failure);
 

@@ -4,7 +4,8 @@
 
 namespace lirvenda {
 
-// The program's picture (a small bird on a green ground), drawn rather than shipped as a file.
+// The program's picture (a small bird on a green ground): the same drawing the desktop's menu
+// shows, rendered at the size asked for.
 QPixmap programPicture(int size);
 
 } // namespace lirvenda

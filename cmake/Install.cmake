@@ -1,0 +1,46 @@
+# The installed program: the executable, its export module, the menu entry with its icons, the
+# AppStream description and the manual page, where a Linux desktop looks for them; and the
+# Debian package of all that (`make package`).
+set(DESKTOP_ID no.lirvenda.Lirvenda)
+set(DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
+
+install(TARGETS lirvenda RUNTIME DESTINATION bin)
+install(TARGETS lirvenda_calc LIBRARY DESTINATION ${MODULE_INSTALL_DIR})
+install(FILES ${DESKTOP_DATA}/${DESKTOP_ID}.desktop DESTINATION share/applications)
+install(FILES ${DESKTOP_DATA}/${DESKTOP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${DESKTOP_DATA}/lirvenda.1 DESTINATION share/man/man1)
+install(FILES ${DESKTOP_DATA}/lirvenda.svg DESTINATION share/icons/hicolor/scalable/apps)
+
+# The PNG icons are rendered from the SVG picture when the program is built.
+add_executable(render_icon src/tools/render_icon.cpp)
+target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
+foreach(size 16 22 24 32 48 64 128 256)
+  set(icon ${CMAKE_BINARY_DIR}/icons/${size}x${size}/apps/lirvenda.png)
+  add_custom_command(OUTPUT ${icon}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}x${size}/apps
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:render_icon> ${DESKTOP_DATA}/lirvenda.svg ${size} ${icon}
+    DEPENDS render_icon ${DESKTOP_DATA}/lirvenda.svg)
+  list(APPEND ICONS ${icon})
+  install(FILES ${icon} DESTINATION share/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(icons ALL DEPENDS ${ICONS})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME lirvenda)
+set(CPACK_PACKAGE_VENDOR "The Lirvenda developers")
+set(CPACK_PACKAGE_CONTACT "The Lirvenda developers <lirvenda@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "diary of species observations for birders")
+set(CPACK_PACKAGE_DESCRIPTION "Records species observations (count, sex, age, breeding activity, place, \
+coordinates, nest data, observers) in an encrypted store, reports them to the national portal as filled \
+spreadsheet templates, searches the archive, draws yearly statistics and takes positions from a GPS \
+receiver or a map program.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# The dependencies are read from the libraries the executable is linked to. LibreOffice is only
+# needed for the export, whose module loads it when the user exports: a recommendation.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc")
+include(CPack)

@@ -1,0 +1,217 @@
+#include "core/commandline/Subcommands.h"
+
+#include "core/exchange/CalcEngineModule.h"
+#include "core/exchange/PortalExport.h"
+#include "core/statistics/YearStatistics.h"
+#include "core/store/Backup.h"
+#include "core/store/Program.h"
+#include "core/store/StoreCheck.h"
+
+#include <QCommandLineParser>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <functional>
+#include <optional>
+
+namespace lirvenda {
+
+namespace {
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int refuse(const QString &message)
+{
+    err() << message << Qt::endl;
+    return CommandRefused;
+}
+
+int fail(const QString &message)
+{
+    err() << message << Qt::endl;
+    return CommandFailed;
+}
+
+struct Subcommand {
+    QString name;
+    QString argument; // the positional argument it needs, empty when none
+    QString argumentDescription;
+    QString description;
+    std::function<int(Program &program, const QString &argument)> run;
+};
+
+int exportUnreported(Program &program, const QString &)
+{
+    const QDate today = QDate::currentDate();
+    const int total = UnreportedCount(program);
+    if (total == 0) {
+        err() << NothingToReportMessage(today) << Qt::endl;
+        return CommandSucceeded;
+    }
+    const QString templatePath = PortalTemplatePath(program.folder());
+    if (templatePath.isEmpty())
+        return fail(MissingTemplateMessage(program.folder()));
+    err() << QStringLiteral("Lager excel-ark med %1 observasjoner …").arg(total) << Qt::endl;
+    try {
+        const std::unique_ptr<SpreadsheetEngine> engine = StartCalcEngine();
+        const QStringList files = ExportUnreported(program, *engine, templatePath, today, [total](int done) {
+            err() << QStringLiteral("%1 av %2 observasjoner skrevet").arg(done).arg(total) << Qt::endl;
+        });
+        for (const QString &file : files)
+            out() << QDir::toNativeSeparators(program.filePath(file)) << Qt::endl;
+    } catch (const SpreadsheetError &error) {
+        return fail(ExportFailedMessage(error.message()));
+    }
+    return CommandSucceeded;
+}
+
+int yearStatistics(Program &program, const QString &argument)
+{
+    bool isNumber = false;
+    const int year = argument.toInt(&isNumber);
+    if (!isNumber || year < 1 || year > 9999)
+        return refuse(QStringLiteral("Året må være et tall fra 1 til 9999, ikke «%1».").arg(argument));
+    const QStringList report = ComputeYearStatistics(program, year).report;
+    if (report.isEmpty())
+        err() << QStringLiteral("Ingen observasjoner i %1.").arg(year) << Qt::endl;
+    for (const QString &line : report)
+        out() << line << Qt::endl;
+    return CommandSucceeded;
+}
+
+int checkStore(Program &program, const QString &)
+{
+    const StoreCheckResult result = CheckStore(program);
+    for (const QString &line : result.summary)
+        out() << line << Qt::endl;
+    if (result.problems.isEmpty()) {
+        out() << QStringLiteral("Ingen feil funnet.") << Qt::endl;
+        return CommandSucceeded;
+    }
+    for (const QString &line : result.problems)
+        out() << QStringLiteral("FEIL: ") << line << Qt::endl;
+    return fail(QStringLiteral("%1 feil funnet i %2.")
+                    .arg(result.problems.size())
+                    .arg(QDir::toNativeSeparators(program.folder())));
+}
+
+int backupStore(Program &program, const QString &target)
+{
+    BackupDatabase(program.mainConnection(), target);
+    out() << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << Qt::endl;
+    return CommandSucceeded;
+}
+
+const QList<Subcommand> &subcommands()
+{
+    static const QList<Subcommand> all{
+        {QStringLiteral("export"),
+         {},
+         {},
+         QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
+         exportUnreported},
+        {QStringLiteral("stats"), QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024."),
+         QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."), yearStatistics},
+        {QStringLiteral("check"),
+         {},
+         {},
+         QStringLiteral("Sjekk databasen for skader og brutte sammenhenger."),
+         checkStore},
+        {QStringLiteral("backup"), QStringLiteral("FIL"), QStringLiteral("Kopien; en fil som ikke finnes fra før."),
+         QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."), backupStore},
+    };
+    return all;
+}
+
+const Subcommand *findSubcommand(const QString &name)
+{
+    for (const Subcommand &command : subcommands())
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+// The store of the folder, opened with its key; never created here: a command on a folder
+// without a store is a mistake, not a new diary.
+std::optional<QString> openStore(Program &program)
+{
+    const QString shownFolder = QDir::toNativeSeparators(program.folder());
+    if (!QFileInfo(program.folder()).isDir())
+        return QStringLiteral("Finner ikke programmappa %1.").arg(shownFolder);
+    if (!QFileInfo(program.filePath(Program::MainFileName)).isFile())
+        return QStringLiteral("Finner ingen database (%1) i mappa %2.").arg(Program::MainFileName, shownFolder);
+    try {
+        program.openMainConnection();
+        program.openObserverConnection();
+    } catch (const DatabaseError &error) {
+        return error.message();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool IsSubcommand(const QString &word) { return findSubcommand(word) != nullptr; }
+
+QString SubcommandSummary()
+{
+    QString summary = QStringLiteral("Kommandoer (hver med --folder DIR):\n");
+    for (const Subcommand &command : subcommands()) {
+        const QString usage = (command.name + QLatin1Char(' ') + command.argument).trimmed();
+        summary += QStringLiteral("  %1  %2\n").arg(usage, -12).arg(command.description);
+    }
+    return summary;
+}
+
+int RunSubcommand(const QStringList &arguments)
+{
+    const Subcommand *command = findSubcommand(arguments.value(1));
+    if (!command)
+        return refuse(QStringLiteral("Ukjent kommando «%1».").arg(arguments.value(1)));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(command->description);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Vis denne hjelpen."));
+    const QCommandLineOption folder(QStringLiteral("folder"),
+                                    QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
+                                    QStringLiteral("DIR"));
+    parser.addOption(help);
+    parser.addOption(folder);
+    parser.addPositionalArgument(command->name, command->description);
+    if (!command->argument.isEmpty())
+        parser.addPositionalArgument(command->argument, command->argumentDescription);
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(help)) {
+        out() << parser.helpText();
+        return CommandSucceeded;
+    }
+    const qsizetype wanted = command->argument.isEmpty() ? 1 : 2;
+    if (parser.positionalArguments().size() != wanted)
+        return refuse(QStringLiteral("Bruk: %1 %2 %3 [--folder DIR]")
+                          .arg(QFileInfo(arguments.first()).fileName(), command->name, command->argument)
+                          .simplified());
+
+    Program program(parser.isSet(folder) ? parser.value(folder) : Program::defaultFolder());
+    if (const std::optional<QString> problem = openStore(program))
+        return refuse(*problem);
+    try {
+        return command->run(program, parser.positionalArguments().value(1));
+    } catch (const DatabaseError &error) {
+        return fail(error.message());
+    }
+}
+
+} // namespace lirvenda

@@ -1,0 +1,23 @@
+#pragma once
+
+// The program's commands for scripts: the export, a year's statistics, a check and a backup of
+// the store, run without windows on the same core as the windows.
+
+#include <QString>
+#include <QStringList>
+
+namespace lirvenda {
+
+// Exit statuses of a command.
+inline constexpr int CommandSucceeded = 0;
+inline constexpr int CommandFailed = 1;  // the work failed, or the check found a problem
+inline constexpr int CommandRefused = 2; // wrong use, or no store that can be opened
+
+bool IsSubcommand(const QString &word);
+// One line for each command, for the program's --help.
+QString SubcommandSummary();
+// Runs the command the arguments name (the program's arguments, the program itself first).
+// Results go to standard output, messages and progress to standard error.
+int RunSubcommand(const QStringList &arguments);
+
+} // namespace lirvenda

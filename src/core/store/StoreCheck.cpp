@@ -1,0 +1,91 @@
+#include "core/store/StoreCheck.h"
+
+#include "core/store/Program.h"
+
+#include <QFileInfo>
+
+namespace lirvenda {
+
+namespace {
+
+constexpr int ListedKeys = 10; // more than this many missing species keys are counted, not listed
+
+void checkIntegrity(Database &db, StoreCheckResult &result)
+{
+    const QStringList report = db.columnTexts(QStringLiteral("PRAGMA integrity_check"));
+    const QString file = QFileInfo(db.path()).fileName();
+    if (report == QStringList{QStringLiteral("ok")}) {
+        result.summary << QStringLiteral("%1: integritetssjekken er i orden").arg(file);
+        return;
+    }
+    for (const QString &line : report)
+        result.problems << QStringLiteral("%1: %2").arg(file, line);
+}
+
+// Counts rows breaking a rule; a positive count is a problem described by the text.
+void countBreaches(Database &db, StoreCheckResult &result, const QString &sql, const QString &description)
+{
+    const qint64 breaches = db.scalar(sql).toLongLong();
+    if (breaches > 0)
+        result.problems << description.arg(breaches);
+}
+
+// Counts the values in one of the two but not in the other: a list of used values against the
+// observations' column.
+QString listDifferenceSql(const QString &list, const QString &column)
+{
+    const QString rows = QStringLiteral("SELECT %1 FROM Observasjoner WHERE %1 IS NOT NULL").arg(column);
+    const QString listed = QStringLiteral("SELECT %1 FROM %2").arg(column, list);
+    return QStringLiteral("SELECT (SELECT count(*) FROM (%1 EXCEPT %2)) + (SELECT count(*) FROM (%2 EXCEPT %1))")
+        .arg(rows, listed);
+}
+
+void checkSpeciesKeys(Database &db, StoreCheckResult &result)
+{
+    const QStringList missing =
+        db.columnTexts(QStringLiteral("SELECT DISTINCT Art FROM Observasjoner WHERE Art <> '' AND Art NOT IN "
+                                      "(SELECT PK_LatinskNavnID FROM Animalia) ORDER BY Art"));
+    if (missing.isEmpty())
+        return;
+    QStringList shown = missing.mid(0, ListedKeys);
+    if (missing.size() > ListedKeys)
+        shown << QStringLiteral("… (%1 i alt)").arg(missing.size());
+    result.problems
+        << QStringLiteral("Artsnøkler som ikke finnes i artslista: %1").arg(shown.join(QStringLiteral(", ")));
+}
+
+void checkObservations(Database &db, StoreCheckResult &result)
+{
+    result.summary << QStringLiteral("%1 observasjoner, %2 observatørkoblinger")
+                          .arg(db.scalar(QStringLiteral("SELECT count(*) FROM Observasjoner")).toLongLong())
+                          .arg(db.scalar(QStringLiteral("SELECT count(*) FROM ObservatørKobling")).toLongLong());
+    countBreaches(db, result,
+                  QStringLiteral("SELECT count(*) FROM ObservatørKobling k WHERE NOT EXISTS "
+                                 "(SELECT 1 FROM Observasjoner o WHERE o.ObsID = k.RecordID)"),
+                  QStringLiteral("%1 observatørkoblinger peker på en observasjon som ikke finnes"));
+    countBreaches(db, result, QStringLiteral("SELECT count(*) FROM Observasjoner WHERE Art = ''"),
+                  QStringLiteral("%1 observasjoner er uten art"));
+    countBreaches(db, result, QStringLiteral("SELECT count(*) FROM Observasjoner WHERE StartDato = ''"),
+                  QStringLiteral("%1 observasjoner er uten startdato"));
+    checkSpeciesKeys(db, result);
+    // The lists of used species and localities the windows start from must match the rows.
+    countBreaches(db, result, listDifferenceSql(QStringLiteral("RegistrerteArter"), QStringLiteral("Art")),
+                  QStringLiteral("Lista over registrerte arter avviker fra observasjonene (%1 arter)"));
+    countBreaches(db, result, listDifferenceSql(QStringLiteral("BrukteLokaliteter"), QStringLiteral("Lokalitet")),
+                  QStringLiteral("Lista over brukte lokaliteter avviker fra observasjonene (%1 lokaliteter)"));
+}
+
+} // namespace
+
+StoreCheckResult CheckStore(Program &program)
+{
+    StoreCheckResult result;
+    Database &main = program.mainConnection();
+    checkIntegrity(main, result);
+    if (program.observerFileExists())
+        checkIntegrity(program.observerConnection(), result);
+    checkObservations(main, result);
+    return result;
+}
+
+} // namespace lirvenda
