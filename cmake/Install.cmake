@@ -39,8 +39,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-# The dependencies are read from the libraries the executable is linked to. LibreOffice is only
-# needed for the export, whose module loads it when the user exports: a recommendation.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The dependencies are read from the libraries the executable is linked to, when the package is
+# made (cmake/PackageDependencies.cmake). The export module's office libraries are left out:
+# LibreOffice is only needed for the export, which says so when it is missing: a recommendation.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc")
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/PackageDependencies.cmake
+  INPUT ${CMAKE_SOURCE_DIR}/cmake/PackageDependencies.cmake.in)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/PackageDependencies.cmake)
 include(CPack)

@@ -1,5 +1,7 @@
 #include "core/store/Database.h"
 #include "core/store/Program.h"
+#include "support/PortalSheets.h"
+#include "support/StatisticsYear.h"
 #include "support/TestProgram.h"
 
 #include <QtTest>
@@ -11,7 +13,8 @@ namespace {
 
 struct Run {
     int exitCode;
-    QString output;
+    QString output; // standard output
+    QString errors; // standard error
 };
 
 Run runProgram(const QStringList &arguments)
@@ -20,8 +23,20 @@ Run runProgram(const QStringList &arguments)
     process.start(QStringLiteral(LIRVENDA_EXECUTABLE), arguments);
     if (!process.waitForFinished(120000))
         process.kill();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
+
+// The lines of an output, each ended by a line break.
+QStringList lines(const QString &output)
+{
+    QStringList all = output.split('\n');
+    all.removeLast();
+    return all;
+}
+
+// The entries of a folder, to see that a failed command left nothing behind.
+QStringList entries(const QString &folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
 
 } // namespace
 
@@ -66,7 +81,7 @@ private slots:
 
         const Run run = runProgram({"--screenshot", dir.filePath("s.png"), "--folder", dir.path()});
         QVERIFY(run.exitCode != 0);
-        QVERIFY2(run.output.contains(database), qPrintable(run.output));
+        QVERIFY2(run.errors.contains(database), qPrintable(run.errors));
         QCOMPARE(contents(database), garbage);
         QVERIFY(!QFile::exists(dir.filePath("s.png")));
     }
@@ -77,6 +92,158 @@ private slots:
         const Run help = runProgram({"--help"});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.output.contains("--folder") && help.output.contains("--screenshot"));
+        for (const char *command : {"export ", "stats ÅR ", "check ", "backup FIL "})
+            QVERIFY2(help.output.contains(QString::fromUtf8(command)), command);
+        QVERIFY(runProgram({"stats", "--help"}).output.contains("stats ÅR"));
+    }
+
+    void statsPrintsTheYearsReport()
+    {
+        test::TestProgram t;
+        const QStringList report = test::fillStatisticsYear(t, 2023);
+        const Run run = runProgram({"stats", "2023", "--folder", t.folder()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(lines(run.output), report);
+
+        const Run empty = runProgram({"stats", "1999", "--folder", t.folder()});
+        QCOMPARE(empty.exitCode, 0);
+        QVERIFY(empty.output.isEmpty() && empty.errors.contains("Ingen observasjoner i 1999"));
+    }
+
+    void checkFindsDamage_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("sound") << ""
+                               << "";
+        QTest::newRow("link without observation")
+            << "INSERT INTO ObservatørKobling(RecordID, ObservasjonsId) VALUES (999, 1)"
+            << "1 observatørkoblinger peker på en observasjon som ikke finnes";
+        QTest::newRow("unknown species key") << "UPDATE Observasjoner SET Art = 'X99' WHERE ObsID = 1"
+                                             << "Artsnøkler som ikke finnes i artslista: X99";
+        QTest::newRow("no start") << "UPDATE Observasjoner SET StartDato = NULL"
+                                  << "2 observasjoner er uten startdato";
+        QTest::newRow("used species list") << "DELETE FROM RegistrerteArter"
+                                           << "Lista over registrerte arter avviker fra observasjonene (1 arter)";
+    }
+
+    void checkFindsDamage()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, problem);
+        test::TestProgram t;
+        for (int i = 0; i < 2; ++i)
+            t.insertObservation({{"Art", "11870"}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+        if (!damage.isEmpty())
+            t.db().execute(damage);
+
+        const Run run = runProgram({"check", "--folder", t.folder()});
+        QVERIFY(run.output.contains("Observasjoner.mdb: integritetssjekken er i orden"));
+        if (problem.isEmpty()) {
+            QCOMPARE(run.exitCode, 0);
+            QVERIFY(run.output.contains("Ingen feil funnet."));
+        } else {
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.output.contains("FEIL: " + problem), qPrintable(run.output));
+        }
+    }
+
+    // The test's own connection stays open, as the window's would.
+    void backupCopiesAnOpenStoreAndNeverReplaces()
+    {
+        test::TestProgram t;
+        t.insertObservation({{"Art", "11870"}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+        QTemporaryDir target;
+        const QString copy = target.filePath("kopi.mdb");
+        const Run run = runProgram({"backup", copy, "--folder", t.folder()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output.trimmed(), copy);
+        QVERIFY(!contents(copy).startsWith("SQLite format 3"));
+        QCOMPARE(Database::open(copy, Program::DatabaseKey)->scalar("SELECT Lokalitet FROM Observasjoner").toString(),
+                 QString("Tjønna"));
+
+        const QByteArray before = contents(copy);
+        const Run again = runProgram({"backup", copy, "--folder", t.folder()});
+        QCOMPARE(again.exitCode, 1);
+        QVERIFY(again.errors.contains("finnes fra før"));
+        QCOMPARE(contents(copy), before);
+        QCOMPARE(entries(target.path()), QStringList{"kopi.mdb"});
+    }
+
+    void commandsFailCleanly_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("store"); // "missing" folder, "" no store, "garbage" no keyed store, "sound"
+        QTest::addColumn<QString>("message");
+        const QStringList commands[] = {{"export"}, {"stats", "2024"}, {"check"}, {"backup", "kopi.mdb"}};
+        for (const QStringList &command : commands) {
+            const QByteArray name = command.first().toUtf8();
+            QTest::addRow("%s in a missing folder", name.constData()) << command << "missing"
+                                                          << "Finner ikke programmappa";
+            QTest::addRow("%s without a store", name.constData()) << command << ""
+                                                      << "Finner ingen database";
+            QTest::addRow("%s on a broken store", name.constData()) << command << "garbage"
+                                                        << "Observasjoner.mdb";
+        }
+        QTest::newRow("stats without a year") << QStringList{"stats"} << "sound"
+                                              << "Bruk:";
+        QTest::newRow("stats of a word") << QStringList{"stats", "fjor"} << "sound"
+                                         << "«fjor»";
+        QTest::newRow("backup without a file") << QStringList{"backup"} << "sound"
+                                               << "Bruk:";
+    }
+
+    void commandsFailCleanly()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, store);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString folder = dir.path();
+        if (store == "missing")
+            folder = dir.filePath("finnes-ikke");
+        else if (store == "garbage")
+            QVERIFY(test::writeFile(dir.filePath("Observasjoner.mdb"), QByteArray(5000, 'q')));
+        else if (store == "sound")
+            Program(folder).openMainConnection();
+        const QStringList before = entries(dir.path());
+        const QByteArray storeBefore = contents(dir.filePath("Observasjoner.mdb"));
+
+        const Run run = runProgram(arguments + QStringList{"--folder", folder});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QVERIFY(run.output.isEmpty());
+        QCOMPARE(entries(dir.path()), before);
+        QCOMPARE(contents(dir.filePath("Observasjoner.mdb")), storeBefore);
+    }
+
+    // Through LibreOffice: the files on standard output, then nothing more to report; without a
+    // template nothing is written or marked.
+    void exportWritesAndMarksOnce()
+    {
+        test::TestProgram t;
+        for (int i = 0; i < 2; ++i)
+            t.insertObservation(
+                {{"Art", "11870"}, {"Antall", 2}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+        const Run withoutTemplate = runProgram({"export", "--folder", t.folder()});
+        QCOMPARE(withoutTemplate.exitCode, 1);
+        QVERIFY(withoutTemplate.errors.contains("lirv_Excelimport.xls"));
+        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 2);
+
+        test::makeTemplate(t.path("lirv_Excelimport.xls"));
+        const Run run = runProgram({"export", "--folder", t.folder()});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList files = lines(run.output);
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(QFileInfo(files.first()).dir(), QDir(t.folder()));
+        QVERIFY(run.errors.contains("2 av 2 observasjoner skrevet"));
+        const QList<QStringList> sheet = test::readSheet(files.first());
+        QVERIFY(sheet.at(2).join(',').contains("Tjønna")); // the first row after the two headings
+        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 0);
+
+        const Run nothing = runProgram({"export", "--folder", t.folder()});
+        QCOMPARE(nothing.exitCode, 0);
+        QVERIFY(nothing.output.isEmpty() && nothing.errors.contains("ingen observasjoner"));
     }
 };
 
