@@ -59,6 +59,16 @@ QString LocalityNameById(Program &program, qint64 id)
     return name.isNull() ? NoLocalityName : name.toString();
 }
 
+QString StoredLocalityText(Program &program, const QString &locality)
+{
+    bool whole = false;
+    const qint64 id = locality.trimmed().toLongLong(&whole);
+    if (!whole)
+        return locality;
+    const QString name = LocalityNameById(program, id);
+    return name == NoLocalityName ? locality : name;
+}
+
 KeyedEntry PlaceItem(const QString &name, const QString &code) { return keyedEntry(name, 40, code); }
 
 QList<KeyedEntry> CountyItems(Program &program)
