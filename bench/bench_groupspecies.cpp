@@ -58,12 +58,12 @@ int main(int argc, char **argv)
             const QList<KeyedEntry> registered = SortedAlphabetically(RegisteredSpeciesEntries(program, false));
             list = std::make_unique<frm_BatchRegistrering>(program, registered);
         });
+        listed = list->List1->count();
         list->List1->item(0)->setSelected(true);
         const double switching = millisecondsOf([&] {
             list->Check1->click(); // to key order
             list->Check1->click(); // back to names
         });
-        listed = list->List1->count();
         const double picker = millisecondsOf([&] {
             frm_VelgArter extra(program, list->List1);
             offered = extra.List1->count();

@@ -33,23 +33,6 @@ constexpr int RowHeight = 24;
 constexpr int FirstRowTop = 64;
 constexpr int RowStep = 28;
 
-QString element(const char *array, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index); }
-
-template <typename Control>
-Control *placed(Control *control, const QString &name, const QRect &at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
-{
-    auto *made = placed(new QPushButton(caption, parent), name, at);
-    made->setAutoDefault(false);
-    return made;
-}
-
 QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &at, const QStringList &items = {})
 {
     auto *combo = placed(new QComboBox(parent), name, at);
@@ -109,9 +92,10 @@ void frm_Detaljer::BuildGrid()
     auto *lookup = new QLabel(QStringLiteral("Finn art:"), g);
     lookup->move(8, 12);
     for (int i = 0; i < 3; ++i) {
-        Combo7[i] = placed(new QComboBox(g), element("Combo7", i), {80 + i * 220, 8, 212, RowHeight});
+        Combo7[i] = placed(new QComboBox(g), elementName("Combo7", i), {80 + i * 220, 8, 212, RowHeight});
         Combo7[i]->setEditable(true);
         Combo7[i]->setInsertPolicy(QComboBox::NoInsert);
+        Combo7[i]->setCompleter(nullptr); // the look-up completes the name itself
         connect(Combo7[i], &QComboBox::editTextChanged, this, [this, i] { Combo7_Change(i); });
         onEvent(Combo7[i]->lineEdit(), QEvent::KeyPress, [this, i](QEvent *event) {
             if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Backspace)
@@ -131,13 +115,13 @@ void frm_Detaljer::BuildGrid()
     for (int row = 0; row < Rows; ++row)
         BuildRow(row, FirstRowTop + row * RowStep);
     const int right = 958;
-    Command1 = button(g, QStringLiteral("Command1"), {}, {right, FirstRowTop, 34, 3 * RowStep - 4});
-    Command2 =
-        button(g, QStringLiteral("Command2"), {}, {right, FirstRowTop + (Rows - 3) * RowStep, 34, 3 * RowStep - 4});
+    Command1 = dialogButton(g, QStringLiteral("Command1"), {}, {right, FirstRowTop, 34, 3 * RowStep - 4});
+    Command2 = dialogButton(g, QStringLiteral("Command2"), {},
+                            {right, FirstRowTop + (Rows - 3) * RowStep, 34, 3 * RowStep - 4});
     Command1->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     Command2->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    Command4 = button(g, QStringLiteral("Command4"), QStringLiteral("&Gå videre"), {760, 500, 110, 28});
-    Command3 = button(g, QStringLiteral("Command3"), QStringLiteral("&Avbryt"), {878, 500, 110, 28});
+    Command4 = dialogButton(g, QStringLiteral("Command4"), QStringLiteral("&Gå videre"), {760, 500, 110, 28});
+    Command3 = dialogButton(g, QStringLiteral("Command3"), QStringLiteral("&Avbryt"), {878, 500, 110, 28});
     connect(Command1, &QPushButton::clicked, this, &frm_Detaljer::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frm_Detaljer::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &frm_Detaljer::Command4_Click);
@@ -148,19 +132,19 @@ void frm_Detaljer::BuildRow(int row, int top)
 {
     QWidget *g = GridPage;
     const auto at = [top](int left, int width) { return QRect(left, top, width, RowHeight); };
-    Check1[row] = placed(new QCheckBox(QStringLiteral("Fjern"), g), element("Check1", row), at(8, 60));
-    Label1[row] = placed(new QLabel(g), element("Label1", row), at(72, 64));
-    Text1[row] = placed(new QLineEdit(g), element("Text1", row), at(140, 56));
-    Command15[row] = button(g, element("Command15", row), QStringLiteral("K"), at(198, 22));
-    Combo3[row] = comboBox(g, element("Combo3", row), at(224, 44), GroupOperators);
-    Combo1[row] = comboBox(g, element("Combo1", row), at(272, 70), groupAges());
-    Command12[row] = button(g, element("Command12", row), QStringLiteral("K"), at(344, 22));
-    Combo4[row] = comboBox(g, element("Combo4", row), at(370, 100), GroupSexes);
-    Command13[row] = button(g, element("Command13", row), QStringLiteral("K"), at(472, 22));
-    Combo2[row] = comboBox(g, element("Combo2", row), at(498, 190));
-    Command11[row] = button(g, element("Command11", row), QStringLiteral("K"), at(690, 22));
-    Text4[row] = placed(new QLineEdit(g), element("Text4", row), at(716, 210));
-    Command14[row] = button(g, element("Command14", row), QStringLiteral("K"), at(928, 22));
+    Check1[row] = placed(new QCheckBox(QStringLiteral("Fjern"), g), elementName("Check1", row), at(8, 60));
+    Label1[row] = placed(new QLabel(g), elementName("Label1", row), at(72, 64));
+    Text1[row] = placed(new QLineEdit(g), elementName("Text1", row), at(140, 56));
+    Command15[row] = dialogButton(g, elementName("Command15", row), QStringLiteral("K"), at(198, 22));
+    Combo3[row] = comboBox(g, elementName("Combo3", row), at(224, 44), GroupOperators);
+    Combo1[row] = comboBox(g, elementName("Combo1", row), at(272, 70), groupAges());
+    Command12[row] = dialogButton(g, elementName("Command12", row), QStringLiteral("K"), at(344, 22));
+    Combo4[row] = comboBox(g, elementName("Combo4", row), at(370, 100), GroupSexes);
+    Command13[row] = dialogButton(g, elementName("Command13", row), QStringLiteral("K"), at(472, 22));
+    Combo2[row] = comboBox(g, elementName("Combo2", row), at(498, 190));
+    Command11[row] = dialogButton(g, elementName("Command11", row), QStringLiteral("K"), at(690, 22));
+    Text4[row] = placed(new QLineEdit(g), elementName("Text4", row), at(716, 210));
+    Command14[row] = dialogButton(g, elementName("Command14", row), QStringLiteral("K"), at(928, 22));
     ConnectRow(row);
 }
 

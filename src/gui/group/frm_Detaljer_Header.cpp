@@ -6,6 +6,7 @@
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
 #include "gui/ui/ListProcedures.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -21,21 +22,6 @@ namespace lirvenda {
 namespace {
 
 constexpr int RowHeight = 24;
-
-template <typename Control>
-Control *placed(Control *control, const QString &name, const QRect &at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
-{
-    auto *made = placed(new QPushButton(caption, parent), name, at);
-    made->setAutoDefault(false);
-    return made;
-}
 
 void label(QWidget *parent, const QString &caption, int left, int top)
 {
@@ -56,14 +42,14 @@ void frm_Detaljer::BuildHeader()
 {
     Frame3 = placed(new QWidget(this), QStringLiteral("Frame3"), rect());
     Frame1 = placed(new QGroupBox(QStringLiteral("Registrering av dato, tid, lokalitet og observatører"), Frame3),
-                    QStringLiteral("Frame1"), {8, 8, 600, 520});
+                    QStringLiteral("Frame1"), {8, 8, 440, 520});
     QWidget *f = Frame1;
     const auto dateRow = [&](int top, const QString &caption, QPushButton *&back, QLineEdit *&date, QPushButton *&on,
                              QLineEdit *&time, const char *names[4]) {
         label(f, caption, 12, top);
-        back = button(f, QLatin1String(names[0]), QStringLiteral("-"), {104, top, 24, RowHeight});
+        back = dialogButton(f, QLatin1String(names[0]), QStringLiteral("-"), {104, top, 24, RowHeight});
         date = placed(new QLineEdit(f), QLatin1String(names[1]), {130, top, 90, RowHeight});
-        on = button(f, QLatin1String(names[2]), QStringLiteral("+"), {222, top, 24, RowHeight});
+        on = dialogButton(f, QLatin1String(names[2]), QStringLiteral("+"), {222, top, 24, RowHeight});
         label(f, QStringLiteral("Tid"), 260, top);
         time = placed(new QLineEdit(f), QLatin1String(names[3]), {290, top, 60, RowHeight});
     };
@@ -72,17 +58,17 @@ void frm_Detaljer::BuildHeader()
     dateRow(32, QStringLiteral("Tid - Start"), Command5, Text2, Command7, Text3, startNames);
     dateRow(62, QStringLiteral("Tid - Slutt"), Command6, Text5, Command21, Text6, stopNames);
     label(f, QStringLiteral("Lokalitet"), 12, 100);
-    Combo5 = placed(new QComboBox(f), QStringLiteral("Combo5"), {104, 100, 480, RowHeight});
+    Combo5 = placed(new QComboBox(f), QStringLiteral("Combo5"), {104, 100, 320, RowHeight});
     label(f, QStringLiteral("Observatør"), 12, 130);
-    Combo6 = placed(new QComboBox(f), QStringLiteral("Combo6"), {104, 130, 480, RowHeight});
+    Combo6 = placed(new QComboBox(f), QStringLiteral("Combo6"), {104, 130, 320, RowHeight});
     Combo6->setEditable(true);
     Combo6->setInsertPolicy(QComboBox::NoInsert);
     label(f, QStringLiteral("Andre"), 12, 160);
-    List1 = placed(new QListWidget(f), QStringLiteral("List1"), {104, 160, 480, 300});
+    List1 = placed(new QListWidget(f), QStringLiteral("List1"), {104, 160, 320, 300});
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    Command9 = button(f, QStringLiteral("Command9"), QStringLiteral("&Lagre"), {104, 476, 110, 28});
-    Command10 = button(f, QStringLiteral("Command10"), QStringLiteral("&Tilbake"), {222, 476, 110, 28});
-    Command8 = button(f, QStringLiteral("Command8"), QStringLiteral("&Avbryt"), {474, 476, 110, 28});
+    Command9 = dialogButton(f, QStringLiteral("Command9"), QStringLiteral("&Lagre"), {104, 476, 110, 28});
+    Command10 = dialogButton(f, QStringLiteral("Command10"), QStringLiteral("&Tilbake"), {222, 476, 110, 28});
+    Command8 = dialogButton(f, QStringLiteral("Command8"), QStringLiteral("&Avbryt"), {314, 476, 110, 28});
     Frame3->hide();
 
     connect(Command5, &QPushButton::clicked, this, &frm_Detaljer::Command5_Click);
@@ -121,12 +107,10 @@ void frm_Detaljer::FillHeaderOnce()
 {
     if (m_headerFilled)
         return;
-    const QString today = dateBoxText(QDate::currentDate());
-    const QString now = timeBoxText(QTime::currentTime());
-    Text2->setText(today);
-    Text5->setText(today);
-    Text3->setText(now);
-    Text6->setText(now);
+    for (QLineEdit *date : {Text2, Text5})
+        date->setText(dateBoxText(QDate::currentDate()));
+    for (QLineEdit *time : {Text3, Text6})
+        time->setText(timeBoxText(QTime::currentTime()));
     Combo6->setCurrentIndex(std::max(0, rowOfKey(Combo6, RememberedMainObserverId(m_program))));
     m_headerFilled = true;
 }

@@ -2,6 +2,7 @@
 
 #include "core/store/Program.h"
 #include "gui/ui/EventHook.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,14 +25,6 @@ constexpr int LabelLeft = 8;
 constexpr int LabelWidth = 128;
 constexpr int FieldLeft = 138;
 constexpr int FieldRight = 440;
-
-template <typename Control>
-Control *placed(Control *control, const QString &name, const QRect &at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {

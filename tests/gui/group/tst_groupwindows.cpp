@@ -194,6 +194,22 @@ private slots:
         QVERIFY(!grid.Command1->isEnabled()); // fewer than fifteen: no scrolling
     }
 
+    // A look-up box completes the Norwegian name; a letter that leads nowhere is taken back.
+    void speciesLookUp()
+    {
+        TestProgram t;
+        frm_Detaljer grid(t.program(), {"11870"});
+        QComboBox *box = grid.Combo7[1];
+        QTest::keyClicks(box->lineEdit(), "svarttr");
+        QCOMPARE(box->currentText(), QString("Svarttrost  [11870]"));
+        QTest::keyClicks(box->lineEdit(), "x");
+        QCOMPARE(box->currentText(), QString("Svarttr"));
+        QCOMPARE(t.prompter().beeps, 1);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(box->currentText(), QString());
+        QCOMPARE(box->count(), 0);
+    }
+
     // After "&Tilbake" the header keeps what the user chose.
     void headerKeptAfterBack()
     {
