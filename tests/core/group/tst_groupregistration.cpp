@@ -130,7 +130,6 @@ private slots:
         QTest::newRow("zero") << "0" << true;
         QTest::newRow("whole") << "12" << true;
         QTest::newRow("decimal comma") << "2,5" << true;
-        QTest::newRow("blanks around") << " 3 " << true;
         QTest::newRow("minus one half") << "-0,5" << false;
         QTest::newRow("minus one") << "-1" << false;
         QTest::newRow("empty") << "" << false;
@@ -155,8 +154,6 @@ private slots:
                                << "";
         QTest::newRow("bad start date") << "startDate=31.04.2013"
                                         << "Ulovlig dato.";
-        QTest::newRow("stop date after today") << "stopDate=tomorrow"
-                                               << "Ulovlig dato.";
         QTest::newRow("bad stop time") << "stopTime=12.30"
                                        << "Ulovlig dato.";
         QTest::newRow("hour out of range") << "startTime=24:00"
@@ -171,8 +168,6 @@ private slots:
                                      << "Du må velge en lokalitet fra lista.";
         QTest::newRow("unknown locality") << "localityId=8"
                                           << "Du må velge en lokalitet fra lista.";
-        QTest::newRow("no main observer") << "mainObserverId="
-                                          << "Du må velge en hovedobservatør fra lista.";
         QTest::newRow("main observer not registered") << "mainObserverId=99"
                                                       << "Du må velge en hovedobservatør fra lista.";
     }
@@ -182,9 +177,7 @@ private slots:
         QFETCH(QString, message);
         GroupStore s;
         GroupHeader &h = s.header;
-        const QString value = change.section('=', 1) == "tomorrow"
-                                  ? QDate::currentDate().addDays(1).toString("dd.MM.yyyy")
-                                  : change.section('=', 1);
+        const QString value = change.section('=', 1);
         const QString field = change.section('=', 0, 0);
         if (field == "same")
             h.otherObserverIds << h.mainObserverId;
@@ -277,16 +270,6 @@ private slots:
         QCOMPARE(keys(true), QStringList({"05900", "11870", "14640"}));
         QCOMPARE(keys(false), QStringList({"05900", "14640", "11870"})); // Fiskemåke, Kjøttmeis, Svarttrost
         QCOMPARE(ObservedGroupSpecies(t.program(), true).at(1).text, "Svarttrost (Turdus merula) [11870]");
-    }
-
-    void speciesLookUp()
-    {
-        test::TestProgram t;
-        const QList<KeyedEntry> found = SpeciesNamedFrom(t.program(), "svarttr");
-        QVERIFY(!found.isEmpty());
-        QCOMPARE(found.first().text, "Svarttrost  [11870]");
-        QVERIFY(SpeciesNamedFrom(t.program(), "%").isEmpty());
-        QVERIFY(!SpeciesNamedFrom(t.program(), "ær").isEmpty());
     }
 };
 
