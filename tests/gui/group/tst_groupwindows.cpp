@@ -230,7 +230,7 @@ private slots:
         QVERIFY(grid.Combo6->currentText().endsWith("[1]")); // ObserverID in the brackets
     }
 
-    // The whole road from the main window: the new species is listed there afterwards.
+    // The whole road from the main window: the new species and the locality are listed there afterwards.
     void mainWindowListsTheNewSpecies()
     {
         FaunaWindow w;
@@ -251,6 +251,8 @@ private slots:
                             }));
         QCOMPARE(w.t.prompter().lastText(), QString("Det ble totalt registrert 1 nye observasjoner."));
         QVERIFY(rowOfKey(w.control<QListWidget>("List3"), "14640") >= 0);
+        w.window.RefreshLocalityList({}); // the locality's number is listed by its name
+        QCOMPARE(entries(w.control<QComboBox>("Combo13")), QStringList{"Gåsholmen"});
     }
 
     // "Import" is there only with atlas records; "Nei" changes nothing, "Ja" shows an imported row.
