@@ -43,17 +43,6 @@ struct PortalRow {
     QMap<int, QVariant> cells;
 };
 
-// A group registration stores the number of a named locality; the main window the name as typed.
-QString localityText(Program &program, const QString &locality)
-{
-    bool whole = false;
-    const qint64 id = locality.trimmed().toLongLong(&whole);
-    if (!whole)
-        return locality;
-    const QString name = LocalityNameById(program, id);
-    return name == NoLocalityName ? locality : name;
-}
-
 // "first name last name" of the co-observers, at most MaxCoObservers: the observation's
 // ObservatørKobling rows other than the main observer's, or, when it has none, the observers of
 // its Observatører text after the first.
@@ -98,7 +87,7 @@ PortalRow portalRow(Program &program, const Record &observation)
     const QString activity = observation.text(QStringLiteral("AtlasKode")).trimmed();
     if (!activity.isEmpty())
         put(Activity, ActivityText(program, activity.toInt()));
-    put(Locality, localityText(program, observation.text(QStringLiteral("Lokalitet"))));
+    put(Locality, StoredLocalityText(program, observation.text(QStringLiteral("Lokalitet"))));
     const QString start = observation.text(QStringLiteral("StartDato"));
     const QString stop = observation.text(QStringLiteral("StoppDato"));
     put(StartDay, shownDate(start));

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 namespace lirvenda {
@@ -59,6 +60,17 @@ QString LocalityNameById(Program &program, qint64 id)
     return name.isNull() ? NoLocalityName : name.toString();
 }
 
+QString StoredLocalityText(Program &program, const QString &locality)
+{
+    const QString digits = locality.trimmed();
+    bool whole = false;
+    const qint64 id = digits.toLongLong(&whole);
+    if (!whole || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+        return locality;
+    const QString name = LocalityNameById(program, id);
+    return name == NoLocalityName ? locality : name;
+}
+
 KeyedEntry PlaceItem(const QString &name, const QString &code) { return keyedEntry(name, 40, code); }
 
 QList<KeyedEntry> CountyItems(Program &program)
@@ -76,10 +88,14 @@ QList<KeyedEntry> MunicipalityItems(Program &program, const QString &countyNumbe
         {countyNumber}));
 }
 
+// A named locality's number, as group registrations store it, is listed as its name.
 QStringList UsedLocalities(Program &program)
 {
-    return program.mainConnection().columnTexts(QStringLiteral(
-        "SELECT Lokalitet FROM BrukteLokaliteter WHERE Lokalitet <> '' ORDER BY Lokalitet COLLATE NORSK"));
+    return program.mainConnection().columnTexts(
+        QStringLiteral("SELECT DISTINCT ifnull(l.Lokalitet, b.Lokalitet) AS Name FROM BrukteLokaliteter b "
+                       "LEFT JOIN Lokalitet l ON trim(b.Lokalitet) NOT GLOB '*[^0-9]*' "
+                       "AND l.ID = CAST(trim(b.Lokalitet) AS INTEGER) "
+                       "WHERE b.Lokalitet <> '' ORDER BY Name COLLATE NORSK"));
 }
 
 // A missing value is the empty text, so a place stored once with NULL and once with '' is one place.

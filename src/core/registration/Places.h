@@ -27,6 +27,9 @@ QString CountyNumberOf(const QString &code);
 inline const QString NoLocalityName = QStringLiteral("&Lokalitet");
 // The name of a named locality (table Lokalitet); NoLocalityName when there is none.
 QString LocalityNameById(Program &program, qint64 id);
+// A stored locality as the user reads it: group registrations and the atlas import store the
+// number of a named locality, which shows as its name; the main window stores the name as typed.
+QString StoredLocalityText(Program &program, const QString &locality);
 
 // A place as the county and municipality lists show it: the name, 40 blanks, "[code]".
 KeyedEntry PlaceItem(const QString &name, const QString &code);

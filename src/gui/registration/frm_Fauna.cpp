@@ -2,6 +2,7 @@
 
 #include "core/store/Program.h"
 #include "gui/ui/EventHook.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,14 +25,6 @@ constexpr int LabelLeft = 8;
 constexpr int LabelWidth = 128;
 constexpr int FieldLeft = 138;
 constexpr int FieldRight = 440;
-
-template <typename Control>
-Control *placed(Control *control, const QString &name, const QRect &at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
@@ -230,12 +223,12 @@ void frm_Fauna::BuildMiddleColumn()
 
 void frm_Fauna::BuildRightColumn()
 {
-    Frame4 = frame(this, QStringLiteral("Frame4"), QStringLiteral("Siste observasjoner"), {766, 4, 330, 196});
-    List2 = listBox(Frame4, QStringLiteral("List2"), {8, 22, 314, 166});
-    Frame9 = frame(this, QStringLiteral("Frame9"), {}, {766, 204, 330, 196});
-    List4 = listBox(Frame9, QStringLiteral("List4"), {8, 22, 314, 166});
+    Frame4 = frame(this, QStringLiteral("Frame4"), QStringLiteral("Siste observasjoner"), {766, 4, 330, 180});
+    List2 = listBox(Frame4, QStringLiteral("List2"), {8, 22, 314, 150});
+    Frame9 = frame(this, QStringLiteral("Frame9"), {}, {766, 188, 330, 180});
+    List4 = listBox(Frame9, QStringLiteral("List4"), {8, 22, 314, 150});
 
-    Frame5 = frame(this, QStringLiteral("Frame5"), {}, {766, 404, 330, 142});
+    Frame5 = frame(this, QStringLiteral("Frame5"), {}, {766, 372, 330, 174});
     QWidget *f = Frame5;
     const auto left = [](int row) { return QRect(8, 10 + row * 32, 153, 26); };
     const auto right = [](int row) { return QRect(169, 10 + row * 32, 153, 26); };
@@ -247,12 +240,11 @@ void frm_Fauna::BuildRightColumn()
         button(f, QStringLiteral("Command23"), QStringLiteral("Lag Excelark for rapportering"), {8, 74, 314, 26});
     Command13 = button(f, QStringLiteral("Command13"), QStringLiteral("&Om Lirvenda"), left(3));
     Command5 = button(f, QStringLiteral("Command5"), QStringLiteral("&Avslutt"), right(3));
-    // Never shown: the user does not reach these.
-    Command15 = button(f, QStringLiteral("Command15"), QStringLiteral("&Lokaliteter"), left(4));
+    Command24 = button(f, QStringLiteral("Command24"), QStringLiteral("&Grupperegistrering"), left(4));
     Command30 = button(f, QStringLiteral("Command30"), QStringLiteral("Import"), right(4));
-    Command24 = button(f, QStringLiteral("Command24"), QStringLiteral("&Grupperegistrering"), left(5));
-    for (QWidget *unreachable : {Command15, Command30, Command24})
-        unreachable->hide();
+    // Never shown: the user does not reach it.
+    Command15 = button(f, QStringLiteral("Command15"), QStringLiteral("&Lokaliteter"), right(4));
+    Command15->hide();
 
     Frame13 = frame(this, QStringLiteral("Frame13"), QStringLiteral("Reference"), {766, 550, 330, 62});
     Combo4 = comboBox(Frame13, QStringLiteral("Combo4"), {8, 26, 240, RowHeight});
@@ -291,6 +283,8 @@ void frm_Fauna::ConnectHandlers()
     connect(Command10, &QPushButton::clicked, this, &frm_Fauna::Command10_Click);
     connect(Command13, &QPushButton::clicked, this, &frm_Fauna::Command13_Click);
     connect(Command14, &QPushButton::clicked, this, &frm_Fauna::Command14_Click);
+    connect(Command24, &QPushButton::clicked, this, &frm_Fauna::Command24_Click);
+    connect(Command30, &QPushButton::clicked, this, &frm_Fauna::Command30_Click);
     onEvent(List1->viewport(), QEvent::MouseButtonPress,
             [this](QEvent *press) { return List1_MouseDown(static_cast<QMouseEvent *>(press)->button()); });
 }

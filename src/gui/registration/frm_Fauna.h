@@ -107,6 +107,8 @@ public:
     void Command10_Click();
     void Command13_Click();
     void Command14_Click();
+    void Command24_Click(); // group registration
+    void Command30_Click(); // the atlas import
     // True when the press was taken: the right button while the list is enabled.
     bool List1_MouseDown(Qt::MouseButton button);
 
@@ -209,8 +211,8 @@ public:
     QPushButton *Command15; // "&Lokaliteter" (hidden)
     QPushButton *Command14; // "&Statistikk"
     QPushButton *Command28; // "&Kontakt GPS"
-    QPushButton *Command30; // "Import" (hidden)
-    QPushButton *Command24; // "&Grupperegistrering" (hidden)
+    QPushButton *Command30; // "Import" (shown while the table Atlas holds rows)
+    QPushButton *Command24; // "&Grupperegistrering"
     QPushButton *Command23; // "Lag Excelark for rapportering"
     QPushButton *Command13; // "&Om Lirvenda"
     QPushButton *Command5;  // "&Avslutt"
@@ -280,6 +282,9 @@ private:
     void SetMode(RegistrationState::Mode mode);
     void DrawWorkflowButtons();
     void DrawChoices();
+
+    // After the atlas import: the record set and the lists anew, the last row shown.
+    void ReopenObservations();
 
     // The portal export, once the user has said yes and the template is there.
     void ExportToPortal(const QString &templatePath, const QDate &today);

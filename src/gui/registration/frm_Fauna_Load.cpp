@@ -1,5 +1,6 @@
 #include "gui/registration/frm_Fauna.h"
 
+#include "core/exchange/AtlasImport.h"
 #include "core/registration/CodeLists.h"
 #include "core/registration/Places.h"
 #include "core/shared/DateTexts.h"
@@ -59,6 +60,7 @@ void frm_Fauna::Form_Load(Splash splash)
         Command20[i]->setText(RegistrationState::Ages[i]);
     ReadGpsSettings();
     FillListsFromDatabase();
+    Command30->setVisible(hasAtlasRecords(m_program));
     EnableSpeciesGroups();
     SetBrowseState();
     ObservationRecordSet &observations = m_program.observations();

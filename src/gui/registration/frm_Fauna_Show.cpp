@@ -79,7 +79,7 @@ void frm_Fauna::ShowRegistration()
 
 void frm_Fauna::ShowFieldsOfBothKinds(const Record &row)
 {
-    Combo13->setEditText(row.text(QStringLiteral("Lokalitet")));
+    Combo13->setEditText(StoredLocalityText(m_program, row.text(QStringLiteral("Lokalitet"))));
     ShowPlace(row.text(QStringLiteral("Fylke_Kommune")));
     Command2->setText(SpeciesDisplayText(m_program, row.text(QStringLiteral("Art"))));
     showComboText(Combo1, row.text(QStringLiteral("Operator")));

@@ -43,7 +43,7 @@ std::vector<QWidget *> frm_Fauna::editOnlyControls() const
 
 std::vector<QWidget *> frm_Fauna::windowOpeners() const
 {
-    return {Command1, Command5, Command10, Command14, Command15, Command23, Command24, Command28};
+    return {Command1, Command5, Command10, Command14, Command15, Command23, Command24, Command28, Command30};
 }
 
 void frm_Fauna::SetBrowseState() { SetMode(Mode::Browse); }

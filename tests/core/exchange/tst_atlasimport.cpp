@@ -1,0 +1,152 @@
+#include "core/exchange/AtlasImport.h"
+#include "support/TestProgram.h"
+
+#include <QtTest>
+
+using namespace lirvenda;
+
+namespace {
+
+// A store with observer 2, two named localities and a reference; atlas rows are added by the tests.
+struct AtlasStore {
+    test::TestProgram t;
+
+    AtlasStore()
+    {
+        t.addObserver("Ola", "Nordmann", "ON");
+        t.addObserver("Kari", "Hansen", "KH"); // ObserverID 2
+        t.db().executeScript("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (3, 'R123 Nordre del'), (4, 'R123 Søndre');"
+                             "INSERT INTO Referanser(Referanse_ID, Forfattere, År) VALUES (9, 'Hansen & Berg', '1987');"
+                             "INSERT INTO Species(EUNr, EUONr, SpcNor) VALUES (NULL, '9998', 'Uten nummer');");
+    }
+    void addAtlas(const QVariant &year, const QVariant &species, const QVariant &reference, const QVariant &route)
+    {
+        t.db().execute("INSERT INTO Atlas(Aar, Art, Referanse, Rute) VALUES (?, ?, ?, ?)",
+                       {year, species, reference, route});
+    }
+    QStringList observationsAndLinks()
+    {
+        return t.db().columnTexts("SELECT ObsID || ':' || Art || ':' || ifnull(Lokalitet, '-') FROM Observasjoner "
+                                  "ORDER BY ObsID") +
+               t.db().columnTexts("SELECT RecordID || '>' || ObservasjonsId FROM ObservatørKobling ORDER BY rowid");
+    }
+};
+
+} // namespace
+
+class AtlasImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    // One atlas record and the columns it gives: "start|species|reference|locality".
+    void mapping_data()
+    {
+        QTest::addColumn<QVariant>("year");
+        QTest::addColumn<QVariant>("species");
+        QTest::addColumn<QVariant>("reference");
+        QTest::addColumn<QVariant>("route");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("matched");
+        const QVariant none;
+        QTest::newRow("everything found") << QVariant(1987) << QVariant("1187") << QVariant("Hansen & Berg 1987")
+                                          << QVariant("R123") << "1987-07-01 00:00:00|11870|9|3" << true;
+        QTest::newRow("short number gets leading zeros")
+            << QVariant("1990") << QVariant("2") << none << QVariant("R123") << "1990-07-01 00:00:00|00020|-1|3"
+            << true;
+        QTest::newRow("two-character year") << QVariant("87") << QVariant("1187") << none << QVariant("R123")
+                                            << "1900-07-01 00:00:00|11870|-1|3" << true;
+        QTest::newRow("four characters, not a year") << QVariant("19x7") << QVariant("1187") << none << QVariant("R123")
+                                                     << "1900-07-01 00:00:00|11870|-1|3" << true;
+        QTest::newRow("species without EUNr")
+            << none << QVariant("9998") << none << QVariant("R123") << "1900-07-01 00:00:00|99999|-1|3" << true;
+        QTest::newRow("no such species") << QVariant(2001) << QVariant("9997") << none << QVariant("R123")
+                                         << "2001-07-01 00:00:00||-1|3" << false;
+        QTest::newRow("species not a number")
+            << QVariant(2001) << QVariant("ab") << none << QVariant("R123") << "2001-07-01 00:00:00||-1|3" << false;
+        QTest::newRow("shared number: the first species")
+            << QVariant(2001) << QVariant("592") << none << QVariant("R123") << "2001-07-01 00:00:00|05920|-1|3"
+            << true;
+        QTest::newRow("reference with other authors") << QVariant(2001) << QVariant("1187") << QVariant("Berg 1987")
+                                                      << QVariant("R123") << "2001-07-01 00:00:00|11870|-1|3" << true;
+        QTest::newRow("reference shorter than five") << QVariant(2001) << QVariant("1187") << QVariant("1987")
+                                                     << QVariant("R123") << "2001-07-01 00:00:00|11870|-1|3" << true;
+        QTest::newRow("no locality") << QVariant(2001) << QVariant("1187") << none << QVariant("R999")
+                                     << "2001-07-01 00:00:00|11870|-1|-" << false;
+        QTest::newRow("no route") << QVariant(2001) << QVariant("1187") << none << none
+                                  << "2001-07-01 00:00:00|11870|-1|-" << false;
+    }
+    void mapping()
+    {
+        QFETCH(QVariant, year);
+        QFETCH(QVariant, species);
+        QFETCH(QVariant, reference);
+        QFETCH(QVariant, route);
+        QFETCH(QString, expected);
+        QFETCH(bool, matched);
+        AtlasStore s;
+        s.addAtlas(year, species, reference, route);
+        const AtlasImportResult result = ImportAtlas(s.t.program());
+        QCOMPARE(result.imported, 1);
+        QCOMPARE(result.unmatched, matched ? 0 : 1);
+        Statement rows = s.t.db().query("SELECT * FROM Observasjoner");
+        QVERIFY(rows.next());
+        const Record row = rows.record();
+        QCOMPARE(QStringList({row.text("StartDato"), row.text("Art"), row.text("Referanse"),
+                              row.isNull("Lokalitet") ? QString("-") : row.text("Lokalitet")})
+                     .join('|'),
+                 expected);
+        QCOMPARE(QStringList({row.text("StoppDato"), row.text("Operator"), row.text("Antall"), row.text("Rapportert")}),
+                 QStringList({row.text("StartDato"), "=", "1", "0"}));
+    }
+
+    // Everything is replaced: the old rows and links go, each record gets one link to observer 2.
+    void replacesTheStore()
+    {
+        AtlasStore s;
+        const qint64 old = s.t.insertObservation({{"Art", "14640"}, {"Lokalitet", "Bø"}});
+        s.t.db().execute("INSERT INTO ObservatørKobling(RecordID, ObservasjonsId) VALUES (?, 1)", {old});
+        s.addAtlas(1987, "1187", {}, "R123");
+        s.addAtlas(1988, "1198", {}, "R999");
+        QCOMPARE(atlasImportPlan(s.t.program()).observations, 1);
+        QCOMPARE(atlasImportPlan(s.t.program()).atlasRecords, 2);
+        QCOMPARE(ImportAtlas(s.t.program()).unmatched, 1);
+        QCOMPARE(s.observationsAndLinks(), QStringList({"2:11870:3", "3:11980:-", "2>2", "3>2"}));
+    }
+
+    // A failure halfway leaves the old observations and links as they were; the backup taken
+    // before opens with the key and holds them too.
+    void failureKeepsTheOldStore()
+    {
+        AtlasStore s;
+        const qint64 old = s.t.insertObservation({{"Art", "14640"}});
+        s.t.db().execute("INSERT INTO ObservatørKobling(RecordID, ObservasjonsId) VALUES (?, 1)", {old});
+        for (int i = 0; i < 5; ++i)
+            s.addAtlas(1990 + i, "1187", {}, "R123");
+        const QStringList before = s.observationsAndLinks();
+        const QString backup = backUpObservations(s.t.program(), QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
+        QVERIFY(backup.endsWith("20240501_120000.mdb"));
+        QVERIFY(backUpObservations(s.t.program(), QDateTime(QDate(2024, 5, 1), QTime(12, 0))) != backup);
+        s.t.db().execute("CREATE TRIGGER Fails BEFORE INSERT ON Observasjoner "
+                         "WHEN (SELECT count(*) FROM Observasjoner) >= 3 BEGIN SELECT RAISE(ABORT, 'full'); END");
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, ImportAtlas(s.t.program()));
+        QCOMPARE(s.observationsAndLinks(), before);
+        auto copy = Database::open(backup, Program::DatabaseKey);
+        QCOMPARE(copy->scalar("SELECT count(*) FROM Observasjoner").toInt(), 1);
+        QCOMPARE(copy->scalar("SELECT count(*) FROM Atlas").toInt(), 5);
+    }
+
+    void refusals()
+    {
+        AtlasStore s;
+        QCOMPARE(atlasImportRefusal(s.t.program(), atlasImportPlan(s.t.program())),
+                 "Tabellen Atlas er tom. Ingenting er endret.");
+        QVERIFY(!hasAtlasRecords(s.t.program()));
+        s.addAtlas(1987, "1187", {}, "R123");
+        QVERIFY(hasAtlasRecords(s.t.program()));
+        QCOMPARE(atlasImportRefusal(s.t.program(), atlasImportPlan(s.t.program())), QString());
+        s.t.program().observerConnection().execute("DELETE FROM Observers WHERE ObserverID = 2");
+        QVERIFY(atlasImportRefusal(s.t.program(), atlasImportPlan(s.t.program())).contains("nummer 2"));
+    }
+};
+
+QTEST_GUILESS_MAIN(AtlasImportTest)
+#include "tst_atlasimport.moc"

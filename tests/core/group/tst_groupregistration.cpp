@@ -1,0 +1,277 @@
+#include "core/group/GroupEntries.h"
+#include "core/group/GroupSave.h"
+#include "core/group/GroupSpecies.h"
+#include "core/shared/DateTexts.h"
+#include "support/TestProgram.h"
+
+#include <QtTest>
+
+using namespace lirvenda;
+
+namespace {
+
+// Species keys "s0", "s1", ... with the counts "0", "1", ...
+GroupEntries numberedEntries(int n)
+{
+    QStringList keys;
+    for (int i = 0; i < n; ++i)
+        keys << QStringLiteral("s%1").arg(i);
+    GroupEntries entries(keys);
+    for (int i = 0; i < n; ++i)
+        entries[i].count = QString::number(i);
+    return entries;
+}
+
+QStringList countsOf(const GroupEntries &entries)
+{
+    QStringList out;
+    for (const GroupSpeciesValues &values : entries.values())
+        out << values.count;
+    return out;
+}
+
+qint64 observerId(test::TestProgram &t, const QString &uniqueId)
+{
+    return t.program()
+        .observerConnection()
+        .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {uniqueId})
+        .toLongLong();
+}
+
+// Two observers, a named locality and a valid header of yesterday.
+struct GroupStore {
+    test::TestProgram t;
+    QString ola, kari;
+    GroupHeader header;
+
+    explicit GroupStore(bool observerFile = false)
+    {
+        if (observerFile)
+            t.createObserverFile();
+        ola = t.addObserver("Ola", "Nordmann", "ON");
+        kari = t.addObserver("Kari", "Hansen", "KH");
+        t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (7, 'Gåsholmen')");
+        const QString yesterday = QDate::currentDate().addDays(-1).toString("dd.MM.yyyy");
+        header = {yesterday,
+                  "06:00",
+                  yesterday,
+                  "07:30",
+                  "7",
+                  QString::number(observerId(t, ola)),
+                  {QString::number(observerId(t, kari))}};
+    }
+};
+
+} // namespace
+
+class GroupRegistrationTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Clicks on eight species whose counts are their numbers: "r2" remembers species 2, "s6"
+    // is a Shift-click on species 6, "c4" a Ctrl-click on species 4.
+    void copyButtons_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("refused");
+        QTest::newRow("plain click changes nothing")
+            << QStringList{"r2"} << QStringList{"0", "1", "2", "3", "4", "5", "6", "7"} << 0;
+        QTest::newRow("shift copies down from the source")
+            << QStringList{"r2", "s6"} << QStringList{"0", "1", "2", "2", "2", "2", "2", "7"} << 0;
+        QTest::newRow("ctrl copies to one species")
+            << QStringList{"r2", "c5"} << QStringList{"0", "1", "2", "3", "4", "2", "6", "7"} << 0;
+        QTest::newRow("ctrl may copy upwards")
+            << QStringList{"r5", "c0"} << QStringList{"5", "1", "2", "3", "4", "5", "6", "7"} << 0;
+        QTest::newRow("shift with nothing remembered")
+            << QStringList{"s4"} << QStringList{"0", "1", "2", "3", "4", "5", "6", "7"} << 1;
+        QTest::newRow("ctrl with nothing remembered")
+            << QStringList{"c4"} << QStringList{"0", "1", "2", "3", "4", "5", "6", "7"} << 1;
+        QTest::newRow("shift above the source")
+            << QStringList{"r4", "s2", "s4"} << QStringList{"0", "1", "2", "3", "4", "5", "6", "7"} << 2;
+        QTest::newRow("the source stays after a shift")
+            << QStringList{"r1", "s2", "s4"} << QStringList{"0", "1", "1", "1", "1", "5", "6", "7"} << 0;
+    }
+    void copyButtons()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, expected);
+        QFETCH(int, refused);
+        GroupEntries entries = numberedEntries(8);
+        int refusals = 0;
+        for (const QString &click : clicks) {
+            const int species = click.mid(1).toInt();
+            if (click.startsWith('r'))
+                entries.remember(GroupField::Count, species);
+            else if (!(click.startsWith('s') ? entries.copyDown(GroupField::Count, species)
+                                             : entries.copyTo(GroupField::Count, species)))
+                ++refusals;
+        }
+        QCOMPARE(countsOf(entries), expected);
+        QCOMPARE(refusals, refused);
+    }
+
+    // Each button copies only its own field.
+    void copyOnlyItsField()
+    {
+        GroupEntries entries = numberedEntries(3);
+        entries[0].agePosition = 4;
+        entries[0].comment = "sang";
+        entries.remember(GroupField::Age, 0);
+        QVERIFY(entries.copyDown(GroupField::Age, 2));
+        QCOMPARE(entries[2].agePosition, 4);
+        QCOMPARE(entries[2].comment, QString());
+        QCOMPARE(entries[2].count, "2");
+    }
+
+    void counts_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("zero") << "0" << true;
+        QTest::newRow("whole") << "12" << true;
+        QTest::newRow("decimal comma") << "2,5" << true;
+        QTest::newRow("minus one half") << "-0,5" << false;
+        QTest::newRow("minus one") << "-1" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("text") << "mange" << false;
+    }
+    void counts()
+    {
+        QFETCH(QString, count);
+        QFETCH(bool, valid);
+        QCOMPARE(isGroupCount(count), valid);
+        GroupEntries entries = numberedEntries(3);
+        entries[2].count = count;
+        entries[2].leftOut = true; // a species left out is checked too
+        QCOMPARE(entries.countsValid(), valid);
+    }
+
+    void headerProblems_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("valid") << ""
+                               << "";
+        QTest::newRow("bad start date") << "startDate=31.04.2013"
+                                        << "Ulovlig dato.";
+        QTest::newRow("bad stop time") << "stopTime=12.30"
+                                       << "Ulovlig dato.";
+        QTest::newRow("hour out of range") << "startTime=24:00"
+                                           << "Ulovlig tid!";
+        QTest::newRow("stop before start") << "stopTime=05:59"
+                                           << "Stopptid er før starttid.";
+        QTest::newRow("equal moments") << "stopTime=06:00"
+                                       << "";
+        QTest::newRow("main observer among the others") << "same"
+                                                        << "Hoved- og medobservatør kan ikke være samme person.";
+        QTest::newRow("no locality") << "localityId="
+                                     << "Du må velge en lokalitet fra lista.";
+        QTest::newRow("unknown locality") << "localityId=8"
+                                          << "Du må velge en lokalitet fra lista.";
+        QTest::newRow("main observer not registered") << "mainObserverId=99"
+                                                      << "Du må velge en hovedobservatør fra lista.";
+    }
+    void headerProblems()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, message);
+        GroupStore s;
+        GroupHeader &h = s.header;
+        const QString value = change.section('=', 1);
+        const QString field = change.section('=', 0, 0);
+        if (field == "same")
+            h.otherObserverIds << h.mainObserverId;
+        for (auto [name, member] : {std::pair{"startDate", &GroupHeader::startDate},
+                                    {"stopDate", &GroupHeader::stopDate},
+                                    {"startTime", &GroupHeader::startTime},
+                                    {"stopTime", &GroupHeader::stopTime},
+                                    {"localityId", &GroupHeader::localityId},
+                                    {"mainObserverId", &GroupHeader::mainObserverId}})
+            if (field == name)
+                h.*member = value;
+        const QList<ValidationMessage> problems = groupHeaderProblems(s.t.program(), h);
+        QCOMPARE(problems.isEmpty() ? QString() : problems.first().text, message);
+    }
+
+    // Every species not left out becomes a row with the header's values and its own, linked to
+    // the observers by ObserverID, whether the register is in Nest.mdb or not.
+    void save_data()
+    {
+        QTest::addColumn<bool>("observerFile");
+        QTest::newRow("register in Observasjoner.mdb") << false;
+        QTest::newRow("register in Nest.mdb") << true;
+    }
+    void save()
+    {
+        QFETCH(bool, observerFile);
+        GroupStore s(observerFile);
+        GroupEntries entries(QStringList{"11870", " 11980 ", "14640"});
+        entries[0] = {"11870", 1, "2,5", 2, 3, false, 1, "sang"};
+        entries[2].leftOut = true;
+        QCOMPARE(SaveGroupRegistration(s.t.program(), s.header, entries.values(), QDate(2024, 5, 1)), 2);
+
+        Statement rows = s.t.db().query("SELECT * FROM Observasjoner ORDER BY ObsID");
+        QVERIFY(rows.next());
+        const QString start = storedDateTime(s.header.startDate, "06:00");
+        QCOMPARE(
+            QStringList({rows.text("Art"), rows.text("Operator"), rows.text("Antall"), rows.text("Kjønn"),
+                         rows.text("Alder"), rows.text("AtlasKode"), rows.text("Kommentar"), rows.text("Lokalitet"),
+                         rows.text("StartDato"), rows.text("SistEndret"), rows.text("Observatører")}),
+            QStringList({"11870", ">", "3", "Hunn", "1K", "1", "sang", "7", start, "2024-05-01 00:00:00",
+                         s.ola + ',' + s.kari}));
+        QVERIFY(!rows.text("ObsUniqueID").isEmpty());
+        QVERIFY(rows.next()); // defaults, the key trimmed
+        QCOMPARE(QStringList({rows.text("Art"), rows.text("Operator"), rows.text("Antall"), rows.text("Kjønn"),
+                              rows.text("Alder"), rows.text("AtlasKode"), rows.text("Kommentar")}),
+                 QStringList({"11980", "=", "0", "", "", "", ""}));
+        QVERIFY(!rows.next());
+
+        const QString main = s.header.mainObserverId, other = s.header.otherObserverIds.first();
+        QCOMPARE(s.t.db().columnTexts("SELECT RecordID || ':' || ObservasjonsId || ':' || HovedObservatør "
+                                      "FROM ObservatørKobling ORDER BY rowid"),
+                 QStringList({"1:" + main + ":1", "1:" + other + ":0", "2:" + main + ":1", "2:" + other + ":0"}));
+    }
+
+    // A write that fails at the k-th row leaves nothing of the save behind.
+    void failedSaveStoresNothing_data()
+    {
+        QTest::addColumn<int>("failingRow");
+        QTest::newRow("first") << 0;
+        QTest::newRow("third") << 2;
+    }
+    void failedSaveStoresNothing()
+    {
+        QFETCH(int, failingRow);
+        GroupStore s;
+        s.t.insertObservation({{"Art", "00020"}});
+        s.t.db().execute(QStringLiteral("CREATE TRIGGER Fails BEFORE INSERT ON Observasjoner "
+                                        "WHEN (SELECT count(*) FROM Observasjoner) >= %1 "
+                                        "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                             .arg(failingRow + 1));
+        const GroupEntries entries(QStringList{"11870", "11980", "14640", "05900"});
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, SaveGroupRegistration(s.t.program(), s.header, entries.values()));
+        QCOMPARE(s.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 1);
+        QCOMPARE(s.t.db().scalar("SELECT count(*) FROM ObservatørKobling").toInt(), 0);
+    }
+
+    // Observed species with a row in the species table, each once, by key or by name; species
+    // whose key has blanks around it are found too.
+    void observedSpecies()
+    {
+        test::TestProgram t;
+        for (const QString &key : {"14640", "11870", "11870", " 05900", "999999"})
+            t.insertObservation({{"Art", key}});
+        const auto keys = [&](bool inKeyOrder) {
+            QStringList out;
+            for (const KeyedEntry &entry : ObservedGroupSpecies(t.program(), inKeyOrder))
+                out << entry.key;
+            return out;
+        };
+        QCOMPARE(keys(true), QStringList({"05900", "11870", "14640"}));
+        QCOMPARE(keys(false), QStringList({"05900", "14640", "11870"})); // Fiskemåke, Kjøttmeis, Svarttrost
+        QCOMPARE(ObservedGroupSpecies(t.program(), true).at(1).text, "Svarttrost (Turdus merula) [11870]");
+    }
+};
+
+QTEST_GUILESS_MAIN(GroupRegistrationTest)
+#include "tst_groupregistration.moc"
