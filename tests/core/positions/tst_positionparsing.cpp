@@ -4,6 +4,7 @@
 #include "core/shared/SharedProcedures.h"
 #include "support/TestProgram.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -161,6 +162,18 @@ private slots:
         QFETCH(bool, gpx);
         QFETCH(QString, shown);
         QCOMPARE(boxes(gpx ? firstWaypointOfGpx(contents) : firstWaypointOfList(contents)), shown);
+    }
+
+    // What a map program exports, written here by an outside converter.
+    void gpxFromAnotherWriter()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("in.csv"), "lat,lon,name\n59.9127,10.7461,Hjem\n-5.5,-70.25,Sør\n"));
+        QProcess gpsbabel;
+        gpsbabel.start("gpsbabel",
+                       {"-i", "unicsv", "-f", dir.filePath("in.csv"), "-o", "gpx", "-F", dir.filePath("out.gpx")});
+        QVERIFY(gpsbabel.waitForFinished() && gpsbabel.exitCode() == 0);
+        QCOMPARE(boxes(firstWaypointOfGpx(contents(dir.filePath("out.gpx")))), "59,912700 010,746100");
     }
 
     void clipboardTexts_data()
