@@ -299,6 +299,7 @@ private:
     enum class PositionSource { Typed, Receiver, Map };
     void BuildPositionLink();
     void ConnectGps();
+    void ShowGpsActive(bool active);
     void OpenGpsSettings();
     void EnableMapButton();
     void CopyReadout();

@@ -55,13 +55,11 @@ void frm_Fauna::ConnectGps()
         const GpsReceiver::Attempt attempt = m_gps->connectTo(m_program.gpsPort, m_program.gpsSpeed);
         switch (attempt.contact) {
         case GpsReceiver::Contact::Made:
-            m_gpsActive = true;
+            ShowGpsActive(true);
             prompter().message(QStringLiteral("GPS contact established."), Prompter::Icon::None);
-            setColour(Command28, Colour::Green);
-            Command28->setText(QStringLiteral("Active GPS"));
             return;
         case GpsReceiver::Contact::NoData:
-            m_gpsActive = false;
+            ShowGpsActive(false); // an earlier link is closed: the button no longer claims one
             prompter().message(QStringLiteral("No GPS signals found in com port ") + m_program.gpsPort,
                                Prompter::Icon::None);
             OpenGpsSettings();
@@ -73,6 +71,13 @@ void frm_Fauna::ConnectGps()
                 return;
         }
     }
+}
+
+void frm_Fauna::ShowGpsActive(bool active)
+{
+    m_gpsActive = active;
+    setColour(Command28, active ? Colour::Green : Colour::neutral());
+    Command28->setText(active ? QStringLiteral("Active GPS") : QStringLiteral("&Kontakt GPS"));
 }
 
 void frm_Fauna::OpenGpsSettings()
