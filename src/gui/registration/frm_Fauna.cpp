@@ -1,6 +1,8 @@
 #include "gui/registration/frm_Fauna.h"
 
+#include "core/positions/Waypoints.h"
 #include "core/store/Program.h"
+#include "gui/positions/GpsReceiver.h"
 #include "gui/ui/EventHook.h"
 #include "gui/ui/NamedControl.h"
 
@@ -82,6 +84,7 @@ frm_Fauna::frm_Fauna(Program &program, QWidget *parent) : QWidget(parent), m_pro
     List5->hide();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    BuildPositionLink();
     ConnectHandlers();
 }
 

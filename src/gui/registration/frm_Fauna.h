@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -21,11 +22,13 @@ class QTimer;
 
 namespace lirvenda {
 
+class GpsReceiver;
 class Program;
 class Record;
 struct RegistrationFields;
 struct RegistrationValues;
 struct UsedPlace;
+class WaypointSource;
 
 // The main window: registration of one observation, browsing, and the hub of every other window.
 // Its controls are public: other windows read and write them directly.
@@ -35,6 +38,7 @@ public:
     enum class Splash { Show, Skip };
 
     explicit frm_Fauna(Program &program, QWidget *parent = nullptr);
+    ~frm_Fauna() override;
 
     // The start-up sequence. Throws DatabaseError when a database file cannot be opened.
     void Form_Load(Splash splash = Splash::Show);
@@ -111,6 +115,12 @@ public:
     void Command30_Click(); // the atlas import
     // True when the press was taken: the right button while the list is enabled.
     bool List1_MouseDown(Qt::MouseButton button);
+
+    // The position from a GPS receiver or a map waypoint.
+    void Command28_Click();
+    void Command17_Click();
+    void Command36_Click();
+    void Timer1_Timer();
 
     // Left column: the registration panel.
     QGroupBox *Frame1;                       // no caption
@@ -224,6 +234,8 @@ public:
     QListWidget *List5; // stored localities (hidden)
     QTimer *Timer1;     // GPS and map polling
 
+    std::array<QLineEdit *, 3> Text9; // read-out of the last fix: latitude, longitude, course (hidden)
+
 private:
     void BuildLeftColumn();
     void BuildIndividualNestPanel();
@@ -235,7 +247,6 @@ private:
 
     // Start-up.
     void ShowTodayAndNow();
-    void ReadGpsSettings();
     void FillListsFromDatabase();
     void ArrangeMiddleColumn();
     void ShowSplash();
@@ -289,6 +300,16 @@ private:
     // The portal export, once the user has said yes and the template is there.
     void ExportToPortal(const QString &templatePath, const QDate &today);
 
+    // Where the position comes from while a registration is entered; its button is yellow.
+    enum class PositionSource { Typed, Receiver, Map };
+    void BuildPositionLink();
+    void ConnectGps();
+    void ShowGpsActive(bool active);
+    void OpenGpsSettings();
+    void EnableMapButton();
+    void CopyReadout();
+    void UsePositionSource(PositionSource source);
+
     void Command5_Click();
     void Command33_Click();
     void Command34_Click();
@@ -296,6 +317,10 @@ private:
 
     Program &m_program;
     RegistrationState m_state;
+    std::unique_ptr<GpsReceiver> m_gps;
+    bool m_gpsActive = false;
+    std::vector<std::unique_ptr<WaypointSource>> m_waypointSources;
+    PositionSource m_positionSource = PositionSource::Typed;
 };
 
 } // namespace lirvenda

@@ -1,6 +1,7 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/exchange/AtlasImport.h"
+#include "core/positions/GpsSettings.h"
 #include "core/registration/CodeLists.h"
 #include "core/registration/Places.h"
 #include "core/shared/DateTexts.h"
@@ -58,7 +59,7 @@ void frm_Fauna::Form_Load(Splash splash)
     RefreshSpeciesLists();
     for (int i = 0; i < int(Command20.size()); ++i)
         Command20[i]->setText(RegistrationState::Ages[i]);
-    ReadGpsSettings();
+    LoadGpsSettings(m_program);
     FillListsFromDatabase();
     Command30->setVisible(hasAtlasRecords(m_program));
     EnableSpeciesGroups();
@@ -71,6 +72,7 @@ void frm_Fauna::Form_Load(Splash splash)
     if (splash == Splash::Show && !m_program.observerFileExists())
         ShowSplash();
     Command32_Click(0);
+    Timer1->start();
 }
 
 void frm_Fauna::ShowTodayAndNow()
@@ -81,14 +83,6 @@ void frm_Fauna::ShowTodayAndNow()
     Text5->setText(today);
     Text3->setText(now);
     Text6->setText(now);
-}
-
-// The line is the port (one character) and the speed, e.g. "14800"; without it, port 5 at 9600.
-void frm_Fauna::ReadGpsSettings()
-{
-    const QString line = ReadFirstLine(m_program.filePath(QStringLiteral("DefaultGPSSettings.txt")));
-    m_program.gpsPort = line.isEmpty() ? QStringLiteral("5") : line.left(1);
-    m_program.gpsSpeed = line.isEmpty() ? 9600 : line.mid(1).toInt();
 }
 
 void frm_Fauna::FillListsFromDatabase()

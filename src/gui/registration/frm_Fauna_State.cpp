@@ -37,8 +37,8 @@ std::vector<QWidget *> frm_Fauna::choiceFields() const { return {Command37, Comm
 
 std::vector<QWidget *> frm_Fauna::editOnlyControls() const
 {
-    return {Label6,   Label19,  Frame8,    Frame10,   Frame11,   Command31, Command36, Command22, Command3,
-            Command4, Command6, Command21, Command25, Command26, Command27, Command29, Combo2,    Combo4};
+    return {Label6,   Label19,   Frame8,    Frame10,   Frame11,   Command31, Command22, Command3, Command4,
+            Command6, Command21, Command25, Command26, Command27, Command29, Combo2,    Combo4};
 }
 
 std::vector<QWidget *> frm_Fauna::windowOpeners() const
@@ -72,8 +72,9 @@ void frm_Fauna::SetMode(RegistrationState::Mode mode)
         setColour(List1, entering ? Colour::Yellow : Colour::White);
     if (!entering) { // while entering, the receiver's link decides about "GPS"
         Command17->setEnabled(false);
-        colourAll({Command17, Command36}, Colour::neutral());
+        UsePositionSource(PositionSource::Typed);
     }
+    EnableMapButton(); // "Kart" also needs a waypoint to take
     DrawWorkflowButtons();
     DrawChoices();
 }

@@ -1,0 +1,218 @@
+#include "support/FaunaWindow.h"
+#include "support/PseudoTerminal.h"
+
+#include "gui/positions/frm_GPS.h"
+
+#include "core/shared/SharedProcedures.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTimer>
+
+using namespace lirvenda;
+using namespace lirvenda::test;
+
+namespace {
+
+const QByteArray Oslo = "$GPRMC,225446,A,5955.1234,N,01045.6789,E,000.5,054.7,191194,020.3,E*7A\r\n";
+const QByteArray Munich = "$GPRMC,123519,A,4807.0380,N,01131.0000,E,022.4,084.4,230394,003.1,W*6A\r\n";
+
+QByteArray waypointList(const QByteArray &line) { return "header\r\nWGS 84\r\nReserved 2\r\nReserved 3\r\n" + line; }
+
+// A receiver that keeps sending its sentence, on a pseudo-terminal the window is set to use.
+struct Receiver {
+    PseudoTerminal pty;
+    QByteArray sentence = Oslo;
+    QTimer repeat;
+
+    explicit Receiver(FaunaWindow &w)
+    {
+        w.window.Timer1->stop(); // the test ticks itself, after each new sentence
+        w.t.program().gpsPort = pty.port();
+        QObject::connect(&repeat, &QTimer::timeout, [this] { pty.send(sentence); });
+        repeat.start(200);
+    }
+};
+
+QStringList messages(FaunaWindow &w)
+{
+    QStringList texts;
+    for (const ScriptedPrompter::Shown &shown : w.t.prompter().shown)
+        texts << shown.text;
+    return texts;
+}
+
+// The next tick, once a new sentence has come.
+void tick(FaunaWindow &w)
+{
+    QTest::qWait(300);
+    w.window.Timer1_Timer();
+}
+
+} // namespace
+
+class PositionButtonsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::NorwegianBokmal, QLocale::Norway)); }
+    void init() { QGuiApplication::clipboard()->clear(); }
+
+    // The settings chosen after a failure are stored and used by the next attempt.
+    void failureAsksAgainWithTheNewSettings()
+    {
+        FaunaWindow w;
+        Receiver receiver(w);
+        w.t.program().gpsPort = "/nonexistent/gps";
+        w.t.prompter().yesNoAnswers = {true};
+        QVERIFY(answerModal([&] { w.click("Command28"); },
+                            [&](QWidget *settings) {
+                                child<QComboBox>(settings, "Combo1")->setCurrentText(receiver.pty.port());
+                                child<QComboBox>(settings, "Combo2")->setCurrentText("4800");
+                                click(settings, "Command2");
+                            }));
+        const QStringList shown = messages(w);
+        QCOMPARE(shown.size(), 3);
+        QVERIFY2(shown[0].startsWith("An error has occurred. Error number 1 - ") &&
+                     shown[0].endsWith(" - line: 20. Are you sure the PC has a com-port?"),
+                 qPrintable(shown[0]));
+        QCOMPARE(shown.mid(1), QStringList({"Try to connect once more?", "GPS contact established."}));
+        QCOMPARE(ReadFirstLine(w.t.path("DefaultGPSSettings.txt")), receiver.pty.port() + " 4800");
+    }
+
+    void settingsRefuseWhatCannotBeAPort()
+    {
+        TestProgram t;
+        t.program().gpsPort = "7";
+        t.program().gpsSpeed = 14400;
+        frm_GPS window(t.program());
+        QStringList seen;
+        QVERIFY(answerModal([&] { window.exec(); },
+                            [&](QWidget *settings) {
+                                auto *port = child<QComboBox>(settings, "Combo1");
+                                seen << port->currentText() << child<QComboBox>(settings, "Combo2")->currentText()
+                                     << port->itemText(0) << port->itemText(port->count() - 1);
+                                port->setCurrentText("COM3");
+                                click(settings, "Command2");
+                                seen << QString::number(settings->isVisible());
+                                click(settings, "Command1");
+                            }));
+        QCOMPARE(seen, QStringList({"7", "14400", "1", "gpsd", "1"}));
+        QCOMPARE(t.prompter().lastText(),
+                 "The port must be 1 to 9, gpsd or the path of a device, such as /dev/ttyACM0.");
+        QVERIFY(!QFile::exists(t.path("DefaultGPSSettings.txt")));
+    }
+
+    // Once contact is made each tick fills the read-out. Yellow "GPS": each fix overwrites the
+    // position; after "Kart" fixes no longer reach it; leaving the entry makes both neutral.
+    void positionFollowsTheChosenSource()
+    {
+        FaunaWindow w;
+        Receiver receiver(w);
+        w.click("Command28");
+        QCOMPARE(messages(w), QStringList("GPS contact established."));
+        QCOMPARE(w.t.prompter().shown.last().icon, Prompter::Icon::None);
+        QVERIFY(w.shown("Command28") == "Active GPS" && isGreen(w.control("Command28")));
+        tick(w);
+        QCOMPARE(w.shownAs({"Text9_0", "Text9_1", "Text9_2"}),
+                 QStringList({"Text9_0=59,91872", "Text9_1=10,76132", "Text9_2=054.7"}));
+        QVERIFY(!w.control("Command17")->isEnabled()); // browsing: no position is entered
+
+        w.click("Command7");
+        tick(w);
+        QVERIFY(w.control("Command17")->isEnabled());
+        QVERIFY(!w.control("Command36")->isEnabled()); // no waypoint anywhere
+        w.click("Command17");
+        QVERIFY(isYellow(w.control("Command17")) && isNeutral(w.control("Command36")));
+        QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=59,91872", "Text8=10,76132"}));
+
+        receiver.sentence = Munich;
+        tick(w);
+        QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=48,1173", "Text8=11,51667"}));
+
+        QVERIFY(writeFile(w.t.path("Posisjoner.txt"), waypointList("1,WP1,59.9127,10.7461,0\r\n")));
+        w.window.Timer1_Timer();
+        QVERIFY(w.control("Command36")->isEnabled());
+        QVERIFY(answerModal([&] { w.click("Command36"); })); // the timed confirmation
+        QCOMPARE(w.t.prompter().beeps, 1);
+        QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=59,912700", "Text8=010,746100"}));
+        QVERIFY(isYellow(w.control("Command36")) && isNeutral(w.control("Command17")));
+        QVERIFY(!w.control("Command36")->isEnabled()); // the waypoint is used up
+
+        receiver.sentence = Oslo;
+        tick(w);
+        QCOMPARE(w.shown("Text9_0"), "59,91872");
+        QCOMPARE(w.shown("Text7"), "59,912700");
+
+        w.click("Command9");
+        QVERIFY(isNeutral(w.control("Command17")) && isNeutral(w.control("Command36")));
+        QVERIFY(!w.control("Command17")->isEnabled() && !w.control("Command36")->isEnabled());
+
+        // The receiver falls silent: a new attempt finds nothing, says so, offers the settings,
+        // and the link is given up.
+        receiver.repeat.stop();
+        tick(w);
+        QString settingsShown;
+        QVERIFY(answerModal([&] { w.click("Command28"); },
+                            [&](QWidget *settings) {
+                                settingsShown = settings->windowTitle() + ' ' + w.t.prompter().lastText();
+                                click(settings, "Command1");
+                            }));
+        QCOMPARE(settingsShown, "GPS communication No GPS signals found in com port " + receiver.pty.port());
+        QVERIFY(w.shown("Command28") == "&Kontakt GPS" && isNeutral(w.control("Command28")));
+    }
+
+    void mapButtonTakesEachWaypointOnce_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("shown"); // the boxes after the press, or the message
+        QTest::newRow("gpx") << "Veipunkter.gpx" << QByteArray(R"(<gpx><wpt lat="61.5" lon="9.25"/></gpx>)") << ""
+                             << QStringList({"61,500000", "009,250000"});
+        QTest::newRow("clipboard") << "" << QByteArray() << "geo:59.9127,10.7461"
+                                   << QStringList({"59,912700", "010,746100"});
+        QTest::newRow("not numbers") << "Posisjoner.txt" << waypointList("1,X,nord,øst\n") << ""
+                                     << QStringList("Finner ingen ny posisjon");
+        QTest::newRow("file before clipboard") << "Posisjoner.txt" << waypointList("1,A,60.0,11.0\n") << "1.5, 2.5"
+                                               << QStringList({"60,000000", "011,000000"});
+    }
+    void mapButtonTakesEachWaypointOnce()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, clipboard);
+        QFETCH(QStringList, shown);
+        FaunaWindow w;
+        if (!file.isEmpty())
+            QVERIFY(writeFile(w.t.path(file), contents));
+        QGuiApplication::clipboard()->setText(clipboard);
+        w.click("Command7");
+        w.control<QLineEdit>("Text7")->setText("1");
+        w.control<QLineEdit>("Text8")->setText("2");
+        QVERIFY(w.control("Command36")->isEnabled());
+        if (shown.size() == 2) {
+            QVERIFY(answerModal([&] { w.click("Command36"); }));
+            QCOMPARE(QStringList({w.shown("Text7"), w.shown("Text8")}), shown);
+        } else {
+            w.click("Command36");
+            QCOMPARE(w.t.prompter().lastText(), shown.first());
+            QCOMPARE(QStringList({w.shown("Text7"), w.shown("Text8")}), QStringList({"1", "2"}));
+        }
+        if (!file.isEmpty())
+            QVERIFY(QFile::exists(w.t.path(file + ".brukt")) && !QFile::exists(w.t.path(file)));
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+
+        // Nothing new is left, unless the clipboard still holds a position besides the file.
+        w.window.Timer1_Timer();
+        const bool clipboardLeft = !file.isEmpty() && !clipboard.isEmpty();
+        QCOMPARE(w.control("Command36")->isEnabled(), clipboardLeft);
+        if (!clipboardLeft) {
+            w.t.prompter().shown.clear();
+            w.window.Command36_Click();
+            QCOMPARE(messages(w), QStringList("Finner ingen ny posisjon"));
+        }
+    }
+};
+
+QTEST_MAIN(PositionButtonsTest)
+#include "tst_positionbuttons.moc"
