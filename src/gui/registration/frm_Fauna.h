@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/documentation/RegistrationDocuments.h"
 #include "core/registration/RegistrationState.h"
 #include "gui/ui/ClickableLabel.h"
 
@@ -110,6 +111,10 @@ public:
     // True when the press was taken: the right button while the list is enabled.
     bool List1_MouseDown(Qt::MouseButton button);
 
+    // Documentation files: added while a registration is entered or changed, shown by Image1.
+    void AddDocumentation(const QStringList &files);
+    void Image1_Click();
+
     // Left column: the registration panel.
     QGroupBox *Frame1;                       // no caption
     std::array<QPushButton *, 4> Command32;  // "Fugler", "Pattedyr", "Botanikk", "Insekter"
@@ -197,6 +202,9 @@ public:
     QCheckBox *Check1;  // "Systematisk liste"
     QGroupBox *Frame3;  // "Observatører"
     QListWidget *List1; // observers; the ticked one is the main observer
+
+    // "Legg &til…" in "Documentation", shown while a registration is entered or changed.
+    QPushButton *cmdAddDocumentation;
 
     // Right column.
     QGroupBox *Frame4;      // "Siste observasjoner"
@@ -289,8 +297,14 @@ private:
     void Command34_Click();
     void Check1_Click();
 
+    void BuildDocumentationFrame();
+    void DrawDocumentation();
+    void cmdAddDocumentation_Click();
+    void KeepDocumentationOfDeleted(const QString &obsUniqueId);
+
     Program &m_program;
     RegistrationState m_state;
+    RegistrationDocuments m_documents;
 };
 
 } // namespace lirvenda

@@ -76,6 +76,7 @@ void frm_Fauna::SetMode(RegistrationState::Mode mode)
     }
     DrawWorkflowButtons();
     DrawChoices();
+    DrawDocumentation();
 }
 
 void frm_Fauna::DrawWorkflowButtons()
