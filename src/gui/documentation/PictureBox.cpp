@@ -37,6 +37,8 @@ void PictureBox::paintEvent(QPaintEvent *)
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_picture.hasAlphaChannel()) // see-through parts show as paper, not as the dark box
+        painter.fillRect(m_at, Qt::white);
     painter.drawImage(m_at, m_picture);
 }
 

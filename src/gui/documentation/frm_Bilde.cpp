@@ -107,10 +107,7 @@ bool frm_Bilde::ShowDocumentPicture(const QString &path)
         HandToDesktop(file);
         return true;
     }
-    m_zoom.reset();
-    Picture1->showNote({});
-    drawBar(HScroll1, 0, 0, 1);
-    drawBar(VScroll1, 0, 0, 1);
+    ShowNoPicture({});
     prompter().information(Unavailable);
     return false;
 }
@@ -138,16 +135,21 @@ bool frm_Bilde::ShowPictureFile(const QString &path)
 
 void frm_Bilde::HandToDesktop(const QString &path)
 {
-    m_zoom.reset();
-    drawBar(HScroll1, 0, 0, 1);
-    drawBar(VScroll1, 0, 0, 1);
     const QString name = QFileInfo(path).fileName();
     if (openOnDesktop(path)) {
-        Picture1->showNote(QStringLiteral("%1 er åpnet i et eget program.").arg(name));
+        ShowNoPicture(QStringLiteral("%1 er åpnet i et eget program.").arg(name));
     } else {
-        Picture1->showNote(name);
+        ShowNoPicture(name);
         prompter().information(QStringLiteral("Ingen program på denne maskinen kan åpne %1.").arg(name));
     }
+}
+
+void frm_Bilde::ShowNoPicture(const QString &note)
+{
+    m_zoom.reset();
+    Picture1->showNote(note);
+    drawBar(HScroll1, 0, 0, 1);
+    drawBar(VScroll1, 0, 0, 1);
 }
 
 // Zooming in past the size decoded so far reads the picture again, at most at its full size.
@@ -168,9 +170,14 @@ void frm_Bilde::DrawPicture()
 
 void frm_Bilde::ZoomPicture(double factor)
 {
+    ChangeZoom([factor](PictureZoom &zoom) { zoom.zoom(factor); });
+}
+
+void frm_Bilde::ChangeZoom(const std::function<void(PictureZoom &)> &change)
+{
     if (!m_zoom)
         return;
-    m_zoom->zoom(factor);
+    change(*m_zoom);
     DrawPicture();
 }
 
@@ -218,10 +225,7 @@ void frm_Bilde::Command3_Click()
 
 void frm_Bilde::Command4_Click()
 {
-    if (!m_zoom)
-        return;
-    m_zoom->fit();
-    DrawPicture();
+    ChangeZoom([](PictureZoom &zoom) { zoom.fit(); });
 }
 
 void frm_Bilde::Command5_Click() { ZoomPicture(PictureZoom::ZoomIn); }
@@ -230,18 +234,12 @@ void frm_Bilde::Command6_Click() { ZoomPicture(PictureZoom::ZoomOut); }
 
 void frm_Bilde::HScroll1_Change(int value)
 {
-    if (!m_zoom)
-        return;
-    m_zoom->setHorizontal(value);
-    DrawPicture();
+    ChangeZoom([value](PictureZoom &zoom) { zoom.setHorizontal(value); });
 }
 
 void frm_Bilde::VScroll1_Change(int value)
 {
-    if (!m_zoom)
-        return;
-    m_zoom->setVertical(value);
-    DrawPicture();
+    ChangeZoom([value](PictureZoom &zoom) { zoom.setVertical(value); });
 }
 
 } // namespace lirvenda

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -60,6 +61,8 @@ private:
     void ShowCurrent();
     bool ShowPictureFile(const QString &path);
     void HandToDesktop(const QString &path);
+    void ShowNoPicture(const QString &note);
+    void ChangeZoom(const std::function<void(PictureZoom &)> &change);
     void ArrangeFor(QSize box);
     void DrawPicture();
 

@@ -65,6 +65,7 @@ void frm_Fauna::DrawDocumentation()
     const bool adding = takesFiles(m_state);
     const bool shown = adding || !files.isEmpty();
     cmdAddDocumentation->setVisible(adding);
+    Image1->resize(adding ? 196 : 284, 122); // the button's room while entering
     Frame6->setVisible(shown);
     const int top = shown ? 158 : 4;
     const int height = 380 - top;

@@ -1,4 +1,3 @@
-#include "core/documentation/DocumentWalk.h"
 #include "core/documentation/PictureZoom.h"
 
 #include <QTest>
@@ -8,21 +7,6 @@ using namespace lirvenda;
 class PictureZoomTest : public QObject {
     Q_OBJECT
 private slots:
-    void boxFollowsTheShape_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("box");
-        QTest::newRow("landscape") << QSize(1200, 800) << QSize(913, 609);
-        QTest::newRow("square") << QSize(800, 800) << QSize(406, 609);
-        QTest::newRow("portrait") << QSize(600, 900) << QSize(406, 609);
-    }
-    void boxFollowsTheShape()
-    {
-        QFETCH(QSize, picture);
-        QFETCH(QSize, box);
-        QCOMPARE(pictureBoxSize(picture), box);
-    }
-
     // Each click scales from where the last one left it; fit goes back to the whole picture.
     void zoomAccumulates_data()
     {
@@ -66,18 +50,6 @@ private slots:
         zoom.fit();
         zoom.zoom(2.0);
         QCOMPARE(zoom.pictureRect(), QRect(225, 150, 450, 300));
-    }
-
-    void walkStopsAtBothEnds()
-    {
-        DocumentWalk walk({"/d/a.jpg", "/d/b.jpg", "/d/c.mp3"}, 0);
-        QVERIFY(!walk.previous());
-        QCOMPARE(walk.positionText(), QString("a.jpg - 1 av 3"));
-        QVERIFY(walk.next() && walk.next());
-        QVERIFY(!walk.next());
-        QCOMPARE(walk.positionText(), QString("c.mp3 - 3 av 3"));
-        QVERIFY(walk.previous());
-        QCOMPARE(walk.current(), QString("/d/b.jpg"));
     }
 };
 

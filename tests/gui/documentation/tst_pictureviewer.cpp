@@ -75,7 +75,6 @@ private slots:
         QTest::newRow("missing plain path") << "%1/borte.jpg";
         QTest::newRow("missing bracketed path") << "Bilde fra turen   [%1/borte.jpg]";
         QTest::newRow("corrupt picture") << "%1/ødelagt.jpg";
-        QTest::newRow("a folder") << "%1";
     }
     void unavailableFilesAreNamedAsSuch()
     {
@@ -113,8 +112,7 @@ private slots:
         frm_Bilde viewer({path}, 0);
         QCOMPARE(viewer.Picture1->size(), box);
         const QSize shown = viewer.Picture1->picture().size();
-        QVERIFY2(qAbs(shown.width() - decoded.width()) <= 1 && qAbs(shown.height() - decoded.height()) <= 1,
-                 qPrintable(QString("%1x%2").arg(shown.width()).arg(shown.height())));
+        QVERIFY(qAbs(shown.width() - decoded.width()) <= 1 && qAbs(shown.height() - decoded.height()) <= 1);
         QVERIFY(v.t.prompter().shown.isEmpty());
     }
 
@@ -124,10 +122,8 @@ private slots:
     {
         Viewer v;
         frm_Bilde viewer({picture(v.dir, "wide.png", {2739, 1827})}, 0);
-        click(&viewer, "Command5");
-        click(&viewer, "Command5");
-        QVERIFY(qAbs(viewer.zoom()->scale() - 0.81) < 1e-9);
-        click(&viewer, "Command6");
+        for (const char *button : {"Command5", "Command5", "Command6"})
+            click(&viewer, button);
         QVERIFY(qAbs(viewer.zoom()->scale() - 0.891) < 1e-9);
         const QSize shown = viewer.zoom()->shownSize();
         QVERIFY(viewer.Picture1->picture().width() >= shown.width() - 1); // read again, sharper
