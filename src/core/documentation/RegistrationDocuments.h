@@ -21,6 +21,11 @@ public:
     };
 
     explicit RegistrationDocuments(QString programFolder) : m_programFolder(std::move(programFolder)) {}
+    // A registration still unsaved when the window goes (the program is closed while entering)
+    // is dropped, and its copies with it.
+    ~RegistrationDocuments() { discardAdded(); }
+    RegistrationDocuments(const RegistrationDocuments &) = delete;
+    RegistrationDocuments &operator=(const RegistrationDocuments &) = delete;
 
     // Holds the files of the registration with this identifier (none when it is empty). Copies made
     // for the registration held before are left as they are.

@@ -76,7 +76,8 @@ private slots:
         QVERIFY(QFileInfo::exists(folder + "/SANG (2).MP3"));
     }
 
-    // Cancelling removes only what was added since the registration was opened.
+    // Cancelling removes only what was added since the registration was opened; so does closing
+    // the window on an unsaved registration.
     void cancellingRemovesOnlyTheNewCopies()
     {
         QTemporaryDir program;
@@ -89,6 +90,11 @@ private slots:
         documents.add({photo, userFile(elsewhere, "lyd.wav")}, {});
         documents.discardAdded();
         QCOMPARE(names(documents.files()), QStringList{"bilde.jpg"});
+        {
+            RegistrationDocuments unsaved(program.path()); // closed while entering
+            unsaved.add({photo}, [] { return QStringLiteral("id-2"); });
+        }
+        QVERIFY(!QFileInfo::exists(documentationFolder(program.path(), "id-2")));
     }
 
     // A deleted observation's files are moved aside, never removed, also when the same
