@@ -254,7 +254,7 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
         QVariantMap columns = observationColumns(registrationValues());
         const QString id =
             m_documents.id().isEmpty() && mode == SaveMode::Ny ? NewUniqueId(m_program) : m_documents.id();
-        if (!id.isEmpty()) // a changed row keeps its identifier unless its first file gave it one
+        if (!id.isEmpty()) // a changed row keeps its own, or takes the one its first file was filed under
             columns.insert(QStringLiteral("ObsUniqueID"), id);
         if (mode == SaveMode::Ny) {
             observations.append(columns);
