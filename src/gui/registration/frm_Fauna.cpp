@@ -72,7 +72,8 @@ QRect fieldAt(int top) { return {FieldLeft, top, FieldRight - FieldLeft, RowHeig
 
 } // namespace
 
-frm_Fauna::frm_Fauna(Program &program, QWidget *parent) : QWidget(parent), m_program(program)
+frm_Fauna::frm_Fauna(Program &program, QWidget *parent)
+    : QWidget(parent), m_program(program), m_documents(program.folder())
 {
     setObjectName(QStringLiteral("frm_Fauna"));
     setFixedSize(1100, 640);
@@ -214,8 +215,7 @@ void frm_Fauna::BuildIndividualNestPanel()
 // "Documentation" is built above "Registrerte arter"; start-up rearranges the column.
 void frm_Fauna::BuildMiddleColumn()
 {
-    Frame6 = frame(this, QStringLiteral("Frame6"), QStringLiteral("Documentation"), {458, 4, 300, 150});
-    Image1 = placed(new QLabel(Frame6), QStringLiteral("Image1"), {8, 20, 284, 122});
+    BuildDocumentationFrame();
     Frame7 = frame(this, QStringLiteral("Frame7"), QStringLiteral("Registrerte arter"), {458, 158, 300, 222});
     List6 = listBox(Frame7, QStringLiteral("List6"), {8, 22, 284, 160});
     List3 = listBox(Frame7, QStringLiteral("List3"), {8, 22, 284, 160});

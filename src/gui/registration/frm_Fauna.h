@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/documentation/RegistrationDocuments.h"
 #include "core/registration/RegistrationState.h"
 #include "gui/ui/ClickableLabel.h"
 
@@ -121,6 +122,9 @@ public:
     void Command17_Click();
     void Command36_Click();
     void Timer1_Timer();
+    // Documentation files: added while a registration is entered or changed, shown by Image1.
+    void AddDocumentation(const QStringList &files);
+    void Image1_Click();
 
     // Left column: the registration panel.
     QGroupBox *Frame1;                       // no caption
@@ -209,6 +213,9 @@ public:
     QCheckBox *Check1;  // "Systematisk liste"
     QGroupBox *Frame3;  // "Observatører"
     QListWidget *List1; // observers; the ticked one is the main observer
+
+    // "Legg &til…" in "Documentation", shown while a registration is entered or changed.
+    QPushButton *cmdAddDocumentation;
 
     // Right column.
     QGroupBox *Frame4;      // "Siste observasjoner"
@@ -315,12 +322,18 @@ private:
     void Command34_Click();
     void Check1_Click();
 
+    void BuildDocumentationFrame();
+    void DrawDocumentation();
+    void cmdAddDocumentation_Click();
+    void KeepDocumentationOfDeleted(const QString &obsUniqueId);
+
     Program &m_program;
     RegistrationState m_state;
     std::unique_ptr<GpsReceiver> m_gps;
     bool m_gpsActive = false;
     std::vector<std::unique_ptr<WaypointSource>> m_waypointSources;
     PositionSource m_positionSource = PositionSource::Typed;
+    RegistrationDocuments m_documents;
 };
 
 } // namespace lirvenda

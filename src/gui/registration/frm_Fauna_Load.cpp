@@ -99,15 +99,11 @@ void frm_Fauna::FillListsFromDatabase()
     fillCodeList(Combo12, m_program, CodeList::YoungAges);
 }
 
-// "Documentation" is put away; "Registrerte arter" takes the top of the middle column.
+// "Documentation" shows only for a registration with files; "Registrerte arter" takes its place.
 void frm_Fauna::ArrangeMiddleColumn()
 {
     List5->move(24, 32);
-    Frame7->setGeometry(458, 4, 300, 376);
-    List3->setGeometry(8, 22, 284, 316);
-    List6->setGeometry(8, 22, 284, 316);
-    Check1->move(8, 344);
-    Frame6->hide();
+    DrawDocumentation();
 }
 
 void frm_Fauna::ShowSplash()

@@ -169,6 +169,8 @@ void frm_Fauna::ShowDocumentationAndExposure(const Record &row)
     Check3->setChecked(documentation.contains('V'));
     Check4->setChecked(documentation.contains('L'));
     m_state.setExposure(row.text(QStringLiteral("Eksponering")));
+    m_documents.open(row.text(QStringLiteral("ObsUniqueID")));
+    DrawDocumentation();
 }
 
 } // namespace lirvenda

@@ -77,6 +77,7 @@ void frm_Fauna::SetMode(RegistrationState::Mode mode)
     EnableMapButton(); // "Kart" also needs a waypoint to take
     DrawWorkflowButtons();
     DrawChoices();
+    DrawDocumentation();
 }
 
 void frm_Fauna::DrawWorkflowButtons()

@@ -59,7 +59,8 @@ void frm_Fauna::Command8_Click()
 // "&Stryk registrering" / "A&vbryt"
 void frm_Fauna::Command9_Click()
 {
-    if (m_state.isEntering()) { // cancel: everything typed since the state began is dropped
+    if (m_state.isEntering()) { // cancel: everything typed and every file added is dropped
+        m_documents.discardAdded();
         SetBrowseState();
         ShowRegistration();
     } else if (!m_program.observations().hasCurrent()) {
@@ -81,6 +82,7 @@ void frm_Fauna::StartNewRegistration()
     m_state.age().clear();
     m_state.activity.clear();
     FillDefaultObservers(m_program, List1);
+    m_documents.open({});
     if (const QListWidgetItem *species = List3->currentItem(); species && species->isSelected())
         Command2->setText(species->text());
     ClearNestFields();
@@ -107,8 +109,10 @@ void frm_Fauna::DeleteShownRegistration()
 {
     SetEditState(Mode::ConfirmDelete); // the fields turn yellow while the question is open
     ObservationRecordSet &observations = m_program.observations();
+    const QString obsUniqueId = observations.current().text(QStringLiteral("ObsUniqueID"));
     if (prompter().askYesNo(QStringLiteral("Vil du stryke denne registreringen?")) &&
         succeeds([&] { observations.removeCurrent(); })) {
+        KeepDocumentationOfDeleted(obsUniqueId);
         prompter().information(QStringLiteral("Observasjonen er strøket."));
         if (observations.hasCurrent())
             ShowRegistration();
@@ -129,6 +133,8 @@ void frm_Fauna::ShowNoRegistration()
     Command31->setText(QStringLiteral("Ringmerking"));
     ShowNatureType({});
     List1->clear();
+    m_documents.open({});
+    DrawDocumentation();
     m_state.sex().clear();
     m_state.age().clear();
     m_state.activity.clear();
@@ -246,8 +252,11 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
     ObservationRecordSet &observations = m_program.observations();
     const bool stored = succeeds([&] {
         QVariantMap columns = observationColumns(registrationValues());
+        const QString id =
+            m_documents.id().isEmpty() && mode == SaveMode::Ny ? NewUniqueId(m_program) : m_documents.id();
+        if (!id.isEmpty()) // a changed row keeps its own, or takes the one its first file was filed under
+            columns.insert(QStringLiteral("ObsUniqueID"), id);
         if (mode == SaveMode::Ny) {
-            columns.insert(QStringLiteral("ObsUniqueID"), NewUniqueId(m_program));
             observations.append(columns);
         } else {
             observations.update(columns);
@@ -255,6 +264,11 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
     });
     if (!stored)
         return false;
+    m_documents.keep();
+    if (mode == SaveMode::Ny) { // the next registration starts without files
+        m_documents.open({});
+        DrawDocumentation();
+    }
     const QString speciesKey = BracketCode(Command2->text());
     Text1->clear();
     Text4->clear();
