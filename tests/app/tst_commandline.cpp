@@ -179,11 +179,11 @@ private slots:
         for (const QStringList &command : commands) {
             const QByteArray name = command.first().toUtf8();
             QTest::addRow("%s in a missing folder", name.constData()) << command << "missing"
-                                                          << "Finner ikke programmappa";
+                                                                      << "Finner ikke programmappa";
             QTest::addRow("%s without a store", name.constData()) << command << ""
-                                                      << "Finner ingen database";
+                                                                  << "Finner ingen database";
             QTest::addRow("%s on a broken store", name.constData()) << command << "garbage"
-                                                        << "Observasjoner.mdb";
+                                                                    << "Observasjoner.mdb";
         }
         QTest::newRow("stats without a year") << QStringList{"stats"} << "sound"
                                               << "Bruk:";
@@ -218,7 +218,7 @@ private slots:
     }
 
     // Through LibreOffice: the files on standard output, then nothing more to report; without a
-    // template nothing is written or marked.
+    // template, or with one that is no workbook, nothing is written or marked.
     void exportWritesAndMarksOnce()
     {
         test::TestProgram t;
@@ -230,6 +230,14 @@ private slots:
         QVERIFY(withoutTemplate.errors.contains("lirv_Excelimport.xls"));
         QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 2);
 
+        QVERIFY(test::writeFile(t.path("lirv_Excelimport.xls"), "Art;Antall\n"));
+        const Run textTemplate = runProgram({"export", "--folder", t.folder()});
+        QCOMPARE(textTemplate.exitCode, 1);
+        QVERIFY(textTemplate.errors.contains("fila er ikke et excel-ark"));
+        QCOMPARE(entries(t.folder()).filter(".xls").size(), 1);
+        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 2);
+
+        QFile::remove(t.path("lirv_Excelimport.xls"));
         test::makeTemplate(t.path("lirv_Excelimport.xls"));
         const Run run = runProgram({"export", "--folder", t.folder()});
         QCOMPARE(run.exitCode, 0);
