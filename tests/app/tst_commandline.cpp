@@ -38,6 +38,17 @@ QStringList lines(const QString &output)
 // The entries of a folder, to see that a failed command left nothing behind.
 QStringList entries(const QString &folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
 
+// The processes whose command line names the run's office pipe.
+QList<int> officesOf(qint64 run)
+{
+    const QByteArray pipe = "name=lirvenda-" + QByteArray::number(run) + '-';
+    QList<int> found;
+    for (const QString &entry : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (entry.toInt() > 0 && contents("/proc/" + entry + "/cmdline").contains(pipe))
+            found << entry.toInt();
+    return found;
+}
+
 } // namespace
 
 class CommandLineTest : public QObject {
@@ -179,11 +190,11 @@ private slots:
         for (const QStringList &command : commands) {
             const QByteArray name = command.first().toUtf8();
             QTest::addRow("%s in a missing folder", name.constData()) << command << "missing"
-                                                          << "Finner ikke programmappa";
+                                                                      << "Finner ikke programmappa";
             QTest::addRow("%s without a store", name.constData()) << command << ""
-                                                      << "Finner ingen database";
+                                                                  << "Finner ingen database";
             QTest::addRow("%s on a broken store", name.constData()) << command << "garbage"
-                                                        << "Observasjoner.mdb";
+                                                                    << "Observasjoner.mdb";
         }
         QTest::newRow("stats without a year") << QStringList{"stats"} << "sound"
                                               << "Bruk:";
@@ -217,8 +228,35 @@ private slots:
         QCOMPARE(contents(dir.filePath("Observasjoner.mdb")), storeBefore);
     }
 
+    // The office of an export killed mid-way outlives it; the next export ends it and removes
+    // its profile and pipe, and marks only what it wrote itself.
+    void theNextExportStopsAKilledExportsOffice()
+    {
+        test::TestProgram t;
+        for (int i = 0; i < 300; ++i)
+            t.insertObservation({{"Art", "11870"}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+        test::makeTemplate(t.path("lirv_Excelimport.xls"));
+        QProcess killed;
+        killed.start(QStringLiteral(LIRVENDA_EXECUTABLE), {"export", "--folder", t.folder()});
+        QVERIFY(killed.waitForStarted());
+        const qint64 run = killed.processId();
+        QTRY_VERIFY_WITH_TIMEOUT(!officesOf(run).isEmpty(), 60000);
+        killed.kill();
+        killed.waitForFinished();
+        QVERIFY2(!officesOf(run).isEmpty(), "the office ended with the program by itself");
+        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 1").toInt(), 0);
+
+        const Run next = runProgram({"export", "--folder", t.folder()});
+        QCOMPARE(next.exitCode, 0);
+        QVERIFY(officesOf(run).isEmpty());
+        const QString leftovers = QString("lirvenda-office-%1-*").arg(run);
+        QVERIFY(QDir::temp().entryList({leftovers}, QDir::Dirs).isEmpty());
+        QVERIFY(QDir("/tmp").entryList({QString("OSL_PIPE_*_lirvenda-%1-*").arg(run)}, QDir::System).isEmpty());
+        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 0);
+    }
+
     // Through LibreOffice: the files on standard output, then nothing more to report; without a
-    // template nothing is written or marked.
+    // template, or with one that is no workbook, nothing is written or marked.
     void exportWritesAndMarksOnce()
     {
         test::TestProgram t;
@@ -230,6 +268,14 @@ private slots:
         QVERIFY(withoutTemplate.errors.contains("lirv_Excelimport.xls"));
         QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 2);
 
+        QVERIFY(test::writeFile(t.path("lirv_Excelimport.xls"), "Art;Antall\n"));
+        const Run textTemplate = runProgram({"export", "--folder", t.folder()});
+        QCOMPARE(textTemplate.exitCode, 1);
+        QVERIFY(textTemplate.errors.contains("fila er ikke et excel-ark"));
+        QCOMPARE(entries(t.folder()).filter(".xls").size(), 1);
+        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 2);
+
+        QFile::remove(t.path("lirv_Excelimport.xls"));
         test::makeTemplate(t.path("lirv_Excelimport.xls"));
         const Run run = runProgram({"export", "--folder", t.folder()});
         QCOMPARE(run.exitCode, 0);

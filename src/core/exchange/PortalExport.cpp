@@ -1,5 +1,7 @@
 #include "core/exchange/PortalExport.h"
 
+#include "core/exchange/WorkbookFile.h"
+
 #include "core/exchange/SpreadsheetEngine.h"
 #include "core/registration/Places.h"
 #include "core/shared/DateTexts.h"
@@ -217,6 +219,9 @@ QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const 
     const QDir folder(program.folder());
     const QString suffix = QFileInfo(templatePath).suffix().toLower();
     QStringList written;
+    if (const QString fault = WorkbookFault(templatePath); !fault.isEmpty())
+        throw SpreadsheetError(
+            QStringLiteral("Malen %1 kan ikke brukes: %2.").arg(QDir::toNativeSeparators(templatePath), fault));
     try {
         const QList<PortalRow> rows = unreportedRows(program);
         int number = NextFileNumber(folder.path(), today);

@@ -35,8 +35,8 @@ QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &t
 // Writes every unreported observation into copies of the template, in the template's format, and
 // marks exactly those observations reported, in one transaction. progress gets the number of
 // observations in the files saved so far. Answers the names of the files, in the program folder.
-// On any failure the files of this run are removed, nothing is marked, and SpreadsheetError says
-// what failed.
+// A template that is not a whole workbook is refused before anything is written. On any failure
+// the files of this run are removed, nothing is marked, and SpreadsheetError says what failed.
 QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const QString &templatePath,
                              const QDate &today, const std::function<void(int observations)> &progress = {});
 

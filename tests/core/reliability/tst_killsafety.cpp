@@ -1,0 +1,154 @@
+// Writing operations killed with SIGKILL at random moments: after every kill the store passes the
+// engine's integrity check and opens with its key, every operation is all or nothing, and nothing
+// that was committed before the kill is missing. The seed is printed; KILL_SEED replays a run.
+
+#include "core/reference/ObserverRegister.h"
+#include "core/store/Program.h"
+#include "reliability/KillOperations.h"
+#include "support/PortalSheets.h"
+#include "support/TestProgram.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace lirvenda;
+using namespace lirvenda::test;
+
+namespace {
+
+constexpr int Kills = 50;
+
+// The rounds the worker reported as committed before it was killed.
+qint64 committedRounds(const QByteArray &output)
+{
+    static const QRegularExpression committed(QStringLiteral("committed (\\d+)\\n$"));
+    const QRegularExpressionMatch match = committed.match(QString::fromLatin1(output));
+    return match.hasMatch() ? match.captured(1).toLongLong() : 0;
+}
+
+quint32 seed()
+{
+    const QByteArray chosen = qgetenv("KILL_SEED");
+    return chosen.isEmpty() ? QRandomGenerator::global()->generate() : chosen.toUInt();
+}
+
+// The state an operation's rounds change, read through a fresh connection with the key.
+struct StoreState {
+    qint64 observations = 0;
+    qint64 observers = 0;
+    qint64 reported = 0;
+    QList<qint64> defaults;
+};
+
+StoreState readState(const QString &folder)
+{
+    auto db = Database::open(QDir(folder).filePath(Program::MainFileName), Program::DatabaseKey);
+    if (db->columnTexts("PRAGMA integrity_check") != QStringList{"ok"})
+        throw DatabaseError("the integrity check failed");
+    StoreState state;
+    state.observations = db->scalar("SELECT count(*) FROM Observasjoner").toLongLong();
+    state.observers = db->scalar("SELECT count(*) FROM Observers").toLongLong();
+    state.reported = db->scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 1").toLongLong();
+    for (const QString &id : db->columnTexts("SELECT ObserverID FROM Observers WHERE ObserverDefault = 1 ORDER BY 1"))
+        state.defaults << id.toLongLong();
+    return state;
+}
+
+QString idTexts(const QList<qint64> &ids)
+{
+    QStringList texts;
+    for (qint64 id : ids)
+        texts << QString::number(id);
+    return texts.join(',');
+}
+
+// Empty when the state after a kill is one the operation may leave, else what is wrong.
+QString judge(const QString &operation, const StoreState &before, const StoreState &after, qint64 committed)
+{
+    const auto between = [committed](qint64 base, qint64 now, qint64 perRound) {
+        return now >= base + committed * perRound && now <= base + (committed + 1) * perRound;
+    };
+    if (operation == "save" && !between(before.observations, after.observations, 1))
+        return QString("%1 observations after %2 + %3 saves")
+            .arg(after.observations)
+            .arg(before.observations)
+            .arg(committed);
+    if (operation == "observer" && !between(before.observers, after.observers, 1))
+        return QString("%1 observers after %2 + %3 saves").arg(after.observers).arg(before.observers).arg(committed);
+    if (operation == "defaults") {
+        // Each worker starts again at round 1: before its first commit the old set may remain.
+        const QList<qint64> committedSet = committed ? defaultsOfRound(committed) : before.defaults;
+        if (after.defaults != committedSet && after.defaults != defaultsOfRound(committed + 1))
+            return QString("default observers %1 after round %2").arg(idTexts(after.defaults)).arg(committed);
+    }
+    if (operation == "export") {
+        if (after.observations % ExportBatch || after.reported % ExportBatch)
+            return QString("%1 observations, %2 reported: a batch or an export was cut")
+                .arg(after.observations)
+                .arg(after.reported);
+        if (after.reported < before.reported + committed * ExportBatch)
+            return QString("%1 reported after %2 exports").arg(after.reported).arg(committed);
+    }
+    return {};
+}
+
+} // namespace
+
+class KillSafetyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void operationsAreAllOrNothing_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("longestRun"); // milliseconds from "ready" to the kill, at most
+        QTest::newRow("single save") << "save" << 400;
+        QTest::newRow("observer save") << "observer" << 400;
+        QTest::newRow("defaults rewrite") << "defaults" << 400;
+        QTest::newRow("portal export") << "export" << 3000;
+    }
+
+    void operationsAreAllOrNothing()
+    {
+        QFETCH(QString, operation);
+        QFETCH(int, longestRun);
+        TestProgram t;
+        if (operation == "defaults")
+            for (int i = 1; i <= DefaultsObservers; ++i)
+                t.addObserver("Kari", QString("Nordmann %1").arg(i), QString("KN%1").arg(i));
+        if (operation == "export")
+            makeTemplate(t.path("lirv_Excelimport.xls"));
+        const quint32 chosenSeed = seed();
+        QRandomGenerator random(chosenSeed);
+        qint64 rounds = 0;
+        QStringList failures;
+        for (int kill = 1; kill <= Kills; ++kill) {
+            const StoreState before = readState(t.folder());
+            QProcess worker;
+            worker.start(KILL_WORKER, {operation, t.folder()});
+            QVERIFY(worker.waitForStarted());
+            QVERIFY2(worker.waitForReadyRead(60000) && worker.readLine() == "ready\n",
+                     worker.readAllStandardError().constData());
+            QVERIFY2(!worker.waitForFinished(random.bounded(longestRun) + 1),
+                     worker.readAllStandardError().constData());
+            worker.kill();
+            worker.waitForFinished();
+            const qint64 committed = committedRounds(worker.readAllStandardOutput());
+            rounds += committed;
+            try {
+                const QString wrong = judge(operation, before, readState(t.folder()), committed);
+                if (!wrong.isEmpty())
+                    failures << QString("kill %1: %2").arg(kill).arg(wrong);
+            } catch (const DatabaseError &error) {
+                failures << QString("kill %1: %2").arg(kill).arg(error.message());
+            }
+        }
+        qInfo("%s: seed %u, %d kills, %lld operations completed, %lld failures", qPrintable(operation), chosenSeed,
+              Kills, rounds, qsizetype(failures.size()));
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    }
+};
+
+QTEST_GUILESS_MAIN(KillSafetyTest)
+#include "tst_killsafety.moc"

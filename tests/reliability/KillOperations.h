@@ -1,0 +1,21 @@
+#pragma once
+
+// What the kill worker and the test that kills it agree on.
+
+#include <QList>
+
+namespace lirvenda::test {
+
+inline constexpr int ExportBatch = 300; // observations added and exported in each round
+inline constexpr int DefaultsObservers = 6;
+
+// The default observers the n-th round sets: observers 1 and 2, then 3 and 4, then 5 and 6, and
+// again; any other set would be a half-written rewrite, and the round tells which two sets a
+// kill may leave.
+inline QList<qint64> defaultsOfRound(qint64 n)
+{
+    const qint64 first = 1 + 2 * (n % 3);
+    return {first, first + 1};
+}
+
+} // namespace lirvenda::test

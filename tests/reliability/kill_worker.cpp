@@ -1,0 +1,96 @@
+// Repeats one writing operation on a program folder until it is killed, through the same core
+// code the windows and the command line use, and prints "committed N" after the N-th operation
+// has returned, so the test that kills it knows what must have reached the store. "ready" comes
+// first, when the store is open (and for the export, the office started).
+// Usage: kill_worker OPERATION FOLDER
+
+#include "core/exchange/CalcEngineModule.h"
+#include "core/exchange/PortalExport.h"
+#include "core/reference/ObserverRegister.h"
+#include "core/registration/ObservationColumns.h"
+#include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
+#include "reliability/KillOperations.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QRandomGenerator>
+#include <QTextStream>
+
+using namespace lirvenda;
+
+namespace {
+
+void saveRegistration(Program &program, qint64 n)
+{
+    RegistrationValues values;
+    values.startDate = QStringLiteral("01.05.2024");
+    values.startTime = QStringLiteral("08:00");
+    values.locality = QStringLiteral("Tjønna");
+    values.speciesCaption = QStringLiteral("Kjøttmeis (Parus major) [11870]");
+    values.count = QString::number(n);
+    QVariantMap columns = observationColumns(values);
+    columns.insert(QStringLiteral("ObsUniqueID"), NewUniqueId(program));
+    program.observations().append(columns);
+}
+
+void saveObserver(Program &program, qint64 n)
+{
+    ObserverFields fields;
+    fields.firstName = QStringLiteral("Kari");
+    fields.lastName = QStringLiteral("Nordmann %1").arg(n);
+    fields.initials = QString::number(QRandomGenerator::global()->generate64(), 36).toUpper(); // never used
+    fields.country = QStringLiteral("Norway");
+    const QString refused = SaveObserver(program, NewObserver, fields);
+    if (!refused.isEmpty())
+        throw DatabaseError(refused);
+}
+
+// One round: a batch of new observations, then the export of everything unreported.
+void exportBatch(Program &program, SpreadsheetEngine &engine, const QString &templatePath)
+{
+    Database &db = program.mainConnection();
+    {
+        Transaction transaction(db);
+        for (int i = 0; i < test::ExportBatch; ++i)
+            db.execute(QStringLiteral("INSERT INTO Observasjoner(Art, StartDato, Antall, Lokalitet) "
+                                      "VALUES ('11870', '2024-05-01 08:00:00', ?, 'Tjønna')"),
+                       {i + 1});
+        transaction.commit();
+    }
+    ExportUnreported(program, engine, templatePath, QDate::currentDate());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "usage: kill_worker OPERATION FOLDER\n";
+        return 2;
+    }
+    const QString operation = arguments.at(1);
+    Program program(arguments.at(2));
+    program.openMainConnection();
+    program.openObserverConnection();
+    std::unique_ptr<SpreadsheetEngine> engine;
+    if (operation == QLatin1String("export"))
+        engine = StartCalcEngine();
+    QTextStream out(stdout);
+    out << "ready" << Qt::endl;
+    for (qint64 n = 1;; ++n) {
+        if (operation == QLatin1String("save"))
+            saveRegistration(program, n);
+        else if (operation == QLatin1String("observer"))
+            saveObserver(program, n);
+        else if (operation == QLatin1String("defaults"))
+            SetDefaultObservers(program, test::defaultsOfRound(n));
+        else if (operation == QLatin1String("export"))
+            exportBatch(program, *engine, PortalTemplatePath(program.folder()));
+        else
+            return 2;
+        out << "committed " << n << Qt::endl;
+    }
+}
