@@ -69,33 +69,14 @@ private slots:
         QCOMPARE(w.control<QComboBox>(combo)->count(), entries);
     }
 
-    void gpsSettingsFromTheFirstLine_data()
+    // The reading itself is tested with the settings; here only that start-up uses it.
+    void startUpReadsTheGpsSettings()
     {
-        QTest::addColumn<QString>("fileText"); // "absent": no file
-        QTest::addColumn<QString>("port");
-        QTest::addColumn<int>("speed");
-        QTest::newRow("no file") << "absent"
-                                 << "5" << 9600;
-        QTest::newRow("empty file") << ""
-                                    << "5" << 9600;
-        QTest::newRow("port 1 at 4800") << "14800"
-                                        << "1" << 4800;
-        QTest::newRow("port 5 at 115200, more lines") << "5115200\nrest"
-                                                      << "5" << 115200;
-    }
-    void gpsSettingsFromTheFirstLine()
-    {
-        QFETCH(QString, fileText);
-        QFETCH(QString, port);
-        QFETCH(int, speed);
         FaunaWindow w(false);
-        w.t.program().gpsPort = "9";
-        w.t.program().gpsSpeed = 1;
-        if (fileText != "absent")
-            WriteLine(w.t.path("DefaultGPSSettings.txt"), fileText);
+        WriteLine(w.t.path("DefaultGPSSettings.txt"), "14800");
         w.window.Form_Load(frm_Fauna::Splash::Skip);
-        QCOMPARE(w.t.program().gpsPort, port);
-        QCOMPARE(w.t.program().gpsSpeed, speed);
+        QCOMPARE(w.t.program().gpsPort, QString("1"));
+        QCOMPARE(w.t.program().gpsSpeed, 4800);
     }
 
     void opensOnTheRowThatSortsLast()
