@@ -8,6 +8,10 @@ namespace lirvenda::test {
 
 inline constexpr int ExportBatch = 300; // observations added and exported in each round
 inline constexpr int DefaultsObservers = 6;
+inline constexpr int GroupSpecies = 30;       // observations of one group save
+inline constexpr int AtlasRecords = 500;      // what each atlas import puts in place of the observations
+inline constexpr int GroupLocality = 7;       // the named locality of the group saves
+inline constexpr int StartObservations = 123; // before the first atlas import
 
 // The default observers the n-th round sets: observers 1 and 2, then 3 and 4, then 5 and 6, and
 // again; any other set would be a half-written rewrite, and the round tells which two sets a

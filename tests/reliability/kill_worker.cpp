@@ -4,8 +4,10 @@
 // first, when the store is open (and for the export, the office started).
 // Usage: kill_worker OPERATION FOLDER
 
+#include "core/exchange/AtlasImport.h"
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
+#include "core/group/GroupSave.h"
 #include "core/reference/ObserverRegister.h"
 #include "core/registration/ObservationColumns.h"
 #include "core/shared/SharedProcedures.h"
@@ -44,6 +46,27 @@ void saveObserver(Program &program, qint64 n)
     const QString refused = SaveObserver(program, NewObserver, fields);
     if (!refused.isEmpty())
         throw DatabaseError(refused);
+}
+
+// Thirty species at the named locality, by observer 1 with observer 2.
+void saveGroup(Program &program)
+{
+    static const QStringList keys = program.mainConnection().columnTexts(
+        QStringLiteral("SELECT PK_LatinskNavnID FROM Animalia ORDER BY 1 LIMIT %1").arg(test::GroupSpecies));
+    GroupHeader header;
+    header.startDate = header.stopDate = QStringLiteral("01.05.2024");
+    header.startTime = header.stopTime = QStringLiteral("08:00");
+    header.localityId = QString::number(test::GroupLocality);
+    header.mainObserverId = QStringLiteral("1");
+    header.otherObserverIds = {QStringLiteral("2")};
+    QList<GroupSpeciesValues> species;
+    for (const QString &key : keys) {
+        GroupSpeciesValues values;
+        values.speciesKey = key;
+        values.count = QStringLiteral("2");
+        species << values;
+    }
+    SaveGroupRegistration(program, header, species);
 }
 
 // One round: a batch of new observations, then the export of everything unreported.
@@ -87,6 +110,10 @@ int main(int argc, char **argv)
             saveObserver(program, n);
         else if (operation == QLatin1String("defaults"))
             SetDefaultObservers(program, test::defaultsOfRound(n));
+        else if (operation == QLatin1String("group"))
+            saveGroup(program);
+        else if (operation == QLatin1String("atlas"))
+            ImportAtlas(program);
         else if (operation == QLatin1String("export"))
             exportBatch(program, *engine, PortalTemplatePath(program.folder()));
         else

@@ -1,9 +1,9 @@
 #include "core/exchange/AtlasImport.h"
 
+#include "core/store/Backup.h"
 #include "core/store/Program.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -127,13 +127,11 @@ QString atlasImportRefusal(Program &program, const AtlasImportPlan &plan)
 
 QString backUpObservations(Program &program, const QDateTime &now)
 {
-    const QString source = program.filePath(Program::MainFileName);
     const QString stem = QStringLiteral("Observasjoner_før_import_") + now.toString(QStringLiteral("yyyyMMdd_HHmmss"));
     QString backup = program.filePath(stem + QStringLiteral(".mdb"));
     for (int n = 2; QFileInfo::exists(backup); ++n)
         backup = program.filePath(QStringLiteral("%1_%2.mdb").arg(stem).arg(n));
-    if (!QFile::copy(source, backup))
-        throw DatabaseError(QStringLiteral("Kan ikke lage sikkerhetskopien %1.").arg(backup));
+    BackupDatabase(program.mainConnection(), backup);
     return backup;
 }
 

@@ -37,10 +37,22 @@ quint32 seed()
 // The state an operation's rounds change, read through a fresh connection with the key.
 struct StoreState {
     qint64 observations = 0;
+    qint64 links = 0;
     qint64 observers = 0;
     qint64 reported = 0;
     QList<qint64> defaults;
 };
+
+// Observations the import must replace, and the atlas records it puts in their place.
+void fillAtlas(TestProgram &t)
+{
+    Transaction transaction(t.db());
+    for (int i = 0; i < StartObservations; ++i)
+        t.insertObservation({{"Art", "11870"}, {"StartDato", "2024-05-01 08:00:00"}});
+    for (int i = 0; i < AtlasRecords; ++i)
+        t.db().execute("INSERT INTO Atlas(Aar, Art, Antall, Referanse, Rute) VALUES (2001, '1', 1, 'ABCDE', 'R1')");
+    transaction.commit();
+}
 
 StoreState readState(const QString &folder)
 {
@@ -49,6 +61,7 @@ StoreState readState(const QString &folder)
         throw DatabaseError("the integrity check failed");
     StoreState state;
     state.observations = db->scalar("SELECT count(*) FROM Observasjoner").toLongLong();
+    state.links = db->scalar("SELECT count(*) FROM ObservatørKobling").toLongLong();
     state.observers = db->scalar("SELECT count(*) FROM Observers").toLongLong();
     state.reported = db->scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 1").toLongLong();
     for (const QString &id : db->columnTexts("SELECT ObserverID FROM Observers WHERE ObserverDefault = 1 ORDER BY 1"))
@@ -83,6 +96,24 @@ QString judge(const QString &operation, const StoreState &before, const StoreSta
         if (after.defaults != committedSet && after.defaults != defaultsOfRound(committed + 1))
             return QString("default observers %1 after round %2").arg(idTexts(after.defaults)).arg(committed);
     }
+    if (operation == "group") {
+        if (after.links != 2 * after.observations) // the main observer's and the other's
+            return QString("%1 observations with %2 links").arg(after.observations).arg(after.links);
+        if (!between(before.observations, after.observations, GroupSpecies))
+            return QString("%1 observations after %2 + %3 group saves")
+                .arg(after.observations)
+                .arg(before.observations)
+                .arg(committed);
+    }
+    if (operation == "atlas") {
+        const bool imported = after.observations == AtlasRecords && after.links == AtlasRecords;
+        const bool unchanged = after.observations == before.observations && after.links == before.links;
+        if (!imported && !(unchanged && committed == 0))
+            return QString("%1 observations and %2 links after %3 imports")
+                .arg(after.observations)
+                .arg(after.links)
+                .arg(committed);
+    }
     if (operation == "export") {
         if (after.observations % ExportBatch || after.reported % ExportBatch)
             return QString("%1 observations, %2 reported: a batch or an export was cut")
@@ -106,6 +137,8 @@ private slots:
         QTest::newRow("single save") << "save" << 400;
         QTest::newRow("observer save") << "observer" << 400;
         QTest::newRow("defaults rewrite") << "defaults" << 400;
+        QTest::newRow("group save of 30 species") << "group" << 400;
+        QTest::newRow("atlas import of 500 records") << "atlas" << 1500;
         QTest::newRow("portal export") << "export" << 3000;
     }
 
@@ -117,6 +150,14 @@ private slots:
         if (operation == "defaults")
             for (int i = 1; i <= DefaultsObservers; ++i)
                 t.addObserver("Kari", QString("Nordmann %1").arg(i), QString("KN%1").arg(i));
+        if (operation == "group" || operation == "atlas") {
+            t.addObserver("Per", "Hansen", "PHA");
+            t.addObserver("Kari", "Nordmann", "KNO");
+        }
+        if (operation == "group")
+            t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (?, 'Tjønna')", {GroupLocality});
+        if (operation == "atlas")
+            fillAtlas(t);
         if (operation == "export")
             makeTemplate(t.path("lirv_Excelimport.xls"));
         const quint32 chosenSeed = seed();
