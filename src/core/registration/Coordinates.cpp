@@ -17,6 +17,14 @@ int numberOrZero(const QString &digits)
     return ok ? value : 0;
 }
 
+// Whole degrees, 0 for what cannot be a latitude or longitude (as for letters): a typed number
+// beyond 180 degrees makes no key, and would overflow one.
+int degreesOf(const QString &digits)
+{
+    const int degrees = numberOrZero(digits);
+    return std::abs(degrees) <= 180 ? degrees : 0;
+}
+
 int minutesOf(const QString &decimals) { return int(std::lround(numberOrZero(decimals) * 0.6)); }
 
 } // namespace
@@ -29,11 +37,11 @@ int coordinateKey(const QString &typed)
     const QString text = typed.trimmed();
     const qsizetype mark = text.indexOf(QRegularExpression(QStringLiteral("[.,]")));
     if (mark < 0)
-        return numberOrZero(text.left(2)) * 100 + minutesOf(text.mid(2, 2));
+        return degreesOf(text.left(2)) * 100 + minutesOf(text.mid(2, 2));
     QString decimals = text.mid(mark + 1).remove('.').remove(',').left(2);
     while (decimals.size() < 2)
         decimals += '0';
-    return numberOrZero(text.left(mark)) * 100 + minutesOf(decimals);
+    return degreesOf(text.left(mark)) * 100 + minutesOf(decimals);
 }
 
 KeyedEntry MunicipalityCandidate::pickerEntry() const

@@ -35,6 +35,7 @@ private slots:
         QTest::newRow("most minutes") << "60.999" << 6059;
         QTest::newRow("letters") << "abc" << 0;
         QTest::newRow("blanks around") << " 63.4305 " << 6326;
+        QTest::newRow("degrees beyond any coordinate") << "52665431." << 0;
     }
     void coordinateKey()
     {
