@@ -27,6 +27,20 @@ std::optional<WindowBenchArguments> windowBenchArguments(int argc, char **argv)
                                 argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 5};
 }
 
+void drawOffscreenUnlessChosen()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+std::optional<MillionStoreBench> millionStoreBench(int argc, char **argv, QTextStream &out)
+{
+    const std::optional<WindowBenchArguments> arguments = windowBenchArguments(argc, argv);
+    if (!arguments)
+        return std::nullopt;
+    return MillionStoreBench{prepareStore(arguments->cache, MillionRows, out), arguments->rounds};
+}
+
 namespace {
 
 constexpr int LocalityCount = 2000;

@@ -20,6 +20,19 @@ struct WindowBenchArguments {
 };
 std::optional<WindowBenchArguments> windowBenchArguments(int argc, char **argv);
 
+// Window benchmarks draw offscreen unless a platform is chosen; call before the application is made.
+void drawOffscreenUnlessChosen();
+
+// The benchmarks on the store of a million observations that bench_startup keeps in CACHE_DIR:
+// its folder (made on the first run) and the rounds, from "CACHE_DIR [rounds]"; nullopt, with the
+// usage on standard error, without a cache folder.
+inline constexpr int MillionRows = 1000000;
+struct MillionStoreBench {
+    QString folder;
+    int rounds;
+};
+std::optional<MillionStoreBench> millionStoreBench(int argc, char **argv, QTextStream &out);
+
 double millisecondsOf(const std::function<void()> &work);
 double fastest(const QList<double> &values);
 double median(QList<double> values);

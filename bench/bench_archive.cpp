@@ -47,16 +47,14 @@ QList<Search> searches()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    const std::optional<WindowBenchArguments> arguments = windowBenchArguments(argc, argv);
-    if (!arguments)
+    const std::optional<MillionStoreBench> bench = millionStoreBench(argc, argv, out);
+    if (!bench)
         return 2;
-    const int rounds = arguments->rounds;
-    const int rows = 1000000;
-    const QString folder = prepareStore(arguments->cache, rows, out);
+    const int rounds = bench->rounds;
+    const QString folder = bench->folder;
 
     Program program(folder);
     program.openMainConnection();
@@ -80,7 +78,7 @@ int main(int argc, char **argv)
     }
 
     const double scan = median(scans);
-    out << Qt::fixed << qSetRealNumberPrecision(1) << rounds << " rounds on " << rows
+    out << Qt::fixed << qSetRealNumberPrecision(1) << rounds << " rounds on " << MillionRows
         << " observations, medians\nfull scan: " << scan << " ms\n";
     const auto line = [&](const QString &name, double ms, const QString &note) {
         out << qSetFieldWidth(26) << Qt::left << name << qSetFieldWidth(10) << Qt::right << qSetRealNumberPrecision(1)

@@ -21,8 +21,6 @@ using namespace lirvenda::bench;
 
 namespace {
 
-constexpr int Rows = 1000000;
-
 // A photo-like picture: a colour gradient with grain, so it does not compress to nothing.
 QString writePhoto(const QTemporaryDir &dir)
 {
@@ -44,15 +42,14 @@ QString writePhoto(const QTemporaryDir &dir)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    const std::optional<WindowBenchArguments> arguments = windowBenchArguments(argc, argv);
-    if (!arguments)
+    const std::optional<MillionStoreBench> bench = millionStoreBench(argc, argv, out);
+    if (!bench)
         return 2;
-    const QString folder = prepareStore(arguments->cache, Rows, out);
-    const int rounds = arguments->rounds;
+    const QString folder = bench->folder;
+    const int rounds = bench->rounds;
     QTemporaryDir dir;
     const QString photo = writePhoto(dir);
 
@@ -78,8 +75,8 @@ int main(int argc, char **argv)
         out << what << "median " << median(times) << " ms, fastest " << fastest(times) << " ms, / full scan "
             << median(times) / scan << '\n';
     };
-    out << Qt::fixed << qSetRealNumberPrecision(3) << rounds << " rounds; a 6000 x 4000 photo; yardstick " << Rows
-        << " observations\n"
+    out << Qt::fixed << qSetRealNumberPrecision(3) << rounds << " rounds; a 6000 x 4000 photo; yardstick "
+        << MillionRows << " observations\n"
         << "full scan:                      median " << scan << " ms, fastest " << fastest(scans) << " ms\n";
     line("viewer opened on the photo:     ", viewers);
     line("whole photo decoded (compared): ", wholes);

@@ -20,7 +20,6 @@ using namespace lirvenda::bench;
 
 namespace {
 
-constexpr int Rows = 1000000;
 constexpr int TickBytes = 115200 / 10 * 2;
 
 QByteArray twoSecondsOfSentences()
@@ -41,10 +40,10 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    const std::optional<WindowBenchArguments> arguments = windowBenchArguments(argc, argv);
-    if (!arguments)
+    const std::optional<MillionStoreBench> bench = millionStoreBench(argc, argv, out);
+    if (!bench)
         return 2;
-    const QString folder = prepareStore(arguments->cache, Rows, out);
+    const QString folder = bench->folder;
     const QByteArray received = twoSecondsOfSentences();
     QTemporaryDir programFolder;
     WaypointFileSource files(programFolder.path());
@@ -52,7 +51,7 @@ int main(int argc, char **argv)
     ClipboardSource copied([&] { return clipboard; });
 
     QList<double> ticks, scans;
-    for (int round = 0; round <= arguments->rounds; ++round) { // round 0 warms the caches; not counted
+    for (int round = 0; round <= bench->rounds; ++round) { // round 0 warms the caches; not counted
         bool fixFound = true;
         const double tick = millisecondsOf([&] {
             NmeaStream stream;
@@ -69,9 +68,10 @@ int main(int argc, char **argv)
         }
     }
     const double scan = median(scans);
-    out << Qt::fixed << qSetRealNumberPrecision(3) << arguments->rounds << " rounds, " << received.size()
+    out << Qt::fixed << qSetRealNumberPrecision(3) << bench->rounds << " rounds, " << received.size()
         << " bytes a tick\n"
-        << "full scan of " << Rows << " observations: median " << scan << " ms, fastest " << fastest(scans) << " ms\n"
+        << "full scan of " << MillionRows << " observations: median " << scan << " ms, fastest " << fastest(scans)
+        << " ms\n"
         << "one tick's positions: median " << median(ticks) << " ms, fastest " << fastest(ticks) << " ms\n"
         << qSetRealNumberPrecision(6) << "tick / full scan " << median(ticks) / scan << '\n';
     return 0;

@@ -98,8 +98,7 @@ void withoutOffscreenNoise(QtMsgType type, const QMessageLogContext &context, co
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     defaultHandler = qInstallMessageHandler(withoutOffscreenNoise);
     QTextStream out(stdout);

@@ -21,22 +21,20 @@ using namespace lirvenda::bench;
 
 namespace {
 
-constexpr int Rows = 1000000;
 constexpr int Year = 2010;
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    const std::optional<WindowBenchArguments> arguments = windowBenchArguments(argc, argv);
-    if (!arguments)
+    const std::optional<MillionStoreBench> bench = millionStoreBench(argc, argv, out);
+    if (!bench)
         return 2;
-    const QString folder = prepareStore(arguments->cache, Rows, out);
-    const int rounds = arguments->rounds;
+    const QString folder = bench->folder;
+    const int rounds = bench->rounds;
 
     Program program(folder);
     program.openMainConnection();
@@ -68,8 +66,8 @@ int main(int argc, char **argv)
     }
 
     const double scan = median(scans);
-    out << Qt::fixed << qSetRealNumberPrecision(2) << rounds << " rounds on " << Rows << " observations; " << Year
-        << " holds " << yearRows << " of them and " << window.List2->count() << " species\n"
+    out << Qt::fixed << qSetRealNumberPrecision(2) << rounds << " rounds on " << MillionRows << " observations; "
+        << Year << " holds " << yearRows << " of them and " << window.List2->count() << " species\n"
         << "full scan:          median " << scan << " ms, fastest " << fastest(scans) << " ms\n"
         << "one year computed:  median " << median(years) << " ms, fastest " << fastest(years) << " ms\n"
         << qSetRealNumberPrecision(4) << "one click in List2: median " << median(clicks) << " ms, fastest "
