@@ -123,13 +123,24 @@ void writeRow(SpreadsheetEngine &engine, int row, const PortalRow &observation)
     }
 }
 
+// Marks the rows and, in the same transaction, takes this run's files off the unfinished list:
+// a run cut at any moment leaves its files listed or its rows marked, never files counted as
+// reported whose rows are not.
 void markReported(Program &program, const QList<PortalRow> &rows)
 {
     Database &db = program.mainConnection();
     Transaction transaction(db);
     for (const PortalRow &row : rows)
         db.execute(QStringLiteral("UPDATE Observasjoner SET Rapportert = 1 WHERE ObsID = ?"), {row.obsId});
+    db.execute(QStringLiteral("DELETE FROM UferdigeEksportfiler"));
     transaction.commit();
+}
+
+// Listed, and committed, before the office starts writing it.
+void listUnfinished(Program &program, const QString &name)
+{
+    program.mainConnection().execute(QStringLiteral("INSERT OR IGNORE INTO UferdigeEksportfiler(Fil) VALUES (?)"),
+                                     {name});
 }
 
 void removeFiles(SpreadsheetEngine &engine, const QDir &folder, const QStringList &names)
@@ -147,6 +158,21 @@ const QRegularExpression &exportFileNamePattern()
 }
 
 } // namespace
+
+void RemoveUnfinishedExportFiles(Program &program)
+{
+    Database &db = program.mainConnection();
+    const QDir folder(program.folder());
+    const QStringList listed = db.columnTexts(QStringLiteral("SELECT Fil FROM UferdigeEksportfiler"));
+    for (const QString &name : listed) {
+        // Only an export file's own name: a list edited by hand cannot reach other files.
+        if (exportFileNamePattern().match(name).hasMatch() && folder.exists(name) &&
+            !QFile::remove(folder.filePath(name)))
+            throw SpreadsheetError(QStringLiteral("Fila %1 fra en avbrutt eksport kan ikke slettes.")
+                                       .arg(QDir::toNativeSeparators(folder.filePath(name))));
+        db.execute(QStringLiteral("DELETE FROM UferdigeEksportfiler WHERE Fil = ?"), {name});
+    }
+}
 
 int UnreportedCount(Program &program)
 {
@@ -223,6 +249,7 @@ QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const 
         throw SpreadsheetError(
             QStringLiteral("Malen %1 kan ikke brukes: %2.").arg(QDir::toNativeSeparators(templatePath), fault));
     try {
+        RemoveUnfinishedExportFiles(program);
         const QList<PortalRow> rows = unreportedRows(program);
         int number = NextFileNumber(folder.path(), today);
         for (qsizetype first = 0; first < rows.size(); first += PortalRowsPerFile) {
@@ -233,6 +260,7 @@ QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const 
             const QString name = ExportFileName(today, number++, suffix);
             if (folder.exists(name))
                 throw SpreadsheetError(QStringLiteral("Fila %1 finnes fra før.").arg(folder.filePath(name)));
+            listUnfinished(program, name);
             written << name; // before the save: a half-written file goes too
             engine.saveAs(folder.filePath(name));
             engine.close();

@@ -21,6 +21,10 @@ inline constexpr int PortalRowsPerFile = 151; // rows 3 to 153
 
 int UnreportedCount(Program &program);
 
+// Removes the files an earlier export wrote but never marked for, because it was cut before
+// marking (killed, power lost); every export starts with it.
+void RemoveUnfinishedExportFiles(Program &program);
+
 // The template in the folder, whatever the case of its name; a .xls one before a .xlsx one.
 // Empty when there is none.
 QString PortalTemplatePath(const QString &folder);
@@ -36,7 +40,9 @@ QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &t
 // marks exactly those observations reported, in one transaction. progress gets the number of
 // observations in the files saved so far. Answers the names of the files, in the program folder.
 // A template that is not a whole workbook is refused before anything is written. On any failure
-// the files of this run are removed, nothing is marked, and SpreadsheetError says what failed.
+// the files of this run are removed, nothing is marked, and SpreadsheetError says what failed;
+// each file is listed as unfinished before it is written, so a run cut harder is cleaned up by
+// the next one.
 QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const QString &templatePath,
                              const QDate &today, const std::function<void(int observations)> &progress = {});
 

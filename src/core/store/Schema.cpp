@@ -155,6 +155,12 @@ CREATE TABLE IF NOT EXISTS Referanser (
   Utgiver TEXT
 );
 
+-- The portal export lists each file here before writing it and empties the list in the
+-- transaction that marks the observations reported; what is left belongs to a cut run.
+CREATE TABLE IF NOT EXISTS UferdigeEksportfiler (
+  Fil TEXT PRIMARY KEY
+) WITHOUT ROWID;
+
 CREATE TABLE IF NOT EXISTS Atlas (
   Aar INTEGER,
   Art TEXT,

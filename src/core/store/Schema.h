@@ -5,8 +5,9 @@ namespace lirvenda {
 class Database;
 
 // 2: the lists of used species and localities (RegistrerteArter, BrukteLokaliteter) and the
-// triggers that keep them. 3: the index the yearly statistics read a year from.
-inline constexpr int SchemaVersion = 3;
+// triggers that keep them. 3: the index the yearly statistics read a year from. 4: the export
+// files written but not yet paid for by marking their observations (UferdigeEksportfiler).
+inline constexpr int SchemaVersion = 4;
 
 // Brings the main database up to the current schema inside one transaction; a new file gets
 // every table and index. Tables that exist are kept with their rows; new tables are filled from them.

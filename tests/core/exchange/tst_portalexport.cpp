@@ -266,12 +266,31 @@ private slots:
         QCOMPARE(UnreportedCount(t.program()), 0);
     }
 
+    // A run cut before marking left its files listed: the next export removes them, and only them.
+    void filesOfACutRunGo()
+    {
+        TestProgram t;
+        insertSimpleObservations(t, 2);
+        makeTemplate(t.path("lirv_excelimport.xls"));
+        for (const QString &earlier : {"20240605_1.xls", "20240605_2.xls"})
+            QVERIFY(QFile::copy(t.path("lirv_excelimport.xls"), t.path(earlier)));
+        t.db().execute("INSERT INTO UferdigeEksportfiler(Fil) VALUES ('20240605_1.xls'), ('20240604_9.xls'), "
+                       "('lirv_excelimport.xls'), ('../Observasjoner.mdb')");
+
+        QCOMPARE(ExportUnreported(t.program(), *m_engine, t.path("lirv_excelimport.xls"), Today),
+                 QStringList{"20240605_3.xls"});
+
+        QCOMPARE(QDir(t.folder()).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"20240605_2.xls", "20240605_3.xls", "Observasjoner.mdb", "lirv_excelimport.xls"}));
+        QCOMPARE(t.db().scalar("SELECT count(*) FROM UferdigeEksportfiler").toInt(), 0);
+    }
+
     // Whatever fails, the files of the run go and no observation is marked.
     void failuresLeaveNothing_data()
     {
         QTest::addColumn<QString>("message"); // %1 is the program folder
-        QTest::newRow("folder read-only")
-            << "Kan ikke lagre fila %1/20240605_1.xls. Er mappa skrivebeskyttet, eller disken full?";
+        QTest::newRow("folder read-only") << "Databasefeil i %1/Observasjoner.mdb: Databasefila, eller journalfila "
+                                             "ved siden av den, kan ikke åpnes. Er mappa skrivebeskyttet?";
         QTest::newRow("template gone after the first file")
             << "Kan ikke åpne malen %1/lirv_excelimport.xls. Finnes den, og er den et regneark?";
         QTest::newRow("marking fails") << "Databasefeil i %1/Observasjoner.mdb: Disken er full";

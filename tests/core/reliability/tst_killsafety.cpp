@@ -2,6 +2,7 @@
 // engine's integrity check and opens with its key, every operation is all or nothing, and nothing
 // that was committed before the kill is missing. The seed is printed; KILL_SEED replays a run.
 
+#include "core/exchange/PortalExport.h"
 #include "core/reference/ObserverRegister.h"
 #include "core/store/Program.h"
 #include "reliability/KillOperations.h"
@@ -19,6 +20,7 @@ using namespace lirvenda::test;
 namespace {
 
 constexpr int Kills = 50;
+constexpr int FilesPerExport = (ExportBatch + PortalRowsPerFile - 1) / PortalRowsPerFile;
 
 // The rounds the worker reported as committed before it was killed.
 qint64 committedRounds(const QByteArray &output)
@@ -41,6 +43,8 @@ struct StoreState {
     qint64 observers = 0;
     qint64 reported = 0;
     QList<qint64> defaults;
+    qint64 exportFiles = 0; // export files in the folder that are not listed as unfinished
+    qint64 unfinished = 0;  // listed as unfinished
 };
 
 // Observations the import must replace, and the atlas records it puts in their place.
@@ -66,6 +70,10 @@ StoreState readState(const QString &folder)
     state.reported = db->scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 1").toLongLong();
     for (const QString &id : db->columnTexts("SELECT ObserverID FROM Observers WHERE ObserverDefault = 1 ORDER BY 1"))
         state.defaults << id.toLongLong();
+    const QStringList unfinished = db->columnTexts("SELECT Fil FROM UferdigeEksportfiler");
+    state.unfinished = unfinished.size();
+    for (const QString &file : QDir(folder).entryList({"20*_*.xls"}, QDir::Files))
+        state.exportFiles += !unfinished.contains(file);
     return state;
 }
 
@@ -121,6 +129,13 @@ QString judge(const QString &operation, const StoreState &before, const StoreSta
                 .arg(after.reported);
         if (after.reported < before.reported + committed * ExportBatch)
             return QString("%1 reported after %2 exports").arg(after.reported).arg(committed);
+        // Every file not listed as unfinished holds marked rows; a cut run's files are cleaned up
+        // by the next run, so no more than one run's files are ever listed.
+        if (after.exportFiles != after.reported / ExportBatch * FilesPerExport || after.unfinished > FilesPerExport)
+            return QString("%1 export files and %2 unfinished for %3 reported")
+                .arg(after.exportFiles)
+                .arg(after.unfinished)
+                .arg(after.reported);
     }
     return {};
 }
