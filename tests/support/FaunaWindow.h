@@ -16,7 +16,7 @@ struct FaunaWindow {
     TestProgram t;
     frm_Fauna window{t.program()};
 
-    explicit FaunaWindow(bool load = true)
+    explicit FaunaWindow(bool load = true, const QString &parentFolder = {}) : t(true, parentFolder)
     {
         if (load)
             window.Form_Load(frm_Fauna::Splash::Skip);

@@ -12,7 +12,9 @@
 
 namespace lirvenda::test {
 
-TestProgram::TestProgram(bool openDatabases) : m_program(std::make_unique<Program>(m_dir.path()))
+TestProgram::TestProgram(bool openDatabases, const QString &parentFolder)
+    : m_dir(parentFolder.isEmpty() ? QTemporaryDir() : QTemporaryDir(parentFolder + QStringLiteral("/program-XXXXXX"))),
+      m_program(std::make_unique<Program>(m_dir.path()))
 {
     auto scripted = std::make_unique<ScriptedPrompter>();
     m_prompter = scripted.get();

@@ -14,7 +14,8 @@ namespace lirvenda::test {
 // records every message; both go away with the object.
 class TestProgram {
 public:
-    explicit TestProgram(bool openDatabases = true);
+    // The folder is made in parentFolder when one is given, else in the temporary folder.
+    explicit TestProgram(bool openDatabases = true, const QString &parentFolder = {});
     ~TestProgram();
 
     Program &program() { return *m_program; }

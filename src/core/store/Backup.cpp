@@ -31,9 +31,9 @@ void copyPages(Database &source, Database &target)
     }
     sqlite3_backup_finish(backup);
     if (status != SQLITE_DONE)
-        throw DatabaseError(
-            QStringLiteral("Sikkerhetskopien av %1 kan ikke lages: %2")
-                .arg(QDir::toNativeSeparators(source.path()), QString::fromUtf8(sqlite3_errstr(status))));
+        throw DatabaseError(QStringLiteral("Sikkerhetskopien av %1 kan ikke lages: %2")
+                                .arg(QDir::toNativeSeparators(source.path()),
+                                     FailureText(status, QString::fromUtf8(sqlite3_errstr(status)))));
 }
 
 } // namespace

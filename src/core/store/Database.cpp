@@ -103,9 +103,22 @@ void Database::registerFunctions()
                             nullptr);
 }
 
+QString FailureText(int code, const QString &engineText)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL: return QStringLiteral("Disken er full. Frigjør plass på disken og prøv igjen.");
+    case SQLITE_READONLY: return QStringLiteral("Databasefila eller mappa den ligger i er skrivebeskyttet.");
+    case SQLITE_CANTOPEN: // when writing: the journal beside the file could not be made
+        return QStringLiteral("Databasefila, eller journalfila ved siden av den, kan ikke åpnes. Er mappa "
+                              "skrivebeskyttet?");
+    default: return engineText;
+    }
+}
+
 void Database::fail(const QString &what) const
 {
-    throw DatabaseError(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(m_db))));
+    throw DatabaseError(QStringLiteral("%1: %2").arg(
+        what, FailureText(sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)))));
 }
 
 Statement Database::query(const QString &sql, const QVariantList &values)
@@ -139,9 +152,8 @@ void Database::executeScript(const QString &sql)
 {
     char *error = nullptr;
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(error);
-        sqlite3_free(error);
-        throw DatabaseError(QStringLiteral("%1: %2").arg(m_path, message));
+        sqlite3_free(error); // the same text sqlite3_errmsg gives
+        fail(m_path);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace lirvenda {
 
@@ -27,6 +28,13 @@ void Program::openMainConnection()
 {
     if (!QDir().mkpath(m_folder))
         throw DatabaseError(QStringLiteral("Kan ikke lage programmappa %1.").arg(QDir::toNativeSeparators(m_folder)));
+    // Every save writes the store and its journal beside it: a folder that takes no new file
+    // (a read-only disk, no rights) is refused here rather than at the first save.
+    if (QTemporaryFile probe(filePath(QStringLiteral(".skriveprøve-XXXXXX"))); !probe.open())
+        throw DatabaseError(QStringLiteral("Programmappa %1 er skrivebeskyttet. Lirvenda lagrer observasjonene sine "
+                                           "der og kan ikke starte uten å kunne skrive i den. Gi skrivetilgang til "
+                                           "mappa, eller velg en annen med --folder.")
+                                .arg(QDir::toNativeSeparators(m_folder)));
     const QString path = filePath(MainFileName);
     if (QFileInfo::exists(path))
         m_main = Database::open(path, DatabaseKey);
