@@ -1,7 +1,7 @@
 BUILD_DIR := build
 FOLDER ?= $(HOME)/Lirvenda
 
-.PHONY: all deps build run test package clean
+.PHONY: all deps build run test test-sanitize package clean
 
 all: build
 
@@ -22,6 +22,18 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# Every test again on a build with AddressSanitizer and UndefinedBehaviorSanitizer, in its
+# own folder. The package test is left out: it checks the ordinary build's package.
+SANITIZE_DIR := build-sanitize
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLIRVENDA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR)
+	@cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j2 -E package_installs
 
 package: build
 	@cd $(BUILD_DIR) && cpack
