@@ -20,7 +20,7 @@ using namespace lirvenda::test;
 namespace {
 
 constexpr int Kills = 50;
-constexpr int FilesPerExport = (ExportBatch + PortalRowsPerFile - 1) / PortalRowsPerFile;
+qint64 filesFor(qint64 observations) { return (observations + PortalRowsPerFile - 1) / PortalRowsPerFile; }
 
 // The rounds the worker reported as committed before it was killed.
 qint64 committedRounds(const QByteArray &output)
@@ -44,7 +44,7 @@ struct StoreState {
     qint64 reported = 0;
     QList<qint64> defaults;
     qint64 exportFiles = 0; // export files in the folder that are not listed as unfinished
-    qint64 unfinished = 0;  // listed as unfinished
+    QStringList unfinished; // listed as unfinished
 };
 
 // Observations the import must replace, and the atlas records it puts in their place.
@@ -70,10 +70,9 @@ StoreState readState(const QString &folder)
     state.reported = db->scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 1").toLongLong();
     for (const QString &id : db->columnTexts("SELECT ObserverID FROM Observers WHERE ObserverDefault = 1 ORDER BY 1"))
         state.defaults << id.toLongLong();
-    const QStringList unfinished = db->columnTexts("SELECT Fil FROM UferdigeEksportfiler");
-    state.unfinished = unfinished.size();
+    state.unfinished = db->columnTexts("SELECT Fil FROM UferdigeEksportfiler");
     for (const QString &file : QDir(folder).entryList({"20*_*.xls"}, QDir::Files))
-        state.exportFiles += !unfinished.contains(file);
+        state.exportFiles += !state.unfinished.contains(file);
     return state;
 }
 
@@ -129,12 +128,21 @@ QString judge(const QString &operation, const StoreState &before, const StoreSta
                 .arg(after.reported);
         if (after.reported < before.reported + committed * ExportBatch)
             return QString("%1 reported after %2 exports").arg(after.reported).arg(committed);
-        // Every file not listed as unfinished holds marked rows; a cut run's files are cleaned up
-        // by the next run, so no more than one run's files are ever listed.
-        if (after.exportFiles != after.reported / ExportBatch * FilesPerExport || after.unfinished > FilesPerExport)
-            return QString("%1 export files and %2 unfinished for %3 reported")
+        // Every file not listed as unfinished holds marked rows: the first export of a worker
+        // takes what killed workers left unreported as well, each later one a batch. A cut run's
+        // files are listed, and the next run removes them before listing its own.
+        const qint64 marked = after.reported - before.reported;
+        const qint64 leftBefore = before.observations - before.reported;
+        const qint64 newFiles = marked == 0
+                                    ? 0
+                                    : filesFor(leftBefore + ExportBatch) +
+                                          (marked - leftBefore - ExportBatch) / ExportBatch * filesFor(ExportBatch);
+        if (after.exportFiles - before.exportFiles != newFiles ||
+            after.unfinished.size() > filesFor(after.observations - after.reported))
+            return QString("%1 export files (%2 before), unfinished %3, for %4 reported")
                 .arg(after.exportFiles)
-                .arg(after.unfinished)
+                .arg(before.exportFiles)
+                .arg(after.unfinished.join(','))
                 .arg(after.reported);
     }
     return {};
