@@ -49,6 +49,15 @@ struct FaunaWindow {
         return out;
     }
 
+    // A locality, its position and a species: what a new registration needs to be saved.
+    void enterRequired()
+    {
+        control<QComboBox>("Combo13")->setEditText("Tjønna");
+        control<QLineEdit>("Text7")->setText("63.4305");
+        control<QLineEdit>("Text8")->setText("10.3951");
+        control<QAbstractButton>("Command2")->setText("Svarttrost (Turdus merula) [11870]");
+    }
+
     qint64 insertObservation(const QVariantMap &columns) { return t.insertObservation(columns); }
 
     // Shows the row as browsing to it would; false when there is no such row.

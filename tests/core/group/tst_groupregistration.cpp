@@ -22,20 +22,13 @@ GroupEntries numberedEntries(int n)
     return entries;
 }
 
-QStringList countsOf(const GroupEntries &entries)
+// The counts one after another, for single-digit counts.
+QString countsOf(const GroupEntries &entries)
 {
-    QStringList out;
+    QString out;
     for (const GroupSpeciesValues &values : entries.values())
-        out << values.count;
+        out += values.count;
     return out;
-}
-
-qint64 observerId(test::TestProgram &t, const QString &uniqueId)
-{
-    return t.program()
-        .observerConnection()
-        .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {uniqueId})
-        .toLongLong();
 }
 
 // Two observers, a named locality and a valid header of yesterday.
@@ -52,13 +45,13 @@ struct GroupStore {
         kari = t.addObserver("Kari", "Hansen", "KH");
         t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (7, 'Gåsholmen')");
         const QString yesterday = QDate::currentDate().addDays(-1).toString("dd.MM.yyyy");
-        header = {yesterday,
-                  "06:00",
-                  yesterday,
-                  "07:30",
-                  "7",
-                  QString::number(observerId(t, ola)),
-                  {QString::number(observerId(t, kari))}};
+        const auto id = [&](const QString &uniqueId) {
+            return t.program()
+                .observerConnection()
+                .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {uniqueId})
+                .toString();
+        };
+        header = {yesterday, "06:00", yesterday, "07:30", "7", id(ola), {id(kari)}};
     }
 };
 
@@ -71,34 +64,26 @@ private slots:
     // is a Shift-click on species 6, "c4" a Ctrl-click on species 4.
     void copyButtons_data()
     {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("expected"); // the eight counts
         QTest::addColumn<int>("refused");
-        QTest::newRow("plain click changes nothing")
-            << QStringList{"r2"} << QStringList{"0", "1", "2", "3", "4", "5", "6", "7"} << 0;
-        QTest::newRow("shift copies down from the source")
-            << QStringList{"r2", "s6"} << QStringList{"0", "1", "2", "2", "2", "2", "2", "7"} << 0;
-        QTest::newRow("ctrl copies to one species")
-            << QStringList{"r2", "c5"} << QStringList{"0", "1", "2", "3", "4", "2", "6", "7"} << 0;
-        QTest::newRow("ctrl may copy upwards")
-            << QStringList{"r5", "c0"} << QStringList{"5", "1", "2", "3", "4", "5", "6", "7"} << 0;
-        QTest::newRow("shift with nothing remembered")
-            << QStringList{"s4"} << QStringList{"0", "1", "2", "3", "4", "5", "6", "7"} << 1;
-        QTest::newRow("ctrl with nothing remembered")
-            << QStringList{"c4"} << QStringList{"0", "1", "2", "3", "4", "5", "6", "7"} << 1;
-        QTest::newRow("shift above the source")
-            << QStringList{"r4", "s2", "s4"} << QStringList{"0", "1", "2", "3", "4", "5", "6", "7"} << 2;
-        QTest::newRow("the source stays after a shift")
-            << QStringList{"r1", "s2", "s4"} << QStringList{"0", "1", "1", "1", "1", "5", "6", "7"} << 0;
+        QTest::newRow("plain click changes nothing") << "r2" << QString("01234567") << 0;
+        QTest::newRow("shift copies down from the source") << "r2 s6" << QString("01222227") << 0;
+        QTest::newRow("ctrl copies to one species") << "r2 c5" << QString("01234267") << 0;
+        QTest::newRow("ctrl may copy upwards") << "r5 c0" << QString("51234567") << 0;
+        QTest::newRow("shift with nothing remembered") << "s4" << QString("01234567") << 1;
+        QTest::newRow("ctrl with nothing remembered") << "c4" << QString("01234567") << 1;
+        QTest::newRow("shift above the source") << "r4 s2 s4" << QString("01234567") << 2;
+        QTest::newRow("the source stays after a shift") << "r1 s2 s4" << QString("01111567") << 0;
     }
     void copyButtons()
     {
-        QFETCH(QStringList, clicks);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, clicks);
+        QFETCH(QString, expected);
         QFETCH(int, refused);
         GroupEntries entries = numberedEntries(8);
         int refusals = 0;
-        for (const QString &click : clicks) {
+        for (const QString &click : clicks.split(' ')) {
             const int species = click.mid(1).toInt();
             if (click.startsWith('r'))
                 entries.remember(GroupField::Count, species);
@@ -131,7 +116,6 @@ private slots:
         QTest::newRow("whole") << "12" << true;
         QTest::newRow("decimal comma") << "2,5" << true;
         QTest::newRow("minus one half") << "-0,5" << false;
-        QTest::newRow("minus one") << "-1" << false;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("text") << "mange" << false;
     }
@@ -150,26 +134,19 @@ private slots:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("message");
-        QTest::newRow("valid") << ""
-                               << "";
-        QTest::newRow("bad start date") << "startDate=31.04.2013"
-                                        << "Ulovlig dato.";
-        QTest::newRow("bad stop time") << "stopTime=12.30"
-                                       << "Ulovlig dato.";
-        QTest::newRow("hour out of range") << "startTime=24:00"
-                                           << "Ulovlig tid!";
-        QTest::newRow("stop before start") << "stopTime=05:59"
-                                           << "Stopptid er før starttid.";
-        QTest::newRow("equal moments") << "stopTime=06:00"
-                                       << "";
-        QTest::newRow("main observer among the others") << "same"
-                                                        << "Hoved- og medobservatør kan ikke være samme person.";
-        QTest::newRow("no locality") << "localityId="
-                                     << "Du må velge en lokalitet fra lista.";
-        QTest::newRow("unknown locality") << "localityId=8"
-                                          << "Du må velge en lokalitet fra lista.";
-        QTest::newRow("main observer not registered") << "mainObserverId=99"
-                                                      << "Du må velge en hovedobservatør fra lista.";
+        const QString badDate = "Ulovlig dato.", noLocality = "Du må velge en lokalitet fra lista.";
+        QTest::newRow("valid") << "" << QString();
+        QTest::newRow("bad start date") << "startDate=31.04.2013" << badDate;
+        QTest::newRow("bad stop time") << "stopTime=12.30" << badDate;
+        QTest::newRow("hour out of range") << "startTime=24:00" << QString("Ulovlig tid!");
+        QTest::newRow("stop before start") << "stopTime=05:59" << QString("Stopptid er før starttid.");
+        QTest::newRow("equal moments") << "stopTime=06:00" << QString();
+        QTest::newRow("main observer among the others")
+            << "same" << QString("Hoved- og medobservatør kan ikke være samme person.");
+        QTest::newRow("no locality") << "localityId=" << noLocality;
+        QTest::newRow("unknown locality") << "localityId=8" << noLocality;
+        QTest::newRow("main observer not registered")
+            << "mainObserverId=99" << QString("Du må velge en hovedobservatør fra lista.");
     }
     void headerProblems()
     {

