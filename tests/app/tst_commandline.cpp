@@ -49,6 +49,19 @@ QList<int> officesOf(qint64 run)
     return found;
 }
 
+// Sightings of a blackbird at Tjønna, all on one morning.
+void addSightings(test::TestProgram &t, int count, const QVariant &number = {})
+{
+    for (int i = 0; i < count; ++i)
+        t.insertObservation(
+            {{"Art", "11870"}, {"Antall", number}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+}
+
+int unreported(test::TestProgram &t)
+{
+    return t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt();
+}
+
 } // namespace
 
 class CommandLineTest : public QObject {
@@ -86,9 +99,7 @@ private slots:
         QTemporaryDir dir;
         const QString database = dir.filePath("Observasjoner.mdb");
         const QByteArray garbage(5000, 'q');
-        QFile file(database);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
-        file.close();
+        QVERIFY(test::writeFile(database, garbage));
 
         const Run run = runProgram({"--screenshot", dir.filePath("s.png"), "--folder", dir.path()});
         QVERIFY(run.exitCode != 0);
@@ -102,9 +113,8 @@ private slots:
         QVERIFY(runProgram({"--version"}).output.contains("1.0"));
         const Run help = runProgram({"--help"});
         QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.output.contains("--folder") && help.output.contains("--screenshot"));
-        for (const char *command : {"export ", "stats ÅR ", "check ", "backup FIL "})
-            QVERIFY2(help.output.contains(QString::fromUtf8(command)), command);
+        for (const char *usage : {"--folder", "--screenshot", "export ", "stats ÅR ", "check ", "backup FIL "})
+            QVERIFY2(help.output.contains(QString::fromUtf8(usage)), usage);
         QVERIFY(runProgram({"stats", "--help"}).output.contains("stats ÅR"));
     }
 
@@ -143,8 +153,7 @@ private slots:
         QFETCH(QString, damage);
         QFETCH(QString, problem);
         test::TestProgram t;
-        for (int i = 0; i < 2; ++i)
-            t.insertObservation({{"Art", "11870"}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+        addSightings(t, 2);
         if (!damage.isEmpty())
             t.db().execute(damage);
 
@@ -163,7 +172,7 @@ private slots:
     void backupCopiesAnOpenStoreAndNeverReplaces()
     {
         test::TestProgram t;
-        t.insertObservation({{"Art", "11870"}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+        addSightings(t, 1);
         QTemporaryDir target;
         const QString copy = target.filePath("kopi.mdb");
         const Run run = runProgram({"backup", copy, "--folder", t.folder()});
@@ -183,31 +192,22 @@ private slots:
 
     void commandsFailCleanly_data()
     {
-        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("store"); // "missing" folder, "" no store, "garbage" no keyed store, "sound"
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        const QStringList commands[] = {{"export"}, {"stats", "2024"}, {"check"}, {"backup", "kopi.mdb"}};
-        for (const QStringList &command : commands) {
-            const QByteArray name = command.first().toUtf8();
-            QTest::addRow("%s in a missing folder", name.constData()) << command << "missing"
-                                                                      << "Finner ikke programmappa";
-            QTest::addRow("%s without a store", name.constData()) << command << ""
-                                                                  << "Finner ingen database";
-            QTest::addRow("%s on a broken store", name.constData()) << command << "garbage"
-                                                                    << "Observasjoner.mdb";
-        }
-        QTest::newRow("stats without a year") << QStringList{"stats"} << "sound"
-                                              << "Bruk:";
-        QTest::newRow("stats of a word") << QStringList{"stats", "fjor"} << "sound"
-                                         << "«fjor»";
-        QTest::newRow("backup without a file") << QStringList{"backup"} << "sound"
-                                               << "Bruk:";
+        // Every command opens the store through one routine: one command for each state of it.
+        QTest::newRow("export in a missing folder") << "missing" << QStringList{"export"} << "Finner ikke programmappa";
+        QTest::newRow("stats without a store") << "" << QStringList{"stats", "2024"} << "Finner ingen database";
+        QTest::newRow("check on a broken store") << "garbage" << QStringList{"check"} << "Observasjoner.mdb";
+        QTest::newRow("stats without a year") << "sound" << QStringList{"stats"} << "Bruk:";
+        QTest::newRow("stats of a word") << "sound" << QStringList{"stats", "fjor"} << "«fjor»";
+        QTest::newRow("backup without a file") << "sound" << QStringList{"backup"} << "Bruk:";
     }
 
     void commandsFailCleanly()
     {
-        QFETCH(QStringList, arguments);
         QFETCH(QString, store);
+        QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QTemporaryDir dir;
         QString folder = dir.path();
@@ -233,8 +233,7 @@ private slots:
     void theNextExportStopsAKilledExportsOffice()
     {
         test::TestProgram t;
-        for (int i = 0; i < 300; ++i)
-            t.insertObservation({{"Art", "11870"}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+        addSightings(t, 300);
         test::makeTemplate(t.path("lirv_Excelimport.xls"));
         QProcess killed;
         killed.start(QStringLiteral(LIRVENDA_EXECUTABLE), {"export", "--folder", t.folder()});
@@ -244,7 +243,7 @@ private slots:
         killed.kill();
         killed.waitForFinished();
         QVERIFY2(!officesOf(run).isEmpty(), "the office ended with the program by itself");
-        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 1").toInt(), 0);
+        QCOMPARE(unreported(t), 300);
 
         const Run next = runProgram({"export", "--folder", t.folder()});
         QCOMPARE(next.exitCode, 0);
@@ -252,7 +251,7 @@ private slots:
         const QString leftovers = QString("lirvenda-office-%1-*").arg(run);
         QVERIFY(QDir::temp().entryList({leftovers}, QDir::Dirs).isEmpty());
         QVERIFY(QDir("/tmp").entryList({QString("OSL_PIPE_*_lirvenda-%1-*").arg(run)}, QDir::System).isEmpty());
-        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 0);
+        QCOMPARE(unreported(t), 0);
     }
 
     // Through LibreOffice: the files on standard output, then nothing more to report; without a
@@ -260,20 +259,18 @@ private slots:
     void exportWritesAndMarksOnce()
     {
         test::TestProgram t;
-        for (int i = 0; i < 2; ++i)
-            t.insertObservation(
-                {{"Art", "11870"}, {"Antall", 2}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
+        addSightings(t, 2, 2);
         const Run withoutTemplate = runProgram({"export", "--folder", t.folder()});
         QCOMPARE(withoutTemplate.exitCode, 1);
         QVERIFY(withoutTemplate.errors.contains("lirv_Excelimport.xls"));
-        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 2);
+        QCOMPARE(unreported(t), 2);
 
         QVERIFY(test::writeFile(t.path("lirv_Excelimport.xls"), "Art;Antall\n"));
         const Run textTemplate = runProgram({"export", "--folder", t.folder()});
         QCOMPARE(textTemplate.exitCode, 1);
         QVERIFY(textTemplate.errors.contains("fila er ikke et excel-ark"));
         QCOMPARE(entries(t.folder()).filter(".xls").size(), 1);
-        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 2);
+        QCOMPARE(unreported(t), 2);
 
         QFile::remove(t.path("lirv_Excelimport.xls"));
         test::makeTemplate(t.path("lirv_Excelimport.xls"));
@@ -285,7 +282,7 @@ private slots:
         QVERIFY(run.errors.contains("2 av 2 observasjoner skrevet"));
         const QList<QStringList> sheet = test::readSheet(files.first());
         QVERIFY(sheet.at(2).join(',').contains("Tjønna")); // the first row after the two headings
-        QCOMPARE(t.db().scalar("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0").toInt(), 0);
+        QCOMPARE(unreported(t), 0);
 
         const Run nothing = runProgram({"export", "--folder", t.folder()});
         QCOMPARE(nothing.exitCode, 0);

@@ -34,37 +34,27 @@ struct Archive {
     {
         const QString one = observer(t, "20240101120000-1", "En");
         const QString twelve = observer(t, "20240101120000-12", "Tolv");
-        id["a"] = t.insertObservation({{"Art", "11870"},
-                                       {"StartDato", "2020-05-17 00:00:00"},
-                                       {"Antall", 3},
-                                       {"Lokalitet", "Kari's myr"},
-                                       {"Kjønn", "Hann"},
-                                       {"Alder", "1K"},
-                                       {"AtlasKode", "2"},
-                                       {"Fylke_Kommune", "0301"},
-                                       {"Observatører", one}});
-        id["b"] = t.insertObservation({{"Art", "11870"},
-                                       {"StartDato", "2021-06-01 08:30:00"},
-                                       {"Antall", 12},
-                                       {"Lokalitet", "Aker"},
-                                       {"Kjønn", "Hunn"},
-                                       {"Alder", "Adult"},
-                                       {"AtlasKode", "3"},
-                                       {"Fylke_Kommune", "1103"},
-                                       {"Observatører", twelve + "," + "20240101120000-2"}});
+        const QStringList columns = {"Art",   "StartDato", "Antall",        "Lokalitet",   "Kjønn",
+                                     "Alder", "AtlasKode", "Fylke_Kommune", "Observatører"};
+        const auto add = [&](const QVariantList &values) { // the columns in that order, NULL left out
+            QVariantMap row;
+            for (qsizetype i = 0; i < values.size(); ++i)
+                if (!values[i].isNull())
+                    row[columns[i]] = values[i];
+            return t.insertObservation(row);
+        };
+        id["a"] = add({"11870", "2020-05-17 00:00:00", 3, "Kari's myr", "Hann", "1K", "2", "0301", one});
+        id["b"] = add(
+            {"11870", "2021-06-01 08:30:00", 12, "Aker", "Hunn", "Adult", "3", "1103", twelve + ",20240101120000-2"});
         // A group registration: its observers only in the link rows, its place by table ID.
-        id["c"] = t.insertObservation(
-            {{"Art", "02000"}, {"StartDato", "2020-12-24 00:00:00"}, {"Antall", 1}, {"Lokalitet", "Ingen valgt"}});
-        const qint64 oneId = t.program()
-                                 .observerConnection()
-                                 .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {one})
-                                 .toLongLong();
-        t.db().execute("INSERT INTO ObservatørKobling(RecordID, ObservasjonsId, HovedObservatør) VALUES (?, ?, 1)",
-                       {id["c"], oneId});
-        id["d"] = t.insertObservation({{"Art", "11870"}, {"StartDato", "2019-05-05 10:00:00"}, {"Lokalitet", "Aker"}});
+        id["c"] = add({"02000", "2020-12-24 00:00:00", 1, "Ingen valgt"});
+        t.db().execute("INSERT INTO ObservatørKobling(RecordID, ObservasjonsId, HovedObservatør) "
+                       "SELECT ?, ObserverID, 1 FROM Observers WHERE ObserverUniqueID = ?",
+                       {id["c"], one});
+        id["d"] = add({"11870", "2019-05-05 10:00:00", {}, "Aker"});
         // One day, the later ObsID with the earlier time: the day orders them, then the ObsID.
-        id["e"] = t.insertObservation({{"Art", "30000"}, {"StartDato", "2022-01-01 10:00:00"}, {"Antall", 5}});
-        id["f"] = t.insertObservation({{"Art", "30000"}, {"StartDato", "2022-01-01 08:00:00"}, {"Antall", 5}});
+        id["e"] = add({"30000", "2022-01-01 10:00:00", 5});
+        id["f"] = add({"30000", "2022-01-01 08:00:00", 5});
     }
     Ids ids(const QString &letters) const
     {
@@ -112,7 +102,6 @@ private slots:
         QTest::newRow("county/municipality") << with([](auto &c) { c.place = "1103"; }) << "b";
         QTest::newRow("count >=") << with([](auto &c) { c.count = row(">=", "5"); }) << "bef";
         QTest::newRow("count <>, missing count left out") << with([](auto &c) { c.count = row("<>", "5"); }) << "cab";
-        QTest::newRow("count with a sign") << with([](auto &c) { c.count = row("=", "+12"); }) << "b";
         QTest::newRow("day =") << with([](auto &c) { c.day = row("=", "17"); }) << "a";
         QTest::newRow("month <") << with([](auto &c) { c.month = row("<", "6"); }) << "daef";
         QTest::newRow("year =") << with([](auto &c) { c.year = row("=", "2020"); }) << "ca";
@@ -127,10 +116,8 @@ private slots:
             c.sex = "Hann";
         }) << "a";
         QTest::newRow("number without operator") << with([](auto &c) { c.count = row("", "3"); }) << "cdabef";
+        // What is no whole number leaves the row out; WholeNumber itself is tested below.
         QTest::newRow("12; x is no number") << with([](auto &c) { c.count = row("=", "12; x"); }) << "cdabef";
-        QTest::newRow("1e3 is no number") << with([](auto &c) { c.count = row("=", "1e3"); }) << "cdabef";
-        QTest::newRow("1,5 is no number") << with([](auto &c) { c.count = row("=", "1,5"); }) << "cdabef";
-        QTest::newRow("empty box") << with([](auto &c) { c.day = row("=", ""); }) << "cdabef";
     }
     void criteria()
     {
@@ -151,7 +138,6 @@ private slots:
         const QString more = "Resultater (Mer enn 100 treff. Kun 100 vises i lista)";
         QTest::newRow("100") << 100 << "Resultater (100 forekomster.)" << false;
         QTest::newRow("101") << 101 << more << false;
-        QTest::newRow("150") << 150 << more << false;
         QTest::newRow("100 by count") << 100 << "Resultater (100 forekomster.)" << true;
         QTest::newRow("101 by count") << 101 << more << true;
     }

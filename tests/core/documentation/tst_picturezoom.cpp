@@ -12,10 +12,7 @@ private slots:
     {
         QTest::addColumn<QList<double>>("clicks");
         QTest::addColumn<double>("scale");
-        QTest::newRow("in once") << QList<double>{0.9} << 0.9;
-        QTest::newRow("in twice") << QList<double>{0.9, 0.9} << 0.81;
         QTest::newRow("in, in, out") << QList<double>{0.9, 0.9, 1.1} << 0.891;
-        QTest::newRow("out twice") << QList<double>{1.1, 1.1} << 1.21;
         QTest::newRow("fit resets") << QList<double>{0.9, 0.9, 0.0} << 1.0;
         QTest::newRow("closest limit") << QList<double>(100, 0.9) << PictureZoom::SmallestScale;
         QTest::newRow("farthest limit") << QList<double>(100, 1.1) << PictureZoom::LargestScale;

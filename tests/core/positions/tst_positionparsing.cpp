@@ -37,6 +37,14 @@ QByteArray listFile(const QByteArray &waypointLines)
     return "Waypoint File Version 1.1\r\nWGS 84\r\nReserved 2\r\nReserved 3\r\n" + waypointLines;
 }
 
+// A row of a table of texts alone.
+void textRow(const char *name, const QStringList &texts)
+{
+    QTestData &row = QTest::newRow(name);
+    for (const QString &text : texts)
+        row << text;
+}
+
 } // namespace
 
 class PositionParsingTest : public QObject {
@@ -84,24 +92,12 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("settings"); // port, blank, speed
         QTest::addColumn<QString>("written");
-        QTest::newRow("digit port") << "14800"
-                                    << "1 4800"
-                                    << "14800";
-        QTest::newRow("device path") << "/dev/ttyACM0 4800"
-                                     << "/dev/ttyACM0 4800"
-                                     << "/dev/ttyACM0 4800";
-        QTest::newRow("gpsd, blanks and CR") << " gpsd  9600\r"
-                                             << "gpsd 9600"
-                                             << "gpsd 9600";
-        QTest::newRow("one character") << "3"
-                                       << "3 9600"
-                                       << "39600";
-        QTest::newRow("speed not a number") << "2fast"
-                                            << "2 9600"
-                                            << "29600";
-        QTest::newRow("broken") << "\x01\xff garbage"
-                                << "5 9600"
-                                << "59600";
+        textRow("digit port", {"14800", "1 4800", "14800"});
+        textRow("device path", {"/dev/ttyACM0 4800", "/dev/ttyACM0 4800", "/dev/ttyACM0 4800"});
+        textRow("gpsd, blanks and CR", {" gpsd  9600\r", "gpsd 9600", "gpsd 9600"});
+        textRow("one character", {"3", "3 9600", "39600"});
+        textRow("speed not a number", {"2fast", "2 9600", "29600"});
+        textRow("broken", {"\x01\xff garbage", "5 9600", "59600"});
     }
     void settingsLines()
     {
@@ -180,16 +176,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("comma and blank") << "59.9127, 10.7461"
-                                         << "59,912700 010,746100";
-        QTest::newRow("blank only") << " 59.9127 10.7461\n"
-                                    << "59,912700 010,746100";
-        QTest::newRow("geo link") << "geo:-33.8675,151.207;u=35"
-                                  << "-33,867500 151,207000";
-        QTest::newRow("other text") << "Oslo 59.9127 10.7461"
-                                    << "none";
-        QTest::newRow("out of range") << "99.1, 10.7"
-                                      << "none";
+        textRow("comma and blank", {"59.9127, 10.7461", "59,912700 010,746100"});
+        textRow("blank only", {" 59.9127 10.7461\n", "59,912700 010,746100"});
+        textRow("geo link", {"geo:-33.8675,151.207;u=35", "-33,867500 151,207000"});
+        textRow("other text", {"Oslo 59.9127 10.7461", "none"});
+        textRow("out of range", {"99.1, 10.7", "none"});
     }
     void clipboardTexts()
     {

@@ -46,15 +46,15 @@ private slots:
         QStringList seen;
         QVERIFY(answerModal([&] { w.click("Command1"); },
                             [&](QWidget *archive) {
-                                seen << archive->windowTitle() << caption(archive);
+                                seen << caption(archive);
                                 auto *species = child<QComboBox>(archive, "Combo1");
                                 species->setCurrentIndex(rowOfKey(species, "11870"));
                                 auto *list = child<QListWidget>(archive, "List1");
                                 seen << caption(archive);
                                 clickEntry(list, rowOfKey(list, QString::number(wanted)));
                             }));
-        QCOMPARE(seen, QStringList({"ObservasjonsArkiv", "Treff",
-                                    QString("Resultater (%1 forekomster.)").arg(position == "added" ? 3 : 2)}));
+        QCOMPARE(seen,
+                 QStringList({"Treff", QString("Resultater (%1 forekomster.)").arg(position == "added" ? 3 : 2)}));
         QCOMPARE(observations.currentObsId(), wanted);
         QCOMPARE(w.shown("Text1"), QString::number(count));
     }
@@ -67,7 +67,6 @@ private slots:
         const QString none = "Treff", all = "Resultater (3 forekomster.)", one = "Resultater (1 forekomster.)";
         QTest::newRow("number, then operator") << QStringList{"text:12", "op:="} << QStringList{none, one};
         QTest::newRow("number deleted") << QStringList{"op:=", "text:12", "text:"} << QStringList{none, one, all};
-        QTest::newRow("not a number") << QStringList{"op:=", "text:12; x"} << QStringList{none, all};
         QTest::newRow("operator changed") << QStringList{"text:5", "op:>", "op:<"} << QStringList{none, one, one};
     }
     void numberRows()

@@ -34,12 +34,9 @@ QString turnedPhoto(const QTemporaryDir &dir, const QString &name, QSize stored)
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPG");
-    const QByteArray exif = QByteArray::fromHex("FFE10022"
-                                                "457869660000"
-                                                "4D4D002A00000008"
-                                                "0001"
-                                                "011200030000000100060000"
-                                                "00000000");
+    // APP1: "Exif", a big-endian TIFF header, one entry (orientation, a short, 6), no next directory.
+    const QByteArray exif =
+        QByteArray::fromHex("FFE10022 457869660000 4D4D002A00000008 0001 011200030000000100060000 00000000");
     const int afterJfif = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
     jpeg.insert(afterJfif, exif);
     const QString path = dir.filePath(name);

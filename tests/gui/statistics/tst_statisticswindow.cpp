@@ -39,11 +39,6 @@ struct StatisticsWindow {
     }
 };
 
-QByteArray fileOf(const QStringList &lines)
-{
-    return lines.isEmpty() ? QByteArray() : (lines.join("\r\n") + "\r\n").toUtf8();
-}
-
 } // namespace
 
 class StatisticsWindowTest : public QObject {
@@ -52,14 +47,12 @@ private slots:
     void opensFromTheMainWindow()
     {
         FaunaWindow f;
-        QString title, year;
+        QString year;
         QVERIFY(answerModal([&] { f.click("Command14"); },
                             [&](QWidget *modal) {
-                                title = modal->windowTitle();
                                 year = child<QPushButton>(modal, "Command6")->text();
                                 modal->close();
                             }));
-        QCOMPARE(title, QStringLiteral("Statistikk for ulike år"));
         QCOMPARE(year, QString::number(ThisYear));
     }
 
@@ -70,7 +63,6 @@ private slots:
         QTest::addColumn<int>("year");
         QTest::addColumn<bool>("full");
         QTest::addColumn<int>("beeps");
-        QTest::newRow("opened on the current year") << QStringList() << ThisYear << true << 0;
         QTest::newRow("+ on the current year") << QStringList{"Command5"} << ThisYear << true << 1;
         QTest::newRow("- to a year without rows") << QStringList{"Command4", "Command4"} << ThisYear - 2 << false << 0;
         QTest::newRow("- and + back") << QStringList{"Command4", "Command4", "Command5", "Command5"} << ThisYear << true
@@ -96,61 +88,43 @@ private slots:
                 QCOMPARE(chartValues(chart), QList<qint64>(12, 0));
     }
 
-    void charts_data()
-    {
-        QTest::addColumn<int>("clickedRow");
-        QTest::addColumn<QList<qint64>>("chosenSpecies");
-        QTest::newRow("the first species, chosen on opening")
-            << -1 << QList<qint64>{3, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("a click on the second") << 1 << QList<qint64>{0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("a click on the last") << 2 << QList<qint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-    }
+    // The values are the core's (tst_yearstatistics); the third chart follows the chosen species.
     void charts()
     {
-        QFETCH(int, clickedRow);
-        QFETCH(QList<qint64>, chosenSpecies);
         StatisticsWindow w;
         w.window.show();
-        if (clickedRow >= 0)
-            clickEntry(w.window.List2, clickedRow);
         QCOMPARE(chartValues(w.window.MSChart1), (QList<qint64>{1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
         QCOMPARE(chartValues(w.window.MSChart2), (QList<qint64>{3, 10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
-        QCOMPARE(chartValues(w.window.MSChart3), chosenSpecies);
+        QCOMPARE(chartValues(w.window.MSChart3), (QList<qint64>{3, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})); // the first
+        clickEntry(w.window.List2, 2);
+        QCOMPARE(chartValues(w.window.MSChart3), (QList<qint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
     }
 
-    // The name typed into the save dialog and the file the report lands in.
+    // The name typed into the save dialog and the file the report lands in, over an older one;
+    // nothing when the dialog is cancelled. The bytes of the file are tst_yearstatistics' concern.
     void savesTheReport_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::addColumn<int>("yearsBack");
         QTest::newRow("a name without suffix gets .txt") << "rapport"
-                                                         << "rapport.txt" << 0;
+                                                         << "rapport.txt";
         QTest::newRow("an upper-case suffix is kept") << "RAPPORT.TXT"
-                                                      << "RAPPORT.TXT" << 0;
-        QTest::newRow("an empty report gives an empty file") << "tom.txt"
-                                                             << "tom.txt" << 2;
+                                                      << "RAPPORT.TXT";
+        QTest::newRow("cancelled") << QString() << QString();
     }
     void savesTheReport()
     {
         QFETCH(QString, typed);
         QFETCH(QString, written);
-        QFETCH(int, yearsBack);
         StatisticsWindow w;
-        for (int i = 0; i < yearsBack; ++i)
-            w.window.Command4->click();
-        QVERIFY(writeFile(w.t.path(written), "an older report\r\n"));
-        QVERIFY(w.save(typed));
-        QCOMPARE(contents(w.t.path(written)), fileOf(w.shownReport()));
-        QVERIFY(w.t.prompter().shown.isEmpty());
-    }
-
-    void cancelledSaveWritesNothing()
-    {
-        StatisticsWindow w;
+        if (!written.isEmpty())
+            QVERIFY(writeFile(w.t.path(written), "an older report\r\n"));
         const QStringList before = QDir(w.t.folder()).entryList(QDir::Files);
-        QVERIFY(w.save(QString()));
-        QCOMPARE(QDir(w.t.folder()).entryList(QDir::Files), before);
+        QVERIFY(w.save(typed));
+        if (written.isEmpty())
+            QCOMPARE(QDir(w.t.folder()).entryList(QDir::Files), before);
+        else
+            QCOMPARE(contents(w.t.path(written)), (w.shownReport().join("\r\n") + "\r\n").toUtf8());
         QVERIFY(w.t.prompter().shown.isEmpty());
     }
 
@@ -168,24 +142,17 @@ private slots:
     }
 
     // Copies in one job: a PDF holds every copy, and the printer is not left to repeat them.
-    void printsCopiesInOneJob_data()
-    {
-        QTest::addColumn<int>("copies");
-        QTest::newRow("one copy") << 1;
-        QTest::newRow("three copies") << 3;
-    }
     void printsCopiesInOneJob()
     {
-        QFETCH(int, copies);
         StatisticsWindow w;
         for (int i = 0; i < 60; ++i) // two pages a copy
             w.window.List1->addItem(QStringLiteral("Linje %1").arg(i));
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(w.t.path("rapport.pdf"));
-        printer.setCopyCount(copies);
+        printer.setCopyCount(3);
         w.window.PrintReport(printer);
-        QCOMPARE(pdfPageCount(printer.outputFileName()), 2 * copies);
+        QCOMPARE(pdfPageCount(printer.outputFileName()), 6);
         QCOMPARE(printer.copyCount(), 1);
         QVERIFY(w.t.prompter().shown.isEmpty());
     }

@@ -41,15 +41,6 @@ private slots:
         QVERIFY(!answer.watchdogFired());
     }
 
-    void aboutBoxShowsVersionAndClosesOnOK()
-    {
-        frmAbout box(QStringLiteral("1.0 beta (April 2013)"));
-        QCOMPARE(child<QLabel>(&box, "lblVersion")->text(), QStringLiteral("Versjon: 1.0 beta (April 2013)"));
-        ModalAnswer answer([](QWidget *window) { click(window, "cmdOK"); });
-        QCOMPARE(box.exec(), int(QDialog::Accepted));
-        QVERIFY(!answer.watchdogFired());
-    }
-
     void systemInfoStartsFirstInstalledViewer_data()
     {
         QTest::addColumn<QStringList>("installed");
