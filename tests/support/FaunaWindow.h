@@ -49,7 +49,29 @@ struct FaunaWindow {
         return out;
     }
 
+    // Types each "control=text" into its box or onto its button, as shownAs reads them back.
+    void enter(const QStringList &texts)
+    {
+        for (const QString &e : texts) {
+            QObject *found = control<QObject>(e.section('=', 0, 0));
+            const QString text = e.section('=', 1);
+            if (auto *combo = qobject_cast<QComboBox *>(found))
+                combo->setCurrentText(text);
+            else if (auto *box = qobject_cast<QLineEdit *>(found))
+                box->setText(text);
+            else
+                qobject_cast<QAbstractButton *>(found)->setText(text);
+        }
+    }
+
     qint64 insertObservation(const QVariantMap &columns) { return t.insertObservation(columns); }
+
+    // A column of the stored row, as text: empty for NULL.
+    QString column(qint64 obsId, const QString &name)
+    {
+        return t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId}).toString();
+    }
+    qint64 lastObsId() { return t.db().scalar("SELECT max(ObsID) FROM Observasjoner").toLongLong(); }
 
     // Shows the row as browsing to it would; false when there is no such row.
     bool show(qint64 obsId)
