@@ -71,6 +71,19 @@ struct FaunaWindow {
     {
         return t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId}).toString();
     }
+    // Each "column=value" expected, as the stored row has it ("column=NULL" for NULL): compare the
+    // answer with the expectation.
+    QStringList storedAs(qint64 obsId, const QStringList &expected)
+    {
+        QStringList out;
+        for (const QString &e : expected) {
+            const QString name = e.section('=', 0, 0);
+            const QVariant value =
+                t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId});
+            out << name + '=' + (value.isNull() ? "NULL" : value.toString());
+        }
+        return out;
+    }
     qint64 lastObsId() { return t.db().scalar("SELECT max(ObsID) FROM Observasjoner").toLongLong(); }
 
     // Shows the row as browsing to it would; false when there is no such row.

@@ -1,4 +1,3 @@
-#include "support/ColumnMaps.h"
 #include "support/FaunaWindow.h"
 
 #include "core/shared/DateTexts.h"
@@ -36,16 +35,6 @@ void startNew(FaunaWindow &w)
     w.t.addObserver("Kari", "Nordmann", "KN", true);
     w.click("Command7");
     w.enter({"Combo13=Gaulosen", "Text7=63.35", "Text8=10.22"});
-}
-
-QVariantMap lastSaved(FaunaWindow &w)
-{
-    Statement row = w.t.db().query("SELECT * FROM Observasjoner ORDER BY ObsID DESC LIMIT 1");
-    QVariantMap columns;
-    if (row.next())
-        for (const QString &name : row.columnNames())
-            columns.insert(name, row.value(name));
-    return columns;
 }
 
 } // namespace
@@ -110,7 +99,7 @@ private slots:
         const QStringList expected = {"Art=11870",        "Antall=30",           "Kjønn=Hann",
                                       "Alder=Adult",      "AtlasKode=2",         "Ring=NOS 8A12345",
                                       "Dokumentasjon=FL", "Reirplassering=NULL", "Fylke_Kommune="}; // no county chosen
-        QCOMPARE(asExpected(lastSaved(w), expected), expected);
+        QCOMPARE(w.storedAs(w.lastObsId(), expected), expected);
     }
 
     // A nest with two exposures, a third refused: the individual fields are not written.
@@ -131,7 +120,7 @@ private slots:
         QCOMPARE(chosen(w, "Command35", 4), QStringList({"Ø", "V"}));
         w.click("Command7");
         const QStringList expected = {"Eksponering=ØV", "Reirplassering=4", "AntallEgg=5", "Tresort=10", "Kjønn=NULL"};
-        QCOMPARE(asExpected(lastSaved(w), expected), expected);
+        QCOMPARE(w.storedAs(w.lastObsId(), expected), expected);
     }
 };
 

@@ -73,12 +73,9 @@ private slots:
         w.t.prompter().shown.clear();
         const qint64 obsId = saveNew(w, Blackbird, "2");
         QCOMPARE(w.t.prompter().lastText(), QString());
-        for (const auto &[name, value] : {std::pair{"Art", QString("11870")},
-                                          {"Lokalitet", "Per's holme"},
-                                          {"Fylke_Kommune", ""},
-                                          {"Observatører", observer},
-                                          {"Rapportert", "0"}})
-            QCOMPARE(w.column(obsId, name), value);
+        const QStringList stored = {"Art=11870", "Lokalitet=Per's holme", "Fylke_Kommune=", "Observatører=" + observer,
+                                    "Rapportert=0"};
+        QCOMPARE(w.storedAs(obsId, stored), stored);
         QVERIFY(QRegularExpression("^\\d{14}-\\d+$").match(w.column(obsId, "ObsUniqueID")).hasMatch());
 
         // Ready for the next species at the same place.
@@ -126,11 +123,8 @@ private slots:
         w.control<QLineEdit>("Text1")->setText("5");
         w.click("Command8");
         QVERIFY(inBrowseState(w));
-        for (const auto &[name, value] : {std::pair{"Antall", QString("5")},
-                                          {"ObsUniqueID", uniqueId},
-                                          {"Rapportert", "0"},
-                                          {"Observatører", observer}})
-            QCOMPARE(w.column(blackbird, name), value);
+        const QStringList changed = {"Antall=5", "ObsUniqueID=" + uniqueId, "Rapportert=0", "Observatører=" + observer};
+        QCOMPARE(w.storedAs(blackbird, changed), changed);
         QCOMPARE(saved->count(), 3);
         QVERIFY(saved->item(1)->text().startsWith("Svarttrost Antall = 5"));
 
