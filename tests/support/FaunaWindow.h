@@ -49,16 +49,47 @@ struct FaunaWindow {
         return out;
     }
 
+    // Types each "control=text" into its box or onto its button, as shownAs reads them back.
+    void enter(const QStringList &texts)
+    {
+        for (const QString &e : texts) {
+            QObject *found = control<QObject>(e.section('=', 0, 0));
+            const QString text = e.section('=', 1);
+            if (auto *combo = qobject_cast<QComboBox *>(found))
+                combo->setCurrentText(text);
+            else if (auto *box = qobject_cast<QLineEdit *>(found))
+                box->setText(text);
+            else
+                qobject_cast<QAbstractButton *>(found)->setText(text);
+        }
+    }
     // A locality, its position and a species: what a new registration needs to be saved.
     void enterRequired()
     {
-        control<QComboBox>("Combo13")->setEditText("Tjønna");
-        control<QLineEdit>("Text7")->setText("63.4305");
-        control<QLineEdit>("Text8")->setText("10.3951");
-        control<QAbstractButton>("Command2")->setText("Svarttrost (Turdus merula) [11870]");
+        enter({"Combo13=Tjønna", "Text7=63.4305", "Text8=10.3951", "Command2=Svarttrost (Turdus merula) [11870]"});
     }
 
     qint64 insertObservation(const QVariantMap &columns) { return t.insertObservation(columns); }
+
+    // A column of the stored row, as text: empty for NULL.
+    QString column(qint64 obsId, const QString &name)
+    {
+        return t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId}).toString();
+    }
+    // Each "column=value" expected, as the stored row has it ("column=NULL" for NULL): compare the
+    // answer with the expectation.
+    QStringList storedAs(qint64 obsId, const QStringList &expected)
+    {
+        QStringList out;
+        for (const QString &e : expected) {
+            const QString name = e.section('=', 0, 0);
+            const QVariant value =
+                t.db().scalar(QString("SELECT \"%1\" FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId});
+            out << name + '=' + (value.isNull() ? "NULL" : value.toString());
+        }
+        return out;
+    }
+    qint64 lastObsId() { return t.db().scalar("SELECT max(ObsID) FROM Observasjoner").toLongLong(); }
 
     // Shows the row as browsing to it would; false when there is no such row.
     bool show(qint64 obsId)

@@ -35,16 +35,11 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("known") << "2K+"
-                               << "2K+";
-        QTest::newRow("last") << "Adult"
-                              << "Adult";
-        QTest::newRow("unknown") << "Ukjent"
-                                 << "";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("other case") << "adult"
-                                    << "";
+        QTest::newRow("known") << QString("2K+") << QString("2K+");
+        QTest::newRow("last") << QString("Adult") << QString("Adult");
+        QTest::newRow("unknown") << QString("Ukjent") << QString();
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("other case") << QString("adult") << QString();
     }
     void storedCaptions()
     {
@@ -86,16 +81,11 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("two") << "ØV"
-                             << "ØV";
-        QTest::newRow("other order") << "VN"
-                                     << "NV";
-        QTest::newRow("three from older data") << "NØS"
-                                               << "NØS";
-        QTest::newRow("none") << ""
-                              << "";
-        QTest::newRow("unknown letters") << "x"
-                                         << "";
+        QTest::newRow("two") << QString("ØV") << QString("ØV");
+        QTest::newRow("other order") << QString("VN") << QString("NV");
+        QTest::newRow("three from older data") << QString("NØS") << QString("NØS");
+        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("unknown letters") << QString("x") << QString();
     }
     void storedExposure()
     {

@@ -3,14 +3,26 @@
 
 #include <QtTest>
 
+#include <initializer_list>
+#include <utility>
+
 using namespace lirvenda;
 
 namespace {
 
-// latitude, longitude, locality, species, count, start date and time, stop date and time, ticked observers
-const RegistrationFields Valid{
-    "59.9127", "10.75", "Frognerparken", "Svarttrost (Turdus merula) [11870]", "2", "05.06.2024", "10:00", "05.06.2024",
-    "10:00",   1};
+using F = RegistrationFields;
+
+// Valid fields (latitude, longitude, locality, species, count, start and stop date and time, one
+// ticked observer) with the given ones changed.
+RegistrationFields changed(std::initializer_list<std::pair<QString F::*, const char *>> changes, int ticked = 1)
+{
+    RegistrationFields f{"59.9127", "10.75",      "Frognerparken", "Svarttrost (Turdus merula) [11870]",
+                         "2",       "05.06.2024", "10:00",         "05.06.2024",
+                         "10:00",   ticked};
+    for (const auto &[field, value] : changes)
+        f.*field = value;
+    return f;
+}
 
 } // namespace
 
@@ -24,82 +36,45 @@ private slots:
     {
         QTest::addColumn<RegistrationFields>("fields");
         QTest::addColumn<QStringList>("messages");
-        const QString coordinates =
-            "De angitte koordinater stemmer ikke med fylke/kommune. Trykk 'Fylke/kom.' for tips";
-        auto row = [](const char *name, auto change, QStringList messages) {
-            RegistrationFields f = Valid;
-            change(f);
-            QTest::newRow(name) << f << messages;
-        };
-        row("all valid", [](RegistrationFields &) {}, {});
-        row("coordinates before locality", [](RegistrationFields &f) { f.latitude = f.longitude = f.locality = ""; },
-            {coordinates});
-        row("locality", [](RegistrationFields &f) { f.locality = ""; }, {"Du må angi en lokalitet"});
-        row("blank locality is text", [](RegistrationFields &f) { f.locality = " "; }, {});
-        row("latitude in a box but not a number",
-            [](RegistrationFields &f) {
-                f.latitude = "599x";
-                f.longitude = "";
-            },
-            {coordinates});
-        row("latitude not a number", [](RegistrationFields &f) { f.latitude = "59.91x"; },
-            {"Du må oppgi en breddegrad"});
-        row("longitude not a number", [](RegistrationFields &f) { f.longitude = "10.75x"; },
-            {"Du må oppgi en lengdegrad"});
-        row("no species", [](RegistrationFields &f) { f.speciesCaption = "&Art"; }, {"Du må oppgi en art"});
-        row("no count", [](RegistrationFields &f) { f.count = ""; }, {"Feil i angivelse av antall"});
-        row("count of blanks", [](RegistrationFields &f) { f.count = " "; }, {"Feil i angivelse av antall"});
-        row("count with two marks", [](RegistrationFields &f) { f.count = "1.2.3"; }, {"Feil i angivelse av antall"});
-        row("count with decimal comma", [](RegistrationFields &f) { f.count = "1,5"; }, {});
-        row("count of twenty digits", [](RegistrationFields &f) { f.count = "99999999999999999999"; },
-            {"Feil i angivelse av antall"});
-        row("count of eighteen digits", [](RegistrationFields &f) { f.count = "999999999999999999"; }, {});
-        row("start date", [](RegistrationFields &f) { f.startDate = "31.04.2024"; }, {"Ulovlig dato"});
-        row("start hour out of range, stop not examined",
-            [](RegistrationFields &f) {
-                f.startTime = "25:00";
-                f.stopDate = "x";
-            },
-            {"Ulovlig tid!", "Ulovlig tid"});
-        row("start time malformed", [](RegistrationFields &f) { f.startTime = "10.00"; }, {"Ulovlig tid"});
-        row("stop date", [](RegistrationFields &f) { f.stopDate = "5.6.2024"; }, {"Ulovlig dato"});
-        row("stop minute out of range", [](RegistrationFields &f) { f.stopTime = "10:60"; },
-            {"Ulovlig tid!", "Ulovlig tid"});
-        row("stop before start", [](RegistrationFields &f) { f.stopTime = "09:59"; }, {"Stopptid er før starttid."});
-        row("stop on an earlier day",
-            [](RegistrationFields &f) {
-                f.stopDate = "04.06.2024";
-                f.stopTime = "23:00";
-            },
-            {"Stopptid er før starttid."});
-        row("one-digit start is the hour, stored 09:00",
-            [](RegistrationFields &f) {
-                f.startTime = "9";
-                f.stopTime = "09:05";
-            },
-            {});
-        row("three digits are an hour and minutes",
-            [](RegistrationFields &f) {
-                f.startTime = "930";
-                f.stopTime = "0945";
-            },
-            {});
-        row("start checked as it is stored",
-            [](RegistrationFields &f) {
-                f.startTime = "123";
-                f.stopTime = "0130";
-            },
-            {});
-        row("empty times are midnight",
-            [](RegistrationFields &f) {
-                f.startTime = "";
-                f.stopTime = " ";
-            },
-            {});
-        row("no main observer", [](RegistrationFields &f) { f.tickedObservers = 0; },
-            {"Det må avkrysses en hovedobservatør"});
-        row("two main observers", [](RegistrationFields &f) { f.tickedObservers = 2; },
-            {"Kun en hovedobservatør skal avmerkes"});
+        const QStringList none, count{"Feil i angivelse av antall"}, date{"Ulovlig dato"},
+            time{"Ulovlig tid!", "Ulovlig tid"}, order{"Stopptid er før starttid."},
+            coordinates{"De angitte koordinater stemmer ikke med fylke/kommune. Trykk 'Fylke/kom.' for tips"};
+        QTest::newRow("all valid") << changed({}) << none;
+        QTest::newRow("coordinates before locality")
+            << changed({{&F::latitude, ""}, {&F::longitude, ""}, {&F::locality, ""}}) << coordinates;
+        QTest::newRow("locality") << changed({{&F::locality, ""}}) << QStringList{"Du må angi en lokalitet"};
+        QTest::newRow("blank locality is text") << changed({{&F::locality, " "}}) << none;
+        QTest::newRow("latitude in a box but not a number")
+            << changed({{&F::latitude, "599x"}, {&F::longitude, ""}}) << coordinates;
+        QTest::newRow("latitude not a number")
+            << changed({{&F::latitude, "59.91x"}}) << QStringList{"Du må oppgi en breddegrad"};
+        QTest::newRow("longitude not a number")
+            << changed({{&F::longitude, "10.75x"}}) << QStringList{"Du må oppgi en lengdegrad"};
+        QTest::newRow("no species") << changed({{&F::speciesCaption, "&Art"}}) << QStringList{"Du må oppgi en art"};
+        QTest::newRow("no count") << changed({{&F::count, ""}}) << count;
+        QTest::newRow("count of blanks") << changed({{&F::count, " "}}) << count;
+        QTest::newRow("count with two marks") << changed({{&F::count, "1.2.3"}}) << count;
+        QTest::newRow("count with decimal comma") << changed({{&F::count, "1,5"}}) << none;
+        QTest::newRow("count of twenty digits") << changed({{&F::count, "99999999999999999999"}}) << count;
+        QTest::newRow("count of eighteen digits") << changed({{&F::count, "999999999999999999"}}) << none;
+        QTest::newRow("start date") << changed({{&F::startDate, "31.04.2024"}}) << date;
+        QTest::newRow("start hour out of range, stop not examined")
+            << changed({{&F::startTime, "25:00"}, {&F::stopDate, "x"}}) << time;
+        QTest::newRow("start time malformed") << changed({{&F::startTime, "10.00"}}) << QStringList{"Ulovlig tid"};
+        QTest::newRow("stop date") << changed({{&F::stopDate, "5.6.2024"}}) << date;
+        QTest::newRow("stop minute out of range") << changed({{&F::stopTime, "10:60"}}) << time;
+        QTest::newRow("stop before start") << changed({{&F::stopTime, "09:59"}}) << order;
+        QTest::newRow("stop on an earlier day")
+            << changed({{&F::stopDate, "04.06.2024"}, {&F::stopTime, "23:00"}}) << order;
+        QTest::newRow("one-digit start is the hour, stored 09:00")
+            << changed({{&F::startTime, "9"}, {&F::stopTime, "09:05"}}) << none;
+        QTest::newRow("three digits are an hour and minutes")
+            << changed({{&F::startTime, "930"}, {&F::stopTime, "0945"}}) << none;
+        QTest::newRow("start checked as it is stored")
+            << changed({{&F::startTime, "123"}, {&F::stopTime, "0130"}}) << none;
+        QTest::newRow("empty times are midnight") << changed({{&F::startTime, ""}, {&F::stopTime, " "}}) << none;
+        QTest::newRow("no main observer") << changed({}, 0) << QStringList{"Det må avkrysses en hovedobservatør"};
+        QTest::newRow("two main observers") << changed({}, 2) << QStringList{"Kun en hovedobservatør skal avmerkes"};
     }
     void firstFailureWins()
     {

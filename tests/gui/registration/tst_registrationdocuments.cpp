@@ -1,22 +1,17 @@
 #include "support/FaunaWindow.h"
 
 #include "core/documentation/DocumentationFiles.h"
-#include "gui/documentation/frm_Bilde.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QPushButton>
 
 using namespace lirvenda;
 using namespace lirvenda::test;
 
 namespace {
-
-const QString Blackbird = "Svarttrost (Turdus merula) [11870]";
 
 struct DocumentedWindow : FaunaWindow {
     QTemporaryDir elsewhere; // the user's own files
@@ -43,10 +38,6 @@ struct DocumentedWindow : FaunaWindow {
         return out;
     }
     bool frameShown() { return control("Frame6")->isVisibleTo(&window); }
-    QString column(qint64 obsId, const char *name)
-    {
-        return t.db().scalar(QString("SELECT %1 FROM Observasjoner WHERE ObsID = ?").arg(name), {obsId}).toString();
-    }
     // A row that can be saved again as it is.
     qint64 insertComplete()
     {
@@ -61,12 +52,9 @@ struct DocumentedWindow : FaunaWindow {
     }
     qint64 saveNew()
     {
-        control<QComboBox>("Combo13")->setEditText("Tjønna");
-        control<QLineEdit>("Text7")->setText("63.43");
-        control<QLineEdit>("Text8")->setText("10.39");
-        control<QPushButton>("Command2")->setText(Blackbird);
+        enter({"Combo13=Tjønna", "Text7=63.43", "Text8=10.39", "Command2=Svarttrost (Turdus merula) [11870]"});
         click("Command7");
-        return t.db().scalar("SELECT max(ObsID) FROM Observasjoner").toLongLong();
+        return lastObsId();
     }
     QStringList filesOf(const QString &id) { return QDir(documentationFolder(t.folder(), id)).entryList(QDir::Files); }
 };

@@ -13,22 +13,16 @@ using namespace lirvenda::test;
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
+    // The browse state's captions are checked with the workflow.
     void opensInTheBrowseStateDatedToday()
     {
         FaunaWindow w;
         const QString today = dateBoxText(QDate::currentDate());
-        QCOMPARE(w.window.windowTitle(), "Lirvenda  " + today + " - Versjon: 1.0 beta (April 2013)");
-        QCOMPARE(w.shown("Text2"), today);
-        QCOMPARE(w.shown("Text5"), today);
+        QCOMPARE(w.shown("Text2") + ' ' + w.shown("Text5"), today + ' ' + today);
         const QRegularExpression clock("^([01][0-9]|2[0-3]):[0-5][0-9]$");
         QVERIFY(clock.match(w.shown("Text3")).hasMatch() && clock.match(w.shown("Text6")).hasMatch());
-
-        for (const auto &[name, caption] : {std::pair{"Command7", "&Ny registrering"},
-                                            {"Command8", "&Endre registrering"},
-                                            {"Command9", "&Stryk registrering"}}) {
-            QCOMPARE(w.shown(name), caption);
+        for (const char *name : {"Command7", "Command8", "Command9"})
             QVERIFY2(isGreen(w.control(name)) && w.control(name)->isEnabled(), name);
-        }
         QVERIFY(w.control("Command16_0")->isHidden() && !w.control("Command11")->isHidden());
         QVERIFY(isGreen(w.control("Command32_0")));
         for (const char *name : {"Command15", "Command30", "List5", "Label20", "Frame6"})
@@ -43,21 +37,15 @@ private slots:
         QTest::addColumn<QString>("combo");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("entries");
-        QTest::newRow("counties") << "Combo3"
-                                  << "-" << 17;
-        QTest::newRow("operator") << "Combo1"
-                                  << "=" << 4;
-        QTest::newRow("nest height") << "Combo8"
-                                     << "-1" << 32;
-        QTest::newRow("eggs") << "Combo9"
-                              << "-1" << 17;
-        QTest::newRow("nest site") << "Combo6" << withKey("Ikke angitt", 40, "1") << 16;
-        QTest::newRow("tree species") << "Combo7" << withKey("Gran", 40, "1") << 23;
-        QTest::newRow("age of young") << "Combo12" << withKey("Ikke angitt", 30, "1") << 8;
-        QTest::newRow("activity, unchosen") << "Combo2"
-                                            << "" << 36;
-        QTest::newRow("reference, unchosen") << "Combo4"
-                                             << "" << 0;
+        QTest::newRow("counties") << QString("Combo3") << QString("-") << 17;
+        QTest::newRow("operator") << QString("Combo1") << QString("=") << 4;
+        QTest::newRow("nest height") << QString("Combo8") << QString("-1") << 32;
+        QTest::newRow("eggs") << QString("Combo9") << QString("-1") << 17;
+        QTest::newRow("nest site") << QString("Combo6") << withKey("Ikke angitt", 40, "1") << 16;
+        QTest::newRow("tree species") << QString("Combo7") << withKey("Gran", 40, "1") << 23;
+        QTest::newRow("age of young") << QString("Combo12") << withKey("Ikke angitt", 30, "1") << 8;
+        QTest::newRow("activity, unchosen") << QString("Combo2") << QString() << 36;
+        QTest::newRow("reference, unchosen") << QString("Combo4") << QString() << 0;
     }
     void listsStartAtTheirFirstEntry()
     {

@@ -61,11 +61,7 @@ private slots:
         w.click("Command7");
         const QStringList entered = {"Combo13=Per's holme", "Command2=Svarttrost (Turdus merula) [11870]", "Text1=3",
                                      "Text7=63.4305", "Text8=10.3951"};
-        w.control<QComboBox>("Combo13")->setEditText("Per's holme");
-        w.control<QPushButton>("Command2")->setText(entered.at(1).section('=', 1));
-        w.control<QLineEdit>("Text1")->setText("3");
-        w.control<QLineEdit>("Text7")->setText("63.4305");
-        w.control<QLineEdit>("Text8")->setText("10.3951");
+        w.enter(entered);
         QVERIFY(disk.fill());
 
         w.click("Command7");
