@@ -98,6 +98,9 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
     layout->addWidget(Frame2, 0, 1, 2, 1);
     layout->addWidget(Command1, 2, 1, Qt::AlignRight);
 
+    m_typingPause.setSingleShot(true);
+    m_typingPause.setInterval(TypingPauseMilliseconds);
+    connect(&m_typingPause, &QTimer::timeout, this, &frm_Arkiv::Search);
     connect(List1, &QListWidget::itemClicked, this, &frm_Arkiv::List1_Click);
     connect(List1, &QListWidget::itemActivated, this, &frm_Arkiv::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
@@ -139,7 +142,7 @@ QComboBox *frm_Arkiv::operatorList(const QString &name, const QString &label, QL
     });
     connect(box, &QLineEdit::textChanged, this, [this, combo] {
         if (combo->currentIndex() >= 0)
-            Search();
+            m_typingPause.start();
     });
     return combo;
 }
@@ -168,6 +171,7 @@ ArchiveCriteria frm_Arkiv::criteria() const
 
 void frm_Arkiv::Search()
 {
+    m_typingPause.stop(); // this search reads the number being typed as well
     const ArchiveResult result = SearchArchive(m_program, criteria());
     List1->clear();
     addKeyedEntries(List1, result.lines);

@@ -3,6 +3,7 @@
 #include "core/archive/ArchiveSearch.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class QComboBox;
 class QGroupBox;
@@ -16,12 +17,15 @@ namespace lirvenda {
 class Program;
 
 // "ObservasjonsArkiv": searches the stored observations again after every change of a criterion
-// and lists at most 100. A click on a result makes it the current record of the observation
+// and lists at most 100. Typing in a number box searches once the typing pauses, so that a long
+// archive is not searched again for every digit. A click on a result makes it the current record of the observation
 // record set and closes the window.
 class frm_Arkiv : public QDialog {
     Q_OBJECT
 public:
     explicit frm_Arkiv(Program &program, QWidget *parent = nullptr);
+
+    static constexpr int TypingPauseMilliseconds = 150;
 
 private:
     QComboBox *criterionList(const QString &name, const QString &caption, const QString &noChoice,
@@ -43,6 +47,7 @@ private:
     QGroupBox *Frame2;                               // "Treff", then the result caption
     QListWidget *List1;
     QPushButton *Command1; // "&Quit"
+    QTimer m_typingPause;
 };
 
 } // namespace lirvenda
