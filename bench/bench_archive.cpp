@@ -4,7 +4,7 @@
 // window (every list filled) and runs each search; printed are the medians and their ratios to
 // the median full scan of the same rounds.
 
-#include "BenchStore.h"
+#include "WindowBench.h"
 #include "core/archive/ArchiveSearch.h"
 #include "core/store/Program.h"
 #include "gui/archive/frm_Arkiv.h"
@@ -47,46 +47,42 @@ QList<Search> searches()
 
 int main(int argc, char **argv)
 {
-    drawOffscreenUnlessChosen();
-    QApplication app(argc, argv);
-    QTextStream out(stdout);
-    const std::optional<MillionStoreBench> bench = millionStoreBench(argc, argv, out);
-    if (!bench)
-        return 2;
-    const int rounds = bench->rounds;
-    const QString folder = bench->folder;
+    return runMillionStoreWindowBench(argc, argv, [](const MillionStoreBench &bench, QTextStream &out) {
+        const int rounds = bench.rounds;
+        const QString folder = bench.folder;
 
-    Program program(folder);
-    program.openMainConnection();
-    program.openObserverConnection();
-    QList<double> scans, openings;
-    QList<Search> all = searches();
-    for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
-        const double scan = fullScan(folder);
-        const double opening = millisecondsOf([&] { frm_Arkiv archive(program); });
-        for (Search &search : all) {
-            ArchiveResult result;
-            const double time = millisecondsOf([&] { result = SearchArchive(program, search.criteria); });
-            search.lines = result.lines.size();
-            if (round > 0)
-                search.times << time;
+        Program program(folder);
+        program.openMainConnection();
+        program.openObserverConnection();
+        QList<double> scans, openings;
+        QList<Search> all = searches();
+        for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
+            const double scan = fullScan(folder);
+            const double opening = millisecondsOf([&] { frm_Arkiv archive(program); });
+            for (Search &search : all) {
+                ArchiveResult result;
+                const double time = millisecondsOf([&] { result = SearchArchive(program, search.criteria); });
+                search.lines = result.lines.size();
+                if (round > 0)
+                    search.times << time;
+            }
+            if (round > 0) {
+                scans << scan;
+                openings << opening;
+            }
         }
-        if (round > 0) {
-            scans << scan;
-            openings << opening;
-        }
-    }
 
-    const double scan = median(scans);
-    out << Qt::fixed << qSetRealNumberPrecision(1) << rounds << " rounds on " << MillionRows
-        << " observations, medians\nfull scan: " << scan << " ms\n";
-    const auto line = [&](const QString &name, double ms, const QString &note) {
-        out << qSetFieldWidth(26) << Qt::left << name << qSetFieldWidth(10) << Qt::right << qSetRealNumberPrecision(1)
-            << ms << qSetFieldWidth(0) << " ms, " << qSetRealNumberPrecision(3) << ms / scan << " x full scan" << note
-            << '\n';
-    };
-    line(QStringLiteral("opening the window"), median(openings), {});
-    for (const Search &search : all)
-        line(search.name, median(search.times), QStringLiteral(" (%1 lines)").arg(search.lines));
-    return 0;
+        const double scan = median(scans);
+        out << Qt::fixed << qSetRealNumberPrecision(1) << rounds << " rounds on " << MillionRows
+            << " observations, medians\nfull scan: " << scan << " ms\n";
+        const auto line = [&](const QString &name, double ms, const QString &note) {
+            out << qSetFieldWidth(26) << Qt::left << name << qSetFieldWidth(10) << Qt::right
+                << qSetRealNumberPrecision(1) << ms << qSetFieldWidth(0) << " ms, " << qSetRealNumberPrecision(3)
+                << ms / scan << " x full scan" << note << '\n';
+        };
+        line(QStringLiteral("opening the window"), median(openings), {});
+        for (const Search &search : all)
+            line(search.name, median(search.times), QStringLiteral(" (%1 lines)").arg(search.lines));
+        return 0;
+    });
 }

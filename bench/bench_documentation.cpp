@@ -6,7 +6,7 @@
 // viewer on the photo (decoded at the size shown), decodes the whole photo for comparison, makes
 // the main window's thumbnail once unkept and once kept, and times a full scan of Observasjoner.
 
-#include "BenchStore.h"
+#include "WindowBench.h"
 #include "gui/documentation/PictureFiles.h"
 #include "gui/documentation/frm_Bilde.h"
 
@@ -42,45 +42,41 @@ QString writePhoto(const QTemporaryDir &dir)
 
 int main(int argc, char **argv)
 {
-    drawOffscreenUnlessChosen();
-    QApplication app(argc, argv);
-    QTextStream out(stdout);
-    const std::optional<MillionStoreBench> bench = millionStoreBench(argc, argv, out);
-    if (!bench)
-        return 2;
-    const QString folder = bench->folder;
-    const int rounds = bench->rounds;
-    QTemporaryDir dir;
-    const QString photo = writePhoto(dir);
+    return runMillionStoreWindowBench(argc, argv, [](const MillionStoreBench &bench, QTextStream &out) {
+        const QString folder = bench.folder;
+        const int rounds = bench.rounds;
+        QTemporaryDir dir;
+        const QString photo = writePhoto(dir);
 
-    QList<double> viewers, wholes, thumbnails, keptThumbnails, scans;
-    for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
-        const double viewer = millisecondsOf([&] { frm_Bilde window({photo}, 0); });
-        const double whole = millisecondsOf([&] { QImageReader(photo).read(); });
-        const QSize bound(196 + round, 122); // a bound not asked for before: made anew
-        const double thumbnail = millisecondsOf([&] { documentThumbnail(photo, bound); });
-        const double kept = millisecondsOf([&] { documentThumbnail(photo, bound); });
-        const double scan = fullScan(folder);
-        if (round == 0)
-            continue;
-        viewers << viewer;
-        wholes << whole;
-        thumbnails << thumbnail;
-        keptThumbnails << kept;
-        scans << scan;
-    }
+        QList<double> viewers, wholes, thumbnails, keptThumbnails, scans;
+        for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
+            const double viewer = millisecondsOf([&] { frm_Bilde window({photo}, 0); });
+            const double whole = millisecondsOf([&] { QImageReader(photo).read(); });
+            const QSize bound(196 + round, 122); // a bound not asked for before: made anew
+            const double thumbnail = millisecondsOf([&] { documentThumbnail(photo, bound); });
+            const double kept = millisecondsOf([&] { documentThumbnail(photo, bound); });
+            const double scan = fullScan(folder);
+            if (round == 0)
+                continue;
+            viewers << viewer;
+            wholes << whole;
+            thumbnails << thumbnail;
+            keptThumbnails << kept;
+            scans << scan;
+        }
 
-    const double scan = median(scans);
-    const auto line = [&](const char *what, const QList<double> &times) {
-        out << what << "median " << median(times) << " ms, fastest " << fastest(times) << " ms, / full scan "
-            << median(times) / scan << '\n';
-    };
-    out << Qt::fixed << qSetRealNumberPrecision(3) << rounds << " rounds; a 6000 x 4000 photo; yardstick "
-        << MillionRows << " observations\n"
-        << "full scan:                      median " << scan << " ms, fastest " << fastest(scans) << " ms\n";
-    line("viewer opened on the photo:     ", viewers);
-    line("whole photo decoded (compared): ", wholes);
-    line("thumbnail made:                 ", thumbnails);
-    line("thumbnail kept:                 ", keptThumbnails);
-    return 0;
+        const double scan = median(scans);
+        const auto line = [&](const char *what, const QList<double> &times) {
+            out << what << "median " << median(times) << " ms, fastest " << fastest(times) << " ms, / full scan "
+                << median(times) / scan << '\n';
+        };
+        out << Qt::fixed << qSetRealNumberPrecision(3) << rounds << " rounds; a 6000 x 4000 photo; yardstick "
+            << MillionRows << " observations\n"
+            << "full scan:                      median " << scan << " ms, fastest " << fastest(scans) << " ms\n";
+        line("viewer opened on the photo:     ", viewers);
+        line("whole photo decoded (compared): ", wholes);
+        line("thumbnail made:                 ", thumbnails);
+        line("thumbnail kept:                 ", keptThumbnails);
+        return 0;
+    });
 }

@@ -4,7 +4,7 @@
 // opens the species list as the main window hands it over, switches its sort both ways and opens
 // the extra-species picker; printed are the medians and their ratios to the median full scan.
 
-#include "BenchStore.h"
+#include "WindowBench.h"
 #include "core/registration/Species.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
@@ -34,56 +34,53 @@ public:
 
 int main(int argc, char **argv)
 {
-    drawOffscreenUnlessChosen();
-    QApplication app(argc, argv);
-    QTextStream out(stdout);
-    const std::optional<MillionStoreBench> bench = millionStoreBench(argc, argv, out);
-    if (!bench)
-        return 2;
-    setPrompter(std::make_unique<AnswersYes>());
-    const int rounds = bench->rounds;
-    const QString folder = bench->folder;
+    return runMillionStoreWindowBench(argc, argv, [](const MillionStoreBench &bench, QTextStream &out) {
+        setPrompter(std::make_unique<AnswersYes>());
+        const int rounds = bench.rounds;
+        const QString folder = bench.folder;
 
-    Program program(folder);
-    program.openMainConnection();
-    program.openObserverConnection();
-    QList<double> scans, openings, switches, pickers;
-    int listed = 0, offered = 0;
-    for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
-        const double scan = fullScan(folder);
-        std::unique_ptr<frm_BatchRegistrering> list;
-        const double opening = millisecondsOf([&] {
-            const QList<KeyedEntry> registered = SortedAlphabetically(RegisteredSpeciesEntries(program, false));
-            list = std::make_unique<frm_BatchRegistrering>(program, registered);
-        });
-        listed = list->List1->count();
-        list->List1->item(0)->setSelected(true);
-        const double switching = millisecondsOf([&] {
-            list->Check1->click(); // to key order
-            list->Check1->click(); // back to names
-        });
-        const double picker = millisecondsOf([&] {
-            frm_VelgArter extra(program, list->List1);
-            offered = extra.List1->count();
-        });
-        if (round > 0) {
-            scans << scan;
-            openings << opening;
-            switches << switching;
-            pickers << picker;
+        Program program(folder);
+        program.openMainConnection();
+        program.openObserverConnection();
+        QList<double> scans, openings, switches, pickers;
+        int listed = 0, offered = 0;
+        for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
+            const double scan = fullScan(folder);
+            std::unique_ptr<frm_BatchRegistrering> list;
+            const double opening = millisecondsOf([&] {
+                const QList<KeyedEntry> registered = SortedAlphabetically(RegisteredSpeciesEntries(program, false));
+                list = std::make_unique<frm_BatchRegistrering>(program, registered);
+            });
+            listed = list->List1->count();
+            list->List1->item(0)->setSelected(true);
+            const double switching = millisecondsOf([&] {
+                list->Check1->click(); // to key order
+                list->Check1->click(); // back to names
+            });
+            const double picker = millisecondsOf([&] {
+                frm_VelgArter extra(program, list->List1);
+                offered = extra.List1->count();
+            });
+            if (round > 0) {
+                scans << scan;
+                openings << opening;
+                switches << switching;
+                pickers << picker;
+            }
         }
-    }
 
-    const double scan = median(scans);
-    out << Qt::fixed << qSetRealNumberPrecision(1) << rounds << " rounds on " << MillionRows
-        << " observations, medians\nfull scan: " << scan << " ms\n";
-    const auto line = [&](const QString &name, double ms) {
-        out << qSetFieldWidth(34) << Qt::left << name << qSetFieldWidth(10) << Qt::right << qSetRealNumberPrecision(1)
-            << ms << qSetFieldWidth(0) << " ms, " << qSetRealNumberPrecision(3) << ms / scan << " x full scan\n";
-    };
-    line(QStringLiteral("opening the species list (%1)").arg(listed), median(openings));
-    line(QStringLiteral("switching the sort, both ways"), median(switches));
-    line(QStringLiteral("opening and switching"), median(openings) + median(switches));
-    line(QStringLiteral("opening the picker (%1 species)").arg(offered), median(pickers));
-    return 0;
+        const double scan = median(scans);
+        out << Qt::fixed << qSetRealNumberPrecision(1) << rounds << " rounds on " << MillionRows
+            << " observations, medians\nfull scan: " << scan << " ms\n";
+        const auto line = [&](const QString &name, double ms) {
+            out << qSetFieldWidth(34) << Qt::left << name << qSetFieldWidth(10) << Qt::right
+                << qSetRealNumberPrecision(1) << ms << qSetFieldWidth(0) << " ms, " << qSetRealNumberPrecision(3)
+                << ms / scan << " x full scan\n";
+        };
+        line(QStringLiteral("opening the species list (%1)").arg(listed), median(openings));
+        line(QStringLiteral("switching the sort, both ways"), median(switches));
+        line(QStringLiteral("opening and switching"), median(openings) + median(switches));
+        line(QStringLiteral("opening the picker (%1 species)").arg(offered), median(pickers));
+        return 0;
+    });
 }

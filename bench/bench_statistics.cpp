@@ -6,7 +6,7 @@
 // the three charts) and clicks every species of its list in turn; a full scan of Observasjoner is
 // timed in the same round. Printed: the medians and fastest of each, and their ratios to the scan.
 
-#include "BenchStore.h"
+#include "WindowBench.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
 #include "gui/statistics/frm_Statistikk.h"
@@ -27,52 +27,48 @@ constexpr int Year = 2010;
 
 int main(int argc, char **argv)
 {
-    drawOffscreenUnlessChosen();
-    QApplication app(argc, argv);
-    QTextStream out(stdout);
-    const std::optional<MillionStoreBench> bench = millionStoreBench(argc, argv, out);
-    if (!bench)
-        return 2;
-    const QString folder = bench->folder;
-    const int rounds = bench->rounds;
+    return runMillionStoreWindowBench(argc, argv, [](const MillionStoreBench &bench, QTextStream &out) {
+        const QString folder = bench.folder;
+        const int rounds = bench.rounds;
 
-    Program program(folder);
-    program.openMainConnection();
-    const qint64 yearRows =
-        program.mainConnection()
-            .scalar(QStringLiteral("SELECT count(*) FROM Observasjoner WHERE StartDato >= ? "
-                                   "AND StartDato < ?"),
-                    {QStringLiteral("%1-01-01").arg(Year), QStringLiteral("%1-01-01").arg(Year + 1)})
-            .toLongLong();
-    frm_Statistikk window(program);
-    QList<double> years, clicks, scans;
-    for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
-        const double year = millisecondsOf([&] {
-            window.Command6->setText(QString::number(Year));
-            window.ComputeYearStatistics();
-        });
-        const int species = window.List2->count();
-        const double click = millisecondsOf([&] {
-                                 for (int i = 0; i < species; ++i)
-                                     window.List2->setCurrentRow((i + 1) % species);
-                             }) /
-                             species;
-        const double scan = fullScan(folder);
-        if (round == 0)
-            continue;
-        years << year;
-        clicks << click;
-        scans << scan;
-    }
+        Program program(folder);
+        program.openMainConnection();
+        const qint64 yearRows =
+            program.mainConnection()
+                .scalar(QStringLiteral("SELECT count(*) FROM Observasjoner WHERE StartDato >= ? "
+                                       "AND StartDato < ?"),
+                        {QStringLiteral("%1-01-01").arg(Year), QStringLiteral("%1-01-01").arg(Year + 1)})
+                .toLongLong();
+        frm_Statistikk window(program);
+        QList<double> years, clicks, scans;
+        for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
+            const double year = millisecondsOf([&] {
+                window.Command6->setText(QString::number(Year));
+                window.ComputeYearStatistics();
+            });
+            const int species = window.List2->count();
+            const double click = millisecondsOf([&] {
+                                     for (int i = 0; i < species; ++i)
+                                         window.List2->setCurrentRow((i + 1) % species);
+                                 }) /
+                                 species;
+            const double scan = fullScan(folder);
+            if (round == 0)
+                continue;
+            years << year;
+            clicks << click;
+            scans << scan;
+        }
 
-    const double scan = median(scans);
-    out << Qt::fixed << qSetRealNumberPrecision(2) << rounds << " rounds on " << MillionRows << " observations; "
-        << Year << " holds " << yearRows << " of them and " << window.List2->count() << " species\n"
-        << "full scan:          median " << scan << " ms, fastest " << fastest(scans) << " ms\n"
-        << "one year computed:  median " << median(years) << " ms, fastest " << fastest(years) << " ms\n"
-        << qSetRealNumberPrecision(4) << "one click in List2: median " << median(clicks) << " ms, fastest "
-        << fastest(clicks) << " ms\n"
-        << qSetRealNumberPrecision(4) << "year / full scan " << median(years) / scan
-        << " (goal 0.1), click / full scan " << median(clicks) / scan << " (goal 0.01)\n";
-    return 0;
+        const double scan = median(scans);
+        out << Qt::fixed << qSetRealNumberPrecision(2) << rounds << " rounds on " << MillionRows << " observations; "
+            << Year << " holds " << yearRows << " of them and " << window.List2->count() << " species\n"
+            << "full scan:          median " << scan << " ms, fastest " << fastest(scans) << " ms\n"
+            << "one year computed:  median " << median(years) << " ms, fastest " << fastest(years) << " ms\n"
+            << qSetRealNumberPrecision(4) << "one click in List2: median " << median(clicks) << " ms, fastest "
+            << fastest(clicks) << " ms\n"
+            << qSetRealNumberPrecision(4) << "year / full scan " << median(years) / scan
+            << " (goal 0.1), click / full scan " << median(clicks) / scan << " (goal 0.01)\n";
+        return 0;
+    });
 }
