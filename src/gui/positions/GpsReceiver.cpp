@@ -158,6 +158,9 @@ std::optional<GpsFix> GpsReceiver::read(int speed)
 {
     if (m_connecting || !m_link)
         return std::nullopt;
+    m_link->speed = speed;
+    if (auto *serial = qobject_cast<QSerialPort *>(m_device.get()))
+        serial->setBaudRate(speed); // on a device that has gone this fails, and closes the port
     if (!m_device || !m_device->isOpen()) {
         QString ignored;
         m_connecting = true; // reaching gpsd runs the event loop, and with it the next tick
@@ -168,8 +171,6 @@ std::optional<GpsFix> GpsReceiver::read(int speed)
             return std::nullopt;
         }
     }
-    if (auto *serial = qobject_cast<QSerialPort *>(m_device.get()))
-        serial->setBaudRate(speed);
     const QByteArray received = m_unread + m_device->readAll();
     m_unread.clear();
     return m_stream.take(received);
