@@ -62,20 +62,21 @@ inline void type(FaunaWindow &w, const QString &box, const QString &text)
     QTest::keyClicks(line, text);
 }
 
-// "&Arkiv" searched for one species: the result lines and the archive's caption; with clicked
-// given, that observation's line is clicked, which shows it in the main window.
+// "&Arkiv" searched by one criterion (Combo1 the species, Combo6 the locality, by their keys):
+// the result lines and the archive's caption; with clicked given, that observation's line is
+// clicked, which shows it in the main window.
 struct ArchiveAnswer {
     bool opened = false;
     QString caption;
     QStringList lines;
 };
-inline ArchiveAnswer searchArchive(FaunaWindow &w, const QString &speciesKey, qint64 clicked = 0)
+inline ArchiveAnswer searchArchive(FaunaWindow &w, const QString &criterion, const QString &key, qint64 clicked = 0)
 {
     ArchiveAnswer answer;
     answer.opened = answerModal([&] { w.click("Command1"); },
                                 [&](QWidget *archive) {
-                                    auto *species = child<QComboBox>(archive, "Combo1");
-                                    species->setCurrentIndex(rowOfKey(species, speciesKey));
+                                    auto *choices = child<QComboBox>(archive, criterion);
+                                    choices->setCurrentIndex(rowOfKey(choices, key));
                                     auto *list = child<QListWidget>(archive, "List1");
                                     answer.caption = child<QGroupBox>(archive, "Frame2")->title();
                                     answer.lines = entries(list);

@@ -72,7 +72,7 @@ private slots:
 
         // Browsing elsewhere first: the archive brings the registration back.
         w.click("Command9"); // the next registration is cancelled
-        const ArchiveAnswer found = searchArchive(w, "11870", obsId);
+        const ArchiveAnswer found = searchArchive(w, "Combo1", "11870", obsId);
         QVERIFY(found.opened);
         QCOMPARE(found.lines.size(), 1);
         QVERIFY2(found.lines[0].contains("Storvatnet"), qPrintable(found.lines[0]));
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(storedObsIds(w), QStringList());
         QVERIFY(!QFileInfo::exists(documentationFolder(w.t.folder(), uniqueId)));
         QCOMPARE(filesIn(w.t.folder() + "/Dokumentasjon/slettet/" + uniqueId), QStringList({"hann.png", "hunn.png"}));
-        QCOMPARE(searchArchive(w, "11870").lines, QStringList());
+        QCOMPARE(searchArchive(w, "Combo1", "11870").lines, QStringList());
         QCOMPARE(w.t.db().scalar("PRAGMA integrity_check").toString(), QString("ok"));
     }
 };

@@ -86,7 +86,7 @@ private slots:
         w.click("Command9"); // the next registration is cancelled: the window's other buttons wake
         for (const auto &[obsId, species, shown] :
              {std::tuple{first, QString("11870"), fromReceiver}, std::tuple{second, QString("11980"), fromWaypoint}}) {
-            const ArchiveAnswer found = searchArchive(w, species, obsId);
+            const ArchiveAnswer found = searchArchive(w, "Combo1", species, obsId);
             QVERIFY(found.opened);
             QCOMPARE(found.lines.size(), 1);
             QVERIFY2(found.lines[0].contains(' ' + shown.locality + " (Dato: " + shown.start),
