@@ -15,28 +15,27 @@ inline bool addObserverThroughWindows(FaunaWindow &w, const QString &first, cons
                                       const QString &initials)
 {
     bool saved = false, defaulted = false;
-    const bool listed = answerModal([&] { w.click("Command10"); },
-                                    [&](QWidget *observers) {
-                                        saved = answerModal([&] { click(observers, "Command2"); },
-                                                            [&](QWidget *entry) {
-                                                                child<QLineEdit>(entry, "Text1")->setText(first);
-                                                                child<QLineEdit>(entry, "Text2")->setText(last);
-                                                                QTest::keyClicks(child<QLineEdit>(entry, "Text8"),
-                                                                                 initials);
-                                                                click(entry, "Command2");
-                                                            });
-                                        defaulted = answerModal([&] { click(observers, "Command5"); },
-                                                                [&](QWidget *defaults) {
-                                                                    auto *list = child<QListWidget>(defaults, "List1");
-                                                                    for (int i = 0; i < list->count(); ++i)
-                                                                        if (list->item(i)->text().contains(
-                                                                                '(' + initials + ')') &&
-                                                                            !list->item(i)->isSelected())
-                                                                            clickEntry(list, i);
-                                                                    click(defaults, "Command2");
-                                                                });
-                                        click(observers, "Command1");
-                                    });
+    const bool listed =
+        answerModal([&] { w.click("Command10"); },
+                    [&](QWidget *observers) {
+                        saved = answerModal([&] { click(observers, "Command2"); },
+                                            [&](QWidget *entry) {
+                                                child<QLineEdit>(entry, "Text1")->setText(first);
+                                                child<QLineEdit>(entry, "Text2")->setText(last);
+                                                QTest::keyClicks(child<QLineEdit>(entry, "Text8"), initials);
+                                                click(entry, "Command2");
+                                            });
+                        defaulted = answerModal([&] { click(observers, "Command5"); },
+                                                [&](QWidget *defaults) {
+                                                    auto *list = child<QListWidget>(defaults, "List1");
+                                                    for (int i = 0; i < list->count(); ++i)
+                                                        if (list->item(i)->text().contains('(' + initials + ')') &&
+                                                            !list->item(i)->isSelected())
+                                                            clickEntry(list, i);
+                                                    click(defaults, "Command2");
+                                                });
+                        click(observers, "Command1");
+                    });
     return listed && saved && defaulted;
 }
 

@@ -66,7 +66,8 @@ private slots:
         compareStored(w, first, fromReceiver);
 
         // The next registration takes the waypoint a map program left.
-        QVERIFY(writeFile(w.t.path("Veipunkter.gpx"), R"(<gpx><wpt lat="61.5" lon="9.25"><name>Reir</name></wpt></gpx>)"));
+        QVERIFY(
+            writeFile(w.t.path("Veipunkter.gpx"), R"(<gpx><wpt lat="61.5" lon="9.25"><name>Reir</name></wpt></gpx>)"));
         QVERIFY(pickSpecies(w, "gråtrost"));
         type(w, "Combo13", "Lomen");
         type(w, "Text1", "2"); // after a save the count starts empty
