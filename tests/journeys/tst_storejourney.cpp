@@ -20,38 +20,45 @@ const QString GreatTit = "Kjøttmeis (Parus major) [14640]";
 // The group's counts by short code, as typed into the grid.
 using Counts = QList<std::pair<QString, QString>>;
 
-// "&Grupperegistrering": the species picked from every species, the counts typed into the grid,
-// and on the header a new locality made with "Ny"; answers whether the grid window came up.
+// The group's grid: the counts typed by short code, "&Gå videre", a new locality made with "Ny"
+// beside the localities, "&Lagre"; a refused save is cancelled (its reason is in the prompter).
+void fillGridAndSave(QWidget *grid, FaunaWindow &w, const Counts &counts, const QString &locality)
+{
+    for (const auto &[code, count] : counts)
+        for (int row = 0; row < 15; ++row)
+            if (child<QLabel>(grid, QString("Label1_%1").arg(row))->text() == code) {
+                auto *box = child<QLineEdit>(grid, QString("Text1_%1").arg(row));
+                box->selectAll();
+                QTest::keyClicks(box, count);
+            }
+    click(grid, "Command4");
+    w.t.prompter().inputAnswers = {locality};
+    click(grid, "Command22");
+    click(grid, "Command9");
+    if (grid->isVisible())
+        qobject_cast<QDialog *>(grid)->reject();
+}
+
+// "&Grupperegistrering": the species picked from every species, then the grid; answers whether
+// the grid came up.
 bool registerGroup(FaunaWindow &w, const QStringList &speciesKeys, const Counts &counts, const QString &locality)
 {
+    const auto pick = [&](QWidget *picker) {
+        auto *all = child<QListWidget>(picker, "List1");
+        for (const QString &key : speciesKeys)
+            all->item(rowOfKey(all, key))->setSelected(true);
+        click(picker, "Command2");
+    };
     bool gridShown = false;
-    const bool opened =
-        answerModal([&] { w.click("Command24"); },
-                    [&](QWidget *speciesList) {
-                        answerModal([&] { click(speciesList, "Command3"); },
-                                    [&](QWidget *picker) {
-                                        auto *all = child<QListWidget>(picker, "List1");
-                                        for (const QString &key : speciesKeys)
-                                            all->item(rowOfKey(all, key))->setSelected(true);
-                                        click(picker, "Command2");
+    const bool opened = answerModal([&] { w.click("Command24"); },
+                                    [&](QWidget *speciesList) {
+                                        answerModal([&] { click(speciesList, "Command3"); }, pick);
+                                        ModalAnswer grid([&](QWidget *window) {
+                                            gridShown = true;
+                                            fillGridAndSave(window, w, counts, locality);
+                                        });
+                                        click(speciesList, "Command2");
                                     });
-                        ModalAnswer grid([&](QWidget *window) {
-                            gridShown = true;
-                            for (const auto &[code, count] : counts)
-                                for (int row = 0; row < 15; ++row)
-                                    if (child<QLabel>(window, QString("Label1_%1").arg(row))->text() == code) {
-                                        auto *box = child<QLineEdit>(window, QString("Text1_%1").arg(row));
-                                        box->selectAll();
-                                        QTest::keyClicks(box, count);
-                                    }
-                            w.t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (1, 'Gåsholmen')"); // TEMP
-                            click(window, "Command4");
-                            click(window, "Command9");
-                            if (window->isVisible()) // refused: the reason is in the prompter's record
-                                qobject_cast<QDialog *>(window)->reject();
-                        });
-                        click(speciesList, "Command2");
-                    });
     return opened && gridShown;
 }
 
