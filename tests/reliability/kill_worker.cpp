@@ -56,7 +56,7 @@ void saveGroup(Program &program)
     GroupHeader header;
     header.startDate = header.stopDate = QStringLiteral("01.05.2024");
     header.startTime = header.stopTime = QStringLiteral("08:00");
-    header.localityId = QString::number(test::GroupLocality);
+    header.locality.id = test::GroupLocality;
     header.mainObserverId = QStringLiteral("1");
     header.otherObserverIds = {QStringLiteral("2")};
     QList<GroupSpeciesValues> species;

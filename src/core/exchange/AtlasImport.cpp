@@ -57,12 +57,9 @@ AtlasLookups readAtlasLookups(Program &program)
         if (!lookups.referenceByAuthorsAndYear.contains(key))
             lookups.referenceByAuthorsAndYear.insert(key, references.text(QStringLiteral("Referanse_ID")));
     }
-    Statement localities = db.query(QStringLiteral("SELECT ID, Lokalitet FROM Lokalitet ORDER BY ID"));
-    while (localities.next()) {
-        const QString prefix = localities.text(QStringLiteral("Lokalitet")).left(4);
-        if (!lookups.localityByPrefix.contains(prefix))
-            lookups.localityByPrefix.insert(prefix, localities.integer(QStringLiteral("ID")));
-    }
+    for (const LocalityChoice &locality : NamedAndUsedLocalities(program))
+        if (!lookups.localityByPrefix.contains(locality.name.left(4)))
+            lookups.localityByPrefix.insert(locality.name.left(4), locality);
     return lookups;
 }
 
@@ -94,9 +91,8 @@ AtlasObservation atlasObservation(const Record &atlas, const AtlasLookups &looku
     };
     const QVariant route = atlas.value(QStringLiteral("Rute"));
     const auto locality = lookups.localityByPrefix.constFind(route.toString());
-    observation.localityFound = !route.isNull() && locality != lookups.localityByPrefix.cend();
-    if (observation.localityFound)
-        observation.columns.insert(QStringLiteral("Lokalitet"), QString::number(locality.value()));
+    if (!route.isNull() && locality != lookups.localityByPrefix.cend())
+        observation.locality = locality.value();
     return observation;
 }
 
@@ -145,7 +141,10 @@ AtlasImportResult ImportAtlas(Program &program)
     db.execute(QStringLiteral("DELETE FROM ObservatørKobling"));
     Statement atlas = db.query(QStringLiteral("SELECT Aar, Art, Referanse, Rute FROM Atlas ORDER BY rowid"));
     while (atlas.next()) {
-        const AtlasObservation observation = atlasObservation(atlas.record(), lookups);
+        AtlasObservation observation = atlasObservation(atlas.record(), lookups);
+        if (observation.locality)
+            observation.columns.insert(QStringLiteral("Lokalitet"),
+                                       QString::number(NamedLocalityId(program, *observation.locality)));
         QStringList names;
         for (const QString &column : observation.columns.keys())
             names << '"' + column + '"';
@@ -156,7 +155,7 @@ AtlasImportResult ImportAtlas(Program &program)
                                   "VALUES (?, ?, 1)"),
                    {db.lastInsertId(), AtlasMainObserverId});
         ++result.imported;
-        result.unmatched += !(observation.speciesFound && observation.localityFound);
+        result.unmatched += !(observation.speciesFound && observation.locality);
     }
     transaction.commit();
     return result;

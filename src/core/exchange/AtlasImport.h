@@ -2,10 +2,14 @@
 
 // The import of older atlas records: the table Atlas replaces every observation and observer link.
 
+#include "core/group/NamedLocalities.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QVariantMap>
+
+#include <optional>
 
 namespace lirvenda {
 
@@ -19,7 +23,9 @@ inline constexpr qint64 AtlasMainObserverId = 2;
 struct AtlasLookups {
     QHash<QString, QString> speciesByEuoNumber;        // EUONr -> EUNr ("99999" for a species without one)
     QHash<QString, QString> referenceByAuthorsAndYear; // authors + '\n' + year -> Referanse_ID
-    QHash<QString, qint64> localityByPrefix;           // first four characters of the name -> ID
+    // First four characters of the name -> the first named locality by ID, else the first place
+    // used in the observations, as the group registration offers them.
+    QHash<QString, LocalityChoice> localityByPrefix;
 };
 AtlasLookups readAtlasLookups(Program &program);
 
@@ -28,11 +34,12 @@ AtlasLookups readAtlasLookups(Program &program);
 // when there is no such species or the text is not a number.
 QString EuNumberToSpeciesKey(const AtlasLookups &lookups, const QString &number);
 
-// One atlas record as an observation, and whether its species and its locality were found.
+// One atlas record as an observation, whether its species was found, and the locality its route
+// stands for; the import sets Lokalitet to that locality's ID.
 struct AtlasObservation {
     QVariantMap columns;
     bool speciesFound = false;
-    bool localityFound = false;
+    std::optional<LocalityChoice> locality;
 };
 AtlasObservation atlasObservation(const Record &atlas, const AtlasLookups &lookups);
 
@@ -55,7 +62,8 @@ struct AtlasImportResult {
     int unmatched = 0; // records whose locality or species was not found
 };
 // Replaces every observation and observer link by the atlas records, in one transaction: on a
-// failure (DatabaseError) the store is as it was.
+// failure (DatabaseError) the store is as it was. A used place a route stands for becomes a named
+// locality.
 AtlasImportResult ImportAtlas(Program &program);
 
 } // namespace lirvenda

@@ -40,11 +40,14 @@ bool observerExists(Program &program, const QString &observerId)
                .isValid();
 }
 
-bool localityExists(Program &program, const QString &localityId)
+// A used place needs only its name: the save makes it a named locality.
+bool isLocality(Program &program, const LocalityChoice &locality)
 {
-    return !localityId.isEmpty() && program.mainConnection()
-                                        .scalar(QStringLiteral("SELECT 1 FROM Lokalitet WHERE ID = ?"), {localityId})
-                                        .isValid();
+    if (!locality.id)
+        return !locality.name.trimmed().isEmpty();
+    return program.mainConnection()
+        .scalar(QStringLiteral("SELECT 1 FROM Lokalitet WHERE ID = ?"), {locality.id})
+        .isValid();
 }
 
 // The main observer's key first, then the others', as the main window keeps them.
@@ -83,16 +86,6 @@ bool HasRegisteredObservers(Program &program)
     return program.observerConnection().scalar(QStringLiteral("SELECT 1 FROM Observers LIMIT 1")).isValid();
 }
 
-QList<KeyedEntry> NamedLocalityEntries(Program &program)
-{
-    Statement rows = program.mainConnection().query(
-        QStringLiteral("SELECT ID, Lokalitet FROM Lokalitet ORDER BY Lokalitet COLLATE NORSK, ID"));
-    QList<KeyedEntry> entries;
-    while (rows.next())
-        entries.append(keyedEntry(rows.text(QStringLiteral("Lokalitet")), 10, rows.text(QStringLiteral("ID"))));
-    return entries;
-}
-
 QString RememberedMainObserverId(Program &program)
 {
     const QString uniqueId = ReadFirstLine(program.filePath(QStringLiteral("MainObserver.txt"))).trimmed();
@@ -113,7 +106,7 @@ QList<ValidationMessage> groupHeaderProblems(Program &program, const GroupHeader
         return information(QStringLiteral("Stopptid er før starttid."));
     if (header.otherObserverIds.contains(header.mainObserverId))
         return information(QStringLiteral("Hoved- og medobservatør kan ikke være samme person."));
-    if (!localityExists(program, header.localityId))
+    if (!isLocality(program, header.locality))
         return information(QStringLiteral("Du må velge en lokalitet fra lista."));
     if (!observerExists(program, header.mainObserverId))
         return information(QStringLiteral("Du må velge en hovedobservatør fra lista."));
@@ -132,6 +125,7 @@ int SaveGroupRegistration(Program &program, const GroupHeader &header, const QLi
     Database &db = program.mainConnection();
     ObservationRecordSet &observations = program.observations();
     Transaction transaction(db);
+    const QString localityId = QString::number(NamedLocalityId(program, header.locality));
     int written = 0;
     for (const GroupSpeciesValues &values : species) {
         if (values.leftOut)
@@ -140,7 +134,7 @@ int SaveGroupRegistration(Program &program, const GroupHeader &header, const QLi
             {QStringLiteral("ObsUniqueID"), NewUniqueId(program)},
             {QStringLiteral("StartDato"), storedDateTime(header.startDate, header.startTime)},
             {QStringLiteral("StoppDato"), storedDateTime(header.stopDate, header.stopTime)},
-            {QStringLiteral("Lokalitet"), header.localityId},
+            {QStringLiteral("Lokalitet"), localityId},
             {QStringLiteral("Art"), values.speciesKey.trimmed()},
             {QStringLiteral("Operator"), GroupOperators.value(values.operatorPosition, GroupOperators.first())},
             {QStringLiteral("Antall"), wholeCount(values.count).value_or(0)},

@@ -4,6 +4,7 @@
 // species that is not left out, all in one transaction.
 
 #include "core/group/GroupEntries.h"
+#include "core/group/NamedLocalities.h"
 #include "core/registration/Validation.h"
 #include "core/shared/SharedProcedures.h"
 
@@ -23,13 +24,10 @@ bool HasRegisteredObservers(Program &program);
 // The ObserverID of the observer remembered in MainObserver.txt; empty when there is none.
 QString RememberedMainObserverId(Program &program);
 
-// The named localities, "Name", 10 blanks, "[ID]", by name.
-QList<KeyedEntry> NamedLocalityEntries(Program &program);
-
 // What the header panel holds, as typed or chosen; keys are empty when nothing is chosen.
 struct GroupHeader {
     QString startDate, startTime, stopDate, stopTime;
-    QString localityId;           // Lokalitet.ID
+    LocalityChoice locality;      // a named locality, or a used place that becomes one at the save
     QString mainObserverId;       // ObserverID
     QStringList otherObserverIds; // ObserverID of each chosen co-observer, in list order
 };
@@ -38,9 +36,9 @@ struct GroupHeader {
 QList<ValidationMessage> groupHeaderProblems(Program &program, const GroupHeader &header,
                                              const QDate &today = QDate::currentDate());
 
-// Writes one observation, with its observer links, for each species not left out, in order; all
-// or nothing. Answers how many observations were written. Throws DatabaseError on a failure, after
-// which nothing of the save is stored.
+// Writes one observation, with its observer links, for each species not left out, in order, and
+// makes a chosen used place a named locality; all or nothing. Answers how many observations were
+// written. Throws DatabaseError on a failure, after which nothing of the save is stored.
 int SaveGroupRegistration(Program &program, const GroupHeader &header, const QList<GroupSpeciesValues> &species,
                           const QDate &today = QDate::currentDate());
 

@@ -18,8 +18,8 @@ namespace lirvenda {
 
 frm_BatchRegistrering::frm_BatchRegistrering(Program &program, const QList<KeyedEntry> &registeredSpecies,
                                              QWidget *parent)
-    : QDialog(parent), Frame1(named(new QGroupBox(QStringLiteral("Velg observerte arter"), this), "Frame1")),
-      List1(named(new QListWidget(Frame1), "List1")),
+    : GroupDialog(parent), Frame1(named(new QGroupBox(QStringLiteral("Velg observerte arter"), this), "Frame1")),
+      List1(named(new ChoiceList(Frame1), "List1")),
       Check1(named(new QCheckBox(QStringLiteral("Systematisk rekkefølge"), Frame1), "Check1")),
       Command4(named(new QPushButton(QStringLiteral("Merk alle"), this), "Command4")),
       Command3(named(new QPushButton(QStringLiteral("&Sett inn flere arter"), this), "Command3")),
@@ -28,7 +28,6 @@ frm_BatchRegistrering::frm_BatchRegistrering(Program &program, const QList<Keyed
 {
     setObjectName(QStringLiteral("frm_BatchRegistrering"));
     setWindowTitle(QStringLiteral("Artsutvalg"));
-    List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setMinimumSize(420, 420);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/shared/SharedProcedures.h"
+#include "gui/group/GroupDialog.h"
 
-#include <QDialog>
 #include <QList>
 #include <QStringList>
 
@@ -16,7 +16,7 @@ namespace lirvenda {
 class Program;
 
 // "Artsutvalg": the first window of a group registration, where the species are chosen.
-class frm_BatchRegistrering : public QDialog {
+class frm_BatchRegistrering : public GroupDialog {
     Q_OBJECT
 public:
     // Starts with the species as the main window lists them, none chosen.

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -58,7 +59,7 @@ bool isPositiveNumber(const QString &text)
 } // namespace
 
 frm_Detaljer::frm_Detaljer(Program &program, const QStringList &speciesKeys, QWidget *parent)
-    : QDialog(parent), m_program(program), m_entries(speciesKeys)
+    : GroupDialog(parent), m_program(program), m_entries(speciesKeys)
 {
     setObjectName(QStringLiteral("frm_Detaljer"));
     setWindowTitle(QStringLiteral("Grupperegistrering"));
@@ -322,7 +323,7 @@ void frm_Detaljer::Command4_Click()
     }
     if (!succeeds([this] {
             FillObservers();
-            FillLocalities();
+            FillLocalities(chosenLocality());
             FillHeaderOnce();
         }))
         return;
@@ -331,6 +332,18 @@ void frm_Detaljer::Command4_Click()
 
 // "&Avbryt" on the grid: back to the species list, which keeps its choice.
 void frm_Detaljer::Command3_Click() { reject(); }
+
+void frm_Detaljer::closeEvent(QCloseEvent *event)
+{
+    if (!prompter().askYesNo(QStringLiteral("Vil du avbryte? Det du har skrevet inn blir ikke lagret."))) {
+        event->ignore();
+        return;
+    }
+    if (Frame3->isVisible())
+        Command8_Click();
+    else
+        Command3_Click();
+}
 
 void frm_Detaljer::ShowHeader(bool shown)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/group/GroupEntries.h"
-
-#include <QDialog>
+#include "core/group/NamedLocalities.h"
+#include "gui/group/GroupDialog.h"
 
 #include <array>
 
@@ -22,7 +22,7 @@ struct GroupHeader;
 // The entry grid of a group registration: count, operator, age, sex, activity and comment per
 // species in fifteen rows that scroll, then one header (time, locality, observers) for all, and
 // the save.
-class frm_Detaljer : public QDialog {
+class frm_Detaljer : public GroupDialog {
     Q_OBJECT
 public:
     static constexpr int Rows = 15;
@@ -50,6 +50,7 @@ public:
     void Command7_Click();  // start date on
     void Command6_Click();  // stop date back
     void Command21_Click(); // stop date on
+    void Command22_Click(); // "Ny"
     void Command9_Click();  // "&Lagre"
     void Command10_Click(); // "&Tilbake"
     void Command8_Click();  // "&Avbryt" on the header
@@ -86,12 +87,18 @@ public:
     QPushButton *Command6;  // "-"
     QPushButton *Command21; // "+"
     QLineEdit *Text6;       // stop time
-    QComboBox *Combo5;      // named localities
+    QComboBox *Combo5;      // named localities and the places used in the observations
+    QPushButton *Command22; // "Ny"
     QComboBox *Combo6;      // main observer
     QListWidget *List1;     // other observers; the selected ones take part
     QPushButton *Command9;  // "&Lagre"
     QPushButton *Command10; // "&Tilbake"
     QPushButton *Command8;  // "&Avbryt"
+
+protected:
+    // The title bar's close button: the window's own "&Avbryt" once the user agrees that what was
+    // typed is not saved.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildGrid();
@@ -102,7 +109,8 @@ private:
     void FillRowLists(const QStringList &activities);
     void FillHeaderOnce();
     void FillObservers();
-    void FillLocalities();
+    void FillLocalities(const LocalityChoice &chosen);
+    LocalityChoice chosenLocality() const;
     void ShowHeader(bool shown);
     GroupHeader header() const;
     int speciesOfRow(int row) const { return m_firstShown + row; }
@@ -110,6 +118,7 @@ private:
 
     Program &m_program;
     GroupEntries m_entries;
+    QList<LocalityChoice> m_localities; // what Combo5 lists, in its order
     int m_firstShown = 0;
     bool m_drawing = false;      // rows are being drawn: their signals are not the user's
     bool m_headerFilled = false; // the header's time and main observer are set once, then kept

@@ -58,14 +58,14 @@ void frm_Detaljer::BuildHeader()
     dateRow(32, QStringLiteral("Tid - Start"), Command5, Text2, Command7, Text3, startNames);
     dateRow(62, QStringLiteral("Tid - Slutt"), Command6, Text5, Command21, Text6, stopNames);
     label(f, QStringLiteral("Lokalitet"), 12, 100);
-    Combo5 = placed(new QComboBox(f), QStringLiteral("Combo5"), {104, 100, 320, RowHeight});
+    Combo5 = placed(new QComboBox(f), QStringLiteral("Combo5"), {104, 100, 266, RowHeight});
+    Command22 = dialogButton(f, QStringLiteral("Command22"), QStringLiteral("Ny"), {374, 100, 50, RowHeight});
     label(f, QStringLiteral("Observatør"), 12, 130);
     Combo6 = placed(new QComboBox(f), QStringLiteral("Combo6"), {104, 130, 320, RowHeight});
     Combo6->setEditable(true);
     Combo6->setInsertPolicy(QComboBox::NoInsert);
     label(f, QStringLiteral("Andre"), 12, 160);
-    List1 = placed(new QListWidget(f), QStringLiteral("List1"), {104, 160, 320, 300});
-    List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    List1 = placed(new ChoiceList(f), QStringLiteral("List1"), {104, 160, 320, 300});
     Command9 = dialogButton(f, QStringLiteral("Command9"), QStringLiteral("&Lagre"), {104, 476, 110, 28});
     Command10 = dialogButton(f, QStringLiteral("Command10"), QStringLiteral("&Tilbake"), {222, 476, 110, 28});
     Command8 = dialogButton(f, QStringLiteral("Command8"), QStringLiteral("&Avbryt"), {314, 476, 110, 28});
@@ -75,6 +75,7 @@ void frm_Detaljer::BuildHeader()
     connect(Command7, &QPushButton::clicked, this, &frm_Detaljer::Command7_Click);
     connect(Command6, &QPushButton::clicked, this, &frm_Detaljer::Command6_Click);
     connect(Command21, &QPushButton::clicked, this, &frm_Detaljer::Command21_Click);
+    connect(Command22, &QPushButton::clicked, this, &frm_Detaljer::Command22_Click);
     connect(Command9, &QPushButton::clicked, this, &frm_Detaljer::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &frm_Detaljer::Command10_Click);
     connect(Command8, &QPushButton::clicked, this, &frm_Detaljer::Command8_Click);
@@ -92,14 +93,18 @@ void frm_Detaljer::FillObservers()
     }
 }
 
-// The named localities; the one chosen stays chosen while it is there.
-void frm_Detaljer::FillLocalities()
+// The named localities and the places used in the observations, by name; the one given is chosen
+// while it is there, else the first.
+void frm_Detaljer::FillLocalities(const LocalityChoice &chosen)
 {
-    const QString chosen = Combo5->currentData().toString();
+    m_localities = GroupLocalityChoices(m_program);
     Combo5->clear();
-    addKeyedEntries(Combo5, NamedLocalityEntries(m_program));
-    Combo5->setCurrentIndex(std::max(0, rowOfKey(Combo5, chosen)));
+    for (const LocalityChoice &locality : std::as_const(m_localities))
+        addKeyedEntry(Combo5, LocalityEntry(locality));
+    Combo5->setCurrentIndex(std::max(0, int(m_localities.indexOf(chosen))));
 }
+
+LocalityChoice frm_Detaljer::chosenLocality() const { return m_localities.value(Combo5->currentIndex()); }
 
 // The first "&Gå videre" sets the time to now and the main observer to the remembered one (else
 // the first); after "&Tilbake" the user's choices are kept.
@@ -117,7 +122,7 @@ void frm_Detaljer::FillHeaderOnce()
 
 GroupHeader frm_Detaljer::header() const
 {
-    GroupHeader h{Text2->text(), Text3->text(), Text5->text(), Text6->text(), Combo5->currentData().toString(), {}, {}};
+    GroupHeader h{Text2->text(), Text3->text(), Text5->text(), Text6->text(), chosenLocality(), {}, {}};
     // A typed main observer counts only when it is one of the entries.
     if (const int typed = Combo6->findText(Combo6->currentText()); typed >= 0)
         h.mainObserverId = Combo6->itemData(typed).toString();
@@ -131,6 +136,23 @@ void frm_Detaljer::Command5_Click() { stepBox(Text2, -1); }
 void frm_Detaljer::Command7_Click() { stepBox(Text2, 1); }
 void frm_Detaljer::Command6_Click() { stepBox(Text5, -1); }
 void frm_Detaljer::Command21_Click() { stepBox(Text5, 1); }
+
+// "Ny": a named locality added at once and chosen.
+void frm_Detaljer::Command22_Click()
+{
+    const std::optional<QString> name =
+        prompter().input(QStringLiteral("Ny lokalitet"), QStringLiteral("Navn på den nye lokaliteten:"), QString());
+    if (!name)
+        return;
+    NewLocality added;
+    if (!succeeds([&] { added = AddNamedLocality(m_program, *name); }))
+        return;
+    if (!added.refusal.isEmpty()) {
+        prompter().information(added.refusal);
+        return;
+    }
+    succeeds([&] { FillLocalities(added.locality); });
+}
 
 // "&Lagre": every species not left out becomes an observation, all of them or none.
 void frm_Detaljer::Command9_Click()

@@ -14,14 +14,13 @@
 namespace lirvenda {
 
 frm_VelgArter::frm_VelgArter(Program &program, QListWidget *speciesList, QWidget *parent)
-    : QDialog(parent), Frame1(named(new QGroupBox(QStringLiteral("Velg arter"), this), "Frame1")),
-      List1(named(new QListWidget(Frame1), "List1")),
+    : GroupDialog(parent), Frame1(named(new QGroupBox(QStringLiteral("Velg arter"), this), "Frame1")),
+      List1(named(new ChoiceList(Frame1), "List1")),
       Command2(named(new QPushButton(QStringLiteral("&Gå videre"), this), "Command2")),
       Command1(named(new QPushButton(QStringLiteral("&Avbryt"), this), "Command1")), m_speciesList(speciesList)
 {
     setObjectName(QStringLiteral("frm_VelgArter"));
     setWindowTitle(QStringLiteral("Tilleggsarter"));
-    List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setMinimumSize(420, 420);
     (new QVBoxLayout(Frame1))->addWidget(List1);
     layOutFramesAndButtons(this, {Frame1}, {}, {Command2, Command1});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "gui/group/GroupDialog.h"
 
 class QGroupBox;
 class QListWidget;
@@ -11,7 +11,7 @@ namespace lirvenda {
 class Program;
 
 // "Tilleggsarter": adds species of the species table to the species list of a group registration.
-class frm_VelgArter : public QDialog {
+class frm_VelgArter : public GroupDialog {
     Q_OBJECT
 public:
     frm_VelgArter(Program &program, QListWidget *speciesList, QWidget *parent = nullptr);

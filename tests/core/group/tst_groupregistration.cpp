@@ -1,6 +1,7 @@
 #include "core/group/GroupEntries.h"
 #include "core/group/GroupSave.h"
 #include "core/group/GroupSpecies.h"
+#include "core/group/NamedLocalities.h"
 #include "core/shared/DateTexts.h"
 #include "support/TestProgram.h"
 
@@ -51,7 +52,7 @@ struct GroupStore {
                 .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {uniqueId})
                 .toString();
         };
-        header = {yesterday, "06:00", yesterday, "07:30", "7", id(ola), {id(kari)}};
+        header = {yesterday, "06:00", yesterday, "07:30", {"Gåsholmen", 7}, id(ola), {id(kari)}};
     }
 };
 
@@ -143,8 +144,10 @@ private slots:
         QTest::newRow("equal moments") << "stopTime=06:00" << QString();
         QTest::newRow("main observer among the others")
             << "same" << QString("Hoved- og medobservatør kan ikke være samme person.");
-        QTest::newRow("no locality") << "localityId=" << noLocality;
+        QTest::newRow("no locality") << "usedPlace=" << noLocality;
         QTest::newRow("unknown locality") << "localityId=8" << noLocality;
+        QTest::newRow("used place") << "usedPlace=Storvatnet" << QString();
+        QTest::newRow("used place without a name") << "usedPlace= " << noLocality;
         QTest::newRow("main observer not registered")
             << "mainObserverId=99" << QString("Du må velge en hovedobservatør fra lista.");
     }
@@ -158,11 +161,14 @@ private slots:
         const QString field = change.section('=', 0, 0);
         if (field == "same")
             h.otherObserverIds << h.mainObserverId;
+        if (field == "localityId")
+            h.locality = {QString(), value.toLongLong()};
+        if (field == "usedPlace")
+            h.locality = {value, 0};
         for (auto [name, member] : {std::pair{"startDate", &GroupHeader::startDate},
                                     {"stopDate", &GroupHeader::stopDate},
                                     {"startTime", &GroupHeader::startTime},
                                     {"stopTime", &GroupHeader::stopTime},
-                                    {"localityId", &GroupHeader::localityId},
                                     {"mainObserverId", &GroupHeader::mainObserverId}})
             if (field == name)
                 h.*member = value;
@@ -209,7 +215,23 @@ private slots:
                  QStringList({"1:" + main + ":1", "1:" + other + ":0", "2:" + main + ":1", "2:" + other + ":0"}));
     }
 
-    // A write that fails at the k-th row leaves nothing of the save behind.
+    // A used place chosen becomes a named locality, once, and the rows store its ID.
+    void saveNamesUsedPlace()
+    {
+        GroupStore s;
+        s.t.insertObservation({{"Art", "00020"}, {"Lokalitet", "Storvatnet"}});
+        s.header.locality = {"Storvatnet", 0};
+        const GroupEntries entries(QStringList{"11870"});
+        for (int save = 0; save < 2; ++save)
+            QCOMPARE(SaveGroupRegistration(s.t.program(), s.header, entries.values()), 1);
+        QCOMPARE(s.t.db().columnTexts("SELECT ID || ':' || Lokalitet FROM Lokalitet ORDER BY ID"),
+                 QStringList({"7:Gåsholmen", "8:Storvatnet"}));
+        QCOMPARE(s.t.db().columnTexts("SELECT Lokalitet FROM Observasjoner WHERE Art = '11870'"),
+                 QStringList({"8", "8"}));
+    }
+
+    // A write that fails at the k-th row leaves nothing of the save behind, nor the used place
+    // it would have named.
     void failedSaveStoresNothing_data()
     {
         QTest::addColumn<int>("failingRow");
@@ -226,9 +248,59 @@ private slots:
                                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
                              .arg(failingRow + 1));
         const GroupEntries entries(QStringList{"11870", "11980", "14640", "05900"});
+        s.header.locality = {"Storvatnet", 0};
         QVERIFY_THROWS_EXCEPTION(DatabaseError, SaveGroupRegistration(s.t.program(), s.header, entries.values()));
         QCOMPARE(s.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 1);
         QCOMPARE(s.t.db().scalar("SELECT count(*) FROM ObservatørKobling").toInt(), 0);
+        QCOMPARE(s.t.db().scalar("SELECT count(*) FROM Lokalitet").toInt(), 1);
+    }
+
+    // The named localities and the used places that are none of them (a group registration's
+    // number is its named locality; a name in another case is the same place).
+    void localityChoices()
+    {
+        GroupStore s;
+        s.t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (8, 'aker')");
+        for (const char *place : {"Åsen", "Zeta", "Aker", "7", "Øra", "Bø", "Bø"})
+            s.t.insertObservation({{"Art", "00020"}, {"Lokalitet", place}});
+        const auto texts = [](const QList<LocalityChoice> &choices) {
+            QStringList out;
+            for (const LocalityChoice &choice : choices)
+                out << LocalityEntry(choice).text;
+            return out;
+        };
+        QCOMPARE(texts(NamedAndUsedLocalities(s.t.program())),
+                 QStringList({"Gåsholmen          [7]", "aker          [8]", "Bø", "Zeta", "Øra", "Åsen"}));
+        QCOMPARE(texts(GroupLocalityChoices(s.t.program())),
+                 QStringList({"aker          [8]", "Bø", "Gåsholmen          [7]", "Zeta", "Øra", "Åsen"}));
+    }
+
+    // "Ny" adds a named locality by its trimmed name; an empty one, or one already there in any
+    // case, is refused.
+    void newLocality_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("refusal");
+        const QString empty = "Skriv inn et navn på lokaliteten.", there = "Lokaliteten finnes allerede.";
+        QTest::newRow("new") << "Storvatnet" << QString();
+        QTest::newRow("blanks around") << "  Storvatnet " << QString();
+        QTest::newRow("empty") << "" << empty;
+        QTest::newRow("blanks only") << "   " << empty;
+        QTest::newRow("already there") << "Gåsholmen" << there;
+        QTest::newRow("already there in capitals") << " GÅSHOLMEN" << there;
+    }
+    void newLocality()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, refusal);
+        GroupStore s;
+        const NewLocality added = AddNamedLocality(s.t.program(), name);
+        QCOMPARE(added.refusal, refusal);
+        const QStringList expected = refusal.isEmpty() ? QStringList({"7:Gåsholmen", "8:Storvatnet"})
+                                                       : QStringList({"7:Gåsholmen"});
+        QCOMPARE(s.t.db().columnTexts("SELECT ID || ':' || Lokalitet FROM Lokalitet ORDER BY ID"), expected);
+        if (refusal.isEmpty())
+            QCOMPARE(added.locality, (LocalityChoice{"Storvatnet", 8}));
     }
 
     // Observed species with a row in the species table, each once, by key or by name; species
