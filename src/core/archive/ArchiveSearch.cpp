@@ -1,8 +1,9 @@
 #include "core/archive/ArchiveSearch.h"
 
+#include "core/shared/DateTexts.h"
+#include "core/shared/NorwegianOrder.h"
 #include "core/store/Program.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -13,15 +14,13 @@ namespace lirvenda {
 
 namespace {
 
-const QString StoredDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-
-// The first stored start of a year, as text that sorts with the stored starts: "0000" below
-// every year, ":" above every year (it sorts after the digits).
+// The first stored start of a year from 0 to 10000, as text that sorts with the stored starts:
+// "0000" below every year, ":" for 10000 above every year (it sorts after the digits).
 QString yearStart(qint64 year)
 {
     if (year >= 10000)
         return QStringLiteral(":");
-    return QStringLiteral("%1").arg(std::max<qint64>(year, 0), 4, 10, QLatin1Char('0'));
+    return QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
 }
 
 // A year criterion is a range of StartDato, so that the index on the start serves it.
@@ -99,12 +98,17 @@ std::optional<qint64> WholeNumber(const QString &text)
     return ok ? std::optional<qint64>(number) : std::nullopt;
 }
 
-std::optional<qint64> NumberRow::number() const
+std::optional<qint64> YearNumber(const QString &text)
 {
-    if (comparison < 0 || comparison >= ComparisonTexts.size())
-        return std::nullopt;
-    return WholeNumber(text);
+    const std::optional<qint64> number = WholeNumber(text);
+    return number && *number >= 1 && *number <= 9999 ? number : std::nullopt;
 }
+
+bool NumberRow::hasComparison() const { return comparison >= 0 && comparison < ComparisonTexts.size(); }
+
+std::optional<qint64> NumberRow::number() const { return hasComparison() ? WholeNumber(text) : std::nullopt; }
+
+std::optional<qint64> NumberRow::year() const { return hasComparison() ? YearNumber(text) : std::nullopt; }
 
 ArchiveQuery BuildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId)
 {
@@ -132,7 +136,7 @@ ArchiveQuery BuildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qi
               criteria.day);
     addNumber(pieces, values, QStringLiteral("O.StartDato <> '' AND CAST(substr(O.StartDato, 6, 2) AS INTEGER)"),
               criteria.month);
-    if (const std::optional<qint64> year = criteria.year.number())
+    if (const std::optional<qint64> year = criteria.year.year())
         addYear(pieces, values, criteria.year.comparison, *year);
 
     // A species or a locality narrows the rows through its index. Without them, a search on the
@@ -209,13 +213,8 @@ ArchiveResult SearchArchive(Program &program, const ArchiveCriteria &criteria)
 QString ArchiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
                           const QString &storedStart, qint64 obsId)
 {
-    const QDateTime start = QDateTime::fromString(storedStart, StoredDateTimeFormat);
-    QString shownStart;
-    if (start.isValid())
-        shownStart = start.toString(start.time() == QTime(0, 0) ? QStringLiteral("dd.MM.yyyy")
-                                                                : QStringLiteral("dd.MM.yyyy HH:mm:ss"));
     const QString visible = shortCode.leftJustified(21) + QStringLiteral("Antall: ") + count.rightJustified(5) + ' ' +
-                            locality + QStringLiteral(" (Dato: ") + shownStart + ')';
+                            locality + QStringLiteral(" (Dato: ") + shownDateTime(storedStart) + ')';
     return withKey(visible, 150, QString::number(obsId));
 }
 
@@ -241,7 +240,7 @@ QList<KeyedEntry> ArchiveObserverEntries(Program &program)
 {
     return entries(program.observerConnection().query(QStringLiteral(
                        "SELECT ObserverFirstName || ' ' || ObserverLastName, ObserverUniqueID FROM Observers "
-                       "ORDER BY ObserverLastName, ObserverFirstName")),
+                       "ORDER BY ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK")),
                    50);
 }
 
@@ -258,6 +257,7 @@ QList<KeyedEntry> ArchiveLocalityEntries(Program &program)
     for (const QString &stored :
          program.mainConnection().columnTexts(QStringLiteral("SELECT Lokalitet FROM BrukteLokaliteter")))
         list << KeyedEntry{ShownLocality(program, stored), stored};
+    sortByNorwegianName(list, &KeyedEntry::text);
     return list;
 }
 
@@ -265,7 +265,7 @@ QList<KeyedEntry> ArchivePlaceEntries(Program &program)
 {
     return entries(program.mainConnection().query(QStringLiteral(
                        "SELECT Place, CodePlace FROM Adminplasser WHERE instr(CodeStatusPlace, 'NOR') > 0 "
-                       "AND instr(Place, 'X') = 0 ORDER BY Place")),
+                       "AND instr(Place, 'X') = 0 ORDER BY Place COLLATE NORSK")),
                    30);
 }
 

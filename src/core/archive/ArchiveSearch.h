@@ -23,12 +23,18 @@ inline const QStringList ComparisonTexts = {QStringLiteral("="), QStringLiteral(
 // The number a box holds when it is a whole number: an optional sign and digits, nothing else.
 std::optional<qint64> WholeNumber(const QString &text);
 
+// The year a year box holds: a whole number from 1 to 9999, the years a stored start can name.
+// Any other number is no year, as any other text is no number.
+std::optional<qint64> YearNumber(const QString &text);
+
 // One row of operator and number box; it takes part when an operator is chosen and the box holds
-// a whole number.
+// a whole number, or for the year row, a year.
 struct NumberRow {
     int comparison = -1; // index into ComparisonTexts; -1 when none is chosen
     QString text;
+    bool hasComparison() const;
     std::optional<qint64> number() const;
+    std::optional<qint64> year() const;
 };
 
 // The criteria; a value that is absent takes no part. Codes for species, observer (its unique
@@ -60,8 +66,8 @@ struct ArchiveResult {
 // Runs the search: at most MaxArchiveResults lines, and whether more matched.
 ArchiveResult SearchArchive(Program &program, const ArchiveCriteria &criteria);
 
-// LatinShortCode in 21 characters, the count in 5, the locality and the start ("dd.MM.yyyy",
-// with the time of day unless it is midnight), then 150 blanks and "[ObsID]".
+// LatinShortCode in 21 characters, the count in 5, the locality and the start as stored
+// (shownDateTime), then 150 blanks and "[ObsID]".
 QString ArchiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
                           const QString &storedStart, qint64 obsId);
 

@@ -1,13 +1,11 @@
 #include "core/documentation/DocumentationFiles.h"
 
-#include <QCollator>
+#include "core/shared/NorwegianOrder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QUrl>
-
-#include <algorithm>
 
 namespace lirvenda {
 
@@ -91,10 +89,7 @@ QStringList documentationFiles(const QString &programFolder, const QString &obsU
         return {};
     const QDir folder(documentationFolder(programFolder, obsUniqueId));
     QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-    QCollator order{QLocale(QLocale::NorwegianBokmal)};
-    order.setCaseSensitivity(Qt::CaseInsensitive);
-    order.setNumericMode(true);
-    std::sort(names.begin(), names.end(), order);
+    sortFileNames(names);
     QStringList paths;
     for (const QString &name : names)
         paths << folder.filePath(name);

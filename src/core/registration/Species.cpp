@@ -1,11 +1,8 @@
 #include "core/registration/Species.h"
 
+#include "core/shared/NorwegianOrder.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
-
-#include <QCollator>
-
-#include <algorithm>
 
 namespace lirvenda {
 
@@ -30,9 +27,7 @@ QList<KeyedEntry> RegisteredSpeciesEntries(Program &program, bool inKeyOrder)
 
 QList<KeyedEntry> SortedAlphabetically(QList<KeyedEntry> entries)
 {
-    const QCollator collator(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
-    std::sort(entries.begin(), entries.end(),
-              [&collator](const KeyedEntry &a, const KeyedEntry &b) { return collator(a.text, b.text); });
+    sortByNorwegianName(entries, &KeyedEntry::text);
     return entries;
 }
 

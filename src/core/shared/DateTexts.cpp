@@ -16,6 +16,14 @@ QString stored(const QDate &day, const QTime &time)
     return day.toString(StoredDayFormat) + ' ' + time.toString(StoredTimeFormat);
 }
 
+// The time of day of a stored text, with or without its seconds; invalid when it has none.
+QTime storedTime(const QString &stored)
+{
+    const QString clock = stored.mid(11);
+    const QTime time = QTime::fromString(clock, StoredTimeFormat);
+    return time.isValid() ? time : QTime::fromString(clock, TimeBoxFormat);
+}
+
 } // namespace
 
 QString dateBoxText(const QDate &date) { return date.toString(DateBoxFormat); }
@@ -74,8 +82,17 @@ QString shownDate(const QString &stored) { return dateBoxText(QDate::fromString(
 
 QString shownTime(const QString &stored)
 {
-    const QTime time = QTime::fromString(stored.mid(11, 5), TimeBoxFormat);
+    const QTime time = storedTime(stored);
     return time == QTime(0, 0) ? QString() : timeBoxText(time);
+}
+
+QString shownDateTime(const QString &stored)
+{
+    const QString date = shownDate(stored);
+    const QTime time = storedTime(stored);
+    if (date.isEmpty() || !time.isValid() || time == QTime(0, 0))
+        return date;
+    return date + ' ' + time.toString(StoredTimeFormat);
 }
 
 QString compactDate(const QDate &date) { return date.toString(QStringLiteral("yyyyMMdd")); }

@@ -41,9 +41,13 @@ QString storedDateTime(const QString &dateBox, const QString &timeBox);
 // A day as stored, at midnight.
 QString storedDay(const QDate &day);
 // The stored date-time as the date box shows it, and the time box: empty at midnight. A text that
-// is not a stored date-time shows nothing.
+// is not a stored date-time shows nothing. Stored date-times are wall-clock texts, shown as stored:
+// read as a day and a time of day, never as an instant of a time zone, so that a time in the
+// hour a spring's daylight saving skips shows like any other.
 QString shownDate(const QString &stored);
 QString shownTime(const QString &stored);
+// The two in one line: "dd.MM.yyyy", and " HH:mm:ss" unless it is midnight.
+QString shownDateTime(const QString &stored);
 
 QString compactDate(const QDate &date);           // "yyyyMMdd"
 QString compactInstant(const QDateTime &instant); // "yyyyMMddHHmmss"

@@ -1,10 +1,10 @@
 #include "core/statistics/YearStatistics.h"
 
 #include "core/shared/DateTexts.h"
+#include "core/shared/NorwegianOrder.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
 
-#include <QCollator>
 #include <QLocale>
 #include <QSaveFile>
 #include <QSet>
@@ -110,9 +110,8 @@ QStringList observerLines(Program &program, const std::vector<Row> &rows)
     std::vector<std::pair<QString, qint64>> named;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         named.emplace_back(observerName(program, it.key()), it.value());
-    const QCollator norwegian(QLocale(QLocale::NorwegianBokmal, QLocale::Norway)); // Æ, Ø, Å after Z
-    std::sort(named.begin(), named.end(), [&norwegian](const auto &a, const auto &b) {
-        return a.second != b.second ? a.second > b.second : norwegian.compare(a.first, b.first) < 0;
+    std::sort(named.begin(), named.end(), [](const auto &a, const auto &b) {
+        return a.second != b.second ? a.second > b.second : compareNorwegian(a.first, b.first) < 0;
     });
     QStringList lines;
     for (const auto &[name, count] : named)

@@ -1,8 +1,8 @@
 #include "core/store/Database.h"
 
-#include <QCollator>
+#include "core/shared/NorwegianOrder.h"
+
 #include <QFileInfo>
-#include <QLocale>
 
 #include <sqlite3.h>
 
@@ -17,14 +17,11 @@ QString fromUtf8(const unsigned char *text, int bytes)
     return QString::fromUtf8(reinterpret_cast<const char *>(text), bytes);
 }
 
-int norwegianCompare(void *collator, int lengthA, const void *a, int lengthB, const void *b)
+int norwegianCompare(void *, int lengthA, const void *a, int lengthB, const void *b)
 {
-    const QString left = QString::fromUtf8(static_cast<const char *>(a), lengthA);
-    const QString right = QString::fromUtf8(static_cast<const char *>(b), lengthB);
-    return static_cast<QCollator *>(collator)->compare(left, right);
+    return compareNorwegian(QString::fromUtf8(static_cast<const char *>(a), lengthA),
+                            QString::fromUtf8(static_cast<const char *>(b), lengthB));
 }
-
-void deleteCollator(void *collator) { delete static_cast<QCollator *>(collator); }
 
 void unicodeLower(sqlite3_context *context, int, sqlite3_value **args)
 {
@@ -97,8 +94,7 @@ std::unique_ptr<Database> Database::openKeyed(const QString &path, const QString
 
 void Database::registerFunctions()
 {
-    auto *collator = new QCollator(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
-    sqlite3_create_collation_v2(m_db, "NORSK", SQLITE_UTF8, collator, norwegianCompare, deleteCollator);
+    sqlite3_create_collation(m_db, "NORSK", SQLITE_UTF8, nullptr, norwegianCompare);
     sqlite3_create_function(m_db, "ulower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, unicodeLower, nullptr,
                             nullptr);
 }

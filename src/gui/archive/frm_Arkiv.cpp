@@ -70,14 +70,14 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
     Combo7 = criterionList(QStringLiteral("Combo7"), QStringLiteral("Kommune"), none, ArchivePlaceEntries(program));
 
     new QGridLayout(Frame3);
-    Combo9 =
-        operatorList(QStringLiteral("Combo9"), QStringLiteral("Antall:"), Text1 = numberBox(QStringLiteral("Text1")));
-    Combo12 =
-        operatorList(QStringLiteral("Combo12"), QStringLiteral("Dag:"), Text4 = numberBox(QStringLiteral("Text4")));
-    Combo10 =
-        operatorList(QStringLiteral("Combo10"), QStringLiteral("Måned:"), Text2 = numberBox(QStringLiteral("Text2")));
-    Combo11 =
-        operatorList(QStringLiteral("Combo11"), QStringLiteral("År:"), Text3 = numberBox(QStringLiteral("Text3")));
+    Combo9 = operatorList(QStringLiteral("Combo9"), QStringLiteral("Antall:"),
+                          Text1 = numberBox(QStringLiteral("Text1")), WholeNumber);
+    Combo12 = operatorList(QStringLiteral("Combo12"), QStringLiteral("Dag:"), Text4 = numberBox(QStringLiteral("Text4")),
+                           WholeNumber);
+    Combo10 = operatorList(QStringLiteral("Combo10"), QStringLiteral("Måned:"),
+                           Text2 = numberBox(QStringLiteral("Text2")), WholeNumber);
+    Combo11 = operatorList(QStringLiteral("Combo11"), QStringLiteral("År:"), Text3 = numberBox(QStringLiteral("Text3")),
+                           YearNumber);
 
     // A fixed-width font lines the fields up; the key after the blanks stays out of sight.
     List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -103,6 +103,8 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
     connect(&m_typingPause, &QTimer::timeout, this, &frm_Arkiv::Search);
     connect(List1, &QListWidget::itemClicked, this, &frm_Arkiv::List1_Click);
     connect(List1, &QListWidget::itemActivated, this, &frm_Arkiv::List1_Click);
+    // Enter in a criterion must not close the window and lose the criteria: no button is the default.
+    Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -125,7 +127,7 @@ QComboBox *frm_Arkiv::criterionList(const QString &name, const QString &caption,
 
 // A new operator searches when the box holds a number; a new number text searches when an operator
 // is chosen, so that deleting the number searches again without the row.
-QComboBox *frm_Arkiv::operatorList(const QString &name, const QString &label, QLineEdit *box)
+QComboBox *frm_Arkiv::operatorList(const QString &name, const QString &label, QLineEdit *box, NumberReading reading)
 {
     auto *combo = new QComboBox(Frame3);
     combo->setObjectName(name);
@@ -136,8 +138,8 @@ QComboBox *frm_Arkiv::operatorList(const QString &name, const QString &label, QL
     rows->addWidget(new QLabel(label, Frame3), row, 0);
     rows->addWidget(combo, row, 1);
     rows->addWidget(box, row, 2);
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, box] {
-        if (WholeNumber(box->text()))
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, box, reading] {
+        if (reading(box->text()))
             Search();
     });
     connect(box, &QLineEdit::textChanged, this, [this, combo] {

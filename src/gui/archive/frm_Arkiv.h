@@ -31,7 +31,8 @@ private:
     QComboBox *criterionList(const QString &name, const QString &caption, const QString &noChoice,
                              const QList<KeyedEntry> &entries);
     QLineEdit *numberBox(const QString &name);
-    QComboBox *operatorList(const QString &name, const QString &label, QLineEdit *box);
+    using NumberReading = std::optional<qint64> (*)(const QString &text);
+    QComboBox *operatorList(const QString &name, const QString &label, QLineEdit *box, NumberReading reading);
     ArchiveCriteria criteria() const;
     void Search();
     void List1_Click(const QListWidgetItem *entry);

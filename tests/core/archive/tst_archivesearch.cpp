@@ -1,7 +1,10 @@
 #include "core/archive/ArchiveSearch.h"
+#include "support/DaylightSavingZone.h"
 #include "support/TestProgram.h"
 
 #include <QtTest>
+
+#include <limits>
 
 using namespace lirvenda;
 
@@ -110,6 +113,15 @@ private slots:
         QTest::newRow("year <") << with([](auto &c) { c.year = row("<", "2020"); }) << "d";
         QTest::newRow("year <=") << with([](auto &c) { c.year = row("<=", "2020"); }) << "cda";
         QTest::newRow("year <>") << with([](auto &c) { c.year = row("<>", "2020"); }) << "dbef";
+        // A year beyond 1 to 9999 is no year and leaves the row out, as no number does.
+        QTest::newRow("year = largest number") << with([](auto &c) { c.year = row("=", "9223372036854775807"); })
+                                               << "cdabef";
+        QTest::newRow("year <= largest number")
+            << with([](auto &c) { c.year = row("<=", "9223372036854775807"); }) << "cdabef";
+        QTest::newRow("year = 10000") << with([](auto &c) { c.year = row("=", "10000"); }) << "cdabef";
+        QTest::newRow("year = 0") << with([](auto &c) { c.year = row("=", "0"); }) << "cdabef";
+        QTest::newRow("year < 9999") << with([](auto &c) { c.year = row("<", "9999"); }) << "cdabef";
+        QTest::newRow("year > 1") << with([](auto &c) { c.year = row(">", "1"); }) << "cdabef";
         QTest::newRow("combined") << with([](auto &c) {
             c.species = "11870";
             c.year = row(">=", "2020");
@@ -119,6 +131,8 @@ private slots:
         // What is no whole number leaves the row out; WholeNumber itself is tested below.
         QTest::newRow("12; x is no number") << with([](auto &c) { c.count = row("=", "12; x"); }) << "cdabef";
     }
+    void initTestCase() { test::useZoneWithDaylightSaving(); }
+
     void criteria()
     {
         QFETCH(ArchiveCriteria, criteria);
@@ -170,6 +184,9 @@ private slots:
             << "TURMER" + QString(15, ' ') + "Antall:     3 Aker (Dato: 17.05.2020)";
         QTest::newRow("time of day") << QStringList{"TURMER", "12345", "Bø", "2021-06-01 08:30:05"}
                                      << "TURMER" + QString(15, ' ') + "Antall: 12345 Bø (Dato: 01.06.2021 08:30:05)";
+        QTest::newRow("in the hour daylight saving skips")
+            << QStringList{"TURMER", "1", "Aker", "2013-03-31 02:30:00"}
+            << "TURMER" + QString(15, ' ') + "Antall:     1 Aker (Dato: 31.03.2013 02:30:00)";
         QTest::newRow("null columns") << QStringList{"", "", "", ""}
                                       << QString(21, ' ') + "Antall:" + QString(8, ' ') + "(Dato: )";
     }
@@ -192,7 +209,6 @@ private slots:
         QStringList entries;
         for (const KeyedEntry &entry : ArchiveLocalityEntries(t.program()))
             entries << entry.text + " = " + entry.key;
-        entries.sort();
         QCOMPARE(entries, QStringList({"4711 = 4711", "Nordmarka = " + tableId}));
         ArchiveCriteria byPlace;
         byPlace.locality = tableId;
@@ -206,25 +222,70 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("isNumber");
         QTest::addColumn<qint64>("number");
-        QTest::newRow("digits") << "2020" << true << qint64(2020);
-        QTest::newRow("minus") << "-3" << true << qint64(-3);
-        QTest::newRow("plus") << "+4" << true << qint64(4);
-        QTest::newRow("trailing text") << "12; x" << false << qint64(0);
-        QTest::newRow("exponent") << "1e3" << false << qint64(0);
-        QTest::newRow("decimal comma") << "1,5" << false << qint64(0);
-        QTest::newRow("blank around") << " 12" << false << qint64(0);
-        QTest::newRow("sign alone") << "-" << false << qint64(0);
-        QTest::newRow("empty") << "" << false << qint64(0);
+        QTest::addColumn<bool>("isYear");
+        QTest::newRow("digits") << "2020" << true << qint64(2020) << true;
+        QTest::newRow("minus") << "-3" << true << qint64(-3) << false;
+        QTest::newRow("plus") << "+4" << true << qint64(4) << true;
+        QTest::newRow("first year") << "1" << true << qint64(1) << true;
+        QTest::newRow("last year") << "9999" << true << qint64(9999) << true;
+        QTest::newRow("year 0") << "0" << true << qint64(0) << false;
+        QTest::newRow("five digits") << "10000" << true << qint64(10000) << false;
+        QTest::newRow("largest number") << "9223372036854775807" << true << std::numeric_limits<qint64>::max() << false;
+        QTest::newRow("beyond the largest") << "9223372036854775808" << false << qint64(0) << false;
+        QTest::newRow("trailing text") << "12; x" << false << qint64(0) << false;
+        QTest::newRow("exponent") << "1e3" << false << qint64(0) << false;
+        QTest::newRow("decimal comma") << "1,5" << false << qint64(0) << false;
+        QTest::newRow("blank around") << " 12" << false << qint64(0) << false;
+        QTest::newRow("sign alone") << "-" << false << qint64(0) << false;
+        QTest::newRow("empty") << "" << false << qint64(0) << false;
     }
     void wholeNumbers()
     {
         QFETCH(QString, text);
         QFETCH(bool, isNumber);
         QFETCH(qint64, number);
+        QFETCH(bool, isYear);
         const std::optional<qint64> found = WholeNumber(text);
         QCOMPARE(found.has_value(), isNumber);
         if (isNumber)
             QCOMPARE(*found, number);
+        QCOMPARE(YearNumber(text), isYear ? found : std::nullopt);
+    }
+
+    // The lists name places and people in Norwegian order: æ, ø, å after z, so "Bærum" comes
+    // before "Båtsfjord"; a locality stored by its table ID goes by its name.
+    void namesInNorwegianOrder_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("earlier");
+        QTest::addColumn<QString>("later");
+        QTest::newRow("Kommune: æ before å") << "Kommune" << "Bærum" << "Båtsfjord";
+        QTest::newRow("Kommune: ø before å") << "Kommune" << "Øygarden" << "Ål";
+        QTest::newRow("Lokalitet: æ before å") << "Lokalitet" << "Bærumsmarka" << "Båtsfjord havn";
+        QTest::newRow("Lokalitet: z before ø") << "Lokalitet" << "Zeta" << "Ørland";
+        QTest::newRow("Lokalitet: ø before å") << "Lokalitet" << "Ørland" << "Åsen";
+        QTest::newRow("Observatører: æ before å") << "Observatører" << "Ola Bærheim" << "Ola Båtvik";
+    }
+    void namesInNorwegianOrder()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, earlier);
+        QFETCH(QString, later);
+        test::TestProgram t;
+        t.db().execute("INSERT INTO Lokalitet(Lokalitet) VALUES ('Ørland')");
+        const QString orland = QString::number(t.db().lastInsertId());
+        for (const QString &locality : QStringList{"Åsen", "Båtsfjord havn", "Zeta", "Bærumsmarka", orland})
+            t.insertObservation({{"Art", "11870"}, {"Lokalitet", locality}});
+        observer(t, "1", "Båtvik");
+        observer(t, "2", "Bærheim");
+        const QHash<QString, QList<KeyedEntry> (*)(Program &)> lists = {{"Kommune", ArchivePlaceEntries},
+                                                                        {"Lokalitet", ArchiveLocalityEntries},
+                                                                        {"Observatører", ArchiveObserverEntries}};
+        QStringList names; // without the blanks and the key
+        for (const KeyedEntry &entry : lists.value(list)(t.program()))
+            names << entry.text.section("  ", 0, 0);
+        QVERIFY2(names.contains(earlier) && names.contains(later), qPrintable(names.join(", ")));
+        QVERIFY2(names.indexOf(earlier) < names.indexOf(later), qPrintable(names.join(", ")));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "core/shared/DateTexts.h"
+#include "support/DaylightSavingZone.h"
 
 #include <QtTest>
 
@@ -16,6 +17,8 @@ const QString Day = QStringLiteral("31.12.1999");
 class DateTextsTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { test::useZoneWithDaylightSaving(); }
+
     void dateBoxes_data()
     {
         QTest::addColumn<QString>("text");
@@ -82,26 +85,34 @@ private slots:
         QCOMPARE(shownTime(stored), shown);
     }
 
-    // Rows written by other programs: a day without its time, or no date-time at all.
-    void storedTextsOfOtherShapes_data()
+    // Stored texts as they show: the date box, the time box, and both in one line. Rows written by
+    // other programs may have a day without its time, or no date-time at all. A time in the hour
+    // daylight saving skips or repeats is a time like any other.
+    void storedTexts_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
-        const auto row = [](const char *name, const QString &stored, const QString &date, const QString &time) {
-            QTest::newRow(name) << stored << date << time;
-        };
-        row("day alone", "2024-06-05", "05.06.2024", "");
-        row("no seconds", "2024-06-05 07:05", "05.06.2024", "07:05");
-        row("no date-time", "i fjor", "", "");
+        QTest::addColumn<QString>("line");
+        const auto row = [](const char *name, const QString &stored, const QString &date, const QString &time,
+                            const QString &line) { QTest::newRow(name) << stored << date << time << line; };
+        row("seconds", "2021-06-01 08:30:05", "01.06.2021", "08:30", "01.06.2021 08:30:05");
+        row("midnight", "2013-03-31 00:00:00", "31.03.2013", "", "31.03.2013");
+        row("hour daylight saving skips", "2013-03-31 02:30:00", "31.03.2013", "02:30", "31.03.2013 02:30:00");
+        row("hour daylight saving repeats", "2013-10-27 02:30:00", "27.10.2013", "02:30", "27.10.2013 02:30:00");
+        row("day alone", "2024-06-05", "05.06.2024", "", "05.06.2024");
+        row("no seconds", "2024-06-05 07:05", "05.06.2024", "07:05", "05.06.2024 07:05:00");
+        row("no date-time", "i fjor", "", "", "");
     }
-    void storedTextsOfOtherShapes()
+    void storedTexts()
     {
         QFETCH(QString, stored);
         QFETCH(QString, date);
         QFETCH(QString, time);
+        QFETCH(QString, line);
         QCOMPARE(shownDate(stored), date);
         QCOMPARE(shownTime(stored), time);
+        QCOMPARE(shownDateTime(stored), line);
     }
 };
 

@@ -91,6 +91,38 @@ private slots:
             }
         }
     }
+
+    // Enter in any criterion keeps the window open and its criteria as they were.
+    void enterKeepsTheWindow_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return in the year box") << "Text3" << int(Qt::Key_Return);
+        QTest::newRow("Enter in the year box") << "Text3" << int(Qt::Key_Enter);
+        QTest::newRow("Return in the operator list") << "Combo11" << int(Qt::Key_Return);
+        QTest::newRow("Return in the species list") << "Combo1" << int(Qt::Key_Return);
+    }
+    void enterKeepsTheWindow()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        TestProgram t;
+        for (const char *start : {"2020-05-17 00:00:00", "2021-05-17 00:00:00"})
+            t.insertObservation({{"Art", "11870"}, {"StartDato", start}, {"Antall", 1}});
+        frm_Arkiv archive(t.program());
+        archive.show();
+        child<QComboBox>(&archive, "Combo11")->setCurrentIndex(ComparisonTexts.indexOf("="));
+        auto *year = child<QLineEdit>(&archive, "Text3");
+        QTest::keyClicks(year, "2020");
+        const QString found = "Resultater (1 forekomster.)";
+        QTRY_COMPARE(caption(&archive), found);
+        QWidget *target = child(&archive, control);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        QVERIFY(archive.isVisible());
+        QCOMPARE(year->text(), "2020");
+        QCOMPARE(caption(&archive), found);
+    }
 };
 
 QTEST_MAIN(ArchiveWindowTest)
