@@ -53,20 +53,38 @@ QString numberText(const Count &value) { return value ? QString::number(*value) 
 
 QString storedYearStart(int year) { return QStringLiteral("%1-01-01").arg(year, 4, 10, QLatin1Char('0')); }
 
+// The key of a linked observer: its ObserverUniqueID, the key Observatører holds, so an observer
+// counts as one whichever way an observation names them; "#" and the ObserverID when the register
+// no longer holds it.
+QString linkedObserverKey(Program &program, qint64 observerId)
+{
+    const QString uniqueId =
+        program.observerConnection()
+            .scalar(QStringLiteral("SELECT ObserverUniqueID FROM Observers WHERE ObserverID = ?"), {observerId})
+            .toString();
+    return uniqueId.isEmpty() ? QLatin1Char('#') + QString::number(observerId) : uniqueId;
+}
+
 // The year's rows in the order of the species key, the start and ObsID, each with the key of its
 // main observer: the first in Observatører, else the linked observer marked as the main one.
-std::vector<Row> readYear(Database &db, int year)
+std::vector<Row> readYear(Program &program, int year)
 {
+    Database &db = program.mainConnection();
     const QVariantList range{storedYearStart(year), storedYearStart(year + 1)};
+    QHash<qint64, QString> keyOfObserver; // ObserverID -> key, looked up once each
     QHash<qint64, QString> linkedMain;
     Statement links = db.query(
         QStringLiteral(
             "SELECT k.RecordID, k.ObservasjonsId FROM ObservatørKobling k JOIN Observasjoner o ON o.ObsID = k.RecordID "
             "WHERE o.StartDato >= ?1 AND o.StartDato < ?2 AND k.HovedObservatør <> 0"),
         range);
-    while (links.next())
-        linkedMain.insert(links.integer(QStringLiteral("RecordID")),
-                          QLatin1Char('#') + links.text(QStringLiteral("ObservasjonsId")));
+    while (links.next()) {
+        const qint64 observerId = links.integer(QStringLiteral("ObservasjonsId"));
+        auto key = keyOfObserver.constFind(observerId);
+        if (key == keyOfObserver.cend())
+            key = keyOfObserver.insert(observerId, linkedObserverKey(program, observerId));
+        linkedMain.insert(links.integer(QStringLiteral("RecordID")), *key);
+    }
 
     std::vector<Row> rows;
     Statement q = db.query(QStringLiteral("SELECT ObsID, Art, Antall, StartDato, Observatører FROM Observasjoner "
@@ -93,7 +111,8 @@ QString countLine(const QString &name, const QString &number, const QString &uni
     return name.leftJustified(44, QLatin1Char(' '), true) + number.rightJustified(5) + unit;
 }
 
-// An observer key is an ObserverUniqueID, or "#" and an ObserverID from the link table.
+// An observer key is an ObserverUniqueID, or "#" and the ObserverID of a link to an observer the
+// register no longer holds.
 QString observerName(Program &program, const QString &key)
 {
     const QString name = key.startsWith(QLatin1Char('#')) ? ObserverNameById(program, key.mid(1).toLongLong())
@@ -130,7 +149,7 @@ MonthValues YearStatistics::individualsOf(const QString &speciesKey) const
 YearStatistics ComputeYearStatistics(Program &program, int year)
 {
     YearStatistics result;
-    const std::vector<Row> rows = readYear(program.mainConnection(), year);
+    const std::vector<Row> rows = readYear(program, year);
     if (rows.empty())
         return result;
 
@@ -162,20 +181,28 @@ YearStatistics ComputeYearStatistics(Program &program, int year)
       << QStringLiteral("Antall observasjoner fordelt på observatørene:") << observerLines(program, rows) << QString()
       << QStringLiteral("Observerte arter og antall:");
 
-    QHash<QString, QString> names; // the long name of each species with a positive total
+    // A species can have days with a positive count and yet a total of zero or less: each section
+    // looks up the names of the species it lists, each name once.
+    QHash<QString, QString> names;
+    const auto nameOf = [&program, &names](const QString &key) {
+        auto name = names.constFind(key);
+        if (name == names.cend()) {
+            const QString found = SpeciesDisplayName(program, key, true);
+            name = names.insert(key, found.isEmpty() ? key : found);
+        }
+        return *name;
+    };
     for (const auto &[key, sums] : species) {
         if (!sums.total || *sums.total <= 0)
             continue;
-        QString name = SpeciesDisplayName(program, key, true);
-        names.insert(key, name.isEmpty() ? key : name);
-        r << countLine(names[key], QString::number(*sums.total), QStringLiteral(" individer"));
-        result.species << keyedEntry(names[key], 2, key);
+        r << countLine(nameOf(key), QString::number(*sums.total), QStringLiteral(" individer"));
+        result.species << keyedEntry(nameOf(key), 2, key);
     }
     r << QString() << QStringLiteral("Antall dager med observasjoner:");
     for (const auto &[key, sums] : species) {
         const qint64 d = sums.daysWithCount.size();
         if (d > 0)
-            r << countLine(names[key], QString::number(d), d == 1 ? QStringLiteral(" dag") : QStringLiteral(" dager"));
+            r << countLine(nameOf(key), QString::number(d), d == 1 ? QStringLiteral(" dag") : QStringLiteral(" dager"));
     }
 
     const SpeciesSums *maxSpecies = nullptr;

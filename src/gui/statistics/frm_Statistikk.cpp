@@ -78,7 +78,10 @@ QBarSet *barsOf(const QChartView *view)
     return static_cast<QBarSeries *>(view->chart()->series().constFirst())->barSets().constFirst();
 }
 
-// Draws the values, with whole-number ticks on a scale from zero that fits the largest.
+// Draws the values, with about five whole-number ticks on a scale from zero that fits the largest.
+// A drawn axis lays its ticks out anew at each change of its range or interval; with ticks at a
+// fixed interval, a new range of a million under the old interval of one would be a million
+// ticks. So the range and interval change while the axis counts a fixed number of ticks.
 void drawMonths(QChartView *view, const MonthValues &months)
 {
     QBarSet *bars = barsOf(view);
@@ -89,11 +92,12 @@ void drawMonths(QChartView *view, const MonthValues &months)
         largest = std::max(largest, value);
     }
     auto *axis = static_cast<QValueAxis *>(view->chart()->axes(Qt::Vertical).constFirst());
+    axis->setTickType(QValueAxis::TicksFixed);
     axis->setRange(0, std::max<qint64>(largest, 1));
     axis->applyNiceNumbers();
-    axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
     axis->setTickInterval(std::max(1.0, std::ceil(axis->max() / 5)));
+    axis->setTickType(QValueAxis::TicksDynamic);
 }
 
 QWidget *titled(QWidget *parent, const QString &caption, QWidget *content)
