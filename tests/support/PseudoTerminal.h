@@ -24,15 +24,17 @@ public:
         if (!m_receiver.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             qFatal("socat gave no pseudo-terminal: %s", qPrintable(m_socat.errorString()));
     }
-    ~PseudoTerminal()
+    ~PseudoTerminal() { unplug(); }
+
+    QString port() const { return m_dir.filePath(QStringLiteral("gps")); }
+    void send(const QByteArray &sentences) { m_receiver.write(sentences); }
+    // The receiver goes away: both ends close and the port's name is removed.
+    void unplug()
     {
         m_receiver.close();
         m_socat.terminate();
         m_socat.waitForFinished();
     }
-
-    QString port() const { return m_dir.filePath(QStringLiteral("gps")); }
-    void send(const QByteArray &sentences) { m_receiver.write(sentences); }
 
 private:
     QString receiverEnd() const { return m_dir.filePath(QStringLiteral("receiver")); }

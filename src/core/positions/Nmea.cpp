@@ -1,5 +1,7 @@
 #include "core/positions/Nmea.h"
 
+#include "core/positions/Waypoints.h"
+
 #include <QList>
 
 #include <cmath>
@@ -9,6 +11,7 @@ namespace lirvenda {
 namespace {
 
 constexpr int LongestKeptSentence = 200; // NMEA allows 82 characters; more is noise
+constexpr int SignificantDigits = 7;    // of a read-out number
 
 bool isRmc(const QByteArray &sentence)
 {
@@ -43,7 +46,7 @@ std::optional<double> NmeaToDegrees(const QString &value, const QString &hemisph
     const double minutes = minuteText.toDouble(&minutesRead);
     const bool digitsOnly = degreeText.size() == degreeDigits && !degreeText.startsWith('-') &&
                             !degreeText.startsWith('+') && !minuteText.startsWith('-') && !minuteText.startsWith('+');
-    if (!degreesRead || !minutesRead || !digitsOnly || minutes >= 60)
+    if (!degreesRead || !minutesRead || !digitsOnly || !std::isfinite(minutes) || minutes >= 60)
         return std::nullopt;
     const double result = degrees + minutes / 60.0;
     if (result > (degreeDigits == 2 ? 90 : 180))
@@ -100,11 +103,22 @@ std::optional<GpsFix> NmeaStream::take(const QByteArray &received)
     return std::nullopt;
 }
 
+// The read-out is copied into the position boxes, which read "-" and plain digits only: not a
+// locale's own minus sign ("−"), nor an exponent ("3e-05" near the equator).
 QString readoutText(double value, const QLocale &locale)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(double(float(value)), 'g', 7); // the read-out keeps single precision
+    const double single = float(value); // the read-out keeps single precision
+    const int wholeDigits = std::abs(single) < 1 ? 0 : int(std::floor(std::log10(std::abs(single)))) + 1;
+    QString text = QString::number(single, 'f', std::max(SignificantDigits - wholeDigits, 0));
+    if (text.contains('.')) {
+        while (text.endsWith('0'))
+            text.chop(1);
+        if (text.endsWith('.'))
+            text.chop(1);
+    }
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    return text.replace('.', positionDecimalMark(locale));
 }
 
 } // namespace lirvenda

@@ -38,7 +38,8 @@ private:
     QByteArray m_unfinished;
 };
 
-// A number of the read-out as the system writes it: its decimal mark, at most seven significant digits.
+// A number of the read-out: at most seven significant digits, no exponent, "-" before a negative
+// number, and the locale's decimal mark where it is a comma (positionDecimalMark).
 QString readoutText(double value, const QLocale &locale = QLocale());
 
 } // namespace lirvenda

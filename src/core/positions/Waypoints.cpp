@@ -25,7 +25,7 @@ QString padded(double value, int integerDigits, const QLocale &locale)
     QString digits = QString::number(std::abs(value), 'f', 6);
     const qsizetype point = digits.indexOf('.');
     digits = QString(std::max<qsizetype>(integerDigits - point, 0), '0') + digits;
-    digits.replace('.', locale.decimalPoint());
+    digits.replace('.', positionDecimalMark(locale));
     const bool belowZero = std::round(value * 1e6) < 0; // no "-" before a position that shows as zero
     return belowZero ? QLatin1Char('-') + digits : digits;
 }
@@ -69,17 +69,25 @@ std::optional<Waypoint> firstWaypointOfGpx(const QByteArray &contents)
     return std::nullopt;
 }
 
+// A bare pair needs a decimal point in each number: "59,9" or "12 30" copied from a text is a
+// number or two, not a position. A geo link says what it is and may carry whole degrees.
 std::optional<Waypoint> waypointOfText(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral(R"(([-+]?\d+(?:\.\d+)?))"));
-    static const QRegularExpression pair(QStringLiteral(R"(^\s*%1\s*(?:,\s*|\s+)%1\s*$)").arg(number.pattern()));
+    static const QString decimal = QStringLiteral(R"(([-+]?\d+\.\d+))");
+    static const QString number = QStringLiteral(R"(([-+]?\d+(?:\.\d+)?))");
+    static const QRegularExpression pair(QStringLiteral(R"(^\s*%1\s*(?:,\s*|\s+)%1\s*$)").arg(decimal));
     static const QRegularExpression geo(
-        QStringLiteral(R"(^\s*geo:%1,%1(?:,[-+]?\d+(?:\.\d+)?)?(?:[;?].*)?\s*$)").arg(number.pattern()),
+        QStringLiteral(R"(^\s*geo:%1,%1(?:,[-+]?\d+(?:\.\d+)?)?(?:[;?].*)?\s*$)").arg(number),
         QRegularExpression::CaseInsensitiveOption);
     for (const QRegularExpression *form : {&pair, &geo})
         if (const QRegularExpressionMatch match = form->match(text); match.hasMatch())
             return waypointOf(match.captured(1), match.captured(2));
     return std::nullopt;
+}
+
+QChar positionDecimalMark(const QLocale &locale)
+{
+    return locale.decimalPoint() == QLatin1String(",") ? QLatin1Char(',') : QLatin1Char('.');
 }
 
 QString latitudeText(double latitude, const QLocale &locale) { return padded(latitude, 2, locale); }

@@ -24,9 +24,13 @@ std::optional<Waypoint> waypointOf(const QString &latitude, const QString &longi
 std::optional<Waypoint> firstWaypointOfList(const QByteArray &contents);
 // The first <wpt> of a GPX file.
 std::optional<Waypoint> firstWaypointOfGpx(const QByteArray &contents);
-// A position as map web sites and programs copy it: "59.9127, 10.7461", "59.9127 10.7461" or
-// "geo:59.9127,10.7461".
+// A position as map web sites and programs copy it: two numbers with a decimal point each
+// ("59.9127, 10.7461", "59.9127 10.7461") or a geo link ("geo:59.9127,10.7461").
 std::optional<Waypoint> waypointOfText(const QString &text);
+
+// The decimal mark of position texts: the locale's when it is a comma, else a point. The position
+// boxes read either, and no other mark a locale may have.
+QChar positionDecimalMark(const QLocale &locale);
 
 // The position boxes' forms, in the system's decimal notation: "59,912700" and "010,746100"
 // where the comma is the decimal mark, the sign before the padded digits ("-05,500000").

@@ -99,12 +99,10 @@ frm_Bilde::frm_Bilde(const QStringList &files, int start, QWidget *parent)
 
 bool frm_Bilde::ShowDocumentPicture(const QString &path)
 {
-    const QString bracketed = BracketCode(path);
-    const QString file = bracketed.isEmpty() ? path : bracketed;
-    if (FileExists(file) && ShowPictureFile(file))
+    if (FileExists(path) && ShowPictureFile(path))
         return true;
-    if (FileExists(file) && documentKind(file) != DocumentKind::Picture) {
-        HandToDesktop(file);
+    if (FileExists(path) && documentKind(path) != DocumentKind::Picture) {
+        HandToDesktop(path);
         return true;
     }
     ShowNoPicture({});

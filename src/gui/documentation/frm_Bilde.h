@@ -29,8 +29,8 @@ public:
     // Shows the file at start among the files.
     frm_Bilde(const QStringList &files, int start, QWidget *parent = nullptr);
 
-    // Shows a file: a plain path, or a text whose bracketed part is the path. False, after the
-    // message, when the file is missing or is not a picture that can be read.
+    // Shows a file; brackets in its path are part of the name ("IMG_1 [kopi].jpg"). False, after
+    // the message, when the file is missing or is not a picture that can be read.
     bool ShowDocumentPicture(const QString &path);
     void ZoomPicture(double factor);
 

@@ -42,7 +42,10 @@ QString permissionAdvice(const QString &path)
 
 } // namespace
 
-GpsReceiver::GpsReceiver() : m_serviceHost(QStringLiteral("localhost")), m_servicePort(2947) {}
+GpsReceiver::GpsReceiver()
+    : m_serviceHost(QStringLiteral("localhost")), m_servicePort(2947), m_deviceFolder(QStringLiteral("/dev"))
+{
+}
 
 GpsReceiver::~GpsReceiver() = default;
 
@@ -52,13 +55,21 @@ void GpsReceiver::setServiceAddress(const QString &host, quint16 port)
     m_servicePort = port;
 }
 
+void GpsReceiver::setDeviceFolder(const QString &folder) { m_deviceFolder = folder; }
+
 GpsReceiver::Attempt GpsReceiver::connectTo(const QString &port, int speed)
 {
     m_connecting = true;
     m_device.reset(); // a device reopened while still open would be refused by its own lock
     m_unread.clear();
     QString error;
-    std::unique_ptr<QIODevice> device = open({port, speed}, &error);
+    const Link link{GpsDevicePath(port, SerialDevices(m_deviceFolder)), speed};
+    std::unique_ptr<QIODevice> device;
+    if (link.device.isEmpty())
+        error = errorMessage(QSerialPort::DeviceNotFoundError,
+                             QStringLiteral("No serial device number %1 was found").arg(port), ChoosingLine);
+    else
+        device = open(link, &error);
     const bool fromService = port == GpsSettings::ServicePort;
     const Contact contact = !device                                       ? Contact::Failed
                             : waitForFirstData(device.get(), fromService) ? Contact::Made
@@ -66,7 +77,7 @@ GpsReceiver::Attempt GpsReceiver::connectTo(const QString &port, int speed)
     m_connecting = false;
     if (contact == Contact::Made) {
         m_device = std::move(device);
-        m_link = Link{port, speed};
+        m_link = link;
         m_stream = {};
     } else if (contact == Contact::NoData) {
         m_link.reset();
@@ -77,14 +88,9 @@ GpsReceiver::Attempt GpsReceiver::connectTo(const QString &port, int speed)
 
 std::unique_ptr<QIODevice> GpsReceiver::open(const Link &link, QString *error)
 {
-    if (link.port == GpsSettings::ServicePort)
+    if (link.device == GpsSettings::ServicePort)
         return openService(error);
-    const QString path = GpsDevicePath(link.port, SerialDevices());
-    if (path.isEmpty()) {
-        *error = errorMessage(QSerialPort::DeviceNotFoundError,
-                              QStringLiteral("No serial device number %1 was found").arg(link.port), ChoosingLine);
-        return nullptr;
-    }
+    const QString &path = link.device;
     auto serial = std::make_unique<QSerialPort>(path);
     serial->setBaudRate(link.speed);
     serial->setDataBits(QSerialPort::Data8);
@@ -97,10 +103,11 @@ std::unique_ptr<QIODevice> GpsReceiver::open(const Link &link, QString *error)
                               code == QSerialPort::PermissionError ? permissionAdvice(path) : QString());
         return nullptr;
     }
-    // A receiver pulled out leaves the port useless: close it, and the next read opens it again.
+    // A receiver pulled out or failing to read leaves the port useless: close it, and the next
+    // read opens it again.
     QSerialPort *port = serial.get();
     QObject::connect(port, &QSerialPort::errorOccurred, port, [port](QSerialPort::SerialPortError code) {
-        if (code == QSerialPort::ResourceError)
+        if (code == QSerialPort::ResourceError || code == QSerialPort::ReadError)
             port->close();
     });
     return serial;
@@ -151,16 +158,19 @@ std::optional<GpsFix> GpsReceiver::read(int speed)
 {
     if (m_connecting || !m_link)
         return std::nullopt;
+    m_link->speed = speed;
+    if (auto *serial = qobject_cast<QSerialPort *>(m_device.get()))
+        serial->setBaudRate(speed); // on a device that has gone this fails, and closes the port
     if (!m_device || !m_device->isOpen()) {
         QString ignored;
         m_connecting = true; // reaching gpsd runs the event loop, and with it the next tick
         m_device = open(*m_link, &ignored);
         m_connecting = false;
-        if (!m_device)
+        if (!m_device) { // the receiver is gone: another device is never taken in its place
+            m_link.reset();
             return std::nullopt;
+        }
     }
-    if (auto *serial = qobject_cast<QSerialPort *>(m_device.get()))
-        serial->setBaudRate(speed);
     const QByteArray received = m_unread + m_device->readAll();
     m_unread.clear();
     return m_stream.take(received);

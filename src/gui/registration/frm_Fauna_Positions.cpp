@@ -86,13 +86,17 @@ void frm_Fauna::OpenGpsSettings()
     settings.exec();
 }
 
-// Every 2000 ms: the map button, then the newest fix when a receiver has answered.
+// Every 2000 ms: the map button, then the newest fix when a receiver has answered. A receiver
+// that is lost is shown as no receiver at all: "&Kontakt GPS" on the neutral colour, to be
+// contacted again; the read-out keeps its last fix.
 void frm_Fauna::Timer1_Timer()
 {
     EnableMapButton();
     if (!m_gpsActive)
         return;
     const std::optional<GpsFix> fix = m_gps->read(m_program.gpsSpeed);
+    if (!m_gps->isLinked())
+        ShowGpsActive(false);
     if (!fix)
         return;
     Text9[0]->setText(readoutText(fix->latitude));

@@ -71,6 +71,11 @@ private slots:
             << QByteArrayList{"$GPRMC,081836,A,4807.038,N,01131.000,E,022.4*31\r\n"} << "none";
         QTest::newRow("empty coordinates") << QByteArrayList{"$GPRMC,225446,V,,,,,,,191194,,*37\r\n"} << "none";
         QTest::newRow("minutes of 60") << QByteArrayList{"$GPRMC,1,A,4860.0,N,01131.0,E,0,0,1*15\r\n"} << "none";
+        QTest::newRow("minutes not a number")
+            << QByteArrayList{"$GPRMC,123519,A,48nan,N,01131.0000,E,022.4,084.4,230394,003.1,W*29\r\n"} << "none";
+        QTest::newRow("by the equator, no exponent")
+            << QByteArrayList{"$GPRMC,123519,A,0000.0018,S,00000.0012,W,022.4,084.4,230394,003.1,W*6D\r\n"}
+            << "-0.00003 -0.00002 084.4";
         QTest::newRow("split across reads") << QByteArrayList{Example.left(30), Example.mid(30)} << munich;
         QTest::newRow("unfinished waits") << QByteArrayList{"noise\r\n" + Example.left(40)} << "none";
         QTest::newRow("newest of several") << QByteArrayList{"\x07$GP" + Example + Oslo} << "59.91872 10.76132 054.7";
@@ -85,6 +90,26 @@ private slots:
         for (const QByteArray &read : reads)
             last = stream.take(read);
         QCOMPARE(readout(last), fix);
+    }
+
+    // The read-out is copied into the position boxes: "-" and plain digits whatever the locale.
+    void readoutTexts_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("norwegian");
+        QTest::newRow("north") << 59.91872 << "59.91872" << "59,91872";
+        QTest::newRow("south") << -37.86083 << "-37.86083" << "-37,86083";
+        QTest::newRow("west, three degree digits") << -145.12266 << "-145.1227" << "-145,1227";
+        QTest::newRow("whole degrees") << 60.0 << "60" << "60";
+    }
+    void readoutTexts()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, c);
+        QFETCH(QString, norwegian);
+        QCOMPARE(readoutText(value, QLocale::c()), c);
+        QCOMPARE(readoutText(value, QLocale(QLocale::NorwegianBokmal, QLocale::Norway)), norwegian);
     }
 
     void settingsLines_data()
@@ -179,7 +204,11 @@ private slots:
         textRow("comma and blank", {"59.9127, 10.7461", "59,912700 010,746100"});
         textRow("blank only", {" 59.9127 10.7461\n", "59,912700 010,746100"});
         textRow("geo link", {"geo:-33.8675,151.207;u=35", "-33,867500 151,207000"});
+        textRow("geo link, whole degrees", {"GEO:60,11", "60,000000 011,000000"});
         textRow("other text", {"Oslo 59.9127 10.7461", "none"});
+        textRow("a number with a decimal comma", {"59,9", "none"});
+        textRow("two whole numbers", {"12 30", "none"});
+        textRow("one decimal point", {"59.9, 10", "none"});
         textRow("out of range", {"99.1, 10.7", "none"});
     }
     void clipboardTexts()

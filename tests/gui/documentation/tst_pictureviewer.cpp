@@ -70,7 +70,6 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("missing plain path") << "%1/borte.jpg";
-        QTest::newRow("missing bracketed path") << "Bilde fra turen   [%1/borte.jpg]";
         QTest::newRow("corrupt picture") << "%1/ødelagt.jpg";
     }
     void unavailableFilesAreNamedAsSuch()
@@ -84,6 +83,23 @@ private slots:
         QCOMPARE(v.t.prompter().lastText(), frm_Bilde::Unavailable);
         QVERIFY(!viewer.zoom());
         QVERIFY(v.opened.isEmpty());
+    }
+
+    // Brackets in a file's name or in a folder's are part of the path.
+    void bracketsBelongToThePath_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("file name") << "IMG_1 [kopi].png";
+        QTest::newRow("folder") << "Fugler [2024]/bilde.png";
+    }
+    void bracketsBelongToThePath()
+    {
+        QFETCH(QString, name);
+        Viewer v;
+        QVERIFY(QDir(v.dir.path()).mkpath(QFileInfo(v.dir.filePath(name)).path()));
+        frm_Bilde viewer({picture(v.dir, name, {300, 200})}, 0);
+        QVERIFY(viewer.zoom());
+        QVERIFY(v.t.prompter().shown.isEmpty());
     }
 
     // The box takes the shape of the picture as it is to be seen; the picture is decoded at the

@@ -11,6 +11,7 @@ using namespace lirvenda::test;
 namespace {
 
 const QByteArray Sentence = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
+const QByteArray Oslo = "$GPRMC,225446,A,5955.1234,N,01045.6789,E,000.5,054.7,191194,020.3,E*7A\r\n";
 
 // The first fix read while sentences come in, "lat lon"; "none" when none comes.
 QString firstFix(GpsReceiver &receiver)
@@ -68,6 +69,36 @@ private slots:
         QTimer::singleShot(200, [&] { pty.send(Sentence); });
         QCOMPARE(int(receiver.connectTo(pty.port(), 4800).contact), int(GpsReceiver::Contact::Made));
         QCOMPARE(firstFix(receiver), "48.1173 11.51667");
+    }
+
+    // A digit port names the device it counts when contact is made. Once that device is gone the
+    // receiver is lost, though another device now counts as the first and sends sentences.
+    void lostReceiverIsNotReplaced()
+    {
+        QTemporaryDir dev;
+        PseudoTerminal receiverPort;
+        PseudoTerminal otherPort;
+        QVERIFY(QFile::link(receiverPort.port(), dev.filePath("ttyUSB0")));
+        QVERIFY(QFile::link(otherPort.port(), dev.filePath("ttyUSB1")));
+        GpsReceiver receiver;
+        receiver.setDeviceFolder(dev.path());
+        QTimer::singleShot(200, [&] { receiverPort.send(Sentence); });
+        QCOMPARE(int(receiver.connectTo("1", 4800).contact), int(GpsReceiver::Contact::Made));
+        QCOMPARE(firstFix(receiver), "48.1173 11.51667");
+
+        receiverPort.unplug();
+        QVERIFY(QFile::remove(dev.filePath("ttyUSB0")));
+        QTimer other;
+        QObject::connect(&other, &QTimer::timeout, [&] { otherPort.send(Oslo); });
+        other.start(100);
+        int fixes = 0;
+        const auto lostOrRead = [&] {
+            fixes += receiver.read(4800).has_value();
+            return !receiver.isLinked() || fixes > 0;
+        };
+        QTRY_VERIFY(lostOrRead());
+        QCOMPARE(fixes, 0);
+        QVERIFY(!receiver.isLinked());
     }
 
     void gpsd_data()

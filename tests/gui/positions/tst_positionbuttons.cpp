@@ -15,7 +15,7 @@ using namespace lirvenda::test;
 namespace {
 
 const QByteArray Oslo = "$GPRMC,225446,A,5955.1234,N,01045.6789,E,000.5,054.7,191194,020.3,E*7A\r\n";
-const QByteArray Munich = "$GPRMC,123519,A,4807.0380,N,01131.0000,E,022.4,084.4,230394,003.1,W*6A\r\n";
+const QByteArray Melbourne = "$GPRMC,081836,V,3751.65,S,14507.36,W,000.0,360.0,130998,011.3,E*67\r\n";
 
 QByteArray waypointList(const QByteArray &line) { return "header\r\nWGS 84\r\nReserved 2\r\nReserved 3\r\n" + line; }
 
@@ -124,9 +124,9 @@ private slots:
         QVERIFY(isYellow(w.control("Command17")) && isNeutral(w.control("Command36")));
         QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=59,91872", "Text8=10,76132"}));
 
-        receiver.sentence = Munich;
+        receiver.sentence = Melbourne; // south and west: the minus the position boxes read
         tick(w);
-        QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=48,1173", "Text8=11,51667"}));
+        QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=-37,86083", "Text8=-145,1227"}));
 
         QVERIFY(writeFile(w.t.path("Posisjoner.txt"), waypointList("1,WP1,59.9127,10.7461,0\r\n")));
         w.window.Timer1_Timer();
@@ -156,6 +156,26 @@ private slots:
                             }));
         QCOMPARE(settingsShown, "GPS communication No GPS signals found in com port " + receiver.pty.port());
         QVERIFY(w.shown("Command28") == "&Kontakt GPS" && isNeutral(w.control("Command28")));
+    }
+
+    // A receiver pulled out is shown as no receiver: "&Kontakt GPS" on the neutral colour, to be
+    // contacted again. The read-out keeps the last fix.
+    void lostReceiverOffersContactAgain()
+    {
+        FaunaWindow w;
+        Receiver receiver(w);
+        w.click("Command28");
+        tick(w);
+        QCOMPARE(w.shown("Text9_0"), "59,91872");
+        receiver.repeat.stop();
+        receiver.pty.unplug();
+        const auto tickShowsContact = [&] {
+            w.window.Timer1_Timer();
+            return w.shown("Command28") == "&Kontakt GPS";
+        };
+        QTRY_VERIFY(tickShowsContact());
+        QVERIFY(isNeutral(w.control("Command28")));
+        QCOMPARE(w.shown("Text9_0"), "59,91872");
     }
 
     void mapButtonTakesEachWaypointOnce_data()
