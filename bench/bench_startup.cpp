@@ -79,7 +79,7 @@ void measure(Store &store)
     figures.localities << millisecondsOf([&] { window->RefreshLocalityList({}); });
     figures.species << millisecondsOf([&] { window->RefreshSpeciesLists(); });
     figures.recordSet << millisecondsOf([&] {
-        program->observations().reopen();
+        program->observations().moveFirst();
         program->observations().moveLast();
     });
     figures.shownRow << millisecondsOf([&] { window->ShowRegistration(); });

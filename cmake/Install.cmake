@@ -42,7 +42,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The dependencies are read from the libraries the executable is linked to, when the package is
 # made (cmake/PackageDependencies.cmake). The export module's office libraries are left out:
 # LibreOffice is only needed for the export, which says so when it is missing: a recommendation.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc")
+# Calc without its windows is all the export needs; the two conflict, and either will do.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc-nogui | libreoffice-calc")
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/PackageDependencies.cmake
   INPUT ${CMAKE_SOURCE_DIR}/cmake/PackageDependencies.cmake.in)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/PackageDependencies.cmake)

@@ -9,24 +9,9 @@
 #include <QDir>
 #include <QTextStream>
 
-#include <cstring>
-#include <initializer_list>
-
 using namespace lirvenda;
 
 namespace {
-
-// True when an argument is one of the options, alone or with "=value".
-bool hasOption(int argc, char **argv, std::initializer_list<const char *> options)
-{
-    for (int i = 1; i < argc; ++i)
-        for (const char *option : options) {
-            const std::size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
-                return true;
-        }
-    return false;
-}
 
 struct WindowOptions {
     QCommandLineOption folder{QStringLiteral("folder"),
@@ -38,16 +23,36 @@ struct WindowOptions {
         QStringLiteral("FILE")};
 };
 
-// Reads the options of the window; --help and --version print and end the program here.
-void processArguments(QCommandLineParser &parser, const WindowOptions &options, QCoreApplication &app)
+void describe(QCommandLineParser &parser, const WindowOptions &options)
 {
-    QCoreApplication::setApplicationVersion(QStringLiteral(LIRVENDA_VERSION));
     parser.setApplicationDescription(QStringLiteral("Lirvenda: dagbok over artsobservasjoner.\n\n") +
                                      SubcommandSummary());
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(options.folder);
-    parser.addOption(options.screenshot);
+    parser.addOptions({options.folder, options.screenshot});
+}
+
+bool asksForHelpOrVersion(const QCommandLineParser &parser)
+{
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+           parser.isSet(QStringLiteral("version"));
+}
+
+// The arguments as the application object would read them, before there is one: whether the
+// program needs a display is decided from them.
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Prints the help or the version and ends the program.
+void showHelpOrVersion(QCommandLineParser &parser, int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(LIRVENDA_VERSION));
     parser.process(app);
 }
 
@@ -66,25 +71,25 @@ int saveScreenshot(frm_Fauna &window, const QString &file)
 
 int main(int argc, char **argv)
 {
-    // Commands for scripts, help and version need no display.
-    if (argc > 1 && IsSubcommand(QString::fromLocal8Bit(argv[1]))) {
+    const QStringList arguments = argumentsOf(argc, argv);
+    const WindowOptions options;
+    QCommandLineParser parser;
+    describe(parser, options);
+    if (!parser.parse(arguments))
+        return RefuseUse(arguments.first(), parser.errorText());
+    // A word that is no option names a command; commands, help and version need no display, and a
+    // mistyped command is refused before any window or store is made.
+    if (!parser.positionalArguments().isEmpty()) {
         QCoreApplication app(argc, argv);
         return RunSubcommand(QCoreApplication::arguments());
     }
-    const WindowOptions options;
-    if (hasOption(argc, argv, {"--help", "-h", "--help-all", "--version", "-v"})) {
-        QCoreApplication app(argc, argv);
-        QCommandLineParser parser;
-        processArguments(parser, options, app);
-    }
+    if (asksForHelpOrVersion(parser))
+        showHelpOrVersion(parser, argc, argv);
 
-    const bool screenshot = hasOption(argc, argv, {"--screenshot"});
+    const bool screenshot = parser.isSet(options.screenshot);
     if (screenshot)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
-    QCommandLineParser parser;
-    processArguments(parser, options, app);
-
     Program program(parser.isSet(options.folder) ? parser.value(options.folder) : Program::defaultFolder());
     frm_Fauna window(program);
     try {

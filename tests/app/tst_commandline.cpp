@@ -1,6 +1,8 @@
 #include "core/store/Database.h"
 #include "core/store/Program.h"
+#include "core/store/Schema.h"
 #include "support/PortalSheets.h"
+#include "support/ScratchDisk.h"
 #include "support/StatisticsYear.h"
 #include "support/TestProgram.h"
 
@@ -17,13 +19,15 @@ struct Run {
     QString errors; // standard error
 };
 
-Run runProgram(const QStringList &arguments)
+// Runs the program; a run that crashed or aborted answers -1.
+Run runProgram(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LIRVENDA_EXECUTABLE), arguments);
     if (!process.waitForFinished(120000))
         process.kill();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
 
@@ -37,6 +41,42 @@ QStringList lines(const QString &output)
 
 // The entries of a folder, to see that a failed command left nothing behind.
 QStringList entries(const QString &folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+// Every entry of a folder with a digest of its bytes, to see that a command changed nothing.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> digests;
+    for (const QString &entry : entries(folder))
+        digests.insert(entry, QCryptographicHash::hash(contents(QDir(folder).filePath(entry)), QCryptographicHash::Sha256));
+    return digests;
+}
+
+// Makes the folder and its files read-only, or writable again.
+void setWritable(const QString &folder, bool writable)
+{
+    const QFileDevice::Permissions read = QFileDevice::ReadOwner | QFileDevice::ReadUser;
+    const QFileDevice::Permissions write = QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    for (const QString &entry : entries(folder))
+        QFile::setPermissions(QDir(folder).filePath(entry), writable ? read | write : read);
+    QFile::setPermissions(folder, (writable ? read | write : read) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+}
+
+// A store of two sightings in 2024 and an observer register, closed again; as the first schema
+// version left them when asked.
+void makeStore(const QString &folder, bool firstSchema)
+{
+    Program program(folder);
+    program.openMainConnection();
+    for (const char *day : {"2024-05-01 08:00:00", "2024-06-01 08:00:00"})
+        program.mainConnection().execute(
+            "INSERT INTO Observasjoner(Art, Antall, StartDato, Lokalitet) VALUES ('11870', 2, ?, 'Tjønna')", {day});
+    auto nest = Database::create(program.filePath(Program::ObserverFileName), Program::DatabaseKey);
+    upgradeObserverSchema(*nest);
+    if (firstSchema) {
+        test::makeFirstSchemaVersion(program.mainConnection());
+        nest->execute("PRAGMA user_version = 1");
+    }
+}
 
 // The processes whose command line names the run's office pipe.
 QList<int> officesOf(qint64 run)
@@ -118,6 +158,93 @@ private slots:
         QVERIFY(runProgram({"stats", "--help"}).output.contains("stats ÅR"));
     }
 
+    // Options stand before or after the command; a mistake is refused before a window or a
+    // store is made, so it needs no display and leaves the folder as it was.
+    void mistakesAreRefusedAndChangeNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("mistyped command") << QStringList{"exprot"} << "Ukjent kommando «exprot»";
+        QTest::newRow("mistyped command after an option") << QStringList{"--folder", "FOLDER", "chekc"}
+                                                          << "Ukjent kommando «chekc»";
+        QTest::newRow("unknown option of the window") << QStringList{"--colour", "red"} << "colour";
+        QTest::newRow("screenshot without a file")
+            << QStringList{"--folder", "FOLDER", "--screenshot"} << "screenshot";
+        QTest::newRow("screenshot of a command") << QStringList{"check", "--screenshot", "s.png"} << "screenshot";
+    }
+
+    void mistakesAreRefusedAndChangeNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("Lirvenda");
+        if (!arguments.contains("FOLDER"))
+            arguments << "--folder" << "FOLDER";
+        arguments.replaceInStrings("FOLDER", folder);
+        QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            noDisplay.remove(variable);
+
+        const Run run = runProgram(arguments, noDisplay);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QVERIFY2(run.errors.contains("Se «lirvenda --help»."), qPrintable(run.errors));
+        QVERIFY(run.output.isEmpty());
+        QCOMPARE(entries(dir.path()), QStringList{});
+    }
+
+    // A command that only reads opens the store to read it as it is: it works on a read-only
+    // folder (a read-only file system where the test may mount one) and on an older schema
+    // that holds what it reads, and leaves every byte as it was.
+    void readingCommandsLeaveTheStoreAlone_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("firstSchema");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message"); // in the output, or in the errors of a refusal
+        QTest::newRow("check") << QStringList{"check"} << false << 0 << "Ingen feil funnet.";
+        QTest::newRow("check, first schema") << QStringList{"check"} << true << 0
+                                             << "Databaseoppsett 1: listene over brukte arter";
+        QTest::newRow("stats") << QStringList{"stats", "2024"} << false << 0 << "Statistikk for 2024:";
+        QTest::newRow("stats, first schema")
+            << QStringList{"stats", "2024"} << true << 2 << "«stats» trenger oppsett 3 eller nyere";
+        QTest::newRow("backup") << QStringList{"backup", "COPY"} << false << 0 << "kopi.mdb";
+        QTest::newRow("backup, first schema") << QStringList{"backup", "COPY"} << true << 0 << "kopi.mdb";
+    }
+
+    void readingCommandsLeaveTheStoreAlone()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, firstSchema);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        test::ScratchDisk disk(16);
+        QTemporaryDir dir;
+        const QString folder = QDir(disk.mounted() ? disk.path() : dir.path()).filePath("Lirvenda");
+        QVERIFY(QDir().mkpath(folder));
+        makeStore(folder, firstSchema);
+        const QMap<QString, QByteArray> before = snapshot(folder);
+        QTemporaryDir target;
+        arguments.replaceInStrings("COPY", target.filePath("kopi.mdb"));
+        if (disk.mounted())
+            QVERIFY(disk.setReadOnly(true));
+        else
+            setWritable(folder, false);
+
+        const Run run = runProgram(arguments + QStringList{"--folder", folder});
+        if (!disk.mounted())
+            setWritable(folder, true);
+        QCOMPARE(snapshot(folder), before);
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.errors));
+        QVERIFY2((exitCode == 0 ? run.output : run.errors).contains(message), qPrintable(run.output + run.errors));
+        if (arguments.first() == "backup")
+            QCOMPARE(Database::open(target.filePath("kopi.mdb"), Program::DatabaseKey)
+                         ->scalar("SELECT count(*) FROM Observasjoner")
+                         .toInt(),
+                     2);
+    }
+
     void statsPrintsTheYearsReport()
     {
         test::TestProgram t;
@@ -126,7 +253,7 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(lines(run.output), report);
 
-        const Run empty = runProgram({"stats", "1999", "--folder", t.folder()});
+        const Run empty = runProgram({"--folder", t.folder(), "stats", "1999"});
         QCOMPARE(empty.exitCode, 0);
         QVERIFY(empty.output.isEmpty() && empty.errors.contains("Ingen observasjoner i 1999"));
     }

@@ -14,6 +14,11 @@ dpkg-deb -f "$deb" Depends | grep -q libsqlcipher
 if dpkg-deb -f "$deb" Depends | grep -q uno; then
   echo "LibreOffice must be a recommendation, not a dependency"; exit 1
 fi
+# Calc with or without its windows: the two conflict, and a recommendation of one alone would
+# ask to replace the other.
+if [ "$(dpkg-deb -f "$deb" Recommends)" != "libreoffice-calc-nogui | libreoffice-calc" ]; then
+  echo "the package must recommend either LibreOffice Calc: $(dpkg-deb -f "$deb" Recommends)"; exit 1
+fi
 root=$scratch/root
 dpkg -x "$deb" "$root"
 usr=$root/usr
@@ -25,6 +30,9 @@ for file in bin/lirvenda lib/lirvenda/lirvenda_calc.so share/man/man1/lirvenda.1
   [ -s "$usr/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
 file "$usr/share/icons/hicolor/48x48/apps/lirvenda.png" | grep -q "48 x 48"
+# Docks group the window with its menu entry by the window's class, the application's name.
+grep -qx "StartupWMClass=Lirvenda" "$usr/share/applications/no.lirvenda.Lirvenda.desktop" ||
+  { echo "the menu entry does not name the window's class"; exit 1; }
 
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$usr/share/applications/no.lirvenda.Lirvenda.desktop"

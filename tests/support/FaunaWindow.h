@@ -94,7 +94,6 @@ struct FaunaWindow {
     // Shows the row as browsing to it would; false when there is no such row.
     bool show(qint64 obsId)
     {
-        t.program().observations().reopen();
         if (!t.program().observations().findObsId(obsId))
             return false;
         window.ShowRegistration();

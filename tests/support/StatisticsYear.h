@@ -43,8 +43,10 @@ inline QStringList fillStatisticsYear(TestProgram &t, int year)
     t.db().execute("INSERT INTO Atlas(Aar, Art) VALUES (?, '1464')", {y}); // Kjøttmeis on 1 July
     ImportAtlas(t.program());
 
-    const auto add = [&](const QString &species, const QString &count, const QString &date, const QString &time,
-                         const QStringList &observers) { registerObservation(t, species, count, date, time, observers); };
+    const auto add = [&t](const QString &species, const QString &count, const QString &date, const QString &time,
+                          const QStringList &observers) {
+        registerObservation(t, species, count, date, time, observers);
+    };
     add("11870", "100", "31.12." + QString::number(year - 1), "23:59", {per});
     add("11870", "100", "01.01." + QString::number(year + 1), "00:00", {per});
     add("11870", "3", "05.01." + y, "08:00", {per, kari});

@@ -57,6 +57,15 @@ qint64 TestProgram::insertObservation(const QVariantMap &columns)
     return db().lastInsertId();
 }
 
+void makeFirstSchemaVersion(Database &db)
+{
+    db.executeScript(QStringLiteral(
+        "DROP TRIGGER Observasjoner_Insert; DROP TRIGGER Observasjoner_Update; DROP TRIGGER Observasjoner_Delete; "
+        "DROP TABLE RegistrerteArter; DROP TABLE BrukteLokaliteter; DROP INDEX Observasjoner_Year; "
+        "CREATE INDEX Observasjoner_Start ON Observasjoner(StartDato); DROP TABLE UferdigeEksportfiler; "
+        "PRAGMA user_version = 1;"));
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);

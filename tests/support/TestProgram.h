@@ -39,6 +39,10 @@ private:
     std::unique_ptr<Prompter> m_previous;
 };
 
+// Turns a store of the current schema into one as the first schema version left it: no lists of
+// used values with their triggers, no index of the yearly statistics, no list of export files.
+void makeFirstSchemaVersion(Database &db);
+
 // The file's bytes; empty when it cannot be read.
 QByteArray contents(const QString &path);
 // The page objects of a PDF file; the page tree's "/Type /Pages" does not count.

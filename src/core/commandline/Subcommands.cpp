@@ -5,6 +5,7 @@
 #include "core/statistics/YearStatistics.h"
 #include "core/store/Backup.h"
 #include "core/store/Program.h"
+#include "core/store/Schema.h"
 #include "core/store/StoreCheck.h"
 
 #include <QCommandLineParser>
@@ -44,11 +45,19 @@ int fail(const QString &message)
     return CommandFailed;
 }
 
+// How a command opens the store: to write, brought up to the current schema first; or only
+// to read, as it is, from the oldest schema version that holds what the command reads.
+struct StoreUse {
+    bool writes;
+    int oldestSchema = 0;
+};
+
 struct Subcommand {
     QString name;
     QString argument; // the positional argument it needs, empty when none
     QString argumentDescription;
     QString description;
+    StoreUse storeUse;
     std::function<int(Program &program, const QString &argument)> run;
 };
 
@@ -121,16 +130,20 @@ const QList<Subcommand> &subcommands()
          {},
          {},
          QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
+         {.writes = true},
          exportUnreported},
         {QStringLiteral("stats"), QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024."),
-         QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."), yearStatistics},
+         QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."), {.writes = false, .oldestSchema = YearIndexSchema},
+         yearStatistics},
         {QStringLiteral("check"),
          {},
          {},
          QStringLiteral("Sjekk databasen for skader og brutte sammenhenger."),
+         {.writes = false},
          checkStore},
         {QStringLiteral("backup"), QStringLiteral("FIL"), QStringLiteral("Kopien; en fil som ikke finnes fra før."),
-         QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."), backupStore},
+         QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."), {.writes = false},
+         backupStore},
     };
     return all;
 }
@@ -144,8 +157,10 @@ const Subcommand *findSubcommand(const QString &name)
 }
 
 // The store of the folder, opened with its key; never created here: a command on a folder
-// without a store is a mistake, not a new diary.
-std::optional<QString> openStore(Program &program)
+// without a store is a mistake, not a new diary. A command that only reads leaves every byte
+// of the folder as it was, so it works on a read-only folder and on a store of an older schema
+// that holds what it reads.
+std::optional<QString> openStore(Program &program, const Subcommand &command)
 {
     const QString shownFolder = QDir::toNativeSeparators(program.folder());
     if (!QFileInfo(program.folder()).isDir())
@@ -153,8 +168,21 @@ std::optional<QString> openStore(Program &program)
     if (!QFileInfo(program.filePath(Program::MainFileName)).isFile())
         return QStringLiteral("Finner ingen database (%1) i mappa %2.").arg(Program::MainFileName, shownFolder);
     try {
-        program.openMainConnection();
-        program.openObserverConnection();
+        if (command.storeUse.writes) {
+            program.openMainConnection();
+            program.openObserverConnection();
+            return std::nullopt;
+        }
+        program.openStoreReadOnly();
+        const int schema = SchemaVersionOf(program.mainConnection());
+        if (schema < command.storeUse.oldestSchema)
+            return QStringLiteral("Databasen i mappa %1 har databaseoppsett %2, og «%3» trenger oppsett %4 eller "
+                                  "nyere. Kommandoen endrer ikke databasen; start Lirvenda med mappa én gang, så "
+                                  "blir den oppgradert.")
+                .arg(shownFolder)
+                .arg(schema)
+                .arg(command.name)
+                .arg(command.storeUse.oldestSchema);
     } catch (const DatabaseError &error) {
         return error.message();
     }
@@ -163,7 +191,10 @@ std::optional<QString> openStore(Program &program)
 
 } // namespace
 
-bool IsSubcommand(const QString &word) { return findSubcommand(word) != nullptr; }
+int RefuseUse(const QString &program, const QString &message)
+{
+    return refuse(QStringLiteral("%1\nSe «%2 --help».").arg(message, QFileInfo(program).fileName()));
+}
 
 QString SubcommandSummary()
 {
@@ -177,23 +208,24 @@ QString SubcommandSummary()
 
 int RunSubcommand(const QStringList &arguments)
 {
-    const Subcommand *command = findSubcommand(arguments.value(1));
-    if (!command)
-        return refuse(QStringLiteral("Ukjent kommando «%1».").arg(arguments.value(1)));
-
     QCommandLineParser parser;
-    parser.setApplicationDescription(command->description);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Vis denne hjelpen."));
     const QCommandLineOption folder(QStringLiteral("folder"),
                                     QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
                                     QStringLiteral("DIR"));
     parser.addOption(help);
     parser.addOption(folder);
+    if (!parser.parse(arguments))
+        return RefuseUse(arguments.first(), parser.errorText());
+    // The command is the first word that is no option, wherever the options stand.
+    const Subcommand *command = findSubcommand(parser.positionalArguments().value(0));
+    if (!command)
+        return RefuseUse(arguments.first(),
+                         QStringLiteral("Ukjent kommando «%1».").arg(parser.positionalArguments().value(0)));
+    parser.setApplicationDescription(command->description);
     parser.addPositionalArgument(command->name, command->description);
     if (!command->argument.isEmpty())
         parser.addPositionalArgument(command->argument, command->argumentDescription);
-    if (!parser.parse(arguments))
-        return refuse(parser.errorText());
     if (parser.isSet(help)) {
         out() << parser.helpText();
         return CommandSucceeded;
@@ -205,7 +237,7 @@ int RunSubcommand(const QStringList &arguments)
                           .simplified());
 
     Program program(parser.isSet(folder) ? parser.value(folder) : Program::defaultFolder());
-    if (const std::optional<QString> problem = openStore(program))
+    if (const std::optional<QString> problem = openStore(program, *command))
         return refuse(*problem);
     try {
         return command->run(program, parser.positionalArguments().value(1));

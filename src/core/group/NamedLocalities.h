@@ -21,7 +21,8 @@ struct LocalityChoice {
     friend bool operator==(const LocalityChoice &, const LocalityChoice &) = default;
 };
 
-// The named localities by ID, then the used places that are none of them, in Norwegian order.
+// The named localities by ID, then, in Norwegian order, the places used in the observations that
+// are none of them.
 QList<LocalityChoice> NamedAndUsedLocalities(Program &program);
 // The same, all by name in Norwegian order, as the group registration lists them.
 QList<LocalityChoice> GroupLocalityChoices(Program &program);

@@ -46,7 +46,7 @@ Database::~Database()
     sqlite3_close(m_db);
 }
 
-std::unique_ptr<Database> Database::open(const QString &path, const QString &key)
+std::unique_ptr<Database> Database::open(const QString &path, const QString &key, Access access)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -56,7 +56,7 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &key
     // The engine would take an empty file for a new database and fill it; it is a broken copy.
     if (info.size() == 0)
         throw DatabaseError(QStringLiteral("Databasefila %1 er tom.").arg(info.absoluteFilePath()));
-    return openKeyed(path, key, SQLITE_OPEN_READWRITE);
+    return openKeyed(path, key, access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
 }
 
 std::unique_ptr<Database> Database::create(const QString &path, const QString &key)

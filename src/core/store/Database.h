@@ -74,9 +74,13 @@ private:
 // NORSK and the Unicode lower-case function ulower(), for every search and sort the user sees.
 class Database {
 public:
+    enum class Access { ReadWrite, ReadOnly };
+
     // Opens an existing file with the key; throws DatabaseError naming the file when it is
     // missing, not a database, or keyed otherwise. Never creates or changes a file that exists.
-    static std::unique_ptr<Database> open(const QString &path, const QString &key);
+    // A read-only connection is refused every write by the engine itself and needs no right to
+    // write the file or its folder.
+    static std::unique_ptr<Database> open(const QString &path, const QString &key, Access access = Access::ReadWrite);
     // Creates a new, empty, keyed file; throws when the file already exists.
     static std::unique_ptr<Database> create(const QString &path, const QString &key);
     ~Database();

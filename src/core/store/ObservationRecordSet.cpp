@@ -6,11 +6,10 @@ namespace lirvenda {
 
 namespace {
 
-// Every step below is one seek in the index Observasjoner_Order. The planner is told so: with
-// "ObsID <= ?" in the condition it would otherwise walk the table in row order and sort.
-const QString OrderedRows =
-    QStringLiteral("SELECT ObsID FROM Observasjoner INDEXED BY Observasjoner_Order WHERE ObsID <= ?");
-const QString OrderKey = QStringLiteral(" AND (Art, StartDato, ObsID)");
+// Every step below is one seek in the index Observasjoner_Order, which holds the browsing order.
+const QString OrderedRows = QStringLiteral("SELECT ObsID FROM Observasjoner INDEXED BY Observasjoner_Order");
+const QString After = QStringLiteral(" WHERE (Art, StartDato, ObsID) > (?, ?, ?)");
+const QString Before = QStringLiteral(" WHERE (Art, StartDato, ObsID) < (?, ?, ?)");
 const QString OrderBy = QStringLiteral(" ORDER BY Art, StartDato, ObsID LIMIT 1");
 const QString OrderByDesc = QStringLiteral(" ORDER BY Art DESC, StartDato DESC, ObsID DESC LIMIT 1");
 
@@ -18,15 +17,7 @@ QString quoted(const QString &column) { return QLatin1Char('"') + column + QLati
 
 } // namespace
 
-ObservationRecordSet::ObservationRecordSet(Database &db) : m_db(db) { reopen(); }
-
-void ObservationRecordSet::reopen()
-{
-    m_lastOrderedId = m_db.scalar(QStringLiteral("SELECT ifnull(max(ObsID), 0) FROM Observasjoner")).toLongLong();
-    m_position = Position::BeforeFirst;
-    m_current = 0;
-    moveFirst();
-}
+ObservationRecordSet::ObservationRecordSet(Database &db) : m_db(db) { moveFirst(); }
 
 bool ObservationRecordSet::isEmpty() const
 {
@@ -42,32 +33,26 @@ bool ObservationRecordSet::moveTo(const QVariant &obsId)
     return true;
 }
 
-bool ObservationRecordSet::currentKey(Key &key) const
+bool ObservationRecordSet::currentKey(QVariantList &key) const
 {
     Statement row =
         m_db.query(QStringLiteral("SELECT Art, StartDato, ObsID FROM Observasjoner WHERE ObsID = ?"), {m_current});
     if (!row.next())
         return false;
-    key = {row.value(0).toString(), row.value(1).toString(), row.value(2).toLongLong()};
+    key = {row.value(0).toString(), row.value(1).toString(), row.value(2)};
     return true;
 }
 
 void ObservationRecordSet::moveFirst()
 {
-    if (moveTo(m_db.scalar(OrderedRows + OrderBy, {m_lastOrderedId})))
-        return;
-    if (moveTo(m_db.scalar(QStringLiteral("SELECT min(ObsID) FROM Observasjoner WHERE ObsID > ?"), {m_lastOrderedId})))
-        return;
-    m_position = Position::AfterLast; // empty: at the beginning and the end at once
+    if (!moveTo(m_db.scalar(OrderedRows + OrderBy)))
+        m_position = Position::AfterLast; // empty: at the beginning and the end at once
 }
 
 void ObservationRecordSet::moveLast()
 {
-    if (moveTo(m_db.scalar(QStringLiteral("SELECT max(ObsID) FROM Observasjoner WHERE ObsID > ?"), {m_lastOrderedId})))
-        return;
-    if (moveTo(m_db.scalar(OrderedRows + OrderByDesc, {m_lastOrderedId})))
-        return;
-    m_position = Position::AfterLast;
+    if (!moveTo(m_db.scalar(OrderedRows + OrderByDesc)))
+        m_position = Position::AfterLast;
 }
 
 void ObservationRecordSet::moveNext()
@@ -78,20 +63,9 @@ void ObservationRecordSet::moveNext()
         moveFirst();
         return;
     }
-    Key key;
-    if (!currentKey(key)) {
+    QVariantList key;
+    if (!currentKey(key) || !moveTo(m_db.scalar(OrderedRows + After + OrderBy, key)))
         m_position = Position::AfterLast;
-        return;
-    }
-    if (!isAppended(m_current)) {
-        if (moveTo(m_db.scalar(OrderedRows + OrderKey + QStringLiteral(" > (?, ?, ?)") + OrderBy,
-                               {m_lastOrderedId, key.species, key.start, key.obsId})))
-            return;
-    }
-    if (moveTo(m_db.scalar(QStringLiteral("SELECT min(ObsID) FROM Observasjoner WHERE ObsID > ?"),
-                           {std::max(m_current, m_lastOrderedId)})))
-        return;
-    m_position = Position::AfterLast;
 }
 
 void ObservationRecordSet::movePrevious()
@@ -104,22 +78,9 @@ void ObservationRecordSet::movePrevious()
             m_position = Position::BeforeFirst;
         return;
     }
-    Key key;
-    if (!currentKey(key)) {
+    QVariantList key;
+    if (!currentKey(key) || !moveTo(m_db.scalar(OrderedRows + Before + OrderByDesc, key)))
         m_position = Position::BeforeFirst;
-        return;
-    }
-    if (isAppended(m_current)) {
-        if (moveTo(m_db.scalar(QStringLiteral("SELECT max(ObsID) FROM Observasjoner WHERE ObsID > ? AND ObsID < ?"),
-                               {m_lastOrderedId, m_current})))
-            return;
-        if (moveTo(m_db.scalar(OrderedRows + OrderByDesc, {m_lastOrderedId})))
-            return;
-    } else if (moveTo(m_db.scalar(OrderedRows + OrderKey + QStringLiteral(" < (?, ?, ?)") + OrderByDesc,
-                                  {m_lastOrderedId, key.species, key.start, key.obsId}))) {
-        return;
-    }
-    m_position = Position::BeforeFirst;
 }
 
 bool ObservationRecordSet::findObsId(qint64 obsId)
@@ -174,7 +135,7 @@ void ObservationRecordSet::removeCurrent()
     if (!hasCurrent())
         throw DatabaseError(QStringLiteral("Ingen observasjon er valgt."));
     m_db.execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID = ?"), {m_current});
-    reopen();
+    moveFirst();
 }
 
 } // namespace lirvenda

@@ -6,15 +6,14 @@
 
 namespace lirvenda {
 
-// The observations in browsing order (species key, then start, then row number), followed by the
-// rows added since the set was opened, in the order they were added. The set never reads the
-// whole table: it steps from row to row by key over an index and loads a row when asked for it,
-// so a lifetime of records opens as fast as an empty table.
+// The observations in browsing order: species key, then start, then row number. A row added or
+// changed while the set is open takes its place in that order at once, so stepping between two
+// observations goes the same way before and after a restart. The set never reads the whole
+// table: it steps from row to row by key over an index and loads a row when asked for it, so a
+// lifetime of records opens as fast as an empty table.
 class ObservationRecordSet {
 public:
-    explicit ObservationRecordSet(Database &db);
-
-    void reopen(); // back to the first row; rows added until now join the ordered part
+    explicit ObservationRecordSet(Database &db); // opened at its first row
 
     bool isEmpty() const;
     bool atBegin() const { return m_position == Position::BeforeFirst; } // BOF
@@ -34,7 +33,7 @@ public:
     qint64 append(const QVariantMap &columns);
     // Changes the given columns of the current row.
     void update(const QVariantMap &columns);
-    // Deletes the current row and opens the set again at its first row. The observer links of the
+    // Deletes the current row and moves to the first row. The observer links of the
     // row, if any, stay.
     void removeCurrent();
 
@@ -42,18 +41,11 @@ public:
 
 private:
     enum class Position { BeforeFirst, OnRow, AfterLast };
-    struct Key {
-        QString species;
-        QString start;
-        qint64 obsId = 0;
-    };
-
-    bool currentKey(Key &key) const;
+    // The current row's species, start and ObsID, bound as the steps compare them.
+    bool currentKey(QVariantList &key) const;
     bool moveTo(const QVariant &obsId);
-    bool isAppended(qint64 obsId) const { return obsId > m_lastOrderedId; }
 
     Database &m_db;
-    qint64 m_lastOrderedId = 0; // rows up to this number are in browsing order
     Position m_position = Position::BeforeFirst;
     qint64 m_current = 0;
 };

@@ -67,8 +67,16 @@ void Program::openObserverConnection()
 {
     if (!observerFileExists())
         return;
-    m_observers = Database::open(filePath(ObserverFileName), DatabaseKey);
-    upgradeObserverSchema(*m_observers);
+    m_observers = Database::open(filePath(ObserverFileName), DatabaseKey, m_access);
+    if (m_access == Database::Access::ReadWrite)
+        upgradeObserverSchema(*m_observers);
+}
+
+void Program::openStoreReadOnly()
+{
+    m_access = Database::Access::ReadOnly;
+    m_main = Database::open(filePath(MainFileName), DatabaseKey, m_access);
+    openObserverConnection();
 }
 
 void Program::openObservations() { m_observations = std::make_unique<ObservationRecordSet>(mainConnection()); }

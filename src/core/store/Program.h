@@ -30,6 +30,10 @@ public:
     void openMainConnection();
     // Opens Nest.mdb when it exists; throws DatabaseError when it exists but cannot be opened.
     void openObserverConnection();
+    // Opens Observasjoner.mdb and Nest.mdb (when it exists) only to read them, as they are: no
+    // store is created or upgraded, and the folder may be read-only. Throws DatabaseError naming
+    // the file that cannot be opened.
+    void openStoreReadOnly();
     void openObservations();
 
     Database &mainConnection();
@@ -49,6 +53,7 @@ private:
     void createMainDatabase(const QString &path);
 
     QString m_folder;
+    Database::Access m_access = Database::Access::ReadWrite;
     std::unique_ptr<Database> m_main;
     std::unique_ptr<Database> m_observers;
     std::unique_ptr<ObservationRecordSet> m_observations;

@@ -209,7 +209,7 @@ QString fillScript(const QString &list, const QString &column)
 
 void upgrade(Database &db, const QString &script)
 {
-    if (db.scalar(QStringLiteral("PRAGMA user_version")).toInt() >= SchemaVersion)
+    if (SchemaVersionOf(db) >= SchemaVersion)
         return;
     Transaction transaction(db);
     db.executeScript(script);
@@ -218,6 +218,8 @@ void upgrade(Database &db, const QString &script)
 }
 
 } // namespace
+
+int SchemaVersionOf(Database &db) { return db.scalar(QStringLiteral("PRAGMA user_version")).toInt(); }
 
 void upgradeMainSchema(Database &db)
 {

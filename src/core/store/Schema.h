@@ -8,6 +8,11 @@ class Database;
 // triggers that keep them. 3: the index the yearly statistics read a year from. 4: the export
 // files written but not yet paid for by marking their observations (UferdigeEksportfiler).
 inline constexpr int SchemaVersion = 4;
+inline constexpr int UsedValueListsSchema = 2; // the first version that keeps the lists of used values
+inline constexpr int YearIndexSchema = 3;      // the first version with the index of the yearly statistics
+
+// The schema version the file was last brought up to.
+int SchemaVersionOf(Database &db);
 
 // Brings the main database up to the current schema inside one transaction; a new file gets
 // every table and index. Tables that exist are kept with their rows; new tables are filled from them.

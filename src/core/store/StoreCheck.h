@@ -14,7 +14,7 @@ struct StoreCheckResult {
     QStringList problems; // one line for each problem found; empty when the store is sound
 };
 
-// Reads only; the databases must be open.
+// Reads only, a store of any schema version as it is; the databases must be open.
 StoreCheckResult CheckStore(Program &program);
 
 } // namespace lirvenda

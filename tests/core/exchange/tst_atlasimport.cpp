@@ -107,6 +107,34 @@ private slots:
         QCOMPARE(s.observationsAndLinks(), QStringList({"2:11870:3", "3:11980:-", "2>2", "3>2"}));
     }
 
+    // A route finds the places used in the observations as well, as the group registration lists
+    // them; a named locality comes first. A used place found becomes a named locality, once.
+    void routeFindsUsedPlaces_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QStringList>("expected"); // "ID:name" of each named locality afterwards
+        QTest::addColumn<QString>("locality");     // Lokalitet of the observations
+        const QStringList named{"3:R123 Nordre del", "4:R123 Søndre"};
+        QTest::newRow("used place") << "Stor" << named + QStringList{"5:Storvatnet"} << "5";
+        QTest::newRow("named locality first") << "R123" << named << "3";
+        QTest::newRow("no such place") << "Lill" << named << "-";
+    }
+    void routeFindsUsedPlaces()
+    {
+        QFETCH(QString, route);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, locality);
+        AtlasStore s;
+        for (const char *place : {"R123 Annen", "Storvatnet", "Storvatnet"})
+            s.t.insertObservation({{"Art", "14640"}, {"Lokalitet", place}});
+        s.addAtlas(1987, "1187", {}, route);
+        s.addAtlas(1988, "1187", {}, route);
+        ImportAtlas(s.t.program());
+        QCOMPARE(s.t.db().columnTexts("SELECT ID || ':' || Lokalitet FROM Lokalitet ORDER BY ID"), expected);
+        QCOMPARE(s.t.db().columnTexts("SELECT ifnull(Lokalitet, '-') FROM Observasjoner"),
+                 QStringList({locality, locality}));
+    }
+
     // A failure halfway leaves the old observations and links as they were; the backup taken
     // before opens with the key and holds them too.
     void failureKeepsTheOldStore()

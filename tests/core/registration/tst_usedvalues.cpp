@@ -134,11 +134,10 @@ private slots:
         {
             Program older(dir.path());
             older.openMainConnection();
-            older.mainConnection().executeScript(
-                "DROP TRIGGER Observasjoner_Insert; DROP TRIGGER Observasjoner_Update; "
-                "DROP TRIGGER Observasjoner_Delete; DROP TABLE RegistrerteArter; DROP TABLE BrukteLokaliteter; "
+            test::makeFirstSchemaVersion(older.mainConnection());
+            older.mainConnection().execute(
                 "INSERT INTO Observasjoner(Art, Lokalitet) VALUES ('11870', 'Øra'), ('01540', 'Aker'), "
-                "('11870', NULL), ('01540', 'Øra'); PRAGMA user_version = 1;");
+                "('11870', NULL), ('01540', 'Øra')");
         }
         Program program(dir.path());
         program.openMainConnection();

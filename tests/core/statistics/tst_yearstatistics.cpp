@@ -26,9 +26,9 @@ private slots:
         QStringList species;
         for (const KeyedEntry &entry : s.species)
             species << entry.text + "|" + entry.key;
-        QCOMPARE(species, QStringList({"Storlom (Gavia arctica)  [00030]|00030",
-                                       "Svarttrost (Turdus merula)  [11870]|11870",
-                                       "Kjøttmeis (Parus major)  [14640]|14640"}));
+        QCOMPARE(species,
+                 QStringList({"Storlom (Gavia arctica)  [00030]|00030", "Svarttrost (Turdus merula)  [11870]|11870",
+                              "Kjøttmeis (Parus major)  [14640]|14640"}));
         const YearStatistics empty = ComputeYearStatistics(t.program(), 1990);
         QVERIFY(empty.report.isEmpty() && empty.species.isEmpty());
     }

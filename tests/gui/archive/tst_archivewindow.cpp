@@ -33,7 +33,6 @@ private slots:
         qint64 wanted = w.insertObservation({{"Art", "11870"}, {"StartDato", "2021-05-17 00:00:00"}, {"Antall", 7}});
         int count = 7;
         ObservationRecordSet &observations = w.t.program().observations();
-        observations.reopen();
         observations.moveFirst();
         if (position == "added") {
             wanted = observations.append({{"Art", "11870"}, {"StartDato", "2019-01-01 00:00:00"}, {"Antall", 9}});

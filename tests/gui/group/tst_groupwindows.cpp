@@ -1,11 +1,17 @@
 #include "gui/group/frm_BatchRegistrering.h"
 #include "gui/group/frm_Detaljer.h"
+#include "gui/group/frm_VelgArter.h"
 #include "gui/ui/ListProcedures.h"
 #include "support/FaunaWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+
+#include <limits>
+#include <memory>
 
 using namespace lirvenda;
 using namespace lirvenda::test;
@@ -42,6 +48,16 @@ void pressCopy(frm_Detaljer &grid, const char *button, int row, Qt::KeyboardModi
 QString count(frm_Detaljer &grid, int row)
 {
     return child<QLineEdit>(&grid, QStringLiteral("Text1_%1").arg(row))->text();
+}
+
+// The keys of the chosen entries, in list order.
+QStringList chosenKeys(const QListWidget *list)
+{
+    QStringList keys;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            keys << list->item(i)->data(Qt::UserRole).toString();
+    return keys;
 }
 
 } // namespace
@@ -189,6 +205,107 @@ private slots:
         QCOMPARE(box->count(), 0);
     }
 
+    // Escape does nothing in the group windows: only their own buttons close them.
+    void escapeKeepsWindowsOpen_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("species list") << "frm_BatchRegistrering" << "List1";
+        QTest::newRow("extra species") << "frm_VelgArter" << "List1";
+        QTest::newRow("entry grid") << "frm_Detaljer" << "Text1_0";
+    }
+    void escapeKeepsWindowsOpen()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, focus);
+        TestProgram t;
+        QListWidget speciesList;
+        std::unique_ptr<QDialog> dialog;
+        if (window == "frm_BatchRegistrering")
+            dialog = std::make_unique<frm_BatchRegistrering>(t.program(), QList<KeyedEntry>{{"Svarttrost", "11870"}});
+        else if (window == "frm_VelgArter")
+            dialog = std::make_unique<frm_VelgArter>(t.program(), &speciesList);
+        else
+            dialog = std::make_unique<frm_Detaljer>(t.program(), QStringList{"11870"});
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QWidget *focused = child(dialog.get(), focus);
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
+    }
+
+    // The title bar's close button on the grid asks first; "Ja" is the shown page's "&Avbryt".
+    void titleBarCloseAsks()
+    {
+        TestProgram t;
+        prepareStore(t);
+        for (const bool onHeader : {false, true}) {
+            frm_Detaljer grid(t.program(), {"11870"});
+            grid.show();
+            grid.Text1[0]->setText("4");
+            if (onHeader)
+                grid.Command4_Click();
+            QVERIFY(!grid.close()); // "Nei"
+            QCOMPARE(t.prompter().lastText(), QString("Vil du avbryte? Det du har skrevet inn blir ikke lagret."));
+            QVERIFY(grid.isVisible());
+            QCOMPARE(grid.Text1[0]->text(), "4");
+            t.prompter().yesNoAnswers = {true};
+            QVERIFY(grid.close());
+            QVERIFY(!grid.isVisible());
+            QCOMPARE(grid.endedGroupRegistration(), onHeader);
+        }
+    }
+
+    // Typing a name moves to it and chooses nothing; the space bar still chooses.
+    void typingMovesWithoutChoosing()
+    {
+        const int interval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(std::numeric_limits<int>::max()); // a slow machine types slowly
+        const auto restore = qScopeGuard([interval] { QApplication::setKeyboardInputInterval(interval); });
+        TestProgram t;
+        QListWidget speciesList;
+        frm_VelgArter picker(t.program(), &speciesList);
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowActive(&picker));
+        QListWidget *list = picker.List1;
+        clickEntry(list, rowOfKey(list, "05900"));
+        QTest::keyClicks(list, "Gråspurv");
+        QCOMPARE(chosenKeys(list), QStringList{"05900"});
+        QCOMPARE(keyOf(list->currentItem()), "15910");
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(chosenKeys(list), QStringList({"05900", "15910"}));
+    }
+
+    // The locality list holds the named localities and the used places; "Ny" adds a named one and
+    // chooses it; a used place chosen becomes a named locality at the save.
+    void localityListAndNew()
+    {
+        TestProgram t;
+        prepareStore(t);
+        t.insertObservation({{"Art", "00020"}, {"Lokalitet", "Aker"}});
+        frm_Detaljer grid(t.program(), {"11870"});
+        grid.Command4_Click();
+        QCOMPARE(entries(grid.Combo5), QStringList({"Aker", "Gåsholmen          [5]"}));
+        t.prompter().inputAnswers = {std::nullopt, "", " gåsholmen", "Storvatnet"};
+        for (int press = 0; press < 4; ++press)
+            click(&grid, "Command22");
+        QStringList shown;
+        for (const ScriptedPrompter::Shown &message : t.prompter().shown)
+            shown << message.text;
+        const QString prompt = "Navn på den nye lokaliteten:";
+        QCOMPARE(shown, QStringList({prompt, prompt, "Skriv inn et navn på lokaliteten.", prompt,
+                                     "Lokaliteten finnes allerede.", prompt}));
+        QCOMPARE(entries(grid.Combo5), QStringList({"Aker", "Gåsholmen          [5]", "Storvatnet          [6]"}));
+        QCOMPARE(grid.Combo5->currentText(), QString("Storvatnet          [6]"));
+
+        grid.Combo5->setCurrentIndex(0);
+        grid.Command9_Click();
+        QCOMPARE(t.prompter().lastText(), QString("Det ble totalt registrert 1 nye observasjoner."));
+        QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Observasjoner WHERE Art = '11870'").toString(), "7");
+        QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Lokalitet WHERE ID = 7").toString(), "Aker");
+    }
+
     // After "&Tilbake" the header keeps what the user chose.
     void headerKeptAfterBack()
     {
@@ -210,11 +327,13 @@ private slots:
         QVERIFY(grid.Combo6->currentText().endsWith("[1]")); // ObserverID in the brackets
     }
 
-    // The whole road from the main window: the new species and the locality are listed there afterwards.
+    // The whole road from the main window on a new store, the locality added with "Ny": the new
+    // species and the locality are listed there afterwards.
     void mainWindowListsTheNewSpecies()
     {
         FaunaWindow w;
-        prepareStore(w.t);
+        w.t.addObserver("Ola", "Nordmann", "ON");
+        w.t.prompter().inputAnswers = {"Gåsholmen"};
         QVERIFY(answerModal([&] { w.click("Command24"); },
                             [](QWidget *speciesList) {
                                 QVERIFY(answerModal([&] { click(speciesList, "Command3"); },
@@ -225,6 +344,7 @@ private slots:
                                                     }));
                                 ModalAnswer grid([](QWidget *window) {
                                     click(window, "Command4");
+                                    click(window, "Command22");
                                     click(window, "Command9");
                                 });
                                 click(speciesList, "Command2");

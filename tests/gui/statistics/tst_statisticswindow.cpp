@@ -47,12 +47,13 @@ struct StatisticsWindow {
 };
 
 // The number of ticks on a chart's value axis, and whether its scale reaches the largest value.
-QString valueAxisOf(const QChartView *chart)
+QString ticksOf(const QChartView *chart)
 {
     const auto *axis = qobject_cast<const QValueAxis *>(chart->chart()->axes(Qt::Vertical).constFirst());
     const QList<qint64> values = chartValues(chart);
     const bool fits = axis->max() >= *std::max_element(values.begin(), values.end());
-    return QStringLiteral("%1 ticks%2").arg(qRound((axis->max() - axis->min()) / axis->tickInterval()) + 1)
+    return QStringLiteral("%1 ticks%2")
+        .arg(qRound((axis->max() - axis->min()) / axis->tickInterval()) + 1)
         .arg(fits ? "" : ", too short");
 }
 
@@ -81,7 +82,8 @@ private slots:
         QTest::addColumn<int>("beeps");
         QTest::newRow("+ on the current year") << QStringList{"Command5"} << ThisYear << 1;
         QTest::newRow("- to the diary's year") << QStringList{"Command4"} << DiaryYear << 0;
-        QTest::newRow("- to a year without rows") << QStringList{"Command4", "Command4", "Command4"} << ThisYear - 3 << 0;
+        QTest::newRow("- to a year without rows")
+            << QStringList{"Command4", "Command4", "Command4"} << ThisYear - 3 << 0;
         QTest::newRow("- and + back") << QStringList{"Command4", "Command4", "Command5", "Command5"} << ThisYear << 0;
         QTest::newRow("the year button returns") << QStringList{"Command4", "Command4", "Command6"} << ThisYear << 0;
     }
@@ -131,7 +133,7 @@ private slots:
         for (const QString &button : {"Command4", "Command5"}) {
             click(&window, button);
             for (const QChartView *chart : {window.MSChart1, window.MSChart2, window.MSChart3})
-                QCOMPARE(valueAxisOf(chart), button == "Command4" && chart != window.MSChart1 ? "6 ticks" : "2 ticks");
+                QCOMPARE(ticksOf(chart), button == "Command4" && chart != window.MSChart1 ? "6 ticks" : "2 ticks");
         }
     }
 
