@@ -69,7 +69,8 @@ QList<ValidationMessage> registrationProblems(Program &program, const Registrati
     if (boxInstant(f.stopDate, f.stopTime) < boxInstant(f.startDate, f.startTime))
         return information(QStringLiteral("Stopptid er før starttid."));
     if (f.tickedObservers == 0)
-        return information(QStringLiteral("Det må avkrysses en hovedobservatør"));
+        return information(QStringLiteral("Det må avkrysses en hovedobservatør. "
+                                                  "Legg til en observatør med høyre museknapp på observatørlista."));
     if (f.tickedObservers > 1)
         return information(QStringLiteral("Kun en hovedobservatør skal avmerkes"));
     return {};

@@ -4,6 +4,7 @@
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
+#include "gui/reference/frm_Observers_Modify.h"
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/ListProcedures.h"
 
@@ -17,7 +18,8 @@ namespace lirvenda {
 frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Observers"), this)),
       List1(new QListWidget(Frame1)), Command2(new QPushButton(QStringLiteral("&OK"), this)),
-      Command1(new QPushButton(QStringLiteral("&Quit"), this))
+      Command1(new QPushButton(QStringLiteral("&Quit"), this)),
+      Command3(new QPushButton(QStringLiteral("&Ny obs."), this))
 {
     setObjectName(QStringLiteral("frm_ObserverEdit"));
     setWindowTitle(QStringLiteral("Edit observer list"));
@@ -25,15 +27,17 @@ frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
     List1->setObjectName(QStringLiteral("List1"));
     Command2->setObjectName(QStringLiteral("Command2"));
     Command1->setObjectName(QStringLiteral("Command1"));
+    Command3->setObjectName(QStringLiteral("Command3"));
 
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setMinimumSize(420, 300);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);
-    layOutFramesAndButtons(this, {Frame1}, {}, {Command2, Command1});
+    layOutFramesAndButtons(this, {Frame1}, {Command3}, {Command2, Command1});
 
     connect(Command2, &QPushButton::clicked, this, &frm_ObserverEdit::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frm_ObserverEdit::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &frm_ObserverEdit::Command3_Click);
     m_program.areaPickCancelled = false;
 }
 
@@ -51,6 +55,25 @@ void frm_ObserverEdit::Command2_Click()
     accept();
 }
 
+// "&Ny obs.": the observer added to the register is chosen at once. On an empty register this is
+// how a registration gets its first observer without being given up.
+void frm_ObserverEdit::Command3_Click()
+{
+    if (!AddNewObserver(m_program, this))
+        return;
+    for (QListWidgetItem *added : ListUnlistedObservers())
+        added->setSelected(true);
+}
+
+QList<QListWidgetItem *> frm_ObserverEdit::ListUnlistedObservers()
+{
+    QList<QListWidgetItem *> added;
+    for (const KeyedEntry &observer : RegistrationObserverChoices(m_program))
+        if (rowOfKey(List1, observer.key) < 0)
+            added << addKeyedEntry(List1, observer);
+    return added;
+}
+
 void EditObserverList(Program &program, QListWidget *list)
 {
     frm_ObserverEdit picker(program, list->window());
@@ -62,11 +85,7 @@ void EditObserverList(Program &program, QListWidget *list)
         if (entry->checkState() == Qt::Checked)
             ticked << keyOf(entry);
     }
-
-    for (const KeyedEntry &observer : RegistrationObserverChoices(program))
-        if (rowOfKey(choices, observer.key) < 0)
-            addKeyedEntry(choices, observer);
-
+    picker.ListUnlistedObservers();
     picker.exec();
     if (program.areaPickCancelled)
         return;

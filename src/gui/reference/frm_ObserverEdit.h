@@ -4,6 +4,7 @@
 
 class QGroupBox;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace lirvenda {
@@ -17,6 +18,8 @@ public:
     explicit frm_ObserverEdit(Program &program, QWidget *parent = nullptr);
 
     QListWidget *observerList() const { return List1; }
+    // Adds the observers of the register not listed yet; answers their entries.
+    QList<QListWidgetItem *> ListUnlistedObservers();
 
     // "&Quit", Escape and the window frame all leave the picker cancelled.
     void reject() override;
@@ -24,12 +27,14 @@ public:
 private:
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
 
     Program &m_program;
     QGroupBox *Frame1;     // "Observers"
     QListWidget *List1;    // the observers; the chosen ones are selected
     QPushButton *Command2; // "&OK"
     QPushButton *Command1; // "&Quit"
+    QPushButton *Command3; // "&Ny obs."
 };
 
 // Lets the user choose the observers of a registration in the picker window; Quit leaves the list

@@ -87,14 +87,10 @@ void frm_Observers::reject()
 
 void frm_Observers::Command1_Click() { reject(); }
 
-// "&Ny obs.": a new observer starts in Norway.
 void frm_Observers::Command2_Click()
 {
-    ObserverFields fresh;
-    fresh.country = QStringLiteral("Norway");
-    frm_Observers_Modify entry(m_program, NewObserver, fresh, this);
-    if (entry.exec() == QDialog::Accepted)
-        ShowMatching(entry.savedLastName());
+    if (const std::optional<QString> lastName = AddNewObserver(m_program, this))
+        ShowMatching(*lastName);
 }
 
 void frm_Observers::Command3_Click() { ChangeSelectedObserver(); }

@@ -105,4 +105,14 @@ void frm_Observers_Modify::Command2_Click()
     accept();
 }
 
+std::optional<QString> AddNewObserver(Program &program, QWidget *parent)
+{
+    ObserverFields fresh;
+    fresh.country = QStringLiteral("Norway");
+    frm_Observers_Modify entry(program, NewObserver, fresh, parent);
+    if (entry.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return entry.savedLastName();
+}
+
 } // namespace lirvenda

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QGroupBox;
 class QLineEdit;
@@ -56,5 +57,9 @@ private:
     };
     std::array<FieldBox, 9> fieldBoxes() const;
 };
+
+// "&Ny obs.": the entry window for a new observer, who starts in Norway. Answers the saved last
+// name; nothing when the window was left without saving.
+std::optional<QString> AddNewObserver(Program &program, QWidget *parent);
 
 } // namespace lirvenda

@@ -51,8 +51,8 @@ public:
     void SetEditState(RegistrationState::Mode mode);
     void RefreshLocalityList(const QString &locality);
     void RefreshSpeciesLists();
-    // Fills the window from the current row of the observation record set; at its end only the
-    // recent-observation panel is refreshed.
+    // Fills the window from the current row of the observation record set, which becomes the row
+    // the window shows; at its end only the recent-observation panel is refreshed.
     void ShowRegistration();
 
     enum class SaveMode { Ny, Edit };
@@ -262,6 +262,10 @@ private:
     void StartNewRegistration();
     void SaveEdit();
     void DeleteShownRegistration();
+    // Other windows move the record set (the group save stands it on its last new row): these put
+    // it back on the row the window shows before anything acts on it. False when no row is shown.
+    bool StandOnShownRegistration();
+    void ReturnToShownRegistration();
     void ShowNoRegistration();
     RegistrationFields registrationFields() const;
     RegistrationValues registrationValues() const;
@@ -329,6 +333,7 @@ private:
 
     Program &m_program;
     RegistrationState m_state;
+    qint64 m_shownObsId = 0; // the row the window shows, 0 for none; changing and deleting act on it
     std::unique_ptr<GpsReceiver> m_gps;
     bool m_gpsActive = false;
     std::vector<std::unique_ptr<WaypointSource>> m_waypointSources;

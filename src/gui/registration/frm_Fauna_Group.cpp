@@ -28,10 +28,8 @@ void frm_Fauna::Command24_Click()
         registeredSpecies << entryOf(List3->item(i));
     frm_BatchRegistrering speciesList(m_program, registeredSpecies, this);
     speciesList.exec();
-    const qint64 shown = m_program.observations().currentObsId();
-    succeeds([&] {
-        m_program.observations().reopen();
-        m_program.observations().findObsId(shown);
+    succeeds([this] {
+        ReturnToShownRegistration();
         RefreshSpeciesLists();
     });
 }
@@ -76,7 +74,6 @@ void frm_Fauna::ReopenObservations()
 {
     succeeds([this] {
         ObservationRecordSet &observations = m_program.observations();
-        observations.reopen();
         List2->clear();
         RefreshSpeciesLists();
         RefreshLocalityList({});

@@ -65,6 +65,7 @@ void frm_Fauna::ShowRegistration()
 {
     ObservationRecordSet &observations = m_program.observations();
     if (observations.hasCurrent()) {
+        m_shownObsId = observations.currentObsId();
         const Record row = observations.current();
         ShowFieldsOfBothKinds(row);
         if (row.text(QStringLiteral("Reirplassering")).isEmpty())

@@ -13,12 +13,17 @@
 
 namespace lirvenda {
 
-// "&Arkiv": the archive leaves the record set at the observation the user clicked, if any.
+// "&Arkiv": the archive leaves the record set at the observation the user clicked, if any; else
+// on the row shown.
 void frm_Fauna::Command1_Click()
 {
+    StandOnShownRegistration();
     frm_Arkiv archive(m_program, this);
     archive.exec();
-    ShowRegistration();
+    if (m_program.observations().hasCurrent())
+        ShowRegistration();
+    else
+        ReturnToShownRegistration();
 }
 
 // "&Observatører"

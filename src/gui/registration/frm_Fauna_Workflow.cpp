@@ -49,7 +49,7 @@ void frm_Fauna::Command7_Click()
 // "&Endre registrering" / "&Lagre endring"
 void frm_Fauna::Command8_Click()
 {
-    if (!m_program.observations().hasCurrent())
+    if (!StandOnShownRegistration())
         prompter().information(NoneChosen);
     else if (m_state.mode() != Mode::Edit)
         SetEditState(Mode::Edit);
@@ -63,8 +63,8 @@ void frm_Fauna::Command9_Click()
     if (m_state.isEntering()) { // cancel: everything typed and every file added is dropped
         m_documents.discardAdded();
         SetBrowseState();
-        ShowRegistration();
-    } else if (!m_program.observations().hasCurrent()) {
+        ReturnToShownRegistration();
+    } else if (!StandOnShownRegistration()) {
         prompter().information(NoneChosen);
     } else {
         DeleteShownRegistration();
@@ -123,9 +123,18 @@ void frm_Fauna::DeleteShownRegistration()
     SetBrowseState();
 }
 
+bool frm_Fauna::StandOnShownRegistration() { return m_program.observations().findObsId(m_shownObsId); }
+
+void frm_Fauna::ReturnToShownRegistration()
+{
+    if (StandOnShownRegistration())
+        ShowRegistration();
+}
+
 // After the last observation is deleted nothing of it stays on the window.
 void frm_Fauna::ShowNoRegistration()
 {
+    m_shownObsId = 0;
     Combo13->setEditText({});
     ShowPlace({});
     Command2->setText(QStringLiteral("&Art"));
@@ -156,9 +165,11 @@ void frm_Fauna::ClearNestFields()
     Text4->clear();
 }
 
+// "<---" and "--->" step from the row shown; with none shown, both show the last row.
 void frm_Fauna::Command11_Click()
 {
     ObservationRecordSet &observations = m_program.observations();
+    StandOnShownRegistration();
     if (!observations.atBegin()) {
         observations.movePrevious();
         if (observations.atBegin())
@@ -170,6 +181,7 @@ void frm_Fauna::Command11_Click()
 void frm_Fauna::Command12_Click()
 {
     ObservationRecordSet &observations = m_program.observations();
+    StandOnShownRegistration();
     if (!observations.atEnd()) {
         observations.moveNext();
         if (observations.atEnd())
@@ -181,7 +193,10 @@ void frm_Fauna::Command12_Click()
 // Opens a registration of this run for editing; one deleted since says "Ingen observasjon er valgt.".
 void frm_Fauna::List2_DblClick(QListWidgetItem *entry)
 {
-    m_program.observations().findObsId(keyOf(entry).toLongLong());
+    if (!m_program.observations().findObsId(keyOf(entry).toLongLong())) {
+        prompter().information(NoneChosen);
+        return;
+    }
     ShowRegistration();
     Command8_Click();
 }
@@ -258,7 +273,7 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
         if (!id.isEmpty()) // a changed row keeps its own, or takes the one its first file was filed under
             columns.insert(QStringLiteral("ObsUniqueID"), id);
         if (mode == SaveMode::Ny) {
-            observations.append(columns);
+            m_shownObsId = observations.append(columns); // "A&vbryt" of the next one shows it
         } else {
             const QString locality = QStringLiteral("Lokalitet");
             columns.insert(locality, ChangedLocality(m_program, observations.current().text(locality),

@@ -1,6 +1,8 @@
 #include "support/FaunaWindow.h"
 
 #include "core/shared/SharedProcedures.h"
+#include "core/store/Program.h"
+#include "gui/ui/ListProcedures.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +42,33 @@ void startWithTwoObservers(FaunaWindow &w)
     w.t.addObserver("Per", "Hansen", "PH", true);
     WriteLine(w.t.path("MainObserver.txt"), kari);
     w.click("Command7");
+}
+
+// "&Grupperegistrering" with the species picked, saved from the grid; a save the store refuses is
+// given up on the header. Without species the species list is cancelled.
+bool groupRegistration(FaunaWindow &w, const QStringList &speciesKeys)
+{
+    return answerModal([&] { w.click("Command24"); },
+                       [&](QWidget *speciesList) {
+                           if (speciesKeys.isEmpty()) {
+                               click(speciesList, "Command1");
+                               return;
+                           }
+                           QVERIFY(answerModal([&] { click(speciesList, "Command3"); },
+                                               [&](QWidget *picker) {
+                                                   auto *all = child<QListWidget>(picker, "List1");
+                                                   for (const QString &key : speciesKeys)
+                                                       all->item(rowOfKey(all, key))->setSelected(true);
+                                                   click(picker, "Command2");
+                                               }));
+                           ModalAnswer grid([](QWidget *window) {
+                               click(window, "Command4");
+                               click(window, "Command9");
+                               if (window->isVisible())
+                                   click(window, "Command8");
+                           });
+                           click(speciesList, "Command2");
+                       });
 }
 
 bool inBrowseState(FaunaWindow &w)
@@ -104,17 +133,19 @@ private slots:
         QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=" + Whooper, "Text1=4"}));
         w.t.db().execute("UPDATE Observasjoner SET Rapportert = 1");
 
-        // Rows saved in this run follow in the order they were saved; the set stands on the last.
-        w.click("Command12");
-        QCOMPARE(w.shown("Command2"), Whooper); // "--->" on the last row shows it again
-        w.t.program().observations().reopen();  // as the next start would: key order
-        w.window.ShowRegistration();
-        QCOMPARE(w.shown("Command2"), Whooper);
+        // Rows saved in this run are browsed by species key, as after a restart, not as saved.
         w.click("Command11");
-        QCOMPARE(w.shown("Command2"), Whooper); // "<---" on the first row
+        QCOMPARE(w.shown("Command2"), Whooper); // "<---" on the first row shows it again
+        for (const QString &next : {Blackbird, Fieldfare, Fieldfare}) {
+            w.click("Command12");
+            QCOMPARE(w.shown("Command2"), next); // "--->" on the last row shows it again
+        }
+        w.click("Command11");
+        QCOMPARE(w.shown("Command2"), Blackbird);
 
         // The blackbird was saved second: double click its line, change the count.
         const QString uniqueId = w.column(blackbird, "ObsUniqueID");
+        w.click("Command11");
         auto *saved = w.control<QListWidget>("List2");
         w.window.List2_DblClick(saved->item(1));
         QCOMPARE(w.shown("Command8"), QString("&Lagre endring"));
@@ -139,6 +170,101 @@ private slots:
         QCOMPARE(allObsIds(w), QString("%1,%2").arg(fieldfare).arg(whooper));
         QCOMPARE(w.shown("Command2"), Whooper); // the first row in key order
         QCOMPARE(w.t.db().scalar("PRAGMA integrity_check").toString(), QString("ok"));
+    }
+
+    // The group windows leave the record set on the rows they saved, or on rows rolled back when the
+    // store refused them, and the archive on the row clicked: the main window goes on showing,
+    // changing and deleting its own row.
+    void otherWindowsLeaveTheShownRowToChangeAndDelete_data()
+    {
+        QTest::addColumn<QStringList>("groupSpecies"); // none: the species list cancelled
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("archiveAfter"); // opened after the group windows, closed at once
+        QTest::addColumn<int>("groupRows");
+        const QStringList two{"14640", "02060"};
+        QTest::newRow("group saved") << two << false << false << 2;
+        QTest::newRow("group refused") << two << true << false << 0;
+        QTest::newRow("group cancelled") << QStringList() << false << false << 0;
+        QTest::newRow("group saved, archive closed") << two << false << true << 2;
+    }
+    void otherWindowsLeaveTheShownRowToChangeAndDelete()
+    {
+        QFETCH(QStringList, groupSpecies);
+        QFETCH(bool, refused);
+        QFETCH(bool, archiveAfter);
+        QFETCH(int, groupRows);
+        FaunaWindow w;
+        const QString observer = w.t.addObserver("Ola", "Nordmann", "ON");
+        w.t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (5, 'Gåsholmen')");
+        const qint64 shown = w.insertObservation({{"Art", "11870"},
+                                                  {"Antall", 3},
+                                                  {"StartDato", "2024-05-01 08:00:00"},
+                                                  {"StoppDato", "2024-05-01 09:00:00"},
+                                                  {"Lokalitet", "Tjønna"},
+                                                  {"Breddegrad", "63.4305"},
+                                                  {"Lengdegrad", "10.3951"},
+                                                  {"Observatører", observer},
+                                                  {"ObsUniqueID", "20240501080000-1"}});
+        QVERIFY(w.show(shown));
+        if (refused) // the second species: the first is rolled back with it
+            w.t.db().execute("CREATE TRIGGER refuse BEFORE INSERT ON Observasjoner "
+                             "WHEN (SELECT count(*) FROM Observasjoner) > 1 BEGIN SELECT RAISE(ABORT, 'full'); END");
+        QVERIFY(groupRegistration(w, groupSpecies));
+        if (archiveAfter)
+            QVERIFY(answerModal([&] { w.click("Command1"); }, [](QWidget *archive) { click(archive, "Command1"); }));
+        QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=" + Blackbird, "Text1=3"}));
+
+        w.click("Command8");
+        w.control<QLineEdit>("Text1")->setText("5");
+        w.click("Command8");
+        QVERIFY(inBrowseState(w));
+        const QStringList changed{"Antall=5", "ObsUniqueID=20240501080000-1"};
+        QCOMPARE(w.storedAs(shown, changed), changed);
+        // Rows, distinct ObsUniqueIDs, rows with the changed count.
+        const auto census = [&] {
+            return w.t.db()
+                .scalar("SELECT count(*) || '/' || count(DISTINCT ObsUniqueID) || '/' || "
+                        "ifnull(sum(Antall = 5), 0) FROM Observasjoner")
+                .toString();
+        };
+        QCOMPARE(census(), QString("%1/%1/1").arg(groupRows + 1));
+
+        w.t.prompter().yesNoAnswers = {true};
+        w.click("Command9");
+        QCOMPARE(w.column(shown, "ObsID"), QString()); // the row shown is the one deleted
+        QCOMPARE(census(), QString("%1/%1/0").arg(groupRows));
+    }
+
+    // On an empty register a registration cannot be saved without an observer: the refusal says
+    // how to add one, and that way, through the picker, keeps everything typed and saves.
+    void firstObserverIsAddedWithoutLeavingTheRegistration()
+    {
+        FaunaWindow w;
+        w.click("Command7");
+        enter(w, Blackbird, "2");
+        w.click("Command7");
+        QCOMPARE(w.t.prompter().lastText(), QString("Det må avkrysses en hovedobservatør. Legg til en observatør med "
+                                                    "høyre museknapp på observatørlista."));
+        auto *observers = w.control<QListWidget>("List1");
+        QVERIFY(answerModal([&] { QTest::mouseClick(observers->viewport(), Qt::RightButton); },
+                            [](QWidget *picker) {
+                                QVERIFY(answerModal([&] { click(picker, "Command3"); },
+                                                    [](QWidget *entry) {
+                                                        child<QLineEdit>(entry, "Text1")->setText("Kari");
+                                                        child<QLineEdit>(entry, "Text2")->setText("Nordmann");
+                                                        child<QLineEdit>(entry, "Text8")->setText("KN");
+                                                        click(entry, "Command2");
+                                                    }));
+                                click(picker, "Command2");
+                            }));
+        QCOMPARE(initialsIn(observers), QStringList{"KN"});
+        observers->item(0)->setCheckState(Qt::Checked);
+        w.t.prompter().shown.clear();
+        w.click("Command7");
+        QCOMPARE(w.t.prompter().lastText(), QString());
+        const QString added = w.t.program().observerConnection().scalar("SELECT ObserverUniqueID FROM Observers").toString();
+        const QStringList stored{"Art=11870", "Antall=2", "Observatører=" + added};
+        QCOMPARE(w.storedAs(w.lastObsId(), stored), stored);
     }
 
     // A store that refuses the row: nothing is stored, everything typed stays, and the remembered
