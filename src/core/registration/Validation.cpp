@@ -70,7 +70,7 @@ QList<ValidationMessage> registrationProblems(Program &program, const Registrati
         return information(QStringLiteral("Stopptid er før starttid."));
     if (f.tickedObservers == 0)
         return information(QStringLiteral("Det må avkrysses en hovedobservatør. "
-                                                  "Legg til en observatør med høyre museknapp på observatørlista."));
+                                          "Legg til en observatør med høyre museknapp på observatørlista."));
     if (f.tickedObservers > 1)
         return information(QStringLiteral("Kun en hovedobservatør skal avmerkes"));
     return {};

@@ -72,8 +72,8 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
     new QGridLayout(Frame3);
     Combo9 = operatorList(QStringLiteral("Combo9"), QStringLiteral("Antall:"),
                           Text1 = numberBox(QStringLiteral("Text1")), WholeNumber);
-    Combo12 = operatorList(QStringLiteral("Combo12"), QStringLiteral("Dag:"), Text4 = numberBox(QStringLiteral("Text4")),
-                           WholeNumber);
+    Combo12 = operatorList(QStringLiteral("Combo12"), QStringLiteral("Dag:"),
+                           Text4 = numberBox(QStringLiteral("Text4")), WholeNumber);
     Combo10 = operatorList(QStringLiteral("Combo10"), QStringLiteral("Måned:"),
                            Text2 = numberBox(QStringLiteral("Text2")), WholeNumber);
     Combo11 = operatorList(QStringLiteral("Combo11"), QStringLiteral("År:"), Text3 = numberBox(QStringLiteral("Text3")),

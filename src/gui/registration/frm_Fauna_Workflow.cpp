@@ -165,7 +165,7 @@ void frm_Fauna::ClearNestFields()
     Text4->clear();
 }
 
-// "<---" and "--->" step from the row shown; with none shown, both show the last row.
+// "<---" and "--->" step from the row shown, wherever other windows left the record set.
 void frm_Fauna::Command11_Click()
 {
     ObservationRecordSet &observations = m_program.observations();

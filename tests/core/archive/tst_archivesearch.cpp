@@ -114,8 +114,8 @@ private slots:
         QTest::newRow("year <=") << with([](auto &c) { c.year = row("<=", "2020"); }) << "cda";
         QTest::newRow("year <>") << with([](auto &c) { c.year = row("<>", "2020"); }) << "dbef";
         // A year beyond 1 to 9999 is no year and leaves the row out, as no number does.
-        QTest::newRow("year = largest number") << with([](auto &c) { c.year = row("=", "9223372036854775807"); })
-                                               << "cdabef";
+        QTest::newRow("year = largest number")
+            << with([](auto &c) { c.year = row("=", "9223372036854775807"); }) << "cdabef";
         QTest::newRow("year <= largest number")
             << with([](auto &c) { c.year = row("<=", "9223372036854775807"); }) << "cdabef";
         QTest::newRow("year = 10000") << with([](auto &c) { c.year = row("=", "10000"); }) << "cdabef";
@@ -257,12 +257,15 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("earlier");
         QTest::addColumn<QString>("later");
-        QTest::newRow("Kommune: æ before å") << "Kommune" << "Bærum" << "Båtsfjord";
-        QTest::newRow("Kommune: ø before å") << "Kommune" << "Øygarden" << "Ål";
-        QTest::newRow("Lokalitet: æ before å") << "Lokalitet" << "Bærumsmarka" << "Båtsfjord havn";
-        QTest::newRow("Lokalitet: z before ø") << "Lokalitet" << "Zeta" << "Ørland";
-        QTest::newRow("Lokalitet: ø before å") << "Lokalitet" << "Ørland" << "Åsen";
-        QTest::newRow("Observatører: æ before å") << "Observatører" << "Ola Bærheim" << "Ola Båtvik";
+        const auto order = [](const char *name, const QString &list, const QString &earlier, const QString &later) {
+            QTest::newRow(name) << list << earlier << later;
+        };
+        order("Kommune: æ before å", "Kommune", "Bærum", "Båtsfjord");
+        order("Kommune: ø before å", "Kommune", "Øygarden", "Ål");
+        order("Lokalitet: æ before å", "Lokalitet", "Bærumsmarka", "Båtsfjord havn");
+        order("Lokalitet: z before ø", "Lokalitet", "Zeta", "Ørland");
+        order("Lokalitet: ø before å", "Lokalitet", "Ørland", "Åsen");
+        order("Observatører: æ before å", "Observatører", "Ola Bærheim", "Ola Båtvik");
     }
     void namesInNorwegianOrder()
     {

@@ -73,8 +73,10 @@ private slots:
         QTest::newRow("start checked as it is stored")
             << changed({{&F::startTime, "123"}, {&F::stopTime, "0130"}}) << none;
         QTest::newRow("empty times are midnight") << changed({{&F::startTime, ""}, {&F::stopTime, " "}}) << none;
-        QTest::newRow("no main observer") << changed({}, 0) << QStringList{"Det må avkrysses en hovedobservatør. Legg til en observatør med høyre museknapp på "
-                                                                  "observatørlista."};
+        QTest::newRow("no main observer")
+            << changed({}, 0)
+            << QStringList{"Det må avkrysses en hovedobservatør. Legg til en observatør med høyre museknapp på "
+                           "observatørlista."};
         QTest::newRow("two main observers") << changed({}, 2) << QStringList{"Kun en hovedobservatør skal avmerkes"};
     }
     void firstFailureWins()

@@ -262,7 +262,8 @@ private slots:
         w.t.prompter().shown.clear();
         w.click("Command7");
         QCOMPARE(w.t.prompter().lastText(), QString());
-        const QString added = w.t.program().observerConnection().scalar("SELECT ObserverUniqueID FROM Observers").toString();
+        const QString added =
+            w.t.program().observerConnection().scalar("SELECT ObserverUniqueID FROM Observers").toString();
         const QStringList stored{"Art=11870", "Antall=2", "Observatører=" + added};
         QCOMPARE(w.storedAs(w.lastObsId(), stored), stored);
     }
