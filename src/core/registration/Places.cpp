@@ -71,6 +71,11 @@ QString StoredLocalityText(Program &program, const QString &locality)
     return name == NoLocalityName ? locality : name;
 }
 
+QString ChangedLocality(Program &program, const QString &stored, const QString &shown)
+{
+    return stored != shown && StoredLocalityText(program, stored) == shown ? stored : shown;
+}
+
 KeyedEntry PlaceItem(const QString &name, const QString &code) { return keyedEntry(name, 40, code); }
 
 QList<KeyedEntry> CountyItems(Program &program)

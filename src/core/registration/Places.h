@@ -30,6 +30,10 @@ QString LocalityNameById(Program &program, qint64 id);
 // A stored locality as the user reads it: group registrations and the atlas import store the
 // number of a named locality, which shows as its name; the main window stores the name as typed.
 QString StoredLocalityText(Program &program, const QString &locality);
+// What a changed row stores for the locality the window shows: the named locality it referred to
+// while its name is still shown, so that a change of other fields leaves the reference alone;
+// else the text as shown.
+QString ChangedLocality(Program &program, const QString &stored, const QString &shown);
 
 // A place as the county and municipality lists show it: the name, 40 blanks, "[code]".
 KeyedEntry PlaceItem(const QString &name, const QString &code);

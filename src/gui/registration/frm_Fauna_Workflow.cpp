@@ -1,6 +1,7 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/registration/ObservationColumns.h"
+#include "core/registration/Places.h"
 #include "core/registration/RecentObservations.h"
 #include "core/registration/Validation.h"
 #include "core/shared/Prompter.h"
@@ -274,6 +275,9 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
         if (mode == SaveMode::Ny) {
             m_shownObsId = observations.append(columns); // "A&vbryt" of the next one shows it
         } else {
+            const QString locality = QStringLiteral("Lokalitet");
+            columns.insert(locality, ChangedLocality(m_program, observations.current().text(locality),
+                                                     columns.value(locality).toString()));
             observations.update(columns);
         }
     });
