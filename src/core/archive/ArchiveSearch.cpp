@@ -1,7 +1,7 @@
 #include "core/archive/ArchiveSearch.h"
 
 #include "core/shared/DateTexts.h"
-#include "core/shared/NorwegianOrder.h"
+#include "core/store/NorwegianOrder.h"
 #include "core/store/Program.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "core/documentation/DocumentationFiles.h"
 
-#include "core/shared/NorwegianOrder.h"
+#include "core/store/NorwegianOrder.h"
 
 #include <QDir>
 #include <QFile>

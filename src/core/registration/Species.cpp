@@ -1,6 +1,6 @@
 #include "core/registration/Species.h"
 
-#include "core/shared/NorwegianOrder.h"
+#include "core/store/NorwegianOrder.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 

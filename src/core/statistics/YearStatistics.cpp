@@ -1,7 +1,7 @@
 #include "core/statistics/YearStatistics.h"
 
 #include "core/shared/DateTexts.h"
-#include "core/shared/NorwegianOrder.h"
+#include "core/store/NorwegianOrder.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
 

@@ -1,6 +1,6 @@
 #include "core/store/Database.h"
 
-#include "core/shared/NorwegianOrder.h"
+#include "core/store/NorwegianOrder.h"
 
 #include <QFileInfo>
 

@@ -165,12 +165,14 @@ void frm_Fauna::ClearNestFields()
     Text4->clear();
 }
 
-// "<---" and "--->" step from the row shown, wherever other windows left the record set.
+// "<---" and "--->" step from the row shown, wherever other windows left the record set; with no
+// row shown they start at the last and the first row.
 void frm_Fauna::Command11_Click()
 {
     ObservationRecordSet &observations = m_program.observations();
-    StandOnShownRegistration();
-    if (!observations.atBegin()) {
+    if (!StandOnShownRegistration()) {
+        observations.moveLast(); // nothing shown: from the end
+    } else {
         observations.movePrevious();
         if (observations.atBegin())
             observations.moveFirst();
@@ -181,8 +183,9 @@ void frm_Fauna::Command11_Click()
 void frm_Fauna::Command12_Click()
 {
     ObservationRecordSet &observations = m_program.observations();
-    StandOnShownRegistration();
-    if (!observations.atEnd()) {
+    if (!StandOnShownRegistration()) {
+        observations.moveFirst(); // nothing shown: from the beginning
+    } else {
         observations.moveNext();
         if (observations.atEnd())
             observations.moveLast();

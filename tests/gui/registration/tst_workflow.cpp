@@ -235,6 +235,20 @@ private slots:
         QCOMPARE(census(), QString("%1/%1/0").arg(groupRows));
     }
 
+    // A group saved on a new store leaves nothing shown: "--->" then starts at the first row.
+    void nextStartsAtTheFirstRowWhenNothingIsShown()
+    {
+        FaunaWindow w;
+        w.t.addObserver("Ola", "Nordmann", "ON");
+        w.t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (5, 'Gåsholmen')");
+        QVERIFY(groupRegistration(w, {"14640", "02060"}));
+        QCOMPARE(w.shown("Command2"), QString("&Species"));
+        w.click("Command12");
+        QVERIFY2(w.shown("Command2").endsWith("[02060]"), qPrintable(w.shown("Command2")));
+        w.click("Command12");
+        QVERIFY2(w.shown("Command2").endsWith("[14640]"), qPrintable(w.shown("Command2")));
+    }
+
     // On an empty register a registration cannot be saved without an observer: the refusal says
     // how to add one, and that way, through the picker, keeps everything typed and saves.
     void firstObserverIsAddedWithoutLeavingTheRegistration()

@@ -1,4 +1,4 @@
-#include "core/shared/NorwegianOrder.h"
+#include "core/store/NorwegianOrder.h"
 
 #include <QCollator>
 #include <QLocale>
