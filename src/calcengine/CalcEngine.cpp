@@ -9,8 +9,11 @@
 #include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
-#include <com/sun/star/bridge/UnoUrlResolver.hpp>
-#include <com/sun/star/bridge/XUnoUrlResolver.hpp>
+#include <com/sun/star/bridge/BridgeFactory.hpp>
+#include <com/sun/star/bridge/XBridge.hpp>
+#include <com/sun/star/bridge/XBridgeFactory2.hpp>
+#include <com/sun/star/connection/Connector.hpp>
+#include <com/sun/star/connection/XConnector.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/document/MacroExecMode.hpp>
 #include <com/sun/star/document/UpdateDocMode.hpp>
@@ -108,11 +111,17 @@ public:
 
 private:
     void connect(int seconds);
+    bool reachDesktop(const Reference<connection::XConnector> &connector,
+                      const Reference<bridge::XBridgeFactory2> &bridges, const rtl::OUString &office);
+    void disposeBridge();
+    void disconnect();
     void writePending();
     void writeBlock(const Reference<sheet::XSpreadsheet> &sheet, int firstColumn, int lastColumn);
 
     OfficeProcess m_office;
     Reference<uno::XComponentContext> m_local;
+    // Our connection to the office, with a reader and a writer thread of its own.
+    Reference<bridge::XBridge> m_bridge;
     Reference<frame::XDesktop2> m_desktop;
     Reference<sheet::XSpreadsheetDocument> m_document;
     // The cells written since the copy was opened; they reach the office in blocks at the save,
@@ -133,6 +142,7 @@ CalcEngine::CalcEngine(const OfficeSettings &settings) : m_office(startProgram(s
     try {
         connect(settings.startSeconds);
     } catch (...) {
+        disconnect();
         m_office.kill();
         throw;
     }
@@ -147,9 +157,28 @@ CalcEngine::~CalcEngine()
     } catch (const uno::Exception &) {
         // The office is gone already; the process is ended below in any case.
     }
+    disconnect();
+}
+
+// Ends the bridge before the office process and the module go: its dispose waits for its reader
+// and writer threads, which would otherwise notice the ended office on their own, some time later,
+// and could still be running when the program exits. The references into the office are dropped
+// first, while the bridge can still pass their release on.
+void CalcEngine::disconnect()
+{
+    m_document.clear();
     m_desktop.clear();
+    disposeBridge();
     if (const Reference<lang::XComponent> local{m_local, UNO_QUERY}; local.is())
         local->dispose();
+    m_local.clear();
+}
+
+void CalcEngine::disposeBridge()
+{
+    if (const Reference<lang::XComponent> bridge{m_bridge, UNO_QUERY}; bridge.is())
+        bridge->dispose();
+    m_bridge.clear();
 }
 
 void CalcEngine::connect(int seconds)
@@ -164,22 +193,34 @@ void CalcEngine::connect(int seconds)
                           return cppu::defaultBootstrap_InitialComponentContext(
                               fileUrl(ProgramFolder + QStringLiteral("/unorc")));
                       });
-    const Reference<bridge::XUnoUrlResolver> resolver = bridge::UnoUrlResolver::create(m_local);
-    const rtl::OUString url = toOU(m_office.connectUrl());
-    for (;;) {
-        try {
-            const Reference<uno::XComponentContext> remote(resolver->resolve(url), UNO_QUERY_THROW);
-            m_desktop = frame::Desktop::create(remote);
-            return;
-        } catch (const uno::Exception &) {
-            // Not listening yet: the office takes a second or two to start.
-        }
+    const Reference<connection::XConnector> connector = connection::Connector::create(m_local);
+    const Reference<bridge::XBridgeFactory2> bridges = bridge::BridgeFactory::create(m_local);
+    const rtl::OUString office = toOU(m_office.connectionDescription());
+    while (!reachDesktop(connector, bridges, office)) {
         if (m_office.endsWithin(100))
             throw SpreadsheetError(
                 QStringLiteral("LibreOffice stoppet under oppstarten. %1").arg(m_office.output()).trimmed());
         if (deadline.hasExpired())
             throw SpreadsheetError(
                 QStringLiteral("LibreOffice svarte ikke innen %1 sekunder etter oppstarten.").arg(seconds));
+    }
+}
+
+// One try at the office's desktop, over a bridge of our own, so that we can end the bridge.
+bool CalcEngine::reachDesktop(const Reference<connection::XConnector> &connector,
+                              const Reference<bridge::XBridgeFactory2> &bridges, const rtl::OUString &office)
+{
+    try {
+        m_bridge = bridges->createBridge(rtl::OUString(), rtl::OUString::createFromAscii("urp"),
+                                         connector->connect(office), nullptr);
+        const Reference<uno::XComponentContext> remote(
+            m_bridge->getInstance(rtl::OUString::createFromAscii("StarOffice.ComponentContext")), UNO_QUERY_THROW);
+        m_desktop = frame::Desktop::create(remote);
+        return true;
+    } catch (const uno::Exception &) {
+        // Not listening yet: the office takes a second or two to start.
+        disposeBridge();
+        return false;
     }
 }
 

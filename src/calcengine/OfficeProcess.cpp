@@ -112,7 +112,7 @@ OfficeProcess::OfficeProcess(const QString &soffice) : m_profile(profileTemplate
         QStringLiteral("--nodefault"),
         QStringLiteral("--norestore"),
         QStringLiteral("--nolockcheck"),
-        QStringLiteral("--accept=pipe,name=%1;urp;StarOffice.ComponentContext").arg(m_pipeName),
+        QStringLiteral("--accept=%1;urp;StarOffice.ComponentContext").arg(connectionDescription()),
     });
     // What the office keeps for a while goes with the profile, also when it has to be killed.
     const QString temporary = m_profile.filePath(QStringLiteral("tmp"));
@@ -135,10 +135,7 @@ OfficeProcess::~OfficeProcess()
     QFile::remove(pipePath(m_pipeName));
 }
 
-QString OfficeProcess::connectUrl() const
-{
-    return QStringLiteral("uno:pipe,name=%1;urp;StarOffice.ComponentContext").arg(m_pipeName);
-}
+QString OfficeProcess::connectionDescription() const { return QStringLiteral("pipe,name=%1").arg(m_pipeName); }
 
 bool OfficeProcess::running() const { return m_process.state() != QProcess::NotRunning; }
 

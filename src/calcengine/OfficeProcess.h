@@ -19,8 +19,8 @@ public:
     OfficeProcess(const OfficeProcess &) = delete;
     OfficeProcess &operator=(const OfficeProcess &) = delete;
 
-    // The UNO URL that reaches the office's component context.
-    QString connectUrl() const;
+    // Where the office listens for UNO connections, as a connector takes it.
+    QString connectionDescription() const;
     bool running() const;
     // Waits up to the given time for the office to end; true when it has.
     bool endsWithin(int milliseconds);

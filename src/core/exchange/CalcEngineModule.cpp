@@ -29,7 +29,11 @@ std::unique_ptr<SpreadsheetEngine> StartCalcEngine(const OfficeSettings &setting
             QStringLiteral("Programmet mangler fila %1, som lager excel-arkene.").arg(QDir::toNativeSeparators(path)));
     // Loaded for the rest of the run: the engine's code lives in it. It fails to load where the
     // UNO libraries it is linked to are missing, that is where LibreOffice is not installed.
+    // Never unloaded, not even at exit, where Qt would otherwise close every library it loaded:
+    // the UNO runtime under the module keeps threads and registries of its own until the process
+    // ends, and they must not outlive the code and data they use.
     QLibrary module(path);
+    module.setLoadHints(QLibrary::PreventUnloadHint);
     if (!module.load())
         throw SpreadsheetError(QStringLiteral("Excel-arkene lages med LibreOffice Calc, som ikke er installert på "
                                               "denne maskinen (%1).")
