@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QThread>
 
 namespace lirvenda::test {
 
-ModalAnswer::ModalAnswer(std::function<void(QWidget *)> action, int watchdogMilliseconds) : m_action(std::move(action))
+ModalAnswer::ModalAnswer(std::function<void(QWidget *)> action, int watchdogMilliseconds)
+    : m_action(std::move(action)), m_loopLevel(QThread::currentThread()->loopLevel())
 {
     m_poll.setInterval(10);
     connect(&m_poll, &QTimer::timeout, this, &ModalAnswer::poll);
@@ -17,8 +19,10 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget *)> action, int watchdogMill
 
 void ModalAnswer::poll()
 {
+    // A window becomes modal while it is being shown, and showing may run timers before its own
+    // event loop exists: closed then, exec() would wait forever. Answer only from inside its loop.
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || m_answered)
+    if (!modal || m_answered || QThread::currentThread()->loopLevel() <= m_loopLevel)
         return;
     m_answered = true;
     m_poll.stop();

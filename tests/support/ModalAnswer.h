@@ -27,6 +27,7 @@ private:
     std::function<void(QWidget *)> m_action;
     QTimer m_poll;
     QTimer m_watchdog;
+    int m_loopLevel; // the event loops running when the answer was made; the window's own is one more
     bool m_answered = false;
     bool m_watchdogFired = false;
 };
