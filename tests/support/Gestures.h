@@ -21,18 +21,20 @@ inline void click(const QObject *window, const QString &name)
     QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
-inline void clickEntry(QListWidget *list, int row)
+// A list widget or a list view over a model alike.
+inline void clickEntry(QAbstractItemView *list, int row)
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    const QModelIndex entry = list->model()->index(row, 0);
+    list->scrollTo(entry);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
 }
 
 // Every entry of a list, in order.
-inline QStringList entries(const QListWidget *list)
+inline QStringList entries(const QAbstractItemView *list)
 {
     QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->item(i)->text();
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        shown << list->model()->index(i, 0).data().toString();
     return shown;
 }
 

@@ -1,4 +1,5 @@
 #include "gui/archive/frm_Arkiv.h"
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/ListProcedures.h"
 #include "support/FaunaWindow.h"
 
@@ -48,9 +49,10 @@ private slots:
                                 seen << caption(archive);
                                 auto *species = child<QComboBox>(archive, "Combo1");
                                 species->setCurrentIndex(rowOfKey(species, "11870"));
-                                auto *list = child<QListWidget>(archive, "List1");
+                                auto *list = child<QAbstractItemView>(archive, "List1");
                                 seen << caption(archive);
-                                clickEntry(list, rowOfKey(list, QString::number(wanted)));
+                                const auto *results = qobject_cast<const KeyedListModel *>(list->model());
+                                clickEntry(list, results->rowOf(QString::number(wanted)));
                             }));
         QCOMPARE(seen,
                  QStringList({"Treff", QString("Resultater (%1 forekomster.)").arg(position == "added" ? 3 : 2)}));
