@@ -24,10 +24,10 @@ class QTimer;
 namespace lirvenda {
 
 class GpsReceiver;
+struct Observation;
 class Program;
 class Record;
 struct RegistrationFields;
-struct RegistrationValues;
 struct UsedPlace;
 class WaypointSource;
 
@@ -268,7 +268,7 @@ private:
     void ReturnToShownRegistration();
     void ShowNoRegistration();
     RegistrationFields registrationFields() const;
-    RegistrationValues registrationValues() const;
+    Observation shownObservation() const;
     QString savedRegistrationLine(const Record &row) const;
     void ChooseRegisteredSpecies(const QListWidgetItem *entry);
 
