@@ -2,7 +2,6 @@
 
 #include "core/store/Program.h"
 #include "gui/ui/KeyedListModel.h"
-#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QComboBox>
@@ -128,13 +127,13 @@ void frm_Arkiv::LayOut()
 QComboBox *frm_Arkiv::criterionList(const QString &name, const QString &caption, const QString &noChoice,
                                     const QList<KeyedEntry> &entries)
 {
-    auto *combo = new QComboBox(Frame1);
-    combo->setObjectName(name);
+    auto *combo = named(new QComboBox(Frame1), name);
     // Sized for the names, not for the blanks that push the keys out of sight.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(32);
-    combo->addItem(noChoice);
-    addKeyedEntries(combo, entries);
+    auto *choices = new KeyedListModel(combo);
+    choices->setEntries(QList<KeyedEntry>{{noChoice, {}}} + entries);
+    combo->setModel(choices);
     combo->setCurrentIndex(0);
     static_cast<QFormLayout *>(Frame1->layout())->addRow(caption, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, &frm_Arkiv::Search);

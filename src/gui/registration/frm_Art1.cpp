@@ -31,7 +31,8 @@ frm_Art1::frm_Art1(Program &program, const QString &taxonClass, QWidget *parent)
         widget->setObjectName(QLatin1String(name));
 
     List1->setModel(m_matches);
-    List1->setMinimumSize(440, 320);
+    // Room for a long name at whatever font size.
+    List1->setMinimumSize(List1->fontMetrics().averageCharWidth() * 63, List1->fontMetrics().height() * 19);
     (new QVBoxLayout(Frame1))->addWidget(Text1);
     (new QVBoxLayout(Frame2))->addWidget(List1);
     layOutFramesAndButtons(this, {Frame1, Frame2}, {Label1}, {Command1});

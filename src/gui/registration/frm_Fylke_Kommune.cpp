@@ -26,7 +26,7 @@ frm_Fylke_Kommune::frm_Fylke_Kommune(const QList<MunicipalityCandidate> &candida
     for (const MunicipalityCandidate &candidate : candidates)
         m_candidates->append(candidate.pickerEntry());
     List1->setModel(m_candidates);
-    List1->setMinimumSize(360, 160);
+    List1->setMinimumSize(List1->fontMetrics().averageCharWidth() * 51, List1->fontMetrics().height() * 9);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);
     auto *layout = new QVBoxLayout(this);

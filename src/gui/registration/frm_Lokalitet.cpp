@@ -21,7 +21,7 @@ frm_Lokalitet::frm_Lokalitet(Program &program, QWidget *parent)
     Command1->setObjectName(QStringLiteral("Command1"));
 
     List1->setModel(m_lines);
-    List1->setMinimumSize(620, 300);
+    List1->setMinimumSize(List1->fontMetrics().averageCharWidth() * 88, List1->fontMetrics().height() * 18);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);
     auto *layout = new QVBoxLayout(this);
