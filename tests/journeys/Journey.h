@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/ListProcedures.h"
 #include "support/FaunaWindow.h"
 
@@ -76,11 +77,12 @@ inline ArchiveAnswer searchArchive(FaunaWindow &w, const QString &criterion, con
                                 [&](QWidget *archive) {
                                     auto *choices = child<QComboBox>(archive, criterion);
                                     choices->setCurrentIndex(rowOfKey(choices, key));
-                                    auto *list = child<QListWidget>(archive, "List1");
+                                    auto *list = child<QAbstractItemView>(archive, "List1");
                                     answer.caption = child<QGroupBox>(archive, "Frame2")->title();
                                     answer.lines = entries(list);
+                                    const auto *results = qobject_cast<const KeyedListModel *>(list->model());
                                     if (clicked)
-                                        clickEntry(list, rowOfKey(list, QString::number(clicked)));
+                                        clickEntry(list, results->rowOf(QString::number(clicked)));
                                     else
                                         archive->close();
                                 });

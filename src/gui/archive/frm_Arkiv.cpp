@@ -56,7 +56,7 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
     setWindowTitle(QStringLiteral("ObservasjonsArkiv"));
     FillCriteria();
     FillNumberRows();
-    ShowResults();
+    PrepareResultList();
     LayOut();
     m_typingPause.setSingleShot(true);
     m_typingPause.setInterval(TypingPauseMilliseconds);
@@ -97,7 +97,7 @@ void frm_Arkiv::FillNumberRows()
 }
 
 // A fixed-width font lines the fields up; the key after the blanks stays out of sight.
-void frm_Arkiv::ShowResults()
+void frm_Arkiv::PrepareResultList()
 {
     List1->setModel(m_results);
     List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

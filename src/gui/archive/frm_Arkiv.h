@@ -31,7 +31,7 @@ public:
 private:
     void FillCriteria();
     void FillNumberRows();
-    void ShowResults();
+    void PrepareResultList();
     void LayOut();
     QComboBox *criterionList(const QString &name, const QString &caption, const QString &noChoice,
                              const QList<KeyedEntry> &entries);

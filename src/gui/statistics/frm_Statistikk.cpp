@@ -132,12 +132,15 @@ frm_Statistikk::frm_Statistikk(Program &program, QWidget *parent)
 {
     setObjectName(QStringLiteral("frm_Statistikk"));
     setWindowTitle(QStringLiteral("Statistikk for ulike år"));
+    // Made in the order of the window's tab chain.
+    QGroupBox *years = yearFrame();
+    QGroupBox *results = resultFrame();
     List2 = reportList(new QListView(this), QStringLiteral("List2"));
     List2->setModel(m_species);
     MSChart1 = monthChart(this, QStringLiteral("MSChart1"));
     MSChart2 = monthChart(this, QStringLiteral("MSChart2"));
     MSChart3 = monthChart(this, QStringLiteral("MSChart3"));
-    LayOut();
+    LayOut(years, results, commandRow());
     connect(List2->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frm_Statistikk::List2_Click);
     showYear(QDate::currentDate().year());
 }
@@ -167,20 +170,20 @@ QGroupBox *frm_Statistikk::resultFrame()
 }
 
 // The year and the report on the left; the species, the three charts and the buttons beside them.
-void frm_Statistikk::LayOut()
+void frm_Statistikk::LayOut(QGroupBox *years, QGroupBox *results, QLayout *commands)
 {
+    auto *label4 = named(new QLabel(QStringLiteral("Måned"), this), QStringLiteral("Label4"));
+    label4->setAlignment(Qt::AlignCenter);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(yearFrame(), 0, 0);
-    grid->addWidget(resultFrame(), 1, 0, 2, 1);
+    grid->addWidget(years, 0, 0);
+    grid->addWidget(results, 1, 0, 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Registrerte arter"), List2), 0, 1, 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Antall arter observert pr. måned"), MSChart1), 0, 2, 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Antall individer pr. måned"), MSChart2), 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Antall individer observert pr. måned for ulike arter"), MSChart3), 2,
                     2);
-    auto *label4 = named(new QLabel(QStringLiteral("Måned"), this), QStringLiteral("Label4"));
-    label4->setAlignment(Qt::AlignCenter);
     grid->addWidget(label4, 3, 1, 1, 2);
-    grid->addLayout(commandRow(), 4, 0, 1, 3);
+    grid->addLayout(commands, 4, 0, 1, 3);
 }
 
 QLayout *frm_Statistikk::commandRow()

@@ -35,7 +35,7 @@ public:
 private:
     QGroupBox *yearFrame();
     QGroupBox *resultFrame();
-    void LayOut();
+    void LayOut(QGroupBox *years, QGroupBox *results, QLayout *commands);
     QLayout *commandRow();
     void Command4_Click();
     void Command5_Click();

@@ -145,6 +145,21 @@ private slots:
         QVERIFY(!child<QScrollBar>(&viewer, "HScroll1")->isEnabled());
     }
 
+    // A larger window shows the whole picture larger, fitted anew.
+    void largerWindowFitsThePictureAnew()
+    {
+        Viewer v;
+        frm_Bilde viewer({picture(v.dir, "wide.png", {3000, 2000})}, 0);
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        click(&viewer, "Command5");
+        viewer.resize(viewer.size() + QSize(300, 200));
+        auto *box = child<PictureBox>(&viewer, "Picture1");
+        QTRY_COMPARE(box->size(), QSize(1213, 809));
+        QCOMPARE(viewer.zoom()->scale(), 1.0);
+        QCOMPARE(box->pictureRect(), QRect(0, 0, 1213, 809));
+    }
+
     // Previous on the first and next on the last only beep; a sound is handed to the desktop.
     void walkingTheFiles()
     {
