@@ -1,8 +1,14 @@
 #pragma once
 
+#include "core/shared/SharedProcedures.h"
+
 #include <QDialog>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace lirvenda {
 
@@ -29,12 +35,33 @@ protected:
 class ChoiceList : public QListWidget {
     Q_OBJECT
 public:
-    explicit ChoiceList(QWidget *parent) : QListWidget(parent) { setSelectionMode(MultiSelection); }
+    explicit ChoiceList(QWidget *parent);
+
+    // The entries, none chosen.
+    void setEntries(const QList<KeyedEntry> &entries);
+    // The entry at the end, unless one with its key is listed.
+    void add(const KeyedEntry &entry);
+    // The entry with the key is chosen, when it is listed.
+    void choose(const QString &key);
+    // The chosen entries, in list order.
+    QList<KeyedEntry> chosenEntries() const;
+    QStringList chosenKeys() const;
 
 protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override;
+};
+
+// A button that shows one character ("K", "-", "+"): it needs the character and its frame, not
+// the width the style gives a caption.
+class LetterButton : public QPushButton {
+public:
+    LetterButton(const QString &letter, QWidget *parent) : QPushButton(letter, parent) { setAutoDefault(false); }
+
+    QSize sizeHint() const override
     {
-        return event ? QListWidget::selectionCommand(index, event) : QItemSelectionModel::NoUpdate;
+        const QSize caption = QPushButton::sizeHint();
+        const int letter = fontMetrics().horizontalAdvance(text()) + 2 * style()->pixelMetric(QStyle::PM_ButtonMargin);
+        return {std::min(caption.width(), std::max(letter, caption.height())), caption.height()};
     }
 };
 
