@@ -1,36 +1,40 @@
 #include "gui/group/GroupDialog.h"
 
-#include "gui/ui/ListProcedures.h"
+#include <algorithm>
 
 namespace lirvenda {
 
-ChoiceList::ChoiceList(QWidget *parent) : QListWidget(parent) { setSelectionMode(MultiSelection); }
-
-void ChoiceList::setEntries(const QList<KeyedEntry> &entries)
+ChoiceList::ChoiceList(QWidget *parent, KeyedListModel *entries)
+    : QListView(parent), m_entries(entries ? entries : new KeyedListModel(this))
 {
-    clear();
-    addKeyedEntries(this, entries);
+    setModel(m_entries);
+    setSelectionMode(MultiSelection);
 }
+
+void ChoiceList::setEntries(const QList<KeyedEntry> &entries) { m_entries->setEntries(entries); }
 
 void ChoiceList::add(const KeyedEntry &entry)
 {
-    if (rowOfKey(this, entry.key) < 0)
-        addKeyedEntry(this, entry);
+    if (m_entries->rowOf(entry.key) < 0)
+        m_entries->append(entry);
 }
 
 void ChoiceList::choose(const QString &key)
 {
-    if (const int row = rowOfKey(this, key); row >= 0)
-        item(row)->setSelected(true);
+    if (const int row = m_entries->rowOf(key); row >= 0)
+        selectionModel()->select(m_entries->index(row), QItemSelectionModel::Select);
 }
 
 QList<KeyedEntry> ChoiceList::chosenEntries() const
 {
-    QList<KeyedEntry> chosen;
-    for (int i = 0; i < count(); ++i)
-        if (item(i)->isSelected())
-            chosen << entryOf(item(i));
-    return chosen;
+    QList<int> rows;
+    for (const QModelIndex &chosen : selectionModel()->selectedRows())
+        rows << chosen.row();
+    std::sort(rows.begin(), rows.end());
+    QList<KeyedEntry> entries;
+    for (const int row : rows)
+        entries << m_entries->entryAt(row);
+    return entries;
 }
 
 QStringList ChoiceList::chosenKeys() const
@@ -43,7 +47,7 @@ QStringList ChoiceList::chosenKeys() const
 
 QItemSelectionModel::SelectionFlags ChoiceList::selectionCommand(const QModelIndex &index, const QEvent *event) const
 {
-    return event ? QListWidget::selectionCommand(index, event) : QItemSelectionModel::NoUpdate;
+    return event ? QListView::selectionCommand(index, event) : QItemSelectionModel::NoUpdate;
 }
 
 } // namespace lirvenda

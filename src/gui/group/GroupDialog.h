@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/shared/SharedProcedures.h"
+#include "gui/ui/KeyedListModel.h"
 
 #include <QDialog>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QStyle>
 
@@ -32,11 +33,13 @@ protected:
 // A list of the group registration whose selected entries are the ones chosen. A click or the
 // space bar chooses; typing a name's first letters only moves to it, and a move that no click or
 // key of the user's made (the list's own search) leaves the choice as it is.
-class ChoiceList : public QListWidget {
+class ChoiceList : public QListView {
     Q_OBJECT
 public:
-    explicit ChoiceList(QWidget *parent);
+    // Lists its own entries, or those of a model it shares with another box.
+    explicit ChoiceList(QWidget *parent, KeyedListModel *entries = nullptr);
 
+    KeyedListModel &entries() const { return *m_entries; }
     // The entries, none chosen.
     void setEntries(const QList<KeyedEntry> &entries);
     // The entry at the end, unless one with its key is listed.
@@ -49,6 +52,9 @@ public:
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override;
+
+private:
+    KeyedListModel *m_entries;
 };
 
 // A button that shows one character ("K", "-", "+"): it needs the character and its frame, not

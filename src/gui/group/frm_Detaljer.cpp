@@ -7,7 +7,6 @@
 #include "gui/ui/Colours.h"
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/EventHook.h"
-#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QApplication>
@@ -148,6 +147,8 @@ QLayout *frm_Detaljer::BuildLookUps()
     row->addWidget(new QLabel(QStringLiteral("Finn art:"), m_gridPage));
     for (int i = 0; i < 3; ++i) {
         QComboBox *box = m_lookUps[i] = comboBox(m_gridPage, elementName("Combo7", i));
+        KeyedListModel *found = m_lookUpEntries[i] = new KeyedListModel(box);
+        box->setModel(found);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr); // the look-up completes the name itself
@@ -155,11 +156,11 @@ QLayout *frm_Detaljer::BuildLookUps()
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         row->addWidget(box);
         connect(box, &QComboBox::editTextChanged, this, [this, i] { Combo7_Change(i); });
-        onEvent(box->lineEdit(), QEvent::KeyPress, [box](QEvent *event) {
+        onEvent(box->lineEdit(), QEvent::KeyPress, [box, found](QEvent *event) {
             if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Backspace)
                 return false;
             const QSignalBlocker quiet(box);
-            box->clear();
+            found->clear();
             box->clearEditText();
             return true;
         });
@@ -381,8 +382,7 @@ void frm_Detaljer::Combo7_Change(int box)
         prompter().beep();
         return;
     }
-    combo->clear();
-    addKeyedEntries(combo, matches);
+    m_lookUpEntries[box]->setEntries(matches);
     combo->setCurrentIndex(0);
     combo->lineEdit()->setSelection(int(typed.size()), int(combo->currentText().size() - typed.size()));
 }

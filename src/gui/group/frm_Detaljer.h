@@ -9,7 +9,6 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
-class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -84,7 +83,8 @@ private:
     void BuildRow(QGridLayout *grid, int row);
     void ConnectRow(int row);
     QWidget *BuildHeader();
-    QLayout *BuildDateRows(QWidget *frame);
+    void BuildDateRows(QGridLayout *grid);
+    void BuildPlaceAndObservers(QGridLayout *grid);
     void ConnectHeader();
     void Recolour(int row);
     void FillRowLists(const QStringList &activities);
@@ -106,8 +106,9 @@ private:
 
     QStackedLayout *m_pages;
     // The grid page.
-    QWidget *m_gridPage;                  // GridPage
-    std::array<QComboBox *, 3> m_lookUps; // Combo7: species look-ups
+    QWidget *m_gridPage;                             // GridPage
+    std::array<QComboBox *, 3> m_lookUps;            // Combo7: species look-ups
+    std::array<KeyedListModel *, 3> m_lookUpEntries; // what each look-up found
     std::array<GridRow, Rows> m_rows;
     QPushButton *m_up;   // Command1
     QPushButton *m_down; // Command2
@@ -121,8 +122,9 @@ private:
     QLineEdit *m_stopTime;                    // Text6
     std::array<QPushButton *, 4> m_dateSteps; // Command5, Command7, Command6, Command21
     QComboBox *m_locality;                    // Combo5: named localities and the places used in the observations
+    KeyedListModel *m_localityEntries;        // what Combo5 lists
     QPushButton *m_newLocality;               // Command22: "Ny"
-    QComboBox *m_mainObserver;                // Combo6
+    QComboBox *m_mainObserver;                // Combo6: lists the entries of List1
     ChoiceList *m_otherObservers;             // List1: the selected ones take part
     QPushButton *m_save;                      // Command9: "&Lagre"
     QPushButton *m_toGrid;                    // Command10: "&Tilbake"

@@ -6,7 +6,6 @@
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
 #include "gui/ui/DialogLayout.h"
-#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QComboBox>
@@ -16,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTime>
 
@@ -45,28 +43,13 @@ QWidget *frm_Detaljer::BuildHeader()
     auto *frame =
         named(new QGroupBox(QStringLiteral("Registrering av dato, tid, lokalitet og observatører"), m_headerPage),
               QStringLiteral("Frame1"));
-    auto *grid = static_cast<QGridLayout *>(BuildDateRows(frame));
-    const auto caption = [&](const QString &text, int row, Qt::Alignment at = Qt::AlignVCenter) {
-        grid->addWidget(new QLabel(text, frame), row, CaptionColumn, Qt::AlignLeft | at);
-    };
-    caption(QStringLiteral("Lokalitet"), 2);
-    grid->addWidget(m_locality = named(new QComboBox(frame), QStringLiteral("Combo5")), 2, BackColumn, 1,
-                    NewColumn - 1);
-    grid->addWidget(m_newLocality = dialogButton(frame, QStringLiteral("Command22"), QStringLiteral("Ny")), 2,
-                    NewColumn);
-    caption(QStringLiteral("Observatør"), 3);
-    grid->addWidget(m_mainObserver = named(new QComboBox(frame), QStringLiteral("Combo6")), 3, BackColumn, 1,
-                    Columns - 1);
-    m_mainObserver->setEditable(true);
-    m_mainObserver->setInsertPolicy(QComboBox::NoInsert);
-    caption(QStringLiteral("Andre"), 4, Qt::AlignTop);
-    grid->addWidget(m_otherObservers = named(new ChoiceList(frame), QStringLiteral("List1")), 4, BackColumn, 1,
-                    Columns - 1);
+    auto *grid = new QGridLayout(frame);
+    BuildDateRows(grid);
+    BuildPlaceAndObservers(grid);
     m_save = dialogButton(frame, QStringLiteral("Command9"), QStringLiteral("&Lagre"));
     m_toGrid = dialogButton(frame, QStringLiteral("Command10"), QStringLiteral("&Tilbake"));
     m_abandon = dialogButton(frame, QStringLiteral("Command8"), QStringLiteral("&Avbryt"));
     grid->addLayout(buttonRow({m_save, m_toGrid, m_abandon}, {}), 5, BackColumn, 1, Columns - 1);
-    grid->setRowStretch(4, 1);
     auto *page = new QHBoxLayout(m_headerPage);
     page->addWidget(frame);
     page->addStretch();
@@ -74,10 +57,33 @@ QWidget *frm_Detaljer::BuildHeader()
     return m_headerPage;
 }
 
-// "Tid - Start" and "Tid - Slutt": a date between "-" and "+", and a time.
-QLayout *frm_Detaljer::BuildDateRows(QWidget *frame)
+// "Lokalitet" with "Ny", "Observatør", and "Andre", the list that takes the rest of the height.
+void frm_Detaljer::BuildPlaceAndObservers(QGridLayout *grid)
 {
-    auto *grid = new QGridLayout(frame);
+    QWidget *frame = grid->parentWidget();
+    const auto row = [&](int at, const QString &caption, QWidget *box, int span, Qt::Alignment align = {}) {
+        grid->addWidget(new QLabel(caption, frame), at, CaptionColumn, Qt::AlignLeft | align);
+        grid->addWidget(box, at, BackColumn, 1, span);
+    };
+    m_locality = named(new QComboBox(frame), QStringLiteral("Combo5"));
+    m_locality->setModel(m_localityEntries = new KeyedListModel(m_locality));
+    row(2, QStringLiteral("Lokalitet"), m_locality, NewColumn - BackColumn);
+    m_newLocality = dialogButton(frame, QStringLiteral("Command22"), QStringLiteral("Ny"));
+    grid->addWidget(m_newLocality, 2, NewColumn);
+    m_mainObserver = named(new QComboBox(frame), QStringLiteral("Combo6"));
+    m_mainObserver->setEditable(true);
+    m_mainObserver->setInsertPolicy(QComboBox::NoInsert);
+    row(3, QStringLiteral("Observatør"), m_mainObserver, Columns - BackColumn);
+    m_otherObservers = named(new ChoiceList(frame), QStringLiteral("List1"));
+    m_mainObserver->setModel(&m_otherObservers->entries()); // the same observers in both
+    row(4, QStringLiteral("Andre"), m_otherObservers, Columns - BackColumn, Qt::AlignTop);
+    grid->setRowStretch(4, 1);
+}
+
+// "Tid - Start" and "Tid - Slutt": a date between "-" and "+", and a time.
+void frm_Detaljer::BuildDateRows(QGridLayout *grid)
+{
+    QWidget *frame = grid->parentWidget();
     const QString captions[] = {QStringLiteral("Tid - Start"), QStringLiteral("Tid - Slutt")};
     const char *names[][4] = {{"Command5", "Text2", "Command7", "Text3"}, {"Command6", "Text5", "Command21", "Text6"}};
     QLineEdit **dates[] = {&m_startDate, &m_stopDate};
@@ -94,7 +100,6 @@ QLayout *frm_Detaljer::BuildDateRows(QWidget *frame)
         grid->addWidget(new QLabel(QStringLiteral("Tid"), frame), row, TimeCaptionColumn);
         grid->addWidget(*times[row], row, TimeColumn);
     }
-    return grid;
 }
 
 void frm_Detaljer::ConnectHeader()
@@ -110,15 +115,12 @@ void frm_Detaljer::ConnectHeader()
     connect(m_abandon, &QPushButton::clicked, this, &frm_Detaljer::Command8_Click);
 }
 
-// Observers added to the register since the last time join the lists; those listed stay, with
-// their choice.
+// Observers added to the register since the last time join the list both observer boxes show;
+// those listed stay, with their choice.
 void frm_Detaljer::FillObservers()
 {
-    for (const KeyedEntry &observer : GroupObserverEntries(m_program)) {
+    for (const KeyedEntry &observer : GroupObserverEntries(m_program))
         m_otherObservers->add(observer);
-        if (rowOfKey(m_mainObserver, observer.key) < 0)
-            addKeyedEntry(m_mainObserver, observer);
-    }
 }
 
 // The named localities and the places used in the observations, by name; the one given is chosen
@@ -126,9 +128,10 @@ void frm_Detaljer::FillObservers()
 void frm_Detaljer::FillLocalities(const LocalityChoice &chosen)
 {
     m_localities = GroupLocalityChoices(m_program);
-    m_locality->clear();
+    QList<KeyedEntry> entries;
     for (const LocalityChoice &locality : std::as_const(m_localities))
-        addKeyedEntry(m_locality, LocalityEntry(locality));
+        entries << LocalityEntry(locality);
+    m_localityEntries->setEntries(entries);
     m_locality->setCurrentIndex(std::max(0, int(m_localities.indexOf(chosen))));
 }
 
@@ -144,7 +147,8 @@ void frm_Detaljer::FillHeaderOnce()
         date->setText(dateBoxText(QDate::currentDate()));
     for (QLineEdit *time : {m_startTime, m_stopTime})
         time->setText(timeBoxText(QTime::currentTime()));
-    m_mainObserver->setCurrentIndex(std::max(0, rowOfKey(m_mainObserver, RememberedMainObserverId(m_program))));
+    const int remembered = m_otherObservers->entries().rowOf(RememberedMainObserverId(m_program));
+    m_mainObserver->setCurrentIndex(std::max(0, remembered));
     m_headerFilled = true;
 }
 
@@ -154,7 +158,7 @@ GroupHeader frm_Detaljer::header() const
         m_startDate->text(), m_startTime->text(), m_stopDate->text(), m_stopTime->text(), chosenLocality(), {}, {}};
     // A typed main observer counts only when it is one of the entries.
     if (const int typed = m_mainObserver->findText(m_mainObserver->currentText()); typed >= 0)
-        h.mainObserverId = m_mainObserver->itemData(typed).toString();
+        h.mainObserverId = m_otherObservers->entries().keyAt(typed);
     h.otherObserverIds = m_otherObservers->chosenKeys();
     return h;
 }

@@ -20,13 +20,24 @@ using namespace lirvenda::test;
 
 namespace {
 
-// The keys of the entries of a list, "*" after a selected one.
-QStringList keysIn(const QListWidget *list)
+// The keys of the entries of a list, "*" after a chosen one.
+QStringList keysIn(const ChoiceList *list)
 {
+    const QStringList chosen = list->chosenKeys();
     QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->data(Qt::UserRole).toString() + (list->item(i)->isSelected() ? "*" : "");
+    for (int row = 0; row < list->entries().rowCount(); ++row) {
+        const QString key = list->entries().keyAt(row);
+        out << key + (chosen.contains(key) ? "*" : "");
+    }
     return out;
+}
+
+// Chooses the species in "Tilleggsarter" and goes on.
+void pick(QWidget *picker, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        child<ChoiceList>(picker, "List1")->choose(key);
+    click(picker, "Command2");
 }
 
 QStringList twentySpecies()
@@ -61,16 +72,6 @@ struct Grid {
     }
     bool onHeader() { return control("Frame3")->isVisible(); }
 };
-
-// The keys of the chosen entries, in list order.
-QStringList chosenKeys(const QListWidget *list)
-{
-    QStringList keys;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            keys << list->item(i)->data(Qt::UserRole).toString();
-    return keys;
-}
 
 // The buttons, captions and check boxes of a window at its smallest that have less room than their
 // text needs, by name or caption.
@@ -124,15 +125,12 @@ private slots:
         for (int round = 0; round < 2; ++round)
             QVERIFY(answerModal([&] { species.Command3_Click(); },
                                 [](QWidget *picker) {
-                                    auto *all = child<QListWidget>(picker, "List1");
-                                    for (const char *key : {"11870", "02060"})
-                                        all->item(rowOfKey(all, key))->setSelected(true);
-                                    click(picker, "Command2");
+                                    pick(picker, {"11870", "02060"});
                                 }));
-        auto *list = child<QListWidget>(&species, "List1");
+        auto *list = child<ChoiceList>(&species, "List1");
         QCOMPARE(keysIn(list), QStringList({"11870*", "02060*"}));
 
-        list->item(1)->setSelected(false);
+        list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::Deselect);
         t.prompter().yesNoAnswers = {false, true};
         child<QCheckBox>(&species, "Check1")->click(); // "Nei": the list stays as it was
         QCOMPARE(keysIn(list), QStringList({"11870*", "02060"}));
@@ -318,13 +316,13 @@ private slots:
         frm_VelgArter picker(t.program());
         picker.show();
         QVERIFY(QTest::qWaitForWindowActive(&picker));
-        auto *list = child<QListWidget>(&picker, "List1");
-        clickEntry(list, rowOfKey(list, "05900"));
+        auto *list = child<ChoiceList>(&picker, "List1");
+        clickEntry(list, list->entries().rowOf("05900"));
         QTest::keyClicks(list, "Gråspurv");
-        QCOMPARE(chosenKeys(list), QStringList{"05900"});
-        QCOMPARE(keyOf(list->currentItem()), "15910");
+        QCOMPARE(list->chosenKeys(), QStringList{"05900"});
+        QCOMPARE(list->entries().keyAt(list->currentIndex().row()), "15910");
         QTest::keyClick(list, Qt::Key_Space);
-        QCOMPARE(chosenKeys(list), QStringList({"05900", "15910"}));
+        QCOMPARE(list->chosenKeys(), QStringList({"05900", "15910"}));
     }
 
     // The locality list holds the named localities and the used places; "Ny" adds a named one and
@@ -388,11 +386,7 @@ private slots:
         QVERIFY(answerModal([&] { w.click("Command24"); },
                             [](QWidget *speciesList) {
                                 QVERIFY(answerModal([&] { click(speciesList, "Command3"); },
-                                                    [](QWidget *picker) {
-                                                        auto *all = child<QListWidget>(picker, "List1");
-                                                        all->item(rowOfKey(all, "14640"))->setSelected(true);
-                                                        click(picker, "Command2");
-                                                    }));
+                                                    [](QWidget *picker) { pick(picker, {"14640"}); }));
                                 ModalAnswer grid([](QWidget *window) {
                                     click(window, "Command4");
                                     click(window, "Command22");
