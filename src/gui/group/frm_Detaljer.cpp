@@ -302,21 +302,26 @@ void frm_Detaljer::ShowRows()
             control->setVisible(shown);
         for (QPushButton *copy : r.copy)
             copy->setVisible(shown);
-        if (!shown)
-            continue;
-        const GroupSpeciesValues &values = m_entries[speciesOfRow(row)];
-        r.leftOut->setChecked(values.leftOut);
-        QString code;
-        succeeds([&] { code = LatinShortCode(m_program, values.speciesKey.rightJustified(5, '0')); });
-        r.code->setText(code);
-        r.count->setText(values.count);
-        r.comment->setText(values.comment);
-        r.age->setCurrentIndex(values.agePosition);
-        r.activity->setCurrentIndex(values.activityPosition);
-        r.countOperator->setCurrentIndex(values.operatorPosition);
-        r.sex->setCurrentIndex(values.sexPosition);
-        Recolour(row);
+        if (shown)
+            ShowRow(row);
     }
+}
+
+void frm_Detaljer::ShowRow(int row)
+{
+    const GridRow &r = m_rows[row];
+    const GroupSpeciesValues &values = m_entries[speciesOfRow(row)];
+    r.leftOut->setChecked(values.leftOut);
+    QString code;
+    succeeds([&] { code = LatinShortCode(m_program, values.speciesKey.rightJustified(5, '0')); });
+    r.code->setText(code);
+    r.count->setText(values.count);
+    r.comment->setText(values.comment);
+    r.age->setCurrentIndex(values.agePosition);
+    r.activity->setCurrentIndex(values.activityPosition);
+    r.countOperator->setCurrentIndex(values.operatorPosition);
+    r.sex->setCurrentIndex(values.sexPosition);
+    Recolour(row);
 }
 
 // Up

@@ -35,19 +35,11 @@ public:
 
     // True after a save or the header's "&Avbryt".
     bool endedGroupRegistration() const { return result() == Accepted || result() == Abandoned; }
-    const GroupEntries &entries() const { return m_entries; }
-
-    void ClearRows();
-    void StoreRows();
-    void ShowRows();
 
     void Command1_Click(); // scroll up
     void Command2_Click(); // scroll down
     void Command4_Click(); // "&Gå videre"
     void Command3_Click(); // "&Avbryt" on the grid
-    // A press on a copy button of a row, with the keys held.
-    void CopyButton_MouseDown(GroupField field, int row, Qt::MouseButton button, Qt::KeyboardModifiers keys);
-    void Combo7_Change(int box);
 
     void Command5_Click();  // start date back
     void Command7_Click();  // start date on
@@ -76,6 +68,14 @@ private:
         QLineEdit *comment;                // Text4
         std::array<QPushButton *, 5> copy; // "K" per GroupField: Command15, 12, 13, 11, 14
     };
+
+    void ClearRows();
+    void StoreRows();
+    void ShowRows();
+    void ShowRow(int row);
+    // A press on a copy button of a row, with the keys held.
+    void CopyButton_MouseDown(GroupField field, int row, Qt::MouseButton button, Qt::KeyboardModifiers keys);
+    void Combo7_Change(int box);
 
     QWidget *BuildGrid();
     QLayout *BuildLookUps();

@@ -13,7 +13,6 @@
 #include <QScopeGuard>
 
 #include <limits>
-#include <memory>
 
 using namespace lirvenda;
 using namespace lirvenda::test;
@@ -71,6 +70,19 @@ struct Grid {
         QTest::mouseClick(control<QPushButton>(elementName(button, row)), Qt::LeftButton, keys);
     }
     bool onHeader() { return control("Frame3")->isVisible(); }
+};
+
+// The three group windows on one store; the grid with twenty species.
+struct GroupWindows {
+    Grid g{twentySpecies()};
+    frm_BatchRegistrering species{g.t.program(), {{"Svarttrost (Turdus merula) [11870]", "11870"}}};
+    frm_VelgArter picker{g.t.program()};
+
+    // Each window with a field of it that may have the focus.
+    QList<std::pair<QDialog *, QString>> windowsWithAField()
+    {
+        return {{&species, "List1"}, {&picker, "List1"}, {&g.grid, "Text1_0"}};
+    }
 };
 
 // The buttons, captions and check boxes of a window at its smallest that have less room than their
@@ -227,35 +239,19 @@ private slots:
     }
 
     // Escape does nothing in the group windows: only their own buttons close them.
-    void escapeKeepsWindowsOpen_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("species list") << "frm_BatchRegistrering"
-                                      << "List1";
-        QTest::newRow("extra species") << "frm_VelgArter"
-                                       << "List1";
-        QTest::newRow("entry grid") << "frm_Detaljer"
-                                    << "Text1_0";
-    }
     void escapeKeepsWindowsOpen()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, focus);
-        TestProgram t;
-        std::unique_ptr<QDialog> dialog;
-        if (window == "frm_BatchRegistrering")
-            dialog = std::make_unique<frm_BatchRegistrering>(t.program(), QList<KeyedEntry>{{"Svarttrost", "11870"}});
-        else if (window == "frm_VelgArter")
-            dialog = std::make_unique<frm_VelgArter>(t.program());
-        else
-            dialog = std::make_unique<frm_Detaljer>(t.program(), QStringList{"11870"});
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-        QWidget *focused = child(dialog.get(), focus);
-        focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_Escape);
-        QVERIFY(dialog->isVisible());
+        GroupWindows w;
+        for (const auto &[window, focus] : w.windowsWithAField()) {
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QWidget *focused = child(window, focus);
+            focused->setFocus();
+            QTest::keyClick(focused, Qt::Key_Escape);
+            QVERIFY(window->isVisible());
+            window->hide();
+        }
     }
 
     // Each window fits a 1366x768 screen, and at its smallest, also with a font half as large
@@ -274,16 +270,14 @@ private slots:
         QFont larger = usual;
         larger.setPointSizeF(usual.pointSizeF() * scale);
         QApplication::setFont(larger);
-        Grid g(twentySpecies());
-        frm_BatchRegistrering species(g.t.program(), {{"Svarttrost (Turdus merula) [11870]", "11870"}});
-        frm_VelgArter picker(g.t.program());
-        for (QDialog *window : std::initializer_list<QDialog *>{&species, &picker, &g.grid}) {
+        GroupWindows w;
+        for (const auto &[window, focus] : w.windowsWithAField()) {
             QCOMPARE(cramped(window), QStringList());
             if (scale == 1.0)
                 QVERIFY(QRect(0, 0, 1366, 700).contains(QRect(QPoint(), window->sizeHint())));
         }
-        g.grid.Command4_Click();
-        QCOMPARE(cramped(&g.grid), QStringList());
+        w.g.grid.Command4_Click();
+        QCOMPARE(cramped(&w.g.grid), QStringList());
     }
 
     // The title bar's close button on the grid asks first; "Ja" is the shown page's "&Avbryt".
