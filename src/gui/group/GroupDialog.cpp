@@ -1,5 +1,7 @@
 #include "gui/group/GroupDialog.h"
 
+#include <QScrollBar>
+
 #include <algorithm>
 
 namespace lirvenda {
@@ -9,6 +11,8 @@ ChoiceList::ChoiceList(QWidget *parent, KeyedListModel *entries)
 {
     setModel(m_entries);
     setSelectionMode(MultiSelection);
+    connect(m_entries, &QAbstractItemModel::modelReset, this, &ChoiceList::measureEntries);
+    connect(m_entries, &QAbstractItemModel::rowsInserted, this, &ChoiceList::measureEntries);
 }
 
 void ChoiceList::setEntries(const QList<KeyedEntry> &entries) { m_entries->setEntries(entries); }
@@ -43,6 +47,19 @@ QStringList ChoiceList::chosenKeys() const
     for (const KeyedEntry &entry : chosenEntries())
         keys << entry.key;
     return keys;
+}
+
+QSize ChoiceList::minimumSizeHint() const
+{
+    const QSize usual = QListView::minimumSizeHint();
+    const int needed = m_entryWidth + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    return {std::max(usual.width(), needed), usual.height()};
+}
+
+void ChoiceList::measureEntries()
+{
+    m_entryWidth = sizeHintForColumn(0);
+    updateGeometry();
 }
 
 QItemSelectionModel::SelectionFlags ChoiceList::selectionCommand(const QModelIndex &index, const QEvent *event) const

@@ -50,11 +50,17 @@ public:
     QList<KeyedEntry> chosenEntries() const;
     QStringList chosenKeys() const;
 
+    // At least as wide as its longest entry, so that no name is cut.
+    QSize minimumSizeHint() const override;
+
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override;
 
 private:
+    void measureEntries();
+
     KeyedListModel *m_entries;
+    int m_entryWidth = 0; // of the longest entry
 };
 
 // A button that shows one character ("K", "-", "+"): it needs the character and its frame, not

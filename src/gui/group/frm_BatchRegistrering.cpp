@@ -26,7 +26,7 @@ frm_BatchRegistrering::frm_BatchRegistrering(Program &program, const QList<Keyed
     auto *more = dialogButton(this, QStringLiteral("Command3"), QStringLiteral("&Sett inn flere arter"));
     auto *next = dialogButton(this, QStringLiteral("Command2"), QStringLiteral("&Gå videre"));
     auto *cancel = dialogButton(this, QStringLiteral("Command1"), QStringLiteral("&Avbryt"));
-    m_species->setMinimumSize(420, 420);
+    m_species->setMinimumHeight(420);
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_species);
     frameLayout->addWidget(m_keyOrder);

@@ -18,7 +18,7 @@ frm_VelgArter::frm_VelgArter(Program &program, QWidget *parent) : GroupDialog(pa
     m_species = named(new ChoiceList(frame), QStringLiteral("List1"));
     auto *next = dialogButton(this, QStringLiteral("Command2"), QStringLiteral("&Gå videre"));
     auto *cancel = dialogButton(this, QStringLiteral("Command1"), QStringLiteral("&Avbryt"));
-    m_species->setMinimumSize(420, 420);
+    m_species->setMinimumHeight(420);
     (new QVBoxLayout(frame))->addWidget(m_species);
     layOutFramesAndButtons(this, {frame}, {}, {next, cancel});
     succeeds([&] { m_species->setEntries(AllGroupSpecies(program)); });

@@ -86,7 +86,7 @@ struct GroupWindows {
 };
 
 // The buttons, captions and check boxes of a window at its smallest that have less room than their
-// text needs, by name or caption.
+// text needs, by name or caption, and the lists narrower than their longest entry, by name.
 QStringList cramped(QWidget *window)
 {
     window->show();
@@ -98,6 +98,9 @@ QStringList cramped(QWidget *window)
         const QSize room = control->size(), needed = control->sizeHint();
         if (hasText && control->isVisible() && (room.width() < needed.width() || room.height() < needed.height()))
             out << control->objectName() + ':' + control->property("text").toString();
+        const auto *list = qobject_cast<const QAbstractItemView *>(control);
+        if (list && list->isVisible() && list->sizeHintForColumn(0) > list->viewport()->width())
+            out << control->objectName();
     }
     return out;
 }
