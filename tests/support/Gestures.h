@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTest>
@@ -21,10 +22,11 @@ inline void click(const QObject *window, const QString &name)
     QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
-inline void clickEntry(QListWidget *list, int row)
+inline void clickEntry(QAbstractItemView *list, int row)
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    const QModelIndex entry = list->model()->index(row, 0);
+    list->scrollTo(entry);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
 }
 
 // Every entry of a list, in order.
