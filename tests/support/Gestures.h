@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTest>
