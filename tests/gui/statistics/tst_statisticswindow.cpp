@@ -120,7 +120,8 @@ private slots:
         click(&w.window, "Command4");
         QCOMPARE(chartValues(monthCharts(&w.window)[0]), (QList<qint64>{1, 1, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1}));
         QCOMPARE(chartValues(monthCharts(&w.window)[1]), (QList<qint64>{3, 10, 10, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
-        QCOMPARE(chartValues(monthCharts(&w.window)[2]), (QList<qint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})); // the first
+        QCOMPARE(chartValues(monthCharts(&w.window)[2]),
+                 (QList<qint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})); // the first
         clickEntry(child<QAbstractItemView>(&w.window, "List2"), 1);
         QCOMPARE(chartValues(monthCharts(&w.window)[2]), (QList<qint64>{3, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     }
@@ -140,7 +141,8 @@ private slots:
         for (const QString &button : {"Command4", "Command5"}) {
             click(&window, button);
             for (const QChartView *chart : monthCharts(&window))
-                QCOMPARE(ticksOf(chart), button == "Command4" && chart != monthCharts(&window)[0] ? "6 ticks" : "2 ticks");
+                QCOMPARE(ticksOf(chart),
+                         button == "Command4" && chart != monthCharts(&window)[0] ? "6 ticks" : "2 ticks");
         }
     }
 
