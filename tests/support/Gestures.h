@@ -27,6 +27,14 @@ inline void clickEntry(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
+inline void doubleClickEntry(QListWidget *list, int row)
+{
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
 // Every entry of a list, in order.
 inline QStringList entries(const QListWidget *list)
 {

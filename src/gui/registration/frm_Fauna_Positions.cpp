@@ -7,7 +7,8 @@
 #include "core/store/Program.h"
 #include "gui/positions/GpsReceiver.h"
 #include "gui/positions/frm_GPS.h"
-#include "gui/ui/Colours.h"
+#include "gui/registration/CommandPanel.h"
+#include "gui/registration/PlacePanel.h"
 #include "gui/windows/frm_Melding.h"
 
 #include <QClipboard>
@@ -28,25 +29,25 @@ frm_Fauna::~frm_Fauna() = default;
 void frm_Fauna::BuildPositionLink()
 {
     for (int i = 0; i < int(Text9.size()); ++i) {
-        Text9[i] = new QLineEdit(Frame1);
+        Text9[i] = new QLineEdit(this);
         Text9[i]->setObjectName(QStringLiteral("Text9_%1").arg(i));
         Text9[i]->hide();
     }
     m_gps = std::make_unique<GpsReceiver>();
     m_waypointSources.push_back(std::make_unique<WaypointFileSource>(m_program.folder()));
     m_waypointSources.push_back(std::make_unique<ClipboardSource>([] { return QGuiApplication::clipboard()->text(); }));
-    connect(Command28, &QPushButton::clicked, this, &frm_Fauna::Command28_Click);
-    connect(Command17, &QPushButton::clicked, this, &frm_Fauna::Command17_Click);
-    connect(Command36, &QPushButton::clicked, this, &frm_Fauna::Command36_Click);
+    m_commands->onClick(CommandPanel::Command::Gps, this, [this] { Command28_Click(); });
+    connect(m_place, &PlacePanel::receiverClicked, this, &frm_Fauna::Command17_Click);
+    connect(m_place, &PlacePanel::mapClicked, this, &frm_Fauna::Command36_Click);
     connect(Timer1, &QTimer::timeout, this, &frm_Fauna::Timer1_Timer);
 }
 
 // "&Kontakt GPS"
 void frm_Fauna::Command28_Click()
 {
-    Command28->setEnabled(false); // the wait for data keeps the window alive: no second attempt meanwhile
+    m_commands->enableGpsContact(false); // the wait for data keeps the window alive: no second attempt meanwhile
     ConnectGps();
-    Command28->setEnabled(!m_state.isEntering());
+    m_commands->enableGpsContact(!m_state.isEntering());
 }
 
 void frm_Fauna::ConnectGps()
@@ -76,8 +77,7 @@ void frm_Fauna::ConnectGps()
 void frm_Fauna::ShowGpsActive(bool active)
 {
     m_gpsActive = active;
-    setColour(Command28, active ? Colour::Green : Colour::neutral());
-    Command28->setText(active ? QStringLiteral("Active GPS") : QStringLiteral("&Kontakt GPS"));
+    m_commands->showGpsActive(active);
 }
 
 void frm_Fauna::OpenGpsSettings()
@@ -102,7 +102,7 @@ void frm_Fauna::Timer1_Timer()
     Text9[0]->setText(readoutText(fix->latitude));
     Text9[1]->setText(readoutText(fix->longitude));
     Text9[2]->setText(fix->course);
-    Command17->setEnabled(Command2->isEnabled());
+    m_place->enableReceiverButton(m_state.isEntering());
     if (m_positionSource == PositionSource::Receiver)
         CopyReadout();
 }
@@ -110,15 +110,11 @@ void frm_Fauna::Timer1_Timer()
 void frm_Fauna::EnableMapButton()
 {
     const auto holds = [](const std::unique_ptr<WaypointSource> &source) { return source->holdsWaypoint(); };
-    Command36->setEnabled(Command2->isEnabled() &&
-                          std::any_of(m_waypointSources.begin(), m_waypointSources.end(), holds));
+    m_place->enableMapButton(m_state.isEntering() &&
+                             std::any_of(m_waypointSources.begin(), m_waypointSources.end(), holds));
 }
 
-void frm_Fauna::CopyReadout()
-{
-    Text7->setText(Text9[0]->text());
-    Text8->setText(Text9[1]->text());
-}
+void frm_Fauna::CopyReadout() { m_place->setPosition(Text9[0]->text(), Text9[1]->text()); }
 
 // "GPS": the position follows the receiver from now on.
 void frm_Fauna::Command17_Click()
@@ -141,8 +137,7 @@ void frm_Fauna::Command36_Click()
             break;
     }
     if (waypoint) {
-        Text7->setText(latitudeText(waypoint->latitude));
-        Text8->setText(longitudeText(waypoint->longitude));
+        m_place->setPosition(latitudeText(waypoint->latitude), longitudeText(waypoint->longitude));
         ShowTimedMessage(QStringLiteral("Veipunkt fra kartet satt inn som posisjon"));
     } else {
         prompter().information(QStringLiteral("Finner ingen ny posisjon"));
@@ -155,8 +150,7 @@ void frm_Fauna::Command36_Click()
 void frm_Fauna::UsePositionSource(PositionSource source)
 {
     m_positionSource = source;
-    setColour(Command17, source == PositionSource::Receiver ? Colour::Yellow : Colour::neutral());
-    setColour(Command36, source == PositionSource::Map ? Colour::Yellow : Colour::neutral());
+    m_place->markPositionSource(source == PositionSource::Receiver, source == PositionSource::Map);
 }
 
 } // namespace lirvenda

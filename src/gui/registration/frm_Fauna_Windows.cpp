@@ -1,15 +1,12 @@
 #include "gui/registration/frm_Fauna.h"
 
-#include "gui/archive/frm_Arkiv.h"
-#include "gui/reference/ObserverLists.h"
-#include "gui/reference/frm_ObserverEdit.h"
-#include "gui/reference/frm_Observers.h"
-#include "gui/statistics/frm_Statistikk.h"
-#include "gui/windows/frmAbout.h"
-
+#include "core/group/GroupSave.h"
+#include "core/shared/Prompter.h"
 #include "core/store/Program.h"
-
-#include <QListWidget>
+#include "gui/archive/frm_Arkiv.h"
+#include "gui/group/frm_BatchRegistrering.h"
+#include "gui/registration/ListPanels.h"
+#include "gui/registration/PlacePanel.h"
 
 namespace lirvenda {
 
@@ -26,34 +23,40 @@ void frm_Fauna::Command1_Click()
         ReturnToShownRegistration();
 }
 
-// "&Observatører"
-void frm_Fauna::Command10_Click()
+// "&Grupperegistrering": many species at once, for one time, place and set of observers.
+void frm_Fauna::Command24_Click()
 {
-    frm_Observers observers(m_program, this);
-    observers.exec();
+    bool hasObserver = !m_observers->isEmpty();
+    if (!hasObserver && !succeeds([&] { hasObserver = HasRegisteredObservers(m_program); }))
+        return;
+    if (!hasObserver) {
+        prompter().information(
+            QStringLiteral("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
+        return;
+    }
+    frm_BatchRegistrering speciesList(m_program, m_registered->species(), this);
+    speciesList.exec();
+    succeeds([this] {
+        ReturnToShownRegistration();
+        RefreshSpeciesLists();
+    });
 }
 
-// "&Om Lirvenda"
-void frm_Fauna::Command13_Click()
+// The stored observations are others now: the saved-in-this-run list names rows that are gone.
+void frm_Fauna::ReopenObservations()
 {
-    frmAbout about(m_program.versionText, ViewerLauncher::system(), this);
-    about.exec();
-}
-
-// "&Statistikk"
-void frm_Fauna::Command14_Click()
-{
-    frm_Statistikk statistics(m_program, this);
-    statistics.exec();
-}
-
-// The right button on the registration's observers chooses who takes part; the left one ticks.
-bool frm_Fauna::List1_MouseDown(Qt::MouseButton button)
-{
-    if (button != Qt::RightButton || !List1->isEnabled())
-        return false;
-    EditObserverList(m_program, List1);
-    return true;
+    succeeds([this] {
+        ObservationRecordSet &observations = m_program.observations();
+        m_recent->clearSaved();
+        RefreshSpeciesLists();
+        RefreshLocalityList({});
+        if (observations.isEmpty()) {
+            ShowNoRegistration();
+            return;
+        }
+        observations.moveLast();
+        ShowRegistration();
+    });
 }
 
 } // namespace lirvenda

@@ -7,17 +7,13 @@
 #include "core/shared/Prompter.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
-#include "gui/reference/ObserverLists.h"
-#include "gui/registration/ControlGroups.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/registration/CommandPanel.h"
+#include "gui/registration/DetailsPanel.h"
+#include "gui/registration/DocumentationPanel.h"
+#include "gui/registration/ListPanels.h"
+#include "gui/registration/PlacePanel.h"
+#include "gui/registration/SpeciesPanel.h"
 #include "gui/windows/frm_Melding.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
 namespace lirvenda {
 
@@ -27,15 +23,24 @@ const QString NoneChosen = QStringLiteral("Ingen observasjon er valgt.");
 
 using Mode = RegistrationState::Mode;
 
-int tickedCount(const QListWidget *list)
-{
-    int ticked = 0;
-    for (int i = 0; i < list->count(); ++i)
-        ticked += list->item(i)->checkState() == Qt::Checked;
-    return ticked;
-}
-
 } // namespace
+
+void frm_Fauna::ShowRegistration()
+{
+    ObservationRecordSet &observations = m_program.observations();
+    if (observations.hasCurrent()) {
+        m_shownObsId = observations.currentObsId();
+        const Record row = observations.current();
+        m_place->show(row);
+        m_species->show(row);
+        m_reference->show(row.text(QStringLiteral("Referanse")));
+        m_observers->show(row.text(QStringLiteral("Observatører")));
+        m_details->show(row);
+        m_documentation->open(row.text(QStringLiteral("ObsUniqueID")));
+        m_reference->draw();
+    }
+    ShowRecentObservations(m_species->speciesKey());
+}
 
 // "&Ny registrering" / "&Lagre registrering"
 void frm_Fauna::Command7_Click()
@@ -61,7 +66,7 @@ void frm_Fauna::Command8_Click()
 void frm_Fauna::Command9_Click()
 {
     if (m_state.isEntering()) { // cancel: everything typed and every file added is dropped
-        m_documents.discardAdded();
+        m_documentation->discardAdded();
         SetBrowseState();
         ReturnToShownRegistration();
     } else if (!StandOnShownRegistration()) {
@@ -71,22 +76,16 @@ void frm_Fauna::Command9_Click()
     }
 }
 
-// Locality, place, position, nature type, reference, ring and the kind of record carry over.
+// Locality, place, position, nature type, reference, ring and the kind of record carry over; a
+// species selected in "Registrerte arter" is the new registration's.
 void frm_Fauna::StartNewRegistration()
 {
-    ShowTodayAndNow();
-    Text1->setText(QStringLiteral("1"));
-    for (QLineEdit *box : {Text4, Text7, Text8})
-        box->clear();
-    Command2->setText(QStringLiteral("&Art"));
-    m_state.sex().clear();
-    m_state.age().clear();
-    m_state.activity.clear();
-    FillDefaultObservers(m_program, List1);
-    m_documents.open({});
-    if (const QListWidgetItem *species = List3->currentItem(); species && species->isSelected())
-        Command2->setText(species->text());
-    ClearNestFields();
+    m_species->startNew(m_registered->selectedSpecies());
+    m_place->clearPosition();
+    m_details->clearIndividualChoices();
+    m_observers->fillDefaults();
+    m_documentation->open({});
+    m_details->clearNestFields();
     SetEditState(Mode::New);
 }
 
@@ -100,8 +99,7 @@ void frm_Fauna::SaveEdit()
     succeeds([this] {
         RefreshSpeciesLists();
         const Record row = m_program.observations().current();
-        if (const int entry = rowOfKey(List2, row.text(QStringLiteral("ObsID"))); entry >= 0)
-            List2->item(entry)->setText(savedRegistrationLine(row));
+        m_recent->rewriteSaved({savedRegistrationLine(row), row.text(QStringLiteral("ObsID"))});
     });
 }
 
@@ -113,7 +111,7 @@ void frm_Fauna::DeleteShownRegistration()
     const QString obsUniqueId = observations.current().text(QStringLiteral("ObsUniqueID"));
     if (prompter().askYesNo(QStringLiteral("Vil du stryke denne registreringen?")) &&
         succeeds([&] { observations.removeCurrent(); })) {
-        KeepDocumentationOfDeleted(obsUniqueId);
+        m_documentation->keepFilesOfDeleted(obsUniqueId);
         prompter().information(QStringLiteral("Observasjonen er strøket."));
         if (observations.hasCurrent())
             ShowRegistration();
@@ -135,34 +133,13 @@ void frm_Fauna::ReturnToShownRegistration()
 void frm_Fauna::ShowNoRegistration()
 {
     m_shownObsId = 0;
-    Combo13->setEditText({});
-    ShowPlace({});
-    Command2->setText(QStringLiteral("&Art"));
-    for (QLineEdit *box : {Text1, Text4, Text7, Text8})
-        box->clear();
-    Command31->setText(QStringLiteral("Ringmerking"));
-    ShowNatureType({});
-    List1->clear();
-    m_documents.open({});
-    DrawDocumentation();
-    m_state.sex().clear();
-    m_state.age().clear();
-    m_state.activity.clear();
+    m_place->clear();
+    m_species->clearSpeciesAndCount();
+    m_observers->clear();
+    m_documentation->open({});
+    m_details->clear();
     m_state.reference.clear();
-    ClearNestFields();
-}
-
-void frm_Fauna::ClearNestFields()
-{
-    Combo6->setCurrentIndex(0);
-    Combo7->setCurrentIndex(9);
-    for (QComboBox *field : {Combo8, Combo9, Combo10, Combo11, Combo12})
-        field->setCurrentIndex(0);
-    m_state.clearDirections();
-    DrawChoices();
-    for (QCheckBox *documentation : {Check2, Check3, Check4})
-        documentation->setChecked(false);
-    Text4->clear();
+    m_reference->draw();
 }
 
 // "<---" and "--->" step from the row shown, wherever other windows left the record set; with no
@@ -194,9 +171,9 @@ void frm_Fauna::Command12_Click()
 }
 
 // Opens a registration of this run for editing; one deleted since says "Ingen observasjon er valgt.".
-void frm_Fauna::List2_DblClick(QListWidgetItem *entry)
+void frm_Fauna::OpenSavedRegistration(qint64 obsId)
 {
-    if (!m_program.observations().findObsId(keyOf(entry).toLongLong())) {
+    if (!m_program.observations().findObsId(obsId)) {
         prompter().information(NoneChosen);
         return;
     }
@@ -206,18 +183,11 @@ void frm_Fauna::List2_DblClick(QListWidgetItem *entry)
 
 RegistrationFields frm_Fauna::registrationFields() const
 {
-    RegistrationFields f;
-    f.latitude = Text7->text();
-    f.longitude = Text8->text();
-    f.locality = Combo13->currentText();
-    f.speciesCaption = Command2->text();
-    f.count = Text1->text();
-    f.startDate = Text2->text();
-    f.startTime = Text3->text();
-    f.stopDate = Text5->text();
-    f.stopTime = Text6->text();
-    f.tickedObservers = tickedCount(List1);
-    return f;
+    RegistrationFields fields;
+    m_place->read(fields);
+    m_species->read(fields);
+    m_observers->read(fields);
+    return fields;
 }
 
 bool frm_Fauna::ValidateRegistration()
@@ -231,39 +201,13 @@ bool frm_Fauna::ValidateRegistration()
 
 RegistrationValues frm_Fauna::registrationValues() const
 {
-    RegistrationValues v;
-    v.startDate = Text2->text();
-    v.startTime = Text3->text();
-    v.stopDate = Text5->text();
-    v.stopTime = Text6->text();
-    v.locality = Combo13->currentText();
-    v.natureTypePath = Command37->property("tag").toString();
-    v.countyCode = Combo3->currentData().toString();
-    v.municipalityCode = Combo14->currentData().toString();
-    v.latitude = Text7->text();
-    v.longitude = Text8->text();
-    v.speciesCaption = Command2->text();
-    v.countOperator = Combo1->currentText();
-    v.count = Text1->text();
-    v.comment = Text4->text();
-    v.ringCaption = Command31->text();
-    v.nestMode = m_state.isNest();
-    v.nestSiteKey = Combo6->currentData().toString();
-    v.treeKey = Combo7->currentData().toString();
-    v.height = Combo8->currentText();
-    v.exposure = m_state.exposure();
-    v.adults = Combo11->currentText();
-    v.eggs = Combo9->currentText();
-    v.young = Combo10->currentText();
-    v.youngAgeKey = Combo12->currentData().toString();
-    v.sex = m_state.sex().caption();
-    v.age = m_state.age().caption();
-    v.activityKey = m_state.activity;
-    v.documentation =
-        QString(Check2->isChecked() ? "F" : "") + (Check3->isChecked() ? "V" : "") + (Check4->isChecked() ? "L" : "");
-    v.observers = ObserverIdList(List1);
-    v.referenceKey = m_state.reference;
-    return v;
+    RegistrationValues values;
+    m_place->read(values);
+    m_species->read(values);
+    m_details->read(values);
+    m_observers->read(values);
+    values.referenceKey = m_state.reference;
+    return values;
 }
 
 bool frm_Fauna::SaveRegistration(SaveMode mode)
@@ -271,8 +215,8 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
     ObservationRecordSet &observations = m_program.observations();
     const bool stored = succeeds([&] {
         QVariantMap columns = observationColumns(registrationValues());
-        const QString id =
-            m_documents.id().isEmpty() && mode == SaveMode::Ny ? NewUniqueId(m_program) : m_documents.id();
+        const QString filedUnder = m_documentation->id();
+        const QString id = filedUnder.isEmpty() && mode == SaveMode::Ny ? NewUniqueId(m_program) : filedUnder;
         if (!id.isEmpty()) // a changed row keeps its own, or takes the one its first file was filed under
             columns.insert(QStringLiteral("ObsUniqueID"), id);
         if (mode == SaveMode::Ny) {
@@ -286,36 +230,33 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
     });
     if (!stored)
         return false;
-    m_documents.keep();
-    if (mode == SaveMode::Ny) { // the next registration starts without files
-        m_documents.open({});
-        DrawDocumentation();
-    }
-    const QString speciesKey = BracketCode(Command2->text());
-    Text1->clear();
-    Text4->clear();
-    Command2->setText(QStringLiteral("&Art"));
-    m_state.sex().clear();
-    m_state.age().clear();
-    m_state.activity.clear();
-    DrawChoices();
-    succeeds([&] {
-        RememberMainObserver(m_program, List1);
-        const Record row = observations.current();
-        RefreshLocalityList(row.text(QStringLiteral("Lokalitet")));
-        RefreshSpeciesLists();
-        if (mode == SaveMode::Ny) { // a changed row keeps its one line, rewritten after the edit
-            addKeyedEntry(List2, {savedRegistrationLine(row), row.text(QStringLiteral("ObsID"))});
-            List2->setCurrentRow(List2->count() - 1);
-        }
-        ShowRecentObservations(speciesKey);
-        if (const int entry = rowOfKey(List3, speciesKey); entry >= 0)
-            List3->setCurrentRow(entry);
-        List6_Click();
-    });
+    m_documentation->keep();
+    if (mode == SaveMode::Ny) // the next registration starts without files
+        m_documentation->open({});
+    ReadyNextRegistration(mode);
     prompter().beep();
     ShowTimedMessage(QStringLiteral("Registreringen lagret"));
     return true;
+}
+
+// Once the row is stored the window moves on, also when a later step fails (shown as a message).
+void frm_Fauna::ReadyNextRegistration(SaveMode mode)
+{
+    const QString speciesKey = m_species->speciesKey();
+    m_species->clearSpeciesAndCount();
+    m_details->clearComment();
+    m_details->clearIndividualChoices();
+    m_details->drawChoices();
+    succeeds([&] {
+        m_observers->rememberMainObserver();
+        const Record row = m_program.observations().current();
+        RefreshLocalityList(row.text(QStringLiteral("Lokalitet")));
+        RefreshSpeciesLists();
+        if (mode == SaveMode::Ny) // a changed row keeps its one line, rewritten after the edit
+            m_recent->addSaved({savedRegistrationLine(row), row.text(QStringLiteral("ObsID"))});
+        ShowRecentObservations(speciesKey);
+        m_registered->selectSpecies(speciesKey);
+    });
 }
 
 // "Svarttrost Antall = 2", the row number out of sight behind the blanks.
@@ -328,34 +269,16 @@ QString frm_Fauna::savedRegistrationLine(const Record &row) const
 
 void frm_Fauna::ShowRecentObservations(const QString &speciesKey)
 {
-    if (speciesKey.isEmpty())
-        return;
-    const RecentObservations recent = recentObservations(m_program, speciesKey);
-    List4->clear();
-    List4->addItems(recent.lines);
-    Frame9->setTitle(recent.caption);
+    if (!speciesKey.isEmpty())
+        m_recent->showRecent(recentObservations(m_program, speciesKey));
 }
-
-// "Nullstill aktivitet"
-void frm_Fauna::Command22_Click()
-{
-    m_state.activity.clear();
-    DrawChoices();
-}
-
-void frm_Fauna::List3_Click() { ChooseRegisteredSpecies(List3->currentItem()); }
-
-void frm_Fauna::List6_Click() { ChooseRegisteredSpecies(List6->currentItem()); }
 
 // While a registration is entered the clicked species becomes its species; in every state the
 // recent-observation panel shows it.
-void frm_Fauna::ChooseRegisteredSpecies(const QListWidgetItem *entry)
+void frm_Fauna::ChooseRegisteredSpecies(const QString &caption, const QString &speciesKey)
 {
-    if (!entry)
-        return;
-    if (Command2->isEnabled())
-        Command2->setText(entry->text());
-    ShowRecentObservations(keyOf(entry));
+    m_species->takeSpecies(caption);
+    ShowRecentObservations(speciesKey);
 }
 
 } // namespace lirvenda

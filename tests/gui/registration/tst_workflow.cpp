@@ -147,7 +147,7 @@ private slots:
         const QString uniqueId = w.column(blackbird, "ObsUniqueID");
         w.click("Command11");
         auto *saved = w.control<QListWidget>("List2");
-        w.window.List2_DblClick(saved->item(1));
+        doubleClickEntry(saved, 1);
         QCOMPARE(w.shown("Command8"), QString("&Lagre endring"));
         QVERIFY(!w.control("Command33")->isEnabled());
         QCOMPARE(w.shown("Command2"), Blackbird);
