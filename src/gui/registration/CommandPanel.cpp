@@ -3,10 +3,15 @@
 #include "core/reference/References.h"
 #include "core/registration/RegistrationState.h"
 #include "core/store/Program.h"
+#include "gui/positions/PositionLink.h"
+#include "gui/reference/frm_Observers.h"
 #include "gui/reference/frm_Referanse_Modify.h"
 #include "gui/registration/ControlGroups.h"
+#include "gui/registration/ExchangeCommands.h"
 #include "gui/registration/PanelControls.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/statistics/frm_Statistikk.h"
+#include "gui/ui/KeyedListModel.h"
+#include "gui/windows/frmAbout.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,9 +20,16 @@
 
 namespace lirvenda {
 
-CommandPanel::CommandPanel(QWidget *parent) : QGroupBox(parent)
+CommandPanel::CommandPanel(Program &program, QWidget *parent) : QGroupBox(parent), m_program(program)
 {
     setObjectName(QStringLiteral("Frame5"));
+    createButtons();
+    layOut();
+    openOwnWindows();
+}
+
+void CommandPanel::createButtons()
+{
     const std::pair<Command, QString> created[] = {
         {Command::Observers, QStringLiteral("Command10")},    {Command::Archive, QStringLiteral("Command1")},
         {Command::Statistics, QStringLiteral("Command14")},   {Command::Gps, QStringLiteral("Command28")},
@@ -36,8 +48,35 @@ CommandPanel::CommandPanel(QWidget *parent) : QGroupBox(parent)
     m_buttons[Command::AtlasImport] = button(this, QStringLiteral("Command30"), QStringLiteral("Import"));
     Command15 = button(this, QStringLiteral("Command15"), QStringLiteral("&Lokaliteter"));
     Command15->hide(); // the user does not reach it
+}
+
+void CommandPanel::openOwnWindows()
+{
+    onClick(Command::Observers, this, [this] {
+        frm_Observers observers(m_program, this);
+        observers.exec();
+    });
+    onClick(Command::Statistics, this, [this] {
+        frm_Statistikk statistics(m_program, this);
+        statistics.exec();
+    });
+    onClick(Command::About, this, [this] {
+        frmAbout about(m_program.versionText, ViewerLauncher::system(), this);
+        about.exec();
+    });
+    onClick(Command::PortalExport, this, [this] { RunPortalExport(m_program, window()); });
     connect(Command5, &QPushButton::clicked, this, [] { QApplication::exit(0); });
-    layOut();
+}
+
+void CommandPanel::follow(PositionLink &link, const RegistrationState &state)
+{
+    QPushButton *gps = m_buttons.at(Command::Gps);
+    connect(gps, &QPushButton::clicked, this, [gps, &link, &state] {
+        gps->setEnabled(false); // the wait for data keeps the window alive: no second attempt meanwhile
+        link.connectReceiver();
+        gps->setEnabled(!state.isEntering());
+    });
+    connect(&link, &PositionLink::receiverLinked, this, &CommandPanel::showGpsActive);
 }
 
 // Two columns; the export has a row of its own.
@@ -78,13 +117,11 @@ void CommandPanel::showGpsActive(bool active)
     gps->setText(active ? QStringLiteral("Active GPS") : QStringLiteral("&Kontakt GPS"));
 }
 
-void CommandPanel::enableGpsContact(bool enabled) { m_buttons.at(Command::Gps)->setEnabled(enabled); }
-
 ReferencePanel::ReferencePanel(Program &program, RegistrationState &state, QWidget *parent)
     : QGroupBox(QStringLiteral("Reference"), parent), m_program(program), m_state(state)
 {
     setObjectName(QStringLiteral("Frame13"));
-    Combo4 = comboBox(this, QStringLiteral("Combo4"));
+    Combo4 = keyedComboBox(this, QStringLiteral("Combo4"), Keys::Shown); // "[id]" follows one blank
     Command27 = compactButton(this, QStringLiteral("Command27"), QStringLiteral("Ny"));
     Command27->setToolTip(QStringLiteral("Legg inn ny referanse"));
     Command29 = compactButton(this, QStringLiteral("Command29"), QStringLiteral("N"));
@@ -108,8 +145,7 @@ void ReferencePanel::fill()
 {
     {
         const QSignalBlocker refilledNotChosen(Combo4);
-        Combo4->clear();
-        addKeyedEntries(Combo4, ReferenceItems(m_program));
+        entriesOf(Combo4).setEntries(ReferenceItems(m_program));
     }
     draw();
 }
@@ -126,7 +162,7 @@ void ReferencePanel::setEntering(bool entering)
 void ReferencePanel::draw()
 {
     const QSignalBlocker drawnNotChosen(Combo4);
-    Combo4->setCurrentIndex(rowOfKey(Combo4, m_state.reference));
+    chooseKey(Combo4, m_state.reference);
     const QColor chosen = m_state.isEntering() ? Colour::Yellow : Colour::Green;
     setColour(Combo4, Combo4->currentIndex() >= 0 ? chosen : Colour::neutral());
 }
@@ -135,8 +171,7 @@ void ReferencePanel::draw()
 void ReferencePanel::addReference()
 {
     frm_Referanse_Modify dialog(m_program, this);
-    dialog.exec();
-    if (m_program.areaPickCancelled)
+    if (dialog.exec() != QDialog::Accepted)
         return;
     fill();
     m_state.reference = QString::number(dialog.savedReferenceId());

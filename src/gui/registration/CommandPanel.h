@@ -10,28 +10,34 @@ class QPushButton;
 
 namespace lirvenda {
 
+class PositionLink;
 class Program;
 class RegistrationState;
 
 // The buttons that open the other windows, and "&Avslutt"; closed while a registration is entered.
+// The windows that leave the shown registration alone open from here; the others the main window
+// opens through onClick.
 class CommandPanel : public QGroupBox {
     Q_OBJECT
 public:
     enum class Command { Observers, Archive, Statistics, Gps, PortalExport, About, GroupRegistration, AtlasImport };
 
-    explicit CommandPanel(QWidget *parent);
+    CommandPanel(Program &program, QWidget *parent);
 
     void onClick(Command command, QObject *context, const std::function<void()> &action);
+    // "&Kontakt GPS" contacts the link's receiver, and turns green as "Active GPS" while it answers.
+    void follow(PositionLink &link, const RegistrationState &state);
     void setEntering(bool entering);
     // "Import" is offered while the table Atlas holds rows.
     void showAtlasImport(bool shown);
-    // A receiver that answers turns "&Kontakt GPS" into a green "Active GPS".
-    void showGpsActive(bool active);
-    void enableGpsContact(bool enabled);
 
 private:
+    void createButtons();
     void layOut();
+    void openOwnWindows();
+    void showGpsActive(bool active);
 
+    Program &m_program;
     std::map<Command, QPushButton *> m_buttons;
     QPushButton *Command5;  // "&Avslutt"
     QPushButton *Command15; // "&Lokaliteter" (never shown)

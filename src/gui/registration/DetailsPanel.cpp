@@ -1,14 +1,13 @@
 #include "gui/registration/DetailsPanel.h"
 
 #include "core/registration/CodeLists.h"
-#include "core/registration/ObservationColumns.h"
+#include "core/registration/Observation.h"
 #include "core/registration/RegistrationState.h"
 #include "core/shared/Prompter.h"
-#include "core/store/Database.h"
 #include "gui/registration/ControlGroups.h"
 #include "gui/registration/PanelControls.h"
 #include "gui/ui/EventHook.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 #include "gui/windows/frm_NonBreeding.h"
 
@@ -25,8 +24,6 @@ namespace lirvenda {
 
 namespace {
 
-const QString NoRing = QStringLiteral("Ringmerking");
-
 // "-1" means not given; the counts follow from 0.
 void fillNumbers(QComboBox *combo, int last)
 {
@@ -38,7 +35,7 @@ void fillNumbers(QComboBox *combo, int last)
 // A code table in key order; the first code is chosen, or none when it must be chosen by the user.
 void fillCodeList(QComboBox *combo, Program &program, CodeList list, int chosen = 0)
 {
-    addKeyedEntries(combo, CodeListEntries(program, list));
+    entriesOf(combo).setEntries(CodeListEntries(program, list));
     combo->setCurrentIndex(chosen);
 }
 
@@ -88,11 +85,11 @@ void DetailsPanel::createTabs()
 void DetailsPanel::createNestControls()
 {
     Label11 = label(this, QStringLiteral("Label11"), QStringLiteral("Reirplassering"));
-    Combo6 = comboBox(this, QStringLiteral("Combo6"));
+    Combo6 = keyedComboBox(this, QStringLiteral("Combo6"));
     Label12 = label(this, QStringLiteral("Label12"), QStringLiteral("Tresort"));
-    Combo7 = comboBox(this, QStringLiteral("Combo7"));
+    Combo7 = keyedComboBox(this, QStringLiteral("Combo7"));
     Label18 = label(this, QStringLiteral("Label18"), QStringLiteral("Ungealder"));
-    Combo12 = comboBox(this, QStringLiteral("Combo12"));
+    Combo12 = keyedComboBox(this, QStringLiteral("Combo12"));
     Label13 = label(this, QStringLiteral("Label13"), QStringLiteral("Høyde over marka (m)"));
     Combo8 = comboBox(this, QStringLiteral("Combo8"));
     Label14 = label(this, QStringLiteral("Label14"), QStringLiteral("Egg"));
@@ -116,16 +113,14 @@ void DetailsPanel::createIndividualFrames()
     for (int i = 0; i < int(Command19.size()); ++i)
         Command19[i] = compactButton(Frame10, elementName("Command19", i), RegistrationState::Sexes[i]);
     Frame8 = frame(this, QStringLiteral("Frame8"), QStringLiteral("Activity"));
-    Combo2 = comboBox(Frame8, QStringLiteral("Combo2"));
+    Combo2 = keyedComboBox(Frame8, QStringLiteral("Combo2"));
     Command22 = compactButton(Frame8, QStringLiteral("Command22"), QStringLiteral("N"));
     Command22->setToolTip(QStringLiteral("Nullstill aktivitet"));
 }
 
-void DetailsPanel::hideIndividualFrames() { showAll({Frame11, Frame10, Frame8}, false); }
-
 void DetailsPanel::createLowerRows()
 {
-    Command31 = button(this, QStringLiteral("Command31"), NoRing);
+    Command31 = button(this, QStringLiteral("Command31"), ringCaption({}));
     Check2 = checkBox(this, QStringLiteral("Check2"), QStringLiteral("Foto"));
     Check3 = checkBox(this, QStringLiteral("Check3"), QStringLiteral("Video"));
     Check4 = checkBox(this, QStringLiteral("Check4"), QStringLiteral("Lyd"));
@@ -168,6 +163,12 @@ QLayout *DetailsPanel::individualRows()
         sexes->addWidget(sex);
     framed(Frame10, sexes);
     framed(Frame8, row({Combo2, Command22}));
+    // Hidden at first, each with the size it asks for: shown before the window is, it lays out
+    // its buttons in that.
+    for (QGroupBox *individualFrame : {Frame11, Frame10, Frame8}) {
+        individualFrame->resize(individualFrame->sizeHint());
+        individualFrame->hide();
+    }
     auto *rows = new QVBoxLayout;
     rows->setSpacing(4);
     rows->addWidget(Frame11);
@@ -238,61 +239,61 @@ void DetailsPanel::fillChoices(Program &program)
 }
 
 // Directions not stored are cleared, so a direction never carries over from the row shown before.
-void DetailsPanel::show(const Record &row)
+void DetailsPanel::show(const Observation &observation)
 {
-    Text4->setText(row.text(QStringLiteral("Kommentar")));
+    Text4->setText(observation.comment);
     clearIndividualChoices();
-    const QString ring = row.text(QStringLiteral("Ring"));
-    Command31->setText(ring.trimmed().isEmpty() ? NoRing : ring);
-    if (row.text(QStringLiteral("Reirplassering")).isEmpty())
-        showIndividualDetails(row);
+    Command31->setText(ringCaption(observation.ring));
+    if (observation.isNest)
+        showNestDetails(observation);
     else
-        showNestDetails(row);
-    for (QCheckBox *documentation : {Check2, Check3, Check4})
-        documentation->setChecked(false);
-    tickDocumentation(row.text(QStringLiteral("Dokumentasjon")));
-    m_state.setExposure(row.text(QStringLiteral("Eksponering")));
+        showIndividualDetails(observation);
+    Check2->setChecked(observation.photo);
+    Check3->setChecked(observation.video);
+    Check4->setChecked(observation.sound);
+    m_state.setExposure(observation.exposure);
     drawChoices();
 }
 
-void DetailsPanel::showNestDetails(const Record &row)
+void DetailsPanel::showNestDetails(const Observation &observation)
 {
     showRecordKind(true);
-    showNumberedEntry(Combo6, row.text(QStringLiteral("Reirplassering")));
-    showNumberedEntry(Combo7, row.text(QStringLiteral("Tresort")));
-    showComboText(Combo8, row.text(QStringLiteral("HOM")));
-    showComboText(Combo9, row.text(QStringLiteral("AntallEgg")));
-    showComboText(Combo11, row.text(QStringLiteral("AntallVoksne")));
-    showComboText(Combo10, row.text(QStringLiteral("AntallUnger")));
-    showNumberedEntry(Combo12, row.text(QStringLiteral("UngeAlder")));
+    showNumberedEntry(Combo6, observation.nestSiteKey);
+    showNumberedEntry(Combo7, observation.treeKey);
+    showComboText(Combo8, observation.height);
+    showComboText(Combo9, observation.eggs);
+    showComboText(Combo11, observation.adults);
+    showComboText(Combo10, observation.young);
+    showNumberedEntry(Combo12, observation.youngAgeKey);
 }
 
-void DetailsPanel::showIndividualDetails(const Record &row)
+void DetailsPanel::showIndividualDetails(const Observation &observation)
 {
     showRecordKind(false);
-    m_state.sex().chooseCaption(row.text(QStringLiteral("Kjønn")));
-    m_state.age().chooseCaption(row.text(QStringLiteral("Alder")));
-    m_state.activity = keyInList(Combo2, row.text(QStringLiteral("AtlasKode")));
+    m_state.sex().chooseCaption(observation.sex);
+    m_state.age().chooseCaption(observation.age);
+    m_state.activity = keyInList(Combo2, observation.activityKey);
 }
 
-void DetailsPanel::read(RegistrationValues &values) const
+void DetailsPanel::read(Observation &observation) const
 {
-    values.comment = Text4->text();
-    values.ringCaption = Command31->text();
-    values.nestMode = m_state.isNest();
-    values.nestSiteKey = Combo6->currentData().toString();
-    values.treeKey = Combo7->currentData().toString();
-    values.height = Combo8->currentText();
-    values.exposure = m_state.exposure();
-    values.adults = Combo11->currentText();
-    values.eggs = Combo9->currentText();
-    values.young = Combo10->currentText();
-    values.youngAgeKey = Combo12->currentData().toString();
-    values.sex = m_state.sex().caption();
-    values.age = m_state.age().caption();
-    values.activityKey = m_state.activity;
-    values.documentation =
-        QString(Check2->isChecked() ? "F" : "") + (Check3->isChecked() ? "V" : "") + (Check4->isChecked() ? "L" : "");
+    observation.comment = Text4->text();
+    observation.ring = ringOfCaption(Command31->text());
+    observation.isNest = m_state.isNest();
+    observation.nestSiteKey = Combo6->currentData().toString();
+    observation.treeKey = Combo7->currentData().toString();
+    observation.height = Combo8->currentText();
+    observation.exposure = m_state.exposure();
+    observation.adults = Combo11->currentText();
+    observation.eggs = Combo9->currentText();
+    observation.young = Combo10->currentText();
+    observation.youngAgeKey = Combo12->currentData().toString();
+    observation.sex = m_state.sex().caption();
+    observation.age = m_state.age().caption();
+    observation.activityKey = m_state.activity;
+    observation.photo = Check2->isChecked();
+    observation.video = Check3->isChecked();
+    observation.sound = Check4->isChecked();
 }
 
 void DetailsPanel::clearIndividualChoices()
@@ -318,7 +319,7 @@ void DetailsPanel::clearNestFields()
 void DetailsPanel::clear()
 {
     Text4->clear();
-    Command31->setText(NoRing);
+    Command31->setText(ringCaption({}));
     clearIndividualChoices();
     clearNestFields();
 }
@@ -359,7 +360,7 @@ void DetailsPanel::drawChoices()
     enableAll(Command20, m_state.isEntering());
     enableAll(Command35, m_state.isEntering());
     const QSignalBlocker drawnNotChosen(Combo2);
-    Combo2->setCurrentIndex(rowOfKey(Combo2, m_state.activity));
+    chooseKey(Combo2, m_state.activity);
     draw(Combo2, Combo2->currentIndex() >= 0);
 }
 
@@ -383,11 +384,10 @@ void DetailsPanel::showRecordKind(bool nest)
 // The ring is taken as typed; nothing typed means no ring.
 void DetailsPanel::askRing()
 {
-    const std::optional<QString> ring =
-        prompter().input(QStringLiteral("Oppgi metall- og fargering"),
-                         QStringLiteral("Oppgi nummeret på formen 'NOS CA12345' og eller fargering"),
-                         QString(Command31->text()).remove(NoRing));
-    Command31->setText(ring && !ring->isEmpty() ? *ring : NoRing);
+    const std::optional<QString> ring = prompter().input(
+        QStringLiteral("Oppgi metall- og fargering"),
+        QStringLiteral("Oppgi nummeret på formen 'NOS CA12345' og eller fargering"), ringOfCaption(Command31->text()));
+    Command31->setText(ring && !ring->isEmpty() ? *ring : ringCaption({}));
 }
 
 void DetailsPanel::chooseDirection(int index)

@@ -14,9 +14,8 @@ class QPushButton;
 namespace lirvenda {
 
 class Program;
-class Record;
 class RegistrationState;
-struct RegistrationValues;
+struct Observation;
 
 // The details of the observation under the "Individ" and "Reir" tabs: sex, age and activity of
 // individuals, or the nest and its exposure; then ring, documentation kinds and comment.
@@ -25,11 +24,9 @@ class DetailsPanel : public QGroupBox {
 public:
     DetailsPanel(RegistrationState &state, QWidget *parent);
 
-    // The frames of an individual record start hidden, once the window has given them their size.
-    void hideIndividualFrames();
     void fillChoices(Program &program);
-    void show(const Record &row);
-    void read(RegistrationValues &values) const;
+    void show(const Observation &observation);
+    void read(Observation &observation) const;
     // Sex, age and activity withdrawn, as a new or saved registration starts without them.
     void clearIndividualChoices();
     void clearNestFields();
@@ -55,8 +52,8 @@ private:
     // The tab in force is green; a nest record shows the nest controls, an individual record the
     // sex, age and activity frames in their place.
     void showRecordKind(bool nest);
-    void showNestDetails(const Record &row);
-    void showIndividualDetails(const Record &row);
+    void showNestDetails(const Observation &observation);
+    void showIndividualDetails(const Observation &observation);
     void askRing();
     void chooseDirection(int index);
     void openFlockSheet();

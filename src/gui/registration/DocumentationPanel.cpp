@@ -55,6 +55,8 @@ DocumentationPanel::DocumentationPanel(Program &program, const RegistrationState
     QHBoxLayout *contents = row({Image1});
     contents->addWidget(cmdAddDocumentation, 0, Qt::AlignTop);
     framed(this, contents);
+    resize(sizeHint()); // shown before the window is, it lays out its thumbnail and button in that
+    hide();
 }
 
 void DocumentationPanel::open(const QString &obsUniqueId)

@@ -1,73 +1,102 @@
 #include "gui/registration/ListPanels.h"
 
-#include "core/registration/ObservationColumns.h"
+#include "core/registration/Observation.h"
 #include "core/registration/RecentObservations.h"
-#include "core/registration/Species.h"
 #include "core/registration/Validation.h"
+#include "core/store/NorwegianOrder.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_ObserverEdit.h"
 #include "gui/registration/PanelControls.h"
 #include "gui/ui/Colours.h"
 #include "gui/ui/EventHook.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QCheckBox>
+#include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QSortFilterProxyModel>
 #include <QVBoxLayout>
 
 namespace lirvenda {
 
-RegisteredSpeciesPanel::RegisteredSpeciesPanel(QWidget *parent) : QGroupBox(QStringLiteral("Registrerte arter"), parent)
+namespace {
+
+// The entries by their texts in Norwegian order.
+class NorwegianOrder : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override
+    {
+        return compareNorwegian(left.data().toString(), right.data().toString()) < 0;
+    }
+};
+
+QListView *listView(QWidget *parent, const QString &name, QAbstractItemModel *model)
+{
+    auto *view = named(new QListView(parent), name);
+    view->setModel(model);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return view;
+}
+
+} // namespace
+
+RegisteredSpeciesPanel::RegisteredSpeciesPanel(QWidget *parent)
+    : QGroupBox(QStringLiteral("Registrerte arter"), parent), m_species(new KeyedListModel(this)),
+      m_byName(new NorwegianOrder(this))
 {
     setObjectName(QStringLiteral("Frame7"));
-    List6 = listBox(this, QStringLiteral("List6"));
-    List3 = listBox(this, QStringLiteral("List3"));
+    m_byName->setSourceModel(m_species);
+    m_byName->sort(0);
+    List6 = listView(this, QStringLiteral("List6"), m_species);
+    List3 = listView(this, QStringLiteral("List3"), m_byName);
     Check1 = checkBox(this, QStringLiteral("Check1"), QStringLiteral("Systematisk liste"));
     auto *lists = new QVBoxLayout;
-    for (QWidget *widget : {static_cast<QWidget *>(List6), static_cast<QWidget *>(List3)})
-        lists->addWidget(widget, 1);
+    lists->addWidget(List6, 1);
+    lists->addWidget(List3, 1);
     lists->addWidget(Check1);
     framed(this, lists);
     connect(Check1, &QCheckBox::clicked, this, &RegisteredSpeciesPanel::showOrder);
-    for (QListWidget *list : {List3, List6})
-        connect(list, &QListWidget::itemClicked, this,
-                [this](QListWidgetItem *entry) { emit speciesClicked(entry->text(), keyOf(entry)); });
+    for (QListView *list : {List3, List6})
+        connect(list, &QListView::clicked, this, &RegisteredSpeciesPanel::clicked);
     showOrder();
 }
 
-void RegisteredSpeciesPanel::setSpecies(const QList<KeyedEntry> &inKeyOrder)
-{
-    List3->clear();
-    List6->clear();
-    addKeyedEntries(List3, SortedAlphabetically(inKeyOrder));
-    addKeyedEntries(List6, inKeyOrder);
-}
+void RegisteredSpeciesPanel::setSpecies(const QList<KeyedEntry> &inKeyOrder) { m_species->setEntries(inKeyOrder); }
 
 QList<KeyedEntry> RegisteredSpeciesPanel::species() const
 {
-    QList<KeyedEntry> shown;
-    for (int i = 0; i < List3->count(); ++i)
-        shown << entryOf(List3->item(i));
-    return shown;
+    QList<KeyedEntry> byName;
+    for (int row = 0; row < m_byName->rowCount(); ++row)
+        byName << m_species->entryAt(m_byName->mapToSource(m_byName->index(row, 0)).row());
+    return byName;
 }
 
 QString RegisteredSpeciesPanel::selectedSpecies() const
 {
-    const QListWidgetItem *species = List3->currentItem();
-    return species && species->isSelected() ? species->text() : QString();
+    const QModelIndex species = List3->currentIndex();
+    return species.isValid() && List3->selectionModel()->isSelected(species) ? species.data().toString() : QString();
 }
 
 void RegisteredSpeciesPanel::selectSpecies(const QString &speciesKey)
 {
-    if (const int entry = rowOfKey(List3, speciesKey); entry >= 0)
-        List3->setCurrentRow(entry);
+    if (const int row = m_species->rowOf(speciesKey); row >= 0)
+        List3->setCurrentIndex(m_byName->mapFromSource(m_species->index(row)));
 }
 
 void RegisteredSpeciesPanel::showOrder()
 {
     List3->setVisible(!Check1->isChecked());
     List6->setVisible(Check1->isChecked());
+}
+
+void RegisteredSpeciesPanel::clicked(const QModelIndex &entry)
+{
+    emit speciesClicked(entry.data().toString(), entry.data(KeyedListModel::KeyRole).toString());
 }
 
 ObserversPanel::ObserversPanel(Program &program, QWidget *parent)
@@ -80,10 +109,10 @@ ObserversPanel::ObserversPanel(Program &program, QWidget *parent)
             [this](QEvent *press) { return editOnRightPress(static_cast<QMouseEvent *>(press)->button()); });
 }
 
-void ObserversPanel::show(const QString &observerIds)
+void ObserversPanel::show(const QStringList &observerIds)
 {
     List1->clear();
-    for (const QString &id : observerIds.split(',', Qt::SkipEmptyParts))
+    for (const QString &id : observerIds)
         AddObserverEntry(List1, ObserverEntry(m_program, id));
     if (List1->count() > 0)
         List1->item(0)->setCheckState(Qt::Checked);
@@ -95,7 +124,10 @@ void ObserversPanel::clear() { List1->clear(); }
 
 bool ObserversPanel::isEmpty() const { return List1->count() == 0; }
 
-void ObserversPanel::read(RegistrationValues &values) const { values.observers = ObserverIdList(List1); }
+void ObserversPanel::read(Observation &observation) const
+{
+    observation.observers = ObserverIdList(List1).split(',', Qt::SkipEmptyParts);
+}
 
 void ObserversPanel::read(RegistrationFields &fields) const
 {
@@ -122,32 +154,34 @@ bool ObserversPanel::editOnRightPress(Qt::MouseButton button)
     return true;
 }
 
-RecentPanel::RecentPanel(QWidget *parent) : QWidget(parent)
+RecentPanel::RecentPanel(QWidget *parent) : QWidget(parent), m_saved(new KeyedListModel(this))
 {
     Frame4 = frame(this, QStringLiteral("Frame4"), QStringLiteral("Siste observasjoner"));
-    List2 = listBox(Frame4, QStringLiteral("List2"));
+    List2 = listView(Frame4, QStringLiteral("List2"), m_saved);
     framed(Frame4, row({List2}));
     Frame9 = frame(this, QStringLiteral("Frame9"), {});
     List4 = listBox(Frame9, QStringLiteral("List4"));
     framed(Frame9, row({List4}));
     column(this, {Frame4, Frame9});
-    connect(List2, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem *entry) { emit savedChosen(keyOf(entry).toLongLong()); });
+    connect(List2, &QListView::doubleClicked, this,
+            [this](const QModelIndex &entry) { emit savedChosen(entry.data(KeyedListModel::KeyRole).toLongLong()); });
 }
 
 void RecentPanel::addSaved(const KeyedEntry &line)
 {
-    addKeyedEntry(List2, line);
-    List2->setCurrentRow(List2->count() - 1);
+    m_saved->append(line);
+    List2->setCurrentIndex(m_saved->index(m_saved->rowCount() - 1));
 }
 
 void RecentPanel::rewriteSaved(const KeyedEntry &line)
 {
-    if (const int entry = rowOfKey(List2, line.key); entry >= 0)
-        List2->item(entry)->setText(line.text);
+    if (const int row = m_saved->rowOf(line.key); row >= 0) {
+        m_saved->removeAt(row);
+        m_saved->insert(row, line);
+    }
 }
 
-void RecentPanel::clearSaved() { List2->clear(); }
+void RecentPanel::clearSaved() { m_saved->clear(); }
 
 void RecentPanel::showRecent(const RecentObservations &recent)
 {

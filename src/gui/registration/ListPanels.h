@@ -5,17 +5,22 @@
 #include <QGroupBox>
 
 class QCheckBox;
+class QListView;
 class QListWidget;
+class QModelIndex;
+class QSortFilterProxyModel;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 struct RecentObservations;
 struct RegistrationFields;
-struct RegistrationValues;
+struct Observation;
 
 // "Registrerte arter": the species observed so far, by name or, with "Systematisk liste", in key
-// order. A click on one shows its recent observations, and while entering makes it the species.
+// order: one list of them, and a view of it sorted by name. A click on one shows its recent
+// observations, and while entering makes it the species.
 class RegisteredSpeciesPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -34,10 +39,13 @@ signals:
 
 private:
     void showOrder();
+    void clicked(const QModelIndex &entry);
 
-    QListWidget *List6; // in key order
-    QListWidget *List3; // by name
-    QCheckBox *Check1;  // "Systematisk liste"
+    KeyedListModel *m_species;       // in key order
+    QSortFilterProxyModel *m_byName; // the same by name
+    QListView *List6;                // in key order
+    QListView *List3;                // by name
+    QCheckBox *Check1;               // "Systematisk liste"
 };
 
 // "Observatører": who takes part in the registration; the ticked one is the main observer.
@@ -47,11 +55,11 @@ public:
     ObserversPanel(Program &program, QWidget *parent);
 
     // The observers as stored, the first one the main observer.
-    void show(const QString &observerIds);
+    void show(const QStringList &observerIds);
     void fillDefaults();
     void clear();
     bool isEmpty() const;
-    void read(RegistrationValues &values) const;
+    void read(Observation &observation) const;
     void read(RegistrationFields &fields) const;
     void rememberMainObserver();
     void setEntering(bool entering);
@@ -82,8 +90,9 @@ signals:
     void savedChosen(qint64 obsId);
 
 private:
+    KeyedListModel *m_saved;
     QGroupBox *Frame4;  // "Siste observasjoner"
-    QListWidget *List2; // registrations saved in this run
+    QListView *List2;   // registrations saved in this run
     QGroupBox *Frame9;  // caption set at run time
     QListWidget *List4; // recent observations of the shown species
 };

@@ -1,6 +1,6 @@
 #include "gui/registration/PanelControls.h"
 
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QBoxLayout>
@@ -11,12 +11,37 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace lirvenda {
 
 namespace {
+
 constexpr int Spacing = 4;
 constexpr int Margin = 6;
+
+// The room the box's frame and arrow take besides its text.
+int comboChrome(const QComboBox *combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.rect = QRect(0, 0, 1000, combo->sizeHint().height());
+    const QRect text =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    return option.rect.width() - text.width();
+}
+
+// As wide as the shortest entry's text and blanks before its key.
+void keepKeysOutOfSight(QComboBox *combo)
+{
+    int narrowest = QWIDGETSIZE_MAX;
+    for (const KeyedEntry &entry : entriesOf(combo).entries())
+        if (!entry.key.isEmpty())
+            narrowest = std::min(narrowest,
+                                 combo->fontMetrics().horizontalAdvance(entry.text.left(entry.text.lastIndexOf('['))));
+    combo->setMaximumWidth(narrowest == QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : narrowest + comboChrome(combo));
+}
+
 } // namespace
 
 CompactButton::CompactButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
@@ -58,6 +83,25 @@ QComboBox *comboBox(QWidget *parent, const QString &name, bool freeText)
     return combo;
 }
 
+QComboBox *keyedComboBox(QWidget *parent, const QString &name, Keys keys)
+{
+    QComboBox *combo = comboBox(parent, name);
+    auto *entries = new KeyedListModel(combo);
+    combo->setModel(entries);
+    if (keys == Keys::OutOfSight) {
+        QObject::connect(entries, &QAbstractItemModel::modelReset, combo, [combo] { keepKeysOutOfSight(combo); });
+        QObject::connect(entries, &QAbstractItemModel::rowsInserted, combo, [combo] { keepKeysOutOfSight(combo); });
+    }
+    return combo;
+}
+
+KeyedListModel &entriesOf(const QComboBox *keyedCombo)
+{
+    auto *entries = qobject_cast<KeyedListModel *>(keyedCombo->model());
+    Q_ASSERT(entries);
+    return *entries;
+}
+
 QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption)
 {
     return named(new QGroupBox(caption, parent), name);
@@ -81,19 +125,28 @@ void showComboText(QComboBox *combo, const QString &text)
     combo->setCurrentIndex(combo->findText(text));
 }
 
-void showKeyedEntry(QComboBox *combo, const KeyedEntry &entry)
+void showKeyedEntry(QComboBox *keyedCombo, const KeyedEntry &entry)
 {
-    if (rowOfKey(combo, entry.key) < 0)
-        addKeyedEntry(combo, entry);
-    combo->setCurrentIndex(rowOfKey(combo, entry.key));
+    KeyedListModel &entries = entriesOf(keyedCombo);
+    if (entries.rowOf(entry.key) < 0)
+        entries.append(entry);
+    keyedCombo->setCurrentIndex(entries.rowOf(entry.key));
 }
 
-void showNumberedEntry(QComboBox *combo, const QString &stored)
+void showNumberedEntry(QComboBox *keyedCombo, const QString &stored)
 {
-    combo->setCurrentIndex(std::max(0, rowOfKey(combo, QString::number(stored.toInt()))));
+    keyedCombo->setCurrentIndex(std::max(0, entriesOf(keyedCombo).rowOf(QString::number(stored.toInt()))));
 }
 
-QString keyInList(const QComboBox *combo, const QString &key) { return rowOfKey(combo, key) >= 0 ? key : QString(); }
+void chooseKey(QComboBox *keyedCombo, const QString &key)
+{
+    keyedCombo->setCurrentIndex(entriesOf(keyedCombo).rowOf(key));
+}
+
+QString keyInList(const QComboBox *keyedCombo, const QString &key)
+{
+    return entriesOf(keyedCombo).rowOf(key) >= 0 ? key : QString();
+}
 
 QVBoxLayout *column(QWidget *owner, std::initializer_list<QWidget *> widgets)
 {

@@ -23,6 +23,8 @@ class QVBoxLayout;
 
 namespace lirvenda {
 
+class KeyedListModel;
+
 // A button as wide as its caption needs: the style's minimum width would make the keypad, age and
 // direction rows wider than the window.
 class CompactButton : public QPushButton {
@@ -38,6 +40,11 @@ QPushButton *compactButton(QWidget *parent, const QString &name, const QString &
 QLabel *label(QWidget *parent, const QString &name, const QString &caption);
 QLineEdit *textBox(QWidget *parent, const QString &name);
 QComboBox *comboBox(QWidget *parent, const QString &name, bool freeText = false);
+// A choice box over a list of keyed entries: its choices are found by key through the list. Where
+// the entries hide their keys behind blanks, the box grows no wider than keeps them out of sight.
+enum class Keys { Shown, OutOfSight };
+QComboBox *keyedComboBox(QWidget *parent, const QString &name, Keys keys = Keys::OutOfSight);
+KeyedListModel &entriesOf(const QComboBox *keyedCombo);
 QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption);
 QListWidget *listBox(QWidget *parent, const QString &name);
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption);
@@ -45,11 +52,13 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
 // Choosing what a stored row holds. A stored text or key the list lacks is added, so that it shows
 // and is written back unchanged; an empty text chooses nothing.
 void showComboText(QComboBox *combo, const QString &text);
-void showKeyedEntry(QComboBox *combo, const KeyedEntry &entry);
+void showKeyedEntry(QComboBox *keyedCombo, const KeyedEntry &entry);
 // The entry whose key is the stored number; the first entry when none is.
-void showNumberedEntry(QComboBox *combo, const QString &stored);
+void showNumberedEntry(QComboBox *keyedCombo, const QString &stored);
+// The entry with the key; none for an empty key or one the list lacks.
+void chooseKey(QComboBox *keyedCombo, const QString &key);
 // A stored key the list lacks chooses nothing.
-QString keyInList(const QComboBox *combo, const QString &key);
+QString keyInList(const QComboBox *keyedCombo, const QString &key);
 
 // Layouts with the window's spacing; a null entry of a row is a stretch.
 QVBoxLayout *column(QWidget *owner, std::initializer_list<QWidget *> widgets = {});

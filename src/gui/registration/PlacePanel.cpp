@@ -1,17 +1,17 @@
 #include "gui/registration/PlacePanel.h"
 
 #include "core/reference/NatureTypes.h"
-#include "core/registration/ObservationColumns.h"
+#include "core/registration/Observation.h"
 #include "core/registration/Places.h"
 #include "core/registration/Validation.h"
-#include "core/store/Database.h"
+#include "gui/positions/PositionLink.h"
 #include "gui/reference/frm_Naturtyper.h"
 #include "gui/registration/ControlGroups.h"
 #include "gui/registration/PanelControls.h"
 #include "gui/registration/frm_Fylke_Kommune.h"
 #include "gui/registration/frm_Lokalitet.h"
 #include "gui/ui/ClickableLabel.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QComboBox>
@@ -22,13 +22,20 @@
 
 namespace lirvenda {
 
+namespace {
+
+// "-", the first entry of the county and municipality lists: none chosen.
+const QList<KeyedEntry> NoPlace = {{QStringLiteral("-"), {}}};
+
+} // namespace
+
 PlacePanel::PlacePanel(Program &program, QWidget *parent) : QWidget(parent), m_program(program)
 {
     Label6 = named(new ClickableLabel(QStringLiteral("Lokalitet"), this), QStringLiteral("Label6"));
     Combo13 = comboBox(this, QStringLiteral("Combo13"), true);
     Label19 = named(new ClickableLabel(QStringLiteral("Fylke/kom."), this), QStringLiteral("Label19"));
-    Combo3 = comboBox(this, QStringLiteral("Combo3"));
-    Combo14 = comboBox(this, QStringLiteral("Combo14"));
+    Combo3 = keyedComboBox(this, QStringLiteral("Combo3"));
+    Combo14 = keyedComboBox(this, QStringLiteral("Combo14"));
     Label8 = label(this, QStringLiteral("Label8"), QStringLiteral("Kommune/Naturtype"));
     Label20 = label(this, QStringLiteral("Label20"), QStringLiteral("Naturtype"));
     Command37 = button(this, QStringLiteral("Command37"));
@@ -41,6 +48,10 @@ PlacePanel::PlacePanel(Program &program, QWidget *parent) : QWidget(parent), m_p
     List5 = listBox(this, QStringLiteral("List5"));
     List5->hide();
     Label20->hide();
+    for (int i = 0; i < int(Text9.size()); ++i) {
+        Text9[i] = textBox(this, elementName("Text9", i));
+        Text9[i]->hide();
+    }
     layOut();
     connectHandlers();
 }
@@ -74,15 +85,9 @@ void PlacePanel::connectHandlers()
     connect(Label19, &ClickableLabel::clicked, this, &PlacePanel::suggestMunicipality);
     connect(Label6, &ClickableLabel::clicked, this, &PlacePanel::pickLocality);
     connect(Command37, &QPushButton::clicked, this, &PlacePanel::pickNatureType);
-    connect(Command17, &QPushButton::clicked, this, &PlacePanel::receiverClicked);
-    connect(Command36, &QPushButton::clicked, this, &PlacePanel::mapClicked);
 }
 
-void PlacePanel::fillCounties()
-{
-    Combo3->addItem(QStringLiteral("-"));
-    addKeyedEntries(Combo3, CountyItems(m_program));
-}
+void PlacePanel::fillCounties() { entriesOf(Combo3).setEntries(NoPlace + CountyItems(m_program)); }
 
 void PlacePanel::refreshLocalities(const QString &locality)
 {
@@ -93,22 +98,21 @@ void PlacePanel::refreshLocalities(const QString &locality)
         Combo13->setEditText(locality);
 }
 
-void PlacePanel::show(const Record &row)
+void PlacePanel::show(const Observation &observation)
 {
-    Combo13->setEditText(StoredLocalityText(m_program, row.text(QStringLiteral("Lokalitet"))));
-    showPlace(row.text(QStringLiteral("Fylke_Kommune")));
-    setPosition(row.text(QStringLiteral("Breddegrad")), row.text(QStringLiteral("Lengdegrad")));
-    showNatureType(row.text(QStringLiteral("Naturtype")));
+    Combo13->setEditText(StoredLocalityText(m_program, observation.locality));
+    showPlace(observation.placeCode);
+    setPosition(observation.latitude, observation.longitude);
+    showNatureType(observation.natureTypePath);
 }
 
-void PlacePanel::read(RegistrationValues &values) const
+void PlacePanel::read(Observation &observation) const
 {
-    values.locality = Combo13->currentText();
-    values.natureTypePath = Command37->property("tag").toString();
-    values.countyCode = Combo3->currentData().toString();
-    values.municipalityCode = Combo14->currentData().toString();
-    values.latitude = Text7->text();
-    values.longitude = Text8->text();
+    observation.locality = Combo13->currentText();
+    observation.natureTypePath = Command37->property("tag").toString();
+    observation.placeCode = placeCodeOf(Combo3->currentData().toString(), Combo14->currentData().toString());
+    observation.latitude = Text7->text();
+    observation.longitude = Text8->text();
 }
 
 void PlacePanel::read(RegistrationFields &fields) const
@@ -141,14 +145,25 @@ void PlacePanel::setPosition(const QString &latitude, const QString &longitude)
     Text8->setText(longitude);
 }
 
-void PlacePanel::enableReceiverButton(bool enabled) { Command17->setEnabled(enabled); }
-
-void PlacePanel::enableMapButton(bool enabled) { Command36->setEnabled(enabled); }
-
-void PlacePanel::markPositionSource(bool receiver, bool map)
+void PlacePanel::follow(PositionLink &link)
 {
-    setColour(Command17, receiver ? Colour::Yellow : Colour::neutral());
-    setColour(Command36, map ? Colour::Yellow : Colour::neutral());
+    connect(Command17, &QPushButton::clicked, &link, &PositionLink::useReceiver);
+    connect(Command36, &QPushButton::clicked, &link, &PositionLink::useMap);
+    connect(&link, &PositionLink::fixRead, this, &PlacePanel::showReadout);
+    connect(&link, &PositionLink::receiverAvailable, Command17, &QWidget::setEnabled);
+    connect(&link, &PositionLink::mapAvailable, Command36, &QWidget::setEnabled);
+    connect(&link, &PositionLink::sourceChosen, this, [this](PositionLink::Source source) {
+        setColour(Command17, source == PositionLink::Source::Receiver ? Colour::Yellow : Colour::neutral());
+        setColour(Command36, source == PositionLink::Source::Map ? Colour::Yellow : Colour::neutral());
+    });
+    connect(&link, &PositionLink::positionTaken, this, &PlacePanel::setPosition);
+}
+
+void PlacePanel::showReadout(const QString &latitude, const QString &longitude, const QString &course)
+{
+    Text9[0]->setText(latitude);
+    Text9[1]->setText(longitude);
+    Text9[2]->setText(course);
 }
 
 // The municipality list is that of the shown county, so the place can be changed from there.
@@ -156,21 +171,19 @@ void PlacePanel::showPlace(const QString &placeCode)
 {
     fillMunicipalities(CountyNumberOf(placeCode));
     if (placeCode.isEmpty()) {
-        showComboText(Combo3, QStringLiteral("-"));
+        Combo3->setCurrentIndex(0);
         return;
     }
     showKeyedEntry(Combo3, PlaceItem(CountyName(m_program, placeCode), CountyCodeOf(placeCode)));
     if (IsMunicipalityCode(placeCode))
         showKeyedEntry(Combo14, PlaceItem(MunicipalityName(m_program, placeCode), placeCode));
     else
-        showComboText(Combo14, QStringLiteral("-"));
+        Combo14->setCurrentIndex(0);
 }
 
 void PlacePanel::fillMunicipalities(const QString &countyNumber)
 {
-    Combo14->clear();
-    Combo14->addItem(QStringLiteral("-"));
-    addKeyedEntries(Combo14, MunicipalityItems(m_program, countyNumber));
+    entriesOf(Combo14).setEntries(NoPlace + MunicipalityItems(m_program, countyNumber));
     Combo14->setCurrentIndex(0);
 }
 
@@ -186,8 +199,8 @@ void PlacePanel::showNatureTypeChoice(const QString &caption, const QString &pat
 // A place code the lists lack chooses "-".
 void PlacePanel::selectPlace(const QString &placeCode)
 {
-    Combo3->setCurrentIndex(std::max(0, rowOfKey(Combo3, CountyCodeOf(placeCode))));
-    Combo14->setCurrentIndex(IsMunicipalityCode(placeCode) ? std::max(0, rowOfKey(Combo14, placeCode)) : 0);
+    Combo3->setCurrentIndex(std::max(0, entriesOf(Combo3).rowOf(CountyCodeOf(placeCode))));
+    Combo14->setCurrentIndex(IsMunicipalityCode(placeCode) ? std::max(0, entriesOf(Combo14).rowOf(placeCode)) : 0);
 }
 
 void PlacePanel::takeOverPlace(const UsedPlace &place)

@@ -1,13 +1,12 @@
 #include "gui/registration/SpeciesPanel.h"
 
 #include "core/registration/DateSteps.h"
-#include "core/registration/ObservationColumns.h"
+#include "core/registration/Observation.h"
 #include "core/registration/RegistrationState.h"
 #include "core/registration/Species.h"
 #include "core/registration/Validation.h"
 #include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
-#include "core/store/Database.h"
 #include "core/store/Program.h"
 #include "gui/registration/ControlGroups.h"
 #include "gui/registration/PanelControls.h"
@@ -151,24 +150,22 @@ void SpeciesPanel::showTodayAndNow()
         time->setText(timeNow());
 }
 
-void SpeciesPanel::show(const Record &row)
+void SpeciesPanel::show(const Observation &observation)
 {
-    Command2->setText(SpeciesDisplayText(m_program, row.text(QStringLiteral("Art"))));
-    showComboText(Combo1, row.text(QStringLiteral("Operator")));
-    Text1->setText(row.text(QStringLiteral("Antall")));
-    showStoredDateTime(row.text(QStringLiteral("StartDato")), Text2, Text3);
-    showStoredDateTime(row.text(QStringLiteral("StoppDato")), Text5, Text6);
+    Command2->setText(SpeciesDisplayText(m_program, observation.speciesKey));
+    showComboText(Combo1, observation.countOperator);
+    Text1->setText(observation.count ? QString::number(*observation.count) : QString());
+    showStoredDateTime(observation.start, Text2, Text3);
+    showStoredDateTime(observation.stop, Text5, Text6);
 }
 
-void SpeciesPanel::read(RegistrationValues &values) const
+void SpeciesPanel::read(Observation &observation) const
 {
-    values.startDate = Text2->text();
-    values.startTime = Text3->text();
-    values.stopDate = Text5->text();
-    values.stopTime = Text6->text();
-    values.speciesCaption = Command2->text();
-    values.countOperator = Combo1->currentText();
-    values.count = Text1->text();
+    observation.start = storedDateTime(Text2->text(), Text3->text());
+    observation.stop = storedDateTime(Text5->text(), Text6->text());
+    observation.speciesKey = speciesKey();
+    observation.countOperator = Combo1->currentText();
+    observation.count = countOfBox(Text1->text());
 }
 
 void SpeciesPanel::read(RegistrationFields &fields) const
@@ -232,9 +229,8 @@ void SpeciesPanel::stepDateBox(QLineEdit *box, int days)
 void SpeciesPanel::pickDate(QLineEdit *picked, QLineEdit *other, bool pickingStart)
 {
     const QString current = picked->text();
-    frm_Kalender calendar(m_program, IsValidDate(current) ? readDateBox(current) : QDate(), this);
-    calendar.exec();
-    if (m_program.areaPickCancelled)
+    frm_Kalender calendar(IsValidDate(current) ? readDateBox(current) : QDate(), this);
+    if (calendar.exec() != QDialog::Accepted)
         return;
     const QString date = dateBoxText(calendar.pickedDate());
     if (!IsValidDate(date)) {

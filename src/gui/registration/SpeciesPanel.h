@@ -12,10 +12,9 @@ class QPushButton;
 namespace lirvenda {
 
 class Program;
-class Record;
 class RegistrationState;
 struct RegistrationFields;
-struct RegistrationValues;
+struct Observation;
 
 // What was seen and when: the species, the count with its keypad, the start and stop dates and
 // times; while browsing the keypad's place holds the arrows that step through the observations.
@@ -26,8 +25,8 @@ public:
 
     void fillChoices();
     void showTodayAndNow();
-    void show(const Record &row);
-    void read(RegistrationValues &values) const;
+    void show(const Observation &observation);
+    void read(Observation &observation) const;
     void read(RegistrationFields &fields) const;
     // The species key of the caption ("[11870]"); empty when no species is chosen.
     QString speciesKey() const;

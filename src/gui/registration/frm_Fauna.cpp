@@ -1,14 +1,16 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/exchange/AtlasImport.h"
+#include "core/group/GroupSave.h"
 #include "core/positions/GpsSettings.h"
-#include "core/positions/Waypoints.h"
 #include "core/registration/RecentObservations.h"
 #include "core/registration/Species.h"
 #include "core/shared/DateTexts.h"
+#include "core/shared/Prompter.h"
 #include "core/store/Program.h"
-#include "gui/positions/GpsReceiver.h"
-#include "gui/reference/frm_Observers.h"
+#include "gui/archive/frm_Arkiv.h"
+#include "gui/group/frm_BatchRegistrering.h"
+#include "gui/positions/PositionLink.h"
 #include "gui/registration/CommandPanel.h"
 #include "gui/registration/DetailsPanel.h"
 #include "gui/registration/DocumentationPanel.h"
@@ -18,46 +20,24 @@
 #include "gui/registration/PlacePanel.h"
 #include "gui/registration/RegistrationButtons.h"
 #include "gui/registration/SpeciesPanel.h"
-#include "gui/statistics/frm_Statistikk.h"
 #include "gui/ui/NamedControl.h"
-#include "gui/windows/frmAbout.h"
 #include "gui/windows/frm_Frontside.h"
 
 #include <QDate>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QTimer>
 
 namespace lirvenda {
-
-namespace {
-
-// The designed size, when the screen's font leaves room for it.
-constexpr QSize DesignedSize{1100, 640};
-
-template <typename Window>
-void openModal(Program &program, QWidget *parent)
-{
-    Window window(program, parent);
-    window.exec();
-}
-
-} // namespace
 
 frm_Fauna::frm_Fauna(Program &program, QWidget *parent) : QWidget(parent), m_program(program)
 {
     setObjectName(QStringLiteral("frm_Fauna"));
     CreatePanels();
-    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
-    BuildPositionLink();
+    m_positionLink = new PositionLink(m_program, this);
+    m_place->follow(*m_positionLink);
+    m_commands->follow(*m_positionLink, m_state);
     ConnectPanels();
-    ConnectCommands();
-    resize(minimumSizeHint().expandedTo(DesignedSize));
-    // Laid out once with every frame shown, so that a frame shown later has its size also before
-    // the window is.
-    layout()->activate();
-    m_details->hideIndividualFrames();
-    m_documentation->draw();
+    resize(minimumSizeHint().expandedTo(QSize(1100, 640))); // the designed size, when the font leaves room
 }
 
 // Three columns: the registration; documentation, registered species and observers; the recent
@@ -75,7 +55,7 @@ void frm_Fauna::CreatePanels()
     m_registered = new RegisteredSpeciesPanel(this);
     m_observers = new ObserversPanel(m_program, this);
     m_recent = new RecentPanel(this);
-    m_commands = new CommandPanel(this);
+    m_commands = new CommandPanel(m_program, this);
     m_reference = new ReferencePanel(m_program, m_state, this);
     auto *columns = new QHBoxLayout(this);
     columns->setContentsMargins(4, 4, 4, 4);
@@ -92,35 +72,23 @@ void frm_Fauna::CreatePanels()
 void frm_Fauna::ConnectPanels()
 {
     connect(m_species, &SpeciesPanel::speciesChosen, this, &frm_Fauna::ShowRecentObservations);
-    connect(m_species, &SpeciesPanel::previousClicked, this, &frm_Fauna::Command11_Click);
-    connect(m_species, &SpeciesPanel::nextClicked, this, &frm_Fauna::Command12_Click);
+    connect(m_species, &SpeciesPanel::previousClicked, this, [this] { StepThroughObservations(false); });
+    connect(m_species, &SpeciesPanel::nextClicked, this, [this] { StepThroughObservations(true); });
     connect(m_workflow, &WorkflowButtons::newClicked, this, &frm_Fauna::Command7_Click);
     connect(m_workflow, &WorkflowButtons::editClicked, this, &frm_Fauna::Command8_Click);
     connect(m_workflow, &WorkflowButtons::deleteClicked, this, &frm_Fauna::Command9_Click);
     connect(m_registered, &RegisteredSpeciesPanel::speciesClicked, this, &frm_Fauna::ChooseRegisteredSpecies);
     connect(m_recent, &RecentPanel::savedChosen, this, &frm_Fauna::OpenSavedRegistration);
     connect(m_documentation, &DocumentationPanel::kindsAdded, m_details, &DetailsPanel::tickDocumentation);
-}
-
-void frm_Fauna::ConnectCommands()
-{
     using Command = CommandPanel::Command;
-    m_commands->onClick(Command::Observers, this, [this] { openModal<frm_Observers>(m_program, this); });
     m_commands->onClick(Command::Archive, this, [this] { Command1_Click(); });
-    m_commands->onClick(Command::Statistics, this, [this] { openModal<frm_Statistikk>(m_program, this); });
-    m_commands->onClick(Command::About, this, [this] {
-        frmAbout about(m_program.versionText, ViewerLauncher::system(), this);
-        about.exec();
-    });
     m_commands->onClick(Command::GroupRegistration, this, [this] { Command24_Click(); });
     m_commands->onClick(Command::AtlasImport, this,
                         [this] { RunAtlasImport(m_program, [this] { ReopenObservations(); }); });
-    m_commands->onClick(Command::PortalExport, this, [this] { RunPortalExport(m_program, this); });
 }
 
 void frm_Fauna::Form_Load(Splash splash)
 {
-    Timer1->setInterval(2000);
     m_program.openMainConnection();
     m_program.openObserverConnection();
     RefreshLocalityList({});
@@ -142,7 +110,7 @@ void frm_Fauna::Form_Load(Splash splash)
         front.exec();
     }
     Command32_Click(0);
-    Timer1->start();
+    m_positionLink->start();
 }
 
 void frm_Fauna::FillListsFromDatabase()
@@ -168,10 +136,6 @@ void frm_Fauna::AddDocumentation(const QStringList &files) { m_documentation->ad
 
 void frm_Fauna::Image1_Click() { m_documentation->openViewer(); }
 
-void frm_Fauna::SetBrowseState() { SetMode(RegistrationState::Mode::Browse); }
-
-void frm_Fauna::SetEditState(RegistrationState::Mode mode) { SetMode(mode); }
-
 void frm_Fauna::SetMode(RegistrationState::Mode mode)
 {
     m_state.setMode(mode);
@@ -183,14 +147,59 @@ void frm_Fauna::SetMode(RegistrationState::Mode mode)
     m_observers->setEntering(entering);
     m_recent->setEntering(entering);
     m_commands->setEntering(entering);
-    if (!entering) { // while entering, the receiver's link decides about "GPS"
-        m_place->enableReceiverButton(false);
-        UsePositionSource(PositionSource::Typed);
-    }
-    EnableMapButton(); // "Kart" also needs a waypoint to take
+    m_positionLink->setEntering(entering);
     m_workflow->draw(m_state);
     m_groups->draw();
     m_documentation->draw();
+}
+
+// "&Arkiv": the archive leaves the record set at the observation the user clicked, if any; else
+// on the row shown.
+void frm_Fauna::Command1_Click()
+{
+    StandOnShownRegistration();
+    frm_Arkiv archive(m_program, this);
+    archive.exec();
+    if (m_program.observations().hasCurrent())
+        ShowRegistration();
+    else
+        ReturnToShownRegistration();
+}
+
+// "&Grupperegistrering": many species at once, for one time, place and set of observers.
+void frm_Fauna::Command24_Click()
+{
+    bool hasObserver = !m_observers->isEmpty();
+    if (!hasObserver && !succeeds([&] { hasObserver = HasRegisteredObservers(m_program); }))
+        return;
+    if (!hasObserver) {
+        prompter().information(
+            QStringLiteral("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
+        return;
+    }
+    frm_BatchRegistrering speciesList(m_program, m_registered->species(), this);
+    speciesList.exec();
+    succeeds([this] {
+        ReturnToShownRegistration();
+        RefreshSpeciesLists();
+    });
+}
+
+// The stored observations are others now: the saved-in-this-run list names rows that are gone.
+void frm_Fauna::ReopenObservations()
+{
+    succeeds([this] {
+        ObservationRecordSet &observations = m_program.observations();
+        m_recent->clearSaved();
+        RefreshSpeciesLists();
+        RefreshLocalityList({});
+        if (observations.isEmpty()) {
+            ShowNoRegistration();
+            return;
+        }
+        observations.moveLast();
+        ShowRegistration();
+    });
 }
 
 } // namespace lirvenda

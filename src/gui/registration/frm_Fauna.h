@@ -4,33 +4,23 @@
 
 #include <QWidget>
 
-#include <array>
-#include <memory>
-#include <vector>
-
-class QDate;
-class QLineEdit;
-class QTimer;
-
 namespace lirvenda {
 
 class CommandPanel;
 class DetailsPanel;
 class DocumentationPanel;
-class GpsReceiver;
 class ObserversPanel;
 class PlacePanel;
+class PositionLink;
 class Program;
 class RecentPanel;
-class Record;
 class ReferencePanel;
 class RegisteredSpeciesPanel;
 class SpeciesGroupButtons;
 class SpeciesPanel;
-class WaypointSource;
 class WorkflowButtons;
 struct RegistrationFields;
-struct RegistrationValues;
+struct Observation;
 
 // The main window: registration of one observation, browsing, and the hub of every other window.
 // Its panels show an observation and read what the user entered; the window keeps the state, the
@@ -41,16 +31,15 @@ public:
     enum class Splash { Show, Skip };
 
     explicit frm_Fauna(Program &program, QWidget *parent = nullptr);
-    ~frm_Fauna() override;
 
     // The start-up sequence. Throws DatabaseError when a database file cannot be opened.
     void Form_Load(Splash splash = Splash::Show);
 
     // The state of the window and its choices; the window draws it.
     const RegistrationState &state() const { return m_state; }
-    void SetBrowseState();
+    void SetBrowseState() { SetMode(RegistrationState::Mode::Browse); }
     // Opens the fields for a new registration, a change, or while a deletion is asked about.
-    void SetEditState(RegistrationState::Mode mode);
+    void SetEditState(RegistrationState::Mode mode) { SetMode(mode); }
     void RefreshLocalityList(const QString &locality);
     void RefreshSpeciesLists();
     // Fills the window from the current row of the observation record set, which becomes the row
@@ -65,24 +54,16 @@ public:
     void AddDocumentation(const QStringList &files);
     void Image1_Click();
 
-    // The position from a GPS receiver or a map waypoint.
-    void Timer1_Timer();
-    void Command36_Click();
-    QTimer *Timer1; // GPS and map polling
-
 private:
     void CreatePanels();
-    void LayOutColumns();
     void ConnectPanels();
-    void ConnectCommands();
     void FillListsFromDatabase();
 
     // The workflow.
     void Command7_Click();
     void Command8_Click();
     void Command9_Click();
-    void Command11_Click();
-    void Command12_Click();
+    void StepThroughObservations(bool forward);
     void OpenSavedRegistration(qint64 obsId);
     void StartNewRegistration();
     bool ValidateRegistration();
@@ -101,30 +82,15 @@ private:
     void ShowRecentObservations(const QString &speciesKey);
     void ChooseRegisteredSpecies(const QString &caption, const QString &speciesKey);
     RegistrationFields registrationFields() const;
-    RegistrationValues registrationValues() const;
-    QString savedRegistrationLine(const Record &row) const;
+    Observation shownObservation() const;
+    QString savedRegistrationLine(const Observation &saved) const;
     void SetMode(RegistrationState::Mode mode);
 
     // Windows opened from the main window.
     void Command1_Click();
     void Command24_Click();
-    void Command30_Click();
     // After the atlas import: the record set and the lists anew, the last row shown.
     void ReopenObservations();
-    void Command23_Click();
-    void ExportToPortal(const QString &templatePath, const QDate &today);
-
-    // Where the position comes from while a registration is entered; its button is yellow.
-    enum class PositionSource { Typed, Receiver, Map };
-    void BuildPositionLink();
-    void Command28_Click();
-    void Command17_Click();
-    void ConnectGps();
-    void ShowGpsActive(bool active);
-    void OpenGpsSettings();
-    void EnableMapButton();
-    void CopyReadout();
-    void UsePositionSource(PositionSource source);
 
     Program &m_program;
     RegistrationState m_state;
@@ -140,12 +106,7 @@ private:
     RecentPanel *m_recent;
     CommandPanel *m_commands;
     ReferencePanel *m_reference;
-
-    std::array<QLineEdit *, 3> Text9; // read-out of the last fix: latitude, longitude, course (hidden)
-    std::unique_ptr<GpsReceiver> m_gps;
-    bool m_gpsActive = false;
-    std::vector<std::unique_ptr<WaypointSource>> m_waypointSources;
-    PositionSource m_positionSource = PositionSource::Typed;
+    PositionLink *m_positionLink;
 };
 
 } // namespace lirvenda

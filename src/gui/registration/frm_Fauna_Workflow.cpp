@@ -30,13 +30,13 @@ void frm_Fauna::ShowRegistration()
     ObservationRecordSet &observations = m_program.observations();
     if (observations.hasCurrent()) {
         m_shownObsId = observations.currentObsId();
-        const Record row = observations.current();
-        m_place->show(row);
-        m_species->show(row);
-        m_reference->show(row.text(QStringLiteral("Referanse")));
-        m_observers->show(row.text(QStringLiteral("Observatører")));
-        m_details->show(row);
-        m_documentation->open(row.text(QStringLiteral("ObsUniqueID")));
+        const Observation shown = observationFromRecord(observations.current());
+        m_place->show(shown);
+        m_species->show(shown);
+        m_reference->show(shown.referenceKey);
+        m_observers->show(shown.observers);
+        m_details->show(shown);
+        m_documentation->open(shown.uniqueId);
         m_reference->draw();
     }
     ShowRecentObservations(m_species->speciesKey());
@@ -98,8 +98,8 @@ void frm_Fauna::SaveEdit()
     SetBrowseState();
     succeeds([this] {
         RefreshSpeciesLists();
-        const Record row = m_program.observations().current();
-        m_recent->rewriteSaved({savedRegistrationLine(row), row.text(QStringLiteral("ObsID"))});
+        const Observation saved = observationFromRecord(m_program.observations().current());
+        m_recent->rewriteSaved({savedRegistrationLine(saved), QString::number(saved.obsId)});
     });
 }
 
@@ -108,7 +108,7 @@ void frm_Fauna::DeleteShownRegistration()
 {
     SetEditState(Mode::ConfirmDelete); // the fields turn yellow while the question is open
     ObservationRecordSet &observations = m_program.observations();
-    const QString obsUniqueId = observations.current().text(QStringLiteral("ObsUniqueID"));
+    const QString obsUniqueId = observationFromRecord(observations.current()).uniqueId;
     if (prompter().askYesNo(QStringLiteral("Vil du stryke denne registreringen?")) &&
         succeeds([&] { observations.removeCurrent(); })) {
         m_documentation->keepFilesOfDeleted(obsUniqueId);
@@ -142,31 +142,21 @@ void frm_Fauna::ShowNoRegistration()
     m_reference->draw();
 }
 
-// "<---" and "--->" step from the row shown, wherever other windows left the record set; with no
-// row shown they start at the last and the first row.
-void frm_Fauna::Command11_Click()
+// "<---" and "--->" step from the row shown, wherever other windows left the record set, and stay
+// on the first and the last row; with no row shown they start at the last and the first row.
+void frm_Fauna::StepThroughObservations(bool forward)
 {
     ObservationRecordSet &observations = m_program.observations();
-    if (!StandOnShownRegistration()) {
-        observations.moveLast(); // nothing shown: from the end
-    } else {
-        observations.movePrevious();
-        if (observations.atBegin())
-            observations.moveFirst();
-    }
-    ShowRegistration();
-}
-
-void frm_Fauna::Command12_Click()
-{
-    ObservationRecordSet &observations = m_program.observations();
-    if (!StandOnShownRegistration()) {
-        observations.moveFirst(); // nothing shown: from the beginning
-    } else {
+    if (!StandOnShownRegistration())
+        forward ? observations.moveFirst() : observations.moveLast();
+    else if (forward)
         observations.moveNext();
-        if (observations.atEnd())
-            observations.moveLast();
-    }
+    else
+        observations.movePrevious();
+    if (observations.atEnd())
+        observations.moveLast();
+    else if (observations.atBegin())
+        observations.moveFirst();
     ShowRegistration();
 }
 
@@ -199,33 +189,32 @@ bool frm_Fauna::ValidateRegistration()
     return problems.isEmpty();
 }
 
-RegistrationValues frm_Fauna::registrationValues() const
+Observation frm_Fauna::shownObservation() const
 {
-    RegistrationValues values;
-    m_place->read(values);
-    m_species->read(values);
-    m_details->read(values);
-    m_observers->read(values);
-    values.referenceKey = m_state.reference;
-    return values;
+    Observation observation;
+    m_place->read(observation);
+    m_species->read(observation);
+    m_details->read(observation);
+    m_observers->read(observation);
+    observation.referenceKey = m_state.reference;
+    return observation;
 }
 
 bool frm_Fauna::SaveRegistration(SaveMode mode)
 {
     ObservationRecordSet &observations = m_program.observations();
     const bool stored = succeeds([&] {
-        QVariantMap columns = observationColumns(registrationValues());
+        Observation observation = shownObservation();
+        // A changed row keeps its own unique ID, or takes the one its first file was filed under.
         const QString filedUnder = m_documentation->id();
-        const QString id = filedUnder.isEmpty() && mode == SaveMode::Ny ? NewUniqueId(m_program) : filedUnder;
-        if (!id.isEmpty()) // a changed row keeps its own, or takes the one its first file was filed under
-            columns.insert(QStringLiteral("ObsUniqueID"), id);
+        observation.uniqueId = filedUnder.isEmpty() && mode == SaveMode::Ny ? NewUniqueId(m_program) : filedUnder;
         if (mode == SaveMode::Ny) {
-            m_shownObsId = observations.append(columns); // "A&vbryt" of the next one shows it
+            m_shownObsId =
+                observations.append(savedObservationColumns(observation)); // "A&vbryt" of the next one shows it
         } else {
-            const QString locality = QStringLiteral("Lokalitet");
-            columns.insert(locality, ChangedLocality(m_program, observations.current().text(locality),
-                                                     columns.value(locality).toString()));
-            observations.update(columns);
+            observation.locality = ChangedLocality(m_program, observationFromRecord(observations.current()).locality,
+                                                   observation.locality);
+            observations.update(savedObservationColumns(observation));
         }
     });
     if (!stored)
@@ -249,22 +238,22 @@ void frm_Fauna::ReadyNextRegistration(SaveMode mode)
     m_details->drawChoices();
     succeeds([&] {
         m_observers->rememberMainObserver();
-        const Record row = m_program.observations().current();
-        RefreshLocalityList(row.text(QStringLiteral("Lokalitet")));
+        const Observation saved = observationFromRecord(m_program.observations().current());
+        RefreshLocalityList(saved.locality);
         RefreshSpeciesLists();
         if (mode == SaveMode::Ny) // a changed row keeps its one line, rewritten after the edit
-            m_recent->addSaved({savedRegistrationLine(row), row.text(QStringLiteral("ObsID"))});
+            m_recent->addSaved({savedRegistrationLine(saved), QString::number(saved.obsId)});
         ShowRecentObservations(speciesKey);
         m_registered->selectSpecies(speciesKey);
     });
 }
 
 // "Svarttrost Antall = 2", the row number out of sight behind the blanks.
-QString frm_Fauna::savedRegistrationLine(const Record &row) const
+QString frm_Fauna::savedRegistrationLine(const Observation &saved) const
 {
-    return SpeciesDisplayName(m_program, row.text(QStringLiteral("Art")), false) + QStringLiteral(" Antall ") +
-           row.text(QStringLiteral("Operator")) + ' ' + row.text(QStringLiteral("Antall")) + QString(100, ' ') +
-           QStringLiteral(" [") + row.text(QStringLiteral("ObsID")) + ']';
+    const QString count = saved.count ? QString::number(*saved.count) : QString();
+    return SpeciesDisplayName(m_program, saved.speciesKey, false) + QStringLiteral(" Antall ") + saved.countOperator +
+           ' ' + count + QString(100, ' ') + QStringLiteral(" [") + QString::number(saved.obsId) + ']';
 }
 
 void frm_Fauna::ShowRecentObservations(const QString &speciesKey)

@@ -1,7 +1,5 @@
 #include "gui/windows/frm_Kalender.h"
 
-#include "core/store/Program.h"
-
 #include <QCalendarWidget>
 #include <QGridLayout>
 #include <QLocale>
@@ -10,9 +8,8 @@
 
 namespace lirvenda {
 
-frm_Kalender::frm_Kalender(Program &program, const QDate &initial, QWidget *parent)
-    : QDialog(parent), m_program(program), Calendar1(new QCalendarWidget(this)),
-      Command4(new QPushButton(QStringLiteral("<----"), this)),
+frm_Kalender::frm_Kalender(const QDate &initial, QWidget *parent)
+    : QDialog(parent), Calendar1(new QCalendarWidget(this)), Command4(new QPushButton(QStringLiteral("<----"), this)),
       Command3(new QPushButton(QStringLiteral("---->"), this)),
       Command5(new QPushButton(QStringLiteral("&Dagens dato"), this)),
       Command2(new QPushButton(QStringLiteral("&OK"), this)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
@@ -43,9 +40,9 @@ frm_Kalender::frm_Kalender(Program &program, const QDate &initial, QWidget *pare
     connect(Command4, &QPushButton::clicked, this, &frm_Kalender::Command4_Click);
     connect(Command3, &QPushButton::clicked, this, &frm_Kalender::Command3_Click);
     connect(Command5, &QPushButton::clicked, this, &frm_Kalender::Command5_Click);
-    connect(Command2, &QPushButton::clicked, this, &frm_Kalender::Command2_Click);
+    connect(Command2, &QPushButton::clicked, this, &frm_Kalender::accept);
     connect(Command1, &QPushButton::clicked, this, &frm_Kalender::reject);
-    connect(Calendar1, &QCalendarWidget::activated, this, &frm_Kalender::Command2_Click);
+    connect(Calendar1, &QCalendarWidget::activated, this, &frm_Kalender::accept);
 }
 
 QDate frm_Kalender::pickedDate() const { return Calendar1->selectedDate(); }
@@ -81,17 +78,5 @@ void frm_Kalender::Command3_Click()
 }
 
 void frm_Kalender::Command5_Click() { Calendar1->setSelectedDate(QDate::currentDate()); }
-
-void frm_Kalender::Command2_Click()
-{
-    m_program.areaPickCancelled = false;
-    accept();
-}
-
-void frm_Kalender::reject()
-{
-    m_program.areaPickCancelled = true;
-    QDialog::reject();
-}
 
 } // namespace lirvenda
