@@ -54,23 +54,25 @@ public:
     void AddDocumentation(const QStringList &files);
     void Image1_Click();
 
+    // "&Ny registrering" / "&Lagre registrering"
+    void Command7_Click();
+    enum class SaveMode { Ny, Edit };
+    // Stores the window into a new row or into the current row, then readies the next registration.
+    // False when nothing was stored: the window keeps everything typed.
+    bool SaveRegistration(SaveMode mode);
+
 private:
     void CreatePanels();
     void ConnectPanels();
     void FillListsFromDatabase();
 
     // The workflow.
-    void Command7_Click();
     void Command8_Click();
     void Command9_Click();
     void StepThroughObservations(bool forward);
     void OpenSavedRegistration(qint64 obsId);
     void StartNewRegistration();
     bool ValidateRegistration();
-    enum class SaveMode { Ny, Edit };
-    // Stores the window into a new row or into the current row, then readies the next registration.
-    // False when nothing was stored: the window keeps everything typed.
-    bool SaveRegistration(SaveMode mode);
     void ReadyNextRegistration(SaveMode mode);
     void SaveEdit();
     void DeleteShownRegistration();
