@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/ListProcedures.h"
 #include "support/FaunaWindow.h"
 
@@ -80,9 +79,8 @@ inline ArchiveAnswer searchArchive(FaunaWindow &w, const QString &criterion, con
                                     auto *list = child<QAbstractItemView>(archive, "List1");
                                     answer.caption = child<QGroupBox>(archive, "Frame2")->title();
                                     answer.lines = entries(list);
-                                    const auto *results = qobject_cast<const KeyedListModel *>(list->model());
                                     if (clicked)
-                                        clickEntry(list, results->rowOf(QString::number(clicked)));
+                                        clickEntry(list, rowWithKey(list, QString::number(clicked)));
                                     else
                                         archive->close();
                                 });

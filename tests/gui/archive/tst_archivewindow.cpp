@@ -1,5 +1,4 @@
 #include "gui/archive/frm_Arkiv.h"
-#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/ListProcedures.h"
 #include "support/FaunaWindow.h"
 
@@ -51,8 +50,7 @@ private slots:
                                 species->setCurrentIndex(rowOfKey(species, "11870"));
                                 auto *list = child<QAbstractItemView>(archive, "List1");
                                 seen << caption(archive);
-                                const auto *results = qobject_cast<const KeyedListModel *>(list->model());
-                                clickEntry(list, results->rowOf(QString::number(wanted)));
+                                clickEntry(list, rowWithKey(list, QString::number(wanted)));
                             }));
         QCOMPARE(seen,
                  QStringList({"Treff", QString("Resultater (%1 forekomster.)").arg(position == "added" ? 3 : 2)}));
