@@ -11,8 +11,8 @@
 #include "core/store/Program.h"
 #include "gui/statistics/frm_Statistikk.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTextStream>
 
@@ -40,18 +40,21 @@ int main(int argc, char **argv)
                         {QStringLiteral("%1-01-01").arg(Year), QStringLiteral("%1-01-01").arg(Year + 1)})
                 .toLongLong();
         frm_Statistikk window(program);
+        auto *yearButton = window.findChild<QPushButton *>(QStringLiteral("Command6"));
+        auto *speciesList = window.findChild<QAbstractItemView *>(QStringLiteral("List2"));
         QList<double> years, clicks, scans;
         for (int round = 0; round <= rounds; ++round) { // round 0 warms the file cache; not counted
             const double year = millisecondsOf([&] {
-                window.Command6->setText(QString::number(Year));
+                yearButton->setText(QString::number(Year));
                 window.ComputeYearStatistics();
             });
-            const int species = window.List2->count();
-            const double click = millisecondsOf([&] {
-                                     for (int i = 0; i < species; ++i)
-                                         window.List2->setCurrentRow((i + 1) % species);
-                                 }) /
-                                 species;
+            const int species = speciesList->model()->rowCount();
+            const double click =
+                millisecondsOf([&] {
+                    for (int i = 0; i < species; ++i)
+                        speciesList->setCurrentIndex(speciesList->model()->index((i + 1) % species, 0));
+                }) /
+                species;
             const double scan = fullScan(folder);
             if (round == 0)
                 continue;
@@ -62,7 +65,7 @@ int main(int argc, char **argv)
 
         const double scan = median(scans);
         out << Qt::fixed << qSetRealNumberPrecision(2) << rounds << " rounds on " << MillionRows << " observations; "
-            << Year << " holds " << yearRows << " of them and " << window.List2->count() << " species\n"
+            << Year << " holds " << yearRows << " of them and " << speciesList->model()->rowCount() << " species\n"
             << "full scan:          median " << scan << " ms, fastest " << fastest(scans) << " ms\n"
             << "one year computed:  median " << median(years) << " ms, fastest " << fastest(years) << " ms\n"
             << qSetRealNumberPrecision(4) << "one click in List2: median " << median(clicks) << " ms, fastest "

@@ -76,11 +76,11 @@ inline ArchiveAnswer searchArchive(FaunaWindow &w, const QString &criterion, con
                                 [&](QWidget *archive) {
                                     auto *choices = child<QComboBox>(archive, criterion);
                                     choices->setCurrentIndex(rowOfKey(choices, key));
-                                    auto *list = child<QListWidget>(archive, "List1");
+                                    auto *list = child<QAbstractItemView>(archive, "List1");
                                     answer.caption = child<QGroupBox>(archive, "Frame2")->title();
                                     answer.lines = entries(list);
                                     if (clicked)
-                                        clickEntry(list, rowOfKey(list, QString::number(clicked)));
+                                        clickEntry(list, rowWithKey(list, QString::number(clicked)));
                                     else
                                         archive->close();
                                 });

@@ -1,7 +1,8 @@
 #include "gui/archive/frm_Arkiv.h"
 
 #include "core/store/Program.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -10,7 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -34,6 +35,8 @@ std::optional<QString> chosen(const QComboBox *combo)
     return combo->currentData().toString();
 }
 
+constexpr int ResultLineLength = 90; // characters of a result line shown without scrolling
+
 NumberRow numberRow(const QComboBox *comparison, const QLineEdit *box)
 {
     return {comparison->currentIndex(), box->text()};
@@ -42,33 +45,46 @@ NumberRow numberRow(const QComboBox *comparison, const QLineEdit *box)
 } // namespace
 
 frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
-    : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Search variables"), this)),
-      Frame3(new QGroupBox(QStringLiteral("Number, day, month and year"), this)),
-      Frame2(new QGroupBox(QStringLiteral("Treff"), this)), List1(new QListWidget(Frame2)),
-      Command1(new QPushButton(QStringLiteral("&Quit"), this))
+    : QDialog(parent), m_program(program),
+      Frame1(named(new QGroupBox(QStringLiteral("Search variables"), this), QStringLiteral("Frame1"))),
+      Frame3(named(new QGroupBox(QStringLiteral("Number, day, month and year"), this), QStringLiteral("Frame3"))),
+      Frame2(named(new QGroupBox(QStringLiteral("Treff"), this), QStringLiteral("Frame2"))),
+      m_results(new KeyedListModel(this)), List1(named(new QListView(Frame2), QStringLiteral("List1"))),
+      Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Arkiv"));
     setWindowTitle(QStringLiteral("ObservasjonsArkiv"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    List1->setObjectName(QStringLiteral("List1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
+    FillCriteria();
+    FillNumberRows();
+    PrepareResultList();
+    LayOut();
+    m_typingPause.setSingleShot(true);
+    m_typingPause.setInterval(TypingPauseMilliseconds);
+    connect(&m_typingPause, &QTimer::timeout, this, &frm_Arkiv::Search);
+    // Enter in a criterion must not close the window and lose the criteria: no button is the default.
+    Command1->setAutoDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+}
 
+void frm_Arkiv::FillCriteria()
+{
     new QFormLayout(Frame1);
     const QString none = QStringLiteral("Ingen valgt");
     Combo1 = criterionList(QStringLiteral("Combo1"), QStringLiteral("Art"), QStringLiteral("- Ingen valgt"),
-                           ArchiveSpeciesEntries(program));
-    Combo2 =
-        criterionList(QStringLiteral("Combo2"), QStringLiteral("Observatører"), none, ArchiveObserverEntries(program));
+                           ArchiveSpeciesEntries(m_program));
+    Combo2 = criterionList(QStringLiteral("Combo2"), QStringLiteral("Observatører"), none,
+                           ArchiveObserverEntries(m_program));
     Combo3 = criterionList(QStringLiteral("Combo3"), QStringLiteral("Kjønn"), none, plainEntries(ArchiveSexTexts));
     Combo4 = criterionList(QStringLiteral("Combo4"), QStringLiteral("Alder"), none, plainEntries(ArchiveAgeTexts()));
     Combo5 =
-        criterionList(QStringLiteral("Combo5"), QStringLiteral("Aktivitet"), none, ArchiveActivityEntries(program));
+        criterionList(QStringLiteral("Combo5"), QStringLiteral("Aktivitet"), none, ArchiveActivityEntries(m_program));
     Combo6 =
-        criterionList(QStringLiteral("Combo6"), QStringLiteral("Lokalitet"), none, ArchiveLocalityEntries(program));
-    Combo7 = criterionList(QStringLiteral("Combo7"), QStringLiteral("Kommune"), none, ArchivePlaceEntries(program));
+        criterionList(QStringLiteral("Combo6"), QStringLiteral("Lokalitet"), none, ArchiveLocalityEntries(m_program));
+    Combo7 = criterionList(QStringLiteral("Combo7"), QStringLiteral("Kommune"), none, ArchivePlaceEntries(m_program));
+}
 
+void frm_Arkiv::FillNumberRows()
+{
     new QGridLayout(Frame3);
     Combo9 = operatorList(QStringLiteral("Combo9"), QStringLiteral("Antall:"),
                           Text1 = numberBox(QStringLiteral("Text1")), WholeNumber);
@@ -78,47 +94,46 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
                            Text2 = numberBox(QStringLiteral("Text2")), WholeNumber);
     Combo11 = operatorList(QStringLiteral("Combo11"), QStringLiteral("År:"), Text3 = numberBox(QStringLiteral("Text3")),
                            YearNumber);
+}
 
-    // A fixed-width font lines the fields up; the key after the blanks stays out of sight.
+// A fixed-width font lines the fields up; the key after the blanks stays out of sight.
+void frm_Arkiv::PrepareResultList()
+{
+    List1->setModel(m_results);
     List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
-    List1->setMinimumSize(640, 300);
-    auto *resultLayout = new QVBoxLayout(Frame2);
-    resultLayout->addWidget(List1);
+    List1->setMinimumSize(List1->fontMetrics().horizontalAdvance(QString(ResultLineLength, QLatin1Char('0'))), 300);
+    (new QVBoxLayout(Frame2))->addWidget(List1);
+    connect(List1, &QListView::clicked, this, &frm_Arkiv::List1_Click);
+    connect(List1, &QListView::activated, this, &frm_Arkiv::List1_Click);
+}
+
+// The criteria, the number rows and the nature type on the left; the results on the right.
+void frm_Arkiv::LayOut()
+{
+    auto *natureType = named(new QGroupBox(QStringLiteral("Naturtype"), this), QStringLiteral("Frame4"));
+    (new QVBoxLayout(natureType))->addWidget(named(new QComboBox(natureType), QStringLiteral("Combo8")));
     auto *layout = new QGridLayout(this);
     layout->addWidget(Frame1, 0, 0);
     layout->addWidget(Frame3, 1, 0);
-    Frame4 = new QGroupBox(QStringLiteral("Naturtype"), this);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    Combo8 = new QComboBox(Frame4);
-    Combo8->setObjectName(QStringLiteral("Combo8"));
-    (new QVBoxLayout(Frame4))->addWidget(Combo8);
-    layout->addWidget(Frame4, 2, 0);
+    layout->addWidget(natureType, 2, 0);
     layout->addWidget(Frame2, 0, 1, 2, 1);
     layout->addWidget(Command1, 2, 1, Qt::AlignRight);
-
-    m_typingPause.setSingleShot(true);
-    m_typingPause.setInterval(TypingPauseMilliseconds);
-    connect(&m_typingPause, &QTimer::timeout, this, &frm_Arkiv::Search);
-    connect(List1, &QListWidget::itemClicked, this, &frm_Arkiv::List1_Click);
-    connect(List1, &QListWidget::itemActivated, this, &frm_Arkiv::List1_Click);
-    // Enter in a criterion must not close the window and lose the criteria: no button is the default.
-    Command1->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    layout->setColumnStretch(1, 1);
 }
 
 // Filled before it is connected, so that showing the no-choice entry searches nothing.
 QComboBox *frm_Arkiv::criterionList(const QString &name, const QString &caption, const QString &noChoice,
                                     const QList<KeyedEntry> &entries)
 {
-    auto *combo = new QComboBox(Frame1);
-    combo->setObjectName(name);
+    auto *combo = named(new QComboBox(Frame1), name);
     // Sized for the names, not for the blanks that push the keys out of sight.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(32);
-    combo->addItem(noChoice);
-    addKeyedEntries(combo, entries);
+    auto *choices = new KeyedListModel(combo);
+    choices->setEntries(QList<KeyedEntry>{{noChoice, {}}} + entries);
+    combo->setModel(choices);
     combo->setCurrentIndex(0);
     static_cast<QFormLayout *>(Frame1->layout())->addRow(caption, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, &frm_Arkiv::Search);
@@ -175,14 +190,13 @@ void frm_Arkiv::Search()
 {
     m_typingPause.stop(); // this search reads the number being typed as well
     const ArchiveResult result = SearchArchive(m_program, criteria());
-    List1->clear();
-    addKeyedEntries(List1, result.lines);
+    m_results->setEntries(result.lines);
     Frame2->setTitle(result.caption());
 }
 
-void frm_Arkiv::List1_Click(const QListWidgetItem *entry)
+void frm_Arkiv::List1_Click(const QModelIndex &entry)
 {
-    m_program.observations().findObsId(keyOf(entry).toLongLong());
+    m_program.observations().findObsId(m_results->keyAt(entry.row()).toLongLong());
     accept();
 }
 

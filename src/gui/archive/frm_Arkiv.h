@@ -8,12 +8,13 @@
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // "ObservasjonsArkiv": searches the stored observations again after every change of a criterion
@@ -28,6 +29,10 @@ public:
     static constexpr int TypingPauseMilliseconds = 150;
 
 private:
+    void FillCriteria();
+    void FillNumberRows();
+    void PrepareResultList();
+    void LayOut();
     QComboBox *criterionList(const QString &name, const QString &caption, const QString &noChoice,
                              const QList<KeyedEntry> &entries);
     QLineEdit *numberBox(const QString &name);
@@ -35,18 +40,17 @@ private:
     QComboBox *operatorList(const QString &name, const QString &label, QLineEdit *box, NumberReading reading);
     ArchiveCriteria criteria() const;
     void Search();
-    void List1_Click(const QListWidgetItem *entry);
+    void List1_Click(const QModelIndex &entry);
 
     Program &m_program;
     QGroupBox *Frame1; // "Search variables"
     QGroupBox *Frame3; // "Number, day, month and year"
     QComboBox *Combo1, *Combo2, *Combo3, *Combo4, *Combo5, *Combo6, *Combo7;
-    QGroupBox *Frame4;                               // "Naturtype"
-    QComboBox *Combo8;                               // empty: nature types take no part in the search
     QLineEdit *Text1, *Text4, *Text2, *Text3;        // count, day, month, year
     QComboBox *Combo9, *Combo12, *Combo10, *Combo11; // their operators
     QGroupBox *Frame2;                               // "Treff", then the result caption
-    QListWidget *List1;
+    KeyedListModel *m_results;                       // the result lines, keyed by ObsID
+    QListView *List1;
     QPushButton *Command1; // "&Quit"
     QTimer m_typingPause;
 };

@@ -29,6 +29,12 @@ void PictureBox::showNote(const QString &note)
     update();
 }
 
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

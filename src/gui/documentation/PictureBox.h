@@ -18,8 +18,12 @@ public:
     const QImage &picture() const { return m_picture; }
     QRect pictureRect() const { return m_at; }
 
+signals:
+    void resized();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QImage m_picture;

@@ -9,6 +9,8 @@
 #include "gui/ui/NamedControl.h"
 
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -19,8 +21,6 @@ namespace lirvenda {
 namespace {
 
 constexpr int Margin = 8;
-constexpr int BarWidth = 17;
-constexpr int ButtonHeight = 30;
 
 enum class Tool { Fit, ZoomIn, ZoomOut };
 
@@ -93,6 +93,8 @@ frm_Bilde::frm_Bilde(const QStringList &files, int start, QWidget *parent)
     connect(Command6, &QPushButton::clicked, this, &frm_Bilde::Command6_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frm_Bilde::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frm_Bilde::VScroll1_Change);
+    connect(Picture1, &PictureBox::resized, this, &frm_Bilde::FitToBox);
+    LayOut();
     ArrangeFor(pictureBoxSize({1, 1}));
     ShowCurrent();
 }
@@ -180,21 +182,46 @@ void frm_Bilde::ChangeZoom(const std::function<void(PictureZoom &)> &change)
 }
 
 // The picture with its bars, the buttons below them, and the file's line under the buttons.
+void frm_Bilde::LayOut()
+{
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *tool : {Command4, Command5, Command6})
+        buttons->addWidget(tool);
+    buttons->addSpacing(Margin);
+    buttons->addWidget(Command3);
+    buttons->addWidget(Command2);
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(Margin, Margin, Margin, Margin);
+    grid->setSpacing(0);
+    grid->addWidget(Picture1, 0, 0);
+    grid->addWidget(VScroll1, 0, 1);
+    grid->addWidget(HScroll1, 1, 0);
+    grid->setRowMinimumHeight(2, Margin);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->setRowMinimumHeight(4, Margin);
+    grid->addWidget(Label1, 5, 0, 1, 2);
+    Picture1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+// The box takes the picture's shape at its smallest, and the window shrinks around it; a larger
+// window shows the picture larger.
 void frm_Bilde::ArrangeFor(QSize box)
 {
-    Picture1->setGeometry(Margin, Margin, box.width(), box.height());
-    VScroll1->setGeometry(Margin + box.width(), Margin, BarWidth, box.height());
-    HScroll1->setGeometry(Margin, Margin + box.height(), box.width(), BarWidth);
-    const int right = Margin + box.width() + BarWidth;
-    const int top = Margin + box.height() + BarWidth + Margin;
-    Command4->setGeometry(Margin, top, 36, ButtonHeight);
-    Command5->setGeometry(Margin + 40, top, 36, ButtonHeight);
-    Command6->setGeometry(Margin + 80, top, 36, ButtonHeight);
-    Command3->setGeometry(Margin + 128, top, 90, ButtonHeight);
-    Command2->setGeometry(Margin + 222, top, 90, ButtonHeight);
-    Command1->setGeometry(right - 90, top, 90, ButtonHeight);
-    Label1->setGeometry(Margin, top + ButtonHeight + Margin, right - Margin, 22);
-    setFixedSize(right + Margin, top + ButtonHeight + Margin + 22 + Margin);
+    Picture1->setMinimumSize(box);
+    layout()->activate();
+    resize(minimumSizeHint());
+    layout()->setGeometry(rect()); // at once, also while the window is not shown yet
+}
+
+// A box of another size shows the whole picture again, fitted to the new size.
+void frm_Bilde::FitToBox()
+{
+    if (!m_zoom)
+        return;
+    m_zoom = PictureZoom(Picture1->size(), m_fileSize);
+    DrawPicture();
 }
 
 void frm_Bilde::ShowCurrent()

@@ -37,6 +37,7 @@ public:
     // How the shown picture lies in the box; none while no picture is shown.
     const std::optional<PictureZoom> &zoom() const { return m_zoom; }
 
+private:
     PictureBox *Picture1;
     QPushButton *Command4; // fit the picture to the box
     QPushButton *Command5; // zoom in
@@ -48,7 +49,6 @@ public:
     QPushButton *Command1; // "&Avslutt"
     QLabel *Label1;        // the file's name and its place among the files
 
-private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -63,7 +63,9 @@ private:
     void HandToDesktop(const QString &path);
     void ShowNoPicture(const QString &note);
     void ChangeZoom(const std::function<void(PictureZoom &)> &change);
+    void LayOut();
     void ArrangeFor(QSize box);
+    void FitToBox();
     void DrawPicture();
 
     DocumentWalk m_walk;

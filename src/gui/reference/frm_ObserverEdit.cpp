@@ -15,7 +15,7 @@
 
 namespace lirvenda {
 
-frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
+frm_ObserverEdit::frm_ObserverEdit(Program &program, const QList<KeyedEntry> &listed, QWidget *parent)
     : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Observers"), this)),
       List1(new QListWidget(Frame1)), Command2(new QPushButton(QStringLiteral("&OK"), this)),
       Command1(new QPushButton(QStringLiteral("&Quit"), this)),
@@ -38,6 +38,18 @@ frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
     connect(Command2, &QPushButton::clicked, this, &frm_ObserverEdit::accept);
     connect(Command1, &QPushButton::clicked, this, &frm_ObserverEdit::reject);
     connect(Command3, &QPushButton::clicked, this, &frm_ObserverEdit::Command3_Click);
+    for (const KeyedEntry &observer : listed)
+        addKeyedEntry(List1, observer)->setSelected(true);
+    ListUnlistedObservers();
+}
+
+QList<KeyedEntry> frm_ObserverEdit::chosenObservers() const
+{
+    QList<KeyedEntry> chosen;
+    for (int i = 0; i < List1->count(); ++i)
+        if (List1->item(i)->isSelected())
+            chosen << entryOf(List1->item(i));
+    return chosen;
 }
 
 // "&Ny obs.": the observer added to the register is chosen at once. On an empty register this is
@@ -61,24 +73,19 @@ QList<QListWidgetItem *> frm_ObserverEdit::ListUnlistedObservers()
 
 bool EditObserverList(Program &program, QListWidget *list)
 {
-    frm_ObserverEdit picker(program, list->window());
-    QListWidget *choices = picker.observerList();
+    QList<KeyedEntry> listed;
     QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
     for (int i = 0; i < list->count(); ++i) {
-        const QListWidgetItem *entry = list->item(i);
-        addKeyedEntry(choices, entryOf(entry))->setSelected(true);
-        if (entry->checkState() == Qt::Checked)
-            ticked << keyOf(entry);
+        listed << entryOf(list->item(i));
+        if (list->item(i)->checkState() == Qt::Checked)
+            ticked << listed.constLast().key;
     }
-    picker.ListUnlistedObservers();
+    frm_ObserverEdit picker(program, listed, list->window());
     if (picker.exec() != QDialog::Accepted)
         return false;
     list->clear();
-    for (int i = 0; i < choices->count(); ++i) {
-        const QListWidgetItem *choice = choices->item(i);
-        if (choice->isSelected())
-            AddObserverEntry(list, entryOf(choice), ticked.contains(keyOf(choice)));
-    }
+    for (const KeyedEntry &chosen : picker.chosenObservers())
+        AddObserverEntry(list, chosen, ticked.contains(chosen.key));
     return true;
 }
 

@@ -10,18 +10,21 @@ class QPushButton;
 namespace lirvenda {
 
 class Program;
+struct KeyedEntry;
 
-// Picks which observers take part in a registration; filled and read by EditObserverList.
+// Picks which observers take part in a registration: those listed come first and chosen, the rest
+// of the register after them.
 class frm_ObserverEdit : public QDialog {
     Q_OBJECT
 public:
-    explicit frm_ObserverEdit(Program &program, QWidget *parent = nullptr);
+    frm_ObserverEdit(Program &program, const QList<KeyedEntry> &listed, QWidget *parent = nullptr);
 
-    QListWidget *observerList() const { return List1; }
-    // Adds the observers of the register not listed yet; answers their entries.
-    QList<QListWidgetItem *> ListUnlistedObservers();
+    // The observers chosen when the user confirmed, in the picker's order.
+    QList<KeyedEntry> chosenObservers() const;
 
 private:
+    // Adds the observers of the register not listed yet; answers their entries.
+    QList<QListWidgetItem *> ListUnlistedObservers();
     void Command3_Click();
 
     Program &m_program;

@@ -3,12 +3,12 @@
 #include "core/registration/SpeciesSearch.h"
 #include "core/store/Program.h"
 #include "gui/ui/DialogLayout.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,8 +17,8 @@ namespace lirvenda {
 frm_Art1::frm_Art1(Program &program, const QString &taxonClass, QWidget *parent)
     : QDialog(parent), m_program(program), Label1(new QLabel(taxonClass, this)),
       Frame1(new QGroupBox(QStringLiteral("Artsnavn (norsk eller vitenskapelig)"), this)), Text1(new QLineEdit(Frame1)),
-      Frame2(new QGroupBox(QStringLiteral("Mulige arter"), this)), List1(new QListWidget(Frame2)),
-      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+      Frame2(new QGroupBox(QStringLiteral("Mulige arter"), this)), m_matches(new KeyedListModel(this)),
+      List1(new QListView(Frame2)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
 {
     setObjectName(QStringLiteral("frm_Art1"));
     setWindowTitle(QStringLiteral("Valg av art"));
@@ -30,7 +30,9 @@ frm_Art1::frm_Art1(Program &program, const QString &taxonClass, QWidget *parent)
                                 {Command1, "Command1"}})
         widget->setObjectName(QLatin1String(name));
 
-    List1->setMinimumSize(440, 320);
+    List1->setModel(m_matches);
+    // Room for a long name at whatever font size.
+    List1->setMinimumSize(List1->fontMetrics().averageCharWidth() * 63, List1->fontMetrics().height() * 19);
     (new QVBoxLayout(Frame1))->addWidget(Text1);
     (new QVBoxLayout(Frame2))->addWidget(List1);
     layOutFramesAndButtons(this, {Frame1, Frame2}, {Label1}, {Command1});
@@ -38,7 +40,7 @@ frm_Art1::frm_Art1(Program &program, const QString &taxonClass, QWidget *parent)
     Command1->setAutoDefault(false);
     connect(Text1, &QLineEdit::textChanged, this, &frm_Art1::Text1_Change);
     connect(Text1, &QLineEdit::returnPressed, this, &frm_Art1::Text1_KeyPress);
-    connect(List1, &QListWidget::itemClicked, this, &frm_Art1::List1_Click);
+    connect(List1, &QListView::clicked, this, &frm_Art1::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &frm_Art1::reject);
     Text1->clear();
     Text1->setFocus();
@@ -52,24 +54,23 @@ void frm_Art1::Text1_Change(const QString &text)
     const QList<KeyedEntry> entries = SpeciesSearchEntries(m_program, Label1->text(), text);
     if (entries.isEmpty())
         return;
-    List1->clear();
-    addKeyedEntries(List1, entries);
+    m_matches->setEntries(entries);
 }
 
 // Enter picks the first entry.
 void frm_Art1::Text1_KeyPress()
 {
-    if (List1->count() > 0)
-        List1_Click(List1->item(0));
+    if (m_matches->rowCount() > 0)
+        List1_Click(m_matches->index(0));
 }
 
-void frm_Art1::List1_Click(QListWidgetItem *entry)
+void frm_Art1::List1_Click(const QModelIndex &entry)
 {
-    List1->setCurrentItem(entry);
+    List1->setCurrentIndex(entry);
     accept();
 }
 
-QString frm_Art1::pickedKey() const { return List1->currentItem() ? keyOf(List1->currentItem()) : QString(); }
+QString frm_Art1::pickedKey() const { return m_matches->keyAt(List1->currentIndex().row()); }
 
 QString ChooseSpecies(Program &program, const QString &taxonClass, QWidget *parent)
 {

@@ -5,12 +5,13 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // "Valg av art": searches the taxa of one class from the third typed character on.
@@ -24,14 +25,15 @@ public:
 private:
     void Text1_Change(const QString &text);
     void Text1_KeyPress();
-    void List1_Click(QListWidgetItem *entry);
+    void List1_Click(const QModelIndex &entry);
 
     Program &m_program;
-    QLabel *Label1;        // the class searched
-    QGroupBox *Frame1;     // "Artsnavn (norsk eller vitenskapelig)"
-    QLineEdit *Text1;      // search text
-    QGroupBox *Frame2;     // "Mulige arter"
-    QListWidget *List1;    // matching taxa
+    QLabel *Label1;    // the class searched
+    QGroupBox *Frame1; // "Artsnavn (norsk eller vitenskapelig)"
+    QLineEdit *Text1;  // search text
+    QGroupBox *Frame2; // "Mulige arter"
+    KeyedListModel *m_matches;
+    QListView *List1;      // matching taxa
     QPushButton *Command1; // "&Avbryt"
 };
 

@@ -2,19 +2,20 @@
 
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace lirvenda {
 
 frm_Fylke_Kommune::frm_Fylke_Kommune(const QList<MunicipalityCandidate> &candidates, QWidget *parent)
-    : QDialog(parent), Frame1(new QGroupBox(QStringLiteral("Mulige fylker/kommuner"), this)),
-      List1(new QListWidget(Frame1)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+    : QDialog(parent), m_candidates(new KeyedListModel(this)),
+      Frame1(new QGroupBox(QStringLiteral("Mulige fylker/kommuner"), this)), List1(new QListView(Frame1)),
+      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
 {
     setObjectName(QStringLiteral("frm_Fylke_Kommune"));
     setWindowTitle(QStringLiteral("Fylker/kommuner"));
@@ -23,8 +24,9 @@ frm_Fylke_Kommune::frm_Fylke_Kommune(const QList<MunicipalityCandidate> &candida
     Command1->setObjectName(QStringLiteral("Command1"));
 
     for (const MunicipalityCandidate &candidate : candidates)
-        addKeyedEntry(List1, candidate.pickerEntry());
-    List1->setMinimumSize(360, 160);
+        m_candidates->append(candidate.pickerEntry());
+    List1->setModel(m_candidates);
+    List1->setMinimumSize(List1->fontMetrics().averageCharWidth() * 51, List1->fontMetrics().height() * 9);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);
     auto *layout = new QVBoxLayout(this);
@@ -32,14 +34,14 @@ frm_Fylke_Kommune::frm_Fylke_Kommune(const QList<MunicipalityCandidate> &candida
     layout->addWidget(Command1, 0, Qt::AlignRight);
 
     // Enter on an entry picks it too, for the keyboard.
-    connect(List1, &QListWidget::itemClicked, this, &frm_Fylke_Kommune::List1_Click);
-    connect(List1, &QListWidget::itemActivated, this, &frm_Fylke_Kommune::List1_Click);
+    connect(List1, &QListView::clicked, this, &frm_Fylke_Kommune::List1_Click);
+    connect(List1, &QListView::activated, this, &frm_Fylke_Kommune::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &frm_Fylke_Kommune::reject);
 }
 
-void frm_Fylke_Kommune::List1_Click(const QListWidgetItem *entry)
+void frm_Fylke_Kommune::List1_Click(const QModelIndex &entry)
 {
-    m_pickedCode = keyOf(entry);
+    m_pickedCode = m_candidates->keyAt(entry.row());
     accept();
 }
 

@@ -5,12 +5,13 @@
 #include <QDialog>
 
 class QGroupBox;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // Offers the municipalities whose boxes hold a position; a click picks one.
@@ -23,11 +24,12 @@ public:
     QString pickedCode() const { return m_pickedCode; }
 
 private:
-    void List1_Click(const QListWidgetItem *entry);
+    void List1_Click(const QModelIndex &entry);
 
     QString m_pickedCode;
+    KeyedListModel *m_candidates;
     QGroupBox *Frame1;     // "Mulige fylker/kommuner"
-    QListWidget *List1;    // "County, Municipality [code]"
+    QListView *List1;      // "County, Municipality [code]"
     QPushButton *Command1; // "&Avbryt"
 };
 

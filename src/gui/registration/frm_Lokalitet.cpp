@@ -1,15 +1,18 @@
 #include "gui/registration/frm_Lokalitet.h"
 
+#include "gui/ui/KeyedListModel.h"
+
 #include <QGroupBox>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace lirvenda {
 
 frm_Lokalitet::frm_Lokalitet(Program &program, QWidget *parent)
-    : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Lokaliteter"), this)),
-      List1(new QListWidget(Frame1)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+    : QDialog(parent), m_program(program), m_lines(new KeyedListModel(this)),
+      Frame1(new QGroupBox(QStringLiteral("Lokaliteter"), this)), List1(new QListView(Frame1)),
+      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
 {
     setObjectName(QStringLiteral("frm_Lokalitet"));
     setWindowTitle(QStringLiteral("Lagrede lokaliteter"));
@@ -17,15 +20,16 @@ frm_Lokalitet::frm_Lokalitet(Program &program, QWidget *parent)
     List1->setObjectName(QStringLiteral("List1"));
     Command1->setObjectName(QStringLiteral("Command1"));
 
-    List1->setMinimumSize(620, 300);
+    List1->setModel(m_lines);
+    List1->setMinimumSize(List1->fontMetrics().averageCharWidth() * 88, List1->fontMetrics().height() * 18);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(Command1, 0, Qt::AlignRight);
 
-    connect(List1, &QListWidget::itemClicked, this, &frm_Lokalitet::List1_Click);
-    connect(List1, &QListWidget::itemActivated, this, &frm_Lokalitet::List1_Click);
+    connect(List1, &QListView::clicked, this, &frm_Lokalitet::List1_Click);
+    connect(List1, &QListView::activated, this, &frm_Lokalitet::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &frm_Lokalitet::Command1_Click);
     Form_Load();
 }
@@ -33,15 +37,15 @@ frm_Lokalitet::frm_Lokalitet(Program &program, QWidget *parent)
 void frm_Lokalitet::Form_Load()
 {
     m_places = UsedPlaces(m_program);
-    for (const UsedPlace &place : m_places)
-        List1->addItem(UsedPlaceLine(m_program, place));
+    for (int i = 0; i < m_places.size(); ++i)
+        m_lines->append({UsedPlaceLine(m_program, m_places[i]), QString::number(i)});
 }
 
 // The place is taken from what was stored, not read back from the shown names: a name can be
 // part of another name, and only the code tells them apart.
-void frm_Lokalitet::List1_Click(const QListWidgetItem *entry)
+void frm_Lokalitet::List1_Click(const QModelIndex &entry)
 {
-    m_picked = m_places.value(List1->row(entry));
+    m_picked = m_places.value(m_lines->keyAt(entry.row()).toInt());
     accept();
 }
 

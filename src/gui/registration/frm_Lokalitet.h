@@ -7,12 +7,13 @@
 #include <optional>
 
 class QGroupBox;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // The places of earlier observations; a click takes one over for the registration.
@@ -26,14 +27,15 @@ public:
 
 private:
     void Form_Load();
-    void List1_Click(const QListWidgetItem *entry);
+    void List1_Click(const QModelIndex &entry);
     void Command1_Click();
 
     Program &m_program;
-    QList<UsedPlace> m_places; // in the order of List1
+    QList<UsedPlace> m_places; // keyed in List1 by their index here
     std::optional<UsedPlace> m_picked;
+    KeyedListModel *m_lines;
     QGroupBox *Frame1;     // "Lokaliteter"
-    QListWidget *List1;    // one place per entry, its five fields separated by TAB
+    QListView *List1;      // one place per entry, its five fields separated by TAB
     QPushButton *Command1; // "&Avbryt"
 };
 

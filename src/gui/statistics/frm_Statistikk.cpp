@@ -1,5 +1,6 @@
 #include "gui/statistics/frm_Statistikk.h"
 
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 #include "gui/ui/PrintListPages.h"
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,6 +34,8 @@ namespace lirvenda {
 
 namespace {
 
+constexpr int ReportLineLength = 64; // characters of a report line shown without scrolling
+
 QPushButton *commandButton(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *button = named(new QPushButton(caption, parent), name);
@@ -39,9 +43,11 @@ QPushButton *commandButton(QWidget *parent, const QString &name, const QString &
     return button;
 }
 
-QListWidget *reportList(QWidget *parent, const QString &name)
+// The report's lines are lined up in columns of blanks: a fixed-pitch font keeps them so.
+template <typename View>
+View *reportList(View *list, const QString &name)
 {
-    auto *list = named(new QListWidget(parent), name);
+    named(list, name);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
     list->setFont(font);
@@ -121,61 +127,78 @@ QList<qint64> chartValues(const QChartView *chart)
     return values;
 }
 
-frm_Statistikk::frm_Statistikk(Program &program, QWidget *parent) : QDialog(parent), m_program(program)
+frm_Statistikk::frm_Statistikk(Program &program, QWidget *parent)
+    : QDialog(parent), m_program(program), m_species(new KeyedListModel(this))
 {
     setObjectName(QStringLiteral("frm_Statistikk"));
     setWindowTitle(QStringLiteral("Statistikk for ulike år"));
-
-    Frame1 = named(new QGroupBox(QStringLiteral("Angi år"), this), QStringLiteral("Frame1"));
-    Command4 = commandButton(Frame1, QStringLiteral("Command4"), QStringLiteral("-"));
-    Command6 = commandButton(Frame1, QStringLiteral("Command6"), QString());
-    Command5 = commandButton(Frame1, QStringLiteral("Command5"), QStringLiteral("+"));
-    auto *years = new QHBoxLayout(Frame1);
-    years->addWidget(Command4);
-    years->addWidget(Command6);
-    years->addWidget(Command5);
-
-    Frame2 = named(new QGroupBox(QStringLiteral("Resultater"), this), QStringLiteral("Frame2"));
-    List1 = reportList(Frame2, QStringLiteral("List1"));
-    List1->setMinimumWidth(560);
-    (new QVBoxLayout(Frame2))->addWidget(List1);
-    List2 = reportList(this, QStringLiteral("List2"));
-
+    // Made in the order of the window's tab chain.
+    QGroupBox *years = yearFrame();
+    QGroupBox *results = resultFrame();
+    List2 = reportList(new QListView(this), QStringLiteral("List2"));
+    List2->setModel(m_species);
     MSChart1 = monthChart(this, QStringLiteral("MSChart1"));
     MSChart2 = monthChart(this, QStringLiteral("MSChart2"));
     MSChart3 = monthChart(this, QStringLiteral("MSChart3"));
-    Label4 = named(new QLabel(QStringLiteral("Måned"), this), QStringLiteral("Label4"));
-    Label4->setAlignment(Qt::AlignCenter);
+    LayOut(years, results, commandRow());
+    connect(List2->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frm_Statistikk::List2_Click);
+    showYear(QDate::currentDate().year());
+}
 
-    Command2 = commandButton(this, QStringLiteral("Command2"), QStringLiteral("&Til skriver"));
-    Command3 = commandButton(this, QStringLiteral("Command3"), QStringLiteral("T&il fil"));
-    Command1 = commandButton(this, QStringLiteral("Command1"), QStringLiteral("&Avslutt"));
+QGroupBox *frm_Statistikk::yearFrame()
+{
+    auto *frame = named(new QGroupBox(QStringLiteral("Angi år"), this), QStringLiteral("Frame1"));
+    Command4 = commandButton(frame, QStringLiteral("Command4"), QStringLiteral("-"));
+    Command6 = commandButton(frame, QStringLiteral("Command6"), QString());
+    Command5 = commandButton(frame, QStringLiteral("Command5"), QStringLiteral("+"));
+    auto *years = new QHBoxLayout(frame);
+    for (QPushButton *button : {Command4, Command6, Command5})
+        years->addWidget(button);
+    connect(Command4, &QPushButton::clicked, this, &frm_Statistikk::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frm_Statistikk::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frm_Statistikk::Command6_Click);
+    return frame;
+}
 
+QGroupBox *frm_Statistikk::resultFrame()
+{
+    auto *frame = named(new QGroupBox(QStringLiteral("Resultater"), this), QStringLiteral("Frame2"));
+    List1 = reportList(new QListWidget(frame), QStringLiteral("List1"));
+    List1->setMinimumWidth(List1->fontMetrics().horizontalAdvance(QString(ReportLineLength, QLatin1Char('0'))));
+    (new QVBoxLayout(frame))->addWidget(List1);
+    return frame;
+}
+
+// The year and the report on the left; the species, the three charts and the buttons beside them.
+void frm_Statistikk::LayOut(QGroupBox *years, QGroupBox *results, QLayout *commands)
+{
+    auto *label4 = named(new QLabel(QStringLiteral("Måned"), this), QStringLiteral("Label4"));
+    label4->setAlignment(Qt::AlignCenter);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(Frame1, 0, 0);
-    grid->addWidget(Frame2, 1, 0, 2, 1);
+    grid->addWidget(years, 0, 0);
+    grid->addWidget(results, 1, 0, 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Registrerte arter"), List2), 0, 1, 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Antall arter observert pr. måned"), MSChart1), 0, 2, 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Antall individer pr. måned"), MSChart2), 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Antall individer observert pr. måned for ulike arter"), MSChart3), 2,
                     2);
-    grid->addWidget(Label4, 3, 1, 1, 2);
+    grid->addWidget(label4, 3, 1, 1, 2);
+    grid->addLayout(commands, 4, 0, 1, 3);
+}
+
+QLayout *frm_Statistikk::commandRow()
+{
+    QPushButton *print = commandButton(this, QStringLiteral("Command2"), QStringLiteral("&Til skriver"));
+    QPushButton *save = commandButton(this, QStringLiteral("Command3"), QStringLiteral("T&il fil"));
+    QPushButton *close = commandButton(this, QStringLiteral("Command1"), QStringLiteral("&Avslutt"));
+    connect(print, &QPushButton::clicked, this, &frm_Statistikk::Command2_Click);
+    connect(save, &QPushButton::clicked, this, &frm_Statistikk::Command3_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command3);
-    buttons->addWidget(Command1);
-    grid->addLayout(buttons, 4, 0, 1, 3);
-
-    connect(Command4, &QPushButton::clicked, this, &frm_Statistikk::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frm_Statistikk::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frm_Statistikk::Command6_Click);
-    connect(Command2, &QPushButton::clicked, this, &frm_Statistikk::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frm_Statistikk::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::close);
-    connect(List2, &QListWidget::currentRowChanged, this, &frm_Statistikk::List2_Click);
-
-    showYear(QDate::currentDate().year());
+    for (QPushButton *button : {print, save, close})
+        buttons->addWidget(button);
+    return buttons;
 }
 
 int frm_Statistikk::shownYear() const { return Command6->text().toInt(); }
@@ -191,13 +214,12 @@ void frm_Statistikk::ComputeYearStatistics()
     m_statistics = lirvenda::ComputeYearStatistics(m_program, shownYear());
     List1->clear();
     List1->addItems(m_statistics.report);
-    List2->clear();
-    addKeyedEntries(List2, m_statistics.species);
+    m_species->setEntries(m_statistics.species);
     drawMonths(MSChart1, m_statistics.speciesPerMonth);
     drawMonths(MSChart2, m_statistics.individualsPerMonth);
     drawMonths(MSChart3, MonthValues{});
-    if (List2->count() > 0)
-        List2->setCurrentRow(0);
+    if (m_species->rowCount() > 0)
+        List2->setCurrentIndex(m_species->index(0));
 }
 
 // "-": the year before, without limit.
@@ -215,11 +237,10 @@ void frm_Statistikk::Command5_Click()
 // The year: back to the current year.
 void frm_Statistikk::Command6_Click() { showYear(QDate::currentDate().year()); }
 
-void frm_Statistikk::List2_Click()
+void frm_Statistikk::List2_Click(const QModelIndex &chosen)
 {
-    const QListWidgetItem *item = List2->currentItem();
-    if (item)
-        drawMonths(MSChart3, m_statistics.individualsOf(keyOf(item)));
+    if (chosen.isValid())
+        drawMonths(MSChart3, m_statistics.individualsOf(m_species->keyAt(chosen.row())));
 }
 
 // "&Til skriver"
@@ -236,7 +257,7 @@ void frm_Statistikk::PrintReport(QPrinter &printer)
     const int copies = printer.copyCount();
     printer.setCopyCount(1); // the copies are in the job; the printer must not repeat them
     PrintLayout layout(printer);
-    PrintListPages(QString(), List1, layout, copies);
+    PrintListPages(QString(), entryTexts(List1), layout, copies);
 }
 
 // "T&il fil"

@@ -6,13 +6,16 @@
 
 class QChartView;
 class QGroupBox;
-class QLabel;
+class QLayout;
+class QListView;
 class QListWidget;
+class QModelIndex;
 class QPrinter;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // The twelve month values a chart shows, January first.
@@ -29,33 +32,31 @@ public:
     // Prints the report as many times as the printer's copy count, as one job of separate copies.
     void PrintReport(QPrinter &printer);
 
-    QGroupBox *Frame1;     // "Angi år"
-    QPushButton *Command4; // "-"
-    QPushButton *Command6; // the year
-    QPushButton *Command5; // "+"
-    QGroupBox *Frame2;     // "Resultater"
-    QListWidget *List1;    // the report lines
-    QListWidget *List2;    // "Registrerte arter"
-    QChartView *MSChart1;  // "Antall arter observert pr. måned"
-    QChartView *MSChart2;  // "Antall individer pr. måned"
-    QChartView *MSChart3;  // "Antall individer observert pr. måned for ulike arter"
-    QLabel *Label4;        // "Måned"
-    QPushButton *Command2; // "&Til skriver"
-    QPushButton *Command3; // "T&il fil"
-    QPushButton *Command1; // "&Avslutt"
-
 private:
+    QGroupBox *yearFrame();
+    QGroupBox *resultFrame();
+    void LayOut(QGroupBox *years, QGroupBox *results, QLayout *commands);
+    QLayout *commandRow();
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
     void Command2_Click();
     void Command3_Click();
-    void List2_Click();
+    void List2_Click(const QModelIndex &chosen);
     int shownYear() const;
     void showYear(int year);
 
     Program &m_program;
     YearStatistics m_statistics;
+    QPushButton *Command4; // "-"
+    QPushButton *Command6; // the year
+    QPushButton *Command5; // "+"
+    QListWidget *List1;    // the report lines
+    KeyedListModel *m_species;
+    QListView *List2;     // "Registrerte arter"
+    QChartView *MSChart1; // "Antall arter observert pr. måned"
+    QChartView *MSChart2; // "Antall individer pr. måned"
+    QChartView *MSChart3; // "Antall individer observert pr. måned for ulike arter"
 };
 
 } // namespace lirvenda

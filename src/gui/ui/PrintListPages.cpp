@@ -1,13 +1,10 @@
 #include "gui/ui/PrintListPages.h"
 
-#include "gui/ui/ListProcedures.h"
-
 #include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
 
 #include <QDateTime>
 #include <QFontDatabase>
-#include <QListWidget>
 #include <QPainter>
 #include <QPrinter>
 
@@ -101,9 +98,8 @@ void PrintLayout::paintPage()
         m_painter->drawText(row(FirstLineRow + i), flags, Label1[i]);
 }
 
-bool PrintListPages(const QString &title, const QListWidget *list, PrintLayout &layout, int copies)
+bool PrintListPages(const QString &title, const QStringList &lines, PrintLayout &layout, int copies)
 {
-    const QStringList lines = entryTexts(list);
     bool printed = true;
     for (int copy = 0; copy < copies && printed; ++copy)
         printed = printPages(title, lines, layout);

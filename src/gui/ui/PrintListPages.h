@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
 
-class QListWidget;
 class QPainter;
 class QPrinter;
 
@@ -38,9 +38,9 @@ private:
     std::unique_ptr<QPainter> m_painter; // open from the first page to EndDoc
 };
 
-// Prints the list's entries page by page through the layout, as one job holding the given number
+// Prints the lines page by page through the layout, as one job holding the given number
 // of copies, each from "Page 1". A printer failure is reported in a message and answers false; the
 // pages printed before it stay printed.
-bool PrintListPages(const QString &title, const QListWidget *list, PrintLayout &layout, int copies = 1);
+bool PrintListPages(const QString &title, const QStringList &lines, PrintLayout &layout, int copies = 1);
 
 } // namespace lirvenda

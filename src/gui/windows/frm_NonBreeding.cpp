@@ -1,5 +1,7 @@
 #include "gui/windows/frm_NonBreeding.h"
 
+#include "gui/ui/NamedControl.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,11 +28,16 @@ namespace {
 
 struct CountRow {
     const char *label;
-    const char *box;
-    const char *digits;
-    QLineEdit **text;
-    frm_NonBreeding::DigitRow *row;
+    const char *box;    // the number box's name
+    const char *digits; // the name of its row of digit buttons
 };
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = named(new QPushButton(caption, parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
 
 // One frame of rows: a label, the number box and its ten digit buttons "0" to "9".
 QGroupBox *countFrame(QWidget *parent, const QString &caption, const QList<CountRow> &rows)
@@ -41,31 +48,20 @@ QGroupBox *countFrame(QWidget *parent, const QString &caption, const QList<Count
     for (int r = 0; r < rows.size(); ++r) {
         const CountRow &row = rows[r];
         grid->addWidget(new QLabel(QString::fromUtf8(row.label), frame), r, 0);
-        QLineEdit *box = new QLineEdit(frame);
-        box->setObjectName(QLatin1String(row.box));
-        box->setMaximumWidth(70);
-        *row.text = box;
+        auto *box = named(new QLineEdit(frame), QLatin1String(row.box));
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        box->setMaximumWidth(box->minimumWidth() * 2);
         grid->addWidget(box, r, 1);
         for (int d = 0; d < 10; ++d) {
-            auto *digit = new QPushButton(QString::number(d), frame);
-            digit->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(row.digits)).arg(d));
-            digit->setFixedWidth(26);
-            digit->setAutoDefault(false);
+            auto *digit = button(frame, elementName(row.digits, d), QString::number(d));
+            digit->setMinimumWidth(digit->fontMetrics().horizontalAdvance(QStringLiteral("00")));
+            digit->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             QObject::connect(digit, &QPushButton::clicked, box,
                              [box, d] { box->setText(withDigitTapped(box->text(), d)); });
-            (*row.row)[d] = digit;
             grid->addWidget(digit, r, 2 + d);
         }
     }
     return frame;
-}
-
-QPushButton *commandButton(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -74,71 +70,71 @@ frm_NonBreeding::frm_NonBreeding(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frm_NonBreeding"));
     setWindowTitle(QStringLiteral("Non-breeding distribution"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(countColumns());
+    layout->addLayout(commandRow());
+}
 
-    QGroupBox *count = countFrame(this, QStringLiteral("Antall"),
-                                  {{"Total", "Text13", "Command6", &Text13, &Command6},
-                                   {"Minimum", "Text15", "Command7", &Text15, &Command7},
-                                   {"Maximum", "Text14", "Command8", &Text14, &Command8}});
-    QGroupBox *sex = countFrame(this, QStringLiteral("Kjønn"),
-                                {{"Hunner", "Text2", "Command11", &Text2, &Command11},
-                                 {"Hanner", "Text3", "Command12", &Text3, &Command12},
-                                 {"Ukjent", "Text4", "Command13", &Text4, &Command13}});
-    QGroupBox *plumage = countFrame(this, QStringLiteral("Drakt"),
-                                    {{"Sommer", "Text1", "Command18", &Text1, &Command18},
-                                     {"Vinter", "Text5", "Command19", &Text5, &Command19},
-                                     {"Eklipse", "Text6", "Command20", &Text6, &Command20}});
-    QGroupBox *age = countFrame(this, QStringLiteral("Alder"),
-                                {{"Voksne", "Text7", "Command9", &Text7, &Command9},
-                                 {"Subadulte", "Text8", "Command10", &Text8, &Command10},
-                                 {"1K", "Text9", "Command2", &Text9, &Command2},
-                                 {"2K", "Text10", "Command15", &Text10, &Command15},
-                                 {"3K", "Text11", "Command16", &Text11, &Command16},
-                                 {"4K+", "Text12", "Command17", &Text12, &Command17}});
-
-    Frame3 = new QGroupBox(QStringLiteral("Kommentar"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Text16 = new QTextEdit(Frame3);
-    Text16->setObjectName(QStringLiteral("Text16"));
-    (new QVBoxLayout(Frame3))->addWidget(Text16);
-    Frame16 = new QGroupBox(QStringLiteral("Documentation"), this);
-    Frame16->setObjectName(QStringLiteral("Frame16"));
-    List3 = new QListWidget(Frame16);
-    List3->setObjectName(QStringLiteral("List3"));
-    Image1 = new QLabel(Frame16);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    auto *documentation = new QHBoxLayout(Frame16);
-    documentation->addWidget(List3);
-    documentation->addWidget(Image1);
-
-    // The sheet keeps nothing, so the record buttons have nothing to act on and stay disabled.
-    Command14 = commandButton(this, "Command14", QStringLiteral("&Ny"));
-    Command3 = commandButton(this, "Command3", QStringLiteral("&Edit"));
-    Command4 = commandButton(this, "Command4", QStringLiteral("&Delete"));
-    Command1 = commandButton(this, "Command1", QStringLiteral("&Archive"));
-    Command5 = commandButton(this, "Command5", QStringLiteral("&Avslutt"));
-    for (QPushButton *inactive : {Command14, Command3, Command4, Command1})
-        inactive->setEnabled(false);
-    connect(Command5, &QPushButton::clicked, this, &QDialog::accept);
-
+// Count, sex and plumage on the left; age, the comment and the documentation on the right.
+QLayout *frm_NonBreeding::countColumns()
+{
     auto *left = new QVBoxLayout;
-    left->addWidget(count);
-    left->addWidget(sex);
-    left->addWidget(plumage);
+    left->addWidget(countFrame(
+        this, QStringLiteral("Antall"),
+        {{"Total", "Text13", "Command6"}, {"Minimum", "Text15", "Command7"}, {"Maximum", "Text14", "Command8"}}));
+    left->addWidget(countFrame(
+        this, QStringLiteral("Kjønn"),
+        {{"Hunner", "Text2", "Command11"}, {"Hanner", "Text3", "Command12"}, {"Ukjent", "Text4", "Command13"}}));
+    left->addWidget(countFrame(
+        this, QStringLiteral("Drakt"),
+        {{"Sommer", "Text1", "Command18"}, {"Vinter", "Text5", "Command19"}, {"Eklipse", "Text6", "Command20"}}));
     auto *right = new QVBoxLayout;
-    right->addWidget(age);
-    right->addWidget(Frame3);
-    right->addWidget(Frame16);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {Command14, Command3, Command4, Command1})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    buttons->addWidget(Command5);
+    right->addWidget(countFrame(this, QStringLiteral("Alder"),
+                                {{"Voksne", "Text7", "Command9"},
+                                 {"Subadulte", "Text8", "Command10"},
+                                 {"1K", "Text9", "Command2"},
+                                 {"2K", "Text10", "Command15"},
+                                 {"3K", "Text11", "Command16"},
+                                 {"4K+", "Text12", "Command17"}}));
+    right->addWidget(commentFrame());
+    right->addWidget(documentationFrame());
     auto *columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(buttons);
+    return columns;
+}
+
+QWidget *frm_NonBreeding::commentFrame()
+{
+    auto *frame = named(new QGroupBox(QStringLiteral("Kommentar"), this), QStringLiteral("Frame3"));
+    (new QVBoxLayout(frame))->addWidget(named(new QTextEdit(frame), QStringLiteral("Text16")));
+    return frame;
+}
+
+QWidget *frm_NonBreeding::documentationFrame()
+{
+    auto *frame = named(new QGroupBox(QStringLiteral("Documentation"), this), QStringLiteral("Frame16"));
+    auto *documentation = new QHBoxLayout(frame);
+    documentation->addWidget(named(new QListWidget(frame), QStringLiteral("List3")));
+    documentation->addWidget(named(new QLabel(frame), QStringLiteral("Image1")));
+    return frame;
+}
+
+// The sheet keeps nothing, so the record buttons have nothing to act on and stay disabled.
+QLayout *frm_NonBreeding::commandRow()
+{
+    auto *buttons = new QHBoxLayout;
+    for (auto [name, caption] :
+         {std::pair{"Command14", "&Ny"}, {"Command3", "&Edit"}, {"Command4", "&Delete"}, {"Command1", "&Archive"}}) {
+        QPushButton *inactive = button(this, QLatin1String(name), QLatin1String(caption));
+        inactive->setEnabled(false);
+        buttons->addWidget(inactive);
+    }
+    buttons->addStretch();
+    QPushButton *close = button(this, QStringLiteral("Command5"), QStringLiteral("&Avslutt"));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addWidget(close);
+    return buttons;
 }
 
 } // namespace lirvenda

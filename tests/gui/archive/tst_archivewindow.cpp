@@ -48,9 +48,9 @@ private slots:
                                 seen << caption(archive);
                                 auto *species = child<QComboBox>(archive, "Combo1");
                                 species->setCurrentIndex(rowOfKey(species, "11870"));
-                                auto *list = child<QListWidget>(archive, "List1");
+                                auto *list = child<QAbstractItemView>(archive, "List1");
                                 seen << caption(archive);
-                                clickEntry(list, rowOfKey(list, QString::number(wanted)));
+                                clickEntry(list, rowWithKey(list, QString::number(wanted)));
                             }));
         QCOMPARE(seen,
                  QStringList({"Treff", QString("Resultater (%1 forekomster.)").arg(position == "added" ? 3 : 2)}));

@@ -35,7 +35,7 @@ bool pick(FaunaWindow &w, const char *caption, const std::function<void(QWidget 
     return answerModal([&] { w.click(caption); }, action);
 }
 
-QListWidget *choices(QWidget *picker) { return child<QListWidget>(picker, "List1"); }
+QAbstractItemView *choices(QWidget *picker) { return child<QAbstractItemView>(picker, "List1"); }
 
 } // namespace
 

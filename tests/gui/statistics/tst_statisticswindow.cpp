@@ -27,14 +27,14 @@ struct StatisticsWindow {
     QStringList report = fillStatisticsYear(t, DiaryYear);
     frm_Statistikk window{t.program()};
 
-    QStringList shownReport() const { return entries(window.List1); }
+    QStringList shownReport() const { return entries(child<QListWidget>(&window, "List1")); }
     // Saves through "T&il fil" into the program folder, typing the name into the dialog's file
     // name box, or cancelling it when empty. The name goes into the box itself: selectFile()
     // leaves a box that has the focus as it is, and the box takes the focus when the dialog is
     // activated, which can come before or after this answer.
     bool save(const QString &typed)
     {
-        return answerModal([&] { window.Command3->click(); },
+        return answerModal([&] { child<QPushButton>(&window, "Command3")->click(); },
                            [&](QWidget *modal) {
                                auto *dialog = qobject_cast<QFileDialog *>(modal);
                                if (typed.isEmpty())
@@ -45,6 +45,13 @@ struct StatisticsWindow {
                            });
     }
 };
+
+// The three month charts, in the order of their names.
+QList<QChartView *> monthCharts(const QWidget *window)
+{
+    return {child<QChartView>(window, "MSChart1"), child<QChartView>(window, "MSChart2"),
+            child<QChartView>(window, "MSChart3")};
+}
 
 // The number of ticks on a chart's value axis, and whether its scale reaches the largest value.
 QString ticksOf(const QChartView *chart)
@@ -95,13 +102,13 @@ private slots:
         StatisticsWindow w;
         for (const QString &name : clicks)
             click(&w.window, name);
-        QCOMPARE(w.window.Command6->text(), QString::number(year));
+        QCOMPARE(child<QPushButton>(&w.window, "Command6")->text(), QString::number(year));
         const YearStatistics expected = ComputeYearStatistics(w.t.program(), year);
         QCOMPARE(w.shownReport(), year == DiaryYear ? w.report : expected.report);
-        QCOMPARE(w.window.List2->count(), expected.species.size());
+        QCOMPARE(entries(child<QAbstractItemView>(&w.window, "List2")).size(), expected.species.size());
         QCOMPARE(w.t.prompter().beeps, beeps);
         if (expected.report.isEmpty())
-            for (const QChartView *chart : {w.window.MSChart1, w.window.MSChart2, w.window.MSChart3})
+            for (const QChartView *chart : monthCharts(&w.window))
                 QCOMPARE(chartValues(chart), QList<qint64>(12, 0));
     }
 
@@ -111,11 +118,12 @@ private slots:
         StatisticsWindow w;
         w.window.show();
         click(&w.window, "Command4");
-        QCOMPARE(chartValues(w.window.MSChart1), (QList<qint64>{1, 1, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1}));
-        QCOMPARE(chartValues(w.window.MSChart2), (QList<qint64>{3, 10, 10, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
-        QCOMPARE(chartValues(w.window.MSChart3), (QList<qint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})); // the first
-        clickEntry(w.window.List2, 1);
-        QCOMPARE(chartValues(w.window.MSChart3), (QList<qint64>{3, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(chartValues(monthCharts(&w.window)[0]), (QList<qint64>{1, 1, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1}));
+        QCOMPARE(chartValues(monthCharts(&w.window)[1]), (QList<qint64>{3, 10, 10, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
+        QCOMPARE(chartValues(monthCharts(&w.window)[2]),
+                 (QList<qint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})); // the first
+        clickEntry(child<QAbstractItemView>(&w.window, "List2"), 1);
+        QCOMPARE(chartValues(monthCharts(&w.window)[2]), (QList<qint64>{3, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     }
 
     // A year of a million individuals in a month after one of a single individual, and back: the
@@ -129,11 +137,12 @@ private slots:
         frm_Statistikk window(t.program());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_VERIFY(window.MSChart2->chart()->plotArea().height() > 0); // laid out: its axes draw their ticks
+        QTRY_VERIFY(monthCharts(&window)[1]->chart()->plotArea().height() > 0); // laid out: its axes draw their ticks
         for (const QString &button : {"Command4", "Command5"}) {
             click(&window, button);
-            for (const QChartView *chart : {window.MSChart1, window.MSChart2, window.MSChart3})
-                QCOMPARE(ticksOf(chart), button == "Command4" && chart != window.MSChart1 ? "6 ticks" : "2 ticks");
+            for (const QChartView *chart : monthCharts(&window))
+                QCOMPARE(ticksOf(chart),
+                         button == "Command4" && chart != monthCharts(&window)[0] ? "6 ticks" : "2 ticks");
         }
     }
 
@@ -183,7 +192,7 @@ private slots:
     {
         StatisticsWindow w;
         for (int i = 0; i < 60; ++i) // two pages a copy
-            w.window.List1->addItem(QStringLiteral("Linje %1").arg(i));
+            child<QListWidget>(&w.window, "List1")->addItem(QStringLiteral("Linje %1").arg(i));
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(w.t.path("rapport.pdf"));

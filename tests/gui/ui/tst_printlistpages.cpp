@@ -1,7 +1,6 @@
 #include "gui/ui/PrintListPages.h"
 #include "support/TestProgram.h"
 
-#include <QListWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QtTest>
@@ -14,14 +13,14 @@ namespace {
 QString entry(int number) { return QStringLiteral("Linje %1                [%1]").arg(number); }
 
 // A list of the given number of lines, printed to a PDF file in the given number of copies.
-bool print(QListWidget &list, int lines, QPrinter &printer, PrintLayout &layout, const QString &file, int copies = 1)
+bool print(QStringList &list, int lines, QPrinter &printer, PrintLayout &layout, const QString &file, int copies = 1)
 {
     for (int i = 1; i <= lines; ++i)
-        list.addItem(entry(i));
+        list << entry(i);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(file);
-    return PrintListPages(QStringLiteral("Årsrapport"), &list, layout, copies);
+    return PrintListPages(QStringLiteral("Årsrapport"), list, layout, copies);
 }
 
 } // namespace
@@ -46,7 +45,7 @@ private slots:
         QFETCH(int, pages);
         QFETCH(int, copies);
         test::TestProgram t(false);
-        QListWidget list;
+        QStringList list;
         QPrinter printer;
         PrintLayout layout(printer);
         QVERIFY(print(list, entries, printer, layout, t.path("liste.pdf"), copies));
@@ -69,7 +68,7 @@ private slots:
     void printerThatCannotStartSaysSo()
     {
         test::TestProgram t(false);
-        QListWidget list;
+        QStringList list;
         QPrinter printer;
         PrintLayout layout(printer);
         QVERIFY(!print(list, 3, printer, layout, t.path("no-such-folder/liste.pdf")));
