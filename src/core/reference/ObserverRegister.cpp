@@ -1,7 +1,7 @@
 #include "core/reference/ObserverRegister.h"
 
 #include "core/shared/DateTexts.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/UniqueIds.h"
 #include "core/store/Program.h"
 
 #include <QStringList>
@@ -186,6 +186,49 @@ QList<KeyedEntry> RegistrationObserverChoices(Program &program)
 {
     return observerEntries(program, {},
                            QStringLiteral("ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK"));
+}
+
+namespace {
+
+Record observer(Program &program, const QString &column, const QVariant &value)
+{
+    Statement row =
+        program.observerConnection().query(QStringLiteral("SELECT * FROM Observers WHERE %1 = ?").arg(column), {value});
+    return row.next() ? row.record() : Record();
+}
+
+QString fullName(const Record &observer)
+{
+    if (observer.isEmpty())
+        return {};
+    return observer.text(QStringLiteral("ObserverFirstName")) + ' ' + observer.text(QStringLiteral("ObserverLastName"));
+}
+
+} // namespace
+
+KeyedEntry ObserverEntry(Program &program, const QString &observerUniqueId)
+{
+    const QString id = observerUniqueId.trimmed();
+    if (id.isEmpty())
+        return {};
+    const Record row = observer(program, QStringLiteral("ObserverUniqueID"), id);
+    if (row.isEmpty())
+        return {};
+    return keyedEntry(QStringLiteral("%1, %2. (%3)")
+                          .arg(row.text(QStringLiteral("ObserverLastName")),
+                               row.text(QStringLiteral("ObserverFirstName")).left(1),
+                               row.text(QStringLiteral("ObserverInitials"))),
+                      40, row.text(QStringLiteral("ObserverUniqueID")));
+}
+
+QString ObserverNameById(Program &program, qint64 observerId)
+{
+    return fullName(observer(program, QStringLiteral("ObserverID"), observerId));
+}
+
+QString ObserverNameByUniqueId(Program &program, const QString &observerUniqueId)
+{
+    return fullName(observer(program, QStringLiteral("ObserverUniqueID"), observerUniqueId.trimmed()));
 }
 
 } // namespace lirvenda

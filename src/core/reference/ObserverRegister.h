@@ -4,7 +4,7 @@
 // and choosing the default observers. Every read and write goes through the observer connection,
 // so the register lives in Nest.mdb whenever that file is present.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>
@@ -55,5 +55,13 @@ QList<KeyedEntry> DefaultRegistrationObservers(Program &program);
 QList<KeyedEntry> RegistrationObserverChoices(Program &program);
 // These observers, and no others, become default observers, all at once or not at all.
 void SetDefaultObservers(Program &program, const QList<qint64> &observerIds);
+
+// Look-ups of one observer; each answers the empty text when there is none.
+// "Last, F. (INITIALS)", 40 blanks, "[ObserverUniqueID]" for an observer; the empty entry when
+// there is none.
+KeyedEntry ObserverEntry(Program &program, const QString &observerUniqueId);
+// "first name last name" of an observer, by ObserverID or by ObserverUniqueID.
+QString ObserverNameById(Program &program, qint64 observerId);
+QString ObserverNameByUniqueId(Program &program, const QString &observerUniqueId);
 
 } // namespace lirvenda

@@ -39,4 +39,11 @@ QList<KeyedEntry> CodeListEntries(Program &program, CodeList list)
     return entries;
 }
 
+QString ActivityText(Program &program, int activityId)
+{
+    return program.mainConnection()
+        .scalar(QStringLiteral("SELECT Aktivitet FROM Aktivitet WHERE AktivitetID = ?"), {activityId})
+        .toString();
+}
+
 } // namespace lirvenda

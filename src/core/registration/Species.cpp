@@ -1,10 +1,40 @@
 #include "core/registration/Species.h"
 
+#include "core/shared/DisplayTexts.h"
 #include "core/store/NorwegianOrder.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 
 namespace lirvenda {
+
+namespace {
+
+Record taxon(Program &program, const QString &speciesKey)
+{
+    Statement row = program.mainConnection().query(QStringLiteral("SELECT * FROM Animalia WHERE PK_LatinskNavnID = ?"),
+                                                   {speciesKey});
+    return row.next() ? row.record() : Record();
+}
+
+} // namespace
+
+QString SpeciesDisplayName(Program &program, const QString &speciesKey, bool withScientificName)
+{
+    const Record row = taxon(program, speciesKey);
+    if (row.isEmpty())
+        return {};
+    QString name = CapitalizeFirst(row.text(QStringLiteral("PopulærNavnBokmål")));
+    if (withScientificName)
+        name += QStringLiteral(" (%1 %2)").arg(row.text(QStringLiteral("Slekt")), row.text(QStringLiteral("Art")));
+    return name;
+}
+
+QString LatinShortCode(Program &program, const QString &speciesKey)
+{
+    const Record row = taxon(program, speciesKey);
+    if (row.isEmpty())
+        return {};
+    return row.text(QStringLiteral("Slekt")).left(3).toUpper() + row.text(QStringLiteral("Art")).left(3).toUpper();
+}
 
 QString SpeciesDisplayText(Program &program, const QString &speciesKey)
 {

@@ -2,7 +2,7 @@
 
 // Species as the main window shows them: the popular name, the scientific name and the key.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>
@@ -11,6 +11,11 @@ namespace lirvenda {
 
 class Program;
 
+// Each look-up answers the empty text for a key without a taxon.
+// The Norwegian (Bokmål) name of the species, its first letter capitalised.
+QString SpeciesDisplayName(Program &program, const QString &speciesKey, bool withScientificName);
+// The first three letters of the genus and of the species epithet, in capitals (PARMAJ).
+QString LatinShortCode(Program &program, const QString &speciesKey);
 // "Popular name (Genus species) [key]"; the name part is empty for a key without a taxon.
 QString SpeciesDisplayText(Program &program, const QString &speciesKey);
 // Every species observed, shown by its display text; in key order when asked, else as the
