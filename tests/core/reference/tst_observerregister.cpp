@@ -256,6 +256,26 @@ private slots:
         QCOMPARE(initialsOf(DefaultRegistrationObservers(t.program())), (QStringList{"KHO", "PHA"}));
         QCOMPARE(dump(t.db()), mainBefore);
     }
+
+    // One observer by its unique ID (blanks around it do not count) or its number.
+    void observerLookUps()
+    {
+        test::TestProgram t;
+        Program &p = t.program();
+        const QString id = t.addObserver("Per", "Hansen", "PHA");
+        const QString expected = "Hansen, P. (PHA)" + QString(40, ' ') + "[" + id + "]";
+        QCOMPARE(ObserverEntry(p, "  " + id + " ").text, expected);
+        QCOMPARE(ObserverEntry(p, "  " + id + " ").key, id);
+        QCOMPARE(ObserverEntry(p, "").text, QString());
+        QCOMPARE(ObserverEntry(p, "20000101000000-9").text, QString());
+        const qint64 number = p.observerConnection()
+                                  .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {id})
+                                  .toLongLong();
+        QCOMPARE(ObserverNameById(p, number), QString("Per Hansen"));
+        QCOMPARE(ObserverNameById(p, number + 1), QString());
+        QCOMPARE(ObserverNameByUniqueId(p, " " + id), QString("Per Hansen"));
+        QCOMPARE(ObserverNameByUniqueId(p, "20000101000000-9"), QString());
+    }
 };
 
 QTEST_MAIN(ObserverRegisterTest)

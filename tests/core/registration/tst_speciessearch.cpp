@@ -1,4 +1,5 @@
 #include "core/registration/RecentObservations.h"
+#include "core/registration/Species.h"
 #include "core/registration/SpeciesSearch.h"
 #include "core/shared/SharedProcedures.h"
 #include "support/TestProgram.h"
@@ -82,6 +83,17 @@ private slots:
         const RecentObservations none = recentObservations(t.program(), "14640", QDate(2024, 12, 5));
         QCOMPARE(none.caption, QString("Siste observasjoner av PARMAJ"));
         QVERIFY(none.lines.isEmpty());
+    }
+
+    // Names and codes of one species; nothing for a key without a taxon, however it is written.
+    void speciesLookUps()
+    {
+        TestProgram t;
+        Program &p = t.program();
+        QCOMPARE(SpeciesDisplayName(p, "11870", false), QString("Svarttrost"));
+        QCOMPARE(SpeciesDisplayName(p, "11870", true), QString("Svarttrost (Turdus merula)"));
+        QCOMPARE(SpeciesDisplayName(p, "99999", true), QString());
+        QCOMPARE(LatinShortCode(p, "x' OR '1'='1"), QString());
     }
 };
 

@@ -5,7 +5,7 @@
 
 using namespace lirvenda;
 
-class SharedProceduresTest : public QObject {
+class SharedTest : public QObject {
     Q_OBJECT
 private slots:
     void bracketCode_data()
@@ -37,32 +37,6 @@ private slots:
         QVERIFY(NewUniqueId(t.program()).endsWith("-2"));
     }
 
-    void lookUps()
-    {
-        test::TestProgram t;
-        Program &p = t.program();
-        QCOMPARE(SpeciesDisplayName(p, "11870", false), QString("Svarttrost"));
-        QCOMPARE(SpeciesDisplayName(p, "11870", true), QString("Svarttrost (Turdus merula)"));
-        QCOMPARE(SpeciesDisplayName(p, "99999", true), QString());
-        QCOMPARE(LatinShortCode(p, "x' OR '1'='1"), QString());
-        QCOMPARE(ActivityText(p, 1), QString("Observert i hekketiden i mulig hekkebiotop"));
-        QCOMPARE(ActivityText(p, 0), QString());
-
-        const QString id = t.addObserver("Per", "Hansen", "PHA");
-        const QString expected = "Hansen, P. (PHA)" + QString(40, ' ') + "[" + id + "]";
-        QCOMPARE(ObserverEntry(p, "  " + id + " ").text, expected);
-        QCOMPARE(ObserverEntry(p, "  " + id + " ").key, id);
-        QCOMPARE(ObserverEntry(p, "").text, QString());
-        QCOMPARE(ObserverEntry(p, "20000101000000-9").text, QString());
-        const qint64 number = p.observerConnection()
-                                  .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {id})
-                                  .toLongLong();
-        QCOMPARE(ObserverNameById(p, number), QString("Per Hansen"));
-        QCOMPARE(ObserverNameById(p, number + 1), QString());
-        QCOMPARE(ObserverNameByUniqueId(p, " " + id), QString("Per Hansen"));
-        QCOMPARE(ObserverNameByUniqueId(p, "20000101000000-9"), QString());
-    }
-
     void textFilesAreOneUtf8Line()
     {
         QTemporaryDir dir;
@@ -78,5 +52,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SharedProceduresTest)
-#include "tst_sharedprocedures.moc"
+QTEST_MAIN(SharedTest)
+#include "tst_shared.moc"
