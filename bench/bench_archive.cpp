@@ -61,7 +61,7 @@ int main(int argc, char **argv)
             const double opening = millisecondsOf([&] { frm_Arkiv archive(program); });
             for (Search &search : all) {
                 ArchiveResult result;
-                const double time = millisecondsOf([&] { result = SearchArchive(program, search.criteria); });
+                const double time = millisecondsOf([&] { result = searchArchive(program, search.criteria); });
                 search.lines = result.lines.size();
                 if (round > 0)
                     search.times << time;

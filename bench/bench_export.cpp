@@ -80,9 +80,9 @@ int main(int argc, char **argv)
             makeTemplate(dir.path());
             std::unique_ptr<SpreadsheetEngine> engine;
             QStringList files;
-            const double start = secondsOf([&] { engine = StartCalcEngine(); });
+            const double start = secondsOf([&] { engine = startCalcEngine(); });
             const double work = secondsOf([&] {
-                files = ExportUnreported(program, *engine, dir.path() + QStringLiteral("/lirv_excelimport.xls"),
+                files = exportUnreported(program, *engine, dir.path() + QStringLiteral("/lirv_excelimport.xls"),
                                          QDate::currentDate());
             });
             const double end = secondsOf([&] { engine.reset(); });

@@ -5,8 +5,8 @@
 // the extra-species picker; printed are the medians and their ratios to the median full scan.
 
 #include "WindowBench.h"
-#include "core/registration/Species.h"
 #include "core/shared/Prompter.h"
+#include "core/species/Species.h"
 #include "core/store/Program.h"
 #include "gui/group/GroupDialog.h"
 #include "gui/group/frm_BatchRegistrering.h"
@@ -48,7 +48,7 @@ int main(int argc, char **argv)
             const double scan = fullScan(folder);
             std::unique_ptr<frm_BatchRegistrering> list;
             const double opening = millisecondsOf([&] {
-                const QList<KeyedEntry> registered = SortedAlphabetically(RegisteredSpeciesEntries(program, false));
+                const QList<KeyedEntry> registered = sortedAlphabetically(registeredSpeciesEntries(program, false));
                 list = std::make_unique<frm_BatchRegistrering>(program, registered);
             });
             auto *species = list->findChild<ChoiceList *>(QStringLiteral("List1"));

@@ -12,7 +12,7 @@
 // and the parts of a start-up.
 
 #include "BenchStore.h"
-#include "core/registration/Species.h"
+#include "core/species/Species.h"
 #include "core/store/Program.h"
 #include "gui/registration/frm_Fauna.h"
 
@@ -73,7 +73,7 @@ void measure(Store &store)
     box("Text7")->setText(QStringLiteral("63.43050"));
     box("Text8")->setText(QStringLiteral("10.39510"));
     window->findChild<QPushButton *>(QStringLiteral("Command2"))
-        ->setText(SpeciesDisplayText(*program, QStringLiteral("11870")));
+        ->setText(speciesDisplayText(*program, QStringLiteral("11870")));
     box("Text1")->setText(QStringLiteral("2"));
     figures.saves << millisecondsOf([&] { window->SaveRegistration(frm_Fauna::SaveMode::Ny); });
     program->mainConnection().execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID > ?"), {store.rows});

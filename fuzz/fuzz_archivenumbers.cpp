@@ -15,7 +15,7 @@ NumberRow numberRow(const QString &line)
         row.comparison = int(line.at(0).unicode() % (ComparisonTexts.size() + 1)) - 1;
         row.text = line.mid(1);
     }
-    WholeNumber(row.text);
+    wholeNumber(row.text);
     return row;
 }
 
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     criteria.day = numberRow(parts[1]);
     criteria.month = numberRow(parts[2]);
     criteria.year = numberRow(parts[3]);
-    BuildArchiveQuery(criteria, std::nullopt);
-    SearchArchive(fuzz::sharedProgram(), criteria);
+    buildArchiveQuery(criteria, std::nullopt);
+    searchArchive(fuzz::sharedProgram(), criteria);
     return 0;
 }

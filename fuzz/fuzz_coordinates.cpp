@@ -11,6 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     coordinateKey(parts[0]);
     coordinateKey(parts[1]);
     municipalitiesAt(fuzz::sharedProgram(), parts[0], parts[1]);
-    CheckCoordinatesAgainstArea(fuzz::sharedProgram(), parts[0], parts[1]);
+    checkCoordinatesAgainstArea(fuzz::sharedProgram(), parts[0], parts[1]);
     return 0;
 }

@@ -8,7 +8,7 @@ using namespace lirvenda;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QStringList parts = fuzz::partsOf(data, size, 2);
-    IsValidDate(parts[0], QDate(2024, 6, 5));
+    isValidDate(parts[0], QDate(2024, 6, 5));
     readDateBox(parts[0]);
     readTimeBox(parts[1]);
     boxInstant(parts[0], parts[1]);

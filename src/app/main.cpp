@@ -26,7 +26,7 @@ struct WindowOptions {
 void describe(QCommandLineParser &parser, const WindowOptions &options)
 {
     parser.setApplicationDescription(QStringLiteral("Lirvenda: dagbok over artsobservasjoner.\n\n") +
-                                     SubcommandSummary());
+                                     subcommandSummary());
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.folder, options.screenshot});
@@ -76,12 +76,12 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     describe(parser, options);
     if (!parser.parse(arguments))
-        return RefuseUse(arguments.first(), parser.errorText());
+        return refuseUse(arguments.first(), parser.errorText());
     // A word that is no option names a command; commands, help and version need no display, and a
     // mistyped command is refused before any window or store is made.
     if (!parser.positionalArguments().isEmpty()) {
         QCoreApplication app(argc, argv);
-        return RunSubcommand(QCoreApplication::arguments());
+        return runSubcommand(QCoreApplication::arguments());
     }
     if (asksForHelpOrVersion(parser))
         showHelpOrVersion(parser, argc, argv);

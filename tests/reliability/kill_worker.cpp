@@ -11,7 +11,7 @@
 #include "core/reference/ObserverRegister.h"
 #include "core/registration/ObservationColumns.h"
 #include "core/shared/DateTexts.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/UniqueIds.h"
 #include "core/store/Program.h"
 #include "reliability/KillOperations.h"
 
@@ -32,18 +32,18 @@ void saveRegistration(Program &program, qint64 n)
     observation.locality = QStringLiteral("Tjønna");
     observation.speciesKey = QStringLiteral("11870");
     observation.count = n;
-    observation.uniqueId = NewUniqueId(program);
+    observation.uniqueId = newUniqueId(program);
     program.observations().append(savedObservationColumns(observation));
 }
 
-void saveObserver(Program &program, qint64 n)
+void saveNumberedObserver(Program &program, qint64 n)
 {
     ObserverFields fields;
     fields.firstName = QStringLiteral("Kari");
     fields.lastName = QStringLiteral("Nordmann %1").arg(n);
     fields.initials = QString::number(QRandomGenerator::global()->generate64(), 36).toUpper(); // never used
     fields.country = QStringLiteral("Norway");
-    const QString refused = SaveObserver(program, NewObserver, fields);
+    const QString refused = saveObserver(program, NewObserver, fields);
     if (!refused.isEmpty())
         throw DatabaseError(refused);
 }
@@ -66,7 +66,7 @@ void saveGroup(Program &program)
         values.count = QStringLiteral("2");
         species << values;
     }
-    SaveGroupRegistration(program, header, species);
+    saveGroupRegistration(program, header, species);
 }
 
 // One round: a batch of new observations, then the export of everything unreported.
@@ -81,7 +81,7 @@ void exportBatch(Program &program, SpreadsheetEngine &engine, const QString &tem
                        {i + 1});
         transaction.commit();
     }
-    ExportUnreported(program, engine, templatePath, QDate::currentDate());
+    exportUnreported(program, engine, templatePath, QDate::currentDate());
 }
 
 } // namespace
@@ -100,22 +100,22 @@ int main(int argc, char **argv)
     program.openObserverConnection();
     std::unique_ptr<SpreadsheetEngine> engine;
     if (operation == QLatin1String("export"))
-        engine = StartCalcEngine();
+        engine = startCalcEngine();
     QTextStream out(stdout);
     out << "ready" << Qt::endl;
     for (qint64 n = 1;; ++n) {
         if (operation == QLatin1String("save"))
             saveRegistration(program, n);
         else if (operation == QLatin1String("observer"))
-            saveObserver(program, n);
+            saveNumberedObserver(program, n);
         else if (operation == QLatin1String("defaults"))
-            SetDefaultObservers(program, test::defaultsOfRound(n));
+            setDefaultObservers(program, test::defaultsOfRound(n));
         else if (operation == QLatin1String("group"))
             saveGroup(program);
         else if (operation == QLatin1String("atlas"))
-            ImportAtlas(program);
+            importAtlas(program);
         else if (operation == QLatin1String("export"))
-            exportBatch(program, *engine, PortalTemplatePath(program.folder()));
+            exportBatch(program, *engine, portalTemplatePath(program.folder()));
         else
             return 2;
         out << "committed " << n << Qt::endl;

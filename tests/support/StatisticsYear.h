@@ -5,7 +5,7 @@
 #include "core/exchange/AtlasImport.h"
 #include "core/registration/ObservationColumns.h"
 #include "core/shared/DateTexts.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/UniqueIds.h"
 
 #include <QStringList>
 
@@ -24,7 +24,7 @@ inline qint64 registerObservation(TestProgram &t, const QString &species, const 
     observation.speciesKey = species;
     observation.count = countOfBox(count);
     observation.observers = observers;
-    observation.uniqueId = NewUniqueId(t.program());
+    observation.uniqueId = newUniqueId(t.program());
     return t.program().observations().append(savedObservationColumns(observation));
 }
 
@@ -40,7 +40,7 @@ inline QStringList fillStatisticsYear(TestProgram &t, int year)
     const QString kari = t.addObserver("Kari", "Nordmann", "KNO");
     const QString y = QString::number(year);
     t.db().execute("INSERT INTO Atlas(Aar, Art) VALUES (?, '1464')", {y}); // Kjøttmeis on 1 July
-    ImportAtlas(t.program());
+    importAtlas(t.program());
 
     const auto add = [&t](const QString &species, const QString &count, const QString &date, const QString &time,
                           const QStringList &observers) {

@@ -1,6 +1,6 @@
 #include "support/TestProgram.h"
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/UniqueIds.h"
 #include "core/store/Schema.h"
 
 #include <QFile>
@@ -36,7 +36,7 @@ void TestProgram::createObserverFile()
 
 QString TestProgram::addObserver(const QString &first, const QString &last, const QString &initials, bool isDefault)
 {
-    const QString id = NewUniqueId(*m_program);
+    const QString id = newUniqueId(*m_program);
     m_program->observerConnection().execute(
         QStringLiteral("INSERT INTO Observers(ObserverUniqueID, ObserverFirstName, ObserverLastName, "
                        "ObserverInitials, ObserverCountry, ObserverDefault) VALUES (?, ?, ?, ?, 'Norway', ?)"),

@@ -1,6 +1,7 @@
 #include "core/archive/ArchiveSearch.h"
 
 #include "core/shared/DateTexts.h"
+#include "core/species/Species.h"
 #include "core/store/NorwegianOrder.h"
 #include "core/store/Program.h"
 
@@ -88,7 +89,7 @@ struct FoundRow {
 
 } // namespace
 
-std::optional<qint64> WholeNumber(const QString &text)
+std::optional<qint64> wholeNumber(const QString &text)
 {
     static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
     if (!whole.match(text).hasMatch())
@@ -98,19 +99,19 @@ std::optional<qint64> WholeNumber(const QString &text)
     return ok ? std::optional<qint64>(number) : std::nullopt;
 }
 
-std::optional<qint64> YearNumber(const QString &text)
+std::optional<qint64> yearNumber(const QString &text)
 {
-    const std::optional<qint64> number = WholeNumber(text);
+    const std::optional<qint64> number = wholeNumber(text);
     return number && *number >= 1 && *number <= 9999 ? number : std::nullopt;
 }
 
 bool NumberRow::hasComparison() const { return comparison >= 0 && comparison < ComparisonTexts.size(); }
 
-std::optional<qint64> NumberRow::number() const { return hasComparison() ? WholeNumber(text) : std::nullopt; }
+std::optional<qint64> NumberRow::number() const { return hasComparison() ? wholeNumber(text) : std::nullopt; }
 
-std::optional<qint64> NumberRow::year() const { return hasComparison() ? YearNumber(text) : std::nullopt; }
+std::optional<qint64> NumberRow::year() const { return hasComparison() ? yearNumber(text) : std::nullopt; }
 
-ArchiveQuery BuildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId)
+ArchiveQuery buildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId)
 {
     QStringList pieces;
     QVariantList values;
@@ -167,7 +168,7 @@ QString ArchiveResult::caption() const
                 : QStringLiteral("Resultater (%1 forekomster.)").arg(lines.size());
 }
 
-ArchiveResult SearchArchive(Program &program, const ArchiveCriteria &criteria)
+ArchiveResult searchArchive(Program &program, const ArchiveCriteria &criteria)
 {
     std::optional<qint64> observerId;
     if (criteria.observer) {
@@ -176,7 +177,7 @@ ArchiveResult SearchArchive(Program &program, const ArchiveCriteria &criteria)
         if (!id.isNull())
             observerId = id.toLongLong();
     }
-    const ArchiveQuery query = BuildArchiveQuery(criteria, observerId);
+    const ArchiveQuery query = buildArchiveQuery(criteria, observerId);
     Statement rows = program.mainConnection().query(query.sql, query.values);
 
     // Reads one more row than is shown, and the rest of that row's day: the order index gives the
@@ -198,19 +199,19 @@ ArchiveResult SearchArchive(Program &program, const ArchiveCriteria &criteria)
     QHash<QString, QString> shortCodes, localities;
     for (const FoundRow &row : found.first(std::min<qsizetype>(found.size(), MaxArchiveResults))) {
         if (!shortCodes.contains(row.species))
-            shortCodes.insert(row.species, LatinShortCode(program, row.species));
+            shortCodes.insert(row.species, latinShortCode(program, row.species));
         const QString stored = row.record.text(QStringLiteral("Lokalitet"));
         if (!localities.contains(stored))
-            localities.insert(stored, ShownLocality(program, stored));
+            localities.insert(stored, shownLocality(program, stored));
         const QString line =
-            ArchiveResultLine(shortCodes.value(row.species), row.record.text(QStringLiteral("Antall")),
+            archiveResultLine(shortCodes.value(row.species), row.record.text(QStringLiteral("Antall")),
                               localities.value(stored), row.record.text(QStringLiteral("StartDato")), row.obsId);
         result.lines << KeyedEntry{line, QString::number(row.obsId)};
     }
     return result;
 }
 
-QString ArchiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
+QString archiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
                           const QString &storedStart, qint64 obsId)
 {
     const QString visible = shortCode.leftJustified(21) + QStringLiteral("Antall: ") + count.rightJustified(5) + ' ' +
@@ -218,7 +219,7 @@ QString ArchiveResultLine(const QString &shortCode, const QString &count, const 
     return withKey(visible, 150, QString::number(obsId));
 }
 
-QString ShownLocality(Program &program, const QString &stored)
+QString shownLocality(Program &program, const QString &stored)
 {
     if (stored.isEmpty() || !std::all_of(stored.begin(), stored.end(), [](QChar c) { return c.isDigit(); }))
         return stored;
@@ -227,16 +228,16 @@ QString ShownLocality(Program &program, const QString &stored)
     return name.isNull() ? stored : name.toString();
 }
 
-QList<KeyedEntry> ArchiveSpeciesEntries(Program &program)
+QList<KeyedEntry> archiveSpeciesEntries(Program &program)
 {
     QList<KeyedEntry> list;
     for (const QString &key :
          program.mainConnection().columnTexts(QStringLiteral("SELECT Art FROM RegistrerteArter ORDER BY Art")))
-        list << keyedEntry(SpeciesDisplayName(program, key, true), 1, key);
+        list << keyedEntry(speciesDisplayName(program, key, true), 1, key);
     return list;
 }
 
-QList<KeyedEntry> ArchiveObserverEntries(Program &program)
+QList<KeyedEntry> archiveObserverEntries(Program &program)
 {
     return entries(program.observerConnection().query(QStringLiteral(
                        "SELECT ObserverFirstName || ' ' || ObserverLastName, ObserverUniqueID FROM Observers "
@@ -244,24 +245,24 @@ QList<KeyedEntry> ArchiveObserverEntries(Program &program)
                    50);
 }
 
-QList<KeyedEntry> ArchiveActivityEntries(Program &program)
+QList<KeyedEntry> archiveActivityEntries(Program &program)
 {
     return entries(program.mainConnection().query(
                        QStringLiteral("SELECT Aktivitet, AktivitetID FROM Aktivitet ORDER BY AktivitetID")),
                    100);
 }
 
-QList<KeyedEntry> ArchiveLocalityEntries(Program &program)
+QList<KeyedEntry> archiveLocalityEntries(Program &program)
 {
     QList<KeyedEntry> list;
     for (const QString &stored :
          program.mainConnection().columnTexts(QStringLiteral("SELECT Lokalitet FROM BrukteLokaliteter")))
-        list << KeyedEntry{ShownLocality(program, stored), stored};
+        list << KeyedEntry{shownLocality(program, stored), stored};
     sortByNorwegianName(list, &KeyedEntry::text);
     return list;
 }
 
-QList<KeyedEntry> ArchivePlaceEntries(Program &program)
+QList<KeyedEntry> archivePlaceEntries(Program &program)
 {
     return entries(program.mainConnection().query(QStringLiteral(
                        "SELECT Place, CodePlace FROM Adminplasser WHERE instr(CodeStatusPlace, 'NOR') > 0 "
@@ -269,7 +270,7 @@ QList<KeyedEntry> ArchivePlaceEntries(Program &program)
                    30);
 }
 
-QStringList ArchiveAgeTexts()
+QStringList archiveAgeTexts()
 {
     QStringList texts{QStringLiteral("Egg"), QStringLiteral("Pulli"), QStringLiteral("1K"), QStringLiteral("1K+")};
     for (int year = 2; year <= 7; ++year)

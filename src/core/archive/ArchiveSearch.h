@@ -3,7 +3,7 @@
 // The archive search: its criteria, the query they make and the lines of its result list. Every
 // value is bound to the query, never written into its text, so nothing typed can change it.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>
@@ -21,11 +21,11 @@ inline const QStringList ComparisonTexts = {QStringLiteral("="), QStringLiteral(
                                             QStringLiteral("<"), QStringLiteral("<="), QStringLiteral("<>")};
 
 // The number a box holds when it is a whole number: an optional sign and digits, nothing else.
-std::optional<qint64> WholeNumber(const QString &text);
+std::optional<qint64> wholeNumber(const QString &text);
 
 // The year a year box holds: a whole number from 1 to 9999, the years a stored start can name.
 // Any other number is no year, as any other text is no number.
-std::optional<qint64> YearNumber(const QString &text);
+std::optional<qint64> yearNumber(const QString &text);
 
 // One row of operator and number box; it takes part when an operator is chosen and the box holds
 // a whole number, or for the year row, a year.
@@ -53,7 +53,7 @@ struct ArchiveQuery {
 // The query of the criteria in result order: species key, start day, then ObsID. The observer is
 // found by its whole key among the comma-separated keys of Observatører, or by its link rows
 // (observerId, its ObserverID; none when it is not in the register).
-ArchiveQuery BuildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId);
+ArchiveQuery buildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId);
 
 inline constexpr int MaxArchiveResults = 100;
 
@@ -64,25 +64,25 @@ struct ArchiveResult {
 };
 
 // Runs the search: at most MaxArchiveResults lines, and whether more matched.
-ArchiveResult SearchArchive(Program &program, const ArchiveCriteria &criteria);
+ArchiveResult searchArchive(Program &program, const ArchiveCriteria &criteria);
 
-// LatinShortCode in 21 characters, the count in 5, the locality and the start as stored
+// latinShortCode in 21 characters, the count in 5, the locality and the start as stored
 // (shownDateTime), then 150 blanks and "[ObsID]".
-QString ArchiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
+QString archiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
                           const QString &storedStart, qint64 obsId);
 
 // The locality as the user knows it: a Lokalitet table ID, as group registration and atlas import
 // store it, becomes that locality's name.
-QString ShownLocality(Program &program, const QString &stored);
+QString shownLocality(Program &program, const QString &stored);
 
 // The lists of the criteria, each without its no-choice item.
-QList<KeyedEntry> ArchiveSpeciesEntries(Program &program);
-QList<KeyedEntry> ArchiveObserverEntries(Program &program);
-QList<KeyedEntry> ArchiveActivityEntries(Program &program);
-QList<KeyedEntry> ArchiveLocalityEntries(Program &program); // the shown name, the stored value as key
-QList<KeyedEntry> ArchivePlaceEntries(Program &program);
+QList<KeyedEntry> archiveSpeciesEntries(Program &program);
+QList<KeyedEntry> archiveObserverEntries(Program &program);
+QList<KeyedEntry> archiveActivityEntries(Program &program);
+QList<KeyedEntry> archiveLocalityEntries(Program &program); // the shown name, the stored value as key
+QList<KeyedEntry> archivePlaceEntries(Program &program);
 inline const QStringList ArchiveSexTexts = {QStringLiteral("Hann"), QStringLiteral("Hunn"),
                                             QStringLiteral("Hunnfarget"), QStringLiteral("I par")};
-QStringList ArchiveAgeTexts();
+QStringList archiveAgeTexts();
 
 } // namespace lirvenda

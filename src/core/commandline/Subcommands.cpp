@@ -61,27 +61,27 @@ struct Subcommand {
     std::function<int(Program &program, const QString &argument)> run;
 };
 
-int exportUnreported(Program &program, const QString &)
+int writePortalFiles(Program &program, const QString &)
 {
     const QDate today = QDate::currentDate();
-    const int total = UnreportedCount(program);
+    const int total = unreportedCount(program);
     if (total == 0) {
-        err() << NothingToReportMessage(today) << Qt::endl;
+        err() << nothingToReportMessage(today) << Qt::endl;
         return CommandSucceeded;
     }
-    const QString templatePath = PortalTemplatePath(program.folder());
+    const QString templatePath = portalTemplatePath(program.folder());
     if (templatePath.isEmpty())
-        return fail(MissingTemplateMessage(program.folder()));
+        return fail(missingTemplateMessage(program.folder()));
     err() << QStringLiteral("Lager excel-ark med %1 observasjoner …").arg(total) << Qt::endl;
     try {
-        const std::unique_ptr<SpreadsheetEngine> engine = StartCalcEngine();
-        const QStringList files = ExportUnreported(program, *engine, templatePath, today, [total](int done) {
+        const std::unique_ptr<SpreadsheetEngine> engine = startCalcEngine();
+        const QStringList files = exportUnreported(program, *engine, templatePath, today, [total](int done) {
             err() << QStringLiteral("%1 av %2 observasjoner skrevet").arg(done).arg(total) << Qt::endl;
         });
         for (const QString &file : files)
             out() << QDir::toNativeSeparators(program.filePath(file)) << Qt::endl;
     } catch (const SpreadsheetError &error) {
-        return fail(ExportFailedMessage(error.message()));
+        return fail(exportFailedMessage(error.message()));
     }
     return CommandSucceeded;
 }
@@ -92,7 +92,7 @@ int yearStatistics(Program &program, const QString &argument)
     const int year = argument.toInt(&isNumber);
     if (!isNumber || year < 1 || year > 9999)
         return refuse(QStringLiteral("Året må være et tall fra 1 til 9999, ikke «%1».").arg(argument));
-    const QStringList report = ComputeYearStatistics(program, year).report;
+    const QStringList report = computeYearStatistics(program, year).report;
     if (report.isEmpty())
         err() << QStringLiteral("Ingen observasjoner i %1.").arg(year) << Qt::endl;
     for (const QString &line : report)
@@ -100,9 +100,9 @@ int yearStatistics(Program &program, const QString &argument)
     return CommandSucceeded;
 }
 
-int checkStore(Program &program, const QString &)
+int reportStoreCheck(Program &program, const QString &)
 {
-    const StoreCheckResult result = CheckStore(program);
+    const StoreCheckResult result = checkStore(program);
     for (const QString &line : result.summary)
         out() << line << Qt::endl;
     if (result.problems.isEmpty()) {
@@ -118,7 +118,7 @@ int checkStore(Program &program, const QString &)
 
 int backupStore(Program &program, const QString &target)
 {
-    BackupDatabase(program.mainConnection(), target);
+    backupDatabase(program.mainConnection(), target);
     out() << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << Qt::endl;
     return CommandSucceeded;
 }
@@ -131,7 +131,7 @@ const QList<Subcommand> &subcommands()
          {},
          QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
          {.writes = true},
-         exportUnreported},
+         writePortalFiles},
         {QStringLiteral("stats"), QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024."),
          QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."), {.writes = false, .oldestSchema = YearIndexSchema},
          yearStatistics},
@@ -140,7 +140,7 @@ const QList<Subcommand> &subcommands()
          {},
          QStringLiteral("Sjekk databasen for skader og brutte sammenhenger."),
          {.writes = false},
-         checkStore},
+         reportStoreCheck},
         {QStringLiteral("backup"), QStringLiteral("FIL"), QStringLiteral("Kopien; en fil som ikke finnes fra før."),
          QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."), {.writes = false},
          backupStore},
@@ -174,7 +174,7 @@ std::optional<QString> openStore(Program &program, const Subcommand &command)
             return std::nullopt;
         }
         program.openStoreReadOnly();
-        const int schema = SchemaVersionOf(program.mainConnection());
+        const int schema = schemaVersionOf(program.mainConnection());
         if (schema < command.storeUse.oldestSchema)
             return QStringLiteral("Databasen i mappa %1 har databaseoppsett %2, og «%3» trenger oppsett %4 eller "
                                   "nyere. Kommandoen endrer ikke databasen; start Lirvenda med mappa én gang, så "
@@ -191,12 +191,12 @@ std::optional<QString> openStore(Program &program, const Subcommand &command)
 
 } // namespace
 
-int RefuseUse(const QString &program, const QString &message)
+int refuseUse(const QString &program, const QString &message)
 {
     return refuse(QStringLiteral("%1\nSe «%2 --help».").arg(message, QFileInfo(program).fileName()));
 }
 
-QString SubcommandSummary()
+QString subcommandSummary()
 {
     QString summary = QStringLiteral("Kommandoer (hver med --folder DIR):\n");
     for (const Subcommand &command : subcommands()) {
@@ -206,7 +206,7 @@ QString SubcommandSummary()
     return summary;
 }
 
-int RunSubcommand(const QStringList &arguments)
+int runSubcommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Vis denne hjelpen."));
@@ -216,11 +216,11 @@ int RunSubcommand(const QStringList &arguments)
     parser.addOption(help);
     parser.addOption(folder);
     if (!parser.parse(arguments))
-        return RefuseUse(arguments.first(), parser.errorText());
+        return refuseUse(arguments.first(), parser.errorText());
     // The command is the first word that is no option, wherever the options stand.
     const Subcommand *command = findSubcommand(parser.positionalArguments().value(0));
     if (!command)
-        return RefuseUse(arguments.first(),
+        return refuseUse(arguments.first(),
                          QStringLiteral("Ukjent kommando «%1».").arg(parser.positionalArguments().value(0)));
     parser.setApplicationDescription(command->description);
     parser.addPositionalArgument(command->name, command->description);

@@ -57,13 +57,13 @@ AtlasLookups readAtlasLookups(Program &program)
         if (!lookups.referenceByAuthorsAndYear.contains(key))
             lookups.referenceByAuthorsAndYear.insert(key, references.text(QStringLiteral("Referanse_ID")));
     }
-    for (const LocalityChoice &locality : NamedAndUsedLocalities(program))
+    for (const LocalityChoice &locality : namedAndUsedLocalities(program))
         if (!lookups.localityByPrefix.contains(locality.name.left(4)))
             lookups.localityByPrefix.insert(locality.name.left(4), locality);
     return lookups;
 }
 
-QString EuNumberToSpeciesKey(const AtlasLookups &lookups, const QString &number)
+QString euNumberToSpeciesKey(const AtlasLookups &lookups, const QString &number)
 {
     const QString digits = number.trimmed();
     if (!isDigits(digits))
@@ -75,7 +75,7 @@ AtlasObservation atlasObservation(const Record &atlas, const AtlasLookups &looku
 {
     AtlasObservation observation;
     const QString date = atlasDate(atlas.text(QStringLiteral("Aar")));
-    const QString species = EuNumberToSpeciesKey(lookups, atlas.text(QStringLiteral("Art")));
+    const QString species = euNumberToSpeciesKey(lookups, atlas.text(QStringLiteral("Art")));
     observation.speciesFound = !species.isEmpty();
     observation.columns = {
         {QStringLiteral("StartDato"), date},
@@ -127,11 +127,11 @@ QString backUpObservations(Program &program, const QDateTime &now)
     QString backup = program.filePath(stem + QStringLiteral(".mdb"));
     for (int n = 2; QFileInfo::exists(backup); ++n)
         backup = program.filePath(QStringLiteral("%1_%2.mdb").arg(stem).arg(n));
-    BackupDatabase(program.mainConnection(), backup);
+    backupDatabase(program.mainConnection(), backup);
     return backup;
 }
 
-AtlasImportResult ImportAtlas(Program &program)
+AtlasImportResult importAtlas(Program &program)
 {
     const AtlasLookups lookups = readAtlasLookups(program);
     Database &db = program.mainConnection();
@@ -144,7 +144,7 @@ AtlasImportResult ImportAtlas(Program &program)
         AtlasObservation observation = atlasObservation(atlas.record(), lookups);
         if (observation.locality)
             observation.columns.insert(QStringLiteral("Lokalitet"),
-                                       QString::number(NamedLocalityId(program, *observation.locality)));
+                                       QString::number(namedLocalityId(program, *observation.locality)));
         QStringList names;
         for (const QString &column : observation.columns.keys())
             names << '"' + column + '"';

@@ -32,7 +32,7 @@ AtlasLookups readAtlasLookups(Program &program);
 // The species key of an old European species number: the EUNr of the species whose EUONr is the
 // number written with at least four digits; "99999" when that species has no EUNr; the empty text
 // when there is no such species or the text is not a number.
-QString EuNumberToSpeciesKey(const AtlasLookups &lookups, const QString &number);
+QString euNumberToSpeciesKey(const AtlasLookups &lookups, const QString &number);
 
 // One atlas record as an observation, whether its species was found, and the locality its route
 // stands for; the import sets Lokalitet to that locality's ID.
@@ -64,6 +64,6 @@ struct AtlasImportResult {
 // Replaces every observation and observer link by the atlas records, in one transaction: on a
 // failure (DatabaseError) the store is as it was. A used place a route stands for becomes a named
 // locality.
-AtlasImportResult ImportAtlas(Program &program);
+AtlasImportResult importAtlas(Program &program);
 
 } // namespace lirvenda

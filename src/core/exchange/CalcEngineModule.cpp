@@ -7,7 +7,7 @@
 
 namespace lirvenda {
 
-QString CalcEngineModulePath()
+QString calcEngineModulePath()
 {
     const QString name = QStringLiteral("lirvenda_calc.so");
     const QString chosen = qEnvironmentVariable("LIRVENDA_MODULE_DIR");
@@ -21,9 +21,9 @@ QString CalcEngineModulePath()
     return QDir::cleanPath(executableFolder.filePath(QStringLiteral(LIRVENDA_MODULE_FROM_EXECUTABLE "/") + name));
 }
 
-std::unique_ptr<SpreadsheetEngine> StartCalcEngine(const OfficeSettings &settings)
+std::unique_ptr<SpreadsheetEngine> startCalcEngine(const OfficeSettings &settings)
 {
-    const QString path = CalcEngineModulePath();
+    const QString path = calcEngineModulePath();
     if (!QFileInfo(path).isFile())
         throw SpreadsheetError(
             QStringLiteral("Programmet mangler fila %1, som lager excel-arkene.").arg(QDir::toNativeSeparators(path)));

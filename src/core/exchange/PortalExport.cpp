@@ -3,10 +3,12 @@
 #include "core/exchange/WorkbookFile.h"
 
 #include "core/exchange/SpreadsheetEngine.h"
+#include "core/reference/ObserverRegister.h"
+#include "core/registration/CodeLists.h"
 #include "core/registration/Places.h"
 #include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/species/Species.h"
 #include "core/store/Program.h"
 
 #include <QDir>
@@ -62,13 +64,13 @@ QStringList coObserverNames(Program &program, const Record &observation)
         {observation.value(QStringLiteral("ObsID"))});
     while (links.next()) {
         linked = true;
-        add(ObserverNameById(program, links.integer(QStringLiteral("ObservasjonsId"))));
+        add(observerNameById(program, links.integer(QStringLiteral("ObservasjonsId"))));
     }
     if (!linked) {
         // A registration from the main window keeps its observers only here, the main one first.
         const QStringList ids = observation.text(QStringLiteral("Observatører")).split(',', Qt::SkipEmptyParts);
         for (qsizetype i = 1; i < ids.size(); ++i)
-            add(ObserverNameByUniqueId(program, ids.at(i)));
+            add(observerNameByUniqueId(program, ids.at(i)));
     }
     return names;
 }
@@ -81,15 +83,15 @@ PortalRow portalRow(Program &program, const Record &observation)
         if (!text.isEmpty())
             row.cells.insert(column, text);
     };
-    put(SpeciesCode, LatinShortCode(program, observation.text(QStringLiteral("Art"))));
+    put(SpeciesCode, latinShortCode(program, observation.text(QStringLiteral("Art"))));
     if (!observation.isNull(QStringLiteral("Antall")))
         row.cells.insert(Count, observation.value(QStringLiteral("Antall")).toDouble());
     put(Age, observation.text(QStringLiteral("Alder")));
     put(Sex, observation.text(QStringLiteral("Kjønn")));
     const QString activity = observation.text(QStringLiteral("AtlasKode")).trimmed();
     if (!activity.isEmpty())
-        put(Activity, ActivityText(program, activity.toInt()));
-    put(Locality, StoredLocalityText(program, observation.text(QStringLiteral("Lokalitet"))));
+        put(Activity, activityText(program, activity.toInt()));
+    put(Locality, storedLocalityText(program, observation.text(QStringLiteral("Lokalitet"))));
     const QString start = observation.text(QStringLiteral("StartDato"));
     const QString stop = observation.text(QStringLiteral("StoppDato"));
     put(StartDay, shownDate(start));
@@ -159,7 +161,7 @@ const QRegularExpression &exportFileNamePattern()
 
 } // namespace
 
-void RemoveUnfinishedExportFiles(Program &program)
+void removeUnfinishedExportFiles(Program &program)
 {
     Database &db = program.mainConnection();
     const QDir folder(program.folder());
@@ -174,14 +176,14 @@ void RemoveUnfinishedExportFiles(Program &program)
     }
 }
 
-int UnreportedCount(Program &program)
+int unreportedCount(Program &program)
 {
     return program.mainConnection()
         .scalar(QStringLiteral("SELECT count(*) FROM Observasjoner WHERE Rapportert = 0"))
         .toInt();
 }
 
-QString PortalTemplatePath(const QString &folder)
+QString portalTemplatePath(const QString &folder)
 {
     const QDir dir(folder);
     for (const QString &name : {QStringLiteral("lirv_excelimport.xls"), QStringLiteral("lirv_excelimport.xlsx")}) {
@@ -192,12 +194,12 @@ QString PortalTemplatePath(const QString &folder)
     return {};
 }
 
-QString ExportFileName(const QDate &date, int number, const QString &suffix)
+QString exportFileName(const QDate &date, int number, const QString &suffix)
 {
     return QStringLiteral("%1_%2.%3").arg(compactDate(date)).arg(number).arg(suffix);
 }
 
-int NextFileNumber(const QString &folder, const QDate &date)
+int nextFileNumber(const QString &folder, const QDate &date)
 {
     int highest = 0;
     const QStringList entries =
@@ -210,11 +212,11 @@ int NextFileNumber(const QString &folder, const QDate &date)
     return highest + 1;
 }
 
-QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &today)
+QString preparePortalExport(Program &program, Prompter &prompter, const QDate &today)
 {
-    const int total = UnreportedCount(program);
+    const int total = unreportedCount(program);
     if (total == 0) {
-        prompter.information(NothingToReportMessage(today));
+        prompter.information(nothingToReportMessage(today));
         return {};
     }
     if (!prompter.askYesNo(QStringLiteral("Du har %1 observasjoner som skal rapporteres til '%2'. Vil du generere "
@@ -222,42 +224,42 @@ QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &t
                                .arg(total)
                                .arg(PortalName)))
         return {};
-    const QString path = PortalTemplatePath(program.folder());
+    const QString path = portalTemplatePath(program.folder());
     if (path.isEmpty())
-        prompter.information(MissingTemplateMessage(program.folder()));
+        prompter.information(missingTemplateMessage(program.folder()));
     return path;
 }
 
-QString NothingToReportMessage(const QDate &today)
+QString nothingToReportMessage(const QDate &today)
 {
     return QStringLiteral("Du har pr. %1 ingen observasjoner som skal sendes inn.").arg(dateBoxText(today));
 }
 
-QString MissingTemplateMessage(const QString &folder)
+QString missingTemplateMessage(const QString &folder)
 {
     return QStringLiteral("Du mangler fila lirv_Excelimport.xls. Denne kan du hente fra %1 og kopiere til mappa %2/.")
         .arg(PortalName, QDir::toNativeSeparators(folder));
 }
 
-QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const QString &templatePath,
+QStringList exportUnreported(Program &program, SpreadsheetEngine &engine, const QString &templatePath,
                              const QDate &today, const std::function<void(int)> &progress)
 {
     const QDir folder(program.folder());
     const QString suffix = QFileInfo(templatePath).suffix().toLower();
     QStringList written;
-    if (const QString fault = WorkbookFault(templatePath); !fault.isEmpty())
+    if (const QString fault = workbookFault(templatePath); !fault.isEmpty())
         throw SpreadsheetError(
             QStringLiteral("Malen %1 kan ikke brukes: %2.").arg(QDir::toNativeSeparators(templatePath), fault));
     try {
-        RemoveUnfinishedExportFiles(program);
+        removeUnfinishedExportFiles(program);
         const QList<PortalRow> rows = unreportedRows(program);
-        int number = NextFileNumber(folder.path(), today);
+        int number = nextFileNumber(folder.path(), today);
         for (qsizetype first = 0; first < rows.size(); first += PortalRowsPerFile) {
             engine.openTemplate(templatePath);
             const QList<PortalRow> part = rows.mid(first, PortalRowsPerFile);
             for (qsizetype i = 0; i < part.size(); ++i)
                 writeRow(engine, PortalFirstRow + int(i), part.at(i));
-            const QString name = ExportFileName(today, number++, suffix);
+            const QString name = exportFileName(today, number++, suffix);
             if (folder.exists(name))
                 throw SpreadsheetError(QStringLiteral("Fila %1 finnes fra før.").arg(folder.filePath(name)));
             listUnfinished(program, name);
@@ -278,7 +280,7 @@ QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const 
     return written;
 }
 
-QString ExportedMessage(const QString &folder, const QStringList &fileNames)
+QString exportedMessage(const QString &folder, const QStringList &fileNames)
 {
     const QString shownFolder = QDir::toNativeSeparators(folder);
     if (fileNames.size() == 1)
@@ -292,7 +294,7 @@ QString ExportedMessage(const QString &folder, const QStringList &fileNames)
              QFileInfo(fileNames.first()).suffix());
 }
 
-QString ExportFailedMessage(const QString &failure)
+QString exportFailedMessage(const QString &failure)
 {
     return failure + QStringLiteral("\nIngen observasjoner er merket som rapportert, og ingen filer er lagret.");
 }

@@ -19,22 +19,22 @@ inline const QString PortalName = QStringLiteral("Rapporteringsportalen");
 inline constexpr int PortalFirstRow = 3;      // rows 1 and 2 are the template's headings
 inline constexpr int PortalRowsPerFile = 151; // rows 3 to 153
 
-int UnreportedCount(Program &program);
+int unreportedCount(Program &program);
 
 // Removes the files an earlier export wrote but never marked for, because it was cut before
 // marking (killed, power lost); every export starts with it.
-void RemoveUnfinishedExportFiles(Program &program);
+void removeUnfinishedExportFiles(Program &program);
 
 // The template in the folder, whatever the case of its name; a .xls one before a .xlsx one.
 // Empty when there is none.
-QString PortalTemplatePath(const QString &folder);
-QString ExportFileName(const QDate &date, int number, const QString &suffix); // "YYYYMMDD_N.xls"
+QString portalTemplatePath(const QString &folder);
+QString exportFileName(const QDate &date, int number, const QString &suffix); // "YYYYMMDD_N.xls"
 // One above the highest number of the day's files already in the folder, so nothing is replaced.
-int NextFileNumber(const QString &folder, const QDate &date);
+int nextFileNumber(const QString &folder, const QDate &date);
 
 // Before anything is written: counts, asks, looks for the template, with the messages on the
 // way. Answers the template's path, or the empty text when the export stops here.
-QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &today);
+QString preparePortalExport(Program &program, Prompter &prompter, const QDate &today);
 
 // Writes every unreported observation into copies of the template, in the template's format, and
 // marks exactly those observations reported, in one transaction. progress gets the number of
@@ -43,12 +43,12 @@ QString PreparePortalExport(Program &program, Prompter &prompter, const QDate &t
 // the files of this run are removed, nothing is marked, and SpreadsheetError says what failed;
 // each file is listed as unfinished before it is written, so a run cut harder is cleaned up by
 // the next one.
-QStringList ExportUnreported(Program &program, SpreadsheetEngine &engine, const QString &templatePath,
+QStringList exportUnreported(Program &program, SpreadsheetEngine &engine, const QString &templatePath,
                              const QDate &today, const std::function<void(int observations)> &progress = {});
 
-QString NothingToReportMessage(const QDate &today);
-QString MissingTemplateMessage(const QString &folder);
-QString ExportedMessage(const QString &folder, const QStringList &fileNames);
-QString ExportFailedMessage(const QString &failure);
+QString nothingToReportMessage(const QDate &today);
+QString missingTemplateMessage(const QString &folder);
+QString exportedMessage(const QString &folder, const QStringList &fileNames);
+QString exportFailedMessage(const QString &failure);
 
 } // namespace lirvenda

@@ -49,7 +49,7 @@ QString zipFault(QFile &file)
 
 } // namespace
 
-QString WorkbookFault(const QString &path)
+QString workbookFault(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -2,6 +2,8 @@
 
 #include "core/registration/CodeLists.h"
 #include "core/shared/DateTexts.h"
+#include "core/shared/TextFiles.h"
+#include "core/shared/UniqueIds.h"
 #include "core/store/Program.h"
 
 namespace lirvenda {
@@ -15,7 +17,7 @@ QList<ValidationMessage> information(const QString &text) { return {{text, false
 std::optional<QList<ValidationMessage>> momentProblem(const QString &date, const QString &time, const QDate &today)
 {
     const QString badMoment = QStringLiteral("Ulovlig dato.");
-    if (!IsValidDate(date, today))
+    if (!isValidDate(date, today))
         return information(badMoment);
     switch (readTimeBox(time).check) {
     case TimeCheck::Valid: return std::nullopt;
@@ -66,7 +68,7 @@ QString listEntry(const QStringList &list, int position)
 
 } // namespace
 
-QList<KeyedEntry> GroupObserverEntries(Program &program)
+QList<KeyedEntry> groupObserverEntries(Program &program)
 {
     Statement rows = program.observerConnection().query(
         QStringLiteral("SELECT ObserverID, ObserverLastName, ObserverFirstName, ObserverInitials FROM Observers "
@@ -81,14 +83,14 @@ QList<KeyedEntry> GroupObserverEntries(Program &program)
     return entries;
 }
 
-bool HasRegisteredObservers(Program &program)
+bool hasRegisteredObservers(Program &program)
 {
     return program.observerConnection().scalar(QStringLiteral("SELECT 1 FROM Observers LIMIT 1")).isValid();
 }
 
-QString RememberedMainObserverId(Program &program)
+QString rememberedMainObserverId(Program &program)
 {
-    const QString uniqueId = ReadFirstLine(program.filePath(QStringLiteral("MainObserver.txt"))).trimmed();
+    const QString uniqueId = readFirstLine(program.filePath(QStringLiteral("MainObserver.txt"))).trimmed();
     if (uniqueId.isEmpty())
         return {};
     return program.observerConnection()
@@ -113,11 +115,11 @@ QList<ValidationMessage> groupHeaderProblems(Program &program, const GroupHeader
     return {};
 }
 
-int SaveGroupRegistration(Program &program, const GroupHeader &header, const QList<GroupSpeciesValues> &species,
+int saveGroupRegistration(Program &program, const GroupHeader &header, const QList<GroupSpeciesValues> &species,
                           const QDate &today)
 {
     QStringList activityKeys{QString()};
-    for (const KeyedEntry &activity : CodeListEntries(program, CodeList::Activities))
+    for (const KeyedEntry &activity : codeListEntries(program, CodeList::Activities))
         activityKeys << activity.key;
     const QStringList ages = groupAges();
     const QString observers = observersText(program, header);
@@ -125,13 +127,13 @@ int SaveGroupRegistration(Program &program, const GroupHeader &header, const QLi
     Database &db = program.mainConnection();
     ObservationRecordSet &observations = program.observations();
     Transaction transaction(db);
-    const QString localityId = QString::number(NamedLocalityId(program, header.locality));
+    const QString localityId = QString::number(namedLocalityId(program, header.locality));
     int written = 0;
     for (const GroupSpeciesValues &values : species) {
         if (values.leftOut)
             continue;
         const qint64 obsId = observations.append({
-            {QStringLiteral("ObsUniqueID"), NewUniqueId(program)},
+            {QStringLiteral("ObsUniqueID"), newUniqueId(program)},
             {QStringLiteral("StartDato"), storedDateTime(header.startDate, header.startTime)},
             {QStringLiteral("StoppDato"), storedDateTime(header.stopDate, header.stopTime)},
             {QStringLiteral("Lokalitet"), localityId},

@@ -6,7 +6,7 @@
 #include "core/group/GroupEntries.h"
 #include "core/group/NamedLocalities.h"
 #include "core/registration/Validation.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QDate>
 #include <QList>
@@ -19,10 +19,10 @@ class Program;
 
 // The observers as the group windows list them: "Last, F. (INITIALS)", 40 blanks, "[ObserverID]",
 // by last name, then first name. ObserverID is the number the link rows and the export use.
-QList<KeyedEntry> GroupObserverEntries(Program &program);
-bool HasRegisteredObservers(Program &program);
+QList<KeyedEntry> groupObserverEntries(Program &program);
+bool hasRegisteredObservers(Program &program);
 // The ObserverID of the observer remembered in MainObserver.txt; empty when there is none.
-QString RememberedMainObserverId(Program &program);
+QString rememberedMainObserverId(Program &program);
 
 // What the header panel holds, as typed or chosen; keys are empty when nothing is chosen.
 struct GroupHeader {
@@ -39,7 +39,7 @@ QList<ValidationMessage> groupHeaderProblems(Program &program, const GroupHeader
 // Writes one observation, with its observer links, for each species not left out, in order, and
 // makes a chosen used place a named locality; all or nothing. Answers how many observations were
 // written. Throws DatabaseError on a failure, after which nothing of the save is stored.
-int SaveGroupRegistration(Program &program, const GroupHeader &header, const QList<GroupSpeciesValues> &species,
+int saveGroupRegistration(Program &program, const GroupHeader &header, const QList<GroupSpeciesValues> &species,
                           const QDate &today = QDate::currentDate());
 
 } // namespace lirvenda

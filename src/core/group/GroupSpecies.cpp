@@ -1,6 +1,6 @@
 #include "core/group/GroupSpecies.h"
 
-#include "core/registration/Species.h"
+#include "core/species/Species.h"
 #include "core/store/Program.h"
 
 namespace lirvenda {
@@ -12,7 +12,7 @@ QList<KeyedEntry> speciesEntries(Program &program, const QString &sql, const QVa
     QList<KeyedEntry> entries;
     Statement rows = program.mainConnection().query(sql, values);
     while (rows.next())
-        entries.append({SpeciesDisplayText(program, rows.value(0).toString()), rows.value(0).toString()});
+        entries.append({speciesDisplayText(program, rows.value(0).toString()), rows.value(0).toString()});
     return entries;
 }
 
@@ -30,7 +30,7 @@ QString beginningPattern(const QString &text)
 
 // The species that occur are kept in RegistrerteArter, one row each, so the list never reads the
 // observations; each is looked up in the species table by its key, blanks around it left out.
-QList<KeyedEntry> ObservedGroupSpecies(Program &program, bool inKeyOrder)
+QList<KeyedEntry> observedGroupSpecies(Program &program, bool inKeyOrder)
 {
     const QString order = inKeyOrder ? QStringLiteral("s.EUNr") : QStringLiteral("s.SpcNor COLLATE NORSK, s.EUNr");
     return speciesEntries(program, QStringLiteral("SELECT DISTINCT s.EUNr FROM RegistrerteArter r "
@@ -38,12 +38,12 @@ QList<KeyedEntry> ObservedGroupSpecies(Program &program, bool inKeyOrder)
                                        .arg(order));
 }
 
-QList<KeyedEntry> AllGroupSpecies(Program &program)
+QList<KeyedEntry> allGroupSpecies(Program &program)
 {
     return speciesEntries(program, QStringLiteral("SELECT EUNr FROM Species WHERE EUNr IS NOT NULL ORDER BY rowid"));
 }
 
-QList<KeyedEntry> SpeciesNamedFrom(Program &program, const QString &beginning)
+QList<KeyedEntry> speciesNamedFrom(Program &program, const QString &beginning)
 {
     QList<KeyedEntry> entries;
     Statement rows = program.mainConnection().query(

@@ -34,7 +34,7 @@ LocalityChoice insertNamedLocality(Program &program, const QString &name)
 
 } // namespace
 
-QList<LocalityChoice> NamedAndUsedLocalities(Program &program)
+QList<LocalityChoice> namedAndUsedLocalities(Program &program)
 {
     QList<LocalityChoice> choices;
     QSet<QString> named;
@@ -43,15 +43,15 @@ QList<LocalityChoice> NamedAndUsedLocalities(Program &program)
         choices.append({rows.text(QStringLiteral("Lokalitet")), rows.integer(QStringLiteral("ID"))});
         named.insert(sameNameKey(choices.last().name));
     }
-    for (const QString &used : UsedLocalities(program))
+    for (const QString &used : usedLocalities(program))
         if (!named.contains(sameNameKey(used)))
             choices.append({used, 0});
     return choices;
 }
 
-QList<LocalityChoice> GroupLocalityChoices(Program &program)
+QList<LocalityChoice> groupLocalityChoices(Program &program)
 {
-    QList<LocalityChoice> choices = NamedAndUsedLocalities(program);
+    QList<LocalityChoice> choices = namedAndUsedLocalities(program);
     const QCollator norwegian(QLocale(QLocale::NorwegianBokmal, QLocale::Norway)); // Æ, Ø, Å after Z
     std::stable_sort(choices.begin(), choices.end(), [&norwegian](const LocalityChoice &a, const LocalityChoice &b) {
         return norwegian.compare(a.name, b.name) < 0;
@@ -59,12 +59,12 @@ QList<LocalityChoice> GroupLocalityChoices(Program &program)
     return choices;
 }
 
-KeyedEntry LocalityEntry(const LocalityChoice &choice)
+KeyedEntry localityEntry(const LocalityChoice &choice)
 {
     return choice.id ? keyedEntry(choice.name, 10, QString::number(choice.id)) : KeyedEntry{choice.name, {}};
 }
 
-qint64 NamedLocalityId(Program &program, const LocalityChoice &choice)
+qint64 namedLocalityId(Program &program, const LocalityChoice &choice)
 {
     if (choice.id)
         return choice.id;
@@ -73,7 +73,7 @@ qint64 NamedLocalityId(Program &program, const LocalityChoice &choice)
     return insertNamedLocality(program, choice.name).id;
 }
 
-NewLocality AddNamedLocality(Program &program, const QString &name)
+NewLocality addNamedLocality(Program &program, const QString &name)
 {
     if (name.trimmed().isEmpty())
         return {{}, QStringLiteral("Skriv inn et navn på lokaliteten.")};

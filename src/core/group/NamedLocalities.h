@@ -5,7 +5,7 @@
 // locality's ID, so a used place that is chosen becomes a named locality first. Two names are the
 // same locality when they differ only in case and surrounding blanks.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>
@@ -23,21 +23,21 @@ struct LocalityChoice {
 
 // The named localities by ID, then, in Norwegian order, the places used in the observations that
 // are none of them.
-QList<LocalityChoice> NamedAndUsedLocalities(Program &program);
+QList<LocalityChoice> namedAndUsedLocalities(Program &program);
 // The same, all by name in Norwegian order, as the group registration lists them.
-QList<LocalityChoice> GroupLocalityChoices(Program &program);
+QList<LocalityChoice> groupLocalityChoices(Program &program);
 // A named locality as "Name", 10 blanks, "[ID]"; a used place by its name alone, without a key.
-KeyedEntry LocalityEntry(const LocalityChoice &choice);
+KeyedEntry localityEntry(const LocalityChoice &choice);
 
 // The ID of the chosen locality; a used place is found among the named localities by its name or
 // added to them. Runs in the caller's transaction; throws DatabaseError on a failure.
-qint64 NamedLocalityId(Program &program, const LocalityChoice &choice);
+qint64 namedLocalityId(Program &program, const LocalityChoice &choice);
 
 // A new named locality, or why it was refused (an empty name, or a name already there).
 struct NewLocality {
     LocalityChoice locality;
     QString refusal;
 };
-NewLocality AddNamedLocality(Program &program, const QString &name);
+NewLocality addNamedLocality(Program &program, const QString &name);
 
 } // namespace lirvenda

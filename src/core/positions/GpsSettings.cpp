@@ -1,6 +1,6 @@
 #include "core/positions/GpsSettings.h"
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/TextFiles.h"
 #include "core/store/Program.h"
 
 #include <QDir>
@@ -54,28 +54,28 @@ QString GpsSettings::line() const
     return isDigitPort(port) ? port + QString::number(speed) : port + ' ' + QString::number(speed);
 }
 
-const QStringList &GpsSpeeds()
+const QStringList &gpsSpeeds()
 {
     static const QStringList speeds{QStringLiteral("4800"),  QStringLiteral("9600"),  QStringLiteral("19200"),
                                     QStringLiteral("38400"), QStringLiteral("57600"), QStringLiteral("115200")};
     return speeds;
 }
 
-void LoadGpsSettings(Program &program)
+void loadGpsSettings(Program &program)
 {
-    const GpsSettings settings = GpsSettings::fromLine(ReadFirstLine(program.filePath(GpsSettings::FileName)));
+    const GpsSettings settings = GpsSettings::fromLine(readFirstLine(program.filePath(GpsSettings::FileName)));
     program.gpsPort = settings.port;
     program.gpsSpeed = settings.speed;
 }
 
-void SaveGpsSettings(Program &program, const GpsSettings &settings)
+void saveGpsSettings(Program &program, const GpsSettings &settings)
 {
-    WriteLine(program.filePath(GpsSettings::FileName), settings.line());
+    writeLine(program.filePath(GpsSettings::FileName), settings.line());
     program.gpsPort = settings.port;
     program.gpsSpeed = settings.speed;
 }
 
-QStringList SerialDevices(const QString &deviceFolder)
+QStringList serialDevices(const QString &deviceFolder)
 {
     const QDir folder(deviceFolder);
     // ttyS2 before ttyS10: by the number the name ends in
@@ -93,7 +93,7 @@ QStringList SerialDevices(const QString &deviceFolder)
     return devices;
 }
 
-QString GpsDevicePath(const QString &port, const QStringList &devices)
+QString gpsDevicePath(const QString &port, const QStringList &devices)
 {
     if (!isDigitPort(port))
         return port;

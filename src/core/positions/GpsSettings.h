@@ -27,19 +27,19 @@ struct GpsSettings {
 bool isGpsPort(const QString &port);
 
 // The speeds a receiver is offered, slowest first.
-const QStringList &GpsSpeeds();
+const QStringList &gpsSpeeds();
 
 // Start-up: the program's port and speed from the settings file, or the defaults.
-void LoadGpsSettings(Program &program);
+void loadGpsSettings(Program &program);
 // Keeps the settings as the program's and replaces the file; throws DatabaseError when it cannot.
-void SaveGpsSettings(Program &program, const GpsSettings &settings);
+void saveGpsSettings(Program &program, const GpsSettings &settings);
 
 // The serial devices of the folder (normally /dev) in the order the digit ports count them:
 // USB receivers (ttyUSB*, ttyACM*), Bluetooth (rfcomm*), then built-in ports (ttyS*), each group
 // by number.
-QStringList SerialDevices(const QString &deviceFolder = QStringLiteral("/dev"));
+QStringList serialDevices(const QString &deviceFolder = QStringLiteral("/dev"));
 // The device a port stands for: the n-th device for a digit, the port itself otherwise; empty when
 // there is no n-th device.
-QString GpsDevicePath(const QString &port, const QStringList &devices);
+QString gpsDevicePath(const QString &port, const QStringList &devices);
 
 } // namespace lirvenda

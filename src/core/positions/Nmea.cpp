@@ -32,7 +32,7 @@ QList<QByteArray> sentencesIn(const QByteArray &line)
 
 } // namespace
 
-std::optional<double> NmeaToDegrees(const QString &value, const QString &hemisphere, int degreeDigits)
+std::optional<double> nmeaToDegrees(const QString &value, const QString &hemisphere, int degreeDigits)
 {
     const QString negative = degreeDigits == 2 ? QStringLiteral("S") : QStringLiteral("W");
     const QString positive = degreeDigits == 2 ? QStringLiteral("N") : QStringLiteral("E");
@@ -77,8 +77,8 @@ std::optional<GpsFix> parseRmc(const QByteArray &sentence)
     const QList<QByteArray> fields = (star < 0 ? sentence : sentence.first(star)).split(',');
     if (fields.size() < 9)
         return std::nullopt;
-    const auto latitude = NmeaToDegrees(QString::fromLatin1(fields[3]), QString::fromLatin1(fields[4]), 2);
-    const auto longitude = NmeaToDegrees(QString::fromLatin1(fields[5]), QString::fromLatin1(fields[6]), 3);
+    const auto latitude = nmeaToDegrees(QString::fromLatin1(fields[3]), QString::fromLatin1(fields[4]), 2);
+    const auto longitude = nmeaToDegrees(QString::fromLatin1(fields[5]), QString::fromLatin1(fields[6]), 3);
     if (!latitude || !longitude)
         return std::nullopt;
     return GpsFix{*latitude, *longitude, QString::fromLatin1(fields[8])};

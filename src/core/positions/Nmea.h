@@ -18,7 +18,7 @@ struct GpsFix {
 // An NMEA coordinate (degrees then minutes, "4807.038" or "01131.000") as signed decimal degrees;
 // the degrees take degreeDigits characters (2 for a latitude, 3 for a longitude), the minutes any
 // number of decimals. Nothing when it is not such a number, or the hemisphere is not one of the two.
-std::optional<double> NmeaToDegrees(const QString &value, const QString &hemisphere, int degreeDigits);
+std::optional<double> nmeaToDegrees(const QString &value, const QString &hemisphere, int degreeDigits);
 
 // True when the sentence ("$...*hh") carries no checksum or a correct one.
 bool nmeaChecksumHolds(const QByteArray &sentence);

@@ -1,6 +1,5 @@
 #include "core/reference/NatureTypes.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 
 #include <QStringList>
@@ -27,7 +26,7 @@ QList<KeyedEntry> pickerItems(Statement rows, const QString &nameColumn, const Q
     QList<KeyedEntry> items;
     while (rows.next()) {
         const QString name = rows.text(nameColumn);
-        items << keyedEntry(capitals == Capitals::FirstLetter ? CapitalizeFirst(name) : name, 2, rows.text(codeColumn));
+        items << keyedEntry(capitals == Capitals::FirstLetter ? capitalizeFirst(name) : name, 2, rows.text(codeColumn));
     }
     return items;
 }
@@ -37,7 +36,7 @@ QString namePart(const KeyedEntry &entry) { return entry.text.left(entry.text.la
 
 } // namespace
 
-QString NatureTypeText(Program &program, const QString &path)
+QString natureTypeText(Program &program, const QString &path)
 {
     if (path.trimmed().isEmpty())
         return {};
@@ -59,12 +58,12 @@ QString NatureTypeText(Program &program, const QString &path)
                                             QStringLiteral("SELECT ifnull(Grunntypenavn, '') FROM Original "
                                                            "WHERE Field11 = ? AND GrunnTypeKode = ? LIMIT 1"),
                                             {ids.at(1).trimmed(), ids.at(2).trimmed()}))
-            text += '/' + CapitalizeFirst(*baseType);
+            text += '/' + capitalizeFirst(*baseType);
     }
     return text;
 }
 
-QList<KeyedEntry> NatureTypeGroupItems(Program &program)
+QList<KeyedEntry> natureTypeGroupItems(Program &program)
 {
     return pickerItems(program.mainConnection().query(QStringLiteral(
                            "SELECT DISTINCT ParentID1, HovedtypeGruppenavn FROM Original "
@@ -72,7 +71,7 @@ QList<KeyedEntry> NatureTypeGroupItems(Program &program)
                        QStringLiteral("HovedtypeGruppenavn"), QStringLiteral("ParentID1"));
 }
 
-QList<KeyedEntry> MainTypeItems(Program &program, const QString &groupId)
+QList<KeyedEntry> mainTypeItems(Program &program, const QString &groupId)
 {
     return pickerItems(
         program.mainConnection().query(QStringLiteral("SELECT DISTINCT OffspringID1, Hovedtypenavn FROM Original "
@@ -82,7 +81,7 @@ QList<KeyedEntry> MainTypeItems(Program &program, const QString &groupId)
         QStringLiteral("Hovedtypenavn"), QStringLiteral("OffspringID1"));
 }
 
-QList<KeyedEntry> BaseTypeItems(Program &program, const QString &mainTypeId)
+QList<KeyedEntry> baseTypeItems(Program &program, const QString &mainTypeId)
 {
     return pickerItems(
         program.mainConnection().query(QStringLiteral("SELECT DISTINCT Grunntypenavn, GrunnTypeKode FROM Original "
@@ -92,7 +91,7 @@ QList<KeyedEntry> BaseTypeItems(Program &program, const QString &mainTypeId)
         QStringLiteral("Grunntypenavn"), QStringLiteral("GrunnTypeKode"), Capitals::FirstLetter);
 }
 
-NatureTypeChoice ChosenNatureType(const KeyedEntry &group, const KeyedEntry &mainType, const KeyedEntry &baseTypeEntry)
+NatureTypeChoice chosenNatureType(const KeyedEntry &group, const KeyedEntry &mainType, const KeyedEntry &baseTypeEntry)
 {
     const KeyedEntry baseType = mainType.text.isEmpty() ? KeyedEntry() : baseTypeEntry;
     NatureTypeChoice choice;

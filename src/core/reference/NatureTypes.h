@@ -4,7 +4,7 @@
 // group, base types within a main type. A choice is kept as a path "group|main type|base type
 // code"; a level is present only when every level above it is.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>
@@ -14,12 +14,12 @@ namespace lirvenda {
 class Program;
 
 // "Group/Main type/Base type" for a path; a level whose identifier has no row adds nothing.
-QString NatureTypeText(Program &program, const QString &path);
+QString natureTypeText(Program &program, const QString &path);
 
 // The picker's entries "name  [code]", by name in Norwegian order.
-QList<KeyedEntry> NatureTypeGroupItems(Program &program);
-QList<KeyedEntry> MainTypeItems(Program &program, const QString &groupId);
-QList<KeyedEntry> BaseTypeItems(Program &program, const QString &mainTypeId);
+QList<KeyedEntry> natureTypeGroupItems(Program &program);
+QList<KeyedEntry> mainTypeItems(Program &program, const QString &groupId);
+QList<KeyedEntry> baseTypeItems(Program &program, const QString &mainTypeId);
 
 struct NatureTypeChoice {
     QString caption; // "Group/Main type/Base type", a level not chosen as the empty name
@@ -27,6 +27,6 @@ struct NatureTypeChoice {
 };
 // The choice made by the picker's three entries (the empty entry for a level not chosen). A base
 // type without its main type is no choice: the path is positional and would name another type.
-NatureTypeChoice ChosenNatureType(const KeyedEntry &group, const KeyedEntry &mainType, const KeyedEntry &baseType);
+NatureTypeChoice chosenNatureType(const KeyedEntry &group, const KeyedEntry &mainType, const KeyedEntry &baseType);
 
 } // namespace lirvenda

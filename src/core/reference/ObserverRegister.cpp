@@ -1,7 +1,7 @@
 #include "core/reference/ObserverRegister.h"
 
 #include "core/shared/DateTexts.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/UniqueIds.h"
 #include "core/store/Program.h"
 
 #include <QStringList>
@@ -79,7 +79,7 @@ void addObserver(Program &program, Database &db, const ObserverFields &fields)
     const QString placeholders = QStringLiteral("?,").repeated(TypedColumns.size() + 2).chopped(1);
     db.execute(QStringLiteral("INSERT INTO Observers (ObserverUniqueID, ObserverLastupdate, %1) VALUES (%2)")
                    .arg(typedColumnNames().join(','), placeholders),
-               QVariantList{NewUniqueId(program), today()} + storedValues(fields));
+               QVariantList{newUniqueId(program), today()} + storedValues(fields));
 }
 
 void changeObserver(Database &db, qint64 observerId, const ObserverFields &fields)
@@ -91,7 +91,7 @@ void changeObserver(Database &db, qint64 observerId, const ObserverFields &field
 
 } // namespace
 
-QList<KeyedEntry> SearchObservers(Program &program, const QString &searchText)
+QList<KeyedEntry> searchObservers(Program &program, const QString &searchText)
 {
     QList<KeyedEntry> entries;
     Statement row = program.observerConnection().query(SearchSql, {searchText.trimmed()});
@@ -105,7 +105,7 @@ QList<KeyedEntry> SearchObservers(Program &program, const QString &searchText)
     return entries;
 }
 
-std::optional<ObserverFields> ReadObserver(Program &program, qint64 observerId)
+std::optional<ObserverFields> readObserver(Program &program, qint64 observerId)
 {
     Statement row = program.observerConnection().query(QStringLiteral("SELECT * FROM Observers WHERE ObserverID = ?"),
                                                        {observerId});
@@ -117,7 +117,7 @@ std::optional<ObserverFields> ReadObserver(Program &program, qint64 observerId)
     return fields;
 }
 
-QString SaveObserver(Program &program, qint64 observerId, const ObserverFields &fields)
+QString saveObserver(Program &program, qint64 observerId, const ObserverFields &fields)
 {
     // A name of blanks alone would be stored as no name at all.
     if (fields.firstName.trimmed().isEmpty() || fields.lastName.trimmed().isEmpty() ||
@@ -137,7 +137,7 @@ QString SaveObserver(Program &program, qint64 observerId, const ObserverFields &
     return {};
 }
 
-QList<DefaultObserverEntry> DefaultObserverEntries(Program &program)
+QList<DefaultObserverEntry> defaultObserverEntries(Program &program)
 {
     QList<DefaultObserverEntry> entries;
     Statement row = program.observerConnection().query(ByNameSql);
@@ -152,7 +152,7 @@ QList<DefaultObserverEntry> DefaultObserverEntries(Program &program)
     return entries;
 }
 
-void SetDefaultObservers(Program &program, const QList<qint64> &observerIds)
+void setDefaultObservers(Program &program, const QList<qint64> &observerIds)
 {
     Database &db = program.observerConnection();
     Transaction transaction(db);
@@ -170,22 +170,65 @@ QList<KeyedEntry> observerEntries(Program &program, const QString &condition, co
         QStringLiteral("SELECT ObserverUniqueID FROM Observers %1 ORDER BY %2").arg(condition, order));
     QList<KeyedEntry> entries;
     while (rows.next())
-        entries.append(ObserverEntry(program, rows.text(QStringLiteral("ObserverUniqueID"))));
+        entries.append(observerEntry(program, rows.text(QStringLiteral("ObserverUniqueID"))));
     return entries;
 }
 
 } // namespace
 
-QList<KeyedEntry> DefaultRegistrationObservers(Program &program)
+QList<KeyedEntry> defaultRegistrationObservers(Program &program)
 {
     return observerEntries(program, QStringLiteral("WHERE ObserverDefault = 1"),
                            QStringLiteral("ObserverFirstName COLLATE NORSK, ObserverLastName COLLATE NORSK"));
 }
 
-QList<KeyedEntry> RegistrationObserverChoices(Program &program)
+QList<KeyedEntry> registrationObserverChoices(Program &program)
 {
     return observerEntries(program, {},
                            QStringLiteral("ObserverLastName COLLATE NORSK, ObserverFirstName COLLATE NORSK"));
+}
+
+namespace {
+
+Record observer(Program &program, const QString &column, const QVariant &value)
+{
+    Statement row =
+        program.observerConnection().query(QStringLiteral("SELECT * FROM Observers WHERE %1 = ?").arg(column), {value});
+    return row.next() ? row.record() : Record();
+}
+
+QString fullName(const Record &observer)
+{
+    if (observer.isEmpty())
+        return {};
+    return observer.text(QStringLiteral("ObserverFirstName")) + ' ' + observer.text(QStringLiteral("ObserverLastName"));
+}
+
+} // namespace
+
+KeyedEntry observerEntry(Program &program, const QString &observerUniqueId)
+{
+    const QString id = observerUniqueId.trimmed();
+    if (id.isEmpty())
+        return {};
+    const Record row = observer(program, QStringLiteral("ObserverUniqueID"), id);
+    if (row.isEmpty())
+        return {};
+    return keyedEntry(QStringLiteral("%1, %2. (%3)")
+                          .arg(row.text(QStringLiteral("ObserverLastName")),
+                               row.text(QStringLiteral("ObserverFirstName")).left(1),
+                               row.text(QStringLiteral("ObserverInitials"))),
+                      40, row.text(QStringLiteral("ObserverUniqueID")));
+}
+
+QString observerNameById(Program &program, qint64 observerId)
+{
+    return fullName(observer(program, QStringLiteral("ObserverID"), observerId));
+}
+
+QString observerNameByUniqueId(Program &program, const QString &observerUniqueId)
+{
+    return fullName(observer(program, QStringLiteral("ObserverUniqueID"), observerUniqueId.trimmed()));
 }
 
 } // namespace lirvenda

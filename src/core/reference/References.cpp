@@ -8,7 +8,7 @@
 
 namespace lirvenda {
 
-QList<KeyedEntry> ReferenceItems(Program &program)
+QList<KeyedEntry> referenceItems(Program &program)
 {
     Statement rows = program.mainConnection().query(
         QStringLiteral("SELECT Referanse_ID, Forfattere, År, Tittel, Journal FROM Referanser "
@@ -23,7 +23,7 @@ QList<KeyedEntry> ReferenceItems(Program &program)
 }
 
 // A field of blanks only is as good as empty.
-QString ReferenceProblem(const ReferenceFields &fields)
+QString referenceProblem(const ReferenceFields &fields)
 {
     const std::pair<const QString &, const char *> required[] = {{fields.authors, "Ingen forfattere angitt."},
                                                                  {fields.year, "År ikke angitt."},
@@ -35,7 +35,7 @@ QString ReferenceProblem(const ReferenceFields &fields)
     return {};
 }
 
-qint64 AddReference(Program &program, const ReferenceFields &fields)
+qint64 addReference(Program &program, const ReferenceFields &fields)
 {
     Database &db = program.mainConnection();
     db.execute(QStringLiteral("INSERT INTO Referanser(Forfattere, År, Tittel, Journal, Sider, Utgiver) "

@@ -2,7 +2,7 @@
 
 // Literature references (Referanser) an observation may cite.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>
@@ -16,10 +16,10 @@ struct ReferenceFields {
 };
 
 // "Authors Year Title Journal [Referanse_ID]" for every reference, by authors, then year as text.
-QList<KeyedEntry> ReferenceItems(Program &program);
+QList<KeyedEntry> referenceItems(Program &program);
 // The first required field left empty, as the message that says so; empty when all are given.
-QString ReferenceProblem(const ReferenceFields &fields);
+QString referenceProblem(const ReferenceFields &fields);
 // Stores a new reference as typed; answers its Referanse_ID.
-qint64 AddReference(Program &program, const ReferenceFields &fields);
+qint64 addReference(Program &program, const ReferenceFields &fields);
 
 } // namespace lirvenda

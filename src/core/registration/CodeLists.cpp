@@ -26,7 +26,7 @@ CodeTable codeTable(CodeList list)
 
 } // namespace
 
-QList<KeyedEntry> CodeListEntries(Program &program, CodeList list)
+QList<KeyedEntry> codeListEntries(Program &program, CodeList list)
 {
     const CodeTable code = codeTable(list);
     const QString key = QLatin1String(code.keyColumn);
@@ -37,6 +37,13 @@ QList<KeyedEntry> CodeListEntries(Program &program, CodeList list)
     while (rows.next())
         entries.append(keyedEntry(rows.text(text), code.blanks, rows.text(key)));
     return entries;
+}
+
+QString activityText(Program &program, int activityId)
+{
+    return program.mainConnection()
+        .scalar(QStringLiteral("SELECT Aktivitet FROM Aktivitet WHERE AktivitetID = ?"), {activityId})
+        .toString();
 }
 
 } // namespace lirvenda

@@ -72,7 +72,7 @@ QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &l
     return candidates;
 }
 
-QString CheckCoordinatesAgainstArea(Program &program, const QString &latitude, const QString &longitude)
+QString checkCoordinatesAgainstArea(Program &program, const QString &latitude, const QString &longitude)
 {
     return municipalitiesAt(program, latitude, longitude).isEmpty() ? QStringLiteral("False") : QStringLiteral("True");
 }

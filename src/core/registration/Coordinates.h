@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>
@@ -25,7 +25,7 @@ struct MunicipalityCandidate {
 QList<MunicipalityCandidate> municipalitiesAt(Program &program, const QString &latitude, const QString &longitude);
 
 // "True" when the position lies in at least one municipality's box, else "False". The user picks
-// among them with SuggestMunicipality (frm_Fylke_Kommune.h).
-QString CheckCoordinatesAgainstArea(Program &program, const QString &latitude, const QString &longitude);
+// among them with suggestMunicipality (frm_Fylke_Kommune.h).
+QString checkCoordinatesAgainstArea(Program &program, const QString &latitude, const QString &longitude);
 
 } // namespace lirvenda

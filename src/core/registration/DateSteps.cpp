@@ -6,7 +6,7 @@ namespace lirvenda {
 
 SteppedDate stepDate(const QString &text, int days, const QDate &today)
 {
-    if (!IsValidDate(text, today))
+    if (!isValidDate(text, today))
         return {dateBoxText(today), false};
     const QDate shown = readDateBox(text);
     const QDate moved = shown.addDays(days);

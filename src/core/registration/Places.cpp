@@ -1,6 +1,5 @@
 #include "core/registration/Places.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 
 #include <QStringList>
@@ -25,67 +24,67 @@ QList<KeyedEntry> placeItems(Statement rows)
 {
     QList<KeyedEntry> items;
     while (rows.next())
-        items << PlaceItem(rows.text(QStringLiteral("Place")), rows.text(QStringLiteral("CodePlace")));
+        items << placeItem(rows.text(QStringLiteral("Place")), rows.text(QStringLiteral("CodePlace")));
     return items;
 }
 
 } // namespace
 
-bool IsMunicipalityCode(const QString &code)
+bool isMunicipalityCode(const QString &code)
 {
     return code.size() >= 2 && code.at(0).isDigit() && code.at(1).isDigit();
 }
 
-QString CountyCodeOf(const QString &code)
+QString countyCodeOf(const QString &code)
 {
-    return IsMunicipalityCode(code) ? QStringLiteral("NO") + code.left(2) : code;
+    return isMunicipalityCode(code) ? QStringLiteral("NO") + code.left(2) : code;
 }
 
-QString CountyNumberOf(const QString &code) { return CountyCodeOf(code).right(2); }
+QString countyNumberOf(const QString &code) { return countyCodeOf(code).right(2); }
 
-QString CountyName(Program &program, const QString &code)
+QString countyName(Program &program, const QString &code)
 {
-    return placeName(program, CountyCodeOf(code)).value_or(QStringLiteral("-"));
+    return placeName(program, countyCodeOf(code)).value_or(QStringLiteral("-"));
 }
 
-QString MunicipalityName(Program &program, const QString &code)
+QString municipalityName(Program &program, const QString &code)
 {
-    return IsMunicipalityCode(code) ? placeName(program, code).value_or(QString()) : QStringLiteral("-");
+    return isMunicipalityCode(code) ? placeName(program, code).value_or(QString()) : QStringLiteral("-");
 }
 
-QString LocalityNameById(Program &program, qint64 id)
+QString localityNameById(Program &program, qint64 id)
 {
     const QVariant name =
         program.mainConnection().scalar(QStringLiteral("SELECT Lokalitet FROM Lokalitet WHERE ID = ?"), {id});
     return name.isNull() ? NoLocalityName : name.toString();
 }
 
-QString StoredLocalityText(Program &program, const QString &locality)
+QString storedLocalityText(Program &program, const QString &locality)
 {
     const QString digits = locality.trimmed();
     bool whole = false;
     const qint64 id = digits.toLongLong(&whole);
     if (!whole || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
         return locality;
-    const QString name = LocalityNameById(program, id);
+    const QString name = localityNameById(program, id);
     return name == NoLocalityName ? locality : name;
 }
 
-QString ChangedLocality(Program &program, const QString &stored, const QString &shown)
+QString changedLocality(Program &program, const QString &stored, const QString &shown)
 {
-    return stored != shown && StoredLocalityText(program, stored) == shown ? stored : shown;
+    return stored != shown && storedLocalityText(program, stored) == shown ? stored : shown;
 }
 
-KeyedEntry PlaceItem(const QString &name, const QString &code) { return keyedEntry(name, 40, code); }
+KeyedEntry placeItem(const QString &name, const QString &code) { return keyedEntry(name, 40, code); }
 
-QList<KeyedEntry> CountyItems(Program &program)
+QList<KeyedEntry> countyItems(Program &program)
 {
     return placeItems(program.mainConnection().query(
         QStringLiteral("SELECT CodePlace, Place FROM Adminplasser WHERE substr(CodePlace, 1, 2) = 'NO' "
                        "ORDER BY CodePlace")));
 }
 
-QList<KeyedEntry> MunicipalityItems(Program &program, const QString &countyNumber)
+QList<KeyedEntry> municipalityItems(Program &program, const QString &countyNumber)
 {
     return placeItems(program.mainConnection().query(
         QStringLiteral("SELECT CodePlace, Place FROM Adminplasser WHERE substr(CodePlace, 1, 2) = ? "
@@ -94,7 +93,7 @@ QList<KeyedEntry> MunicipalityItems(Program &program, const QString &countyNumbe
 }
 
 // A named locality's number, as group registrations store it, is listed as its name.
-QStringList UsedLocalities(Program &program)
+QStringList usedLocalities(Program &program)
 {
     return program.mainConnection().columnTexts(
         QStringLiteral("SELECT DISTINCT ifnull(l.Lokalitet, b.Lokalitet) AS Name FROM BrukteLokaliteter b "
@@ -104,7 +103,7 @@ QStringList UsedLocalities(Program &program)
 }
 
 // A missing value is the empty text, so a place stored once with NULL and once with '' is one place.
-QList<UsedPlace> UsedPlaces(Program &program)
+QList<UsedPlace> usedPlaces(Program &program)
 {
     Statement rows = program.mainConnection().query(QStringLiteral(
         "SELECT DISTINCT ifnull(Lokalitet, '') AS Lokalitet, ifnull(Fylke_Kommune, '') AS Fylke_Kommune, "
@@ -119,9 +118,9 @@ QList<UsedPlace> UsedPlaces(Program &program)
     return places;
 }
 
-QString UsedPlaceLine(Program &program, const UsedPlace &place)
+QString usedPlaceLine(Program &program, const UsedPlace &place)
 {
-    const QString area = CountyName(program, place.placeCode) + '/' + MunicipalityName(program, place.placeCode);
+    const QString area = countyName(program, place.placeCode) + '/' + municipalityName(program, place.placeCode);
     return QStringList{place.locality, area, place.latitude, place.longitude, place.natureType}.join('\t');
 }
 

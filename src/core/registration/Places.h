@@ -3,7 +3,7 @@
 // Counties and municipalities of Adminplasser. A county's code is "NO" and its two-digit number,
 // a municipality's four digits that begin with its county's number.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>
@@ -13,37 +13,37 @@ namespace lirvenda {
 class Program;
 
 // The name of the county a code belongs to, "-" when there is no such county.
-QString CountyName(Program &program, const QString &code);
+QString countyName(Program &program, const QString &code);
 // The name of a municipality; "-" for a code that is not a municipality's, the empty text when
 // no municipality has the code.
-QString MunicipalityName(Program &program, const QString &code);
-bool IsMunicipalityCode(const QString &code); // begins with two digits
+QString municipalityName(Program &program, const QString &code);
+bool isMunicipalityCode(const QString &code); // begins with two digits
 // The county's code for a municipality's code; any other code as it is.
-QString CountyCodeOf(const QString &code);
+QString countyCodeOf(const QString &code);
 // The two digits of the county a code belongs to; empty for an empty code.
-QString CountyNumberOf(const QString &code);
+QString countyNumberOf(const QString &code);
 
-// What LocalityNameById answers for an ID that names no locality.
+// What localityNameById answers for an ID that names no locality.
 inline const QString NoLocalityName = QStringLiteral("&Lokalitet");
 // The name of a named locality (table Lokalitet); NoLocalityName when there is none.
-QString LocalityNameById(Program &program, qint64 id);
+QString localityNameById(Program &program, qint64 id);
 // A stored locality as the user reads it: group registrations and the atlas import store the
 // number of a named locality, which shows as its name; the main window stores the name as typed.
-QString StoredLocalityText(Program &program, const QString &locality);
+QString storedLocalityText(Program &program, const QString &locality);
 // What a changed row stores for the locality the window shows: the named locality it referred to
 // while its name is still shown, so that a change of other fields leaves the reference alone;
 // else the text as shown.
-QString ChangedLocality(Program &program, const QString &stored, const QString &shown);
+QString changedLocality(Program &program, const QString &stored, const QString &shown);
 
 // A place as the county and municipality lists show it: the name, 40 blanks, "[code]".
-KeyedEntry PlaceItem(const QString &name, const QString &code);
+KeyedEntry placeItem(const QString &name, const QString &code);
 // The counties in code order.
-QList<KeyedEntry> CountyItems(Program &program);
+QList<KeyedEntry> countyItems(Program &program);
 // The municipalities of a county, by name in Norwegian order.
-QList<KeyedEntry> MunicipalityItems(Program &program, const QString &countyNumber);
+QList<KeyedEntry> municipalityItems(Program &program, const QString &countyNumber);
 
 // The localities of the stored observations, each once, in Norwegian order; no empty one.
-QStringList UsedLocalities(Program &program);
+QStringList usedLocalities(Program &program);
 
 // A place stored with an earlier observation, offered for the next one.
 struct UsedPlace {
@@ -53,8 +53,8 @@ struct UsedPlace {
     QString latitude, longitude;
 };
 // Every distinct place of the stored observations, by locality name in Norwegian order.
-QList<UsedPlace> UsedPlaces(Program &program);
+QList<UsedPlace> usedPlaces(Program &program);
 // "Locality<TAB>County/Municipality<TAB>latitude<TAB>longitude<TAB>nature-type path"
-QString UsedPlaceLine(Program &program, const UsedPlace &place);
+QString usedPlaceLine(Program &program, const UsedPlace &place);
 
 } // namespace lirvenda

@@ -1,6 +1,6 @@
 #include "core/registration/RecentObservations.h"
 
-#include "core/shared/SharedProcedures.h"
+#include "core/species/Species.h"
 #include "core/store/Program.h"
 
 #include <QLocale>
@@ -10,7 +10,7 @@ namespace lirvenda {
 RecentObservations recentObservations(Program &program, const QString &speciesKey, const QDate &today)
 {
     RecentObservations recent;
-    recent.caption = QStringLiteral("Siste observasjoner av ") + LatinShortCode(program, speciesKey).toUpper();
+    recent.caption = QStringLiteral("Siste observasjoner av ") + latinShortCode(program, speciesKey).toUpper();
     const QLocale norwegian(QLocale::NorwegianBokmal, QLocale::Norway);
     Statement days = program.mainConnection().query(
         QStringLiteral("SELECT substr(StartDato, 1, 10) AS Dag, sum(Antall) AS Total FROM Observasjoner "

@@ -2,7 +2,6 @@
 
 #include "core/registration/Coordinates.h"
 #include "core/shared/DateTexts.h"
-#include "core/shared/SharedProcedures.h"
 
 #include <QRegularExpression>
 
@@ -45,7 +44,7 @@ std::optional<QList<ValidationMessage>> timeProblem(const QString &box)
 
 QList<ValidationMessage> registrationProblems(Program &program, const RegistrationFields &f)
 {
-    if (CheckCoordinatesAgainstArea(program, f.latitude, f.longitude) == QLatin1String("False"))
+    if (checkCoordinatesAgainstArea(program, f.latitude, f.longitude) == QLatin1String("False"))
         return information(
             QStringLiteral("De angitte koordinater stemmer ikke med fylke/kommune. Trykk 'Fylke/kom.' for tips"));
     if (f.locality.isEmpty())
@@ -54,15 +53,15 @@ QList<ValidationMessage> registrationProblems(Program &program, const Registrati
         return information(QStringLiteral("Du må oppgi en breddegrad"));
     if (!isNumeric(f.longitude))
         return information(QStringLiteral("Du må oppgi en lengdegrad"));
-    if (BracketCode(f.speciesCaption).isEmpty())
+    if (bracketCode(f.speciesCaption).isEmpty())
         return information(QStringLiteral("Du må oppgi en art"));
     if (!wholeCount(f.count))
         return information(QStringLiteral("Feil i angivelse av antall"));
-    if (!IsValidDate(f.startDate))
+    if (!isValidDate(f.startDate))
         return information(QStringLiteral("Ulovlig dato"));
     if (auto problem = timeProblem(f.startTime))
         return *problem;
-    if (!IsValidDate(f.stopDate))
+    if (!isValidDate(f.stopDate))
         return information(QStringLiteral("Ulovlig dato"));
     if (auto problem = timeProblem(f.stopTime))
         return *problem;

@@ -39,7 +39,7 @@ QDate readDateBox(const QString &text)
     return QDate(parts.captured(3).toInt(), parts.captured(2).toInt(), parts.captured(1).toInt());
 }
 
-bool IsValidDate(const QString &text, const QDate &today)
+bool isValidDate(const QString &text, const QDate &today)
 {
     const QDate date = readDateBox(text);
     return date.isValid() && date <= today;

@@ -21,7 +21,7 @@ QString timeBoxText(const QTime &time); // "HH:mm"
 // is not a digit ("05.06.2024", "05-06-2024"). Any other text is no date.
 QDate readDateBox(const QString &text);
 // A date box that may be stored: a date, not after today.
-bool IsValidDate(const QString &text, const QDate &today = QDate::currentDate());
+bool isValidDate(const QString &text, const QDate &today = QDate::currentDate());
 
 enum class TimeCheck { Valid, Malformed, OutOfRange };
 struct TimeReading {

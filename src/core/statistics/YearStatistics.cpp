@@ -1,8 +1,10 @@
 #include "core/statistics/YearStatistics.h"
 
+#include "core/reference/ObserverRegister.h"
 #include "core/shared/DateTexts.h"
-#include "core/store/NorwegianOrder.h"
+#include "core/species/Species.h"
 #include "core/store/Database.h"
+#include "core/store/NorwegianOrder.h"
 #include "core/store/Program.h"
 
 #include <QLocale>
@@ -115,8 +117,8 @@ QString countLine(const QString &name, const QString &number, const QString &uni
 // register no longer holds.
 QString observerName(Program &program, const QString &key)
 {
-    const QString name = key.startsWith(QLatin1Char('#')) ? ObserverNameById(program, key.mid(1).toLongLong())
-                                                          : ObserverNameByUniqueId(program, key);
+    const QString name = key.startsWith(QLatin1Char('#')) ? observerNameById(program, key.mid(1).toLongLong())
+                                                          : observerNameByUniqueId(program, key);
     return name.isEmpty() ? key : name;
 }
 
@@ -146,7 +148,7 @@ MonthValues YearStatistics::individualsOf(const QString &speciesKey) const
     return speciesMonths.value(speciesKey, MonthValues{});
 }
 
-YearStatistics ComputeYearStatistics(Program &program, int year)
+YearStatistics computeYearStatistics(Program &program, int year)
 {
     YearStatistics result;
     const std::vector<Row> rows = readYear(program, year);
@@ -187,7 +189,7 @@ YearStatistics ComputeYearStatistics(Program &program, int year)
     const auto nameOf = [&program, &names](const QString &key) {
         auto name = names.constFind(key);
         if (name == names.cend()) {
-            const QString found = SpeciesDisplayName(program, key, true);
+            const QString found = speciesDisplayName(program, key, true);
             name = names.insert(key, found.isEmpty() ? key : found);
         }
         return *name;
@@ -217,9 +219,9 @@ YearStatistics ComputeYearStatistics(Program &program, int year)
             }
     r << QString()
       << QStringLiteral("Max. antall i enkeltobservasjon: %1 individer av %2 den %3.")
-             .arg(numberText(largest->count), LatinShortCode(program, largest->species), shownDate(largest->start));
+             .arg(numberText(largest->count), latinShortCode(program, largest->species), shownDate(largest->start));
     r << QStringLiteral("Max. månedsantall: %1 individer av %2 i %3.")
-             .arg(numberText(maxSpecies->months[maxMonth]), LatinShortCode(program, maxKey),
+             .arg(numberText(maxSpecies->months[maxMonth]), latinShortCode(program, maxKey),
                   QLocale(QLocale::NorwegianBokmal).monthName(maxMonth + 1, QLocale::LongFormat))
       << QString();
 
@@ -231,7 +233,7 @@ YearStatistics ComputeYearStatistics(Program &program, int year)
     return result;
 }
 
-bool WriteReportFile(const QString &path, const QStringList &lines)
+bool writeReportFile(const QString &path, const QStringList &lines)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -3,7 +3,7 @@
 // The statistics of one calendar year of observations: the report lines, the year's species and
 // the month-by-month counts of the three charts, all computed from one read of the year's rows.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QHash>
 #include <QList>
@@ -28,10 +28,10 @@ struct YearStatistics {
     MonthValues individualsOf(const QString &speciesKey) const; // zeros for a key not seen
 };
 
-YearStatistics ComputeYearStatistics(Program &program, int year);
+YearStatistics computeYearStatistics(Program &program, int year);
 
 // Writes the lines, each ended by CR LF, as UTF-8, replacing the file whole; false when it cannot,
 // and the file that was there stays as it was.
-bool WriteReportFile(const QString &path, const QStringList &lines);
+bool writeReportFile(const QString &path, const QStringList &lines);
 
 } // namespace lirvenda

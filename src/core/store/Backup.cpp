@@ -33,12 +33,12 @@ void copyPages(Database &source, Database &target)
     if (status != SQLITE_DONE)
         throw DatabaseError(QStringLiteral("Sikkerhetskopien av %1 kan ikke lages: %2")
                                 .arg(QDir::toNativeSeparators(source.path()),
-                                     FailureText(status, QString::fromUtf8(sqlite3_errstr(status)))));
+                                     failureText(status, QString::fromUtf8(sqlite3_errstr(status)))));
 }
 
 } // namespace
 
-void BackupDatabase(Database &source, const QString &target)
+void backupDatabase(Database &source, const QString &target)
 {
     const QString shownTarget = QDir::toNativeSeparators(target);
     if (QFileInfo::exists(target))

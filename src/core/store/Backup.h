@@ -10,6 +10,6 @@ class Database;
 // online backup, so it can be taken while another connection (the window) has the file open.
 // Throws DatabaseError when the target exists (it is never replaced) or the copy fails; a failed
 // copy leaves no file behind.
-void BackupDatabase(Database &source, const QString &target);
+void backupDatabase(Database &source, const QString &target);
 
 } // namespace lirvenda

@@ -99,7 +99,7 @@ void Database::registerFunctions()
                             nullptr);
 }
 
-QString FailureText(int code, const QString &engineText)
+QString failureText(int code, const QString &engineText)
 {
     switch (code & 0xff) {
     case SQLITE_FULL: return QStringLiteral("Disken er full. Frigjør plass på disken og prøv igjen.");
@@ -114,7 +114,7 @@ QString FailureText(int code, const QString &engineText)
 void Database::fail(const QString &what) const
 {
     throw DatabaseError(QStringLiteral("%1: %2").arg(
-        what, FailureText(sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)))));
+        what, failureText(sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)))));
 }
 
 Statement Database::query(const QString &sql, const QVariantList &values)

@@ -24,7 +24,7 @@ class Database;
 
 // What a failed step of the engine (its result code and own words) means to the user: for the
 // failures a user can mend, what to do.
-QString FailureText(int code, const QString &engineText);
+QString failureText(int code, const QString &engineText);
 
 // The columns of one row, read by name whatever their case.
 class Record {

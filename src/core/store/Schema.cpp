@@ -209,7 +209,7 @@ QString fillScript(const QString &list, const QString &column)
 
 void upgrade(Database &db, const QString &script)
 {
-    if (SchemaVersionOf(db) >= SchemaVersion)
+    if (schemaVersionOf(db) >= SchemaVersion)
         return;
     Transaction transaction(db);
     db.executeScript(script);
@@ -219,7 +219,7 @@ void upgrade(Database &db, const QString &script)
 
 } // namespace
 
-int SchemaVersionOf(Database &db) { return db.scalar(QStringLiteral("PRAGMA user_version")).toInt(); }
+int schemaVersionOf(Database &db) { return db.scalar(QStringLiteral("PRAGMA user_version")).toInt(); }
 
 void upgradeMainSchema(Database &db)
 {

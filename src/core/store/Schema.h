@@ -12,7 +12,7 @@ inline constexpr int UsedValueListsSchema = 2; // the first version that keeps t
 inline constexpr int YearIndexSchema = 3;      // the first version with the index of the yearly statistics
 
 // The schema version the file was last brought up to.
-int SchemaVersionOf(Database &db);
+int schemaVersionOf(Database &db);
 
 // Brings the main database up to the current schema inside one transaction; a new file gets
 // every table and index. Tables that exist are kept with their rows; new tables are filled from them.

@@ -71,10 +71,10 @@ void checkObservations(Database &db, StoreCheckResult &result)
     checkSpeciesKeys(db, result);
     // The lists of used species and localities the windows start from must match the rows. An
     // older store has none yet: its upgrade makes them from the rows.
-    if (SchemaVersionOf(db) < UsedValueListsSchema) {
+    if (schemaVersionOf(db) < UsedValueListsSchema) {
         result.summary << QStringLiteral("Databaseoppsett %1: listene over brukte arter og lokaliteter lages når "
                                          "databasen oppgraderes")
-                              .arg(SchemaVersionOf(db));
+                              .arg(schemaVersionOf(db));
         return;
     }
     countBreaches(db, result, listDifferenceSql(QStringLiteral("RegistrerteArter"), QStringLiteral("Art")),
@@ -85,7 +85,7 @@ void checkObservations(Database &db, StoreCheckResult &result)
 
 } // namespace
 
-StoreCheckResult CheckStore(Program &program)
+StoreCheckResult checkStore(Program &program)
 {
     StoreCheckResult result;
     Database &main = program.mainConnection();

@@ -15,6 +15,6 @@ struct StoreCheckResult {
 };
 
 // Reads only, a store of any schema version as it is; the databases must be open.
-StoreCheckResult CheckStore(Program &program);
+StoreCheckResult checkStore(Program &program);
 
 } // namespace lirvenda

@@ -71,29 +71,29 @@ void frm_Arkiv::FillCriteria()
     new QFormLayout(Frame1);
     const QString none = QStringLiteral("Ingen valgt");
     Combo1 = criterionList(QStringLiteral("Combo1"), QStringLiteral("Art"), QStringLiteral("- Ingen valgt"),
-                           ArchiveSpeciesEntries(m_program));
+                           archiveSpeciesEntries(m_program));
     Combo2 = criterionList(QStringLiteral("Combo2"), QStringLiteral("Observatører"), none,
-                           ArchiveObserverEntries(m_program));
+                           archiveObserverEntries(m_program));
     Combo3 = criterionList(QStringLiteral("Combo3"), QStringLiteral("Kjønn"), none, plainEntries(ArchiveSexTexts));
-    Combo4 = criterionList(QStringLiteral("Combo4"), QStringLiteral("Alder"), none, plainEntries(ArchiveAgeTexts()));
+    Combo4 = criterionList(QStringLiteral("Combo4"), QStringLiteral("Alder"), none, plainEntries(archiveAgeTexts()));
     Combo5 =
-        criterionList(QStringLiteral("Combo5"), QStringLiteral("Aktivitet"), none, ArchiveActivityEntries(m_program));
+        criterionList(QStringLiteral("Combo5"), QStringLiteral("Aktivitet"), none, archiveActivityEntries(m_program));
     Combo6 =
-        criterionList(QStringLiteral("Combo6"), QStringLiteral("Lokalitet"), none, ArchiveLocalityEntries(m_program));
-    Combo7 = criterionList(QStringLiteral("Combo7"), QStringLiteral("Kommune"), none, ArchivePlaceEntries(m_program));
+        criterionList(QStringLiteral("Combo6"), QStringLiteral("Lokalitet"), none, archiveLocalityEntries(m_program));
+    Combo7 = criterionList(QStringLiteral("Combo7"), QStringLiteral("Kommune"), none, archivePlaceEntries(m_program));
 }
 
 void frm_Arkiv::FillNumberRows()
 {
     new QGridLayout(Frame3);
     Combo9 = operatorList(QStringLiteral("Combo9"), QStringLiteral("Antall:"),
-                          Text1 = numberBox(QStringLiteral("Text1")), WholeNumber);
+                          Text1 = numberBox(QStringLiteral("Text1")), wholeNumber);
     Combo12 = operatorList(QStringLiteral("Combo12"), QStringLiteral("Dag:"),
-                           Text4 = numberBox(QStringLiteral("Text4")), WholeNumber);
+                           Text4 = numberBox(QStringLiteral("Text4")), wholeNumber);
     Combo10 = operatorList(QStringLiteral("Combo10"), QStringLiteral("Måned:"),
-                           Text2 = numberBox(QStringLiteral("Text2")), WholeNumber);
+                           Text2 = numberBox(QStringLiteral("Text2")), wholeNumber);
     Combo11 = operatorList(QStringLiteral("Combo11"), QStringLiteral("År:"), Text3 = numberBox(QStringLiteral("Text3")),
-                           YearNumber);
+                           yearNumber);
 }
 
 // A fixed-width font lines the fields up; the key after the blanks stays out of sight.
@@ -189,7 +189,7 @@ ArchiveCriteria frm_Arkiv::criteria() const
 void frm_Arkiv::Search()
 {
     m_typingPause.stop(); // this search reads the number being typed as well
-    const ArchiveResult result = SearchArchive(m_program, criteria());
+    const ArchiveResult result = searchArchive(m_program, criteria());
     m_results->setEntries(result.lines);
     Frame2->setTitle(result.caption());
 }

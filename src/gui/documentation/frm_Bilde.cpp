@@ -2,7 +2,7 @@
 
 #include "core/documentation/DocumentationFiles.h"
 #include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/TextFiles.h"
 #include "gui/documentation/DesktopOpener.h"
 #include "gui/documentation/PictureBox.h"
 #include "gui/documentation/PictureFiles.h"
@@ -101,9 +101,9 @@ frm_Bilde::frm_Bilde(const QStringList &files, int start, QWidget *parent)
 
 bool frm_Bilde::ShowDocumentPicture(const QString &path)
 {
-    if (FileExists(path) && ShowPictureFile(path))
+    if (fileExists(path) && ShowPictureFile(path))
         return true;
-    if (FileExists(path) && documentKind(path) != DocumentKind::Picture) {
+    if (fileExists(path) && documentKind(path) != DocumentKind::Picture) {
         HandToDesktop(path);
         return true;
     }

@@ -50,7 +50,7 @@ void frm_BatchRegistrering::Check1_Click()
         return;
     const QStringList chosen = chosenSpeciesKeys();
     QList<KeyedEntry> observed;
-    if (!succeeds([&] { observed = ObservedGroupSpecies(m_program, m_keyOrder->isChecked()); }) || observed.isEmpty())
+    if (!succeeds([&] { observed = observedGroupSpecies(m_program, m_keyOrder->isChecked()); }) || observed.isEmpty())
         return;
     m_species->setEntries(observed);
     for (const QString &key : chosen)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/shared/SharedProcedures.h"
 #include "gui/group/GroupDialog.h"
 
 #include <QList>

@@ -3,7 +3,7 @@
 #include "core/group/GroupSpecies.h"
 #include "core/registration/CodeLists.h"
 #include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/species/Species.h"
 #include "gui/ui/Colours.h"
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/EventHook.h"
@@ -88,7 +88,7 @@ frm_Detaljer::frm_Detaljer(Program &program, const QStringList &speciesKeys, QWi
     m_pages->addWidget(BuildHeader());
     QStringList activities{QStringLiteral("-")};
     succeeds([&] {
-        for (const KeyedEntry &activity : CodeListEntries(m_program, CodeList::Activities))
+        for (const KeyedEntry &activity : codeListEntries(m_program, CodeList::Activities))
             activities << activity.text;
     });
     FillRowLists(activities);
@@ -313,7 +313,7 @@ void frm_Detaljer::ShowRow(int row)
     const GroupSpeciesValues &values = m_entries[speciesOfRow(row)];
     r.leftOut->setChecked(values.leftOut);
     QString code;
-    succeeds([&] { code = LatinShortCode(m_program, values.speciesKey.rightJustified(5, '0')); });
+    succeeds([&] { code = latinShortCode(m_program, values.speciesKey.rightJustified(5, '0')); });
     r.code->setText(code);
     r.count->setText(values.count);
     r.comment->setText(values.comment);
@@ -379,7 +379,7 @@ void frm_Detaljer::Combo7_Change(int box)
     if (typed.isEmpty() || combo->findText(typed) >= 0)
         return;
     QList<KeyedEntry> matches;
-    if (!succeeds([&] { matches = SpeciesNamedFrom(m_program, typed); }))
+    if (!succeeds([&] { matches = speciesNamedFrom(m_program, typed); }))
         return;
     const QSignalBlocker quiet(combo);
     if (matches.isEmpty()) {

@@ -119,7 +119,7 @@ void frm_Detaljer::ConnectHeader()
 // those listed stay, with their choice.
 void frm_Detaljer::FillObservers()
 {
-    for (const KeyedEntry &observer : GroupObserverEntries(m_program))
+    for (const KeyedEntry &observer : groupObserverEntries(m_program))
         m_otherObservers->add(observer);
 }
 
@@ -127,10 +127,10 @@ void frm_Detaljer::FillObservers()
 // while it is there, else the first.
 void frm_Detaljer::FillLocalities(const LocalityChoice &chosen)
 {
-    m_localities = GroupLocalityChoices(m_program);
+    m_localities = groupLocalityChoices(m_program);
     QList<KeyedEntry> entries;
     for (const LocalityChoice &locality : std::as_const(m_localities))
-        entries << LocalityEntry(locality);
+        entries << localityEntry(locality);
     m_localityEntries->setEntries(entries);
     m_locality->setCurrentIndex(std::max(0, int(m_localities.indexOf(chosen))));
 }
@@ -147,7 +147,7 @@ void frm_Detaljer::FillHeaderOnce()
         date->setText(dateBoxText(QDate::currentDate()));
     for (QLineEdit *time : {m_startTime, m_stopTime})
         time->setText(timeBoxText(QTime::currentTime()));
-    const int remembered = m_otherObservers->entries().rowOf(RememberedMainObserverId(m_program));
+    const int remembered = m_otherObservers->entries().rowOf(rememberedMainObserverId(m_program));
     m_mainObserver->setCurrentIndex(std::max(0, remembered));
     m_headerFilled = true;
 }
@@ -176,7 +176,7 @@ void frm_Detaljer::Command22_Click()
     if (!name)
         return;
     NewLocality added;
-    if (!succeeds([&] { added = AddNamedLocality(m_program, *name); }))
+    if (!succeeds([&] { added = addNamedLocality(m_program, *name); }))
         return;
     if (!added.refusal.isEmpty()) {
         prompter().information(added.refusal);
@@ -198,7 +198,7 @@ void frm_Detaljer::Command9_Click()
     if (!problems.isEmpty())
         return;
     int written = 0;
-    if (!succeeds([&] { written = SaveGroupRegistration(m_program, h, m_entries.values()); }))
+    if (!succeeds([&] { written = saveGroupRegistration(m_program, h, m_entries.values()); }))
         return;
     prompter().information(QStringLiteral("Det ble totalt registrert %1 nye observasjoner.").arg(written));
     accept();

@@ -21,7 +21,7 @@ frm_VelgArter::frm_VelgArter(Program &program, QWidget *parent) : GroupDialog(pa
     m_species->setMinimumHeight(420);
     (new QVBoxLayout(frame))->addWidget(m_species);
     layOutFramesAndButtons(this, {frame}, {}, {next, cancel});
-    succeeds([&] { m_species->setEntries(AllGroupSpecies(program)); });
+    succeeds([&] { m_species->setEntries(allGroupSpecies(program)); });
     connect(next, &QPushButton::clicked, this, &frm_VelgArter::accept);
     connect(cancel, &QPushButton::clicked, this, &frm_VelgArter::reject);
 }

@@ -63,7 +63,7 @@ GpsReceiver::Attempt GpsReceiver::connectTo(const QString &port, int speed)
     m_device.reset(); // a device reopened while still open would be refused by its own lock
     m_unread.clear();
     QString error;
-    const Link link{GpsDevicePath(port, SerialDevices(m_deviceFolder)), speed};
+    const Link link{gpsDevicePath(port, serialDevices(m_deviceFolder)), speed};
     std::unique_ptr<QIODevice> device;
     if (link.device.isEmpty())
         error = errorMessage(QSerialPort::DeviceNotFoundError,

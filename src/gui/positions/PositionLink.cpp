@@ -91,7 +91,7 @@ void PositionLink::useMap()
 {
     if (const std::optional<Waypoint> waypoint = takeWaypoint()) {
         emit positionTaken(latitudeText(waypoint->latitude), longitudeText(waypoint->longitude));
-        ShowTimedMessage(QStringLiteral("Veipunkt fra kartet satt inn som posisjon"));
+        showTimedMessage(QStringLiteral("Veipunkt fra kartet satt inn som posisjon"));
     } else {
         prompter().information(QStringLiteral("Finner ingen ny posisjon"));
     }

@@ -38,10 +38,10 @@ void frm_GPS::Form_Load()
 {
     for (int n = 1; n <= 9; ++n)
         Combo1->addItem(QString::number(n));
-    Combo1->addItems(SerialDevices());
+    Combo1->addItems(serialDevices());
     Combo1->addItem(GpsSettings::ServicePort);
     Combo1->setCurrentText(m_program.gpsPort);
-    Combo2->addItems(GpsSpeeds());
+    Combo2->addItems(gpsSpeeds());
     const QString speed = QString::number(m_program.gpsSpeed);
     if (Combo2->findText(speed) < 0) // a speed written by hand is kept, not changed behind the user's back
         Combo2->addItem(speed);
@@ -59,7 +59,7 @@ void frm_GPS::Command2_Click()
                                               "/dev/ttyACM0."));
         return;
     }
-    if (succeeds([&] { SaveGpsSettings(m_program, settings); }))
+    if (succeeds([&] { saveGpsSettings(m_program, settings); }))
         accept();
 }
 

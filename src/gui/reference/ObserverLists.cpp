@@ -1,7 +1,7 @@
 #include "gui/reference/ObserverLists.h"
 
 #include "core/reference/ObserverRegister.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/TextFiles.h"
 #include "core/store/Program.h"
 #include "gui/ui/ListProcedures.h"
 
@@ -15,7 +15,7 @@ bool isTicked(const QListWidgetItem *item) { return item->checkState() == Qt::Ch
 
 } // namespace
 
-void AddObserverEntry(QListWidget *list, const KeyedEntry &observer, bool ticked)
+void addObserverEntry(QListWidget *list, const KeyedEntry &observer, bool ticked)
 {
     QListWidgetItem *item = addKeyedEntry(list, observer);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -34,7 +34,7 @@ QString mainObserverOf(const QListWidget *list)
 
 } // namespace
 
-QString ObserverIdList(const QListWidget *list)
+QString observerIdList(const QListWidget *list)
 {
     if (list->count() == 1)
         return keyOf(list->item(0));
@@ -45,21 +45,21 @@ QString ObserverIdList(const QListWidget *list)
     return list->count() == 0 ? QString() : ids.join(',');
 }
 
-void RememberMainObserver(Program &program, const QListWidget *list)
+void rememberMainObserver(Program &program, const QListWidget *list)
 {
     if (list->count() > 1)
-        WriteLine(program.filePath(MainObserverFileName), mainObserverOf(list));
+        writeLine(program.filePath(MainObserverFileName), mainObserverOf(list));
 }
 
-void FillDefaultObservers(Program &program, QListWidget *list)
+void fillDefaultObservers(Program &program, QListWidget *list)
 {
     list->clear();
-    for (const KeyedEntry &observer : DefaultRegistrationObservers(program))
-        AddObserverEntry(list, observer);
+    for (const KeyedEntry &observer : defaultRegistrationObservers(program))
+        addObserverEntry(list, observer);
 
     const QString mainFile = program.filePath(MainObserverFileName);
-    if (FileExists(mainFile)) {
-        if (const int main = rowOfKey(list, ReadFirstLine(mainFile)); main >= 0)
+    if (fileExists(mainFile)) {
+        if (const int main = rowOfKey(list, readFirstLine(mainFile)); main >= 0)
             list->item(main)->setCheckState(Qt::Checked);
     }
     if (list->count() == 1)

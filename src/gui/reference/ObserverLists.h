@@ -3,7 +3,7 @@
 // The list of observers taking part in a registration: one checkable entry per observer, its
 // display text ending in "[ObserverUniqueID]"; the ticked entry is the main observer.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QString>
 
@@ -16,15 +16,15 @@ class Program;
 // The main observer of the last registration saved with more than one observer.
 inline const QString MainObserverFileName = QStringLiteral("MainObserver.txt");
 
-void AddObserverEntry(QListWidget *list, const KeyedEntry &observer, bool ticked = false);
+void addObserverEntry(QListWidget *list, const KeyedEntry &observer, bool ticked = false);
 
 // The registration's observers as stored: the main observer's key first, then the others in list
 // order, separated by ",".
-QString ObserverIdList(const QListWidget *list);
+QString observerIdList(const QListWidget *list);
 // With more than one entry the ticked main observer is remembered in the file; call it once the
 // registration is stored, so a save that fails leaves the file as it was.
-void RememberMainObserver(Program &program, const QListWidget *list);
+void rememberMainObserver(Program &program, const QListWidget *list);
 // The default observers, the remembered main observer ticked (or the only one).
-void FillDefaultObservers(Program &program, QListWidget *list);
+void fillDefaultObservers(Program &program, QListWidget *list);
 
 } // namespace lirvenda

@@ -33,7 +33,7 @@ frm_Default::frm_Default(Program &program, QWidget *parent)
 
 void frm_Default::Form_Load()
 {
-    for (const DefaultObserverEntry &entry : DefaultObserverEntries(m_program))
+    for (const DefaultObserverEntry &entry : defaultObserverEntries(m_program))
         addKeyedEntry(List1, entry)->setSelected(entry.isDefault);
 }
 
@@ -46,7 +46,7 @@ void frm_Default::Command2_Click()
     for (int i = 0; i < List1->count(); ++i)
         if (List1->item(i)->isSelected())
             chosen << keyOf(List1->item(i)).toLongLong();
-    SetDefaultObservers(m_program, chosen);
+    setDefaultObservers(m_program, chosen);
     accept();
 }
 

@@ -81,7 +81,7 @@ frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
     Form_Load();
 }
 
-void frm_Naturtyper::Form_Load() { addKeyedEntries(List1, NatureTypeGroupItems(m_program)); }
+void frm_Naturtyper::Form_Load() { addKeyedEntries(List1, natureTypeGroupItems(m_program)); }
 
 // The base types of another group's main type are no choice for this group, so both lists
 // below are emptied.
@@ -91,14 +91,14 @@ void frm_Naturtyper::List1_Click()
     if (group.text.isEmpty())
         return;
     refill(List3, {});
-    refill(List2, MainTypeItems(m_program, group.key));
+    refill(List2, mainTypeItems(m_program, group.key));
 }
 
 void frm_Naturtyper::List2_Click()
 {
     const KeyedEntry mainType = selectedEntry(List2);
     if (!mainType.text.isEmpty())
-        refill(List3, BaseTypeItems(m_program, mainType.key));
+        refill(List3, baseTypeItems(m_program, mainType.key));
 }
 
 void frm_Naturtyper::Preselect(const QString &path)
@@ -120,11 +120,11 @@ void frm_Naturtyper::Command2_Click()
 {
     const KeyedEntry group = selectedEntry(List1);
     if (group.text.isEmpty()) {
-        ShowTimedMessage(QStringLiteral("Ingen naturtype valgt"));
+        showTimedMessage(QStringLiteral("Ingen naturtype valgt"));
         emit natureTypeChosen({}, {});
         return;
     }
-    const NatureTypeChoice choice = ChosenNatureType(group, selectedEntry(List2), selectedEntry(List3));
+    const NatureTypeChoice choice = chosenNatureType(group, selectedEntry(List2), selectedEntry(List3));
     emit natureTypeChosen(choice.caption, choice.path);
     accept();
 }

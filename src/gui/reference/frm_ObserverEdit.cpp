@@ -1,7 +1,6 @@
 #include "gui/reference/frm_ObserverEdit.h"
 
 #include "core/reference/ObserverRegister.h"
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_Observers_Modify.h"
@@ -56,7 +55,7 @@ QList<KeyedEntry> frm_ObserverEdit::chosenObservers() const
 // how a registration gets its first observer without being given up.
 void frm_ObserverEdit::Command3_Click()
 {
-    if (!AddNewObserver(m_program, this))
+    if (!addNewObserver(m_program, this))
         return;
     for (QListWidgetItem *added : ListUnlistedObservers())
         added->setSelected(true);
@@ -65,13 +64,13 @@ void frm_ObserverEdit::Command3_Click()
 QList<QListWidgetItem *> frm_ObserverEdit::ListUnlistedObservers()
 {
     QList<QListWidgetItem *> added;
-    for (const KeyedEntry &observer : RegistrationObserverChoices(m_program))
+    for (const KeyedEntry &observer : registrationObserverChoices(m_program))
         if (rowOfKey(List1, observer.key) < 0)
             added << addKeyedEntry(List1, observer);
     return added;
 }
 
-bool EditObserverList(Program &program, QListWidget *list)
+bool editObserverList(Program &program, QListWidget *list)
 {
     QList<KeyedEntry> listed;
     QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
@@ -85,7 +84,7 @@ bool EditObserverList(Program &program, QListWidget *list)
         return false;
     list->clear();
     for (const KeyedEntry &chosen : picker.chosenObservers())
-        AddObserverEntry(list, chosen, ticked.contains(chosen.key));
+        addObserverEntry(list, chosen, ticked.contains(chosen.key));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/shared/DisplayTexts.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -37,6 +39,6 @@ private:
 
 // Lets the user choose the observers of a registration in the picker window; the entries kept are
 // ticked as before. False when the user quit, which leaves the list as it was.
-bool EditObserverList(Program &program, QListWidget *list);
+bool editObserverList(Program &program, QListWidget *list);
 
 } // namespace lirvenda

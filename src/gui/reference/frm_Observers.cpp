@@ -69,7 +69,7 @@ void frm_Observers::Form_Load() { ShowMatching({}); }
 void frm_Observers::Text1_Change()
 {
     List1->clear();
-    addKeyedEntries(List1, SearchObservers(m_program, Text1->text()));
+    addKeyedEntries(List1, searchObservers(m_program, Text1->text()));
 }
 
 // Enter in the search box.
@@ -83,7 +83,7 @@ void frm_Observers::Command1_Click() { reject(); }
 
 void frm_Observers::Command2_Click()
 {
-    if (const std::optional<QString> lastName = AddNewObserver(m_program, this))
+    if (const std::optional<QString> lastName = addNewObserver(m_program, this))
         ShowMatching(*lastName);
 }
 
@@ -104,7 +104,7 @@ void frm_Observers::ChangeSelectedObserver()
     const QListWidgetItem *entry = List1->currentItem();
     const qint64 observerId = entry && entry->isSelected() ? keyOf(entry).toLongLong() : NewObserver;
     const std::optional<ObserverFields> stored =
-        observerId != NewObserver ? ReadObserver(m_program, observerId) : std::nullopt;
+        observerId != NewObserver ? readObserver(m_program, observerId) : std::nullopt;
     if (!stored) {
         prompter().information(QStringLiteral("No observer selected."));
         return;

@@ -87,7 +87,7 @@ void frm_Observers_Modify::Command1_Click() { reject(); }
 void frm_Observers_Modify::Command2_Click()
 {
     try {
-        const QString refusal = SaveObserver(m_program, Text9->text().toLongLong(), typedFields());
+        const QString refusal = saveObserver(m_program, Text9->text().toLongLong(), typedFields());
         if (!refusal.isEmpty()) {
             prompter().information(refusal);
             return;
@@ -99,7 +99,7 @@ void frm_Observers_Modify::Command2_Click()
     accept();
 }
 
-std::optional<QString> AddNewObserver(Program &program, QWidget *parent)
+std::optional<QString> addNewObserver(Program &program, QWidget *parent)
 {
     ObserverFields fresh;
     fresh.country = QStringLiteral("Norway");

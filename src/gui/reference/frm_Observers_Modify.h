@@ -57,6 +57,6 @@ private:
 
 // "&Ny obs.": the entry window for a new observer, who starts in Norway. Answers the saved last
 // name; nothing when the window was left without saving.
-std::optional<QString> AddNewObserver(Program &program, QWidget *parent);
+std::optional<QString> addNewObserver(Program &program, QWidget *parent);
 
 } // namespace lirvenda

@@ -62,7 +62,7 @@ frm_Referanse_Modify::frm_Referanse_Modify(Program &program, QWidget *parent)
 
 bool frm_Referanse_Modify::ValidateReference()
 {
-    const QString problem = ReferenceProblem({Text1->text(), Text2->text(), Text3->text(), Text4->text(), {}, {}});
+    const QString problem = referenceProblem({Text1->text(), Text2->text(), Text3->text(), Text4->text(), {}, {}});
     if (!problem.isEmpty())
         prompter().information(problem);
     return problem.isEmpty();
@@ -72,7 +72,7 @@ void frm_Referanse_Modify::Command2_Click()
 {
     if (!ValidateReference())
         return;
-    m_savedId = AddReference(
+    m_savedId = addReference(
         m_program, {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text()});
     accept();
 }

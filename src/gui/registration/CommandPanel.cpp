@@ -145,7 +145,7 @@ void ReferencePanel::fill()
 {
     {
         const QSignalBlocker refilledNotChosen(Combo4);
-        entriesOf(Combo4).setEntries(ReferenceItems(m_program));
+        entriesOf(Combo4).setEntries(referenceItems(m_program));
     }
     draw();
 }

@@ -35,7 +35,7 @@ void fillNumbers(QComboBox *combo, int last)
 // A code table in key order; the first code is chosen, or none when it must be chosen by the user.
 void fillCodeList(QComboBox *combo, Program &program, CodeList list, int chosen = 0)
 {
-    entriesOf(combo).setEntries(CodeListEntries(program, list));
+    entriesOf(combo).setEntries(codeListEntries(program, list));
     combo->setCurrentIndex(chosen);
 }
 

@@ -3,7 +3,7 @@
 #include "core/documentation/DocumentationFiles.h"
 #include "core/registration/RegistrationState.h"
 #include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/UniqueIds.h"
 #include "core/store/Program.h"
 #include "gui/documentation/PictureFiles.h"
 #include "gui/documentation/frm_Bilde.h"
@@ -81,7 +81,7 @@ void DocumentationPanel::add(const QStringList &files)
 {
     if (!takesFiles(m_state))
         return;
-    const RegistrationDocuments::Added added = m_documents.add(files, [this] { return NewUniqueId(m_program); });
+    const RegistrationDocuments::Added added = m_documents.add(files, [this] { return newUniqueId(m_program); });
     emit kindsAdded(added.marks);
     if (!added.failures.isEmpty())
         prompter().exclamation(added.failures.join('\n'));

@@ -18,7 +18,7 @@ namespace {
 // One office for the whole export; it has ended by the time the closing message shows.
 void ExportToPortal(Program &program, const QString &templatePath, const QDate &today, QWidget *parent)
 {
-    const int total = UnreportedCount(program);
+    const int total = unreportedCount(program);
     QProgressDialog progress(QStringLiteral("Lager excel-ark med %1 observasjoner …").arg(total), QString(), 0, total,
                              parent);
     progress.setWindowTitle(QStringLiteral("Lirvenda"));
@@ -28,16 +28,16 @@ void ExportToPortal(Program &program, const QString &templatePath, const QDate &
     QCoreApplication::processEvents(); // up before the office starts, which takes a second or two
     QStringList files;
     try {
-        const std::unique_ptr<SpreadsheetEngine> engine = StartCalcEngine();
+        const std::unique_ptr<SpreadsheetEngine> engine = startCalcEngine();
         files =
-            ExportUnreported(program, *engine, templatePath, today, [&progress](int done) { progress.setValue(done); });
+            exportUnreported(program, *engine, templatePath, today, [&progress](int done) { progress.setValue(done); });
     } catch (const SpreadsheetError &error) {
         progress.close();
-        prompter().exclamation(ExportFailedMessage(error.message()));
+        prompter().exclamation(exportFailedMessage(error.message()));
         return;
     }
     progress.close();
-    prompter().information(ExportedMessage(program.folder(), files));
+    prompter().information(exportedMessage(program.folder(), files));
 }
 
 bool askToImport(const AtlasImportPlan &plan)
@@ -63,7 +63,7 @@ void tellImported(const AtlasImportResult &result, const QString &backup)
 void RunPortalExport(Program &program, QWidget *parent)
 {
     const QDate today = QDate::currentDate();
-    const QString templatePath = PreparePortalExport(program, prompter(), today);
+    const QString templatePath = preparePortalExport(program, prompter(), today);
     if (!templatePath.isEmpty())
         ExportToPortal(program, templatePath, today, parent);
 }
@@ -87,7 +87,7 @@ void RunAtlasImport(Program &program, const std::function<void()> &reopened)
     AtlasImportResult result;
     if (!succeeds([&] {
             backup = backUpObservations(program);
-            result = ImportAtlas(program);
+            result = importAtlas(program);
         }))
         return;
     reopened();

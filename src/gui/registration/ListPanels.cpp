@@ -1,5 +1,6 @@
 #include "gui/registration/ListPanels.h"
 
+#include "core/reference/ObserverRegister.h"
 #include "core/registration/Observation.h"
 #include "core/registration/RecentObservations.h"
 #include "core/registration/Validation.h"
@@ -113,12 +114,12 @@ void ObserversPanel::show(const QStringList &observerIds)
 {
     List1->clear();
     for (const QString &id : observerIds)
-        AddObserverEntry(List1, ObserverEntry(m_program, id));
+        addObserverEntry(List1, observerEntry(m_program, id));
     if (List1->count() > 0)
         List1->item(0)->setCheckState(Qt::Checked);
 }
 
-void ObserversPanel::fillDefaults() { FillDefaultObservers(m_program, List1); }
+void ObserversPanel::fillDefaults() { fillDefaultObservers(m_program, List1); }
 
 void ObserversPanel::clear() { List1->clear(); }
 
@@ -126,7 +127,7 @@ bool ObserversPanel::isEmpty() const { return List1->count() == 0; }
 
 void ObserversPanel::read(Observation &observation) const
 {
-    observation.observers = ObserverIdList(List1).split(',', Qt::SkipEmptyParts);
+    observation.observers = observerIdList(List1).split(',', Qt::SkipEmptyParts);
 }
 
 void ObserversPanel::read(RegistrationFields &fields) const
@@ -136,7 +137,7 @@ void ObserversPanel::read(RegistrationFields &fields) const
         fields.tickedObservers += List1->item(i)->checkState() == Qt::Checked;
 }
 
-void ObserversPanel::rememberMainObserver() { RememberMainObserver(m_program, List1); }
+void ObserversPanel::rememberMainObserver() { rememberMainObserver(m_program, List1); }
 
 // Enabled even when empty while entering: a right-button press on it is the way to add observers.
 void ObserversPanel::setEntering(bool entering)
@@ -150,7 +151,7 @@ bool ObserversPanel::editOnRightPress(Qt::MouseButton button)
 {
     if (button != Qt::RightButton || !List1->isEnabled())
         return false;
-    EditObserverList(m_program, List1);
+    editObserverList(m_program, List1);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QGroupBox>
 

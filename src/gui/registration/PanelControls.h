@@ -3,7 +3,7 @@
 // The controls the main window's panels are made of, each with its object name, and the rows and
 // grids that lay them out.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QPushButton>
 

@@ -81,18 +81,18 @@ void PlacePanel::connectHandlers()
 {
     // The municipality list always belongs to the chosen county, also one the program chose.
     connect(Combo3, &QComboBox::currentIndexChanged, this,
-            [this] { fillMunicipalities(CountyNumberOf(Combo3->currentData().toString())); });
+            [this] { fillMunicipalities(countyNumberOf(Combo3->currentData().toString())); });
     connect(Label19, &ClickableLabel::clicked, this, &PlacePanel::suggestMunicipality);
     connect(Label6, &ClickableLabel::clicked, this, &PlacePanel::pickLocality);
     connect(Command37, &QPushButton::clicked, this, &PlacePanel::pickNatureType);
 }
 
-void PlacePanel::fillCounties() { entriesOf(Combo3).setEntries(NoPlace + CountyItems(m_program)); }
+void PlacePanel::fillCounties() { entriesOf(Combo3).setEntries(NoPlace + countyItems(m_program)); }
 
 void PlacePanel::refreshLocalities(const QString &locality)
 {
     Combo13->clear();
-    Combo13->addItems(UsedLocalities(m_program));
+    Combo13->addItems(usedLocalities(m_program));
     Combo13->setCurrentIndex(-1);
     if (!locality.isEmpty())
         Combo13->setEditText(locality);
@@ -100,7 +100,7 @@ void PlacePanel::refreshLocalities(const QString &locality)
 
 void PlacePanel::show(const Observation &observation)
 {
-    Combo13->setEditText(StoredLocalityText(m_program, observation.locality));
+    Combo13->setEditText(storedLocalityText(m_program, observation.locality));
     showPlace(observation.placeCode);
     setPosition(observation.latitude, observation.longitude);
     showNatureType(observation.natureTypePath);
@@ -169,25 +169,25 @@ void PlacePanel::showReadout(const QString &latitude, const QString &longitude, 
 // The municipality list is that of the shown county, so the place can be changed from there.
 void PlacePanel::showPlace(const QString &placeCode)
 {
-    fillMunicipalities(CountyNumberOf(placeCode));
+    fillMunicipalities(countyNumberOf(placeCode));
     if (placeCode.isEmpty()) {
         Combo3->setCurrentIndex(0);
         return;
     }
-    showKeyedEntry(Combo3, PlaceItem(CountyName(m_program, placeCode), CountyCodeOf(placeCode)));
-    if (IsMunicipalityCode(placeCode))
-        showKeyedEntry(Combo14, PlaceItem(MunicipalityName(m_program, placeCode), placeCode));
+    showKeyedEntry(Combo3, placeItem(countyName(m_program, placeCode), countyCodeOf(placeCode)));
+    if (isMunicipalityCode(placeCode))
+        showKeyedEntry(Combo14, placeItem(municipalityName(m_program, placeCode), placeCode));
     else
         Combo14->setCurrentIndex(0);
 }
 
 void PlacePanel::fillMunicipalities(const QString &countyNumber)
 {
-    entriesOf(Combo14).setEntries(NoPlace + MunicipalityItems(m_program, countyNumber));
+    entriesOf(Combo14).setEntries(NoPlace + municipalityItems(m_program, countyNumber));
     Combo14->setCurrentIndex(0);
 }
 
-void PlacePanel::showNatureType(const QString &path) { showNatureTypeChoice(NatureTypeText(m_program, path), path); }
+void PlacePanel::showNatureType(const QString &path) { showNatureTypeChoice(natureTypeText(m_program, path), path); }
 
 void PlacePanel::showNatureTypeChoice(const QString &caption, const QString &path)
 {
@@ -199,8 +199,8 @@ void PlacePanel::showNatureTypeChoice(const QString &caption, const QString &pat
 // A place code the lists lack chooses "-".
 void PlacePanel::selectPlace(const QString &placeCode)
 {
-    Combo3->setCurrentIndex(std::max(0, entriesOf(Combo3).rowOf(CountyCodeOf(placeCode))));
-    Combo14->setCurrentIndex(IsMunicipalityCode(placeCode) ? std::max(0, entriesOf(Combo14).rowOf(placeCode)) : 0);
+    Combo3->setCurrentIndex(std::max(0, entriesOf(Combo3).rowOf(countyCodeOf(placeCode))));
+    Combo14->setCurrentIndex(isMunicipalityCode(placeCode) ? std::max(0, entriesOf(Combo14).rowOf(placeCode)) : 0);
 }
 
 void PlacePanel::takeOverPlace(const UsedPlace &place)
@@ -222,7 +222,7 @@ void PlacePanel::pickLocality()
 // "Fylke/kom."
 void PlacePanel::suggestMunicipality()
 {
-    const QString code = SuggestMunicipality(m_program, Text7->text(), Text8->text(), this);
+    const QString code = suggestMunicipality(m_program, Text7->text(), Text8->text(), this);
     if (!code.isEmpty())
         selectPlace(code);
 }

@@ -1,7 +1,7 @@
 #include "gui/registration/RegistrationButtons.h"
 
 #include "core/registration/RegistrationState.h"
-#include "core/registration/Species.h"
+#include "core/species/Species.h"
 #include "gui/registration/PanelControls.h"
 #include "gui/ui/Colours.h"
 #include "gui/ui/NamedControl.h"
@@ -40,7 +40,7 @@ SpeciesGroupButtons::SpeciesGroupButtons(RegistrationState &state, QWidget *pare
 void SpeciesGroupButtons::enableGroupsWithTaxa(Program &program)
 {
     for (int i = 1; i < int(Command32.size()); ++i)
-        Command32[i]->setEnabled(HasTaxaOfClass(program, Command32[i]->text()));
+        Command32[i]->setEnabled(hasTaxaOfClass(program, Command32[i]->text()));
 }
 
 void SpeciesGroupButtons::choose(int index)

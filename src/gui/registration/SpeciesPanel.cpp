@@ -3,10 +3,10 @@
 #include "core/registration/DateSteps.h"
 #include "core/registration/Observation.h"
 #include "core/registration/RegistrationState.h"
-#include "core/registration/Species.h"
 #include "core/registration/Validation.h"
 #include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
+#include "core/species/Species.h"
 #include "core/store/Program.h"
 #include "gui/registration/ControlGroups.h"
 #include "gui/registration/PanelControls.h"
@@ -152,7 +152,7 @@ void SpeciesPanel::showTodayAndNow()
 
 void SpeciesPanel::show(const Observation &observation)
 {
-    Command2->setText(SpeciesDisplayText(m_program, observation.speciesKey));
+    Command2->setText(speciesDisplayText(m_program, observation.speciesKey));
     showComboText(Combo1, observation.countOperator);
     Text1->setText(observation.count ? QString::number(*observation.count) : QString());
     showStoredDateTime(observation.start, Text2, Text3);
@@ -178,7 +178,7 @@ void SpeciesPanel::read(RegistrationFields &fields) const
     fields.stopTime = Text6->text();
 }
 
-QString SpeciesPanel::speciesKey() const { return BracketCode(Command2->text()); }
+QString SpeciesPanel::speciesKey() const { return bracketCode(Command2->text()); }
 
 void SpeciesPanel::startNew(const QString &species)
 {
@@ -211,10 +211,10 @@ void SpeciesPanel::setEntering(bool entering)
 
 void SpeciesPanel::chooseSpecies()
 {
-    const QString key = ChooseSpecies(m_program, m_state.speciesClass(), this);
+    const QString key = chooseSpecies(m_program, m_state.speciesClass(), this);
     if (key.isEmpty())
         return;
-    Command2->setText(SpeciesDisplayText(m_program, key));
+    Command2->setText(speciesDisplayText(m_program, key));
     emit speciesChosen(key);
 }
 
@@ -229,11 +229,11 @@ void SpeciesPanel::stepDateBox(QLineEdit *box, int days)
 void SpeciesPanel::pickDate(QLineEdit *picked, QLineEdit *other, bool pickingStart)
 {
     const QString current = picked->text();
-    frm_Kalender calendar(IsValidDate(current) ? readDateBox(current) : QDate(), this);
+    frm_Kalender calendar(isValidDate(current) ? readDateBox(current) : QDate(), this);
     if (calendar.exec() != QDialog::Accepted)
         return;
     const QString date = dateBoxText(calendar.pickedDate());
-    if (!IsValidDate(date)) {
+    if (!isValidDate(date)) {
         prompter().information(QStringLiteral("Ugyldig dato."));
         return;
     }

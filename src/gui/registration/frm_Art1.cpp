@@ -1,6 +1,6 @@
 #include "gui/registration/frm_Art1.h"
 
-#include "core/registration/SpeciesSearch.h"
+#include "core/species/SpeciesSearch.h"
 #include "core/store/Program.h"
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/KeyedListModel.h"
@@ -51,7 +51,7 @@ void frm_Art1::Text1_Change(const QString &text)
 {
     if (text.size() < 3)
         return;
-    const QList<KeyedEntry> entries = SpeciesSearchEntries(m_program, Label1->text(), text);
+    const QList<KeyedEntry> entries = speciesSearchEntries(m_program, Label1->text(), text);
     if (entries.isEmpty())
         return;
     m_matches->setEntries(entries);
@@ -72,7 +72,7 @@ void frm_Art1::List1_Click(const QModelIndex &entry)
 
 QString frm_Art1::pickedKey() const { return m_matches->keyAt(List1->currentIndex().row()); }
 
-QString ChooseSpecies(Program &program, const QString &taxonClass, QWidget *parent)
+QString chooseSpecies(Program &program, const QString &taxonClass, QWidget *parent)
 {
     frm_Art1 search(program, taxonClass, parent);
     return search.exec() == QDialog::Accepted ? search.pickedKey() : QString();

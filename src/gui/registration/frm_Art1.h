@@ -38,6 +38,6 @@ private:
 };
 
 // The key of the species picked in the search window for the class; empty when cancelled.
-QString ChooseSpecies(Program &program, const QString &taxonClass, QWidget *parent = nullptr);
+QString chooseSpecies(Program &program, const QString &taxonClass, QWidget *parent = nullptr);
 
 } // namespace lirvenda

@@ -4,9 +4,9 @@
 #include "core/group/GroupSave.h"
 #include "core/positions/GpsSettings.h"
 #include "core/registration/RecentObservations.h"
-#include "core/registration/Species.h"
 #include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
+#include "core/species/Species.h"
 #include "core/store/Program.h"
 #include "gui/archive/frm_Arkiv.h"
 #include "gui/group/frm_BatchRegistrering.h"
@@ -98,7 +98,7 @@ void frm_Fauna::Form_Load(Splash splash)
     m_species->showTodayAndNow();
     m_program.openObservations();
     RefreshSpeciesLists();
-    LoadGpsSettings(m_program);
+    loadGpsSettings(m_program);
     FillListsFromDatabase();
     SetBrowseState();
     ObservationRecordSet &observations = m_program.observations();
@@ -124,7 +124,7 @@ void frm_Fauna::FillListsFromDatabase()
 
 void frm_Fauna::RefreshLocalityList(const QString &locality) { m_place->refreshLocalities(locality); }
 
-void frm_Fauna::RefreshSpeciesLists() { m_registered->setSpecies(RegisteredSpeciesEntries(m_program, true)); }
+void frm_Fauna::RefreshSpeciesLists() { m_registered->setSpecies(registeredSpeciesEntries(m_program, true)); }
 
 QString frm_Fauna::SelectedSpeciesGroup() const { return m_state.speciesClass(); }
 
@@ -170,7 +170,7 @@ void frm_Fauna::Command1_Click()
 void frm_Fauna::Command24_Click()
 {
     bool hasObserver = !m_observers->isEmpty();
-    if (!hasObserver && !succeeds([&] { hasObserver = HasRegisteredObservers(m_program); }))
+    if (!hasObserver && !succeeds([&] { hasObserver = hasRegisteredObservers(m_program); }))
         return;
     if (!hasObserver) {
         prompter().information(

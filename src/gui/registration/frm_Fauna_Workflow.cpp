@@ -5,7 +5,8 @@
 #include "core/registration/RecentObservations.h"
 #include "core/registration/Validation.h"
 #include "core/shared/Prompter.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/UniqueIds.h"
+#include "core/species/Species.h"
 #include "core/store/Program.h"
 #include "gui/registration/CommandPanel.h"
 #include "gui/registration/DetailsPanel.h"
@@ -207,12 +208,12 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
         Observation observation = shownObservation();
         // A changed row keeps its own unique ID, or takes the one its first file was filed under.
         const QString filedUnder = m_documentation->id();
-        observation.uniqueId = filedUnder.isEmpty() && mode == SaveMode::Ny ? NewUniqueId(m_program) : filedUnder;
+        observation.uniqueId = filedUnder.isEmpty() && mode == SaveMode::Ny ? newUniqueId(m_program) : filedUnder;
         if (mode == SaveMode::Ny) {
             m_shownObsId =
                 observations.append(savedObservationColumns(observation)); // "A&vbryt" of the next one shows it
         } else {
-            observation.locality = ChangedLocality(m_program, observationFromRecord(observations.current()).locality,
+            observation.locality = changedLocality(m_program, observationFromRecord(observations.current()).locality,
                                                    observation.locality);
             observations.update(savedObservationColumns(observation));
         }
@@ -224,7 +225,7 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
         m_documentation->open({});
     ReadyNextRegistration(mode);
     prompter().beep();
-    ShowTimedMessage(QStringLiteral("Registreringen lagret"));
+    showTimedMessage(QStringLiteral("Registreringen lagret"));
     return true;
 }
 
@@ -252,7 +253,7 @@ void frm_Fauna::ReadyNextRegistration(SaveMode mode)
 QString frm_Fauna::savedRegistrationLine(const Observation &saved) const
 {
     const QString count = saved.count ? QString::number(*saved.count) : QString();
-    return SpeciesDisplayName(m_program, saved.speciesKey, false) + QStringLiteral(" Antall ") + saved.countOperator +
+    return speciesDisplayName(m_program, saved.speciesKey, false) + QStringLiteral(" Antall ") + saved.countOperator +
            ' ' + count + QString(100, ' ') + QStringLiteral(" [") + QString::number(saved.obsId) + ']';
 }
 

@@ -45,7 +45,7 @@ void frm_Fylke_Kommune::List1_Click(const QModelIndex &entry)
     accept();
 }
 
-QString SuggestMunicipality(Program &program, const QString &latitude, const QString &longitude, QWidget *parent)
+QString suggestMunicipality(Program &program, const QString &latitude, const QString &longitude, QWidget *parent)
 {
     const QList<MunicipalityCandidate> candidates = municipalitiesAt(program, latitude, longitude);
     if (candidates.isEmpty()) {

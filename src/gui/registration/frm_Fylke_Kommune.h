@@ -35,7 +35,7 @@ private:
 
 // The code of the municipality the user picks among those at the position; empty when the user
 // cancels, or when none fits, which the user is told.
-QString SuggestMunicipality(Program &program, const QString &latitude, const QString &longitude,
+QString suggestMunicipality(Program &program, const QString &latitude, const QString &longitude,
                             QWidget *parent = nullptr);
 
 } // namespace lirvenda

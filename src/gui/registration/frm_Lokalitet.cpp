@@ -36,9 +36,9 @@ frm_Lokalitet::frm_Lokalitet(Program &program, QWidget *parent)
 
 void frm_Lokalitet::Form_Load()
 {
-    m_places = UsedPlaces(m_program);
+    m_places = usedPlaces(m_program);
     for (int i = 0; i < m_places.size(); ++i)
-        m_lines->append({UsedPlaceLine(m_program, m_places[i]), QString::number(i)});
+        m_lines->append({usedPlaceLine(m_program, m_places[i]), QString::number(i)});
 }
 
 // The place is taken from what was stored, not read back from the shown names: a name can be

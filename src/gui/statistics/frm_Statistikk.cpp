@@ -211,7 +211,7 @@ void frm_Statistikk::showYear(int year)
 
 void frm_Statistikk::ComputeYearStatistics()
 {
-    m_statistics = lirvenda::ComputeYearStatistics(m_program, shownYear());
+    m_statistics = lirvenda::computeYearStatistics(m_program, shownYear());
     List1->clear();
     List1->addItems(m_statistics.report);
     m_species->setEntries(m_statistics.species);
@@ -257,7 +257,7 @@ void frm_Statistikk::PrintReport(QPrinter &printer)
     const int copies = printer.copyCount();
     printer.setCopyCount(1); // the copies are in the job; the printer must not repeat them
     PrintLayout layout(printer);
-    PrintListPages(QString(), entryTexts(List1), layout, copies);
+    printListPages(QString(), entryTexts(List1), layout, copies);
 }
 
 // "T&il fil"
@@ -273,7 +273,7 @@ void frm_Statistikk::Command3_Click()
         return;
     const QString path = dialog.selectedFiles().constFirst();
     setCursor(Qt::WaitCursor);
-    const bool written = WriteReportFile(path, entryTexts(List1));
+    const bool written = writeReportFile(path, entryTexts(List1));
     unsetCursor();
     if (!written)
         prompter().exclamation(QStringLiteral("Filen %1 kunne ikke skrives.").arg(QDir::toNativeSeparators(path)));

@@ -5,7 +5,7 @@
 // through a hash of the keys, not along the rows. Entries may carry a check box (the observer
 // lists tick the main observer).
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QAbstractListModel>
 #include <QHash>

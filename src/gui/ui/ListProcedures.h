@@ -4,7 +4,7 @@
 // text and keeps the key as its item data (Qt::UserRole); look-ups go by that key, never by the
 // text, in which a name may hold a "[" or one key may begin another.
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 #include <QString>

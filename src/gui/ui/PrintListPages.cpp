@@ -98,7 +98,7 @@ void PrintLayout::paintPage()
         m_painter->drawText(row(FirstLineRow + i), flags, Label1[i]);
 }
 
-bool PrintListPages(const QString &title, const QStringList &lines, PrintLayout &layout, int copies)
+bool printListPages(const QString &title, const QStringList &lines, PrintLayout &layout, int copies)
 {
     bool printed = true;
     for (int copy = 0; copy < copies && printed; ++copy)

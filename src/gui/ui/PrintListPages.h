@@ -41,6 +41,6 @@ private:
 // Prints the lines page by page through the layout, as one job holding the given number
 // of copies, each from "Page 1". A printer failure is reported in a message and answers false; the
 // pages printed before it stay printed.
-bool PrintListPages(const QString &title, const QStringList &lines, PrintLayout &layout, int copies = 1);
+bool printListPages(const QString &title, const QStringList &lines, PrintLayout &layout, int copies = 1);
 
 } // namespace lirvenda

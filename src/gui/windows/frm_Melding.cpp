@@ -82,7 +82,7 @@ void frm_Melding::Timer2_Timer()
     setWindowTitle(QStringLiteral("Closes in %1 seconds").arg(m_countdown));
 }
 
-void ShowTimedMessage(const QString &text)
+void showTimedMessage(const QString &text)
 {
     frm_Melding window(QApplication::activeWindow());
     window.setMessage(text);

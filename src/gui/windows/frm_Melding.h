@@ -40,6 +40,6 @@ private:
 };
 
 // Shows the text in the timed message window with a beep; returns when the window has closed.
-void ShowTimedMessage(const QString &text);
+void showTimedMessage(const QString &text);
 
 } // namespace lirvenda

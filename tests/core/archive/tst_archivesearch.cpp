@@ -123,7 +123,7 @@ private slots:
             c.sex = "Hann";
         }) << "a";
         QTest::newRow("number without operator") << with([](auto &c) { c.count = row("", "3"); }) << "cdabef";
-        // What is no whole number leaves the row out; WholeNumber itself is tested below.
+        // What is no whole number leaves the row out; wholeNumber itself is tested below.
         QTest::newRow("12; x is no number") << with([](auto &c) { c.count = row("=", "12; x"); }) << "cdabef";
     }
     void initTestCase() { test::useZoneWithDaylightSaving(); }
@@ -132,7 +132,7 @@ private slots:
         QFETCH(ArchiveCriteria, criteria);
         QFETCH(QString, expected);
         Archive archive;
-        const ArchiveResult result = SearchArchive(archive.t.program(), criteria);
+        const ArchiveResult result = searchArchive(archive.t.program(), criteria);
         QCOMPARE(resultIds(result), archive.ids(expected));
         QCOMPARE(result.caption(), QString("Resultater (%1 forekomster.)").arg(expected.size()));
     }
@@ -164,7 +164,7 @@ private slots:
         ArchiveCriteria criteria;
         if (byCount)
             criteria.count = row("=", "1");
-        const ArchiveResult result = SearchArchive(t.program(), criteria);
+        const ArchiveResult result = searchArchive(t.program(), criteria);
         QCOMPARE(resultIds(result), ids.first(100));
         QCOMPARE(result.caption(), caption);
     }
@@ -188,7 +188,7 @@ private slots:
     {
         QFETCH(QStringList, fields);
         QFETCH(QString, visible);
-        QCOMPARE(ArchiveResultLine(fields[0], fields[1], fields[2], fields[3], 42),
+        QCOMPARE(archiveResultLine(fields[0], fields[1], fields[2], fields[3], 42),
                  visible + QString(150, ' ') + "[42]");
     }
 
@@ -201,12 +201,12 @@ private slots:
         const qint64 obsId = t.insertObservation({{"Art", "11870"}, {"Lokalitet", tableId}, {"Antall", 2}});
         t.insertObservation({{"Art", "11870"}, {"Lokalitet", "4711"}});
         QStringList entries;
-        for (const KeyedEntry &entry : ArchiveLocalityEntries(t.program()))
+        for (const KeyedEntry &entry : archiveLocalityEntries(t.program()))
             entries << entry.text + " = " + entry.key;
         QCOMPARE(entries, QStringList({"4711 = 4711", "Nordmarka = " + tableId}));
         ArchiveCriteria byPlace;
         byPlace.locality = tableId;
-        const ArchiveResult result = SearchArchive(t.program(), byPlace);
+        const ArchiveResult result = searchArchive(t.program(), byPlace);
         QCOMPARE(resultIds(result), Ids{obsId});
         QVERIFY(result.lines.first().text.startsWith("TURMER" + QString(15, ' ') + "Antall:     2 Nordmarka (Dato: )"));
     }
@@ -238,11 +238,11 @@ private slots:
         QFETCH(bool, isNumber);
         QFETCH(qint64, number);
         QFETCH(bool, isYear);
-        const std::optional<qint64> found = WholeNumber(text);
+        const std::optional<qint64> found = wholeNumber(text);
         QCOMPARE(found.has_value(), isNumber);
         if (isNumber)
             QCOMPARE(*found, number);
-        QCOMPARE(YearNumber(text), isYear ? found : std::nullopt);
+        QCOMPARE(yearNumber(text), isYear ? found : std::nullopt);
     }
 
     // Norwegian order (æ, ø, å after z); a locality stored by its table ID goes by its name.
@@ -271,9 +271,9 @@ private slots:
             t.insertObservation({{"Art", "11870"}, {"Lokalitet", locality}});
         observer(t, "1", "Båtvik");
         observer(t, "2", "Bærheim");
-        const QHash<QString, QList<KeyedEntry> (*)(Program &)> lists = {{"Kommune", ArchivePlaceEntries},
-                                                                        {"Lokalitet", ArchiveLocalityEntries},
-                                                                        {"Observatører", ArchiveObserverEntries}};
+        const QHash<QString, QList<KeyedEntry> (*)(Program &)> lists = {{"Kommune", archivePlaceEntries},
+                                                                        {"Lokalitet", archiveLocalityEntries},
+                                                                        {"Observatører", archiveObserverEntries}};
         QStringList names; // without the blanks and the key
         for (const KeyedEntry &entry : lists.value(list)(t.program()))
             names << entry.text.section("  ", 0, 0);

@@ -79,7 +79,7 @@ private slots:
         QFETCH(bool, matched);
         AtlasStore s;
         s.addAtlas(year, species, reference, route);
-        const AtlasImportResult result = ImportAtlas(s.t.program());
+        const AtlasImportResult result = importAtlas(s.t.program());
         QCOMPARE(result.imported, 1);
         QCOMPARE(result.unmatched, matched ? 0 : 1);
         Statement rows = s.t.db().query("SELECT * FROM Observasjoner");
@@ -103,7 +103,7 @@ private slots:
         s.addAtlas(1988, "1198", {}, "R999");
         QCOMPARE(atlasImportPlan(s.t.program()).observations, 1);
         QCOMPARE(atlasImportPlan(s.t.program()).atlasRecords, 2);
-        QCOMPARE(ImportAtlas(s.t.program()).unmatched, 1);
+        QCOMPARE(importAtlas(s.t.program()).unmatched, 1);
         QCOMPARE(s.observationsAndLinks(), QStringList({"2:11870:3", "3:11980:-", "2>2", "3>2"}));
     }
 
@@ -129,7 +129,7 @@ private slots:
             s.t.insertObservation({{"Art", "14640"}, {"Lokalitet", place}});
         s.addAtlas(1987, "1187", {}, route);
         s.addAtlas(1988, "1187", {}, route);
-        ImportAtlas(s.t.program());
+        importAtlas(s.t.program());
         QCOMPARE(s.t.db().columnTexts("SELECT ID || ':' || Lokalitet FROM Lokalitet ORDER BY ID"), expected);
         QCOMPARE(s.t.db().columnTexts("SELECT ifnull(Lokalitet, '-') FROM Observasjoner"),
                  QStringList({locality, locality}));
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(backUpObservations(s.t.program(), QDateTime(QDate(2024, 5, 1), QTime(12, 0))) != backup);
         s.t.db().execute("CREATE TRIGGER Fails BEFORE INSERT ON Observasjoner "
                          "WHEN (SELECT count(*) FROM Observasjoner) >= 3 BEGIN SELECT RAISE(ABORT, 'full'); END");
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, ImportAtlas(s.t.program()));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, importAtlas(s.t.program()));
         QCOMPARE(s.observationsAndLinks(), before);
         auto copy = Database::open(backup, Program::DatabaseKey);
         QCOMPARE(copy->scalar("SELECT count(*) FROM Observasjoner").toInt(), 1);

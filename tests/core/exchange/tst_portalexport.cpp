@@ -52,7 +52,7 @@ class PortalExportTest : public QObject {
     std::unique_ptr<SpreadsheetEngine> m_engine;
 
 private slots:
-    void initTestCase() { m_engine = StartCalcEngine(); }
+    void initTestCase() { m_engine = startCalcEngine(); }
     void cleanupTestCase() { m_engine.reset(); }
 
     void preparing_data()
@@ -92,7 +92,7 @@ private slots:
         createEntries(t.folder(), entries);
         t.prompter().yesNoAnswers = {answer};
 
-        QCOMPARE(PreparePortalExport(t.program(), t.prompter(), Today),
+        QCOMPARE(preparePortalExport(t.program(), t.prompter(), Today),
                  templateName.isEmpty() ? QString() : t.path(templateName));
         QStringList texts;
         for (const ScriptedPrompter::Shown &message : t.prompter().shown)
@@ -115,13 +115,13 @@ private slots:
         QFETCH(QStringList, entries);
         QTemporaryDir dir;
         createEntries(dir.path(), entries);
-        QTEST(NextFileNumber(dir.path(), Today), "next");
+        QTEST(nextFileNumber(dir.path(), Today), "next");
     }
 
     void closingMessageOfSeveralFiles()
     {
         QCOMPARE(
-            ExportedMessage("/data/fugl", {"20240605_4.xlsx", "20240605_5.xlsx", "20240605_6.xlsx"}),
+            exportedMessage("/data/fugl", {"20240605_4.xlsx", "20240605_5.xlsx", "20240605_6.xlsx"}),
             QStringLiteral("Det ble eksportert 3 excel-filer. Disse ligger i mappa /data/fugl og alle begynner med "
                            "navnet 20240605_ (etterfulgt av et nummer fra 4 til 6).xlsx"));
     }
@@ -171,7 +171,7 @@ private slots:
         makeTemplate(t.path("lirv_excelimport.xls"), {{4, {{3, "=B4*2"}}}});
         const QByteArray templateBefore = contents(t.path("lirv_excelimport.xls"));
 
-        QCOMPARE(ExportUnreported(t.program(), *m_engine, t.path("lirv_excelimport.xls"), Today),
+        QCOMPARE(exportUnreported(t.program(), *m_engine, t.path("lirv_excelimport.xls"), Today),
                  QStringList{"20240605_1.xls"});
 
         Cells grouping{{1, "TURMER"},     {2, "21"},        {3, "42"}, {6, "Øra naturreservat"},
@@ -201,7 +201,7 @@ private slots:
             if (row < 3 || row > 6)
                 QCOMPARE(sheet.at(row - 1), templateRow(row));
         QCOMPARE(contents(t.path("lirv_excelimport.xls")), templateBefore);
-        QCOMPARE(UnreportedCount(t.program()), 0);
+        QCOMPARE(unreportedCount(t.program()), 0);
     }
 
     void filesOf151Observations_data()
@@ -233,7 +233,7 @@ private slots:
         for (const QString &file : earlier)
             QVERIFY(QFile::copy(t.path(templateName), t.path(file)));
 
-        QCOMPARE(ExportUnreported(t.program(), *m_engine, t.path(templateName), Today,
+        QCOMPARE(exportUnreported(t.program(), *m_engine, t.path(templateName), Today,
                                   [&reported](int exported) { reported << exported; }),
                  files);
 
@@ -260,7 +260,7 @@ private slots:
                 QCOMPARE(sheet.at(row - 1), filledRow(row, cells));
             }
         }
-        QCOMPARE(UnreportedCount(t.program()), 0);
+        QCOMPARE(unreportedCount(t.program()), 0);
     }
 
     // A run cut before marking left its files listed: the next export removes them, and only them.
@@ -274,7 +274,7 @@ private slots:
         t.db().execute("INSERT INTO UferdigeEksportfiler(Fil) VALUES ('20240605_1.xls'), ('20240604_9.xls'), "
                        "('lirv_excelimport.xls'), ('../Observasjoner.mdb')");
 
-        QCOMPARE(ExportUnreported(t.program(), *m_engine, t.path("lirv_excelimport.xls"), Today),
+        QCOMPARE(exportUnreported(t.program(), *m_engine, t.path("lirv_excelimport.xls"), Today),
                  QStringList{"20240605_3.xls"});
 
         QCOMPARE(QDir(t.folder()).entryList(QDir::Files, QDir::Name),
@@ -308,7 +308,7 @@ private slots:
             QSKIP("This file system lets the superuser write into any folder");
 
         try {
-            ExportUnreported(t.program(), *m_engine, templatePath, Today, [&](int) {
+            exportUnreported(t.program(), *m_engine, templatePath, Today, [&](int) {
                 if (tag == "template gone after the first file")
                     QFile::remove(templatePath);
             });
@@ -318,7 +318,7 @@ private slots:
         }
 
         QCOMPARE(QDir(t.folder()).entryList({"2024*"}), QStringList());
-        QCOMPARE(UnreportedCount(t.program()), 152);
+        QCOMPARE(unreportedCount(t.program()), 152);
     }
 
     // An office that never answers is given up after the wait, with whatever it started.
@@ -334,7 +334,7 @@ private slots:
         QVERIFY(soffice.setPermissions(soffice.permissions() | QFileDevice::ExeOwner));
 
         try {
-            StartCalcEngine({soffice.fileName(), 1});
+            startCalcEngine({soffice.fileName(), 1});
             QFAIL("the office was reached");
         } catch (const SpreadsheetError &error) {
             QCOMPARE(error.message(), QStringLiteral("LibreOffice svarte ikke innen 1 sekunder etter oppstarten."));

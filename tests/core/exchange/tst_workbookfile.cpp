@@ -50,12 +50,12 @@ private slots:
             QVERIFY(writeFile(path, whole.left(whole.size() / 2)));
         else if (damage == "header")
             QVERIFY(writeFile(path, whole.left(512)));
-        QCOMPARE(WorkbookFault(path), fault);
+        QCOMPARE(workbookFault(path), fault);
     }
 
     void aMissingFileCannotBeRead()
     {
-        QVERIFY(WorkbookFault("/nonexistent/mal.xls").startsWith("fila kan ikke leses"));
+        QVERIFY(workbookFault("/nonexistent/mal.xls").startsWith("fila kan ikke leses"));
     }
 };
 

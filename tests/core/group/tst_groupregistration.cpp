@@ -191,7 +191,7 @@ private slots:
         GroupEntries entries(QStringList{"11870", " 11980 ", "14640"});
         entries[0] = {"11870", 1, "2,5", 2, 3, false, 1, "sang"};
         entries[2].leftOut = true;
-        QCOMPARE(SaveGroupRegistration(s.t.program(), s.header, entries.values(), QDate(2024, 5, 1)), 2);
+        QCOMPARE(saveGroupRegistration(s.t.program(), s.header, entries.values(), QDate(2024, 5, 1)), 2);
 
         Statement rows = s.t.db().query("SELECT * FROM Observasjoner ORDER BY ObsID");
         QVERIFY(rows.next());
@@ -223,7 +223,7 @@ private slots:
         s.header.locality = {"Storvatnet", 0};
         const GroupEntries entries(QStringList{"11870"});
         for (int save = 0; save < 2; ++save)
-            QCOMPARE(SaveGroupRegistration(s.t.program(), s.header, entries.values()), 1);
+            QCOMPARE(saveGroupRegistration(s.t.program(), s.header, entries.values()), 1);
         QCOMPARE(s.t.db().columnTexts("SELECT ID || ':' || Lokalitet FROM Lokalitet ORDER BY ID"),
                  QStringList({"7:Gåsholmen", "8:Storvatnet"}));
         QCOMPARE(s.t.db().columnTexts("SELECT Lokalitet FROM Observasjoner WHERE Art = '11870'"),
@@ -249,7 +249,7 @@ private slots:
                              .arg(failingRow + 1));
         const GroupEntries entries(QStringList{"11870", "11980", "14640", "05900"});
         s.header.locality = {"Storvatnet", 0};
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, SaveGroupRegistration(s.t.program(), s.header, entries.values()));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, saveGroupRegistration(s.t.program(), s.header, entries.values()));
         QCOMPARE(s.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 1);
         QCOMPARE(s.t.db().scalar("SELECT count(*) FROM ObservatørKobling").toInt(), 0);
         QCOMPARE(s.t.db().scalar("SELECT count(*) FROM Lokalitet").toInt(), 1);
@@ -266,12 +266,12 @@ private slots:
         const auto texts = [](const QList<LocalityChoice> &choices) {
             QStringList out;
             for (const LocalityChoice &choice : choices)
-                out << LocalityEntry(choice).text;
+                out << localityEntry(choice).text;
             return out;
         };
-        QCOMPARE(texts(NamedAndUsedLocalities(s.t.program())),
+        QCOMPARE(texts(namedAndUsedLocalities(s.t.program())),
                  QStringList({"Gåsholmen          [7]", "aker          [8]", "Bø", "Zeta", "Øra", "Åsen"}));
-        QCOMPARE(texts(GroupLocalityChoices(s.t.program())),
+        QCOMPARE(texts(groupLocalityChoices(s.t.program())),
                  QStringList({"aker          [8]", "Bø", "Gåsholmen          [7]", "Zeta", "Øra", "Åsen"}));
     }
 
@@ -294,7 +294,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, refusal);
         GroupStore s;
-        const NewLocality added = AddNamedLocality(s.t.program(), name);
+        const NewLocality added = addNamedLocality(s.t.program(), name);
         QCOMPARE(added.refusal, refusal);
         const QStringList expected = refusal.isEmpty() ? QStringList({"7:Gåsholmen", "8:Storvatnet"})
                                                        : QStringList({"7:Gåsholmen"});
@@ -312,13 +312,13 @@ private slots:
             t.insertObservation({{"Art", key}});
         const auto keys = [&](bool inKeyOrder) {
             QStringList out;
-            for (const KeyedEntry &entry : ObservedGroupSpecies(t.program(), inKeyOrder))
+            for (const KeyedEntry &entry : observedGroupSpecies(t.program(), inKeyOrder))
                 out << entry.key;
             return out;
         };
         QCOMPARE(keys(true), QStringList({"05900", "11870", "14640"}));
         QCOMPARE(keys(false), QStringList({"05900", "14640", "11870"})); // Fiskemåke, Kjøttmeis, Svarttrost
-        QCOMPARE(ObservedGroupSpecies(t.program(), true).at(1).text, "Svarttrost (Turdus merula) [11870]");
+        QCOMPARE(observedGroupSpecies(t.program(), true).at(1).text, "Svarttrost (Turdus merula) [11870]");
     }
 };
 

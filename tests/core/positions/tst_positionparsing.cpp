@@ -1,7 +1,6 @@
 #include "core/positions/GpsSettings.h"
 #include "core/positions/Nmea.h"
 #include "core/positions/Waypoints.h"
-#include "core/shared/SharedProcedures.h"
 #include "support/TestProgram.h"
 
 #include <QProcess>
@@ -116,11 +115,11 @@ private slots:
     void settingsSurviveTheFile()
     {
         TestProgram t;
-        SaveGpsSettings(t.program(), {"1", 4800});
+        saveGpsSettings(t.program(), {"1", 4800});
         QCOMPARE(contents(t.path(GpsSettings::FileName)), QByteArray("14800\n"));
-        SaveGpsSettings(t.program(), {"/dev/ttyUSB0", 38400});
+        saveGpsSettings(t.program(), {"/dev/ttyUSB0", 38400});
         t.program().gpsPort.clear();
-        LoadGpsSettings(t.program());
+        loadGpsSettings(t.program());
         QCOMPARE(t.program().gpsPort + ' ' + QString::number(t.program().gpsSpeed), "/dev/ttyUSB0 38400");
     }
 
@@ -129,11 +128,11 @@ private slots:
         QTemporaryDir dev;
         for (const char *name : {"ttyS10", "ttyS2", "ttyUSB1", "rfcomm0", "ttyACM0", "ttyUSB0", "tty1", "sda"})
             QVERIFY(writeFile(dev.filePath(name), {}));
-        const QStringList devices = SerialDevices(dev.path());
+        const QStringList devices = serialDevices(dev.path());
         QCOMPARE(devices.join(' ').remove(dev.path() + '/'), "ttyUSB0 ttyUSB1 ttyACM0 rfcomm0 ttyS2 ttyS10");
-        QCOMPARE(GpsDevicePath("6", devices), dev.filePath("ttyS10"));
-        QCOMPARE(GpsDevicePath("7", devices), QString());
-        QCOMPARE(GpsDevicePath("/dev/pts/4", devices), "/dev/pts/4");
+        QCOMPARE(gpsDevicePath("6", devices), dev.filePath("ttyS10"));
+        QCOMPARE(gpsDevicePath("7", devices), QString());
+        QCOMPARE(gpsDevicePath("/dev/pts/4", devices), "/dev/pts/4");
     }
 
     void waypointFiles_data()

@@ -10,7 +10,7 @@ using namespace lirvenda::test;
 class NatureTypesTest : public QObject {
     Q_OBJECT
 private slots:
-    void natureTypeText_data()
+    void natureTypeTexts_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
@@ -26,14 +26,14 @@ private slots:
         QTest::newRow("only the group gone") << "99|1|3"
                                              << "/" + SolidSeabed + "/" + Sheltered;
     }
-    void natureTypeText()
+    void natureTypeTexts()
     {
         QFETCH(QString, path);
         QFETCH(QString, text);
         TestProgram t;
         t.db().execute("INSERT INTO Original VALUES (90, 'Testgruppe', 90, 900, 'Testtype', 900, 9000, "
                        "'grunntype med liten bokstav', '7')");
-        QCOMPARE(NatureTypeText(t.program(), path), text);
+        QCOMPARE(natureTypeText(t.program(), path), text);
     }
 };
 

@@ -105,7 +105,7 @@ private slots:
                                                     {"Sean", "O'Neill", "SON"},
                                                     {"Zacharias", "Aune", "ZAU"}})
             t.addObserver(first, last, initials);
-        QCOMPARE(initialsOf(SearchObservers(t.program(), search)), found);
+        QCOMPARE(initialsOf(searchObservers(t.program(), search)), found);
     }
 
     void saveChecksNamesAndInitials_data()
@@ -136,7 +136,7 @@ private slots:
         addObservers(t);
         const QString before = dump(observers(t));
         const qint64 id = changing.isEmpty() ? NewObserver : idOf(t, changing);
-        QCOMPARE(SaveObserver(t.program(), id, typed(fields)), message);
+        QCOMPARE(saveObserver(t.program(), id, typed(fields)), message);
         if (!message.isEmpty()) {
             QCOMPARE(dump(observers(t)), before);
             return;
@@ -156,7 +156,7 @@ private slots:
         test::TestProgram t;
         ObserverFields f{" Kari ",         "Nordmann", " Storgata 1 ", "7010", "Norway",
                          "+47 900 00 000", "1970",     "kno",          "A-123"};
-        QCOMPARE(SaveObserver(t.program(), NewObserver, f), QString());
+        QCOMPARE(saveObserver(t.program(), NewObserver, f), QString());
         const qint64 id = idOf(t, "KNO");
         const auto column = [&](const char *name) {
             return observers(t)
@@ -167,7 +167,7 @@ private slots:
         QVERIFY2(QRegularExpression("^\\d{14}-\\d+$").match(uniqueId).hasMatch(), qPrintable(uniqueId));
         QCOMPARE(column("ObserverLastupdate"), storedDay(QDate::currentDate()));
 
-        const std::optional<ObserverFields> read = ReadObserver(t.program(), id);
+        const std::optional<ObserverFields> read = readObserver(t.program(), id);
         QVERIFY(read);
         f.initials = "KNO";
         for (QString ObserverFields::*field :
@@ -177,10 +177,10 @@ private slots:
             QCOMPARE((*read).*field, f.*field);
 
         f.address = "Nygata 2";
-        QCOMPARE(SaveObserver(t.program(), id, f), QString());
-        QCOMPARE(ReadObserver(t.program(), id)->address, QString("Nygata 2"));
+        QCOMPARE(saveObserver(t.program(), id, f), QString());
+        QCOMPARE(readObserver(t.program(), id)->address, QString("Nygata 2"));
         QCOMPARE(column("ObserverUniqueID"), uniqueId);
-        QVERIFY(!ReadObserver(t.program(), id + 1));
+        QVERIFY(!readObserver(t.program(), id + 1));
     }
 
     // Each write is one transaction: a failure in the middle leaves the register as it was.
@@ -194,12 +194,12 @@ private slots:
             "CREATE TRIGGER refuseDefault BEFORE UPDATE OF ObserverDefault ON Observers "
             "WHEN new.ObserverInitials = 'AHA' AND new.ObserverDefault = 1 "
             "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, SaveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, SetDefaultObservers(t.program(), ids(t, {"AHA"})));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, saveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, setDefaultObservers(t.program(), ids(t, {"AHA"})));
         QCOMPARE(dump(t.db()), before);
         // The store is usable again at once: no transaction was left open.
         t.db().executeScript("DROP TRIGGER refuseNew; DROP TRIGGER refuseDefault;");
-        QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")), QString());
+        QCOMPARE(saveObserver(t.program(), NewObserver, typed("Ola/Berg/OBE")), QString());
     }
 
     void defaultEntriesInNameOrderWithTheirMarks()
@@ -208,7 +208,7 @@ private slots:
         addObservers(t, {"PHA", "ÅØS"});
         t.db().execute("UPDATE Observers SET ObserverMiddleName = 'Marie' WHERE ObserverInitials = 'AHA'");
         QStringList shown;
-        for (const DefaultObserverEntry &entry : DefaultObserverEntries(t.program()))
+        for (const DefaultObserverEntry &entry : defaultObserverEntries(t.program()))
             shown << entry.text + (entry.isDefault ? "*" : "");
         QCOMPARE(shown, (QStringList{QString("Hansen, Anna Marie (AHA) [%1]").arg(idOf(t, "AHA")),
                                      QString("Hansen, Per  (PHA) [%1]*").arg(idOf(t, "PHA")),
@@ -227,7 +227,7 @@ private slots:
         QFETCH(QStringList, chosen);
         test::TestProgram t;
         addObservers(t, {"PHA", "ÅØS"});
-        SetDefaultObservers(t.program(), ids(t, chosen));
+        setDefaultObservers(t.program(), ids(t, chosen));
         QCOMPARE(defaultInitials(t), chosen);
     }
 
@@ -241,16 +241,36 @@ private slots:
         t.addObserver("Nils", "Reir", "NRE", true);
         t.addObserver("Per", "Hansen", "PHA");
 
-        QCOMPARE(initialsOf(SearchObservers(t.program(), "")), (QStringList{"PHA", "NRE"}));
-        QCOMPARE(SaveObserver(t.program(), NewObserver, typed("Kari/Ny/kho")), QString());
-        QCOMPARE(SaveObserver(t.program(), idOf(t, "PHA"), typed("Per/Hansen/PHA")), QString());
-        QCOMPARE(initialsOf(SearchObservers(t.program(), "k")), (QStringList{"KHO"}));
-        QCOMPARE(initialsOf(DefaultObserverEntries(t.program())), (QStringList{"PHA", "KHO", "NRE"}));
-        QCOMPARE(initialsOf(RegistrationObserverChoices(t.program())), (QStringList{"PHA", "KHO", "NRE"}));
-        SetDefaultObservers(t.program(), ids(t, {"PHA", "KHO"}));
+        QCOMPARE(initialsOf(searchObservers(t.program(), "")), (QStringList{"PHA", "NRE"}));
+        QCOMPARE(saveObserver(t.program(), NewObserver, typed("Kari/Ny/kho")), QString());
+        QCOMPARE(saveObserver(t.program(), idOf(t, "PHA"), typed("Per/Hansen/PHA")), QString());
+        QCOMPARE(initialsOf(searchObservers(t.program(), "k")), (QStringList{"KHO"}));
+        QCOMPARE(initialsOf(defaultObserverEntries(t.program())), (QStringList{"PHA", "KHO", "NRE"}));
+        QCOMPARE(initialsOf(registrationObserverChoices(t.program())), (QStringList{"PHA", "KHO", "NRE"}));
+        setDefaultObservers(t.program(), ids(t, {"PHA", "KHO"}));
         QCOMPARE(defaultInitials(t), (QStringList{"PHA", "KHO"}));
-        QCOMPARE(initialsOf(DefaultRegistrationObservers(t.program())), (QStringList{"KHO", "PHA"}));
+        QCOMPARE(initialsOf(defaultRegistrationObservers(t.program())), (QStringList{"KHO", "PHA"}));
         QCOMPARE(dump(t.db()), mainBefore);
+    }
+
+    // One observer by its unique ID (blanks around it do not count) or its number.
+    void observerLookUps()
+    {
+        test::TestProgram t;
+        Program &p = t.program();
+        const QString id = t.addObserver("Per", "Hansen", "PHA");
+        const QString expected = "Hansen, P. (PHA)" + QString(40, ' ') + "[" + id + "]";
+        QCOMPARE(observerEntry(p, "  " + id + " ").text, expected);
+        QCOMPARE(observerEntry(p, "  " + id + " ").key, id);
+        QCOMPARE(observerEntry(p, "").text, QString());
+        QCOMPARE(observerEntry(p, "20000101000000-9").text, QString());
+        const qint64 number = p.observerConnection()
+                                  .scalar("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?", {id})
+                                  .toLongLong();
+        QCOMPARE(observerNameById(p, number), QString("Per Hansen"));
+        QCOMPARE(observerNameById(p, number + 1), QString());
+        QCOMPARE(observerNameByUniqueId(p, " " + id), QString("Per Hansen"));
+        QCOMPARE(observerNameByUniqueId(p, "20000101000000-9"), QString());
     }
 };
 

@@ -7,7 +7,7 @@ using namespace lirvenda;
 class ReferencesTest : public QObject {
     Q_OBJECT
 private slots:
-    void referenceProblem_data()
+    void referenceProblems_data()
     {
         QTest::addColumn<QStringList>("fields"); // authors, year, title, journal, pages, publisher
         QTest::addColumn<QString>("message");
@@ -22,11 +22,11 @@ private slots:
         QTest::newRow("year as any text, no pages or publisher")
             << QStringList({"Berg", "udatert", "Måker", "Sterna", "", ""}) << "";
     }
-    void referenceProblem()
+    void referenceProblems()
     {
         QFETCH(QStringList, fields);
         QFETCH(QString, message);
-        QCOMPARE(ReferenceProblem({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]}), message);
+        QCOMPARE(referenceProblem({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]}), message);
     }
 };
 

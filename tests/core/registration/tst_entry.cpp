@@ -1,4 +1,7 @@
+#include "core/registration/CodeLists.h"
 #include "core/registration/DateSteps.h"
+#include "core/store/Program.h"
+#include "support/TestProgram.h"
 
 #include <QtTest>
 
@@ -28,7 +31,15 @@ private slots:
         QCOMPARE(stepped.text, result);
         QCOMPARE(stepped.refused, refused);
     }
+
+    void activityTexts()
+    {
+        test::TestProgram t;
+        Program &p = t.program();
+        QCOMPARE(activityText(p, 1), QString("Observert i hekketiden i mulig hekkebiotop"));
+        QCOMPARE(activityText(p, 0), QString());
+    }
 };
 
-QTEST_APPLESS_MAIN(EntryTest)
+QTEST_GUILESS_MAIN(EntryTest)
 #include "tst_entry.moc"

@@ -1,6 +1,6 @@
 #include "core/registration/ObservationColumns.h"
 #include "core/shared/DateTexts.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 #include "core/store/ObservationRecordSet.h"
 #include "core/store/Program.h"
 #include "support/ColumnMaps.h"
@@ -21,7 +21,7 @@ Observation individual()
     o.stop = storedDateTime("05.06.2024", "00:00");
     o.locality = "Per's holme";
     o.placeCode = placeCodeOf("NO50", "5001");
-    o.speciesKey = BracketCode("Svarttrost (Turdus merula) [11870]");
+    o.speciesKey = bracketCode("Svarttrost (Turdus merula) [11870]");
     o.count = countOfBox("2,5");
     o.ring = ringOfCaption("Ringmerking");
     o.nestSiteKey = "2";

@@ -51,10 +51,10 @@ private slots:
         QCOMPARE(municipalitiesAt(p, "63.4305", "10.3951").first().pickerEntry().text,
                  QString("Trøndelag, Trondheim [5001]"));
         QCOMPARE(codesAt(p, "63.4305", "10.3951"), QStringList({"5001"}));
-        QCOMPARE(CheckCoordinatesAgainstArea(p, "59.9127", "10.75"), QString("True"));
-        QCOMPARE(CheckCoordinatesAgainstArea(p, "", ""), QString("False"));
-        QCOMPARE(CheckCoordinatesAgainstArea(p, "59.9127", "abc"), QString("False"));
-        QCOMPARE(CheckCoordinatesAgainstArea(p, "5.32", "60.39"), QString("False")); // typed the wrong way round
+        QCOMPARE(checkCoordinatesAgainstArea(p, "59.9127", "10.75"), QString("True"));
+        QCOMPARE(checkCoordinatesAgainstArea(p, "", ""), QString("False"));
+        QCOMPARE(checkCoordinatesAgainstArea(p, "59.9127", "abc"), QString("False"));
+        QCOMPARE(checkCoordinatesAgainstArea(p, "5.32", "60.39"), QString("False")); // typed the wrong way round
     }
 
     void boxEdgesOverlapsAndExcludedCodes()
@@ -73,14 +73,14 @@ private slots:
         QCOMPARE(codesAt(p, "59.50", "06.00"), QStringList()); // only in the county-wide "..00" box
     }
 
-    void localityNameById()
+    void localityNamesById()
     {
         TestProgram t;
         t.db().executeScript("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (1, 'Per''s holme');"
                              "INSERT INTO Lokalitet(ID, Lokalitet) VALUES (2, NULL);");
-        QCOMPARE(LocalityNameById(t.program(), 1), QString("Per's holme"));
-        QCOMPARE(LocalityNameById(t.program(), 2), QString("&Lokalitet")); // without a name
-        QCOMPARE(LocalityNameById(t.program(), 3), QString("&Lokalitet")); // no such locality
+        QCOMPARE(localityNameById(t.program(), 1), QString("Per's holme"));
+        QCOMPARE(localityNameById(t.program(), 2), QString("&Lokalitet")); // without a name
+        QCOMPARE(localityNameById(t.program(), 3), QString("&Lokalitet")); // no such locality
     }
 };
 

@@ -1,5 +1,5 @@
 #include "core/registration/Places.h"
-#include "core/registration/Species.h"
+#include "core/species/Species.h"
 #include "support/TestProgram.h"
 
 #include <QtTest>
@@ -29,7 +29,7 @@ QStringList plainSpeciesKeys(Database &db)
 QStringList registeredSpeciesTexts(Program &program, bool inKeyOrder)
 {
     QStringList texts;
-    for (const KeyedEntry &entry : RegisteredSpeciesEntries(program, inKeyOrder))
+    for (const KeyedEntry &entry : registeredSpeciesEntries(program, inKeyOrder))
         texts << entry.text;
     return texts;
 }
@@ -38,7 +38,7 @@ QStringList speciesTexts(Program &program, const QStringList &keys)
 {
     QStringList texts;
     for (const QString &key : keys)
-        texts << SpeciesDisplayText(program, key);
+        texts << speciesDisplayText(program, key);
     return texts;
 }
 
@@ -50,7 +50,7 @@ QStringList speciesTexts(Program &program, const QStringList &keys)
 class UsedValuesTest : public QObject {
     Q_OBJECT
 private slots:
-    void usedLocalities_data()
+    void usedLocalityLists_data()
     {
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QStringList>("expected");
@@ -64,13 +64,13 @@ private slots:
         QTest::newRow("apostrophe, case and a blank") << QStringList{"Per's holme", "per's holme", " ", "Per's holme"}
                                                       << QStringList{" ", "per's holme", "Per's holme"};
     }
-    void usedLocalities()
+    void usedLocalityLists()
     {
         QFETCH(QStringList, stored);
         QFETCH(QStringList, expected);
         test::TestProgram t;
         insertRows(t, "Lokalitet", stored);
-        const QStringList used = UsedLocalities(t.program());
+        const QStringList used = usedLocalities(t.program());
         QCOMPARE(used, expected);
         QCOMPARE(used, plainLocalities(t.db()));
     }
@@ -123,7 +123,7 @@ private slots:
             t.insertObservation({{"Art", species}, {"Lokalitet", locality}});
         if (!change.isEmpty())
             t.db().execute(change);
-        QCOMPARE(UsedLocalities(t.program()), plainLocalities(t.db()));
+        QCOMPARE(usedLocalities(t.program()), plainLocalities(t.db()));
         QCOMPARE(registeredSpeciesTexts(t.program(), true), speciesTexts(t.program(), plainSpeciesKeys(t.db())));
     }
 
@@ -141,10 +141,10 @@ private slots:
         }
         Program program(dir.path());
         program.openMainConnection();
-        QCOMPARE(UsedLocalities(program), (QStringList{"Aker", "Øra"}));
+        QCOMPARE(usedLocalities(program), (QStringList{"Aker", "Øra"}));
         QCOMPARE(registeredSpeciesTexts(program, true), speciesTexts(program, {"01540", "11870"}));
         program.mainConnection().execute("DELETE FROM Observasjoner WHERE Lokalitet = 'Aker'");
-        QCOMPARE(UsedLocalities(program), QStringList{"Øra"});
+        QCOMPARE(usedLocalities(program), QStringList{"Øra"});
     }
 };
 

@@ -41,7 +41,7 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(bool, valid);
         QCOMPARE(readDateBox(text), date);
-        QCOMPARE(IsValidDate(text, Today), valid);
+        QCOMPARE(isValidDate(text, Today), valid);
     }
 
     // What the check says of a time box, and for an accepted one, what is stored and shown again.

@@ -21,7 +21,7 @@ private slots:
     {
         TestProgram t;
         const QStringList expected = test::fillStatisticsYear(t, Year);
-        const YearStatistics s = ComputeYearStatistics(t.program(), Year);
+        const YearStatistics s = computeYearStatistics(t.program(), Year);
         QCOMPARE(s.report, expected);
         QStringList species;
         for (const KeyedEntry &entry : s.species)
@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(species,
                  QStringList({"Storlom (Gavia arctica)  [00030]|00030", "Svarttrost (Turdus merula)  [11870]|11870",
                               "Kjøttmeis (Parus major)  [14640]|14640"}));
-        const YearStatistics empty = ComputeYearStatistics(t.program(), 1990);
+        const YearStatistics empty = computeYearStatistics(t.program(), 1990);
         QVERIFY(empty.report.isEmpty() && empty.species.isEmpty());
     }
 
@@ -57,7 +57,7 @@ private slots:
         QFETCH(QList<qint64>, values);
         TestProgram t;
         test::fillStatisticsYear(t, Year);
-        const YearStatistics s = ComputeYearStatistics(t.program(), year);
+        const YearStatistics s = computeYearStatistics(t.program(), year);
         const MonthValues months = chart == "species"       ? s.speciesPerMonth
                                    : chart == "individuals" ? s.individualsPerMonth
                                                             : s.individualsOf(chart);
@@ -90,7 +90,7 @@ private slots:
             std::optional<test::FileSizeLimit> disk;
             if (byteLimit > 0)
                 disk.emplace(byteLimit);
-            QCOMPARE(WriteReportFile(path, lines), byteLimit == 0);
+            QCOMPARE(writeReportFile(path, lines), byteLimit == 0);
         }
         QCOMPARE(test::contents(path), bytes);
     }

@@ -48,14 +48,14 @@ private slots:
         const QList<ScriptedPrompter::Shown> shown = w.t.prompter().shown;
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown.last().icon, failure.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Exclamation);
-        QCOMPARE(UnreportedCount(w.t.program()), failure.isEmpty() ? 0 : 1);
+        QCOMPARE(unreportedCount(w.t.program()), failure.isEmpty() ? 0 : 1);
         if (failure.isEmpty()) {
             QCOMPARE(shown.last().text, "Observasjonene ble eksportert til en excel-fil som ligger i mappa " +
                                             w.t.folder() + "/ og heter " + file);
             QCOMPARE(readSheet(w.t.path(file)).at(2).mid(0, 2), (QStringList{"PARMAJ", "2"}));
         } else {
             QVERIFY2(shown.last().text.startsWith(failure.replace("%1", folder.path())), qPrintable(shown.last().text));
-            QVERIFY(shown.last().text.endsWith(ExportFailedMessage({})));
+            QVERIFY(shown.last().text.endsWith(exportFailedMessage({})));
         }
     }
 };

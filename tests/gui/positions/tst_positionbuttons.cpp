@@ -1,9 +1,8 @@
+#include "core/shared/TextFiles.h"
 #include "support/FaunaWindow.h"
 #include "support/PseudoTerminal.h"
 
 #include "gui/positions/frm_GPS.h"
-
-#include "core/shared/SharedProcedures.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -70,7 +69,7 @@ private slots:
                      shown[0].endsWith(" - line: 20. Are you sure the PC has a com-port?"),
                  qPrintable(shown[0]));
         QCOMPARE(shown.mid(1), QStringList({"Try to connect once more?", "GPS contact established."}));
-        QCOMPARE(ReadFirstLine(w.t.path("DefaultGPSSettings.txt")), receiver.port() + " 4800");
+        QCOMPARE(readFirstLine(w.t.path("DefaultGPSSettings.txt")), receiver.port() + " 4800");
     }
 
     void settingsRefuseWhatCannotBeAPort()

@@ -1,4 +1,5 @@
-#include "core/shared/SharedProcedures.h"
+#include "core/reference/ObserverRegister.h"
+#include "core/shared/TextFiles.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_ObserverEdit.h"
 #include "support/Gestures.h"
@@ -27,13 +28,13 @@ QHash<QString, QString> addObservers(TestProgram &t, const QStringList &observer
     return ids;
 }
 
-// Runs EditObserverList on the list; the action gets the picker's list. confirmed, when given,
-// receives EditObserverList's answer.
-bool editObserverList(TestProgram &t, QListWidget *list, const std::function<void(QListWidget *)> &action,
+// Runs editObserverList on the list; the action gets the picker's list. confirmed, when given,
+// receives editObserverList's answer.
+bool editThroughPicker(TestProgram &t, QListWidget *list, const std::function<void(QListWidget *)> &action,
                       bool *confirmed = nullptr)
 {
     bool answer = false;
-    const bool opened = answerModal([&] { answer = EditObserverList(t.program(), list); },
+    const bool opened = answerModal([&] { answer = editObserverList(t.program(), list); },
                                     [&](QWidget *picker) { action(child<QListWidget>(picker, "List1")); });
     if (confirmed)
         *confirmed = answer;
@@ -66,14 +67,14 @@ private slots:
         QStringList keys;
         for (int i = 0; i < ticks.size(); ++i) {
             keys << QStringLiteral("20130401120000-%1").arg(i + 1);
-            AddObserverEntry(&list, keyedEntry(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
+            addObserverEntry(&list, keyedEntry(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
                              ticks[i] == 'x');
         }
         QStringList expected;
         for (QChar position : order)
             expected << keys[position.digitValue()];
-        QCOMPARE(ObserverIdList(&list), expected.join(','));
-        RememberMainObserver(t.program(), &list);
+        QCOMPARE(observerIdList(&list), expected.join(','));
+        rememberMainObserver(t.program(), &list);
         QFile file(t.path(MainObserverFileName));
         QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none"),
                  remembered >= 0 ? (keys[remembered] + '\n').toUtf8() : QByteArray("none"));
@@ -98,10 +99,10 @@ private slots:
         TestProgram t;
         const auto ids = addObservers(t, {"Per/Hansen/PHA", "Åse/Aune/ÅAU", "Ola/Berg/OBE", "Anne/Ås/AAS"}, defaults);
         if (!remembered.isEmpty())
-            WriteLine(t.path(MainObserverFileName), ids.value(remembered));
+            writeLine(t.path(MainObserverFileName), ids.value(remembered));
         QListWidget list;
-        AddObserverEntry(&list, {QStringLiteral("left from the last registration"), {}});
-        FillDefaultObservers(t.program(), &list);
+        addObserverEntry(&list, {QStringLiteral("left from the last registration"), {}});
+        fillDefaultObservers(t.program(), &list);
         QCOMPARE(initialsIn(&list), expected);
     }
 
@@ -129,11 +130,11 @@ private slots:
         const auto ids = addObservers(
             t, {"Per/Zahl/PZA", "Anne/Ås/AAS", "Ola/Berg/OBE", "Kari/Berg/KBE", "Anna/Berg/ABE", "Øyvind/Aune/ØAU"});
         QListWidget list;
-        AddObserverEntry(&list, ObserverEntry(t.program(), ids["PZA"]), true);
-        AddObserverEntry(&list, ObserverEntry(t.program(), ids["OBE"]));
+        addObserverEntry(&list, observerEntry(t.program(), ids["PZA"]), true);
+        addObserverEntry(&list, observerEntry(t.program(), ids["OBE"]));
         QStringList offered;
         bool confirmed = false;
-        QVERIFY(editObserverList(
+        QVERIFY(editThroughPicker(
             t, &list,
             [&](QListWidget *choices) {
                 offered = initialsIn(choices, true);
@@ -171,15 +172,15 @@ private slots:
                 "UPDATE Observers SET ObserverUniqueID = ? WHERE ObserverUniqueID = ?",
                 {id, t.addObserver("Ola", last, initials)});
         QListWidget list;
-        AddObserverEntry(&list, ObserverEntry(t.program(), listedId), true);
+        addObserverEntry(&list, observerEntry(t.program(), listedId), true);
         QStringList offered;
-        QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
+        QVERIFY(editThroughPicker(t, &list, [&](QListWidget *choices) {
             offered = initialsIn(choices, true);
             clickEntry(choices, choices->count() - 1);
             click(choices->window(), "Command2");
         }));
         QCOMPARE(offered, (QStringList{"OBE*", "KAU"}));
-        QCOMPARE(ObserverIdList(&list), listedId + ',' + otherId);
+        QCOMPARE(observerIdList(&list), listedId + ',' + otherId);
     }
 };
 

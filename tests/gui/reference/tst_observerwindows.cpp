@@ -1,4 +1,4 @@
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/TextFiles.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_Observers.h"
 #include "support/FaunaWindow.h"
@@ -154,7 +154,7 @@ private slots:
         w.enterRequired();
         w.click("Command7");
         QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Observasjoner").toInt(), 1);
-        QCOMPARE(ReadFirstLine(w.t.path(MainObserverFileName)), kari);
+        QCOMPARE(readFirstLine(w.t.path(MainObserverFileName)), kari);
         QCOMPARE(w.t.prompter().shown.size(), 0);
     }
 };

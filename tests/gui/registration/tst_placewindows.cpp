@@ -26,7 +26,7 @@ void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longi
 void chooseVestland(FaunaWindow &w)
 {
     auto *counties = w.control<QComboBox>("Combo3");
-    counties->setCurrentIndex(counties->findText(PlaceItem("Vestland", "NO46").text));
+    counties->setCurrentIndex(counties->findText(placeItem("Vestland", "NO46").text));
 }
 
 // Clicks a place caption and runs the action on the picker it opens.
@@ -51,8 +51,8 @@ private slots:
         const QStringList vestland = entries(municipalities);
         QCOMPARE(vestland.size(), 44);
         QCOMPARE((QStringList{vestland[0], vestland[1], vestland[42], vestland[43]}),
-                 (QStringList{"-", PlaceItem("Alver", "4631").text, PlaceItem("Øygarden", "4626").text,
-                              PlaceItem("Årdal", "4643").text}));
+                 (QStringList{"-", placeItem("Alver", "4631").text, placeItem("Øygarden", "4626").text,
+                              placeItem("Årdal", "4643").text}));
         QCOMPARE(municipalities->currentIndex(), 0);
         w.control<QComboBox>("Combo3")->setCurrentIndex(0);
         QCOMPARE(entries(municipalities), QStringList("-"));
@@ -66,10 +66,10 @@ private slots:
         QTest::addColumn<int>("row");          // the suggestion clicked; -1: "Avbryt"
         QTest::addColumn<QString>("municipality");
         QTest::addColumn<QString>("message"); // shown instead of the picker
-        const QString before = PlaceItem("Hele fylket", "4600").text, none = "Finner ingen kommuner som passer";
+        const QString before = placeItem("Hele fylket", "4600").text, none = "Finner ingen kommuner som passer";
         QTest::newRow("a name that is part of an earlier entry's")
-            << "60.5833 06.25" << 0 << PlaceItem("Voss", "4621").text << "";
-        QTest::newRow("the longer name") << "60.5833 06.25" << 1 << PlaceItem("Indre Voss", "4698").text << "";
+            << "60.5833 06.25" << 0 << placeItem("Voss", "4621").text << "";
+        QTest::newRow("the longer name") << "60.5833 06.25" << 1 << placeItem("Indre Voss", "4698").text << "";
         QTest::newRow("cancelled") << "60.5833 06.25" << -1 << before << "";
         QTest::newRow("no position") << " " << -1 << before << none;
         QTest::newRow("outside every box") << "70.50 06.25" << -1 << before << none;
@@ -97,7 +97,7 @@ private slots:
             QCOMPARE(offered, QStringList({"Vestland, Voss [4621]", "Vestland, Indre Voss [4698]"}));
             QCOMPARE(cancelled, row < 0);
         }
-        QCOMPARE(w.shown("Combo3"), PlaceItem("Vestland", "NO46").text);
+        QCOMPARE(w.shown("Combo3"), placeItem("Vestland", "NO46").text);
         QCOMPARE(w.shown("Combo14"), municipality);
     }
 
@@ -147,11 +147,11 @@ private slots:
                                   {"Naturtype", "3|25"},
                                   {"Breddegrad", "60.63"},
                                   {"Lengdegrad", "06.42"}};
-        const QString vestland = "Combo3=" + PlaceItem("Vestland", "NO46").text;
+        const QString vestland = "Combo3=" + placeItem("Vestland", "NO46").text;
         QTest::newRow("municipality") << voss << false
                                       << QStringList{"Combo13=Vossevangen",
                                                      vestland,
-                                                     "Combo14=" + PlaceItem("Voss", "4621").text,
+                                                     "Combo14=" + placeItem("Voss", "4621").text,
                                                      "Text7=60.63",
                                                      "Text8=06.42",
                                                      "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"}
@@ -168,7 +168,7 @@ private slots:
                                                  "Text7=",          "Text8=",   "Command37="}
                                   << "";
         QTest::newRow("cancelled") << voss << true
-                                   << QStringList{"Combo13=", vestland, "Combo14=" + PlaceItem("Alver", "4631").text,
+                                   << QStringList{"Combo13=", vestland, "Combo14=" + placeItem("Alver", "4631").text,
                                                   "Text7=", "Command37="}
                                    << "1";
     }

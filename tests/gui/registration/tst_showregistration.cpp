@@ -1,7 +1,6 @@
 #include "support/FaunaWindow.h"
 
 #include "core/registration/Places.h"
-#include "core/shared/SharedProcedures.h"
 
 #include <QCheckBox>
 
@@ -117,7 +116,7 @@ private slots:
         QCOMPARE(green(w, "Command19", 4), QList<int>{2});  // "Hunn"
         QCOMPARE(green(w, "Command20", 23), QList<int>{4}); // "2K"
         QCOMPARE(green(w, "Command35", 4), QList<int>{});
-        QCOMPARE(BracketCode(w.shown("Combo2")), "3");
+        QCOMPARE(bracketCode(w.shown("Combo2")), "3");
         QVERIFY(isGreen(w.control("Combo2")) && isGreen(w.control("Combo4")));
         QVERIFY(!w.control<QCheckBox>("Check2")->isChecked() && w.control<QCheckBox>("Check3")->isChecked());
 
@@ -153,11 +152,11 @@ private slots:
         QTest::addColumn<int>("municipalities"); // "-" and those of the county
         QTest::newRow("none") << QVariant("") << QString("-") << QString("-") << 1;
         QTest::newRow("NULL") << QVariant() << QString("-") << QString("-") << 1;
-        QTest::newRow("municipality") << QVariant("4621") << PlaceItem("Vestland", "NO46").text
-                                      << PlaceItem("Voss", "4621").text << 44;
-        QTest::newRow("county only") << QVariant("NO46") << PlaceItem("Vestland", "NO46").text << "-" << 44;
+        QTest::newRow("municipality") << QVariant("4621") << placeItem("Vestland", "NO46").text
+                                      << placeItem("Voss", "4621").text << 44;
+        QTest::newRow("county only") << QVariant("NO46") << placeItem("Vestland", "NO46").text << "-" << 44;
         QTest::newRow("unknown municipality")
-            << QVariant("9999") << PlaceItem("-", "NO99").text << PlaceItem("", "9999").text << 2;
+            << QVariant("9999") << placeItem("-", "NO99").text << placeItem("", "9999").text << 2;
     }
     void placeShownFromItsCode()
     {

@@ -1,7 +1,8 @@
 #include "support/FaunaWindow.h"
 
 #include "core/shared/DateTexts.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
+#include "core/shared/TextFiles.h"
 
 #include <QApplication>
 #include <QRegularExpression>
@@ -61,7 +62,7 @@ private slots:
     void startUpReadsTheGpsSettings()
     {
         FaunaWindow w(false);
-        WriteLine(w.t.path("DefaultGPSSettings.txt"), "14800");
+        writeLine(w.t.path("DefaultGPSSettings.txt"), "14800");
         w.window.Form_Load(frm_Fauna::Splash::Skip);
         QCOMPARE(w.t.program().gpsPort, QString("1"));
         QCOMPARE(w.t.program().gpsSpeed, 4800);

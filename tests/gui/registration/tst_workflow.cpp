@@ -1,6 +1,6 @@
 #include "support/FaunaWindow.h"
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/TextFiles.h"
 #include "core/store/Program.h"
 #include "gui/group/GroupDialog.h"
 #include "gui/ui/ListProcedures.h"
@@ -41,7 +41,7 @@ void startWithTwoObservers(FaunaWindow &w)
 {
     const QString kari = w.t.addObserver("Kari", "Nordmann", "KN", true);
     w.t.addObserver("Per", "Hansen", "PH", true);
-    WriteLine(w.t.path("MainObserver.txt"), kari);
+    writeLine(w.t.path("MainObserver.txt"), kari);
     w.click("Command7");
 }
 
@@ -115,7 +115,7 @@ private slots:
         const QStringList saved = entries(w.control<QAbstractItemView>("List2"));
         QCOMPARE(saved.size(), 1);
         QVERIFY(saved[0].startsWith("Svarttrost Antall = 2"));
-        QCOMPARE(BracketCode(saved[0]), QString::number(obsId));
+        QCOMPARE(bracketCode(saved[0]), QString::number(obsId));
     }
 
     // Three registrations and a fourth cancelled, browsed, one changed through "Siste observasjoner",

@@ -111,11 +111,11 @@ private slots:
             transaction.commit();
         }
         makeTemplate(t.path("lirv_excelimport.xls"));
-        const std::unique_ptr<SpreadsheetEngine> engine = StartCalcEngine();
+        const std::unique_ptr<SpreadsheetEngine> engine = startCalcEngine();
         const QDate today(2024, 6, 5);
 
         try {
-            ExportUnreported(t.program(), *engine, t.path("lirv_excelimport.xls"), today,
+            exportUnreported(t.program(), *engine, t.path("lirv_excelimport.xls"), today,
                              [&disk](int) { disk.fill(); });
             QFAIL("the export went ahead on a full disk");
         } catch (const SpreadsheetError &error) {
@@ -123,11 +123,11 @@ private slots:
         }
 
         QCOMPARE(QDir(t.folder()).entryList({"2024*"}), QStringList());
-        QCOMPARE(UnreportedCount(t.program()), PortalRowsPerFile + 1);
+        QCOMPARE(unreportedCount(t.program()), PortalRowsPerFile + 1);
         QCOMPARE(storeProblem(t.program(), PortalRowsPerFile + 1), QString());
         disk.makeRoom();
-        QCOMPARE(ExportUnreported(t.program(), *engine, t.path("lirv_excelimport.xls"), today).size(), 2);
-        QCOMPARE(UnreportedCount(t.program()), 0);
+        QCOMPARE(exportUnreported(t.program(), *engine, t.path("lirv_excelimport.xls"), today).size(), 2);
+        QCOMPARE(unreportedCount(t.program()), 0);
     }
 
     void backupLeavesNoFile()
@@ -139,7 +139,7 @@ private slots:
         QVERIFY(disk.fill());
 
         try {
-            BackupDatabase(t.db(), target);
+            backupDatabase(t.db(), target);
             QFAIL("a backup was made on a full disk");
         } catch (const DatabaseError &error) {
             QVERIFY2(error.message().endsWith(DiskFull), qPrintable(error.message()));
@@ -147,7 +147,7 @@ private slots:
 
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{".fyll"});
         disk.makeRoom();
-        BackupDatabase(t.db(), target);
+        backupDatabase(t.db(), target);
         QCOMPARE(Database::open(target, Program::DatabaseKey)->columnTexts("PRAGMA integrity_check"),
                  QStringList{"ok"});
     }

@@ -103,7 +103,7 @@ private slots:
         for (const QString &name : clicks)
             click(&w.window, name);
         QCOMPARE(child<QPushButton>(&w.window, "Command6")->text(), QString::number(year));
-        const YearStatistics expected = ComputeYearStatistics(w.t.program(), year);
+        const YearStatistics expected = computeYearStatistics(w.t.program(), year);
         QCOMPARE(w.shownReport(), year == DiaryYear ? w.report : expected.report);
         QCOMPARE(entries(child<QAbstractItemView>(&w.window, "List2")).size(), expected.species.size());
         QCOMPARE(w.t.prompter().beeps, beeps);

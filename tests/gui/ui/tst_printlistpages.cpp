@@ -20,7 +20,7 @@ bool print(QStringList &list, int lines, QPrinter &printer, PrintLayout &layout,
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(file);
-    return PrintListPages(QStringLiteral("Årsrapport"), list, layout, copies);
+    return printListPages(QStringLiteral("Årsrapport"), list, layout, copies);
 }
 
 } // namespace

@@ -26,7 +26,7 @@ private slots:
     {
         TestProgram t(false);
         QString text;
-        QVERIFY2(answerModal([] { ShowTimedMessage(QStringLiteral("Registreringen lagret")); },
+        QVERIFY2(answerModal([] { showTimedMessage(QStringLiteral("Registreringen lagret")); },
                              [&](QWidget *window) { text = child<QLabel>(window, "Label1")->text(); }),
                  "the timed message did not close by itself");
         QCOMPARE(text, QStringLiteral("Registreringen lagret"));

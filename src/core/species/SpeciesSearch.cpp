@@ -1,11 +1,10 @@
-#include "core/registration/SpeciesSearch.h"
+#include "core/species/SpeciesSearch.h"
 
-#include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 
 namespace lirvenda {
 
-QList<KeyedEntry> SpeciesSearchEntries(Program &program, const QString &taxonClass, const QString &text)
+QList<KeyedEntry> speciesSearchEntries(Program &program, const QString &taxonClass, const QString &text)
 {
     Statement rows = program.mainConnection().query(
         QStringLiteral("SELECT PK_LatinskNavnID, PopulærNavnBokmål, Slekt, Art FROM Animalia "
@@ -18,7 +17,7 @@ QList<KeyedEntry> SpeciesSearchEntries(Program &program, const QString &taxonCla
     QList<KeyedEntry> entries;
     while (rows.next())
         entries << keyedEntry(QStringLiteral("%1 (%2 %3)")
-                                  .arg(CapitalizeFirst(rows.text(QStringLiteral("PopulærNavnBokmål"))),
+                                  .arg(capitalizeFirst(rows.text(QStringLiteral("PopulærNavnBokmål"))),
                                        rows.text(QStringLiteral("Slekt")), rows.text(QStringLiteral("Art"))),
                               2, rows.text(QStringLiteral("PK_LatinskNavnID")));
     return entries;

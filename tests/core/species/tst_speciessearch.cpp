@@ -1,6 +1,6 @@
 #include "core/registration/RecentObservations.h"
-#include "core/registration/SpeciesSearch.h"
-#include "core/shared/SharedProcedures.h"
+#include "core/species/Species.h"
+#include "core/species/SpeciesSearch.h"
 #include "support/TestProgram.h"
 
 #include <QtTest>
@@ -43,7 +43,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, expectedKey);
         TestProgram t;
-        const QStringList keys = keysOf(SpeciesSearchEntries(t.program(), taxonClass, text));
+        const QStringList keys = keysOf(speciesSearchEntries(t.program(), taxonClass, text));
         QVERIFY2(expectedKey.isEmpty() ? !keys.isEmpty() : keys.contains(expectedKey), qPrintable(keys.join(',')));
         for (const QString &key : keys)
             QCOMPARE(t.db().scalar("SELECT Klasse FROM Animalia WHERE PK_LatinskNavnID = ?", {key}).toString(),
@@ -54,13 +54,13 @@ private slots:
     {
         TestProgram t;
         t.db().execute("INSERT INTO Animalia VALUES ('99001', '', 'Turdus', 'incognitus', 'Aves')");
-        const QList<KeyedEntry> entries = SpeciesSearchEntries(t.program(), "Aves", "turdus");
+        const QList<KeyedEntry> entries = speciesSearchEntries(t.program(), "Aves", "turdus");
         const auto svarttrost =
             std::find_if(entries.begin(), entries.end(), [](const KeyedEntry &entry) { return entry.key == "11870"; });
         QVERIFY(svarttrost != entries.end());
         QCOMPARE(svarttrost->text, QString("Svarttrost (Turdus merula)  [11870]"));
         QVERIFY(!keysOf(entries).contains("99001"));
-        QVERIFY(SpeciesSearchEntries(t.program(), "Aves", "o'brien").isEmpty());
+        QVERIFY(speciesSearchEntries(t.program(), "Aves", "o'brien").isEmpty());
     }
 
     void recentObservationsAreDailySumsOfTheLastThirtyDays()
@@ -82,6 +82,17 @@ private slots:
         const RecentObservations none = recentObservations(t.program(), "14640", QDate(2024, 12, 5));
         QCOMPARE(none.caption, QString("Siste observasjoner av PARMAJ"));
         QVERIFY(none.lines.isEmpty());
+    }
+
+    // Names and codes of one species; nothing for a key without a taxon, however it is written.
+    void speciesLookUps()
+    {
+        TestProgram t;
+        Program &p = t.program();
+        QCOMPARE(speciesDisplayName(p, "11870", false), QString("Svarttrost"));
+        QCOMPARE(speciesDisplayName(p, "11870", true), QString("Svarttrost (Turdus merula)"));
+        QCOMPARE(speciesDisplayName(p, "99999", true), QString());
+        QCOMPARE(latinShortCode(p, "x' OR '1'='1"), QString());
     }
 };
 

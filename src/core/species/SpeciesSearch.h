@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shared/SharedProcedures.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QList>
 
@@ -11,6 +11,6 @@ class Program;
 // The taxa of a class whose popular name, genus or species epithet contains the text, whatever
 // its case, or whose six-letter code (PARMAJ) it is; those without a popular name are left out.
 // Entries "Popular name (Genus species)  [key]" in Norwegian order of the popular name.
-QList<KeyedEntry> SpeciesSearchEntries(Program &program, const QString &taxonClass, const QString &text);
+QList<KeyedEntry> speciesSearchEntries(Program &program, const QString &taxonClass, const QString &text);
 
 } // namespace lirvenda
