@@ -2,6 +2,7 @@
 
 #include "core/reference/NatureTypes.h"
 #include "gui/ui/ListProcedures.h"
+#include "gui/ui/NamedControl.h"
 #include "gui/windows/frm_Melding.h"
 
 #include <QGroupBox>
@@ -18,13 +19,10 @@ namespace {
 QGroupBox *level(QWidget *parent, const QString &name, const QString &caption, QListWidget *&list, QPushButton *&reset,
                  const QString &listName, const QString &resetName)
 {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    list = new QListWidget(frame);
-    list->setObjectName(listName);
+    auto *frame = named(new QGroupBox(caption, parent), name);
+    list = named(new QListWidget(frame), listName);
     list->setMinimumSize(300, 320);
-    reset = new QPushButton(QStringLiteral("Reset"), frame);
-    reset->setObjectName(resetName);
+    reset = named(new QPushButton(QStringLiteral("Reset"), frame), resetName);
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(list);
     layout->addWidget(reset, 0, Qt::AlignLeft);
@@ -49,8 +47,9 @@ void refill(QListWidget *list, const QList<KeyedEntry> &items)
 } // namespace
 
 frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
-    : QDialog(parent), m_program(program), Command2(new QPushButton(QStringLiteral("&OK"), this)),
-      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+    : QDialog(parent), m_program(program),
+      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(QStringLiteral("&Avbryt"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Naturtyper"));
     setWindowTitle(QStringLiteral("Naturtyper"));
@@ -60,8 +59,6 @@ frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
                    QStringLiteral("Command4"));
     Frame3 = level(this, QStringLiteral("Frame3"), QStringLiteral("Undergruppe"), List3, Command3,
                    QStringLiteral("List3"), QStringLiteral("Command3"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command1->setObjectName(QStringLiteral("Command1"));
 
     auto *levels = new QHBoxLayout;
     for (QGroupBox *frame : {Frame1, Frame2, Frame3})

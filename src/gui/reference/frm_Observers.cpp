@@ -5,6 +5,7 @@
 #include "core/store/Program.h"
 #include "gui/reference/frm_Default.h"
 #include "gui/reference/frm_Observers_Modify.h"
+#include "gui/ui/DialogLayout.h"
 #include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
@@ -38,20 +39,10 @@ frm_Observers::frm_Observers(Program &program, QWidget *parent)
     search->addWidget(Text1);
     search->addWidget(Command4);
     (new QVBoxLayout(Frame2))->addWidget(List1);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {Command2, Command3, Command5}) {
-        buttons->addWidget(button);
-        // Enter belongs to the search box: it picks the first observer, it presses no button.
+    // Enter belongs to the search box: it picks the first observer, it presses no button.
+    for (QPushButton *button : {Command2, Command3, Command5, Command1, Command4})
         button->setAutoDefault(false);
-    }
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    Command1->setAutoDefault(false);
-    Command4->setAutoDefault(false);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addWidget(Frame2);
-    layout->addLayout(buttons);
+    layOutFramesAndButtons(this, {Frame1, Frame2}, {Command2, Command3, Command5}, {Command1});
 
     connect(Text1, &QLineEdit::textChanged, this, &frm_Observers::Text1_Change);
     connect(Text1, &QLineEdit::returnPressed, this, &frm_Observers::Text1_KeyPress);
