@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/positions/PositionLink.h"
 #include "gui/registration/frm_Fauna.h"
 #include "gui/ui/Colours.h"
 #include "support/Gestures.h"
@@ -28,6 +29,8 @@ struct FaunaWindow {
         return child<Control>(&window, name);
     }
     void click(const QString &name) { test::click(&window, name); }
+    // The receiver and the waypoint sources behind the position buttons, for a test to tick.
+    PositionLink &positions() { return *window.findChild<PositionLink *>(); }
 
     // What a box or button shows: its text, or the chosen entry's.
     QString shown(const QString &name)

@@ -1,8 +1,6 @@
 #include "gui/registration/frm_Fauna.h"
 
-#include "core/positions/Waypoints.h"
 #include "core/store/Program.h"
-#include "gui/positions/GpsReceiver.h"
 #include "gui/ui/EventHook.h"
 #include "gui/ui/NamedControl.h"
 
@@ -15,7 +13,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 
 namespace lirvenda {
 
@@ -83,11 +80,11 @@ frm_Fauna::frm_Fauna(Program &program, QWidget *parent)
     BuildRightColumn();
     List5 = listBox(this, QStringLiteral("List5"), {24, 32, 200, 100});
     List5->hide();
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
     BuildPositionLink();
     ConnectHandlers();
 }
+
+frm_Fauna::~frm_Fauna() = default;
 
 void frm_Fauna::BuildLeftColumn()
 {

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include <array>
-#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -19,17 +18,15 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class QTimer;
 
 namespace lirvenda {
 
-class GpsReceiver;
+class PositionLink;
 class Program;
 class Record;
 struct RegistrationFields;
 struct RegistrationValues;
 struct UsedPlace;
-class WaypointSource;
 
 // The main window: registration of one observation, browsing, and the hub of every other window.
 // Its controls are public: other windows read and write them directly.
@@ -117,11 +114,6 @@ public:
     // True when the press was taken: the right button while the list is enabled.
     bool List1_MouseDown(Qt::MouseButton button);
 
-    // The position from a GPS receiver or a map waypoint.
-    void Command28_Click();
-    void Command17_Click();
-    void Command36_Click();
-    void Timer1_Timer();
     // Documentation files: added while a registration is entered or changed, shown by Image1.
     void AddDocumentation(const QStringList &files);
     void Image1_Click();
@@ -239,9 +231,6 @@ public:
     QPushButton *Command29; // "N", tooltip "Nullstill referanse"
 
     QListWidget *List5; // stored localities (hidden)
-    QTimer *Timer1;     // GPS and map polling
-
-    std::array<QLineEdit *, 3> Text9; // read-out of the last fix: latitude, longitude, course (hidden)
 
 private:
     void BuildLeftColumn();
@@ -311,15 +300,9 @@ private:
     // The portal export, once the user has said yes and the template is there.
     void ExportToPortal(const QString &templatePath, const QDate &today);
 
-    // Where the position comes from while a registration is entered; its button is yellow.
-    enum class PositionSource { Typed, Receiver, Map };
+    // The position from a GPS receiver or a map waypoint.
     void BuildPositionLink();
-    void ConnectGps();
-    void ShowGpsActive(bool active);
-    void OpenGpsSettings();
-    void EnableMapButton();
-    void CopyReadout();
-    void UsePositionSource(PositionSource source);
+    void ShowPositionLink();
 
     void Command5_Click();
     void Command33_Click();
@@ -334,10 +317,7 @@ private:
     Program &m_program;
     RegistrationState m_state;
     qint64 m_shownObsId = 0; // the row the window shows, 0 for none; changing and deleting act on it
-    std::unique_ptr<GpsReceiver> m_gps;
-    bool m_gpsActive = false;
-    std::vector<std::unique_ptr<WaypointSource>> m_waypointSources;
-    PositionSource m_positionSource = PositionSource::Typed;
+    PositionLink *m_positionLink;
     RegistrationDocuments m_documents;
 };
 

@@ -7,6 +7,7 @@
 #include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
+#include "gui/positions/PositionLink.h"
 #include "gui/ui/Colours.h"
 #include "gui/ui/ListProcedures.h"
 #include "gui/windows/frm_Frontside.h"
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTime>
-#include <QTimer>
 
 namespace lirvenda {
 
@@ -44,7 +44,6 @@ void fillCodeList(QComboBox *combo, Program &program, CodeList list, int chosen 
 
 void frm_Fauna::Form_Load(Splash splash)
 {
-    Timer1->setInterval(2000);
     m_program.openMainConnection();
     m_program.openObserverConnection();
     RefreshLocalityList({});
@@ -72,7 +71,7 @@ void frm_Fauna::Form_Load(Splash splash)
     if (splash == Splash::Show && !m_program.observerFileExists())
         ShowSplash();
     Command32_Click(0);
-    Timer1->start();
+    m_positionLink->start();
 }
 
 void frm_Fauna::ShowTodayAndNow()

@@ -1,5 +1,6 @@
 #include "gui/registration/frm_Fauna.h"
 
+#include "gui/positions/PositionLink.h"
 #include "gui/registration/ControlGroups.h"
 #include "gui/ui/ListProcedures.h"
 
@@ -70,11 +71,7 @@ void frm_Fauna::SetMode(RegistrationState::Mode mode)
     List1->setEnabled(entering);
     if (!entering || List1->count() > 0)
         setColour(List1, entering ? Colour::Yellow : Colour::White);
-    if (!entering) { // while entering, the receiver's link decides about "GPS"
-        Command17->setEnabled(false);
-        UsePositionSource(PositionSource::Typed);
-    }
-    EnableMapButton(); // "Kart" also needs a waypoint to take
+    m_positionLink->setEntering(entering);
     DrawWorkflowButtons();
     DrawChoices();
     DrawDocumentation();

@@ -27,7 +27,7 @@ struct Receiver {
 
     explicit Receiver(FaunaWindow &w)
     {
-        w.window.Timer1->stop(); // the test ticks itself, after each new sentence
+        w.control<QTimer>("Timer1")->stop(); // the test ticks itself, after each new sentence
         w.t.program().gpsPort = pty.port();
         QObject::connect(&repeat, &QTimer::timeout, [this] { pty.send(sentence); });
         repeat.start(200);
@@ -46,7 +46,7 @@ QStringList messages(FaunaWindow &w)
 void tick(FaunaWindow &w)
 {
     QTest::qWait(300);
-    w.window.Timer1_Timer();
+    w.positions().tick();
 }
 
 } // namespace
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=-37,86083", "Text8=-145,1227"}));
 
         QVERIFY(writeFile(w.t.path("Posisjoner.txt"), waypointList("1,WP1,59.9127,10.7461,0\r\n")));
-        w.window.Timer1_Timer();
+        w.positions().tick();
         QVERIFY(w.control("Command36")->isEnabled());
         QVERIFY(answerModal([&] { w.click("Command36"); })); // the timed confirmation
         QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=59,912700", "Text8=010,746100"}));
@@ -170,7 +170,7 @@ private slots:
         receiver.repeat.stop();
         receiver.pty.unplug();
         const auto tickShowsContact = [&] {
-            w.window.Timer1_Timer();
+            w.positions().tick();
             return w.shown("Command28") == "&Kontakt GPS";
         };
         QTRY_VERIFY(tickShowsContact());
@@ -220,12 +220,12 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
 
         // Nothing new is left, unless the clipboard still holds a position besides the file.
-        w.window.Timer1_Timer();
+        w.positions().tick();
         const bool clipboardLeft = !file.isEmpty() && !clipboard.isEmpty();
         QCOMPARE(w.control("Command36")->isEnabled(), clipboardLeft);
         if (!clipboardLeft) {
             w.t.prompter().shown.clear();
-            w.window.Command36_Click();
+            w.positions().useMap();
             QCOMPARE(messages(w), QStringList("Finner ingen ny posisjon"));
         }
     }
