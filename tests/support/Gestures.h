@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTest>
@@ -21,18 +22,19 @@ inline void click(const QObject *window, const QString &name)
     QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
-inline void clickEntry(QListWidget *list, int row)
+inline void clickEntry(QAbstractItemView *list, int row)
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    const QModelIndex entry = list->model()->index(row, 0);
+    list->scrollTo(entry);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
 }
 
 // Every entry of a list, in order.
-inline QStringList entries(const QListWidget *list)
+inline QStringList entries(const QAbstractItemView *list)
 {
     QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->item(i)->text();
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        shown << list->model()->index(i, 0).data().toString();
     return shown;
 }
 
@@ -46,15 +48,20 @@ inline QStringList entries(const QComboBox *combo)
 
 // The initials in each entry's "(...)", as observer entries show them; "*" marks a ticked entry,
 // or with bySelection a selected one.
-inline QStringList initialsIn(const QListWidget *list, bool bySelection = false)
+inline QStringList initialsIn(const QAbstractItemModel *list, const QItemSelectionModel *selection = nullptr)
 {
     QStringList out;
-    for (int i = 0; i < list->count(); ++i) {
-        const QListWidgetItem *item = list->item(i);
-        const bool marked = bySelection ? item->isSelected() : item->checkState() == Qt::Checked;
-        out << item->text().section('(', 1).section(')', 0, 0) + (marked ? "*" : "");
+    for (int i = 0; i < list->rowCount(); ++i) {
+        const QModelIndex entry = list->index(i, 0);
+        const bool marked =
+            selection ? selection->isSelected(entry) : entry.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        out << entry.data().toString().section('(', 1).section(')', 0, 0) + (marked ? "*" : "");
     }
     return out;
+}
+inline QStringList initialsIn(const QAbstractItemView *list, bool bySelection = false)
+{
+    return initialsIn(list->model(), bySelection ? list->selectionModel() : nullptr);
 }
 
 } // namespace lirvenda::test
