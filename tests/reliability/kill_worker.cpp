@@ -10,6 +10,7 @@
 #include "core/group/GroupSave.h"
 #include "core/reference/ObserverRegister.h"
 #include "core/registration/ObservationColumns.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
 #include "reliability/KillOperations.h"
@@ -25,15 +26,14 @@ namespace {
 
 void saveRegistration(Program &program, qint64 n)
 {
-    RegistrationValues values;
-    values.startDate = QStringLiteral("01.05.2024");
-    values.startTime = QStringLiteral("08:00");
-    values.locality = QStringLiteral("Tjønna");
-    values.speciesCaption = QStringLiteral("Kjøttmeis (Parus major) [11870]");
-    values.count = QString::number(n);
-    QVariantMap columns = observationColumns(values);
-    columns.insert(QStringLiteral("ObsUniqueID"), NewUniqueId(program));
-    program.observations().append(columns);
+    Observation observation;
+    observation.start = storedDateTime(QStringLiteral("01.05.2024"), QStringLiteral("08:00"));
+    observation.stop = storedDateTime({}, {});
+    observation.locality = QStringLiteral("Tjønna");
+    observation.speciesKey = QStringLiteral("11870");
+    observation.count = n;
+    observation.uniqueId = NewUniqueId(program);
+    program.observations().append(savedObservationColumns(observation));
 }
 
 void saveObserver(Program &program, qint64 n)

@@ -4,6 +4,7 @@
 
 #include "core/exchange/AtlasImport.h"
 #include "core/registration/ObservationColumns.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/SharedProcedures.h"
 
 #include <QStringList>
@@ -15,18 +16,16 @@ namespace lirvenda::test {
 inline qint64 registerObservation(TestProgram &t, const QString &species, const QString &count, const QString &date,
                                   const QString &time, const QStringList &observers)
 {
-    RegistrationValues values;
-    values.startDate = values.stopDate = date;
-    values.startTime = values.stopTime = time;
-    values.locality = QStringLiteral("Tjønna");
-    values.latitude = QStringLiteral("59.91");
-    values.longitude = QStringLiteral("10.75");
-    values.speciesCaption = SpeciesDisplayName(t.program(), species, true) + " [" + species + "]";
-    values.count = count;
-    values.observers = observers.join(',');
-    QVariantMap columns = observationColumns(values);
-    columns.insert(QStringLiteral("ObsUniqueID"), NewUniqueId(t.program()));
-    return t.program().observations().append(columns);
+    Observation observation;
+    observation.start = observation.stop = storedDateTime(date, time);
+    observation.locality = QStringLiteral("Tjønna");
+    observation.latitude = QStringLiteral("59.91");
+    observation.longitude = QStringLiteral("10.75");
+    observation.speciesKey = species;
+    observation.count = countOfBox(count);
+    observation.observers = observers;
+    observation.uniqueId = NewUniqueId(t.program());
+    return t.program().observations().append(savedObservationColumns(observation));
 }
 
 // Observations of a past year and its neighbours, and the report the year gives. The atlas import

@@ -47,7 +47,6 @@ public:
     int uniqueIdCounter = 1;
     QString gpsPort = QStringLiteral("5");
     int gpsSpeed = 9600;
-    bool areaPickCancelled = false;
 
 private:
     void createMainDatabase(const QString &path);

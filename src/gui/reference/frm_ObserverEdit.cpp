@@ -35,24 +35,9 @@ frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
     frameLayout->addWidget(List1);
     layOutFramesAndButtons(this, {Frame1}, {Command3}, {Command2, Command1});
 
-    connect(Command2, &QPushButton::clicked, this, &frm_ObserverEdit::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &frm_ObserverEdit::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frm_ObserverEdit::accept);
+    connect(Command1, &QPushButton::clicked, this, &frm_ObserverEdit::reject);
     connect(Command3, &QPushButton::clicked, this, &frm_ObserverEdit::Command3_Click);
-    m_program.areaPickCancelled = false;
-}
-
-void frm_ObserverEdit::reject()
-{
-    m_program.areaPickCancelled = true;
-    QDialog::reject();
-}
-
-void frm_ObserverEdit::Command1_Click() { reject(); }
-
-void frm_ObserverEdit::Command2_Click()
-{
-    m_program.areaPickCancelled = false;
-    accept();
 }
 
 // "&Ny obs.": the observer added to the register is chosen at once. On an empty register this is
@@ -74,7 +59,7 @@ QList<QListWidgetItem *> frm_ObserverEdit::ListUnlistedObservers()
     return added;
 }
 
-void EditObserverList(Program &program, QListWidget *list)
+bool EditObserverList(Program &program, QListWidget *list)
 {
     frm_ObserverEdit picker(program, list->window());
     QListWidget *choices = picker.observerList();
@@ -86,15 +71,15 @@ void EditObserverList(Program &program, QListWidget *list)
             ticked << keyOf(entry);
     }
     picker.ListUnlistedObservers();
-    picker.exec();
-    if (program.areaPickCancelled)
-        return;
+    if (picker.exec() != QDialog::Accepted)
+        return false;
     list->clear();
     for (int i = 0; i < choices->count(); ++i) {
         const QListWidgetItem *choice = choices->item(i);
         if (choice->isSelected())
             AddObserverEntry(list, entryOf(choice), ticked.contains(keyOf(choice)));
     }
+    return true;
 }
 
 } // namespace lirvenda

@@ -21,12 +21,7 @@ public:
     // Adds the observers of the register not listed yet; answers their entries.
     QList<QListWidgetItem *> ListUnlistedObservers();
 
-    // "&Quit", Escape and the window frame all leave the picker cancelled.
-    void reject() override;
-
 private:
-    void Command1_Click();
-    void Command2_Click();
     void Command3_Click();
 
     Program &m_program;
@@ -37,8 +32,8 @@ private:
     QPushButton *Command3; // "&Ny obs."
 };
 
-// Lets the user choose the observers of a registration in the picker window; Quit leaves the list
-// as it was, the entries kept are ticked as before.
-void EditObserverList(Program &program, QListWidget *list);
+// Lets the user choose the observers of a registration in the picker window; the entries kept are
+// ticked as before. False when the user quit, which leaves the list as it was.
+bool EditObserverList(Program &program, QListWidget *list);
 
 } // namespace lirvenda

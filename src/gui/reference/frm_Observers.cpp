@@ -67,12 +67,6 @@ void frm_Observers::Text1_KeyPress()
         List1->setCurrentIndex(m_matching->index(0));
 }
 
-void frm_Observers::reject()
-{
-    m_program.areaPickCancelled = true;
-    QDialog::reject();
-}
-
 void frm_Observers::Command1_Click() { reject(); }
 
 void frm_Observers::Command2_Click()

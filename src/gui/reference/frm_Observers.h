@@ -18,9 +18,6 @@ class frm_Observers : public QDialog {
 public:
     explicit frm_Observers(Program &program, QWidget *parent = nullptr);
 
-    // "&Exit", Escape and the window frame all close the window as "&Exit" does.
-    void reject() override;
-
 private:
     void Form_Load();
     void Text1_Change();

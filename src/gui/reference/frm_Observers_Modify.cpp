@@ -81,12 +81,6 @@ ObserverFields frm_Observers_Modify::typedFields() const
 
 QString frm_Observers_Modify::savedLastName() const { return Text2->text().trimmed(); }
 
-void frm_Observers_Modify::reject()
-{
-    m_program.areaPickCancelled = true;
-    QDialog::reject();
-}
-
 void frm_Observers_Modify::Command1_Click() { reject(); }
 
 // "&Save": a refusal or a failed write keeps the window open with everything typed.

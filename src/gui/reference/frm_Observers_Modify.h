@@ -24,9 +24,6 @@ public:
 
     QString savedLastName() const; // as stored, without surrounding blanks
 
-    // "&Quit", Escape and the window frame all leave without saving.
-    void reject() override;
-
 private:
     void ShowFields(const ObserverFields &fields);
     ObserverFields typedFields() const;

@@ -64,14 +64,7 @@ void frm_Referanse_Modify::Command2_Click()
         return;
     m_savedId = AddReference(
         m_program, {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text()});
-    m_program.areaPickCancelled = false;
     accept();
-}
-
-void frm_Referanse_Modify::reject()
-{
-    m_program.areaPickCancelled = true;
-    QDialog::reject();
 }
 
 } // namespace lirvenda

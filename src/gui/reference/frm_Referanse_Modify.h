@@ -24,9 +24,6 @@ public:
     // True when every required field is given; otherwise the first one missing has been shown.
     bool ValidateReference();
 
-    // "&Avbryt", Escape and the window frame all leave the dialog cancelled.
-    void reject() override;
-
 private:
     void Command2_Click();
 

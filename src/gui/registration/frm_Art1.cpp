@@ -66,14 +66,7 @@ void frm_Art1::Text1_KeyPress()
 void frm_Art1::List1_Click(QListWidgetItem *entry)
 {
     List1->setCurrentItem(entry);
-    m_program.areaPickCancelled = false;
     accept();
-}
-
-void frm_Art1::reject()
-{
-    m_program.areaPickCancelled = true;
-    QDialog::reject();
 }
 
 QString frm_Art1::pickedKey() const { return List1->currentItem() ? keyOf(List1->currentItem()) : QString(); }
@@ -81,8 +74,7 @@ QString frm_Art1::pickedKey() const { return List1->currentItem() ? keyOf(List1-
 QString ChooseSpecies(Program &program, const QString &taxonClass, QWidget *parent)
 {
     frm_Art1 search(program, taxonClass, parent);
-    search.exec();
-    return program.areaPickCancelled ? QString() : search.pickedKey();
+    return search.exec() == QDialog::Accepted ? search.pickedKey() : QString();
 }
 
 } // namespace lirvenda

@@ -21,9 +21,6 @@ public:
 
     QString pickedKey() const; // the key of the entry picked; empty when none is
 
-    // "&Avbryt", Escape and the window frame all cancel.
-    void reject() override;
-
 private:
     void Text1_Change(const QString &text);
     void Text1_KeyPress();

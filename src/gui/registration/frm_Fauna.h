@@ -21,11 +21,11 @@ class QPushButton;
 
 namespace lirvenda {
 
+struct Observation;
 class PositionLink;
 class Program;
 class Record;
 struct RegistrationFields;
-struct RegistrationValues;
 struct UsedPlace;
 
 // The main window: registration of one observation, browsing, and the hub of every other window.
@@ -257,7 +257,7 @@ private:
     void ReturnToShownRegistration();
     void ShowNoRegistration();
     RegistrationFields registrationFields() const;
-    RegistrationValues registrationValues() const;
+    Observation shownObservation() const;
     QString savedRegistrationLine(const Record &row) const;
     void ChooseRegisteredSpecies(const QListWidgetItem *entry);
 

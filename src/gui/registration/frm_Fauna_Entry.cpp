@@ -179,9 +179,8 @@ void frm_Fauna::Command26_Click() { PickDate(Text5, Text2, false); }
 void frm_Fauna::PickDate(QLineEdit *picked, QLineEdit *other, bool pickingStart)
 {
     const QString current = picked->text();
-    frm_Kalender calendar(m_program, IsValidDate(current) ? readDateBox(current) : QDate(), this);
-    calendar.exec();
-    if (m_program.areaPickCancelled)
+    frm_Kalender calendar(IsValidDate(current) ? readDateBox(current) : QDate(), this);
+    if (calendar.exec() != QDialog::Accepted)
         return;
     const QString date = dateBoxText(calendar.pickedDate());
     if (!IsValidDate(date)) {

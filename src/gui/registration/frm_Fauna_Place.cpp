@@ -74,8 +74,7 @@ void frm_Fauna::Combo4_Click()
 void frm_Fauna::Command27_Click()
 {
     frm_Referanse_Modify dialog(m_program, this);
-    dialog.exec();
-    if (m_program.areaPickCancelled)
+    if (dialog.exec() != QDialog::Accepted)
         return;
     FillReferenceList();
     m_state.reference = QString::number(dialog.savedReferenceId());

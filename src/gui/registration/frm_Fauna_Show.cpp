@@ -1,6 +1,7 @@
 #include "gui/registration/frm_Fauna.h"
 
 #include "core/reference/NatureTypes.h"
+#include "core/registration/Observation.h"
 #include "core/registration/Places.h"
 #include "core/registration/Species.h"
 #include "core/shared/DateTexts.h"
@@ -94,8 +95,7 @@ void frm_Fauna::ShowFieldsOfBothKinds(const Record &row)
     m_state.age().clear();
     m_state.activity.clear();
     m_state.reference = keyInList(Combo4, row.text(QStringLiteral("Referanse")));
-    const QString ring = row.text(QStringLiteral("Ring"));
-    Command31->setText(ring.trimmed().isEmpty() ? QStringLiteral("Ringmerking") : ring);
+    Command31->setText(ringCaption(row.text(QStringLiteral("Ring"))));
     ShowObservers(row.text(QStringLiteral("Observatører")));
     ShowNatureType(row.text(QStringLiteral("Naturtype")));
 }

@@ -4,6 +4,7 @@
 #include "core/registration/Places.h"
 #include "core/registration/RecentObservations.h"
 #include "core/registration/Validation.h"
+#include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
@@ -229,59 +230,56 @@ bool frm_Fauna::ValidateRegistration()
     return problems.isEmpty();
 }
 
-RegistrationValues frm_Fauna::registrationValues() const
+Observation frm_Fauna::shownObservation() const
 {
-    RegistrationValues v;
-    v.startDate = Text2->text();
-    v.startTime = Text3->text();
-    v.stopDate = Text5->text();
-    v.stopTime = Text6->text();
-    v.locality = Combo13->currentText();
-    v.natureTypePath = Command37->property("tag").toString();
-    v.countyCode = Combo3->currentData().toString();
-    v.municipalityCode = Combo14->currentData().toString();
-    v.latitude = Text7->text();
-    v.longitude = Text8->text();
-    v.speciesCaption = Command2->text();
-    v.countOperator = Combo1->currentText();
-    v.count = Text1->text();
-    v.comment = Text4->text();
-    v.ringCaption = Command31->text();
-    v.nestMode = m_state.isNest();
-    v.nestSiteKey = Combo6->currentData().toString();
-    v.treeKey = Combo7->currentData().toString();
-    v.height = Combo8->currentText();
-    v.exposure = m_state.exposure();
-    v.adults = Combo11->currentText();
-    v.eggs = Combo9->currentText();
-    v.young = Combo10->currentText();
-    v.youngAgeKey = Combo12->currentData().toString();
-    v.sex = m_state.sex().caption();
-    v.age = m_state.age().caption();
-    v.activityKey = m_state.activity;
-    v.documentation =
-        QString(Check2->isChecked() ? "F" : "") + (Check3->isChecked() ? "V" : "") + (Check4->isChecked() ? "L" : "");
-    v.observers = ObserverIdList(List1);
-    v.referenceKey = m_state.reference;
-    return v;
+    Observation o;
+    o.start = storedDateTime(Text2->text(), Text3->text());
+    o.stop = storedDateTime(Text5->text(), Text6->text());
+    o.locality = Combo13->currentText();
+    o.natureTypePath = Command37->property("tag").toString();
+    o.placeCode = placeCodeOf(Combo3->currentData().toString(), Combo14->currentData().toString());
+    o.latitude = Text7->text();
+    o.longitude = Text8->text();
+    o.speciesKey = BracketCode(Command2->text());
+    o.countOperator = Combo1->currentText();
+    o.count = countOfBox(Text1->text());
+    o.comment = Text4->text();
+    o.ring = ringOfCaption(Command31->text());
+    o.isNest = m_state.isNest();
+    o.nestSiteKey = Combo6->currentData().toString();
+    o.treeKey = Combo7->currentData().toString();
+    o.height = Combo8->currentText();
+    o.exposure = m_state.exposure();
+    o.adults = Combo11->currentText();
+    o.eggs = Combo9->currentText();
+    o.young = Combo10->currentText();
+    o.youngAgeKey = Combo12->currentData().toString();
+    o.sex = m_state.sex().caption();
+    o.age = m_state.age().caption();
+    o.activityKey = m_state.activity;
+    o.photo = Check2->isChecked();
+    o.video = Check3->isChecked();
+    o.sound = Check4->isChecked();
+    o.observers = ObserverIdList(List1).split(',', Qt::SkipEmptyParts);
+    o.referenceKey = m_state.reference;
+    return o;
 }
 
 bool frm_Fauna::SaveRegistration(SaveMode mode)
 {
     ObservationRecordSet &observations = m_program.observations();
     const bool stored = succeeds([&] {
-        QVariantMap columns = observationColumns(registrationValues());
-        const QString id =
+        Observation observation = shownObservation();
+        // A changed row keeps its own unique ID, or takes the one its first file was filed under.
+        observation.uniqueId =
             m_documents.id().isEmpty() && mode == SaveMode::Ny ? NewUniqueId(m_program) : m_documents.id();
-        if (!id.isEmpty()) // a changed row keeps its own, or takes the one its first file was filed under
-            columns.insert(QStringLiteral("ObsUniqueID"), id);
         if (mode == SaveMode::Ny) {
-            m_shownObsId = observations.append(columns); // "A&vbryt" of the next one shows it
+            m_shownObsId =
+                observations.append(savedObservationColumns(observation)); // "A&vbryt" of the next one shows it
         } else {
-            const QString locality = QStringLiteral("Lokalitet");
-            columns.insert(locality, ChangedLocality(m_program, observations.current().text(locality),
-                                                     columns.value(locality).toString()));
-            observations.update(columns);
+            observation.locality = ChangedLocality(m_program, observationFromRecord(observations.current()).locality,
+                                                   observation.locality);
+            observations.update(savedObservationColumns(observation));
         }
     });
     if (!stored)

@@ -12,8 +12,8 @@
 
 namespace lirvenda {
 
-frm_Fylke_Kommune::frm_Fylke_Kommune(Program &program, const QList<MunicipalityCandidate> &candidates, QWidget *parent)
-    : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Mulige fylker/kommuner"), this)),
+frm_Fylke_Kommune::frm_Fylke_Kommune(const QList<MunicipalityCandidate> &candidates, QWidget *parent)
+    : QDialog(parent), Frame1(new QGroupBox(QStringLiteral("Mulige fylker/kommuner"), this)),
       List1(new QListWidget(Frame1)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
 {
     setObjectName(QStringLiteral("frm_Fylke_Kommune"));
@@ -34,22 +34,13 @@ frm_Fylke_Kommune::frm_Fylke_Kommune(Program &program, const QList<MunicipalityC
     // Enter on an entry picks it too, for the keyboard.
     connect(List1, &QListWidget::itemClicked, this, &frm_Fylke_Kommune::List1_Click);
     connect(List1, &QListWidget::itemActivated, this, &frm_Fylke_Kommune::List1_Click);
-    connect(Command1, &QPushButton::clicked, this, &frm_Fylke_Kommune::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &frm_Fylke_Kommune::reject);
 }
 
 void frm_Fylke_Kommune::List1_Click(const QListWidgetItem *entry)
 {
     m_pickedCode = keyOf(entry);
-    m_program.areaPickCancelled = false;
     accept();
-}
-
-void frm_Fylke_Kommune::Command1_Click() { reject(); }
-
-void frm_Fylke_Kommune::reject()
-{
-    m_program.areaPickCancelled = true;
-    QDialog::reject();
 }
 
 QString SuggestMunicipality(Program &program, const QString &latitude, const QString &longitude, QWidget *parent)
@@ -59,7 +50,7 @@ QString SuggestMunicipality(Program &program, const QString &latitude, const QSt
         prompter().information(QStringLiteral("Finner ingen kommuner som passer"));
         return {};
     }
-    frm_Fylke_Kommune picker(program, candidates, parent);
+    frm_Fylke_Kommune picker(candidates, parent);
     return picker.exec() == QDialog::Accepted ? picker.pickedCode() : QString();
 }
 

@@ -17,19 +17,14 @@ class Program;
 class frm_Fylke_Kommune : public QDialog {
     Q_OBJECT
 public:
-    frm_Fylke_Kommune(Program &program, const QList<MunicipalityCandidate> &candidates, QWidget *parent = nullptr);
+    explicit frm_Fylke_Kommune(const QList<MunicipalityCandidate> &candidates, QWidget *parent = nullptr);
 
     // The picked municipality's code; empty until an entry is clicked.
     QString pickedCode() const { return m_pickedCode; }
 
-    // "&Avbryt", Escape and the window frame all leave the picker cancelled.
-    void reject() override;
-
 private:
     void List1_Click(const QListWidgetItem *entry);
-    void Command1_Click();
 
-    Program &m_program;
     QString m_pickedCode;
     QGroupBox *Frame1;     // "Mulige fylker/kommuner"
     QListWidget *List1;    // "County, Municipality [code]"

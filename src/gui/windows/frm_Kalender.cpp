@@ -1,6 +1,5 @@
 #include "gui/windows/frm_Kalender.h"
 
-#include "core/store/Program.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QCalendarWidget>
@@ -11,8 +10,8 @@
 
 namespace lirvenda {
 
-frm_Kalender::frm_Kalender(Program &program, const QDate &initial, QWidget *parent)
-    : QDialog(parent), m_program(program), Calendar1(named(new QCalendarWidget(this), QStringLiteral("Calendar1"))),
+frm_Kalender::frm_Kalender(const QDate &initial, QWidget *parent)
+    : QDialog(parent), Calendar1(named(new QCalendarWidget(this), QStringLiteral("Calendar1"))),
       Command4(named(new QPushButton(QStringLiteral("<----"), this), QStringLiteral("Command4"))),
       Command3(named(new QPushButton(QStringLiteral("---->"), this), QStringLiteral("Command3"))),
       Command5(named(new QPushButton(QStringLiteral("&Dagens dato"), this), QStringLiteral("Command5"))),
@@ -37,9 +36,9 @@ frm_Kalender::frm_Kalender(Program &program, const QDate &initial, QWidget *pare
     connect(Command4, &QPushButton::clicked, this, &frm_Kalender::Command4_Click);
     connect(Command3, &QPushButton::clicked, this, &frm_Kalender::Command3_Click);
     connect(Command5, &QPushButton::clicked, this, &frm_Kalender::Command5_Click);
-    connect(Command2, &QPushButton::clicked, this, &frm_Kalender::Command2_Click);
+    connect(Command2, &QPushButton::clicked, this, &frm_Kalender::accept);
     connect(Command1, &QPushButton::clicked, this, &frm_Kalender::reject);
-    connect(Calendar1, &QCalendarWidget::activated, this, &frm_Kalender::Command2_Click);
+    connect(Calendar1, &QCalendarWidget::activated, this, &frm_Kalender::accept);
 }
 
 QDate frm_Kalender::pickedDate() const { return Calendar1->selectedDate(); }
@@ -75,17 +74,5 @@ void frm_Kalender::Command3_Click()
 }
 
 void frm_Kalender::Command5_Click() { Calendar1->setSelectedDate(QDate::currentDate()); }
-
-void frm_Kalender::Command2_Click()
-{
-    m_program.areaPickCancelled = false;
-    accept();
-}
-
-void frm_Kalender::reject()
-{
-    m_program.areaPickCancelled = true;
-    QDialog::reject();
-}
 
 } // namespace lirvenda

@@ -8,25 +8,20 @@ class QPushButton;
 
 namespace lirvenda {
 
-class Program;
-
 // "Kalender": picks a date on a month calendar, never stepping past the current month.
 class frm_Kalender : public QDialog {
     Q_OBJECT
 public:
-    frm_Kalender(Program &program, const QDate &initial, QWidget *parent = nullptr);
+    explicit frm_Kalender(const QDate &initial, QWidget *parent = nullptr);
 
     QDate pickedDate() const;
-    void reject() override; // "&Avbryt" and the window frame cancel
 
 private:
     void Command4_Click();
     void Command3_Click();
     void Command5_Click();
-    void Command2_Click();
     void showMonth(int year, int month);
 
-    Program &m_program;
     QCalendarWidget *Calendar1;
     QPushButton *Command4; // "<----"
     QPushButton *Command3; // "---->"

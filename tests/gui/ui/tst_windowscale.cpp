@@ -82,9 +82,7 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
     {"frm_Art1", [](Ground &g) { return make<frm_Art1>(g.t.program(), "Aves"); }},
     {"frm_Lokalitet", [](Ground &g) { return make<frm_Lokalitet>(g.t.program()); }},
     {"frm_Fylke_Kommune",
-     [](Ground &g) {
-         return make<frm_Fylke_Kommune>(g.t.program(), municipalitiesAt(g.t.program(), "63.43", "10.39"));
-     }},
+     [](Ground &g) { return make<frm_Fylke_Kommune>(municipalitiesAt(g.t.program(), "63.43", "10.39")); }},
     {"frm_BatchRegistrering",
      [](Ground &g) {
          return make<frm_BatchRegistrering>(g.t.program(), QList<KeyedEntry>{{"Svarttrost [11870]", "11870"}});
@@ -106,7 +104,7 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
     {"frm_Naturtyper", [](Ground &g) { return make<frm_Naturtyper>(g.t.program()); }},
     {"frm_Referanse_Modify", [](Ground &g) { return make<frm_Referanse_Modify>(g.t.program()); }},
     {"frm_GPS", [](Ground &g) { return make<frm_GPS>(g.t.program()); }},
-    {"frm_Kalender", [](Ground &g) { return make<frm_Kalender>(g.t.program(), QDate(2023, 1, 31)); }},
+    {"frm_Kalender", [](Ground &) { return make<frm_Kalender>(QDate(2023, 1, 31)); }},
     {"frm_Melding", [](Ground &) { return make<frm_Melding>(); }},
     {"frmAbout", [](Ground &) { return make<frmAbout>(QStringLiteral("1.0")); }},
     {"frm_Frontside", [](Ground &) { return make<frm_Frontside>(); }},

@@ -51,7 +51,7 @@ private slots:
     void monthSteps()
     {
         TestProgram t;
-        frm_Kalender calendar(t.program(), QDate(2023, 1, 31));
+        frm_Kalender calendar(QDate(2023, 1, 31));
         auto *shown = child<QCalendarWidget>(&calendar, "Calendar1");
         click(&calendar, "Command4"); // January -> December of the year before
         QCOMPARE(shown->selectedDate(), QDate(2022, 12, 31));
