@@ -1,14 +1,15 @@
 #include "gui/reference/frm_ObserverEdit.h"
 
 #include "core/reference/ObserverRegister.h"
-#include "core/shared/SharedProcedures.h"
-#include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_Observers_Modify.h"
 #include "gui/ui/DialogLayout.h"
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/ListProcedures.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QGroupBox>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,28 +17,46 @@
 namespace lirvenda {
 
 frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
-    : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Observers"), this)),
-      List1(new QListWidget(Frame1)), Command2(new QPushButton(QStringLiteral("&OK"), this)),
-      Command1(new QPushButton(QStringLiteral("&Quit"), this)),
-      Command3(new QPushButton(QStringLiteral("&Ny obs."), this))
+    : QDialog(parent), m_program(program),
+      Frame1(named(new QGroupBox(QStringLiteral("Observers"), this), QStringLiteral("Frame1"))),
+      List1(named(new QListView(Frame1), QStringLiteral("List1"))), m_observers(new KeyedListModel(List1)),
+      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1"))),
+      Command3(named(new QPushButton(QStringLiteral("&Ny obs."), this), QStringLiteral("Command3")))
 {
     setObjectName(QStringLiteral("frm_ObserverEdit"));
     setWindowTitle(QStringLiteral("Edit observer list"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    List1->setObjectName(QStringLiteral("List1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command3->setObjectName(QStringLiteral("Command3"));
-
+    List1->setModel(m_observers);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setMinimumSize(420, 300);
-    auto *frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->addWidget(List1);
+    (new QVBoxLayout(Frame1))->addWidget(List1);
     layOutFramesAndButtons(this, {Frame1}, {Command3}, {Command2, Command1});
 
     connect(Command2, &QPushButton::clicked, this, &frm_ObserverEdit::accept);
     connect(Command1, &QPushButton::clicked, this, &frm_ObserverEdit::reject);
     connect(Command3, &QPushButton::clicked, this, &frm_ObserverEdit::Command3_Click);
+}
+
+void frm_ObserverEdit::offer(const QList<KeyedEntry> &chosen)
+{
+    m_observers->setEntries(chosen);
+    for (int row = 0; row < chosen.size(); ++row)
+        choose(row);
+    ListUnlistedObservers();
+}
+
+QList<KeyedEntry> frm_ObserverEdit::chosen() const
+{
+    QList<KeyedEntry> chosen;
+    for (int row = 0; row < m_observers->rowCount(); ++row)
+        if (List1->selectionModel()->isRowSelected(row))
+            chosen << m_observers->entryAt(row);
+    return chosen;
+}
+
+void frm_ObserverEdit::choose(int row)
+{
+    List1->selectionModel()->select(m_observers->index(row), QItemSelectionModel::Select);
 }
 
 // "&Ny obs.": the observer added to the register is chosen at once. On an empty register this is
@@ -46,39 +65,38 @@ void frm_ObserverEdit::Command3_Click()
 {
     if (!AddNewObserver(m_program, this))
         return;
-    for (QListWidgetItem *added : ListUnlistedObservers())
-        added->setSelected(true);
+    for (int added : ListUnlistedObservers())
+        choose(added);
 }
 
-QList<QListWidgetItem *> frm_ObserverEdit::ListUnlistedObservers()
+// Adds the observers of the register not listed yet; answers their rows.
+QList<int> frm_ObserverEdit::ListUnlistedObservers()
 {
-    QList<QListWidgetItem *> added;
+    QList<int> added;
     for (const KeyedEntry &observer : RegistrationObserverChoices(m_program))
-        if (rowOfKey(List1, observer.key) < 0)
-            added << addKeyedEntry(List1, observer);
+        if (m_observers->rowOf(observer.key) < 0) {
+            added << m_observers->rowCount();
+            m_observers->append(observer);
+        }
     return added;
 }
 
 bool EditObserverList(Program &program, QListWidget *list)
 {
     frm_ObserverEdit picker(program, list->window());
-    QListWidget *choices = picker.observerList();
+    QList<KeyedEntry> listed;
     QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
     for (int i = 0; i < list->count(); ++i) {
-        const QListWidgetItem *entry = list->item(i);
-        addKeyedEntry(choices, entryOf(entry))->setSelected(true);
-        if (entry->checkState() == Qt::Checked)
-            ticked << keyOf(entry);
+        listed << entryOf(list->item(i));
+        if (list->item(i)->checkState() == Qt::Checked)
+            ticked << keyOf(list->item(i));
     }
-    picker.ListUnlistedObservers();
+    picker.offer(listed);
     if (picker.exec() != QDialog::Accepted)
         return false;
     list->clear();
-    for (int i = 0; i < choices->count(); ++i) {
-        const QListWidgetItem *choice = choices->item(i);
-        if (choice->isSelected())
-            AddObserverEntry(list, entryOf(choice), ticked.contains(keyOf(choice)));
-    }
+    for (const KeyedEntry &choice : picker.chosen())
+        AddObserverEntry(list, choice, ticked.contains(choice.key));
     return true;
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "core/shared/SharedProcedures.h"
+
 #include <QDialog>
 
 class QGroupBox;
+class QListView;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // Picks which observers take part in a registration; filled and read by EditObserverList.
@@ -17,16 +20,20 @@ class frm_ObserverEdit : public QDialog {
 public:
     explicit frm_ObserverEdit(Program &program, QWidget *parent = nullptr);
 
-    QListWidget *observerList() const { return List1; }
-    // Adds the observers of the register not listed yet; answers their entries.
-    QList<QListWidgetItem *> ListUnlistedObservers();
+    // Offers the observers given, chosen, then the rest of the register.
+    void offer(const QList<KeyedEntry> &chosen);
+    // The chosen observers, in list order.
+    QList<KeyedEntry> chosen() const;
 
 private:
     void Command3_Click();
+    QList<int> ListUnlistedObservers();
+    void choose(int row);
 
     Program &m_program;
-    QGroupBox *Frame1;     // "Observers"
-    QListWidget *List1;    // the observers; the chosen ones are selected
+    QGroupBox *Frame1; // "Observers"
+    QListView *List1;  // the observers; the chosen ones are selected
+    KeyedListModel *m_observers;
     QPushButton *Command2; // "&OK"
     QPushButton *Command1; // "&Quit"
     QPushButton *Command3; // "&Ny obs."

@@ -29,12 +29,12 @@ QHash<QString, QString> addObservers(TestProgram &t, const QStringList &observer
 
 // Runs EditObserverList on the list; the action gets the picker's list. confirmed, when given,
 // receives EditObserverList's answer.
-bool editObserverList(TestProgram &t, QListWidget *list, const std::function<void(QListWidget *)> &action,
+bool editObserverList(TestProgram &t, QListWidget *list, const std::function<void(QAbstractItemView *)> &action,
                       bool *confirmed = nullptr)
 {
     bool answer = false;
     const bool opened = answerModal([&] { answer = EditObserverList(t.program(), list); },
-                                    [&](QWidget *picker) { action(child<QListWidget>(picker, "List1")); });
+                                    [&](QWidget *picker) { action(child<QAbstractItemView>(picker, "List1")); });
     if (confirmed)
         *confirmed = answer;
     return opened;
@@ -135,7 +135,7 @@ private slots:
         bool confirmed = false;
         QVERIFY(editObserverList(
             t, &list,
-            [&](QListWidget *choices) {
+            [&](QAbstractItemView *choices) {
                 offered = initialsIn(choices, true);
                 for (const QString &initials : toggled)
                     clickEntry(choices, initialsIn(choices, true).indexOf(QRegularExpression(initials + "\\*?")));
@@ -173,9 +173,9 @@ private slots:
         QListWidget list;
         AddObserverEntry(&list, ObserverEntry(t.program(), listedId), true);
         QStringList offered;
-        QVERIFY(editObserverList(t, &list, [&](QListWidget *choices) {
+        QVERIFY(editObserverList(t, &list, [&](QAbstractItemView *choices) {
             offered = initialsIn(choices, true);
-            clickEntry(choices, choices->count() - 1);
+            clickEntry(choices, choices->model()->rowCount() - 1);
             click(choices->window(), "Command2");
         }));
         QCOMPARE(offered, (QStringList{"OBE*", "KAU"}));
