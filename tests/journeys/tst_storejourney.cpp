@@ -1,6 +1,7 @@
 #include "journeys/Journey.h"
 
 #include "core/shared/DateTexts.h"
+#include "gui/group/GroupDialog.h"
 #include "support/PortalSheets.h"
 
 #include <QDialog>
@@ -44,9 +45,9 @@ void fillGridAndSave(QWidget *grid, FaunaWindow &w, const Counts &counts, const 
 bool registerGroup(FaunaWindow &w, const QStringList &speciesKeys, const Counts &counts, const QString &locality)
 {
     const auto pick = [&](QWidget *picker) {
-        auto *all = child<QListWidget>(picker, "List1");
+        auto *all = child<ChoiceList>(picker, "List1");
         for (const QString &key : speciesKeys)
-            all->item(rowOfKey(all, key))->setSelected(true);
+            all->choose(key);
         click(picker, "Command2");
     };
     bool gridShown = false;

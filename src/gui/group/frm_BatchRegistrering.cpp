@@ -5,53 +5,42 @@
 #include "gui/group/frm_Detaljer.h"
 #include "gui/group/frm_VelgArter.h"
 #include "gui/ui/DialogLayout.h"
-#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace lirvenda {
 
 frm_BatchRegistrering::frm_BatchRegistrering(Program &program, const QList<KeyedEntry> &registeredSpecies,
                                              QWidget *parent)
-    : GroupDialog(parent), Frame1(named(new QGroupBox(QStringLiteral("Velg observerte arter"), this), "Frame1")),
-      List1(named(new ChoiceList(Frame1), "List1")),
-      Check1(named(new QCheckBox(QStringLiteral("Systematisk rekkefølge"), Frame1), "Check1")),
-      Command4(named(new QPushButton(QStringLiteral("Merk alle"), this), "Command4")),
-      Command3(named(new QPushButton(QStringLiteral("&Sett inn flere arter"), this), "Command3")),
-      Command2(named(new QPushButton(QStringLiteral("&Gå videre"), this), "Command2")),
-      Command1(named(new QPushButton(QStringLiteral("&Avbryt"), this), "Command1")), m_program(program)
+    : GroupDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("frm_BatchRegistrering"));
     setWindowTitle(QStringLiteral("Artsutvalg"));
-    List1->setMinimumSize(420, 420);
-    auto *frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->addWidget(List1);
-    frameLayout->addWidget(Check1);
-    layOutFramesAndButtons(this, {Frame1}, {Command4, Command3}, {Command2, Command1});
-    addKeyedEntries(List1, registeredSpecies);
+    auto *frame = named(new QGroupBox(QStringLiteral("Velg observerte arter"), this), QStringLiteral("Frame1"));
+    m_species = named(new ChoiceList(frame), QStringLiteral("List1"));
+    m_keyOrder = named(new QCheckBox(QStringLiteral("Systematisk rekkefølge"), frame), QStringLiteral("Check1"));
+    auto *all = dialogButton(this, QStringLiteral("Command4"), QStringLiteral("Merk alle"));
+    auto *more = dialogButton(this, QStringLiteral("Command3"), QStringLiteral("&Sett inn flere arter"));
+    auto *next = dialogButton(this, QStringLiteral("Command2"), QStringLiteral("&Gå videre"));
+    auto *cancel = dialogButton(this, QStringLiteral("Command1"), QStringLiteral("&Avbryt"));
+    m_species->setMinimumHeight(420);
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(m_species);
+    frameLayout->addWidget(m_keyOrder);
+    layOutFramesAndButtons(this, {frame}, {all, more}, {next, cancel});
+    m_species->setEntries(registeredSpecies);
 
-    for (QPushButton *button : {Command4, Command3, Command2, Command1})
-        button->setAutoDefault(false);
-    connect(Check1, &QCheckBox::clicked, this, &frm_BatchRegistrering::Check1_Click);
-    connect(Command4, &QPushButton::clicked, this, &frm_BatchRegistrering::Command4_Click);
-    connect(Command3, &QPushButton::clicked, this, &frm_BatchRegistrering::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &frm_BatchRegistrering::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &frm_BatchRegistrering::reject);
+    connect(m_keyOrder, &QCheckBox::clicked, this, &frm_BatchRegistrering::Check1_Click);
+    connect(all, &QPushButton::clicked, this, &frm_BatchRegistrering::Command4_Click);
+    connect(more, &QPushButton::clicked, this, &frm_BatchRegistrering::Command3_Click);
+    connect(next, &QPushButton::clicked, this, &frm_BatchRegistrering::Command2_Click);
+    connect(cancel, &QPushButton::clicked, this, &frm_BatchRegistrering::reject);
 }
 
-QStringList frm_BatchRegistrering::chosenSpeciesKeys() const
-{
-    QStringList keys;
-    for (int i = 0; i < List1->count(); ++i)
-        if (List1->item(i)->isSelected())
-            keys << keyOf(List1->item(i));
-    return keys;
-}
+QStringList frm_BatchRegistrering::chosenSpeciesKeys() const { return m_species->chosenKeys(); }
 
 // The list is read again in the other order; the chosen species stay chosen, found by their keys.
 void frm_BatchRegistrering::Check1_Click()
@@ -61,23 +50,27 @@ void frm_BatchRegistrering::Check1_Click()
         return;
     const QStringList chosen = chosenSpeciesKeys();
     QList<KeyedEntry> observed;
-    if (!succeeds([&] { observed = ObservedGroupSpecies(m_program, Check1->isChecked()); }) || observed.isEmpty())
+    if (!succeeds([&] { observed = ObservedGroupSpecies(m_program, m_keyOrder->isChecked()); }) || observed.isEmpty())
         return;
-    List1->clear();
-    addKeyedEntries(List1, observed);
+    m_species->setEntries(observed);
     for (const QString &key : chosen)
-        if (const int row = rowOfKey(List1, key); row >= 0)
-            List1->item(row)->setSelected(true);
+        m_species->choose(key);
 }
 
 // "Merk alle"
-void frm_BatchRegistrering::Command4_Click() { List1->selectAll(); }
+void frm_BatchRegistrering::Command4_Click() { m_species->selectAll(); }
 
-// "&Sett inn flere arter"
+// "&Sett inn flere arter": a species picked that is on the list already is chosen there; any
+// other is added at its end and chosen.
 void frm_BatchRegistrering::Command3_Click()
 {
-    frm_VelgArter picker(m_program, List1, this);
-    picker.exec();
+    frm_VelgArter picker(m_program, this);
+    if (picker.exec() != Accepted)
+        return;
+    for (const KeyedEntry &species : picker.pickedSpecies()) {
+        m_species->add(species);
+        m_species->choose(species.key);
+    }
 }
 
 // "&Gå videre": the grid closes this window too once the registration has ended there.
@@ -89,8 +82,7 @@ void frm_BatchRegistrering::Command2_Click()
         return;
     }
     frm_Detaljer grid(m_program, chosen, this);
-    grid.exec();
-    if (grid.endedGroupRegistration())
+    if (grid.exec() != Rejected)
         accept();
 }
 

@@ -7,15 +7,13 @@
 #include <QStringList>
 
 class QCheckBox;
-class QGroupBox;
-class QListWidget;
-class QPushButton;
 
 namespace lirvenda {
 
 class Program;
 
-// "Artsutvalg": the first window of a group registration, where the species are chosen.
+// "Artsutvalg": the first window of a group registration, where the species are chosen. exec()
+// answers Accepted once the registration has ended in the entry grid.
 class frm_BatchRegistrering : public GroupDialog {
     Q_OBJECT
 public:
@@ -30,16 +28,10 @@ public:
     void Command3_Click();
     void Command2_Click();
 
-    QGroupBox *Frame1;     // "Velg observerte arter"
-    QListWidget *List1;    // species; the selection is the choice
-    QCheckBox *Check1;     // "Systematisk rekkefølge"
-    QPushButton *Command4; // "Merk alle"
-    QPushButton *Command3; // "&Sett inn flere arter"
-    QPushButton *Command2; // "&Gå videre"
-    QPushButton *Command1; // "&Avbryt"
-
 private:
     Program &m_program;
+    ChoiceList *m_species; // List1: the selection is the choice
+    QCheckBox *m_keyOrder; // Check1: "Systematisk rekkefølge"
 };
 
 } // namespace lirvenda

@@ -5,24 +5,25 @@
 #include "core/shared/Prompter.h"
 #include "core/shared/SharedProcedures.h"
 #include "gui/ui/Colours.h"
+#include "gui/ui/DialogLayout.h"
 #include "gui/ui/EventHook.h"
-#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QStackedLayout>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -30,22 +31,41 @@ namespace lirvenda {
 
 namespace {
 
-constexpr int RowHeight = 24;
-constexpr int FirstRowTop = 64;
-constexpr int RowStep = 28;
+// The columns of the grid; the headings stand above the boxes, the scroll buttons at the right.
+enum Column {
+    LeftOutColumn,
+    CodeColumn,
+    CountColumn,
+    OperatorColumn = CountColumn + 2,
+    AgeColumn,
+    SexColumn = AgeColumn + 2,
+    ActivityColumn = SexColumn + 2,
+    CommentColumn = ActivityColumn + 2,
+    ScrollColumn = CommentColumn + 2,
+};
+constexpr int HeadingRow = 0;
+constexpr int FirstRow = 1;
+// The activities are long sentences: the closed box shows their beginning, its list all of them.
+constexpr int ActivityLetters = 24;
 
-QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &at, const QStringList &items = {})
+QPushButton *copyButton(QWidget *parent, const QString &name)
 {
-    auto *combo = placed(new QComboBox(parent), name, at);
+    return named(new LetterButton(QStringLiteral("K"), parent), name);
+}
+
+QComboBox *comboBox(QWidget *parent, const QString &name, const QStringList &items = {})
+{
+    auto *combo = named(new QComboBox(parent), name);
     combo->addItems(items);
     return combo;
 }
 
-QLabel *heading(QWidget *parent, const QString &caption, int left, int top = 40)
+// A box for a few characters, as wide as they are in the window's font.
+QLineEdit *shortBox(QWidget *parent, const QString &name, int characters)
 {
-    auto *label = new QLabel(caption, parent);
-    label->move(left, top);
-    return label;
+    auto *box = named(new QLineEdit(parent), name);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(characters, '0')) + 12);
+    return box;
 }
 
 // A value that is set shows yellow, one that is not white.
@@ -63,9 +83,9 @@ frm_Detaljer::frm_Detaljer(Program &program, const QStringList &speciesKeys, QWi
 {
     setObjectName(QStringLiteral("frm_Detaljer"));
     setWindowTitle(QStringLiteral("Grupperegistrering"));
-    setFixedSize(1000, 540);
-    BuildGrid();
-    BuildHeader();
+    m_pages = new QStackedLayout(this);
+    m_pages->addWidget(BuildGrid());
+    m_pages->addWidget(BuildHeader());
     QStringList activities{QStringLiteral("-")};
     succeeds([&] {
         for (const KeyedEntry &activity : CodeListEntries(m_program, CodeList::Activities))
@@ -73,8 +93,8 @@ frm_Detaljer::frm_Detaljer(Program &program, const QStringList &speciesKeys, QWi
     });
     FillRowLists(activities);
     const bool scrolls = m_entries.size() >= Rows;
-    Command1->setEnabled(scrolls);
-    Command2->setEnabled(scrolls);
+    m_up->setEnabled(scrolls);
+    m_down->setEnabled(scrolls);
     ShowRows();
 }
 
@@ -86,98 +106,148 @@ frm_Detaljer::~frm_Detaljer()
         disconnect(control, nullptr, this, nullptr);
 }
 
-void frm_Detaljer::BuildGrid()
+// The look-up boxes, the rows with their headings and scroll buttons, and the buttons below.
+QWidget *frm_Detaljer::BuildGrid()
 {
-    GridPage = placed(new QWidget(this), QStringLiteral("GridPage"), rect());
-    QWidget *g = GridPage;
-    auto *lookup = new QLabel(QStringLiteral("Finn art:"), g);
-    lookup->move(8, 12);
+    m_gridPage = named(new QWidget(this), QStringLiteral("GridPage"));
+    auto *page = new QVBoxLayout(m_gridPage);
+    page->addLayout(BuildLookUps());
+    auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(4);
+    grid->setColumnStretch(CommentColumn, 1);
+    BuildHeadings(grid);
+    for (int row = 0; row < Rows; ++row)
+        BuildRow(grid, row);
+    m_up = named(new QPushButton(m_gridPage), QStringLiteral("Command1"));
+    m_down = named(new QPushButton(m_gridPage), QStringLiteral("Command2"));
+    m_up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    m_down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    for (QPushButton *scroll : {m_up, m_down}) {
+        scroll->setAutoDefault(false);
+        scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    }
+    grid->addWidget(m_up, FirstRow, ScrollColumn, 3, 1);
+    grid->addWidget(m_down, FirstRow + Rows - 3, ScrollColumn, 3, 1);
+    page->addLayout(grid);
+    page->addStretch();
+    m_next = dialogButton(m_gridPage, QStringLiteral("Command4"), QStringLiteral("&Gå videre"));
+    m_back = dialogButton(m_gridPage, QStringLiteral("Command3"), QStringLiteral("&Avbryt"));
+    page->addLayout(buttonRow({}, {m_next, m_back}));
+    connect(m_up, &QPushButton::clicked, this, &frm_Detaljer::Command1_Click);
+    connect(m_down, &QPushButton::clicked, this, &frm_Detaljer::Command2_Click);
+    connect(m_next, &QPushButton::clicked, this, &frm_Detaljer::Command4_Click);
+    connect(m_back, &QPushButton::clicked, this, &frm_Detaljer::Command3_Click);
+    return m_gridPage;
+}
+
+// "Finn art:" and three boxes that look a species up by its name; Backspace empties a box.
+QLayout *frm_Detaljer::BuildLookUps()
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Finn art:"), m_gridPage));
     for (int i = 0; i < 3; ++i) {
-        Combo7[i] = placed(new QComboBox(g), elementName("Combo7", i), {80 + i * 220, 8, 212, RowHeight});
-        Combo7[i]->setEditable(true);
-        Combo7[i]->setInsertPolicy(QComboBox::NoInsert);
-        Combo7[i]->setCompleter(nullptr); // the look-up completes the name itself
-        connect(Combo7[i], &QComboBox::editTextChanged, this, [this, i] { Combo7_Change(i); });
-        onEvent(Combo7[i]->lineEdit(), QEvent::KeyPress, [this, i](QEvent *event) {
+        QComboBox *box = m_lookUps[i] = comboBox(m_gridPage, elementName("Combo7", i));
+        KeyedListModel *found = m_lookUpEntries[i] = new KeyedListModel(box);
+        box->setModel(found);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr); // the look-up completes the name itself
+        box->setMinimumContentsLength(ActivityLetters);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        row->addWidget(box);
+        connect(box, &QComboBox::editTextChanged, this, [this, i] { Combo7_Change(i); });
+        onEvent(box->lineEdit(), QEvent::KeyPress, [box, found](QEvent *event) {
             if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Backspace)
                 return false;
-            const QSignalBlocker quiet(Combo7[i]);
-            Combo7[i]->clear();
-            Combo7[i]->clearEditText();
+            const QSignalBlocker quiet(box);
+            found->clear();
+            box->clearEditText();
             return true;
         });
     }
-    heading(g, QStringLiteral("Art"), 72);
-    heading(g, QStringLiteral("Antall"), 140);
-    heading(g, QStringLiteral("Alder"), 272);
-    heading(g, QStringLiteral("Kjønn"), 370);
-    heading(g, QStringLiteral("Aktivitet"), 498);
-    heading(g, QStringLiteral("Kommentar"), 716);
-    for (int row = 0; row < Rows; ++row)
-        BuildRow(row, FirstRowTop + row * RowStep);
-    const int right = 958;
-    Command1 = dialogButton(g, QStringLiteral("Command1"), {}, {right, FirstRowTop, 34, 3 * RowStep - 4});
-    Command2 = dialogButton(g, QStringLiteral("Command2"), {},
-                            {right, FirstRowTop + (Rows - 3) * RowStep, 34, 3 * RowStep - 4});
-    Command1->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    Command2->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    Command4 = dialogButton(g, QStringLiteral("Command4"), QStringLiteral("&Gå videre"), {760, 500, 110, 28});
-    Command3 = dialogButton(g, QStringLiteral("Command3"), QStringLiteral("&Avbryt"), {878, 500, 110, 28});
-    connect(Command1, &QPushButton::clicked, this, &frm_Detaljer::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frm_Detaljer::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &frm_Detaljer::Command4_Click);
-    connect(Command3, &QPushButton::clicked, this, &frm_Detaljer::Command3_Click);
+    row->addStretch();
+    return row;
 }
 
-void frm_Detaljer::BuildRow(int row, int top)
+void frm_Detaljer::BuildHeadings(QGridLayout *grid)
 {
-    QWidget *g = GridPage;
-    const auto at = [top](int left, int width) { return QRect(left, top, width, RowHeight); };
-    Check1[row] = placed(new QCheckBox(QStringLiteral("Fjern"), g), elementName("Check1", row), at(8, 60));
-    Label1[row] = placed(new QLabel(g), elementName("Label1", row), at(72, 64));
-    Text1[row] = placed(new QLineEdit(g), elementName("Text1", row), at(140, 56));
-    Command15[row] = dialogButton(g, elementName("Command15", row), QStringLiteral("K"), at(198, 22));
-    Combo3[row] = comboBox(g, elementName("Combo3", row), at(224, 44), GroupOperators);
-    Combo1[row] = comboBox(g, elementName("Combo1", row), at(272, 70), groupAges());
-    Command12[row] = dialogButton(g, elementName("Command12", row), QStringLiteral("K"), at(344, 22));
-    Combo4[row] = comboBox(g, elementName("Combo4", row), at(370, 100), GroupSexes);
-    Command13[row] = dialogButton(g, elementName("Command13", row), QStringLiteral("K"), at(472, 22));
-    Combo2[row] = comboBox(g, elementName("Combo2", row), at(498, 190));
-    Command11[row] = dialogButton(g, elementName("Command11", row), QStringLiteral("K"), at(690, 22));
-    Text4[row] = placed(new QLineEdit(g), elementName("Text4", row), at(716, 210));
-    Command14[row] = dialogButton(g, elementName("Command14", row), QStringLiteral("K"), at(928, 22));
+    const std::pair<Column, const char *> headings[] = {{CodeColumn, "Art"},           {CountColumn, "Antall"},
+                                                        {AgeColumn, "Alder"},          {SexColumn, "Kjønn"},
+                                                        {ActivityColumn, "Aktivitet"}, {CommentColumn, "Kommentar"}};
+    for (const auto &[column, caption] : headings)
+        grid->addWidget(new QLabel(QString::fromUtf8(caption), m_gridPage), HeadingRow, column);
+}
+
+// The controls of a row, made in the order the Tab key visits them.
+void frm_Detaljer::BuildRow(QGridLayout *grid, int row)
+{
+    QWidget *g = m_gridPage;
+    GridRow &r = m_rows[row];
+    r.leftOut = named(new QCheckBox(QStringLiteral("Fjern"), g), elementName("Check1", row));
+    r.code = named(new QLabel(g), elementName("Label1", row));
+    r.count = shortBox(g, elementName("Text1", row), 7);
+    r.copy[int(GroupField::Count)] = copyButton(g, elementName("Command15", row));
+    r.countOperator = comboBox(g, elementName("Combo3", row), GroupOperators);
+    r.age = comboBox(g, elementName("Combo1", row), groupAges());
+    r.copy[int(GroupField::Age)] = copyButton(g, elementName("Command12", row));
+    r.sex = comboBox(g, elementName("Combo4", row), GroupSexes);
+    r.copy[int(GroupField::Sex)] = copyButton(g, elementName("Command13", row));
+    r.activity = comboBox(g, elementName("Combo2", row));
+    r.activity->setMinimumContentsLength(ActivityLetters);
+    r.activity->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    r.copy[int(GroupField::Activity)] = copyButton(g, elementName("Command11", row));
+    r.comment = named(new QLineEdit(g), elementName("Text4", row));
+    r.copy[int(GroupField::Comment)] = copyButton(g, elementName("Command14", row));
+    QWidget *const columns[] = {r.leftOut,
+                                r.code,
+                                r.count,
+                                r.copy[int(GroupField::Count)],
+                                r.countOperator,
+                                r.age,
+                                r.copy[int(GroupField::Age)],
+                                r.sex,
+                                r.copy[int(GroupField::Sex)],
+                                r.activity,
+                                r.copy[int(GroupField::Activity)],
+                                r.comment,
+                                r.copy[int(GroupField::Comment)]};
+    for (int column = 0; column < int(std::size(columns)); ++column) {
+        QSizePolicy keepsRoom = columns[column]->sizePolicy();
+        keepsRoom.setRetainSizeWhenHidden(true);
+        columns[column]->setSizePolicy(keepsRoom);
+        grid->addWidget(columns[column], FirstRow + row, column);
+    }
     ConnectRow(row);
 }
 
 void frm_Detaljer::ConnectRow(int row)
 {
+    const GridRow &r = m_rows[row];
     const auto recolour = [this, row] { Recolour(row); };
     const auto store = [this] { StoreRows(); };
-    connect(Text1[row], &QLineEdit::textChanged, this, recolour);
-    connect(Text4[row], &QLineEdit::textChanged, this, recolour);
-    for (QComboBox *list : {Combo1[row], Combo4[row], Combo2[row]})
+    connect(r.count, &QLineEdit::textChanged, this, recolour);
+    connect(r.comment, &QLineEdit::textChanged, this, recolour);
+    for (QComboBox *list : {r.age, r.sex, r.activity})
         connect(list, &QComboBox::currentIndexChanged, this, recolour);
-    connect(Text1[row], &QLineEdit::editingFinished, this, store);
-    connect(Text4[row], &QLineEdit::editingFinished, this, store);
-    connect(Combo3[row], &QComboBox::activated, this, store);
-    const std::pair<QPushButton *, GroupField> copyButtons[] = {{Command15[row], GroupField::Count},
-                                                                {Command12[row], GroupField::Age},
-                                                                {Command13[row], GroupField::Sex},
-                                                                {Command11[row], GroupField::Activity},
-                                                                {Command14[row], GroupField::Comment}};
-    for (const auto &[copyButton, field] : copyButtons)
-        onEvent(copyButton, QEvent::MouseButtonPress, [this, field = field, row](QEvent *event) {
+    connect(r.count, &QLineEdit::editingFinished, this, store);
+    connect(r.comment, &QLineEdit::editingFinished, this, store);
+    connect(r.countOperator, &QComboBox::activated, this, store);
+    for (const GroupField field :
+         {GroupField::Count, GroupField::Age, GroupField::Sex, GroupField::Activity, GroupField::Comment})
+        onEvent(r.copy[int(field)], QEvent::MouseButtonPress, [this, field, row](QEvent *event) {
             const auto *press = static_cast<QMouseEvent *>(event);
             CopyButton_MouseDown(field, row, press->button(), press->modifiers());
             return false;
         });
 }
 
+// The activities of the code list; each box's list is as wide as its longest entry.
 void frm_Detaljer::FillRowLists(const QStringList &activities)
 {
-    for (QComboBox *activity : Combo2) {
-        activity->addItems(activities);
-        activity->setCurrentIndex(0);
+    for (const GridRow &r : m_rows) {
+        r.activity->addItems(activities);
+        r.activity->setCurrentIndex(0);
+        r.activity->view()->setMinimumWidth(r.activity->view()->sizeHintForColumn(0));
     }
 }
 
@@ -185,19 +255,20 @@ int frm_Detaljer::shownRows() const { return std::min(Rows, m_entries.size() - m
 
 void frm_Detaljer::Recolour(int row)
 {
-    colourBySetting(Text1[row], isPositiveNumber(Text1[row]->text()));
-    colourBySetting(Text4[row], !Text4[row]->text().isEmpty());
-    for (QComboBox *list : {Combo1[row], Combo4[row], Combo2[row]})
+    const GridRow &r = m_rows[row];
+    colourBySetting(r.count, isPositiveNumber(r.count->text()));
+    colourBySetting(r.comment, !r.comment->text().isEmpty());
+    for (QComboBox *list : {r.age, r.sex, r.activity})
         colourBySetting(list, list->currentText() != QLatin1String("-"));
 }
 
 void frm_Detaljer::ClearRows()
 {
     const QScopedValueRollback drawing(m_drawing, true);
-    for (int row = 0; row < Rows; ++row) {
-        Label1[row]->clear();
-        Text1[row]->clear();
-        for (QComboBox *list : {Combo3[row], Combo1[row], Combo2[row], Combo4[row]})
+    for (const GridRow &r : m_rows) {
+        r.code->clear();
+        r.count->clear();
+        for (QComboBox *list : {r.countOperator, r.age, r.activity, r.sex})
             list->setCurrentIndex(0);
     }
 }
@@ -207,41 +278,50 @@ void frm_Detaljer::StoreRows()
     if (m_drawing)
         return;
     for (int row = 0; row < shownRows(); ++row) {
+        const GridRow &r = m_rows[row];
         GroupSpeciesValues &values = m_entries[speciesOfRow(row)];
-        values.leftOut = Check1[row]->isChecked();
-        values.count = Text1[row]->text();
-        values.comment = Text4[row]->text();
-        values.agePosition = Combo1[row]->currentIndex();
-        values.activityPosition = Combo2[row]->currentIndex();
-        values.operatorPosition = Combo3[row]->currentIndex();
-        values.sexPosition = Combo4[row]->currentIndex();
+        values.leftOut = r.leftOut->isChecked();
+        values.count = r.count->text();
+        values.comment = r.comment->text();
+        values.agePosition = r.age->currentIndex();
+        values.activityPosition = r.activity->currentIndex();
+        values.operatorPosition = r.countOperator->currentIndex();
+        values.sexPosition = r.sex->currentIndex();
     }
 }
 
+// Rows below the last species are hidden; they keep their room, so the grid keeps its shape.
 void frm_Detaljer::ShowRows()
 {
     const QScopedValueRollback drawing(m_drawing, true);
     for (int row = 0; row < Rows; ++row) {
+        const GridRow &r = m_rows[row];
         const bool shown = row < shownRows();
-        for (QWidget *control : std::initializer_list<QWidget *>{
-                 Check1[row], Label1[row], Text1[row], Command15[row], Combo3[row], Combo1[row], Command12[row],
-                 Combo4[row], Command13[row], Combo2[row], Command11[row], Text4[row], Command14[row]})
+        for (QWidget *control : std::initializer_list<QWidget *>{r.leftOut, r.code, r.count, r.countOperator, r.age,
+                                                                 r.sex, r.activity, r.comment})
             control->setVisible(shown);
-        if (!shown)
-            continue;
-        const GroupSpeciesValues &values = m_entries[speciesOfRow(row)];
-        Check1[row]->setChecked(values.leftOut);
-        QString code;
-        succeeds([&] { code = LatinShortCode(m_program, values.speciesKey.rightJustified(5, '0')); });
-        Label1[row]->setText(code);
-        Text1[row]->setText(values.count);
-        Text4[row]->setText(values.comment);
-        Combo1[row]->setCurrentIndex(values.agePosition);
-        Combo2[row]->setCurrentIndex(values.activityPosition);
-        Combo3[row]->setCurrentIndex(values.operatorPosition);
-        Combo4[row]->setCurrentIndex(values.sexPosition);
-        Recolour(row);
+        for (QPushButton *copy : r.copy)
+            copy->setVisible(shown);
+        if (shown)
+            ShowRow(row);
     }
+}
+
+void frm_Detaljer::ShowRow(int row)
+{
+    const GridRow &r = m_rows[row];
+    const GroupSpeciesValues &values = m_entries[speciesOfRow(row)];
+    r.leftOut->setChecked(values.leftOut);
+    QString code;
+    succeeds([&] { code = LatinShortCode(m_program, values.speciesKey.rightJustified(5, '0')); });
+    r.code->setText(code);
+    r.count->setText(values.count);
+    r.comment->setText(values.comment);
+    r.age->setCurrentIndex(values.agePosition);
+    r.activity->setCurrentIndex(values.activityPosition);
+    r.countOperator->setCurrentIndex(values.operatorPosition);
+    r.sex->setCurrentIndex(values.sexPosition);
+    Recolour(row);
 }
 
 // Up
@@ -294,7 +374,7 @@ void frm_Detaljer::CopyButton_MouseDown(GroupField field, int row, Qt::MouseButt
 // taken back. The rest of the first match's name is selected, so typing on overwrites it.
 void frm_Detaljer::Combo7_Change(int box)
 {
-    QComboBox *combo = Combo7[box];
+    QComboBox *combo = m_lookUps[box];
     const QString typed = combo->currentText();
     if (typed.isEmpty() || combo->findText(typed) >= 0)
         return;
@@ -307,8 +387,7 @@ void frm_Detaljer::Combo7_Change(int box)
         prompter().beep();
         return;
     }
-    combo->clear();
-    addKeyedEntries(combo, matches);
+    m_lookUpEntries[box]->setEntries(matches);
     combo->setCurrentIndex(0);
     combo->lineEdit()->setSelection(int(typed.size()), int(combo->currentText().size() - typed.size()));
 }
@@ -339,16 +418,12 @@ void frm_Detaljer::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (Frame3->isVisible())
+    if (m_pages->currentWidget() == m_headerPage)
         Command8_Click();
     else
         Command3_Click();
 }
 
-void frm_Detaljer::ShowHeader(bool shown)
-{
-    GridPage->setVisible(!shown);
-    Frame3->setVisible(shown);
-}
+void frm_Detaljer::ShowHeader(bool shown) { m_pages->setCurrentWidget(shown ? m_headerPage : m_gridPage); }
 
 } // namespace lirvenda

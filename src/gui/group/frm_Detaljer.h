@@ -8,11 +8,12 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+class QStackedLayout;
 
 namespace lirvenda {
 
@@ -21,30 +22,24 @@ struct GroupHeader;
 
 // The entry grid of a group registration: count, operator, age, sex, activity and comment per
 // species in fifteen rows that scroll, then one header (time, locality, observers) for all, and
-// the save.
+// the save. exec() answers Accepted after a save, Abandoned after the header's "&Avbryt" (the
+// species list closes too in both cases) and Rejected after the grid's "&Avbryt".
 class frm_Detaljer : public GroupDialog {
     Q_OBJECT
 public:
     static constexpr int Rows = 15;
+    static constexpr int Abandoned = 2;
 
     frm_Detaljer(Program &program, const QStringList &speciesKeys, QWidget *parent = nullptr);
     ~frm_Detaljer() override;
 
-    // True after a save or the header's "&Avbryt": the species list closes too.
-    bool endedGroupRegistration() const { return m_ended; }
-    const GroupEntries &entries() const { return m_entries; }
-
-    void ClearRows();
-    void StoreRows();
-    void ShowRows();
+    // True after a save or the header's "&Avbryt".
+    bool endedGroupRegistration() const { return result() == Accepted || result() == Abandoned; }
 
     void Command1_Click(); // scroll up
     void Command2_Click(); // scroll down
     void Command4_Click(); // "&Gå videre"
     void Command3_Click(); // "&Avbryt" on the grid
-    // A press on a copy button of a row, with the keys held.
-    void CopyButton_MouseDown(GroupField field, int row, Qt::MouseButton button, Qt::KeyboardModifiers keys);
-    void Combo7_Change(int box);
 
     void Command5_Click();  // start date back
     void Command7_Click();  // start date on
@@ -55,56 +50,42 @@ public:
     void Command10_Click(); // "&Tilbake"
     void Command8_Click();  // "&Avbryt" on the header
 
-    // The grid page.
-    QWidget *GridPage;                         // the grid and its buttons
-    std::array<QCheckBox *, Rows> Check1;      // "Fjern"
-    std::array<QLabel *, Rows> Label1;         // the species' six-letter code
-    std::array<QLineEdit *, Rows> Text1;       // count
-    std::array<QPushButton *, Rows> Command15; // "K": copy the count
-    std::array<QComboBox *, Rows> Combo3;      // "=", ">", "<", "~"
-    std::array<QComboBox *, Rows> Combo1;      // age
-    std::array<QPushButton *, Rows> Command12; // "K": copy the age
-    std::array<QComboBox *, Rows> Combo4;      // sex
-    std::array<QPushButton *, Rows> Command13; // "K": copy the sex
-    std::array<QComboBox *, Rows> Combo2;      // activity
-    std::array<QPushButton *, Rows> Command11; // "K": copy the activity
-    std::array<QLineEdit *, Rows> Text4;       // comment
-    std::array<QPushButton *, Rows> Command14; // "K": copy the comment
-    QPushButton *Command1;                     // scroll up (picture)
-    QPushButton *Command2;                     // scroll down (picture)
-    std::array<QComboBox *, 3> Combo7;         // species look-ups
-    QPushButton *Command4;                     // "&Gå videre"
-    QPushButton *Command3;                     // "&Avbryt"
-
-    // The header panel.
-    QWidget *Frame3;        // holds Frame1; hidden until "&Gå videre"
-    QGroupBox *Frame1;      // "Registrering av dato, tid, lokalitet og observatører"
-    QLineEdit *Text2;       // start date
-    QPushButton *Command5;  // "-"
-    QPushButton *Command7;  // "+"
-    QLineEdit *Text3;       // start time
-    QLineEdit *Text5;       // stop date
-    QPushButton *Command6;  // "-"
-    QPushButton *Command21; // "+"
-    QLineEdit *Text6;       // stop time
-    QComboBox *Combo5;      // named localities and the places used in the observations
-    QPushButton *Command22; // "Ny"
-    QComboBox *Combo6;      // main observer
-    QListWidget *List1;     // other observers; the selected ones take part
-    QPushButton *Command9;  // "&Lagre"
-    QPushButton *Command10; // "&Tilbake"
-    QPushButton *Command8;  // "&Avbryt"
-
 protected:
     // The title bar's close button: the window's own "&Avbryt" once the user agrees that what was
     // typed is not saved.
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void BuildGrid();
-    void BuildRow(int row, int top);
-    void BuildHeader();
+    // The controls of one row of the grid, named after their column with the row's index.
+    struct GridRow {
+        QCheckBox *leftOut;                // Check1: "Fjern"
+        QLabel *code;                      // Label1: the species' six-letter code
+        QLineEdit *count;                  // Text1
+        QComboBox *countOperator;          // Combo3: "=", ">", "<", "~"
+        QComboBox *age;                    // Combo1
+        QComboBox *sex;                    // Combo4
+        QComboBox *activity;               // Combo2
+        QLineEdit *comment;                // Text4
+        std::array<QPushButton *, 5> copy; // "K" per GroupField: Command15, 12, 13, 11, 14
+    };
+
+    void ClearRows();
+    void StoreRows();
+    void ShowRows();
+    void ShowRow(int row);
+    // A press on a copy button of a row, with the keys held.
+    void CopyButton_MouseDown(GroupField field, int row, Qt::MouseButton button, Qt::KeyboardModifiers keys);
+    void Combo7_Change(int box);
+
+    QWidget *BuildGrid();
+    QLayout *BuildLookUps();
+    void BuildHeadings(QGridLayout *grid);
+    void BuildRow(QGridLayout *grid, int row);
     void ConnectRow(int row);
+    QWidget *BuildHeader();
+    void BuildDateRows(QGridLayout *grid);
+    void BuildPlaceAndObservers(QGridLayout *grid);
+    void ConnectHeader();
     void Recolour(int row);
     void FillRowLists(const QStringList &activities);
     void FillHeaderOnce();
@@ -118,11 +99,36 @@ private:
 
     Program &m_program;
     GroupEntries m_entries;
-    QList<LocalityChoice> m_localities; // what Combo5 lists, in its order
+    QList<LocalityChoice> m_localities; // what the locality box lists, in its order
     int m_firstShown = 0;
     bool m_drawing = false;      // rows are being drawn: their signals are not the user's
     bool m_headerFilled = false; // the header's time and main observer are set once, then kept
-    bool m_ended = false;
+
+    QStackedLayout *m_pages;
+    // The grid page.
+    QWidget *m_gridPage;                             // GridPage
+    std::array<QComboBox *, 3> m_lookUps;            // Combo7: species look-ups
+    std::array<KeyedListModel *, 3> m_lookUpEntries; // what each look-up found
+    std::array<GridRow, Rows> m_rows;
+    QPushButton *m_up;   // Command1
+    QPushButton *m_down; // Command2
+    QPushButton *m_next; // Command4: "&Gå videre"
+    QPushButton *m_back; // Command3: "&Avbryt"
+    // The header page: Frame3 holding Frame1.
+    QWidget *m_headerPage;
+    QLineEdit *m_startDate;                   // Text2
+    QLineEdit *m_startTime;                   // Text3
+    QLineEdit *m_stopDate;                    // Text5
+    QLineEdit *m_stopTime;                    // Text6
+    std::array<QPushButton *, 4> m_dateSteps; // Command5, Command7, Command6, Command21
+    QComboBox *m_locality;                    // Combo5: named localities and the places used in the observations
+    KeyedListModel *m_localityEntries;        // what Combo5 lists
+    QPushButton *m_newLocality;               // Command22: "Ny"
+    QComboBox *m_mainObserver;                // Combo6: lists the entries of List1
+    ChoiceList *m_otherObservers;             // List1: the selected ones take part
+    QPushButton *m_save;                      // Command9: "&Lagre"
+    QPushButton *m_toGrid;                    // Command10: "&Tilbake"
+    QPushButton *m_abandon;                   // Command8: "&Avbryt"
 };
 
 } // namespace lirvenda

@@ -5,15 +5,16 @@
 #include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/DialogLayout.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QComboBox>
 #include <QDate>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTime>
 
@@ -21,12 +22,8 @@ namespace lirvenda {
 
 namespace {
 
-constexpr int RowHeight = 24;
-
-void label(QWidget *parent, const QString &caption, int left, int top)
-{
-    (new QLabel(caption, parent))->setGeometry(left, top, 90, RowHeight);
-}
+// The header's columns: captions, then a date with its step buttons and its time, then "Ny".
+enum Column { CaptionColumn, BackColumn, DateColumn, OnColumn, TimeCaptionColumn, TimeColumn, NewColumn, Columns };
 
 void stepBox(QLineEdit *box, int days)
 {
@@ -38,59 +35,92 @@ void stepBox(QLineEdit *box, int days)
 
 } // namespace
 
-void frm_Detaljer::BuildHeader()
+// Frame3 holds the frame "Registrering av dato, tid, lokalitet og observatører" at its left: the
+// dates and times, the locality with "Ny", the observers, and the buttons below them.
+QWidget *frm_Detaljer::BuildHeader()
 {
-    Frame3 = placed(new QWidget(this), QStringLiteral("Frame3"), rect());
-    Frame1 = placed(new QGroupBox(QStringLiteral("Registrering av dato, tid, lokalitet og observatører"), Frame3),
-                    QStringLiteral("Frame1"), {8, 8, 440, 520});
-    QWidget *f = Frame1;
-    const auto dateRow = [&](int top, const QString &caption, QPushButton *&back, QLineEdit *&date, QPushButton *&on,
-                             QLineEdit *&time, const char *names[4]) {
-        label(f, caption, 12, top);
-        back = dialogButton(f, QLatin1String(names[0]), QStringLiteral("-"), {104, top, 24, RowHeight});
-        date = placed(new QLineEdit(f), QLatin1String(names[1]), {130, top, 90, RowHeight});
-        on = dialogButton(f, QLatin1String(names[2]), QStringLiteral("+"), {222, top, 24, RowHeight});
-        label(f, QStringLiteral("Tid"), 260, top);
-        time = placed(new QLineEdit(f), QLatin1String(names[3]), {290, top, 60, RowHeight});
-    };
-    const char *startNames[] = {"Command5", "Text2", "Command7", "Text3"};
-    const char *stopNames[] = {"Command6", "Text5", "Command21", "Text6"};
-    dateRow(32, QStringLiteral("Tid - Start"), Command5, Text2, Command7, Text3, startNames);
-    dateRow(62, QStringLiteral("Tid - Slutt"), Command6, Text5, Command21, Text6, stopNames);
-    label(f, QStringLiteral("Lokalitet"), 12, 100);
-    Combo5 = placed(new QComboBox(f), QStringLiteral("Combo5"), {104, 100, 266, RowHeight});
-    Command22 = dialogButton(f, QStringLiteral("Command22"), QStringLiteral("Ny"), {374, 100, 50, RowHeight});
-    label(f, QStringLiteral("Observatør"), 12, 130);
-    Combo6 = placed(new QComboBox(f), QStringLiteral("Combo6"), {104, 130, 320, RowHeight});
-    Combo6->setEditable(true);
-    Combo6->setInsertPolicy(QComboBox::NoInsert);
-    label(f, QStringLiteral("Andre"), 12, 160);
-    List1 = placed(new ChoiceList(f), QStringLiteral("List1"), {104, 160, 320, 300});
-    Command9 = dialogButton(f, QStringLiteral("Command9"), QStringLiteral("&Lagre"), {104, 476, 110, 28});
-    Command10 = dialogButton(f, QStringLiteral("Command10"), QStringLiteral("&Tilbake"), {222, 476, 110, 28});
-    Command8 = dialogButton(f, QStringLiteral("Command8"), QStringLiteral("&Avbryt"), {314, 476, 110, 28});
-    Frame3->hide();
-
-    connect(Command5, &QPushButton::clicked, this, &frm_Detaljer::Command5_Click);
-    connect(Command7, &QPushButton::clicked, this, &frm_Detaljer::Command7_Click);
-    connect(Command6, &QPushButton::clicked, this, &frm_Detaljer::Command6_Click);
-    connect(Command21, &QPushButton::clicked, this, &frm_Detaljer::Command21_Click);
-    connect(Command22, &QPushButton::clicked, this, &frm_Detaljer::Command22_Click);
-    connect(Command9, &QPushButton::clicked, this, &frm_Detaljer::Command9_Click);
-    connect(Command10, &QPushButton::clicked, this, &frm_Detaljer::Command10_Click);
-    connect(Command8, &QPushButton::clicked, this, &frm_Detaljer::Command8_Click);
+    m_headerPage = named(new QWidget(this), QStringLiteral("Frame3"));
+    auto *frame =
+        named(new QGroupBox(QStringLiteral("Registrering av dato, tid, lokalitet og observatører"), m_headerPage),
+              QStringLiteral("Frame1"));
+    auto *grid = new QGridLayout(frame);
+    BuildDateRows(grid);
+    BuildPlaceAndObservers(grid);
+    m_save = dialogButton(frame, QStringLiteral("Command9"), QStringLiteral("&Lagre"));
+    m_toGrid = dialogButton(frame, QStringLiteral("Command10"), QStringLiteral("&Tilbake"));
+    m_abandon = dialogButton(frame, QStringLiteral("Command8"), QStringLiteral("&Avbryt"));
+    grid->addLayout(buttonRow({m_save, m_toGrid, m_abandon}, {}), 5, BackColumn, 1, Columns - 1);
+    auto *page = new QHBoxLayout(m_headerPage);
+    page->addWidget(frame);
+    page->addStretch();
+    ConnectHeader();
+    return m_headerPage;
 }
 
-// Observers added to the register since the last time join the lists; those listed stay, with
-// their choice.
+// "Lokalitet" with "Ny", "Observatør", and "Andre", the list that takes the rest of the height.
+void frm_Detaljer::BuildPlaceAndObservers(QGridLayout *grid)
+{
+    QWidget *frame = grid->parentWidget();
+    const auto row = [&](int at, const QString &caption, QWidget *box, int span, Qt::Alignment align = {}) {
+        grid->addWidget(new QLabel(caption, frame), at, CaptionColumn, Qt::AlignLeft | align);
+        grid->addWidget(box, at, BackColumn, 1, span);
+    };
+    m_locality = named(new QComboBox(frame), QStringLiteral("Combo5"));
+    m_locality->setModel(m_localityEntries = new KeyedListModel(m_locality));
+    row(2, QStringLiteral("Lokalitet"), m_locality, NewColumn - BackColumn);
+    m_newLocality = dialogButton(frame, QStringLiteral("Command22"), QStringLiteral("Ny"));
+    grid->addWidget(m_newLocality, 2, NewColumn);
+    m_mainObserver = named(new QComboBox(frame), QStringLiteral("Combo6"));
+    m_mainObserver->setEditable(true);
+    m_mainObserver->setInsertPolicy(QComboBox::NoInsert);
+    row(3, QStringLiteral("Observatør"), m_mainObserver, Columns - BackColumn);
+    m_otherObservers = named(new ChoiceList(frame), QStringLiteral("List1"));
+    m_mainObserver->setModel(&m_otherObservers->entries()); // the same observers in both
+    row(4, QStringLiteral("Andre"), m_otherObservers, Columns - BackColumn, Qt::AlignTop);
+    grid->setRowStretch(4, 1);
+}
+
+// "Tid - Start" and "Tid - Slutt": a date between "-" and "+", and a time.
+void frm_Detaljer::BuildDateRows(QGridLayout *grid)
+{
+    QWidget *frame = grid->parentWidget();
+    const QString captions[] = {QStringLiteral("Tid - Start"), QStringLiteral("Tid - Slutt")};
+    const char *names[][4] = {{"Command5", "Text2", "Command7", "Text3"}, {"Command6", "Text5", "Command21", "Text6"}};
+    QLineEdit **dates[] = {&m_startDate, &m_stopDate};
+    QLineEdit **times[] = {&m_startTime, &m_stopTime};
+    for (int row = 0; row < 2; ++row) {
+        grid->addWidget(new QLabel(captions[row], frame), row, CaptionColumn);
+        m_dateSteps[2 * row] = named(new LetterButton(QStringLiteral("-"), frame), QLatin1String(names[row][0]));
+        *dates[row] = named(new QLineEdit(frame), QLatin1String(names[row][1]));
+        m_dateSteps[2 * row + 1] = named(new LetterButton(QStringLiteral("+"), frame), QLatin1String(names[row][2]));
+        *times[row] = named(new QLineEdit(frame), QLatin1String(names[row][3]));
+        grid->addWidget(m_dateSteps[2 * row], row, BackColumn);
+        grid->addWidget(*dates[row], row, DateColumn);
+        grid->addWidget(m_dateSteps[2 * row + 1], row, OnColumn);
+        grid->addWidget(new QLabel(QStringLiteral("Tid"), frame), row, TimeCaptionColumn);
+        grid->addWidget(*times[row], row, TimeColumn);
+    }
+}
+
+void frm_Detaljer::ConnectHeader()
+{
+    const std::array<void (frm_Detaljer::*)(), 4> steps = {&frm_Detaljer::Command5_Click, &frm_Detaljer::Command7_Click,
+                                                           &frm_Detaljer::Command6_Click,
+                                                           &frm_Detaljer::Command21_Click};
+    for (int i = 0; i < 4; ++i)
+        connect(m_dateSteps[i], &QPushButton::clicked, this, steps[i]);
+    connect(m_newLocality, &QPushButton::clicked, this, &frm_Detaljer::Command22_Click);
+    connect(m_save, &QPushButton::clicked, this, &frm_Detaljer::Command9_Click);
+    connect(m_toGrid, &QPushButton::clicked, this, &frm_Detaljer::Command10_Click);
+    connect(m_abandon, &QPushButton::clicked, this, &frm_Detaljer::Command8_Click);
+}
+
+// Observers added to the register since the last time join the list both observer boxes show;
+// those listed stay, with their choice.
 void frm_Detaljer::FillObservers()
 {
-    for (const KeyedEntry &observer : GroupObserverEntries(m_program)) {
-        if (rowOfKey(List1, observer.key) < 0)
-            addKeyedEntry(List1, observer);
-        if (rowOfKey(Combo6, observer.key) < 0)
-            addKeyedEntry(Combo6, observer);
-    }
+    for (const KeyedEntry &observer : GroupObserverEntries(m_program))
+        m_otherObservers->add(observer);
 }
 
 // The named localities and the places used in the observations, by name; the one given is chosen
@@ -98,13 +128,14 @@ void frm_Detaljer::FillObservers()
 void frm_Detaljer::FillLocalities(const LocalityChoice &chosen)
 {
     m_localities = GroupLocalityChoices(m_program);
-    Combo5->clear();
+    QList<KeyedEntry> entries;
     for (const LocalityChoice &locality : std::as_const(m_localities))
-        addKeyedEntry(Combo5, LocalityEntry(locality));
-    Combo5->setCurrentIndex(std::max(0, int(m_localities.indexOf(chosen))));
+        entries << LocalityEntry(locality);
+    m_localityEntries->setEntries(entries);
+    m_locality->setCurrentIndex(std::max(0, int(m_localities.indexOf(chosen))));
 }
 
-LocalityChoice frm_Detaljer::chosenLocality() const { return m_localities.value(Combo5->currentIndex()); }
+LocalityChoice frm_Detaljer::chosenLocality() const { return m_localities.value(m_locality->currentIndex()); }
 
 // The first "&Gå videre" sets the time to now and the main observer to the remembered one (else
 // the first); after "&Tilbake" the user's choices are kept.
@@ -112,30 +143,30 @@ void frm_Detaljer::FillHeaderOnce()
 {
     if (m_headerFilled)
         return;
-    for (QLineEdit *date : {Text2, Text5})
+    for (QLineEdit *date : {m_startDate, m_stopDate})
         date->setText(dateBoxText(QDate::currentDate()));
-    for (QLineEdit *time : {Text3, Text6})
+    for (QLineEdit *time : {m_startTime, m_stopTime})
         time->setText(timeBoxText(QTime::currentTime()));
-    Combo6->setCurrentIndex(std::max(0, rowOfKey(Combo6, RememberedMainObserverId(m_program))));
+    const int remembered = m_otherObservers->entries().rowOf(RememberedMainObserverId(m_program));
+    m_mainObserver->setCurrentIndex(std::max(0, remembered));
     m_headerFilled = true;
 }
 
 GroupHeader frm_Detaljer::header() const
 {
-    GroupHeader h{Text2->text(), Text3->text(), Text5->text(), Text6->text(), chosenLocality(), {}, {}};
+    GroupHeader h{
+        m_startDate->text(), m_startTime->text(), m_stopDate->text(), m_stopTime->text(), chosenLocality(), {}, {}};
     // A typed main observer counts only when it is one of the entries.
-    if (const int typed = Combo6->findText(Combo6->currentText()); typed >= 0)
-        h.mainObserverId = Combo6->itemData(typed).toString();
-    for (int i = 0; i < List1->count(); ++i)
-        if (List1->item(i)->isSelected())
-            h.otherObserverIds << keyOf(List1->item(i));
+    if (const int typed = m_mainObserver->findText(m_mainObserver->currentText()); typed >= 0)
+        h.mainObserverId = m_otherObservers->entries().keyAt(typed);
+    h.otherObserverIds = m_otherObservers->chosenKeys();
     return h;
 }
 
-void frm_Detaljer::Command5_Click() { stepBox(Text2, -1); }
-void frm_Detaljer::Command7_Click() { stepBox(Text2, 1); }
-void frm_Detaljer::Command6_Click() { stepBox(Text5, -1); }
-void frm_Detaljer::Command21_Click() { stepBox(Text5, 1); }
+void frm_Detaljer::Command5_Click() { stepBox(m_startDate, -1); }
+void frm_Detaljer::Command7_Click() { stepBox(m_startDate, 1); }
+void frm_Detaljer::Command6_Click() { stepBox(m_stopDate, -1); }
+void frm_Detaljer::Command21_Click() { stepBox(m_stopDate, 1); }
 
 // "Ny": a named locality added at once and chosen.
 void frm_Detaljer::Command22_Click()
@@ -170,7 +201,6 @@ void frm_Detaljer::Command9_Click()
     if (!succeeds([&] { written = SaveGroupRegistration(m_program, h, m_entries.values()); }))
         return;
     prompter().information(QStringLiteral("Det ble totalt registrert %1 nye observasjoner.").arg(written));
-    m_ended = true;
     accept();
 }
 
@@ -178,10 +208,6 @@ void frm_Detaljer::Command9_Click()
 void frm_Detaljer::Command10_Click() { ShowHeader(false); }
 
 // "&Avbryt" on the header: the group registration ends, nothing is stored.
-void frm_Detaljer::Command8_Click()
-{
-    m_ended = true;
-    reject();
-}
+void frm_Detaljer::Command8_Click() { done(Abandoned); }
 
 } // namespace lirvenda

@@ -1,30 +1,24 @@
 #pragma once
 
+#include "core/shared/SharedProcedures.h"
 #include "gui/group/GroupDialog.h"
-
-class QGroupBox;
-class QListWidget;
-class QPushButton;
 
 namespace lirvenda {
 
 class Program;
 
-// "Tilleggsarter": adds species of the species table to the species list of a group registration.
+// "Tilleggsarter": species of the species table to add to the species list of a group
+// registration. exec() answers Accepted after "&Gå videre"; pickedSpecies() then holds the choice.
 class frm_VelgArter : public GroupDialog {
     Q_OBJECT
 public:
-    frm_VelgArter(Program &program, QListWidget *speciesList, QWidget *parent = nullptr);
+    explicit frm_VelgArter(Program &program, QWidget *parent = nullptr);
 
-    void Command2_Click();
-
-    QGroupBox *Frame1;     // "Velg arter"
-    QListWidget *List1;    // every species of the species table
-    QPushButton *Command2; // "&Gå videre"
-    QPushButton *Command1; // "&Avbryt"
+    // The chosen species, in list order.
+    QList<KeyedEntry> pickedSpecies() const;
 
 private:
-    QListWidget *m_speciesList;
+    ChoiceList *m_species; // List1: every species of the species table
 };
 
 } // namespace lirvenda

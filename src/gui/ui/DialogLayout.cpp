@@ -6,8 +6,7 @@
 
 namespace lirvenda {
 
-void layOutFramesAndButtons(QWidget *window, const QList<QWidget *> &frames, const QList<QWidget *> &leftButtons,
-                            const QList<QWidget *> &rightButtons)
+QHBoxLayout *buttonRow(const QList<QWidget *> &leftButtons, const QList<QWidget *> &rightButtons)
 {
     auto *buttons = new QHBoxLayout;
     for (QWidget *button : leftButtons)
@@ -15,6 +14,13 @@ void layOutFramesAndButtons(QWidget *window, const QList<QWidget *> &frames, con
     buttons->addStretch();
     for (QWidget *button : rightButtons)
         buttons->addWidget(button);
+    return buttons;
+}
+
+void layOutFramesAndButtons(QWidget *window, const QList<QWidget *> &frames, const QList<QWidget *> &leftButtons,
+                            const QList<QWidget *> &rightButtons)
+{
+    QHBoxLayout *buttons = buttonRow(leftButtons, rightButtons);
     auto *layout = new QVBoxLayout(window);
     for (QWidget *frame : frames)
         layout->addWidget(frame);

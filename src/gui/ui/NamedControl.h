@@ -29,10 +29,18 @@ inline QString elementName(const char *array, int index)
 }
 
 // A button of a dialog that Enter does not press unless it has the focus.
+inline QPushButton *dialogButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = named(new QPushButton(caption, parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The same, at its place on the parent.
 inline QPushButton *dialogButton(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
-    auto *button = placed(new QPushButton(caption, parent), name, at);
-    button->setAutoDefault(false);
+    QPushButton *button = dialogButton(parent, name, caption);
+    button->setGeometry(at);
     return button;
 }
 

@@ -2,29 +2,41 @@
 #include "gui/group/frm_Detaljer.h"
 #include "gui/group/frm_VelgArter.h"
 #include "gui/ui/ListProcedures.h"
+#include "gui/ui/NamedControl.h"
 #include "support/FaunaWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScopeGuard>
 
 #include <limits>
-#include <memory>
 
 using namespace lirvenda;
 using namespace lirvenda::test;
 
 namespace {
 
-// The keys of the entries of a list, "*" after a selected one.
-QStringList keysIn(const QListWidget *list)
+// The keys of the entries of a list, "*" after a chosen one.
+QStringList keysIn(const ChoiceList *list)
 {
+    const QStringList chosen = list->chosenKeys();
     QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->data(Qt::UserRole).toString() + (list->item(i)->isSelected() ? "*" : "");
+    for (int row = 0; row < list->entries().rowCount(); ++row) {
+        const QString key = list->entries().keyAt(row);
+        out << key + (chosen.contains(key) ? "*" : "");
+    }
     return out;
+}
+
+// Chooses the species in "Tilleggsarter" and goes on.
+void pick(QWidget *picker, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        child<ChoiceList>(picker, "List1")->choose(key);
+    click(picker, "Command2");
 }
 
 QStringList twentySpecies()
@@ -33,31 +45,64 @@ QStringList twentySpecies()
             "00360", "00400", "00460", "00520", "00550", "00590", "00640", "00700", "00720", "00800"};
 }
 
-// A store ready for a group registration: an observer and a named locality.
-void prepareStore(TestProgram &t)
-{
-    t.addObserver("Ola", "Nordmann", "ON");
-    t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (5, 'Gåsholmen')");
-}
+// An entry grid on a store ready for a group registration (an observer and a named locality),
+// shown.
+struct Grid {
+    TestProgram t;
+    frm_Detaljer grid;
 
-void pressCopy(frm_Detaljer &grid, const char *button, int row, Qt::KeyboardModifiers keys = {})
-{
-    QTest::mouseClick(child<QPushButton>(&grid, QStringLiteral("%1_%2").arg(button).arg(row)), Qt::LeftButton, keys);
-}
+    explicit Grid(const QStringList &species) : grid(t.program(), species)
+    {
+        t.addObserver("Ola", "Nordmann", "ON");
+        t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (5, 'Gåsholmen')");
+        grid.show();
+    }
 
-QString count(frm_Detaljer &grid, int row)
-{
-    return child<QLineEdit>(&grid, QStringLiteral("Text1_%1").arg(row))->text();
-}
+    template <typename Control = QWidget>
+    Control *control(const QString &name)
+    {
+        return child<Control>(&grid, name);
+    }
+    QLineEdit *box(const char *column, int row) { return control<QLineEdit>(elementName(column, row)); }
+    QString count(int row) { return box("Text1", row)->text(); }
+    void pressCopy(const char *button, int row, Qt::KeyboardModifiers keys = {})
+    {
+        QTest::mouseClick(control<QPushButton>(elementName(button, row)), Qt::LeftButton, keys);
+    }
+    bool onHeader() { return control("Frame3")->isVisible(); }
+};
 
-// The keys of the chosen entries, in list order.
-QStringList chosenKeys(const QListWidget *list)
+// The three group windows on one store; the grid with twenty species.
+struct GroupWindows {
+    Grid g{twentySpecies()};
+    frm_BatchRegistrering species{g.t.program(), {{"Svarttrost (Turdus merula) [11870]", "11870"}}};
+    frm_VelgArter picker{g.t.program()};
+
+    // Each window with a field of it that may have the focus.
+    QList<std::pair<QDialog *, QString>> windowsWithAField()
+    {
+        return {{&species, "List1"}, {&picker, "List1"}, {&g.grid, "Text1_0"}};
+    }
+};
+
+// The buttons, captions and check boxes of a window at its smallest that have less room than their
+// text needs, by name or caption, and the lists narrower than their longest entry, by name.
+QStringList cramped(QWidget *window)
 {
-    QStringList keys;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            keys << list->item(i)->data(Qt::UserRole).toString();
-    return keys;
+    window->show();
+    window->resize(window->minimumSize());
+    window->layout()->activate();
+    QStringList out;
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        const bool hasText = qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QLabel *>(control);
+        const QSize room = control->size(), needed = control->sizeHint();
+        if (hasText && control->isVisible() && (room.width() < needed.width() || room.height() < needed.height()))
+            out << control->objectName() + ':' + control->property("text").toString();
+        const auto *list = qobject_cast<const QAbstractItemView *>(control);
+        if (list && list->isVisible() && list->sizeHintForColumn(0) > list->viewport()->width())
+            out << control->objectName();
+    }
+    return out;
 }
 
 } // namespace
@@ -95,21 +140,19 @@ private slots:
         for (int round = 0; round < 2; ++round)
             QVERIFY(answerModal([&] { species.Command3_Click(); },
                                 [](QWidget *picker) {
-                                    auto *all = child<QListWidget>(picker, "List1");
-                                    for (const char *key : {"11870", "02060"})
-                                        all->item(rowOfKey(all, key))->setSelected(true);
-                                    click(picker, "Command2");
+                                    pick(picker, {"11870", "02060"});
                                 }));
-        QCOMPARE(keysIn(species.List1), QStringList({"11870*", "02060*"}));
+        auto *list = child<ChoiceList>(&species, "List1");
+        QCOMPARE(keysIn(list), QStringList({"11870*", "02060*"}));
 
-        species.List1->item(1)->setSelected(false);
+        list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::Deselect);
         t.prompter().yesNoAnswers = {false, true};
-        species.Check1->click(); // "Nei": the list stays as it was
-        QCOMPARE(keysIn(species.List1), QStringList({"11870*", "02060"}));
-        species.Check1->click(); // cleared again: by name; the added species is gone
-        QCOMPARE(keysIn(species.List1), QStringList({"05900", "14640", "11870*"}));
+        child<QCheckBox>(&species, "Check1")->click(); // "Nei": the list stays as it was
+        QCOMPARE(keysIn(list), QStringList({"11870*", "02060"}));
+        child<QCheckBox>(&species, "Check1")->click(); // cleared again: by name; the added species is gone
+        QCOMPARE(keysIn(list), QStringList({"05900", "14640", "11870*"}));
 
-        species.List1->clearSelection();
+        list->clearSelection();
         species.Command2_Click();
         QCOMPARE(t.prompter().lastText(), QString("Ingen arter valgt."));
         species.Command4_Click();
@@ -120,26 +163,24 @@ private slots:
     // defaults; a species left out needs a valid count but gives no row.
     void twentySpeciesScrolled()
     {
-        TestProgram t;
-        prepareStore(t);
-        frm_Detaljer grid(t.program(), twentySpecies());
-        grid.show();
-        grid.Text1[14]->setText("5");
-        grid.Text4[13]->setText("par");
-        grid.Check1[0]->setChecked(true);
+        Grid g(twentySpecies());
+        auto &[t, grid] = g;
+        g.box("Text1", 14)->setText("5");
+        g.box("Text4", 13)->setText("par");
+        g.control<QCheckBox>("Check1_0")->setChecked(true);
         for (int i = 0; i < 3; ++i)
             grid.Command2_Click();
-        QCOMPARE(count(grid, 11), "5"); // species 14, three rows up
-        grid.Text1[14]->setText("7");   // species 17; 18 and 19 are never shown
+        QCOMPARE(g.count(11), "5");       // species 14, three rows up
+        g.box("Text1", 14)->setText("7"); // species 17; 18 and 19 are never shown
         for (int i = 0; i < 3; ++i)
             grid.Command1_Click();
         grid.Command1_Click(); // at the top: a beep
         QCOMPARE(t.prompter().beeps, 1);
-        QCOMPARE(count(grid, 14), "5");
-        QCOMPARE(grid.Text4[13]->text(), "par");
+        QCOMPARE(g.count(14), "5");
+        QCOMPARE(g.box("Text4", 13)->text(), "par");
 
         grid.Command4_Click();
-        QVERIFY(grid.Frame3->isVisible());
+        QVERIFY(g.onHeader());
         t.prompter().shown.clear();
         grid.Command9_Click();
         QCOMPARE(t.prompter().lastText(), QString("Det ble totalt registrert 19 nye observasjoner."));
@@ -154,102 +195,107 @@ private slots:
     // valid is the core's rule.
     void countCheckedRightAfterTyping()
     {
-        TestProgram t;
-        prepareStore(t);
-        frm_Detaljer grid(t.program(), {"11870", "14640"});
-        grid.show();
+        Grid g({"11870", "14640"});
+        auto &[t, grid] = g;
         QVERIFY(QTest::qWaitForWindowActive(&grid));
-        QLineEdit *box = grid.Text1[1];
+        QLineEdit *box = g.box("Text1", 1);
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, "-0,5");
         QTest::keyClick(box, Qt::Key_G, Qt::AltModifier); // the focus stays in the box
         QTRY_COMPARE(t.prompter().lastText(), QString("Alle antall må være et nummer og større en -1"));
-        QVERIFY(!grid.Frame3->isVisible());
+        QVERIFY(!g.onHeader());
         box->selectAll();
         QTest::keyClicks(box, "12");
         QTest::keyClick(box, Qt::Key_G, Qt::AltModifier);
-        QTRY_VERIFY(grid.Frame3->isVisible());
+        QTRY_VERIFY(g.onHeader());
     }
 
     // The copy buttons read Shift and Ctrl from the press; the copy rules are the core's.
     void copyButtonGestures()
     {
-        TestProgram t;
-        frm_Detaljer grid(t.program(), twentySpecies().mid(0, 8));
-        grid.show();
-        grid.Text1[1]->setText("3");
-        pressCopy(grid, "Command15", 1);
-        pressCopy(grid, "Command15", 4, Qt::ShiftModifier);
-        pressCopy(grid, "Command15", 6, Qt::ControlModifier);
+        Grid g(twentySpecies().mid(0, 8));
+        g.box("Text1", 1)->setText("3");
+        g.pressCopy("Command15", 1);
+        g.pressCopy("Command15", 4, Qt::ShiftModifier);
+        g.pressCopy("Command15", 6, Qt::ControlModifier);
         QStringList counts;
         for (int row = 0; row < 8; ++row)
-            counts << count(grid, row);
+            counts << g.count(row);
         QCOMPARE(counts, QStringList({"0", "3", "3", "3", "3", "0", "3", "0"}));
-        QVERIFY(!grid.Command1->isEnabled()); // fewer than fifteen: no scrolling
+        QVERIFY(!g.control("Command1")->isEnabled()); // fewer than fifteen: no scrolling
     }
 
     // A look-up box completes the Norwegian name; a letter that leads nowhere is taken back.
     void speciesLookUp()
     {
-        TestProgram t;
-        frm_Detaljer grid(t.program(), {"11870"});
-        QComboBox *box = grid.Combo7[1];
+        Grid g({"11870"});
+        auto *box = g.control<QComboBox>("Combo7_1");
         QTest::keyClicks(box->lineEdit(), "svarttr");
         QCOMPARE(box->currentText(), QString("Svarttrost  [11870]"));
         QTest::keyClicks(box->lineEdit(), "x");
         QCOMPARE(box->currentText(), QString("Svarttr"));
-        QCOMPARE(t.prompter().beeps, 1);
+        QCOMPARE(g.t.prompter().beeps, 1);
         QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
         QCOMPARE(box->currentText(), QString());
         QCOMPARE(box->count(), 0);
     }
 
     // Escape does nothing in the group windows: only their own buttons close them.
-    void escapeKeepsWindowsOpen_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("species list") << "frm_BatchRegistrering" << "List1";
-        QTest::newRow("extra species") << "frm_VelgArter" << "List1";
-        QTest::newRow("entry grid") << "frm_Detaljer" << "Text1_0";
-    }
     void escapeKeepsWindowsOpen()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, focus);
-        TestProgram t;
-        QListWidget speciesList;
-        std::unique_ptr<QDialog> dialog;
-        if (window == "frm_BatchRegistrering")
-            dialog = std::make_unique<frm_BatchRegistrering>(t.program(), QList<KeyedEntry>{{"Svarttrost", "11870"}});
-        else if (window == "frm_VelgArter")
-            dialog = std::make_unique<frm_VelgArter>(t.program(), &speciesList);
-        else
-            dialog = std::make_unique<frm_Detaljer>(t.program(), QStringList{"11870"});
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-        QWidget *focused = child(dialog.get(), focus);
-        focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_Escape);
-        QVERIFY(dialog->isVisible());
+        GroupWindows w;
+        for (const auto &[window, focus] : w.windowsWithAField()) {
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QWidget *focused = child(window, focus);
+            focused->setFocus();
+            QTest::keyClick(focused, Qt::Key_Escape);
+            QVERIFY(window->isVisible());
+            window->hide();
+        }
+    }
+
+    // Each window fits a 1366x768 screen, and at its smallest, also with a font half as large
+    // again, every button, caption and check box has the room its text needs.
+    void windowsFitTheirTexts_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("usual font") << 1.0;
+        QTest::newRow("larger font") << 1.5;
+    }
+    void windowsFitTheirTexts()
+    {
+        QFETCH(double, scale);
+        const QFont usual = QApplication::font();
+        const auto restore = qScopeGuard([usual] { QApplication::setFont(usual); });
+        QFont larger = usual;
+        larger.setPointSizeF(usual.pointSizeF() * scale);
+        QApplication::setFont(larger);
+        GroupWindows w;
+        for (const auto &[window, focus] : w.windowsWithAField()) {
+            QCOMPARE(cramped(window), QStringList());
+            if (scale == 1.0)
+                QVERIFY(QRect(0, 0, 1366, 700).contains(QRect(QPoint(), window->sizeHint())));
+        }
+        w.g.grid.Command4_Click();
+        QCOMPARE(cramped(&w.g.grid), QStringList());
     }
 
     // The title bar's close button on the grid asks first; "Ja" is the shown page's "&Avbryt".
     void titleBarCloseAsks()
     {
-        TestProgram t;
-        prepareStore(t);
         for (const bool onHeader : {false, true}) {
-            frm_Detaljer grid(t.program(), {"11870"});
-            grid.show();
-            grid.Text1[0]->setText("4");
+            Grid g({"11870"});
+            auto &[t, grid] = g;
+            g.box("Text1", 0)->setText("4");
             if (onHeader)
                 grid.Command4_Click();
             QVERIFY(!grid.close()); // "Nei"
             QCOMPARE(t.prompter().lastText(), QString("Vil du avbryte? Det du har skrevet inn blir ikke lagret."));
             QVERIFY(grid.isVisible());
-            QCOMPARE(grid.Text1[0]->text(), "4");
+            QCOMPARE(g.count(0), "4");
             t.prompter().yesNoAnswers = {true};
             QVERIFY(grid.close());
             QVERIFY(!grid.isVisible());
@@ -264,29 +310,28 @@ private slots:
         QApplication::setKeyboardInputInterval(std::numeric_limits<int>::max()); // a slow machine types slowly
         const auto restore = qScopeGuard([interval] { QApplication::setKeyboardInputInterval(interval); });
         TestProgram t;
-        QListWidget speciesList;
-        frm_VelgArter picker(t.program(), &speciesList);
+        frm_VelgArter picker(t.program());
         picker.show();
         QVERIFY(QTest::qWaitForWindowActive(&picker));
-        QListWidget *list = picker.List1;
-        clickEntry(list, rowOfKey(list, "05900"));
+        auto *list = child<ChoiceList>(&picker, "List1");
+        clickEntry(list, list->entries().rowOf("05900"));
         QTest::keyClicks(list, "Gråspurv");
-        QCOMPARE(chosenKeys(list), QStringList{"05900"});
-        QCOMPARE(keyOf(list->currentItem()), "15910");
+        QCOMPARE(list->chosenKeys(), QStringList{"05900"});
+        QCOMPARE(list->entries().keyAt(list->currentIndex().row()), "15910");
         QTest::keyClick(list, Qt::Key_Space);
-        QCOMPARE(chosenKeys(list), QStringList({"05900", "15910"}));
+        QCOMPARE(list->chosenKeys(), QStringList({"05900", "15910"}));
     }
 
     // The locality list holds the named localities and the used places; "Ny" adds a named one and
     // chooses it; a used place chosen becomes a named locality at the save.
     void localityListAndNew()
     {
-        TestProgram t;
-        prepareStore(t);
+        Grid g({"11870"});
+        auto &[t, grid] = g;
         t.insertObservation({{"Art", "00020"}, {"Lokalitet", "Aker"}});
-        frm_Detaljer grid(t.program(), {"11870"});
         grid.Command4_Click();
-        QCOMPARE(entries(grid.Combo5), QStringList({"Aker", "Gåsholmen          [5]"}));
+        auto *localities = g.control<QComboBox>("Combo5");
+        QCOMPARE(entries(localities), QStringList({"Aker", "Gåsholmen          [5]"}));
         t.prompter().inputAnswers = {std::nullopt, "", " gåsholmen", "Storvatnet"};
         for (int press = 0; press < 4; ++press)
             click(&grid, "Command22");
@@ -296,10 +341,10 @@ private slots:
         const QString prompt = "Navn på den nye lokaliteten:";
         QCOMPARE(shown, QStringList({prompt, prompt, "Skriv inn et navn på lokaliteten.", prompt,
                                      "Lokaliteten finnes allerede.", prompt}));
-        QCOMPARE(entries(grid.Combo5), QStringList({"Aker", "Gåsholmen          [5]", "Storvatnet          [6]"}));
-        QCOMPARE(grid.Combo5->currentText(), QString("Storvatnet          [6]"));
+        QCOMPARE(entries(localities), QStringList({"Aker", "Gåsholmen          [5]", "Storvatnet          [6]"}));
+        QCOMPARE(localities->currentText(), QString("Storvatnet          [6]"));
 
-        grid.Combo5->setCurrentIndex(0);
+        localities->setCurrentIndex(0);
         grid.Command9_Click();
         QCOMPARE(t.prompter().lastText(), QString("Det ble totalt registrert 1 nye observasjoner."));
         QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Observasjoner WHERE Art = '11870'").toString(), "7");
@@ -309,22 +354,23 @@ private slots:
     // After "&Tilbake" the header keeps what the user chose.
     void headerKeptAfterBack()
     {
-        TestProgram t;
-        prepareStore(t);
+        Grid g({"11870"});
+        auto &[t, grid] = g;
         t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (6, 'Aker')");
-        frm_Detaljer grid(t.program(), {"11870"});
         grid.Command4_Click();
-        QCOMPARE(grid.Combo5->currentText(), QString("Aker          [6]"));
+        auto *localities = g.control<QComboBox>("Combo5");
+        QCOMPARE(localities->currentText(), QString("Aker          [6]"));
         const QString lastWeek = QDate::currentDate().addDays(-7).toString("dd.MM.yyyy");
-        grid.Text2->setText(lastWeek);
-        grid.Combo5->setCurrentIndex(1);
+        g.control<QLineEdit>("Text2")->setText(lastWeek);
+        localities->setCurrentIndex(1);
         grid.Command10_Click();
-        QVERIFY(grid.GridPage->isVisibleTo(&grid));
+        QVERIFY(g.control("GridPage")->isVisibleTo(&grid));
         grid.Command4_Click();
-        QCOMPARE(grid.Text2->text(), lastWeek);
-        QCOMPARE(grid.Combo5->currentData().toString(), "5");
-        QCOMPARE(grid.Combo6->count(), 1);
-        QVERIFY(grid.Combo6->currentText().endsWith("[1]")); // ObserverID in the brackets
+        QCOMPARE(g.control<QLineEdit>("Text2")->text(), lastWeek);
+        QCOMPARE(localities->currentData().toString(), "5");
+        auto *mainObserver = g.control<QComboBox>("Combo6");
+        QCOMPARE(mainObserver->count(), 1);
+        QVERIFY(mainObserver->currentText().endsWith("[1]")); // ObserverID in the brackets
     }
 
     // The whole road from the main window on a new store, the locality added with "Ny": the new
@@ -337,11 +383,7 @@ private slots:
         QVERIFY(answerModal([&] { w.click("Command24"); },
                             [](QWidget *speciesList) {
                                 QVERIFY(answerModal([&] { click(speciesList, "Command3"); },
-                                                    [](QWidget *picker) {
-                                                        auto *all = child<QListWidget>(picker, "List1");
-                                                        all->item(rowOfKey(all, "14640"))->setSelected(true);
-                                                        click(picker, "Command2");
-                                                    }));
+                                                    [](QWidget *picker) { pick(picker, {"14640"}); }));
                                 ModalAnswer grid([](QWidget *window) {
                                     click(window, "Command4");
                                     click(window, "Command22");

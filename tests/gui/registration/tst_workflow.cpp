@@ -2,6 +2,7 @@
 
 #include "core/shared/SharedProcedures.h"
 #include "core/store/Program.h"
+#include "gui/group/GroupDialog.h"
 #include "gui/ui/ListProcedures.h"
 
 #include <QDir>
@@ -56,9 +57,9 @@ bool groupRegistration(FaunaWindow &w, const QStringList &speciesKeys)
                            }
                            QVERIFY(answerModal([&] { click(speciesList, "Command3"); },
                                                [&](QWidget *picker) {
-                                                   auto *all = child<QListWidget>(picker, "List1");
+                                                   auto *all = child<ChoiceList>(picker, "List1");
                                                    for (const QString &key : speciesKeys)
-                                                       all->item(rowOfKey(all, key))->setSelected(true);
+                                                       all->choose(key);
                                                    click(picker, "Command2");
                                                }));
                            ModalAnswer grid([](QWidget *window) {

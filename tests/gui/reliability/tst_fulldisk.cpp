@@ -84,7 +84,8 @@ private slots:
         t.addObserver("Ola", "Nordmann", "ON");
         t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (5, 'Gåsholmen')");
         frm_Detaljer grid(t.program(), {"11870", "14640"});
-        grid.Text1[0]->setText("4");
+        auto *count = child<QLineEdit>(&grid, "Text1_0");
+        count->setText("4");
         grid.Command4_Click();
         QVERIFY(disk.fill());
 
@@ -92,7 +93,7 @@ private slots:
 
         QVERIFY2(t.prompter().lastText().endsWith(DiskFull), qPrintable(t.prompter().lastText()));
         QCOMPARE(grid.result(), int(QDialog::Rejected)); // still open, nothing ended
-        QCOMPARE(grid.Text1[0]->text(), QString("4"));
+        QCOMPARE(count->text(), QString("4"));
         QCOMPARE(storeProblem(t.program(), 0), QString());
         disk.makeRoom();
         grid.Command9_Click();
