@@ -27,7 +27,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QtTest>
@@ -48,10 +47,9 @@ namespace {
 // A 1366×768 screen less the title bar and a desktop panel.
 const QSize Screen{1366, 768 - 60};
 
-// What a window is built on: a fresh program folder, and what some windows are handed.
+// What a window is built on: a fresh program folder.
 struct Ground {
     TestProgram t;
-    QListWidget speciesList; // the main window's, which the species picker fills
 };
 
 using Window = std::unique_ptr<QWidget>;
@@ -87,7 +85,7 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
      [](Ground &g) {
          return make<frm_BatchRegistrering>(g.t.program(), QList<KeyedEntry>{{"Svarttrost [11870]", "11870"}});
      }},
-    {"frm_VelgArter", [](Ground &g) { return make<frm_VelgArter>(g.t.program(), &g.speciesList); }},
+    {"frm_VelgArter", [](Ground &g) { return make<frm_VelgArter>(g.t.program()); }},
     {"frm_Detaljer",
      [](Ground &g) {
          return make<frm_Detaljer>(g.t.program(), QStringList{"11870", "14640"});
@@ -113,7 +111,6 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
 // Windows still waiting for their layouts on other branches; an entry goes when its window passes.
 const QStringList AwaitingLayouts{
     "frm_Fauna",      // the main window: controls at fixed places, captions cut in height and width
-    "frm_Detaljer",   // the group count grid: its rows' check boxes, labels and buttons are cut
     "frm_Statistikk", // the statistics window: 1392 pixels wide at least
     "frm_Bilde",      // the picture viewer: 710 pixels high at least
 };
