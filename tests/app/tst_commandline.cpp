@@ -20,15 +20,16 @@ struct Run {
 };
 
 // Runs the program; a run that crashed or aborted answers -1.
-Run runProgram(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+Run runProgram(const QStringList &arguments,
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LIRVENDA_EXECUTABLE), arguments);
     if (!process.waitForFinished(120000))
         process.kill();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
 // The lines of an output, each ended by a line break.
@@ -47,7 +48,8 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
 {
     QMap<QString, QByteArray> digests;
     for (const QString &entry : entries(folder))
-        digests.insert(entry, QCryptographicHash::hash(contents(QDir(folder).filePath(entry)), QCryptographicHash::Sha256));
+        digests.insert(entry,
+                       QCryptographicHash::hash(contents(QDir(folder).filePath(entry)), QCryptographicHash::Sha256));
     return digests;
 }
 
@@ -112,9 +114,7 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath("ny mappe");
         const QString png = dir.filePath("s.png");
-        const Run first = runProgram({"--screenshot", png, "--folder", folder});
-        QCOMPARE(first.exitCode, 0);
-
+        QCOMPARE(runProgram({"--screenshot", png, "--folder", folder}).exitCode, 0);
         const QImage image(png);
         QVERIFY(image.width() > 600 && image.height() > 400);
         QSet<QRgb> colours;
@@ -126,50 +126,30 @@ private slots:
         const QString database = QDir(folder).filePath("Observasjoner.mdb");
         QVERIFY(!contents(database).startsWith("SQLite format 3"));
         Database::open(database, Program::DatabaseKey)
-            ->execute("INSERT INTO Observasjoner(Art, StartDato, Lokalitet) VALUES ('11870', '2024-05-01 08:00:00', "
-                      "'Tjønna')");
+            ->execute("INSERT INTO Observasjoner(Art, Lokalitet) VALUES ('11870', 'Tjønna')");
         QCOMPARE(runProgram({"--screenshot", png, "--folder", folder}).exitCode, 0);
         auto db = Database::open(database, Program::DatabaseKey);
         QCOMPARE(db->scalar("SELECT Lokalitet FROM Observasjoner").toString(), QString("Tjønna"));
         QCOMPARE(db->scalar("SELECT count(*) FROM Animalia").toInt(), 1036);
     }
 
-    void aDatabaseThatCannotBeOpenedStopsTheProgram()
-    {
-        QTemporaryDir dir;
-        const QString database = dir.filePath("Observasjoner.mdb");
-        const QByteArray garbage(5000, 'q');
-        QVERIFY(test::writeFile(database, garbage));
-
-        const Run run = runProgram({"--screenshot", dir.filePath("s.png"), "--folder", dir.path()});
-        QVERIFY(run.exitCode != 0);
-        QVERIFY2(run.errors.contains(database), qPrintable(run.errors));
-        QCOMPARE(contents(database), garbage);
-        QVERIFY(!QFile::exists(dir.filePath("s.png")));
-    }
-
     void versionAndHelp()
     {
         QVERIFY(runProgram({"--version"}).output.contains("1.0"));
         const Run help = runProgram({"--help"});
-        QCOMPARE(help.exitCode, 0);
-        for (const char *usage : {"--folder", "--screenshot", "export ", "stats ÅR ", "check ", "backup FIL "})
-            QVERIFY2(help.output.contains(QString::fromUtf8(usage)), usage);
+        QVERIFY(help.exitCode == 0 && help.output.contains("--screenshot") && help.output.contains("backup FIL "));
         QVERIFY(runProgram({"stats", "--help"}).output.contains("stats ÅR"));
     }
 
-    // Options stand before or after the command; a mistake is refused before a window or a
-    // store is made, so it needs no display and leaves the folder as it was.
+    // Refused before a window or a store is made: no display needed, the folder left as it was.
     void mistakesAreRefusedAndChangeNothing_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("mistyped command") << QStringList{"exprot"} << "Ukjent kommando «exprot»";
-        QTest::newRow("mistyped command after an option") << QStringList{"--folder", "FOLDER", "chekc"}
-                                                          << "Ukjent kommando «chekc»";
+        QTest::newRow("mistyped command after an option")
+            << QStringList{"--folder", "FOLDER", "chekc"} << "Ukjent kommando «chekc»";
         QTest::newRow("unknown option of the window") << QStringList{"--colour", "red"} << "colour";
-        QTest::newRow("screenshot without a file")
-            << QStringList{"--folder", "FOLDER", "--screenshot"} << "screenshot";
         QTest::newRow("screenshot of a command") << QStringList{"check", "--screenshot", "s.png"} << "screenshot";
     }
 
@@ -180,7 +160,8 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath("Lirvenda");
         if (!arguments.contains("FOLDER"))
-            arguments << "--folder" << "FOLDER";
+            arguments << "--folder"
+                      << "FOLDER";
         arguments.replaceInStrings("FOLDER", folder);
         QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -194,9 +175,7 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{});
     }
 
-    // A command that only reads opens the store to read it as it is: it works on a read-only
-    // folder (a read-only file system where the test may mount one) and on an older schema
-    // that holds what it reads, and leaves every byte as it was.
+    // Reading commands work on a read-only folder and an older schema, and never change a byte.
     void readingCommandsLeaveTheStoreAlone_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -204,8 +183,8 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message"); // in the output, or in the errors of a refusal
         QTest::newRow("check") << QStringList{"check"} << false << 0 << "Ingen feil funnet.";
-        QTest::newRow("check, first schema") << QStringList{"check"} << true << 0
-                                             << "Databaseoppsett 1: listene over brukte arter";
+        QTest::newRow("check, first schema")
+            << QStringList{"check"} << true << 0 << "Databaseoppsett 1: listene over brukte arter";
         QTest::newRow("stats") << QStringList{"stats", "2024"} << false << 0 << "Statistikk for 2024:";
         QTest::newRow("stats, first schema")
             << QStringList{"stats", "2024"} << true << 2 << "«stats» trenger oppsett 3 eller nyere";
@@ -252,7 +231,6 @@ private slots:
         const Run run = runProgram({"stats", "2023", "--folder", t.folder()});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(lines(run.output), report);
-
         const Run empty = runProgram({"--folder", t.folder(), "stats", "1999"});
         QCOMPARE(empty.exitCode, 0);
         QVERIFY(empty.output.isEmpty() && empty.errors.contains("Ingen observasjoner i 1999"));
@@ -311,19 +289,19 @@ private slots:
 
         const QByteArray before = contents(copy);
         const Run again = runProgram({"backup", copy, "--folder", t.folder()});
-        QCOMPARE(again.exitCode, 1);
-        QVERIFY(again.errors.contains("finnes fra før"));
+        QVERIFY(again.exitCode == 1 && again.errors.contains("finnes fra før"));
         QCOMPARE(contents(copy), before);
         QCOMPARE(entries(target.path()), QStringList{"kopi.mdb"});
     }
 
     void commandsFailCleanly_data()
     {
-        QTest::addColumn<QString>("store"); // "missing" folder, "" no store, "garbage" no keyed store, "sound"
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("store");         // "missing" folder, "" no store, "garbage" no keyed store, "sound"
+        QTest::addColumn<QStringList>("arguments"); // DIR is the test's folder
         QTest::addColumn<QString>("message");
-        // Every command opens the store through one routine: one command for each state of it.
         QTest::newRow("export in a missing folder") << "missing" << QStringList{"export"} << "Finner ikke programmappa";
+        QTest::newRow("window on a broken store")
+            << "garbage" << QStringList{"--screenshot", "DIR/s.png"} << "DIR/Observasjoner.mdb";
         QTest::newRow("stats without a store") << "" << QStringList{"stats", "2024"} << "Finner ingen database";
         QTest::newRow("check on a broken store") << "garbage" << QStringList{"check"} << "Observasjoner.mdb";
         QTest::newRow("stats without a year") << "sound" << QStringList{"stats"} << "Bruk:";
@@ -337,6 +315,8 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QTemporaryDir dir;
+        arguments.replaceInStrings("DIR", dir.path());
+        message.replace("DIR", dir.path());
         QString folder = dir.path();
         if (store == "missing")
             folder = dir.filePath("finnes-ikke");
@@ -355,8 +335,7 @@ private slots:
         QCOMPARE(contents(dir.filePath("Observasjoner.mdb")), storeBefore);
     }
 
-    // The office of an export killed mid-way outlives it; the next export ends it and removes
-    // its profile and pipe, and marks only what it wrote itself.
+    // A killed export's office outlives it; the next export ends it, removes its profile and pipe.
     void theNextExportStopsAKilledExportsOffice()
     {
         test::TestProgram t;
@@ -381,23 +360,18 @@ private slots:
         QCOMPARE(unreported(t), 0);
     }
 
-    // Through LibreOffice: the files on standard output, then nothing more to report; without a
-    // template, or with one that is no workbook, nothing is written or marked.
+    // Without a template, or with one that is no workbook, nothing is written or marked.
     void exportWritesAndMarksOnce()
     {
         test::TestProgram t;
         addSightings(t, 2, 2);
-        const Run withoutTemplate = runProgram({"export", "--folder", t.folder()});
-        QCOMPARE(withoutTemplate.exitCode, 1);
-        QVERIFY(withoutTemplate.errors.contains("lirv_Excelimport.xls"));
-        QCOMPARE(unreported(t), 2);
-
-        QVERIFY(test::writeFile(t.path("lirv_Excelimport.xls"), "Art;Antall\n"));
-        const Run textTemplate = runProgram({"export", "--folder", t.folder()});
-        QCOMPARE(textTemplate.exitCode, 1);
-        QVERIFY(textTemplate.errors.contains("fila er ikke et excel-ark"));
+        for (const char *refusal : {"lirv_Excelimport.xls", "fila er ikke et excel-ark"}) {
+            const Run refused = runProgram({"export", "--folder", t.folder()});
+            QVERIFY2(refused.exitCode == 1 && refused.errors.contains(refusal), qPrintable(refused.errors));
+            QCOMPARE(unreported(t), 2);
+            QVERIFY(test::writeFile(t.path("lirv_Excelimport.xls"), "Art;Antall\n"));
+        }
         QCOMPARE(entries(t.folder()).filter(".xls").size(), 1);
-        QCOMPARE(unreported(t), 2);
 
         QFile::remove(t.path("lirv_Excelimport.xls"));
         test::makeTemplate(t.path("lirv_Excelimport.xls"));

@@ -4,8 +4,7 @@
 #include <QMap>
 #include <QStringList>
 
-// Workbooks as the portal's template and the export's files are: made with gnumeric's ssconvert,
-// and read back with it as an independent reader.
+// The portal's template and the export's files, made and read back with gnumeric's ssconvert.
 namespace lirvenda::test {
 
 constexpr int PortalColumns = 30;
@@ -19,8 +18,7 @@ QStringList templateRow(int row);
 // The template's row with the given cells in place of its own.
 QStringList filledRow(int row, const Cells &cells);
 
-// Made as the portal's template would be, in the format its suffix names; changed cells, by row,
-// take the place of templateRow's (a text starting with "=" is a formula).
+// The template, in its suffix's format; changed cells by row replace templateRow's ("=" starts a formula).
 void makeTemplate(const QString &path, const QMap<int, Cells> &changed = {});
 
 // The first worksheet, every row padded to the template's width.

@@ -5,9 +5,8 @@
 
 namespace lirvenda::test {
 
-// A small file system of its own (tmpfs) mounted for the test, so that a disk that fills up or
-// turns read-only is the real thing, not a simulation. Mounting needs the superuser, as CI has;
-// elsewhere mounted() is false and skipReason() says why.
+// A small tmpfs mounted for the test: a disk that really fills up or turns read-only. Mounting
+// needs the superuser; elsewhere mounted() is false and skipReason() says why.
 class ScratchDisk {
 public:
     explicit ScratchDisk(int megabytes);

@@ -114,11 +114,8 @@ private slots:
         QTest::newRow("year <=") << with([](auto &c) { c.year = row("<=", "2020"); }) << "cda";
         QTest::newRow("year <>") << with([](auto &c) { c.year = row("<>", "2020"); }) << "dbef";
         // A year beyond 1 to 9999 is no year and leaves the row out, as no number does.
-        QTest::newRow("year = largest number")
-            << with([](auto &c) { c.year = row("=", "9223372036854775807"); }) << "cdabef";
         QTest::newRow("year <= largest number")
             << with([](auto &c) { c.year = row("<=", "9223372036854775807"); }) << "cdabef";
-        QTest::newRow("year = 10000") << with([](auto &c) { c.year = row("=", "10000"); }) << "cdabef";
         QTest::newRow("year = 0") << with([](auto &c) { c.year = row("=", "0"); }) << "cdabef";
         QTest::newRow("combined") << with([](auto &c) {
             c.species = "11870";
@@ -130,7 +127,6 @@ private slots:
         QTest::newRow("12; x is no number") << with([](auto &c) { c.count = row("=", "12; x"); }) << "cdabef";
     }
     void initTestCase() { test::useZoneWithDaylightSaving(); }
-
     void criteria()
     {
         QFETCH(ArchiveCriteria, criteria);
@@ -231,7 +227,6 @@ private slots:
         QTest::newRow("largest number") << "9223372036854775807" << true << std::numeric_limits<qint64>::max() << false;
         QTest::newRow("beyond the largest") << "9223372036854775808" << false << qint64(0) << false;
         QTest::newRow("trailing text") << "12; x" << false << qint64(0) << false;
-        QTest::newRow("exponent") << "1e3" << false << qint64(0) << false;
         QTest::newRow("decimal comma") << "1,5" << false << qint64(0) << false;
         QTest::newRow("blank around") << " 12" << false << qint64(0) << false;
         QTest::newRow("sign alone") << "-" << false << qint64(0) << false;
@@ -250,8 +245,7 @@ private slots:
         QCOMPARE(YearNumber(text), isYear ? found : std::nullopt);
     }
 
-    // The lists name places and people in Norwegian order: æ, ø, å after z, so "Bærum" comes
-    // before "Båtsfjord"; a locality stored by its table ID goes by its name.
+    // Norwegian order (æ, ø, å after z); a locality stored by its table ID goes by its name.
     void namesInNorwegianOrder_data()
     {
         QTest::addColumn<QString>("list");
@@ -261,10 +255,8 @@ private slots:
             QTest::newRow(name) << list << earlier << later;
         };
         order("Kommune: æ before å", "Kommune", "Bærum", "Båtsfjord");
-        order("Kommune: ø before å", "Kommune", "Øygarden", "Ål");
         order("Lokalitet: æ before å", "Lokalitet", "Bærumsmarka", "Båtsfjord havn");
         order("Lokalitet: z before ø", "Lokalitet", "Zeta", "Ørland");
-        order("Lokalitet: ø before å", "Lokalitet", "Ørland", "Åsen");
         order("Observatører: æ before å", "Observatører", "Ola Bærheim", "Ola Båtvik");
     }
     void namesInNorwegianOrder()

@@ -46,9 +46,8 @@ private slots:
         }
     }
 
-    // Copies land under the identifier made for the registration, with numbers for names taken;
-    // the boxes to tick follow the kinds, whatever the case of the ending; the user's files stay
-    // where they were.
+    // Copies land under the registration's identifier, numbered where a name is taken; the marks
+    // follow the kinds in any case; the user's files stay where they were.
     void addingCopiesAndMarks()
     {
         QTemporaryDir program;
@@ -76,8 +75,7 @@ private slots:
         QVERIFY(QFileInfo::exists(folder + "/SANG (2).MP3"));
     }
 
-    // Cancelling removes only what was added since the registration was opened; so does closing
-    // the window on an unsaved registration.
+    // Cancelling, or closing on an unsaved registration, removes only what was added since opening.
     void cancellingRemovesOnlyTheNewCopies()
     {
         QTemporaryDir program;
@@ -97,8 +95,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(documentationFolder(program.path(), "id-2")));
     }
 
-    // A deleted observation's files are moved aside, never removed, also when the same
-    // identifier was deleted before.
+    // A deleted observation's files are moved aside, never removed, also for a reused identifier.
     void deletionMovesTheFolderAside()
     {
         QTemporaryDir program;

@@ -1,5 +1,4 @@
-// Templates that the office would open as text: refused by their structure, real workbooks in
-// both formats accepted.
+// Templates the office would open as text are refused by their structure; real workbooks pass.
 
 #include "core/exchange/WorkbookFile.h"
 #include "support/PortalSheets.h"

@@ -50,8 +50,8 @@ private slots:
 
         const QString id = t.addObserver("Per", "Hansen", "PHA");
         const QString expected = "Hansen, P. (PHA)" + QString(40, ' ') + "[" + id + "]";
-        QCOMPARE(ObserverEntry(p, "  " + id + " ").text, expected);
-        QCOMPARE(ObserverEntry(p, "  " + id + " ").key, id);
+        const KeyedEntry entry = ObserverEntry(p, "  " + id + " ");
+        QVERIFY(entry.text == expected && entry.key == id);
         QCOMPARE(ObserverEntry(p, "").text, QString());
         QCOMPARE(ObserverEntry(p, "20000101000000-9").text, QString());
         const qint64 number = p.observerConnection()
@@ -70,9 +70,7 @@ private slots:
         QVERIFY(!FileExists(path) && ReadFirstLine(path).isEmpty());
         WriteLine(path, "first");
         WriteLine(path, "Ås-2"); // replaces the first
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QString("Ås-2\n").toUtf8());
+        QCOMPARE(test::contents(path), QString("Ås-2\n").toUtf8());
         QCOMPARE(ReadFirstLine(path), QString("Ås-2"));
         QVERIFY(FileExists(path) && !FileExists(dir.path()));
     }

@@ -1,6 +1,4 @@
-// The main window's export button, run for real: the template made and the workbook read back with
-// gnumeric's ssconvert, the workbook filled by LibreOffice through the engine module, in an office
-// the button starts for itself.
+// The main window's export button, run for real, in an office the button starts for itself.
 
 #include "core/exchange/PortalExport.h"
 #include "core/shared/DateTexts.h"
@@ -17,8 +15,7 @@ using namespace lirvenda::test;
 class ExportButtonTest : public QObject {
     Q_OBJECT
 private slots:
-    // With the installed module; without the module, and where it does not load (as where
-    // LibreOffice, and with it the UNO libraries, is missing).
+    // With the installed module; without it, and where it does not load (LibreOffice missing).
     void exportFromTheMainWindow_data()
     {
         QTest::addColumn<QString>("failure");         // %1 is the module's folder; empty: the installed module

@@ -19,20 +19,13 @@ const QByteArray Melbourne = "$GPRMC,081836,V,3751.65,S,14507.36,W,000.0,360.0,1
 
 QByteArray waypointList(const QByteArray &line) { return "header\r\nWGS 84\r\nReserved 2\r\nReserved 3\r\n" + line; }
 
-// A receiver that keeps sending its sentence, on a pseudo-terminal the window is set to use.
-struct Receiver {
-    PseudoTerminal pty;
-    QByteArray sentence = Oslo;
-    QTimer repeat;
-
-    explicit Receiver(FaunaWindow &w)
-    {
-        w.control<QTimer>("Timer1")->stop(); // the test ticks itself, after each new sentence
-        w.t.program().gpsPort = pty.port();
-        QObject::connect(&repeat, &QTimer::timeout, [this] { pty.send(sentence); });
-        repeat.start(200);
-    }
-};
+// A receiver sending Oslo's fix on the port the window is set to use; the test ticks itself.
+void plugIn(FaunaWindow &w, PseudoTerminal &receiver)
+{
+    w.control<QTimer>("Timer1")->stop();
+    w.t.program().gpsPort = receiver.port();
+    receiver.keepSending(Oslo);
+}
 
 QStringList messages(FaunaWindow &w)
 {
@@ -42,11 +35,11 @@ QStringList messages(FaunaWindow &w)
     return texts;
 }
 
-// The next tick, once a new sentence has come.
-void tick(FaunaWindow &w)
+// A tick, then what the named boxes show.
+QStringList tickShows(FaunaWindow &w, const QStringList &names)
 {
-    QTest::qWait(300);
     w.positions().tick();
+    return w.shownAs(names);
 }
 
 } // namespace
@@ -61,12 +54,13 @@ private slots:
     void failureAsksAgainWithTheNewSettings()
     {
         FaunaWindow w;
-        Receiver receiver(w);
+        PseudoTerminal receiver;
+        plugIn(w, receiver);
         w.t.program().gpsPort = "/nonexistent/gps";
         w.t.prompter().yesNoAnswers = {true};
         QVERIFY(answerModal([&] { w.click("Command28"); },
                             [&](QWidget *settings) {
-                                child<QComboBox>(settings, "Combo1")->setCurrentText(receiver.pty.port());
+                                child<QComboBox>(settings, "Combo1")->setCurrentText(receiver.port());
                                 child<QComboBox>(settings, "Combo2")->setCurrentText("4800");
                                 click(settings, "Command2");
                             }));
@@ -76,7 +70,7 @@ private slots:
                      shown[0].endsWith(" - line: 20. Are you sure the PC has a com-port?"),
                  qPrintable(shown[0]));
         QCOMPARE(shown.mid(1), QStringList({"Try to connect once more?", "GPS contact established."}));
-        QCOMPARE(ReadFirstLine(w.t.path("DefaultGPSSettings.txt")), receiver.pty.port() + " 4800");
+        QCOMPARE(ReadFirstLine(w.t.path("DefaultGPSSettings.txt")), receiver.port() + " 4800");
     }
 
     void settingsRefuseWhatCannotBeAPort()
@@ -102,31 +96,29 @@ private slots:
         QVERIFY(!QFile::exists(t.path("DefaultGPSSettings.txt")));
     }
 
-    // Once contact is made each tick fills the read-out. Yellow "GPS": each fix overwrites the
-    // position; after "Kart" fixes no longer reach it; leaving the entry makes both neutral.
+    // Each tick fills the read-out. Yellow "GPS": each fix overwrites the position; after "Kart"
+    // fixes no longer reach it; leaving the entry makes both neutral.
     void positionFollowsTheChosenSource()
     {
         FaunaWindow w;
-        Receiver receiver(w);
+        PseudoTerminal receiver;
+        plugIn(w, receiver);
         w.click("Command28");
         QCOMPARE(messages(w), QStringList("GPS contact established."));
         QVERIFY(w.shown("Command28") == "Active GPS" && isGreen(w.control("Command28")));
-        tick(w);
-        QCOMPARE(w.shownAs({"Text9_0", "Text9_1", "Text9_2"}),
-                 QStringList({"Text9_0=59,91872", "Text9_1=10,76132", "Text9_2=054.7"}));
+        QTRY_COMPARE(tickShows(w, {"Text9_0", "Text9_1", "Text9_2"}),
+                     QStringList({"Text9_0=59,91872", "Text9_1=10,76132", "Text9_2=054.7"}));
         QVERIFY(!w.control("Command17")->isEnabled()); // browsing: no position is entered
 
         w.click("Command7");
-        tick(w);
-        QVERIFY(w.control("Command17")->isEnabled());
+        QTRY_VERIFY((w.positions().tick(), w.control("Command17")->isEnabled()));
         QVERIFY(!w.control("Command36")->isEnabled()); // no waypoint anywhere
         w.click("Command17");
         QVERIFY(isYellow(w.control("Command17")) && isNeutral(w.control("Command36")));
         QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=59,91872", "Text8=10,76132"}));
 
-        receiver.sentence = Melbourne; // south and west: the minus the position boxes read
-        tick(w);
-        QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=-37,86083", "Text8=-145,1227"}));
+        receiver.keepSending(Melbourne); // south and west: the minus the position boxes read
+        QTRY_COMPARE(tickShows(w, {"Text7", "Text8"}), QStringList({"Text7=-37,86083", "Text8=-145,1227"}));
 
         QVERIFY(writeFile(w.t.path("Posisjoner.txt"), waypointList("1,WP1,59.9127,10.7461,0\r\n")));
         w.positions().tick();
@@ -135,40 +127,37 @@ private slots:
         QCOMPARE(w.shownAs({"Text7", "Text8"}), QStringList({"Text7=59,912700", "Text8=010,746100"}));
         QVERIFY(isYellow(w.control("Command36")) && isNeutral(w.control("Command17")));
 
-        receiver.sentence = Oslo;
-        tick(w);
-        QCOMPARE(w.shown("Text9_0"), "59,91872");
-        QCOMPARE(w.shown("Text7"), "59,912700");
+        receiver.keepSending(Oslo);
+        QTRY_COMPARE(tickShows(w, {"Text9_0", "Text7"}), QStringList({"Text9_0=59,91872", "Text7=59,912700"}));
 
         w.click("Command9");
         QVERIFY(isNeutral(w.control("Command17")) && isNeutral(w.control("Command36")));
         QVERIFY(!w.control("Command17")->isEnabled() && !w.control("Command36")->isEnabled());
 
-        // The receiver falls silent: a new attempt finds nothing, says so, offers the settings,
-        // and the link is given up.
-        receiver.repeat.stop();
-        tick(w);
+        // The receiver falls silent (what socat still relays is read first): a new attempt finds
+        // nothing, says so, offers the settings, and the link is given up.
+        receiver.fallSilent();
+        QTest::qWait(300);
+        w.positions().tick();
         QString settingsShown;
         QVERIFY(answerModal([&] { w.click("Command28"); },
                             [&](QWidget *settings) {
                                 settingsShown = settings->windowTitle() + ' ' + w.t.prompter().lastText();
                                 click(settings, "Command1");
                             }));
-        QCOMPARE(settingsShown, "GPS communication No GPS signals found in com port " + receiver.pty.port());
+        QCOMPARE(settingsShown, "GPS communication No GPS signals found in com port " + receiver.port());
         QVERIFY(w.shown("Command28") == "&Kontakt GPS" && isNeutral(w.control("Command28")));
     }
 
-    // A receiver pulled out is shown as no receiver: "&Kontakt GPS" on the neutral colour, to be
-    // contacted again. The read-out keeps the last fix.
+    // A receiver pulled out is shown as none, "&Kontakt GPS" on neutral; the read-out keeps the fix.
     void lostReceiverOffersContactAgain()
     {
         FaunaWindow w;
-        Receiver receiver(w);
+        PseudoTerminal receiver;
+        plugIn(w, receiver);
         w.click("Command28");
-        tick(w);
-        QCOMPARE(w.shown("Text9_0"), "59,91872");
-        receiver.repeat.stop();
-        receiver.pty.unplug();
+        QTRY_COMPARE(tickShows(w, {"Text9_0"}), QStringList("Text9_0=59,91872"));
+        receiver.unplug();
         const auto tickShowsContact = [&] {
             w.positions().tick();
             return w.shown("Command28") == "&Kontakt GPS";

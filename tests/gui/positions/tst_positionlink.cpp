@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
-#include <QTimer>
 
 #include <utility>
 
@@ -42,19 +41,6 @@ struct SignalLog {
     QStringList take() { return std::exchange(lines, {}); }
 };
 
-// A receiver that keeps sending, on the port the program is set to use.
-struct Receiver {
-    PseudoTerminal pty;
-    QTimer repeat;
-
-    explicit Receiver(TestProgram &t)
-    {
-        t.program().gpsPort = pty.port();
-        QObject::connect(&repeat, &QTimer::timeout, [this] { pty.send(Oslo); });
-        repeat.start(200);
-    }
-};
-
 // The signals of the first tick that reads a fix.
 QStringList tickUntilFix(PositionLink &link, SignalLog &log)
 {
@@ -79,7 +65,9 @@ private slots:
     void signalsFollowWhatTheUserDid()
     {
         TestProgram t(false);
-        Receiver receiver(t);
+        PseudoTerminal receiver;
+        receiver.keepSending(Oslo);
+        t.program().gpsPort = receiver.port();
         PositionLink link(t.program());
         SignalLog log(link);
         link.connectReceiver();
@@ -98,8 +86,7 @@ private slots:
         link.setEntering(false);
         QCOMPARE(log.take(), QStringList({"GPS 0", "source typed", "Kart 0"}));
 
-        receiver.repeat.stop();
-        receiver.pty.unplug();
+        receiver.unplug();
         const auto tickReportsLoss = [&] {
             link.tick();
             return log.lines.contains("linked 0");
@@ -113,7 +100,9 @@ private slots:
     void failedAttemptKeepsTheLinkMade()
     {
         TestProgram t(false);
-        Receiver receiver(t);
+        PseudoTerminal receiver;
+        receiver.keepSending(Oslo);
+        t.program().gpsPort = receiver.port();
         PositionLink link(t.program());
         SignalLog log(link);
         link.connectReceiver();

@@ -1,7 +1,5 @@
-// A disk that fills up, or a program folder that cannot be written, under the real program: each
-// writing operation says so plainly, keeps what the user entered, and leaves the store whole;
-// with room made again the same entries are saved. The disk is a small tmpfs of its own, which
-// needs the superuser; elsewhere the tests skip and say why.
+// A full disk or a read-only folder: each writing operation says so, keeps what was entered and
+// leaves the store whole; with room made the same entries are saved. Needs the superuser (tmpfs).
 
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
@@ -27,8 +25,7 @@ const QString DiskFull = "Disken er full. Frigjør plass på disken og prøv igj
     if (!(disk).mounted())                                                                                             \
     QSKIP(qPrintable((disk).skipReason()))
 
-// Empty when the store opens with its key, passes the engine's check and holds that many
-// observations; else what is wrong.
+// Empty when the store opens, passes the integrity check and holds that many observations.
 QString storeProblem(Program &program, qint64 observations)
 {
     auto db = Database::open(program.filePath(Program::MainFileName), Program::DatabaseKey);
@@ -155,8 +152,7 @@ private slots:
                  QStringList{"ok"});
     }
 
-    // Start-up of the window on a folder that cannot be written stops with the reason, whether a
-    // store is there or not; the store is left as it was. (The commands that only read work there.)
+    // The window refuses a read-only folder at start, with a store or without, and leaves it alone.
     void readOnlyFolderRefusedAtStart()
     {
         ScratchDisk disk(DiskMegabytes);
