@@ -8,12 +8,12 @@
 #include "core/registration/Species.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
+#include "gui/group/GroupDialog.h"
 #include "gui/group/frm_BatchRegistrering.h"
 #include "gui/group/frm_VelgArter.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QListWidget>
 #include <QTextStream>
 
 using namespace lirvenda;
@@ -51,15 +51,17 @@ int main(int argc, char **argv)
                 const QList<KeyedEntry> registered = SortedAlphabetically(RegisteredSpeciesEntries(program, false));
                 list = std::make_unique<frm_BatchRegistrering>(program, registered);
             });
-            listed = list->List1->count();
-            list->List1->item(0)->setSelected(true);
+            auto *species = list->findChild<ChoiceList *>(QStringLiteral("List1"));
+            auto *keyOrder = list->findChild<QCheckBox *>(QStringLiteral("Check1"));
+            listed = species->entries().rowCount();
+            species->choose(species->entries().keyAt(0));
             const double switching = millisecondsOf([&] {
-                list->Check1->click(); // to key order
-                list->Check1->click(); // back to names
+                keyOrder->click(); // to key order
+                keyOrder->click(); // back to names
             });
             const double picker = millisecondsOf([&] {
-                frm_VelgArter extra(program, list->List1);
-                offered = extra.List1->count();
+                frm_VelgArter extra(program, list.get());
+                offered = extra.findChild<ChoiceList *>(QStringLiteral("List1"))->entries().rowCount();
             });
             if (round > 0) {
                 scans << scan;

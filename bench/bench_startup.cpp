@@ -68,11 +68,13 @@ void measure(Store &store)
     });
 
     window->Command7_Click();
-    window->Combo13->setEditText(QStringLiteral("Dalsvatnet 3"));
-    window->Text7->setText(QStringLiteral("63.43050"));
-    window->Text8->setText(QStringLiteral("10.39510"));
-    window->Command2->setText(SpeciesDisplayText(*program, QStringLiteral("11870")));
-    window->Text1->setText(QStringLiteral("2"));
+    const auto box = [&window](const char *name) { return window->findChild<QLineEdit *>(QLatin1String(name)); };
+    window->findChild<QComboBox *>(QStringLiteral("Combo13"))->setEditText(QStringLiteral("Dalsvatnet 3"));
+    box("Text7")->setText(QStringLiteral("63.43050"));
+    box("Text8")->setText(QStringLiteral("10.39510"));
+    window->findChild<QPushButton *>(QStringLiteral("Command2"))
+        ->setText(SpeciesDisplayText(*program, QStringLiteral("11870")));
+    box("Text1")->setText(QStringLiteral("2"));
     figures.saves << millisecondsOf([&] { window->SaveRegistration(frm_Fauna::SaveMode::Ny); });
     program->mainConnection().execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID > ?"), {store.rows});
 

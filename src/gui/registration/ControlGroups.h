@@ -31,4 +31,20 @@ void colourAll(const Controls &controls, const QColor &colour)
         setColour(control, colour);
 }
 
+// Boxes the user types into or chooses in: yellow and open while entering, white and closed else.
+template <typename Controls = std::initializer_list<QWidget *>>
+void drawInputBoxes(const Controls &controls, bool entering)
+{
+    enableAll(controls, entering);
+    colourAll(controls, entering ? Colour::Yellow : Colour::White);
+}
+
+// Buttons and boxes that hold a choice: yellow and open while entering, neutral and closed else.
+template <typename Controls = std::initializer_list<QWidget *>>
+void drawChoiceFields(const Controls &controls, bool entering)
+{
+    enableAll(controls, entering);
+    colourAll(controls, entering ? Colour::Yellow : Colour::neutral());
+}
+
 } // namespace lirvenda

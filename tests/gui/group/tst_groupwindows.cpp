@@ -392,7 +392,7 @@ private slots:
                                 click(speciesList, "Command2");
                             }));
         QCOMPARE(w.t.prompter().lastText(), QString("Det ble totalt registrert 1 nye observasjoner."));
-        QVERIFY(rowOfKey(w.control<QListWidget>("List3"), "14640") >= 0);
+        QVERIFY(rowWithKey(w.control<QAbstractItemView>("List3"), "14640") >= 0);
         w.window.RefreshLocalityList({}); // the locality's number is listed by its name
         QCOMPARE(entries(w.control<QComboBox>("Combo13")), QStringList{"Gåsholmen"});
     }

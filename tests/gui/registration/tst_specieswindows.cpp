@@ -70,8 +70,8 @@ private slots:
         for (const char *key : {"02880", "04210", "02250", "01540", "02060", "04210"})
             w.insertObservation({{"Art", key}});
         w.window.RefreshSpeciesLists();
-        auto *byName = w.control<QListWidget>("List3");
-        auto *byKey = w.control<QListWidget>("List6");
+        auto *byName = w.control<QAbstractItemView>("List3");
+        auto *byKey = w.control<QAbstractItemView>("List6");
         auto *check = w.control<QCheckBox>("Check1");
         const QString kobberand = "Kobberand (Oxyura jamaicensis) [02250]",
                       sangsvane = "Sangsvane (Cygnus cygnus) [01540]",
