@@ -110,7 +110,7 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
 
 // Windows still waiting for their layouts on other branches; an entry goes when its window passes.
 const QStringList AwaitingLayouts{
-    "frm_Fauna",      // the main window: controls at fixed places, captions cut in height and width
+    "frm_Fauna",      // the main window: 715 pixels high at least
     "frm_Statistikk", // the statistics window: 1392 pixels wide at least
     "frm_Bilde",      // the picture viewer: 710 pixels high at least
 };
