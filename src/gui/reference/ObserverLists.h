@@ -7,24 +7,25 @@
 
 #include <QString>
 
-class QListWidget;
-
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // The main observer of the last registration saved with more than one observer.
 inline const QString MainObserverFileName = QStringLiteral("MainObserver.txt");
 
-void AddObserverEntry(QListWidget *list, const KeyedEntry &observer, bool ticked = false);
+void AddObserverEntry(KeyedListModel &list, const KeyedEntry &observer, bool ticked = false);
 
+// How many observers are ticked as the main observer; a registration needs one.
+int TickedObservers(const KeyedListModel &list);
 // The registration's observers as stored: the main observer's key first, then the others in list
 // order, separated by ",".
-QString ObserverIdList(const QListWidget *list);
+QString ObserverIdList(const KeyedListModel &list);
 // With more than one entry the ticked main observer is remembered in the file; call it once the
 // registration is stored, so a save that fails leaves the file as it was.
-void RememberMainObserver(Program &program, const QListWidget *list);
+void RememberMainObserver(Program &program, const KeyedListModel &list);
 // The default observers, the remembered main observer ticked (or the only one).
-void FillDefaultObservers(Program &program, QListWidget *list);
+void FillDefaultObservers(Program &program, KeyedListModel &list);
 
 } // namespace lirvenda

@@ -5,12 +5,10 @@
 #include "gui/reference/frm_Observers_Modify.h"
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/KeyedListModel.h"
-#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QGroupBox>
 #include <QListView>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -81,20 +79,17 @@ QList<int> frm_ObserverEdit::ListUnlistedObservers()
     return added;
 }
 
-bool EditObserverList(Program &program, QListWidget *list)
+bool EditObserverList(Program &program, KeyedListModel &list, QWidget *parent)
 {
-    frm_ObserverEdit picker(program, list->window());
-    QList<KeyedEntry> listed;
-    QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
-    for (int i = 0; i < list->count(); ++i) {
-        listed << entryOf(list->item(i));
-        if (list->item(i)->checkState() == Qt::Checked)
-            ticked << keyOf(list->item(i));
-    }
-    picker.offer(listed);
+    frm_ObserverEdit picker(program, parent);
+    picker.offer(list.entries());
     if (picker.exec() != QDialog::Accepted)
         return false;
-    list->clear();
+    QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.isChecked(row))
+            ticked << list.keyAt(row);
+    list.clear();
     for (const KeyedEntry &choice : picker.chosen())
         AddObserverEntry(list, choice, ticked.contains(choice.key));
     return true;

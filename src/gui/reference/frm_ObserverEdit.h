@@ -6,7 +6,6 @@
 
 class QGroupBox;
 class QListView;
-class QListWidget;
 class QPushButton;
 
 namespace lirvenda {
@@ -41,6 +40,6 @@ private:
 
 // Lets the user choose the observers of a registration in the picker window; the entries kept are
 // ticked as before. False when the user quit, which leaves the list as it was.
-bool EditObserverList(Program &program, QListWidget *list);
+bool EditObserverList(Program &program, KeyedListModel &list, QWidget *parent);
 
 } // namespace lirvenda

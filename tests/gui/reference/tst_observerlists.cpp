@@ -1,6 +1,7 @@
 #include "core/shared/SharedProcedures.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_ObserverEdit.h"
+#include "gui/ui/KeyedListModel.h"
 #include "support/Gestures.h"
 #include "support/ModalAnswer.h"
 #include "support/TestProgram.h"
@@ -27,13 +28,18 @@ QHash<QString, QString> addObservers(TestProgram &t, const QStringList &observer
     return ids;
 }
 
+// A registration's observer list, as the main window keeps it.
+struct ObserverList : KeyedListModel {
+    ObserverList() { setCheckable(true); }
+};
+
 // Runs EditObserverList on the list; the action gets the picker's list. confirmed, when given,
 // receives EditObserverList's answer.
-bool editObserverList(TestProgram &t, QListWidget *list, const std::function<void(QAbstractItemView *)> &action,
+bool editObserverList(TestProgram &t, ObserverList &list, const std::function<void(QAbstractItemView *)> &action,
                       bool *confirmed = nullptr)
 {
     bool answer = false;
-    const bool opened = answerModal([&] { answer = EditObserverList(t.program(), list); },
+    const bool opened = answerModal([&] { answer = EditObserverList(t.program(), list, nullptr); },
                                     [&](QWidget *picker) { action(child<QAbstractItemView>(picker, "List1")); });
     if (confirmed)
         *confirmed = answer;
@@ -62,18 +68,18 @@ private slots:
         QFETCH(QString, order);
         QFETCH(int, remembered);
         TestProgram t(false);
-        QListWidget list;
+        ObserverList list;
         QStringList keys;
         for (int i = 0; i < ticks.size(); ++i) {
             keys << QStringLiteral("20130401120000-%1").arg(i + 1);
-            AddObserverEntry(&list, keyedEntry(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
+            AddObserverEntry(list, keyedEntry(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
                              ticks[i] == 'x');
         }
         QStringList expected;
         for (QChar position : order)
             expected << keys[position.digitValue()];
-        QCOMPARE(ObserverIdList(&list), expected.join(','));
-        RememberMainObserver(t.program(), &list);
+        QCOMPARE(ObserverIdList(list), expected.join(','));
+        RememberMainObserver(t.program(), list);
         QFile file(t.path(MainObserverFileName));
         QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none"),
                  remembered >= 0 ? (keys[remembered] + '\n').toUtf8() : QByteArray("none"));
@@ -99,10 +105,10 @@ private slots:
         const auto ids = addObservers(t, {"Per/Hansen/PHA", "Åse/Aune/ÅAU", "Ola/Berg/OBE", "Anne/Ås/AAS"}, defaults);
         if (!remembered.isEmpty())
             WriteLine(t.path(MainObserverFileName), ids.value(remembered));
-        QListWidget list;
-        AddObserverEntry(&list, {QStringLiteral("left from the last registration"), {}});
-        FillDefaultObservers(t.program(), &list);
-        QCOMPARE(initialsIn(&list), expected);
+        ObserverList list;
+        AddObserverEntry(list, {QStringLiteral("left from the last registration"), {}});
+        FillDefaultObservers(t.program(), list);
+        QCOMPARE(initialsIn(list), expected);
     }
 
     // The picker offers the list's observers chosen, then the others by last name, then first name.
@@ -128,13 +134,13 @@ private slots:
         TestProgram t;
         const auto ids = addObservers(
             t, {"Per/Zahl/PZA", "Anne/Ås/AAS", "Ola/Berg/OBE", "Kari/Berg/KBE", "Anna/Berg/ABE", "Øyvind/Aune/ØAU"});
-        QListWidget list;
-        AddObserverEntry(&list, ObserverEntry(t.program(), ids["PZA"]), true);
-        AddObserverEntry(&list, ObserverEntry(t.program(), ids["OBE"]));
+        ObserverList list;
+        AddObserverEntry(list, ObserverEntry(t.program(), ids["PZA"]), true);
+        AddObserverEntry(list, ObserverEntry(t.program(), ids["OBE"]));
         QStringList offered;
         bool confirmed = false;
         QVERIFY(editObserverList(
-            t, &list,
+            t, list,
             [&](QAbstractItemView *choices) {
                 offered = initialsIn(choices, true);
                 for (const QString &initials : toggled)
@@ -146,7 +152,7 @@ private slots:
             },
             &confirmed));
         QCOMPARE(offered, (QStringList{"PZA*", "OBE*", "ØAU", "ABE", "KBE", "AAS"}));
-        QCOMPARE(initialsIn(&list), expected);
+        QCOMPARE(initialsIn(list), expected);
         QCOMPARE(!confirmed, cancelled);
     }
 
@@ -170,16 +176,16 @@ private slots:
             t.program().observerConnection().execute(
                 "UPDATE Observers SET ObserverUniqueID = ? WHERE ObserverUniqueID = ?",
                 {id, t.addObserver("Ola", last, initials)});
-        QListWidget list;
-        AddObserverEntry(&list, ObserverEntry(t.program(), listedId), true);
+        ObserverList list;
+        AddObserverEntry(list, ObserverEntry(t.program(), listedId), true);
         QStringList offered;
-        QVERIFY(editObserverList(t, &list, [&](QAbstractItemView *choices) {
+        QVERIFY(editObserverList(t, list, [&](QAbstractItemView *choices) {
             offered = initialsIn(choices, true);
             clickEntry(choices, choices->model()->rowCount() - 1);
             click(choices->window(), "Command2");
         }));
         QCOMPARE(offered, (QStringList{"OBE*", "KAU"}));
-        QCOMPARE(ObserverIdList(&list), listedId + ',' + otherId);
+        QCOMPARE(ObserverIdList(list), listedId + ',' + otherId);
     }
 };
 
