@@ -27,11 +27,10 @@ inline bool addObserverThroughWindows(FaunaWindow &w, const QString &first, cons
                                             });
                         defaulted = answerModal([&] { click(observers, "Command5"); },
                                                 [&](QWidget *defaults) {
-                                                    auto *list = child<QListWidget>(defaults, "List1");
-                                                    for (int i = 0; i < list->count(); ++i)
-                                                        if (list->item(i)->text().contains('(' + initials + ')') &&
-                                                            !list->item(i)->isSelected())
-                                                            clickEntry(list, i);
+                                                    auto *list = child<QAbstractItemView>(defaults, "List1");
+                                                    const QStringList shown = initialsIn(list, true);
+                                                    if (const int row = shown.indexOf(initials); row >= 0)
+                                                        clickEntry(list, row);
                                                     click(defaults, "Command2");
                                                 });
                         click(observers, "Command1");

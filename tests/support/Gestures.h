@@ -71,17 +71,21 @@ inline int rowWithKey(const QAbstractItemView *list, const QString &key)
 }
 
 // The initials in each entry's "(...)", as observer entries show them; "*" marks a ticked entry,
-// or with bySelection a selected one.
-inline QStringList initialsIn(const QAbstractItemView *list, bool bySelection = false)
+// or, given a selection, a selected one.
+inline QStringList initialsIn(const QAbstractItemModel &list, const QItemSelectionModel *selection = nullptr)
 {
     QStringList out;
-    for (int row = 0; row < list->model()->rowCount(); ++row) {
-        const QModelIndex entry = list->model()->index(row, 0);
-        const bool marked = bySelection ? list->selectionModel()->isSelected(entry)
-                                        : entry.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const QModelIndex entry = list.index(row, 0);
+        const bool marked =
+            selection ? selection->isSelected(entry) : entry.data(Qt::CheckStateRole).toInt() == Qt::Checked;
         out << entry.data().toString().section('(', 1).section(')', 0, 0) + (marked ? "*" : "");
     }
     return out;
+}
+inline QStringList initialsIn(const QAbstractItemView *list, bool bySelection = false)
+{
+    return initialsIn(*list->model(), bySelection ? list->selectionModel() : nullptr);
 }
 
 } // namespace lirvenda::test

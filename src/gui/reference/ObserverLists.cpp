@@ -3,67 +3,61 @@
 #include "core/reference/ObserverRegister.h"
 #include "core/shared/TextFiles.h"
 #include "core/store/Program.h"
-#include "gui/ui/ListProcedures.h"
-
-#include <QListWidget>
+#include "gui/ui/KeyedListModel.h"
 
 namespace lirvenda {
 
-namespace {
-
-bool isTicked(const QListWidgetItem *item) { return item->checkState() == Qt::Checked; }
-
-} // namespace
-
-void addObserverEntry(QListWidget *list, const KeyedEntry &observer, bool ticked)
+void addObserverEntry(KeyedListModel &list, const KeyedEntry &observer, bool ticked)
 {
-    QListWidgetItem *item = addKeyedEntry(list, observer);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    list.append(observer);
+    list.setChecked(list.rowCount() - 1, ticked);
 }
 
 namespace {
 
-QString mainObserverOf(const QListWidget *list)
+QString mainObserverOf(const KeyedListModel &list)
 {
-    for (int i = 0; i < list->count(); ++i)
-        if (isTicked(list->item(i)))
-            return keyOf(list->item(i));
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.isChecked(row))
+            return list.keyAt(row);
     return {};
 }
 
 } // namespace
 
-QString observerIdList(const QListWidget *list)
+int tickedObservers(const KeyedListModel &list)
 {
-    if (list->count() == 1)
-        return keyOf(list->item(0));
-    QStringList ids = {mainObserverOf(list)};
-    for (int i = 0; i < list->count(); ++i)
-        if (!isTicked(list->item(i)))
-            ids << keyOf(list->item(i));
-    return list->count() == 0 ? QString() : ids.join(',');
+    int ticked = 0;
+    for (int row = 0; row < list.rowCount(); ++row)
+        ticked += list.isChecked(row);
+    return ticked;
 }
 
-void rememberMainObserver(Program &program, const QListWidget *list)
+QString observerIdList(const KeyedListModel &list)
 {
-    if (list->count() > 1)
+    if (list.rowCount() == 1)
+        return list.keyAt(0);
+    QStringList ids = {mainObserverOf(list)};
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (!list.isChecked(row))
+            ids << list.keyAt(row);
+    return list.rowCount() == 0 ? QString() : ids.join(',');
+}
+
+void rememberMainObserver(Program &program, const KeyedListModel &list)
+{
+    if (list.rowCount() > 1)
         writeLine(program.filePath(MainObserverFileName), mainObserverOf(list));
 }
 
-void fillDefaultObservers(Program &program, QListWidget *list)
+void fillDefaultObservers(Program &program, KeyedListModel &list)
 {
-    list->clear();
-    for (const KeyedEntry &observer : defaultRegistrationObservers(program))
-        addObserverEntry(list, observer);
-
+    list.setEntries(defaultRegistrationObservers(program));
     const QString mainFile = program.filePath(MainObserverFileName);
-    if (fileExists(mainFile)) {
-        if (const int main = rowOfKey(list, readFirstLine(mainFile)); main >= 0)
-            list->item(main)->setCheckState(Qt::Checked);
-    }
-    if (list->count() == 1)
-        list->item(0)->setCheckState(Qt::Checked);
+    if (fileExists(mainFile))
+        list.setChecked(list.rowOf(readFirstLine(mainFile)), true);
+    if (list.rowCount() == 1)
+        list.setChecked(0, true);
 }
 
 } // namespace lirvenda

@@ -2,11 +2,11 @@
 
 #include "core/reference/ObserverRegister.h"
 #include "gui/ui/DialogLayout.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QGroupBox>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,12 +15,13 @@ namespace lirvenda {
 frm_Default::frm_Default(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program),
       Frame1(named(new QGroupBox(QStringLiteral("Observers"), this), QStringLiteral("Frame1"))),
-      List1(named(new QListWidget(Frame1), QStringLiteral("List1"))),
+      List1(named(new QListView(Frame1), QStringLiteral("List1"))), m_observers(new KeyedListModel(List1)),
       Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
       Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Default"));
     setWindowTitle(QStringLiteral("Default observers"));
+    List1->setModel(m_observers);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setMinimumSize(420, 300);
     (new QVBoxLayout(Frame1))->addWidget(List1);
@@ -33,8 +34,11 @@ frm_Default::frm_Default(Program &program, QWidget *parent)
 
 void frm_Default::Form_Load()
 {
-    for (const DefaultObserverEntry &entry : defaultObserverEntries(m_program))
-        addKeyedEntry(List1, entry)->setSelected(entry.isDefault);
+    const QList<DefaultObserverEntry> entries = defaultObserverEntries(m_program);
+    m_observers->setEntries({entries.begin(), entries.end()});
+    for (int row = 0; row < entries.size(); ++row)
+        if (entries.at(row).isDefault)
+            List1->selectionModel()->select(m_observers->index(row), QItemSelectionModel::Select);
 }
 
 void frm_Default::Command1_Click() { reject(); }
@@ -43,9 +47,8 @@ void frm_Default::Command1_Click() { reject(); }
 void frm_Default::Command2_Click()
 {
     QList<qint64> chosen;
-    for (int i = 0; i < List1->count(); ++i)
-        if (List1->item(i)->isSelected())
-            chosen << keyOf(List1->item(i)).toLongLong();
+    for (const QModelIndex &entry : List1->selectionModel()->selectedRows())
+        chosen << m_observers->keyAt(entry.row()).toLongLong();
     setDefaultObservers(m_program, chosen);
     accept();
 }

@@ -3,11 +3,12 @@
 #include <QDialog>
 
 class QGroupBox;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // Chooses the default observers: the selected entries are the observers every new registration
@@ -23,8 +24,9 @@ private:
     void Command2_Click();
 
     Program &m_program;
-    QGroupBox *Frame1;     // "Observers"
-    QListWidget *List1;    // every observer; the selected ones are default observers
+    QGroupBox *Frame1; // "Observers"
+    QListView *List1;  // every observer; the selected ones are default observers
+    KeyedListModel *m_observers;
     QPushButton *Command2; // "&OK"
     QPushButton *Command1; // "&Quit"
 };

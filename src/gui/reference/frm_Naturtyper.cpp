@@ -1,12 +1,13 @@
 #include "gui/reference/frm_Naturtyper.h"
 
 #include "core/reference/NatureTypes.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
+#include "gui/ui/NamedControl.h"
 #include "gui/windows/frm_Melding.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,58 +15,22 @@ namespace lirvenda {
 
 namespace {
 
-// A level of the picker: its list over its "Reset" button.
-QGroupBox *level(QWidget *parent, const QString &name, const QString &caption, QListWidget *&list, QPushButton *&reset,
-                 const QString &listName, const QString &resetName)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    list = new QListWidget(frame);
-    list->setObjectName(listName);
-    list->setMinimumSize(300, 320);
-    reset = new QPushButton(QStringLiteral("Reset"), frame);
-    reset->setObjectName(resetName);
-    auto *layout = new QVBoxLayout(frame);
-    layout->addWidget(list);
-    layout->addWidget(reset, 0, Qt::AlignLeft);
-    QObject::connect(reset, &QPushButton::clicked, list, &QListWidget::clearSelection);
-    return frame;
-}
-
-// The selected entry of a level; the empty entry when none is selected.
-KeyedEntry selectedEntry(const QListWidget *list)
-{
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? KeyedEntry() : entryOf(selected.first());
-}
-
-void refill(QListWidget *list, const QList<KeyedEntry> &items)
-{
-    list->clearSelection();
-    list->clear();
-    addKeyedEntries(list, items);
-}
+QString numbered(const char *kind, int number) { return QLatin1String(kind) + QString::number(number); }
 
 } // namespace
 
 frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
-    : QDialog(parent), m_program(program), Command2(new QPushButton(QStringLiteral("&OK"), this)),
-      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+    : QDialog(parent), m_program(program),
+      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(QStringLiteral("&Avbryt"), this), QStringLiteral("Command1"))),
+      m_groups(level(QStringLiteral("Hovedgruppe"), 1, 5)), m_mainTypes(level(QStringLiteral("Gruppe"), 2, 4)),
+      m_baseTypes(level(QStringLiteral("Undergruppe"), 3, 3))
 {
     setObjectName(QStringLiteral("frm_Naturtyper"));
     setWindowTitle(QStringLiteral("Naturtyper"));
-    Frame1 = level(this, QStringLiteral("Frame1"), QStringLiteral("Hovedgruppe"), List1, Command5,
-                   QStringLiteral("List1"), QStringLiteral("Command5"));
-    Frame2 = level(this, QStringLiteral("Frame2"), QStringLiteral("Gruppe"), List2, Command4, QStringLiteral("List2"),
-                   QStringLiteral("Command4"));
-    Frame3 = level(this, QStringLiteral("Frame3"), QStringLiteral("Undergruppe"), List3, Command3,
-                   QStringLiteral("List3"), QStringLiteral("Command3"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-
     auto *levels = new QHBoxLayout;
-    for (QGroupBox *frame : {Frame1, Frame2, Frame3})
-        levels->addWidget(frame);
+    for (const Level &l : {m_groups, m_mainTypes, m_baseTypes})
+        levels->addWidget(l.frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Command2);
@@ -74,57 +39,86 @@ frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
     layout->addLayout(levels);
     layout->addLayout(buttons);
 
-    connect(List1, &QListWidget::itemSelectionChanged, this, &frm_Naturtyper::List1_Click);
-    connect(List2, &QListWidget::itemSelectionChanged, this, &frm_Naturtyper::List2_Click);
+    connect(m_groups.list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frm_Naturtyper::List1_Click);
+    connect(m_mainTypes.list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frm_Naturtyper::List2_Click);
     connect(Command2, &QPushButton::clicked, this, &frm_Naturtyper::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frm_Naturtyper::reject);
     Form_Load();
 }
 
-void frm_Naturtyper::Form_Load() { addKeyedEntries(List1, natureTypeGroupItems(m_program)); }
+auto frm_Naturtyper::level(const QString &caption, int number, int resetNumber) -> Level
+{
+    auto *frame = named(new QGroupBox(caption, this), numbered("Frame", number));
+    auto *list = named(new QListView(frame), numbered("List", number));
+    auto *entries = new KeyedListModel(list);
+    list->setModel(entries);
+    list->setMinimumSize(300, 320);
+    auto *reset = named(new QPushButton(QStringLiteral("Reset"), frame), numbered("Command", resetNumber));
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(list);
+    layout->addWidget(reset, 0, Qt::AlignLeft);
+    connect(reset, &QPushButton::clicked, list, &QListView::clearSelection);
+    return {frame, list, entries};
+}
+
+KeyedEntry frm_Naturtyper::Level::selected() const
+{
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? KeyedEntry() : entries->entryAt(rows.first().row());
+}
+
+void frm_Naturtyper::Level::refill(const QList<KeyedEntry> &items)
+{
+    list->clearSelection();
+    entries->setEntries(items);
+}
+
+void frm_Naturtyper::Form_Load() { m_groups.entries->setEntries(natureTypeGroupItems(m_program)); }
 
 // The base types of another group's main type are no choice for this group, so both lists
 // below are emptied.
 void frm_Naturtyper::List1_Click()
 {
-    const KeyedEntry group = selectedEntry(List1);
+    const KeyedEntry group = m_groups.selected();
     if (group.text.isEmpty())
         return;
-    refill(List3, {});
-    refill(List2, mainTypeItems(m_program, group.key));
+    m_baseTypes.refill({});
+    m_mainTypes.refill(mainTypeItems(m_program, group.key));
 }
 
 void frm_Naturtyper::List2_Click()
 {
-    const KeyedEntry mainType = selectedEntry(List2);
+    const KeyedEntry mainType = m_mainTypes.selected();
     if (!mainType.text.isEmpty())
-        refill(List3, baseTypeItems(m_program, mainType.key));
+        m_baseTypes.refill(baseTypeItems(m_program, mainType.key));
 }
 
 void frm_Naturtyper::Preselect(const QString &path)
 {
     const QStringList ids = path.split('|', Qt::SkipEmptyParts);
-    QListWidget *const levels[] = {List1, List2, List3};
+    const Level *const levels[] = {&m_groups, &m_mainTypes, &m_baseTypes};
     for (int i = 0; i < ids.size() && i < 3; ++i) {
         bool isNumber = false;
         const int id = ids.at(i).trimmed().toInt(&isNumber);
-        const int row = isNumber ? rowOfKey(levels[i], QString::number(id)) : -1;
+        const int row = isNumber ? levels[i]->entries->rowOf(QString::number(id)) : -1;
         if (row >= 0) {
-            levels[i]->setCurrentRow(row);
-            levels[i]->scrollToItem(levels[i]->item(row));
+            levels[i]->list->setCurrentIndex(levels[i]->entries->index(row));
+            levels[i]->list->scrollTo(levels[i]->entries->index(row));
         }
     }
 }
 
 void frm_Naturtyper::Command2_Click()
 {
-    const KeyedEntry group = selectedEntry(List1);
+    const KeyedEntry group = m_groups.selected();
     if (group.text.isEmpty()) {
         showTimedMessage(QStringLiteral("Ingen naturtype valgt"));
         emit natureTypeChosen({}, {});
         return;
     }
-    const NatureTypeChoice choice = chosenNatureType(group, selectedEntry(List2), selectedEntry(List3));
+    const NatureTypeChoice choice = chosenNatureType(group, m_mainTypes.selected(), m_baseTypes.selected());
     emit natureTypeChosen(choice.caption, choice.path);
     accept();
 }

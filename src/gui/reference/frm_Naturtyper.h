@@ -1,13 +1,16 @@
 #pragma once
 
+#include "core/shared/DisplayTexts.h"
+
 #include <QDialog>
 
 class QGroupBox;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // The nature-type picker: a group, a main type within it and a base type within that.
@@ -24,23 +27,29 @@ signals:
     void natureTypeChosen(const QString &caption, const QString &path);
 
 private:
+    // A level of the picker: its frame, holding its list over its "Reset" button.
+    struct Level {
+        QGroupBox *frame;
+        QListView *list;
+        KeyedListModel *entries;
+
+        KeyedEntry selected() const; // the empty entry when none is selected
+        void refill(const QList<KeyedEntry> &items);
+    };
+    Level level(const QString &caption, int number, int resetNumber);
+
     void Form_Load();
     void List1_Click();
     void List2_Click();
     void Command2_Click();
 
     Program &m_program;
-    QGroupBox *Frame1;     // "Hovedgruppe"
-    QListWidget *List1;    // groups
-    QPushButton *Command5; // "Reset"
-    QGroupBox *Frame2;     // "Gruppe"
-    QListWidget *List2;    // main types of the chosen group
-    QPushButton *Command4; // "Reset"
-    QGroupBox *Frame3;     // "Undergruppe"
-    QListWidget *List3;    // base types of the chosen main type
-    QPushButton *Command3; // "Reset"
+    // Made first, so Tab goes from them to the lists, as it always has.
     QPushButton *Command2; // "&OK"
     QPushButton *Command1; // "&Avbryt"
+    Level m_groups;        // "Hovedgruppe": Frame1, List1 and its "Reset" Command5
+    Level m_mainTypes;     // "Gruppe": Frame2, List2 and Command4; the main types of the chosen group
+    Level m_baseTypes;     // "Undergruppe": Frame3, List3 and Command3; the base types of the chosen main type
 };
 
 } // namespace lirvenda

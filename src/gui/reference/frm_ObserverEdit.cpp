@@ -1,54 +1,60 @@
 #include "gui/reference/frm_ObserverEdit.h"
 
 #include "core/reference/ObserverRegister.h"
-#include "core/store/Program.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_Observers_Modify.h"
 #include "gui/ui/DialogLayout.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/KeyedListModel.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QGroupBox>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace lirvenda {
 
-frm_ObserverEdit::frm_ObserverEdit(Program &program, const QList<KeyedEntry> &listed, QWidget *parent)
-    : QDialog(parent), m_program(program), Frame1(new QGroupBox(QStringLiteral("Observers"), this)),
-      List1(new QListWidget(Frame1)), Command2(new QPushButton(QStringLiteral("&OK"), this)),
-      Command1(new QPushButton(QStringLiteral("&Quit"), this)),
-      Command3(new QPushButton(QStringLiteral("&Ny obs."), this))
+frm_ObserverEdit::frm_ObserverEdit(Program &program, QWidget *parent)
+    : QDialog(parent), m_program(program),
+      Frame1(named(new QGroupBox(QStringLiteral("Observers"), this), QStringLiteral("Frame1"))),
+      List1(named(new QListView(Frame1), QStringLiteral("List1"))), m_observers(new KeyedListModel(List1)),
+      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1"))),
+      Command3(named(new QPushButton(QStringLiteral("&Ny obs."), this), QStringLiteral("Command3")))
 {
     setObjectName(QStringLiteral("frm_ObserverEdit"));
     setWindowTitle(QStringLiteral("Edit observer list"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    List1->setObjectName(QStringLiteral("List1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command3->setObjectName(QStringLiteral("Command3"));
-
+    List1->setModel(m_observers);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setMinimumSize(420, 300);
-    auto *frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->addWidget(List1);
+    (new QVBoxLayout(Frame1))->addWidget(List1);
     layOutFramesAndButtons(this, {Frame1}, {Command3}, {Command2, Command1});
 
     connect(Command2, &QPushButton::clicked, this, &frm_ObserverEdit::accept);
     connect(Command1, &QPushButton::clicked, this, &frm_ObserverEdit::reject);
     connect(Command3, &QPushButton::clicked, this, &frm_ObserverEdit::Command3_Click);
-    for (const KeyedEntry &observer : listed)
-        addKeyedEntry(List1, observer)->setSelected(true);
+}
+
+void frm_ObserverEdit::offer(const QList<KeyedEntry> &chosen)
+{
+    m_observers->setEntries(chosen);
+    for (int row = 0; row < chosen.size(); ++row)
+        choose(row);
     ListUnlistedObservers();
 }
 
-QList<KeyedEntry> frm_ObserverEdit::chosenObservers() const
+QList<KeyedEntry> frm_ObserverEdit::chosen() const
 {
     QList<KeyedEntry> chosen;
-    for (int i = 0; i < List1->count(); ++i)
-        if (List1->item(i)->isSelected())
-            chosen << entryOf(List1->item(i));
+    for (int row = 0; row < m_observers->rowCount(); ++row)
+        if (List1->selectionModel()->isRowSelected(row))
+            chosen << m_observers->entryAt(row);
     return chosen;
+}
+
+void frm_ObserverEdit::choose(int row)
+{
+    List1->selectionModel()->select(m_observers->index(row), QItemSelectionModel::Select);
 }
 
 // "&Ny obs.": the observer added to the register is chosen at once. On an empty register this is
@@ -57,34 +63,35 @@ void frm_ObserverEdit::Command3_Click()
 {
     if (!addNewObserver(m_program, this))
         return;
-    for (QListWidgetItem *added : ListUnlistedObservers())
-        added->setSelected(true);
+    for (int added : ListUnlistedObservers())
+        choose(added);
 }
 
-QList<QListWidgetItem *> frm_ObserverEdit::ListUnlistedObservers()
+// Adds the observers of the register not listed yet; answers their rows.
+QList<int> frm_ObserverEdit::ListUnlistedObservers()
 {
-    QList<QListWidgetItem *> added;
+    QList<int> added;
     for (const KeyedEntry &observer : registrationObserverChoices(m_program))
-        if (rowOfKey(List1, observer.key) < 0)
-            added << addKeyedEntry(List1, observer);
+        if (m_observers->rowOf(observer.key) < 0) {
+            added << m_observers->rowCount();
+            m_observers->append(observer);
+        }
     return added;
 }
 
-bool editObserverList(Program &program, QListWidget *list)
+bool editObserverList(Program &program, KeyedListModel &list, QWidget *parent)
 {
-    QList<KeyedEntry> listed;
-    QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
-    for (int i = 0; i < list->count(); ++i) {
-        listed << entryOf(list->item(i));
-        if (list->item(i)->checkState() == Qt::Checked)
-            ticked << listed.constLast().key;
-    }
-    frm_ObserverEdit picker(program, listed, list->window());
+    frm_ObserverEdit picker(program, parent);
+    picker.offer(list.entries());
     if (picker.exec() != QDialog::Accepted)
         return false;
-    list->clear();
-    for (const KeyedEntry &chosen : picker.chosenObservers())
-        addObserverEntry(list, chosen, ticked.contains(chosen.key));
+    QStringList ticked; // the main observer stays ticked when kept, so it need not be chosen again
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.isChecked(row))
+            ticked << list.keyAt(row);
+    list.clear();
+    for (const KeyedEntry &choice : picker.chosen())
+        addObserverEntry(list, choice, ticked.contains(choice.key));
     return true;
 }
 

@@ -5,33 +5,34 @@
 #include <QDialog>
 
 class QGroupBox;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
-struct KeyedEntry;
 
-// Picks which observers take part in a registration: those listed come first and chosen, the rest
-// of the register after them.
+// Picks which observers take part in a registration; filled and read by editObserverList.
 class frm_ObserverEdit : public QDialog {
     Q_OBJECT
 public:
-    frm_ObserverEdit(Program &program, const QList<KeyedEntry> &listed, QWidget *parent = nullptr);
+    explicit frm_ObserverEdit(Program &program, QWidget *parent = nullptr);
 
-    // The observers chosen when the user confirmed, in the picker's order.
-    QList<KeyedEntry> chosenObservers() const;
+    // Offers the observers given, chosen, then the rest of the register.
+    void offer(const QList<KeyedEntry> &chosen);
+    // The chosen observers, in list order.
+    QList<KeyedEntry> chosen() const;
 
 private:
-    // Adds the observers of the register not listed yet; answers their entries.
-    QList<QListWidgetItem *> ListUnlistedObservers();
     void Command3_Click();
+    QList<int> ListUnlistedObservers();
+    void choose(int row);
 
     Program &m_program;
-    QGroupBox *Frame1;     // "Observers"
-    QListWidget *List1;    // the observers; the chosen ones are selected
+    QGroupBox *Frame1; // "Observers"
+    QListView *List1;  // the observers; the chosen ones are selected
+    KeyedListModel *m_observers;
     QPushButton *Command2; // "&OK"
     QPushButton *Command1; // "&Quit"
     QPushButton *Command3; // "&Ny obs."
@@ -39,6 +40,6 @@ private:
 
 // Lets the user choose the observers of a registration in the picker window; the entries kept are
 // ticked as before. False when the user quit, which leaves the list as it was.
-bool editObserverList(Program &program, QListWidget *list);
+bool editObserverList(Program &program, KeyedListModel &list, QWidget *parent);
 
 } // namespace lirvenda

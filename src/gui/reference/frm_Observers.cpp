@@ -5,13 +5,14 @@
 #include "core/store/Program.h"
 #include "gui/reference/frm_Default.h"
 #include "gui/reference/frm_Observers_Modify.h"
-#include "gui/ui/ListProcedures.h"
+#include "gui/ui/DialogLayout.h"
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -24,7 +25,7 @@ frm_Observers::frm_Observers(Program &program, QWidget *parent)
       Text1(named(new QLineEdit(Frame1), QStringLiteral("Text1"))),
       Command4(named(new QPushButton(QStringLiteral("Reset"), Frame1), QStringLiteral("Command4"))),
       Frame2(named(new QGroupBox(QStringLiteral("Observatører"), this), QStringLiteral("Frame2"))),
-      List1(named(new QListWidget(Frame2), QStringLiteral("List1"))),
+      List1(named(new QListView(Frame2), QStringLiteral("List1"))), m_matching(new KeyedListModel(List1)),
       Command2(named(new QPushButton(QStringLiteral("&Ny obs."), this), QStringLiteral("Command2"))),
       Command3(named(new QPushButton(QStringLiteral("&Endre obs."), this), QStringLiteral("Command3"))),
       Command5(named(new QPushButton(QStringLiteral("&Set Default"), this), QStringLiteral("Command5"))),
@@ -32,26 +33,17 @@ frm_Observers::frm_Observers(Program &program, QWidget *parent)
 {
     setObjectName(QStringLiteral("frm_Observers"));
     setWindowTitle(QStringLiteral("Observers"));
+    List1->setModel(m_matching);
     List1->setMinimumSize(460, 320);
 
     auto *search = new QHBoxLayout(Frame1);
     search->addWidget(Text1);
     search->addWidget(Command4);
     (new QVBoxLayout(Frame2))->addWidget(List1);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {Command2, Command3, Command5}) {
-        buttons->addWidget(button);
-        // Enter belongs to the search box: it picks the first observer, it presses no button.
+    // Enter belongs to the search box: it picks the first observer, it presses no button.
+    for (QPushButton *button : {Command2, Command3, Command5, Command1, Command4})
         button->setAutoDefault(false);
-    }
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    Command1->setAutoDefault(false);
-    Command4->setAutoDefault(false);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addWidget(Frame2);
-    layout->addLayout(buttons);
+    layOutFramesAndButtons(this, {Frame1, Frame2}, {Command2, Command3, Command5}, {Command1});
 
     connect(Text1, &QLineEdit::textChanged, this, &frm_Observers::Text1_Change);
     connect(Text1, &QLineEdit::returnPressed, this, &frm_Observers::Text1_KeyPress);
@@ -60,23 +52,19 @@ frm_Observers::frm_Observers(Program &program, QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &frm_Observers::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frm_Observers::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &frm_Observers::Command5_Click);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &frm_Observers::List1_DblClick);
+    connect(List1, &QListView::doubleClicked, this, &frm_Observers::ChangeSelectedObserver);
     Form_Load();
 }
 
 void frm_Observers::Form_Load() { ShowMatching({}); }
 
-void frm_Observers::Text1_Change()
-{
-    List1->clear();
-    addKeyedEntries(List1, searchObservers(m_program, Text1->text()));
-}
+void frm_Observers::Text1_Change() { m_matching->setEntries(searchObservers(m_program, Text1->text())); }
 
 // Enter in the search box.
 void frm_Observers::Text1_KeyPress()
 {
-    if (List1->count() > 0)
-        List1->setCurrentRow(0);
+    if (m_matching->rowCount() > 0)
+        List1->setCurrentIndex(m_matching->index(0));
 }
 
 void frm_Observers::Command1_Click() { reject(); }
@@ -97,12 +85,12 @@ void frm_Observers::Command5_Click()
     defaults.exec();
 }
 
-void frm_Observers::List1_DblClick(QListWidgetItem *) { ChangeSelectedObserver(); }
-
 void frm_Observers::ChangeSelectedObserver()
 {
-    const QListWidgetItem *entry = List1->currentItem();
-    const qint64 observerId = entry && entry->isSelected() ? keyOf(entry).toLongLong() : NewObserver;
+    const QModelIndex entry = List1->currentIndex();
+    const qint64 observerId = entry.isValid() && List1->selectionModel()->isSelected(entry)
+                                  ? m_matching->keyAt(entry.row()).toLongLong()
+                                  : NewObserver;
     const std::optional<ObserverFields> stored =
         observerId != NewObserver ? readObserver(m_program, observerId) : std::nullopt;
     if (!stored) {

@@ -4,12 +4,12 @@
 
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QPushButton;
 
 namespace lirvenda {
 
+class KeyedListModel;
 class Program;
 
 // The observer register: search, add, change, and the way to the default observers.
@@ -27,7 +27,6 @@ private:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
-    void List1_DblClick(QListWidgetItem *entry);
 
     void ChangeSelectedObserver();
     void ShowMatching(const QString &searchText);
@@ -37,7 +36,8 @@ private:
     QLineEdit *Text1;      // the search text
     QPushButton *Command4; // "Reset"
     QGroupBox *Frame2;     // "Observatører"
-    QListWidget *List1;    // the matching observers
+    QListView *List1;      // the matching observers
+    KeyedListModel *m_matching;
     QPushButton *Command2; // "&Ny obs."
     QPushButton *Command3; // "&Endre obs."
     QPushButton *Command5; // "&Set Default"

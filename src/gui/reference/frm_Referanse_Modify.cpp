@@ -5,6 +5,7 @@
 #include "core/store/Program.h"
 #include "gui/ui/Colours.h"
 #include "gui/ui/DialogLayout.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -14,17 +15,6 @@
 #include <QPushButton>
 
 namespace lirvenda {
-
-namespace {
-
-template <typename Control>
-Control *named(Control *control, const QString &name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
-} // namespace
 
 frm_Referanse_Modify::frm_Referanse_Modify(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program),

@@ -104,7 +104,10 @@ ObserversPanel::ObserversPanel(Program &program, QWidget *parent)
     : QGroupBox(QStringLiteral("Observatører"), parent), m_program(program)
 {
     setObjectName(QStringLiteral("Frame3"));
-    List1 = listBox(this, QStringLiteral("List1"));
+    List1 = named(new QListView(this), QStringLiteral("List1"));
+    m_observers = new KeyedListModel(List1);
+    m_observers->setCheckable(true);
+    List1->setModel(m_observers);
     framed(this, row({List1}));
     onEvent(List1->viewport(), QEvent::MouseButtonPress,
             [this](QEvent *press) { return editOnRightPress(static_cast<QMouseEvent *>(press)->button()); });
@@ -112,38 +115,32 @@ ObserversPanel::ObserversPanel(Program &program, QWidget *parent)
 
 void ObserversPanel::show(const QStringList &observerIds)
 {
-    List1->clear();
+    m_observers->clear();
     for (const QString &id : observerIds)
-        addObserverEntry(List1, observerEntry(m_program, id));
-    if (List1->count() > 0)
-        List1->item(0)->setCheckState(Qt::Checked);
+        addObserverEntry(*m_observers, observerEntry(m_program, id));
+    m_observers->setChecked(0, true);
 }
 
-void ObserversPanel::fillDefaults() { fillDefaultObservers(m_program, List1); }
+void ObserversPanel::fillDefaults() { fillDefaultObservers(m_program, *m_observers); }
 
-void ObserversPanel::clear() { List1->clear(); }
+void ObserversPanel::clear() { m_observers->clear(); }
 
-bool ObserversPanel::isEmpty() const { return List1->count() == 0; }
+bool ObserversPanel::isEmpty() const { return m_observers->rowCount() == 0; }
 
 void ObserversPanel::read(Observation &observation) const
 {
-    observation.observers = observerIdList(List1).split(',', Qt::SkipEmptyParts);
+    observation.observers = observerIdList(*m_observers).split(',', Qt::SkipEmptyParts);
 }
 
-void ObserversPanel::read(RegistrationFields &fields) const
-{
-    fields.tickedObservers = 0;
-    for (int i = 0; i < List1->count(); ++i)
-        fields.tickedObservers += List1->item(i)->checkState() == Qt::Checked;
-}
+void ObserversPanel::read(RegistrationFields &fields) const { fields.tickedObservers = tickedObservers(*m_observers); }
 
-void ObserversPanel::rememberMainObserver() { rememberMainObserver(m_program, List1); }
+void ObserversPanel::rememberMainObserver() { lirvenda::rememberMainObserver(m_program, *m_observers); }
 
 // Enabled even when empty while entering: a right-button press on it is the way to add observers.
 void ObserversPanel::setEntering(bool entering)
 {
     List1->setEnabled(entering);
-    if (!entering || List1->count() > 0)
+    if (!entering || m_observers->rowCount() > 0)
         setColour(List1, entering ? Colour::Yellow : Colour::White);
 }
 
@@ -151,7 +148,7 @@ bool ObserversPanel::editOnRightPress(Qt::MouseButton button)
 {
     if (button != Qt::RightButton || !List1->isEnabled())
         return false;
-    editObserverList(m_program, List1);
+    editObserverList(m_program, *m_observers, this);
     return true;
 }
 

@@ -69,7 +69,8 @@ private:
     bool editOnRightPress(Qt::MouseButton button);
 
     Program &m_program;
-    QListWidget *List1;
+    QListView *List1;
+    KeyedListModel *m_observers; // checkable: the ticked one is the main observer
 };
 
 // "Siste observasjoner": the registrations saved in this run, and the recent days of the species

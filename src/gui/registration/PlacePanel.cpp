@@ -222,7 +222,7 @@ void PlacePanel::pickLocality()
 // "Fylke/kom."
 void PlacePanel::suggestMunicipality()
 {
-    const QString code = suggestMunicipality(m_program, Text7->text(), Text8->text(), this);
+    const QString code = lirvenda::suggestMunicipality(m_program, Text7->text(), Text8->text(), this);
     if (!code.isEmpty())
         selectPlace(code);
 }

@@ -211,7 +211,7 @@ void SpeciesPanel::setEntering(bool entering)
 
 void SpeciesPanel::chooseSpecies()
 {
-    const QString key = chooseSpecies(m_program, m_state.speciesClass(), this);
+    const QString key = lirvenda::chooseSpecies(m_program, m_state.speciesClass(), this);
     if (key.isEmpty())
         return;
     Command2->setText(speciesDisplayText(m_program, key));

@@ -26,8 +26,6 @@ int rowOfKey(const QListWidget *list, const QString &key)
 
 QString keyOf(const QListWidgetItem *entry) { return entry->data(Qt::UserRole).toString(); }
 
-KeyedEntry entryOf(const QListWidgetItem *entry) { return {entry->text(), keyOf(entry)}; }
-
 QStringList entryTexts(const QListWidget *list)
 {
     QStringList texts;

@@ -31,8 +31,6 @@ int rowOfKey(const QListWidget *list, const QString &key);
 
 // The key of an entry; empty for an entry without one.
 QString keyOf(const QListWidgetItem *entry);
-// An entry's text and key, to be added to another list.
-KeyedEntry entryOf(const QListWidgetItem *entry);
 // The texts of the list's entries, in order.
 QStringList entryTexts(const QListWidget *list);
 

@@ -1,6 +1,7 @@
 #include "gui/windows/frmAbout.h"
 
 #include "core/shared/Prompter.h"
+#include "gui/ui/NamedControl.h"
 #include "gui/ui/ProgramPicture.h"
 
 #include <QApplication>
@@ -20,26 +21,21 @@ ViewerLauncher ViewerLauncher::system()
 }
 
 frmAbout::frmAbout(const QString &versionText, ViewerLauncher launcher, QWidget *parent)
-    : QDialog(parent), Image1(new QLabel(this)), lblTitle(new QLabel(QStringLiteral("LirvendaProgrammet"), this)),
-      lblVersion(new QLabel(QStringLiteral("Versjon: ") + versionText, this)),
-      lblDescription(new QLabel(QStringLiteral("Lirvendaprogrammet er laget for enkel registrering av "
-                                               "artsobservasjoner. Registreringene kan enkelt eksporteres til "
-                                               "et format som kan overføres til den nasjonale artsdatabanken."),
-                                this)),
-      lblDisclaimer(new QLabel(QStringLiteral("Lirvenda-prosjektet"), this)),
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)),
-      cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this)), m_launcher(std::move(launcher))
+    : QDialog(parent), Image1(named(new QLabel(this), QStringLiteral("Image1"))),
+      lblTitle(named(new QLabel(QStringLiteral("LirvendaProgrammet"), this), QStringLiteral("lblTitle"))),
+      lblVersion(named(new QLabel(QStringLiteral("Versjon: ") + versionText, this), QStringLiteral("lblVersion"))),
+      lblDescription(named(new QLabel(QStringLiteral("Lirvendaprogrammet er laget for enkel registrering av "
+                                                     "artsobservasjoner. Registreringene kan enkelt eksporteres til "
+                                                     "et format som kan overføres til den nasjonale artsdatabanken."),
+                                      this),
+                           QStringLiteral("lblDescription"))),
+      lblDisclaimer(named(new QLabel(QStringLiteral("Lirvenda-prosjektet"), this), QStringLiteral("lblDisclaimer"))),
+      cmdOK(named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"))),
+      cmdSysInfo(named(new QPushButton(QStringLiteral("&System Info..."), this), QStringLiteral("cmdSysInfo"))),
+      m_launcher(std::move(launcher))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Om Lirvendaprogrammet"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-
     Image1->setPixmap(programPicture(96));
     QFont title = lblTitle->font();
     title.setPointSize(title.pointSize() * 3 / 2);
@@ -47,7 +43,17 @@ frmAbout::frmAbout(const QString &versionText, ViewerLauncher launcher, QWidget 
     lblTitle->setFont(title);
     lblDescription->setWordWrap(true);
     lblDescription->setMinimumWidth(320);
+    cmdOK->setDefault(true);
+    layOut();
 
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+// The picture beside the title, the version and the description; the maker's line and the buttons
+// below them.
+void frmAbout::layOut()
+{
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(lblDisclaimer, 1);
     buttons->addWidget(cmdOK);
@@ -58,10 +64,6 @@ frmAbout::frmAbout(const QString &versionText, ViewerLauncher launcher, QWidget 
     layout->addWidget(lblVersion, 1, 1);
     layout->addWidget(lblDescription, 2, 1);
     layout->addLayout(buttons, 3, 0, 1, 2);
-    cmdOK->setDefault(true);
-
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
 
 void frmAbout::cmdOK_Click() { accept(); }

@@ -34,6 +34,7 @@ private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
     bool StartSysInfo() const;
+    void layOut();
 
     QLabel *Image1;          // the program's picture
     QLabel *lblTitle;        // "LirvendaProgrammet"

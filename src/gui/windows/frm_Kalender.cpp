@@ -1,5 +1,7 @@
 #include "gui/windows/frm_Kalender.h"
 
+#include "gui/ui/NamedControl.h"
+
 #include <QCalendarWidget>
 #include <QGridLayout>
 #include <QLocale>
@@ -9,21 +11,15 @@
 namespace lirvenda {
 
 frm_Kalender::frm_Kalender(const QDate &initial, QWidget *parent)
-    : QDialog(parent), Calendar1(new QCalendarWidget(this)), Command4(new QPushButton(QStringLiteral("<----"), this)),
-      Command3(new QPushButton(QStringLiteral("---->"), this)),
-      Command5(new QPushButton(QStringLiteral("&Dagens dato"), this)),
-      Command2(new QPushButton(QStringLiteral("&OK"), this)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+    : QDialog(parent), Calendar1(named(new QCalendarWidget(this), QStringLiteral("Calendar1"))),
+      Command4(named(new QPushButton(QStringLiteral("<----"), this), QStringLiteral("Command4"))),
+      Command3(named(new QPushButton(QStringLiteral("---->"), this), QStringLiteral("Command3"))),
+      Command5(named(new QPushButton(QStringLiteral("&Dagens dato"), this), QStringLiteral("Command5"))),
+      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(QStringLiteral("&Avbryt"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Kalender"));
     setWindowTitle(QStringLiteral("Kalender"));
-    for (auto [widget, name] : {std::pair<QWidget *, const char *>{Calendar1, "Calendar1"},
-                                {Command4, "Command4"},
-                                {Command3, "Command3"},
-                                {Command5, "Command5"},
-                                {Command2, "Command2"},
-                                {Command1, "Command1"}})
-        widget->setObjectName(QLatin1String(name));
-
     Calendar1->setLocale(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
     Calendar1->setFirstDayOfWeek(Qt::Monday);
     Calendar1->setNavigationBarVisible(false); // the window's own buttons step the months

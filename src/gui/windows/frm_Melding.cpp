@@ -1,6 +1,7 @@
 #include "gui/windows/frm_Melding.h"
 
 #include "core/shared/Prompter.h"
+#include "gui/ui/NamedControl.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -14,16 +15,13 @@
 namespace lirvenda {
 
 frm_Melding::frm_Melding(QWidget *parent)
-    : QDialog(parent), Frame1(new QGroupBox(QStringLiteral("User message"), this)),
-      Label1(new QLabel(QStringLiteral("This is the first record"), Frame1)),
-      Command1(new QPushButton(QStringLiteral("Close"), this)), Timer1(new QTimer(this)), Timer2(new QTimer(this))
+    : QDialog(parent), Frame1(named(new QGroupBox(QStringLiteral("User message"), this), QStringLiteral("Frame1"))),
+      Label1(named(new QLabel(QStringLiteral("This is the first record"), Frame1), QStringLiteral("Label1"))),
+      Command1(named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command1"))),
+      Timer1(named(new QTimer(this), QStringLiteral("Timer1"))),
+      Timer2(named(new QTimer(this), QStringLiteral("Timer2")))
 {
     setObjectName(QStringLiteral("frm_Melding"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer2->setObjectName(QStringLiteral("Timer2"));
 
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);

@@ -1,6 +1,7 @@
 #include "gui/group/frm_BatchRegistrering.h"
 #include "gui/group/frm_Detaljer.h"
 #include "gui/group/frm_VelgArter.h"
+#include "gui/ui/KeyedListModel.h"
 #include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 #include "support/FaunaWindow.h"
@@ -123,7 +124,8 @@ private slots:
         QVERIFY(!starts());
         QCOMPARE(w.t.prompter().lastText(),
                  QString("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
-        w.control<QListWidget>("List1")->addItem("Nordmann, O. (ON) [x]");
+        static_cast<KeyedListModel *>(w.control<QAbstractItemView>("List1")->model())
+            ->append({"Nordmann, O. (ON) [x]", {}});
         QVERIFY(starts());
         w.click("Command7");
         QVERIFY(!w.control("Command24")->isEnabled());

@@ -11,10 +11,10 @@ using namespace lirvenda::test;
 
 namespace {
 
-QString selectedText(const QListWidget *list)
+QString selectedText(const QAbstractItemView *list)
 {
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    const QModelIndexList selected = list->selectionModel()->selectedRows();
+    return selected.isEmpty() ? QString() : selected.first().data().toString();
 }
 
 } // namespace
@@ -28,29 +28,29 @@ private slots:
     {
         TestProgram t;
         frm_Naturtyper picker(t.program());
-        auto *groups = child<QListWidget>(&picker, "List1");
-        auto *mainTypes = child<QListWidget>(&picker, "List2");
-        auto *baseTypes = child<QListWidget>(&picker, "List3");
+        auto *groups = child<QAbstractItemView>(&picker, "List1");
+        auto *mainTypes = child<QAbstractItemView>(&picker, "List2");
+        auto *baseTypes = child<QAbstractItemView>(&picker, "List3");
         picker.Preselect("1|1|3");
         QCOMPARE(selectedText(groups), Seabed + "  [1]");
         QCOMPARE(selectedText(mainTypes), SolidSeabed + "  [1]");
         QCOMPARE(selectedText(baseTypes), Sheltered + "  [3]");
 
         // Another group: its main types, and no base types of the old main type.
-        groups->setCurrentRow(0);
-        QCOMPARE(mainTypes->item(0)->text(), QString("Aktiv skredmark (T17)  [40]"));
-        QVERIFY(mainTypes->selectedItems().isEmpty());
-        QCOMPARE(baseTypes->count(), 0);
+        groups->setCurrentIndex(groups->model()->index(0, 0));
+        QCOMPARE(entries(mainTypes).value(0), QString("Aktiv skredmark (T17)  [40]"));
+        QVERIFY(!mainTypes->selectionModel()->hasSelection());
+        QCOMPARE(baseTypes->model()->rowCount(), 0);
 
         QStringList chosen;
         connect(&picker, &frm_Naturtyper::natureTypeChosen, this,
                 [&](const QString &caption, const QString &path) { chosen << caption << path; });
         picker.show();
-        const int mainTypesOfTheGroup = mainTypes->count();
+        const int mainTypesOfTheGroup = mainTypes->model()->rowCount();
         click(&picker, "Command5");
-        QVERIFY(groups->selectedItems().isEmpty());
-        QCOMPARE(mainTypes->count(), mainTypesOfTheGroup); // the lists below keep their entries
-        QString message;                                   // in the timed message, which closes itself
+        QVERIFY(!groups->selectionModel()->hasSelection());
+        QCOMPARE(mainTypes->model()->rowCount(), mainTypesOfTheGroup); // the lists below keep their entries
+        QString message;                                               // in the timed message, which closes itself
         QVERIFY(answerModal([&] { click(&picker, "Command2"); },
                             [&](QWidget *timed) { message = child<QLabel>(timed, "Label1")->text(); }));
         QCOMPARE(message, QString("Ingen naturtype valgt"));

@@ -2,6 +2,7 @@
 #include "core/shared/TextFiles.h"
 #include "gui/reference/ObserverLists.h"
 #include "gui/reference/frm_ObserverEdit.h"
+#include "gui/ui/KeyedListModel.h"
 #include "support/Gestures.h"
 #include "support/ModalAnswer.h"
 #include "support/TestProgram.h"
@@ -28,14 +29,19 @@ QHash<QString, QString> addObservers(TestProgram &t, const QStringList &observer
     return ids;
 }
 
+// A registration's observer list, as the main window keeps it.
+struct ObserverList : KeyedListModel {
+    ObserverList() { setCheckable(true); }
+};
+
 // Runs editObserverList on the list; the action gets the picker's list. confirmed, when given,
 // receives editObserverList's answer.
-bool editThroughPicker(TestProgram &t, QListWidget *list, const std::function<void(QListWidget *)> &action,
+bool editThroughPicker(TestProgram &t, ObserverList &list, const std::function<void(QAbstractItemView *)> &action,
                       bool *confirmed = nullptr)
 {
     bool answer = false;
-    const bool opened = answerModal([&] { answer = editObserverList(t.program(), list); },
-                                    [&](QWidget *picker) { action(child<QListWidget>(picker, "List1")); });
+    const bool opened = answerModal([&] { answer = editObserverList(t.program(), list, nullptr); },
+                                    [&](QWidget *picker) { action(child<QAbstractItemView>(picker, "List1")); });
     if (confirmed)
         *confirmed = answer;
     return opened;
@@ -63,18 +69,18 @@ private slots:
         QFETCH(QString, order);
         QFETCH(int, remembered);
         TestProgram t(false);
-        QListWidget list;
+        ObserverList list;
         QStringList keys;
         for (int i = 0; i < ticks.size(); ++i) {
             keys << QStringLiteral("20130401120000-%1").arg(i + 1);
-            addObserverEntry(&list, keyedEntry(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
+            addObserverEntry(list, keyedEntry(QStringLiteral("Hansen, P. (PH%1)").arg(i), 40, keys.last()),
                              ticks[i] == 'x');
         }
         QStringList expected;
         for (QChar position : order)
             expected << keys[position.digitValue()];
-        QCOMPARE(observerIdList(&list), expected.join(','));
-        rememberMainObserver(t.program(), &list);
+        QCOMPARE(observerIdList(list), expected.join(','));
+        rememberMainObserver(t.program(), list);
         QFile file(t.path(MainObserverFileName));
         QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none"),
                  remembered >= 0 ? (keys[remembered] + '\n').toUtf8() : QByteArray("none"));
@@ -100,10 +106,10 @@ private slots:
         const auto ids = addObservers(t, {"Per/Hansen/PHA", "Åse/Aune/ÅAU", "Ola/Berg/OBE", "Anne/Ås/AAS"}, defaults);
         if (!remembered.isEmpty())
             writeLine(t.path(MainObserverFileName), ids.value(remembered));
-        QListWidget list;
-        addObserverEntry(&list, {QStringLiteral("left from the last registration"), {}});
-        fillDefaultObservers(t.program(), &list);
-        QCOMPARE(initialsIn(&list), expected);
+        ObserverList list;
+        addObserverEntry(list, {QStringLiteral("left from the last registration"), {}});
+        fillDefaultObservers(t.program(), list);
+        QCOMPARE(initialsIn(list), expected);
     }
 
     // The picker offers the list's observers chosen, then the others by last name, then first name.
@@ -129,14 +135,14 @@ private slots:
         TestProgram t;
         const auto ids = addObservers(
             t, {"Per/Zahl/PZA", "Anne/Ås/AAS", "Ola/Berg/OBE", "Kari/Berg/KBE", "Anna/Berg/ABE", "Øyvind/Aune/ØAU"});
-        QListWidget list;
-        addObserverEntry(&list, observerEntry(t.program(), ids["PZA"]), true);
-        addObserverEntry(&list, observerEntry(t.program(), ids["OBE"]));
+        ObserverList list;
+        addObserverEntry(list, observerEntry(t.program(), ids["PZA"]), true);
+        addObserverEntry(list, observerEntry(t.program(), ids["OBE"]));
         QStringList offered;
         bool confirmed = false;
         QVERIFY(editThroughPicker(
-            t, &list,
-            [&](QListWidget *choices) {
+            t, list,
+            [&](QAbstractItemView *choices) {
                 offered = initialsIn(choices, true);
                 for (const QString &initials : toggled)
                     clickEntry(choices, initialsIn(choices, true).indexOf(QRegularExpression(initials + "\\*?")));
@@ -147,7 +153,7 @@ private slots:
             },
             &confirmed));
         QCOMPARE(offered, (QStringList{"PZA*", "OBE*", "ØAU", "ABE", "KBE", "AAS"}));
-        QCOMPARE(initialsIn(&list), expected);
+        QCOMPARE(initialsIn(list), expected);
         QCOMPARE(!confirmed, cancelled);
     }
 
@@ -171,16 +177,16 @@ private slots:
             t.program().observerConnection().execute(
                 "UPDATE Observers SET ObserverUniqueID = ? WHERE ObserverUniqueID = ?",
                 {id, t.addObserver("Ola", last, initials)});
-        QListWidget list;
-        addObserverEntry(&list, observerEntry(t.program(), listedId), true);
+        ObserverList list;
+        addObserverEntry(list, observerEntry(t.program(), listedId), true);
         QStringList offered;
-        QVERIFY(editThroughPicker(t, &list, [&](QListWidget *choices) {
+        QVERIFY(editThroughPicker(t, list, [&](QAbstractItemView *choices) {
             offered = initialsIn(choices, true);
-            clickEntry(choices, choices->count() - 1);
+            clickEntry(choices, choices->model()->rowCount() - 1);
             click(choices->window(), "Command2");
         }));
         QCOMPARE(offered, (QStringList{"OBE*", "KAU"}));
-        QCOMPARE(observerIdList(&list), listedId + ',' + otherId);
+        QCOMPARE(observerIdList(list), listedId + ',' + otherId);
     }
 };
 

@@ -15,7 +15,7 @@ bool answerClick(QWidget *window, const QString &button, const std::function<voi
     return answerModal([&] { click(window, button); }, action);
 }
 
-QListWidget *list1(QWidget *window) { return child<QListWidget>(window, "List1"); }
+QAbstractItemView *list1(QWidget *window) { return child<QAbstractItemView>(window, "List1"); }
 QString text(QWidget *window, const QString &box) { return child<QLineEdit>(window, box)->text(); }
 
 void fillEntryWindow(QWidget *entry, const QString &first, const QString &last, const QString &initials)
@@ -51,7 +51,7 @@ private slots:
     {
         ListWindow w;
         QWidget *window = w.window.get();
-        QListWidget *list = list1(window);
+        QAbstractItemView *list = list1(window);
         const QString id =
             w.t.db().scalar("SELECT ObserverID FROM Observers WHERE ObserverInitials = 'PHA'").toString();
         QVERIFY(!answerClick(window, "Command3", {})); // "&Endre obs." with no observer selected
@@ -59,14 +59,15 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(window, "Text1"), "hA");
         QCOMPARE(initialsIn(list), (QStringList{"AHA", "PHA"}));
         QTest::keyClick(child<QLineEdit>(window, "Text1"), Qt::Key_Return);
-        QVERIFY(list->currentRow() == 0 && list->item(0)->isSelected());
+        QVERIFY(list->currentIndex().row() == 0 && list->selectionModel()->isRowSelected(0));
         QVERIFY(window->isVisible()); // Enter pressed no button
 
         QStringList shownFields;
         QVERIFY(answerModal(
             [&] { // QTest's first double click on a list arrives as a single press: click once before it
                 clickEntry(list, 1);
-                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                                   list->visualRect(list->model()->index(1, 0)).center());
             },
             [&](QWidget *entry) {
                 for (const char *box : {"Text1", "Text2", "Text3", "Text5", "Text8", "Text9"})
@@ -76,7 +77,7 @@ private slots:
             }));
         QCOMPARE(shownFields, (QStringList{"Per", "Hansen", "", "Norway", "PHA", id}));
         QCOMPARE(text(window, "Text1"), QString("Hansen"));
-        QCOMPARE(list->item(1)->text(), QString("Hansen, Per (PHA). Storgata 1  [%1]").arg(id));
+        QCOMPARE(entries(list).value(1), QString("Hansen, Per (PHA). Storgata 1  [%1]").arg(id));
     }
 
     void refusedSaveKeepsTheEntryWindowOpen_data()
@@ -136,7 +137,7 @@ private slots:
         FaunaWindow w;
         const QString kari = w.t.addObserver("Kari", "Nordmann", "KN", true);
         w.t.addObserver("Ola", "Berg", "OB");
-        QListWidget *observers = list1(&w.window);
+        QAbstractItemView *observers = list1(&w.window);
         // On the text of the first entry, away from its tick box.
         const auto press = [&](Qt::MouseButton button, const std::function<void(QWidget *)> &action) {
             const QPoint at(observers->viewport()->width() / 2, 5);

@@ -93,7 +93,8 @@ private slots:
         w.click("Command7");
         QCOMPARE(w.shownAs({"Text1", "Command2"}), (QStringList{"Text1=1", "Command2=&Art"}));
         QVERIFY(!w.control("Command8")->isEnabled());
-        QCOMPARE(w.control<QListWidget>("List1")->item(0)->checkState(), Qt::Checked);
+        const QModelIndex first = w.control<QAbstractItemView>("List1")->model()->index(0, 0);
+        QCOMPARE(Qt::CheckState(first.data(Qt::CheckStateRole).toInt()), Qt::Checked);
 
         saveNew(w, "&Art", "3");
         QCOMPARE(w.t.prompter().lastText(), QString("Du må oppgi en art"));
@@ -260,7 +261,7 @@ private slots:
         w.click("Command7");
         QCOMPARE(w.t.prompter().lastText(), QString("Det må avkrysses en hovedobservatør. Legg til en observatør med "
                                                     "høyre museknapp på observatørlista."));
-        auto *observers = w.control<QListWidget>("List1");
+        auto *observers = w.control<QAbstractItemView>("List1");
         QVERIFY(answerModal([&] { QTest::mouseClick(observers->viewport(), Qt::RightButton); },
                             [](QWidget *picker) {
                                 QVERIFY(answerModal([&] { click(picker, "Command3"); },
@@ -273,7 +274,7 @@ private slots:
                                 click(picker, "Command2");
                             }));
         QCOMPARE(initialsIn(observers), QStringList{"KN"});
-        observers->item(0)->setCheckState(Qt::Checked);
+        observers->model()->setData(observers->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
         w.t.prompter().shown.clear();
         w.click("Command7");
         QCOMPARE(w.t.prompter().lastText(), QString());
@@ -289,9 +290,12 @@ private slots:
     {
         FaunaWindow w;
         startWithTwoObservers(w);
-        auto *observers = w.control<QListWidget>("List1");
-        for (int i : {0, 1})
-            observers->item(i)->setCheckState(observers->item(i)->checkState() ? Qt::Unchecked : Qt::Checked);
+        QAbstractItemModel *observers = w.control<QAbstractItemView>("List1")->model();
+        for (int i : {0, 1}) {
+            const QModelIndex entry = observers->index(i, 0);
+            observers->setData(entry, entry.data(Qt::CheckStateRole).toInt() ? Qt::Unchecked : Qt::Checked,
+                               Qt::CheckStateRole);
+        }
         const QByteArray remembered = contents(w.t.path("MainObserver.txt"));
         w.t.db().execute("CREATE TRIGGER refuse BEFORE INSERT ON Observasjoner BEGIN SELECT RAISE(ABORT, 'full'); END");
         saveNew(w, Blackbird, "2");

@@ -50,7 +50,6 @@ private slots:
 
     void monthSteps()
     {
-        TestProgram t;
         frm_Kalender calendar(QDate(2023, 1, 31));
         auto *shown = child<QCalendarWidget>(&calendar, "Calendar1");
         click(&calendar, "Command4"); // January -> December of the year before
