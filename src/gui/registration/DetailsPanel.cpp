@@ -132,7 +132,7 @@ void DetailsPanel::createLowerRows()
 QLayout *DetailsPanel::nestGrid()
 {
     auto *grid = new QGridLayout;
-    grid->setSpacing(4);
+    grid->setSpacing(PanelSpacing);
     const std::pair<QLabel *, QComboBox *> left[] = {
         {Label11, Combo6}, {Label12, Combo7}, {Label18, Combo12}, {Label13, Combo8}};
     const std::pair<QLabel *, QComboBox *> right[] = {{Label14, Combo9}, {Label15, Combo10}, {Label17, Combo11}};
@@ -170,7 +170,7 @@ QLayout *DetailsPanel::individualRows()
         individualFrame->hide();
     }
     auto *rows = new QVBoxLayout;
-    rows->setSpacing(4);
+    rows->setSpacing(PanelSpacing);
     rows->addWidget(Frame11);
     rows->addLayout(row({Frame10, Frame8}));
     return rows;

@@ -17,7 +17,6 @@ namespace lirvenda {
 
 namespace {
 
-constexpr int Spacing = 4;
 constexpr int Margin = 6;
 
 // The room the box's frame and arrow take besides its text.
@@ -152,7 +151,7 @@ QVBoxLayout *column(QWidget *owner, std::initializer_list<QWidget *> widgets)
 {
     auto *layout = new QVBoxLayout(owner);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(Spacing);
+    layout->setSpacing(PanelSpacing);
     for (QWidget *widget : widgets)
         layout->addWidget(widget);
     return layout;
@@ -161,7 +160,7 @@ QVBoxLayout *column(QWidget *owner, std::initializer_list<QWidget *> widgets)
 QHBoxLayout *row(std::initializer_list<QWidget *> widgets)
 {
     auto *layout = new QHBoxLayout;
-    layout->setSpacing(Spacing);
+    layout->setSpacing(PanelSpacing);
     for (QWidget *widget : widgets) {
         if (widget)
             layout->addWidget(widget);
@@ -174,7 +173,7 @@ QHBoxLayout *row(std::initializer_list<QWidget *> widgets)
 QGroupBox *framed(QGroupBox *frame, QLayout *contents)
 {
     contents->setContentsMargins(Margin, Margin, Margin, Margin);
-    contents->setSpacing(Spacing);
+    contents->setSpacing(PanelSpacing);
     frame->setLayout(contents);
     return frame;
 }

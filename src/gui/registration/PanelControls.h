@@ -25,6 +25,10 @@ namespace lirvenda {
 
 class KeyedListModel;
 
+// The room between the controls of a panel: tight, so that the registration column fits a laptop
+// screen at a larger font.
+constexpr int PanelSpacing = 3;
+
 // A button as wide as its caption needs: the style's minimum width would make the keypad, age and
 // direction rows wider than the window.
 class CompactButton : public QPushButton {

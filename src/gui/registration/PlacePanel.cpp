@@ -61,7 +61,7 @@ void PlacePanel::layOut()
 {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(4);
+    grid->setSpacing(PanelSpacing);
     grid->addWidget(Label6, 0, 0);
     grid->addWidget(Combo13, 0, 1, 1, 2);
     grid->addWidget(Label19, 1, 0);

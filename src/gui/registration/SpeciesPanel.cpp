@@ -93,7 +93,7 @@ void SpeciesPanel::layOut()
 {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(4);
+    grid->setSpacing(PanelSpacing);
     grid->addWidget(Label7, 0, 0);
     grid->addWidget(Command2, 0, 1);
     grid->addWidget(Label1, 1, 0);
