@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/ui/ListProcedures.h"
 #include "support/FaunaWindow.h"
 
 #include <QGroupBox>
@@ -74,7 +73,7 @@ inline ArchiveAnswer searchArchive(FaunaWindow &w, const QString &criterion, con
     answer.opened = answerModal([&] { w.click("Command1"); },
                                 [&](QWidget *archive) {
                                     auto *choices = child<QComboBox>(archive, criterion);
-                                    choices->setCurrentIndex(rowOfKey(choices, key));
+                                    choices->setCurrentIndex(choices->findData(key));
                                     auto *list = child<QAbstractItemView>(archive, "List1");
                                     answer.caption = child<QGroupBox>(archive, "Frame2")->title();
                                     answer.lines = entries(list);

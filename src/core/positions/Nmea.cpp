@@ -11,7 +11,7 @@ namespace lirvenda {
 namespace {
 
 constexpr int LongestKeptSentence = 200; // NMEA allows 82 characters; more is noise
-constexpr int SignificantDigits = 7;    // of a read-out number
+constexpr int SignificantDigits = 7;     // of a read-out number
 
 bool isRmc(const QByteArray &sentence)
 {

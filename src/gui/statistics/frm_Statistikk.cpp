@@ -1,7 +1,6 @@
 #include "gui/statistics/frm_Statistikk.h"
 
 #include "gui/ui/KeyedListModel.h"
-#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 #include "gui/ui/PrintListPages.h"
 
@@ -33,6 +32,15 @@
 namespace lirvenda {
 
 namespace {
+
+// The report lines the list shows, in order.
+QStringList shownLines(const QListWidget *list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
 
 constexpr int ReportLineLength = 64; // characters of a report line shown without scrolling
 
@@ -257,7 +265,7 @@ void frm_Statistikk::PrintReport(QPrinter &printer)
     const int copies = printer.copyCount();
     printer.setCopyCount(1); // the copies are in the job; the printer must not repeat them
     PrintLayout layout(printer);
-    printListPages(QString(), entryTexts(List1), layout, copies);
+    printListPages(QString(), shownLines(List1), layout, copies);
 }
 
 // "T&il fil"
@@ -273,7 +281,7 @@ void frm_Statistikk::Command3_Click()
         return;
     const QString path = dialog.selectedFiles().constFirst();
     setCursor(Qt::WaitCursor);
-    const bool written = writeReportFile(path, entryTexts(List1));
+    const bool written = writeReportFile(path, shownLines(List1));
     unsetCursor();
     if (!written)
         prompter().exclamation(QStringLiteral("Filen %1 kunne ikke skrives.").arg(QDir::toNativeSeparators(path)));

@@ -296,8 +296,8 @@ private slots:
         GroupStore s;
         const NewLocality added = addNamedLocality(s.t.program(), name);
         QCOMPARE(added.refusal, refusal);
-        const QStringList expected = refusal.isEmpty() ? QStringList({"7:Gåsholmen", "8:Storvatnet"})
-                                                       : QStringList({"7:Gåsholmen"});
+        const QStringList expected =
+            refusal.isEmpty() ? QStringList({"7:Gåsholmen", "8:Storvatnet"}) : QStringList({"7:Gåsholmen"});
         QCOMPARE(s.t.db().columnTexts("SELECT ID || ':' || Lokalitet FROM Lokalitet ORDER BY ID"), expected);
         if (refusal.isEmpty())
             QCOMPARE(added.locality, (LocalityChoice{"Storvatnet", 8}));

@@ -1,5 +1,4 @@
 #include "gui/archive/frm_Arkiv.h"
-#include "gui/ui/ListProcedures.h"
 #include "support/FaunaWindow.h"
 
 #include <QGroupBox>
@@ -47,7 +46,7 @@ private slots:
                             [&](QWidget *archive) {
                                 seen << caption(archive);
                                 auto *species = child<QComboBox>(archive, "Combo1");
-                                species->setCurrentIndex(rowOfKey(species, "11870"));
+                                species->setCurrentIndex(species->findData("11870"));
                                 auto *list = child<QAbstractItemView>(archive, "List1");
                                 seen << caption(archive);
                                 clickEntry(list, rowWithKey(list, QString::number(wanted)));

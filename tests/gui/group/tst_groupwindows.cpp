@@ -2,7 +2,6 @@
 #include "gui/group/frm_Detaljer.h"
 #include "gui/group/frm_VelgArter.h"
 #include "gui/ui/KeyedListModel.h"
-#include "gui/ui/ListProcedures.h"
 #include "gui/ui/NamedControl.h"
 #include "support/FaunaWindow.h"
 

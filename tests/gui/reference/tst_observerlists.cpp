@@ -37,7 +37,7 @@ struct ObserverList : KeyedListModel {
 // Runs editObserverList on the list; the action gets the picker's list. confirmed, when given,
 // receives editObserverList's answer.
 bool editThroughPicker(TestProgram &t, ObserverList &list, const std::function<void(QAbstractItemView *)> &action,
-                      bool *confirmed = nullptr)
+                       bool *confirmed = nullptr)
 {
     bool answer = false;
     const bool opened = answerModal([&] { answer = editObserverList(t.program(), list, nullptr); },

@@ -3,7 +3,6 @@
 #include "core/shared/TextFiles.h"
 #include "core/store/Program.h"
 #include "gui/group/GroupDialog.h"
-#include "gui/ui/ListProcedures.h"
 
 #include <QDir>
 #include <QFile>
