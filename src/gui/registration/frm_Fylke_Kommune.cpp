@@ -3,40 +3,19 @@
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
 #include "gui/ui/KeyedListModel.h"
-
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QListView>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "gui/ui/PickList.h"
 
 namespace lirvenda {
 
 frm_Fylke_Kommune::frm_Fylke_Kommune(const QList<MunicipalityCandidate> &candidates, QWidget *parent)
-    : QDialog(parent), m_candidates(new KeyedListModel(this)),
-      Frame1(new QGroupBox(QStringLiteral("Mulige fylker/kommuner"), this)), List1(new QListView(Frame1)),
-      Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+    : QDialog(parent), m_candidates(new KeyedListModel(this))
 {
     setObjectName(QStringLiteral("frm_Fylke_Kommune"));
     setWindowTitle(QStringLiteral("Fylker/kommuner"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    List1->setObjectName(QStringLiteral("List1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-
     for (const MunicipalityCandidate &candidate : candidates)
         m_candidates->append(candidate.pickerEntry());
-    List1->setModel(m_candidates);
-    List1->setMinimumSize(List1->fontMetrics().averageCharWidth() * 51, List1->fontMetrics().height() * 9);
-    auto *frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->addWidget(List1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addWidget(Command1, 0, Qt::AlignRight);
-
-    // Enter on an entry picks it too, for the keyboard.
-    connect(List1, &QListView::clicked, this, &frm_Fylke_Kommune::List1_Click);
-    connect(List1, &QListView::activated, this, &frm_Fylke_Kommune::List1_Click);
-    connect(Command1, &QPushButton::clicked, this, &frm_Fylke_Kommune::reject);
+    layOutPickList(this, QStringLiteral("Mulige fylker/kommuner"), m_candidates, {51, 9},
+                   [this](const QModelIndex &entry) { List1_Click(entry); });
 }
 
 void frm_Fylke_Kommune::List1_Click(const QModelIndex &entry)

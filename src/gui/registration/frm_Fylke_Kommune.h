@@ -4,10 +4,7 @@
 
 #include <QDialog>
 
-class QGroupBox;
-class QListView;
 class QModelIndex;
-class QPushButton;
 
 namespace lirvenda {
 
@@ -28,9 +25,6 @@ private:
 
     QString m_pickedCode;
     KeyedListModel *m_candidates;
-    QGroupBox *Frame1;     // "Mulige fylker/kommuner"
-    QListView *List1;      // "County, Municipality [code]"
-    QPushButton *Command1; // "&Avbryt"
 };
 
 // The code of the municipality the user picks among those at the position; empty when the user

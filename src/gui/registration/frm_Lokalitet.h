@@ -6,10 +6,7 @@
 
 #include <optional>
 
-class QGroupBox;
-class QListView;
 class QModelIndex;
-class QPushButton;
 
 namespace lirvenda {
 
@@ -28,15 +25,11 @@ public:
 private:
     void Form_Load();
     void List1_Click(const QModelIndex &entry);
-    void Command1_Click();
 
     Program &m_program;
     QList<UsedPlace> m_places; // keyed in List1 by their index here
     std::optional<UsedPlace> m_picked;
     KeyedListModel *m_lines;
-    QGroupBox *Frame1;     // "Lokaliteter"
-    QListView *List1;      // one place per entry, its five fields separated by TAB
-    QPushButton *Command1; // "&Avbryt"
 };
 
 } // namespace lirvenda
