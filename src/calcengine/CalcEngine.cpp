@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <csignal>
+
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/bridge/BridgeFactory.hpp>
 #include <com/sun/star/bridge/XBridge.hpp>
@@ -139,6 +141,10 @@ QString startProgram(const OfficeSettings &settings)
 
 CalcEngine::CalcEngine(const OfficeSettings &settings) : m_office(startProgram(settings))
 {
+    // The bridge's writer thread sends over a pipe to the office. When the office ends while a
+    // last release is on its way (after terminate, or in a crash), that write must fail and the
+    // bridge count as disposed: a broken pipe may not end this program.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         connect(settings.startSeconds);
     } catch (...) {
