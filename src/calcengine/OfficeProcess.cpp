@@ -3,10 +3,12 @@
 #include "core/exchange/SpreadsheetEngine.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QUrl>
 
 #include <cerrno>
@@ -55,7 +57,17 @@ pid_t endedRun(QStringView name, const QString &prefix)
     return ::kill(run, 0) != 0 && errno == ESRCH ? run : 0; // ESRCH: no such process
 }
 
-// An office whose run was killed keeps running: ended here with its whole group.
+// A killed group goes on for a moment: its processes end once the kernel has taken them down and
+// their parent has reaped them. Until then an office may still write into the program folder.
+void awaitGroupEnd(pid_t group)
+{
+    const QDeadlineTimer deadline(ExitWaitMilliseconds);
+    while (::kill(-group, 0) == 0 && !deadline.hasExpired())
+        QThread::msleep(10);
+}
+
+// An office whose run was killed keeps running: ended here with its whole group, before this run
+// writes anything.
 void stopOrphanedOffices()
 {
     const QString accept = QStringLiteral("--accept=pipe,name=");
@@ -73,6 +85,8 @@ void stopOrphanedOffices()
             if (text.startsWith(accept) && endedRun(QStringView(text).mid(accept.size()), PipePrefix)) {
                 const pid_t group = ::getpgid(pid);
                 ::kill(group > 1 ? -group : pid, SIGKILL);
+                if (group > 1)
+                    awaitGroupEnd(group);
             }
         }
     }
