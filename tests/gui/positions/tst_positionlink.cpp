@@ -52,6 +52,20 @@ QStringList tickUntilFix(PositionLink &link, SignalLog &log)
     return read ? log.take() : QStringList("no fix");
 }
 
+// A program folder whose receiver sends Oslo's fix, and a link that has made contact with it.
+struct LinkedReceiver {
+    TestProgram t{false};
+    PseudoTerminal receiver;
+    PositionLink link{t.program()};
+    SignalLog log{link};
+    LinkedReceiver()
+    {
+        receiver.keepSending(Oslo);
+        t.program().gpsPort = receiver.port();
+        link.connectReceiver();
+    }
+};
+
 } // namespace
 
 class PositionLinkTest : public QObject {
@@ -64,13 +78,8 @@ private slots:
     // registration is entered, and a lost receiver is reported once.
     void signalsFollowWhatTheUserDid()
     {
-        TestProgram t(false);
-        PseudoTerminal receiver;
-        receiver.keepSending(Oslo);
-        t.program().gpsPort = receiver.port();
-        PositionLink link(t.program());
-        SignalLog log(link);
-        link.connectReceiver();
+        LinkedReceiver linked;
+        auto &[t, receiver, link, log] = linked;
         QCOMPARE(log.take(), QStringList("linked 1"));
         QCOMPARE(tickUntilFix(link, log), QStringList({"Kart 0", OsloFix, "GPS 0"}));
 
@@ -99,13 +108,8 @@ private slots:
     // A failed attempt leaves the receiver linked as it was: the next ticks still read it.
     void failedAttemptKeepsTheLinkMade()
     {
-        TestProgram t(false);
-        PseudoTerminal receiver;
-        receiver.keepSending(Oslo);
-        t.program().gpsPort = receiver.port();
-        PositionLink link(t.program());
-        SignalLog log(link);
-        link.connectReceiver();
+        LinkedReceiver linked;
+        auto &[t, receiver, link, log] = linked;
         t.program().gpsPort = "/nonexistent/gps";
         QVERIFY(answerModal([&] { link.connectReceiver(); }, [](QWidget *settings) { click(settings, "Command1"); }));
         QCOMPARE(t.prompter().shown.size(), 3);
