@@ -38,7 +38,6 @@ public:
     // Unless contact is made the port is closed again. A digit port stands for the device it
     // counts now; the link keeps that device.
     Attempt connectTo(const QString &port, int speed);
-    bool isConnecting() const { return m_connecting; }
     // From contact made until the receiver is lost or a later attempt finds no data.
     bool isLinked() const { return m_link.has_value(); }
 
