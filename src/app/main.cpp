@@ -73,16 +73,17 @@ int main(int argc, char **argv)
 {
     const QStringList arguments = argumentsOf(argc, argv);
     const WindowOptions options;
+    // A word that is no option names a command; commands, help and version need no display, and a
+    // mistyped command is refused before any window or store is made. A command parses its own
+    // options.
+    if (!commandWordOf(arguments).isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return runSubcommand(QCoreApplication::arguments());
+    }
     QCommandLineParser parser;
     describe(parser, options);
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
-    // A word that is no option names a command; commands, help and version need no display, and a
-    // mistyped command is refused before any window or store is made.
-    if (!parser.positionalArguments().isEmpty()) {
-        QCoreApplication app(argc, argv);
-        return runSubcommand(QCoreApplication::arguments());
-    }
     if (asksForHelpOrVersion(parser))
         showHelpOrVersion(parser, argc, argv);
 

@@ -21,47 +21,12 @@ namespace lirvenda {
 
 namespace {
 
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
+QTextStream &out() { return commandOutput(); }
+QTextStream &err() { return commandErrors(); }
+int refuse(const QString &message) { return refuseCommand(message); }
+int fail(const QString &message) { return failCommand(message); }
 
-QTextStream &err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
-
-int refuse(const QString &message)
-{
-    err() << message << Qt::endl;
-    return CommandRefused;
-}
-
-int fail(const QString &message)
-{
-    err() << message << Qt::endl;
-    return CommandFailed;
-}
-
-// How a command opens the store: to write, brought up to the current schema first; or only
-// to read, as it is, from the oldest schema version that holds what the command reads.
-struct StoreUse {
-    bool writes;
-    int oldestSchema = 0;
-};
-
-struct Subcommand {
-    QString name;
-    QString argument; // the positional argument it needs, empty when none
-    QString argumentDescription;
-    QString description;
-    StoreUse storeUse;
-    std::function<int(Program &program, const QString &argument)> run;
-};
-
-int writePortalFiles(Program &program, const QString &)
+int writePortalFiles(Program &program, const CommandArguments &)
 {
     const QDate today = QDate::currentDate();
     const int total = unreportedCount(program);
@@ -86,8 +51,9 @@ int writePortalFiles(Program &program, const QString &)
     return CommandSucceeded;
 }
 
-int yearStatistics(Program &program, const QString &argument)
+int yearStatistics(Program &program, const CommandArguments &arguments)
 {
+    const QString argument = arguments.word(0);
     bool isNumber = false;
     const int year = argument.toInt(&isNumber);
     if (!isNumber || year < 1 || year > 9999)
@@ -100,7 +66,7 @@ int yearStatistics(Program &program, const QString &argument)
     return CommandSucceeded;
 }
 
-int reportStoreCheck(Program &program, const QString &)
+int reportStoreCheck(Program &program, const CommandArguments &)
 {
     const StoreCheckResult result = checkStore(program);
     for (const QString &line : result.summary)
@@ -116,8 +82,9 @@ int reportStoreCheck(Program &program, const QString &)
                     .arg(QDir::toNativeSeparators(program.folder())));
 }
 
-int backupStore(Program &program, const QString &target)
+int backupStore(Program &program, const CommandArguments &arguments)
 {
+    const QString target = arguments.word(0);
     backupDatabase(program.mainConnection(), target);
     out() << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << Qt::endl;
     return CommandSucceeded;
@@ -126,30 +93,24 @@ int backupStore(Program &program, const QString &target)
 const QList<Subcommand> &subcommands()
 {
     static const QList<Subcommand> all{
-        {QStringLiteral("export"),
-         {},
-         {},
-         QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
-         {.writes = true},
-         writePortalFiles},
-        {QStringLiteral("stats"),
-         QStringLiteral("ÅR"),
-         QStringLiteral("Året, for eksempel 2024."),
-         QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."),
-         {.writes = false, .oldestSchema = YearIndexSchema},
-         yearStatistics},
-        {QStringLiteral("check"),
-         {},
-         {},
-         QStringLiteral("Sjekk databasen for skader og brutte sammenhenger."),
-         {.writes = false},
-         reportStoreCheck},
-        {QStringLiteral("backup"),
-         QStringLiteral("FIL"),
-         QStringLiteral("Kopien; en fil som ikke finnes fra før."),
-         QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."),
-         {.writes = false},
-         backupStore},
+        {.name = QStringLiteral("export"),
+         .description = QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
+         .storeUse = {StoreAccess::Writes},
+         .run = writePortalFiles},
+        {.name = QStringLiteral("stats"),
+         .arguments = {{QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024.")}},
+         .description = QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."),
+         .storeUse = {StoreAccess::Reads, YearIndexSchema},
+         .run = yearStatistics},
+        {.name = QStringLiteral("check"),
+         .description = QStringLiteral("Sjekk databasen for skader og brutte sammenhenger."),
+         .storeUse = {StoreAccess::Reads},
+         .run = reportStoreCheck},
+        {.name = QStringLiteral("backup"),
+         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Kopien; en fil som ikke finnes fra før.")}},
+         .description = QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."),
+         .storeUse = {StoreAccess::Reads},
+         .run = backupStore},
     };
     return all;
 }
@@ -168,13 +129,15 @@ const Subcommand *findSubcommand(const QString &name)
 // that holds what it reads.
 std::optional<QString> openStore(Program &program, const Subcommand &command)
 {
+    if (command.storeUse.access == StoreAccess::None)
+        return std::nullopt;
     const QString shownFolder = QDir::toNativeSeparators(program.folder());
     if (!QFileInfo(program.folder()).isDir())
         return QStringLiteral("Finner ikke programmappa %1.").arg(shownFolder);
     if (!QFileInfo(program.filePath(Program::MainFileName)).isFile())
         return QStringLiteral("Finner ingen database (%1) i mappa %2.").arg(Program::MainFileName, shownFolder);
     try {
-        if (command.storeUse.writes) {
+        if (command.storeUse.access == StoreAccess::Writes) {
             program.openMainConnection();
             program.openObserverConnection();
             return std::nullopt;
@@ -195,7 +158,84 @@ std::optional<QString> openStore(Program &program, const Subcommand &command)
     return std::nullopt;
 }
 
+QCommandLineOption helpOption()
+{
+    return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Vis denne hjelpen.")};
+}
+
+QCommandLineOption folderOption()
+{
+    return {QStringLiteral("folder"), QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
+            QStringLiteral("DIR")};
+}
+
+QList<QCommandLineOption> everyCommandsOptions()
+{
+    QList<QCommandLineOption> options;
+    QStringList names;
+    for (const Subcommand &command : subcommands())
+        for (const QCommandLineOption &option : command.options)
+            if (!names.contains(option.names().constFirst())) {
+                names += option.names().constFirst();
+                options += option;
+            }
+    return options;
+}
+
+// The names of the options that take a value, the window's and every command's, so that a
+// value is never taken for the command's name.
+QStringList optionsWithValues()
+{
+    QStringList names{QStringLiteral("folder"), QStringLiteral("screenshot")};
+    for (const Subcommand &command : subcommands())
+        for (const QCommandLineOption &option : command.options)
+            if (!option.valueName().isEmpty())
+                names += option.names();
+    return names;
+}
+
+QString usageOf(const Subcommand &command)
+{
+    QStringList words{command.name};
+    for (qsizetype i = 0; i < command.arguments.size(); ++i) {
+        const bool optional = i >= command.arguments.size() - command.optionalArguments;
+        words += optional ? QStringLiteral("[%1]").arg(command.arguments[i].name) : command.arguments[i].name;
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+void describe(QCommandLineParser &parser, const Subcommand &command)
+{
+    parser.setApplicationDescription(command.description);
+    parser.addPositionalArgument(command.name, command.description);
+    for (const CommandArgument &argument : command.arguments)
+        parser.addPositionalArgument(argument.name, argument.description);
+}
+
+// Whether the number of words after the command's name is one the command takes.
+bool takesWords(const Subcommand &command, qsizetype words)
+{
+    return words <= command.arguments.size() && words >= command.arguments.size() - command.optionalArguments;
+}
+
+int runOnStore(const Subcommand &command, const QCommandLineParser &parser, const QString &folder)
+{
+    Program program(folder.isEmpty() ? Program::defaultFolder() : folder);
+    if (const std::optional<QString> problem = openStore(program, command))
+        return refuse(*problem);
+    try {
+        return command.run(program, CommandArguments(parser, parser.positionalArguments().mid(1)));
+    } catch (const DatabaseError &error) {
+        return fail(error.message());
+    }
+}
+
 } // namespace
+
+CommandArguments::CommandArguments(const QCommandLineParser &parser, QStringList words)
+    : m_parser(parser), m_words(std::move(words))
+{
+}
 
 int refuseUse(const QString &program, const QString &message)
 {
@@ -205,51 +245,52 @@ int refuseUse(const QString &program, const QString &message)
 QString subcommandSummary()
 {
     QString summary = QStringLiteral("Kommandoer (hver med --folder DIR):\n");
-    for (const Subcommand &command : subcommands()) {
-        const QString usage = (command.name + QLatin1Char(' ') + command.argument).trimmed();
-        summary += QStringLiteral("  %1  %2\n").arg(usage, -12).arg(command.description);
-    }
+    for (const Subcommand &command : subcommands())
+        summary += QStringLiteral("  %1  %2\n").arg(usageOf(command), -12).arg(command.description);
     return summary;
+}
+
+QString commandWordOf(const QStringList &arguments)
+{
+    const QStringList withValues = optionsWithValues();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &word = arguments[i];
+        if (!word.startsWith(QLatin1Char('-')) || word == QLatin1String("-"))
+            return word;
+        if (word == QLatin1String("--"))
+            return arguments.value(i + 1);
+        const QString name = word.mid(word.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (!name.contains(QLatin1Char('=')) && withValues.contains(name))
+            ++i;
+    }
+    return {};
 }
 
 int runSubcommand(const QStringList &arguments)
 {
+    const QString word = commandWordOf(arguments);
+    const Subcommand *command = findSubcommand(word);
     QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Vis denne hjelpen."));
-    const QCommandLineOption folder(QStringLiteral("folder"),
-                                    QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
-                                    QStringLiteral("DIR"));
+    const QCommandLineOption help = helpOption();
+    const QCommandLineOption folder = folderOption();
     parser.addOption(help);
     parser.addOption(folder);
+    // A mistyped option is named before a mistyped command.
+    parser.addOptions(command ? command->options : everyCommandsOptions());
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
-    // The command is the first word that is no option, wherever the options stand.
-    const Subcommand *command = findSubcommand(parser.positionalArguments().value(0));
     if (!command)
-        return refuseUse(arguments.first(),
-                         QStringLiteral("Ukjent kommando «%1».").arg(parser.positionalArguments().value(0)));
-    parser.setApplicationDescription(command->description);
-    parser.addPositionalArgument(command->name, command->description);
-    if (!command->argument.isEmpty())
-        parser.addPositionalArgument(command->argument, command->argumentDescription);
+        return refuseUse(arguments.first(), QStringLiteral("Ukjent kommando «%1».").arg(word));
+    describe(parser, *command);
     if (parser.isSet(help)) {
         out() << parser.helpText();
         return CommandSucceeded;
     }
-    const qsizetype wanted = command->argument.isEmpty() ? 1 : 2;
-    if (parser.positionalArguments().size() != wanted)
-        return refuse(QStringLiteral("Bruk: %1 %2 %3 [--folder DIR]")
-                          .arg(QFileInfo(arguments.first()).fileName(), command->name, command->argument)
-                          .simplified());
-
-    Program program(parser.isSet(folder) ? parser.value(folder) : Program::defaultFolder());
-    if (const std::optional<QString> problem = openStore(program, *command))
-        return refuse(*problem);
-    try {
-        return command->run(program, parser.positionalArguments().value(1));
-    } catch (const DatabaseError &error) {
-        return fail(error.message());
-    }
+    if (parser.positionalArguments().value(0) != command->name ||
+        !takesWords(*command, parser.positionalArguments().size() - 1))
+        return refuse(QStringLiteral("Bruk: %1 %2 [--folder DIR]")
+                          .arg(QFileInfo(arguments.first()).fileName(), usageOf(*command)));
+    return runOnStore(*command, parser, parser.value(folder));
 }
 
 } // namespace lirvenda
