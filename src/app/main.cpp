@@ -1,13 +1,19 @@
 #include "core/commandline/Subcommands.h"
+#include "core/commandline/TerminalPassphrase.h"
+#include "core/keys/DesktopKeyRing.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
+#include "core/store/StoreKey.h"
+#include "gui/backup/AutomaticBackupRunner.h"
+#include "gui/passphrase/frm_Passfrase.h"
 #include "gui/registration/frm_Fauna.h"
 #include "gui/ui/Application.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTextStream>
+#include <QTimer>
 
 using namespace lirvenda;
 
@@ -76,8 +82,10 @@ int main(int argc, char **argv)
     // A word that is no option names a command; commands, help and version need no display, and a
     // mistyped command is refused before any window or store is made. A command parses its own
     // options.
+    DesktopKeyRing keyRing;
     if (!commandWordOf(arguments).isEmpty()) {
         QCoreApplication app(argc, argv);
+        setPassphraseSources({&keyRing, askOnTerminal});
         return runSubcommand(QCoreApplication::arguments());
     }
     QCommandLineParser parser;
@@ -92,6 +100,10 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
     Program program(parser.isSet(options.folder) ? parser.value(options.folder) : Program::defaultFolder());
+    PassphraseSources sources{&keyRing};
+    if (!screenshot) // a screenshot is taken without anybody to ask
+        sources.ask = frm_Passfrase::ask;
+    setPassphraseSources(sources);
     frm_Fauna window(program);
     try {
         window.Form_Load(screenshot ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::Show);
@@ -104,5 +116,6 @@ int main(int argc, char **argv)
     if (screenshot)
         return saveScreenshot(window, parser.value(options.screenshot));
     window.show();
+    QTimer::singleShot(0, &window, [&program, &window] { startAutomaticBackup(program, &window); });
     return app.exec();
 }

@@ -1,9 +1,9 @@
 #include "core/commandline/Subcommands.h"
 
+#include "core/commandline/BackupCommands.h"
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
 #include "core/statistics/YearStatistics.h"
-#include "core/store/Backup.h"
 #include "core/store/Program.h"
 #include "core/store/Schema.h"
 #include "core/store/StoreCheck.h"
@@ -82,14 +82,6 @@ int reportStoreCheck(Program &program, const CommandArguments &)
                     .arg(QDir::toNativeSeparators(program.folder())));
 }
 
-int backupStore(Program &program, const CommandArguments &arguments)
-{
-    const QString target = arguments.word(0);
-    backupDatabase(program.mainConnection(), target);
-    out() << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << Qt::endl;
-    return CommandSucceeded;
-}
-
 const QList<Subcommand> &subcommands()
 {
     static const QList<Subcommand> all{
@@ -106,11 +98,9 @@ const QList<Subcommand> &subcommands()
          .description = QStringLiteral("Sjekk databasen for skader og brutte sammenhenger."),
          .storeUse = {StoreAccess::Reads},
          .run = reportStoreCheck},
-        {.name = QStringLiteral("backup"),
-         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Kopien; en fil som ikke finnes fra før.")}},
-         .description = QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."),
-         .storeUse = {StoreAccess::Reads},
-         .run = backupStore},
+        backupCommand(),
+        restoreCommand(),
+        passphraseCommand(),
     };
     return all;
 }

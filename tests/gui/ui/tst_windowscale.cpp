@@ -4,6 +4,8 @@
 #include "gui/group/frm_BatchRegistrering.h"
 #include "gui/group/frm_Detaljer.h"
 #include "gui/group/frm_VelgArter.h"
+#include "gui/passphrase/frm_NyPassfrase.h"
+#include "gui/passphrase/frm_Passfrase.h"
 #include "gui/positions/frm_GPS.h"
 #include "gui/reference/frm_Default.h"
 #include "gui/reference/frm_Naturtyper.h"
@@ -106,7 +108,10 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
     {"frm_GPS", [](Ground &g) { return make<frm_GPS>(g.t.program()); }},
     {"frm_Kalender", [](Ground &) { return make<frm_Kalender>(QDate(2023, 1, 31)); }},
     {"frm_Melding", [](Ground &) { return make<frm_Melding>(); }},
-    {"frmAbout", [](Ground &) { return make<frmAbout>(QStringLiteral("1.0")); }},
+    {"frmAbout", [](Ground &g) { return make<frmAbout>(g.t.program()); }},
+    {"frm_Passfrase",
+     [](Ground &) { return make<frm_Passfrase>(QStringLiteral("Passfrase for dagboka i /home/kari/Lirvenda:")); }},
+    {"frm_NyPassfrase", [](Ground &g) { return make<frm_NyPassfrase>(g.t.program()); }},
     {"frm_Frontside", [](Ground &) { return make<frm_Frontside>(); }},
 };
 
