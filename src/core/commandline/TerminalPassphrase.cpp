@@ -44,11 +44,11 @@ private:
 
 std::optional<QString> askOnTerminal(const QString &question)
 {
-    commandErrors() << question << QLatin1Char(' ') << Qt::flush;
     std::string line;
     bool read = false;
     {
-        const HiddenInput hidden;
+        const HiddenInput hidden; // before the question, so no key the user types is shown
+        commandErrors() << question << QLatin1Char(' ') << Qt::flush;
         read = bool(std::getline(std::cin, line));
     }
     if (!read)
