@@ -50,7 +50,7 @@ void startAutomaticBackup(Program &program, QObject *owner, const QDate &today)
                                        .arg(*failure));
     });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, thread, [thread] { thread->wait(); });
-    thread->start(QThread::LowestPriority);
+    thread->start(QThread::IdlePriority); // the kernel gives it only time nothing else wants
 }
 
 } // namespace lirvenda

@@ -8,7 +8,7 @@ namespace lirvenda {
 
 class Program;
 
-// Starts the day's automatic backup of the program's diary in a thread of its own, at low
+// Starts the day's automatic backup of the program's diary in a thread of its own, at idle
 // priority, so the window is not held up; a failure is told once in a message and the program
 // goes on. The program waits for a running backup before it ends. Does nothing when the day's
 // backup exists.

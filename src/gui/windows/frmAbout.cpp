@@ -2,6 +2,7 @@
 
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
+#include "gui/backup/frm_Sikkerhetskopier.h"
 #include "gui/passphrase/frm_NyPassfrase.h"
 #include "gui/ui/NamedControl.h"
 #include "gui/ui/ProgramPicture.h"
@@ -36,6 +37,8 @@ frmAbout::frmAbout(Program &program, ViewerLauncher launcher, QWidget *parent)
       cmdOK(named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"))),
       cmdSysInfo(named(new QPushButton(QStringLiteral("&System Info..."), this), QStringLiteral("cmdSysInfo"))),
       cmdPassfrase(named(new QPushButton(QStringLiteral("&Passfrase..."), this), QStringLiteral("cmdPassfrase"))),
+      cmdSikkerhetskopier(
+          named(new QPushButton(QStringLiteral("Sikkerhets&kopier..."), this), QStringLiteral("cmdSikkerhetskopier"))),
       m_program(program), m_launcher(std::move(launcher))
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -53,6 +56,7 @@ frmAbout::frmAbout(Program &program, ViewerLauncher launcher, QWidget *parent)
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     connect(cmdPassfrase, &QPushButton::clicked, this, &frmAbout::cmdPassfrase_Click);
+    connect(cmdSikkerhetskopier, &QPushButton::clicked, this, &frmAbout::cmdSikkerhetskopier_Click);
 }
 
 // The picture beside the title, the version and the description; the maker's line and the buttons
@@ -64,6 +68,7 @@ void frmAbout::layOut()
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdSysInfo);
     buttons->addWidget(cmdPassfrase);
+    buttons->addWidget(cmdSikkerhetskopier);
     auto *layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(lblTitle, 0, 1);
@@ -83,6 +88,12 @@ void frmAbout::cmdSysInfo_Click()
 void frmAbout::cmdPassfrase_Click()
 {
     frm_NyPassfrase window(m_program, this);
+    window.exec();
+}
+
+void frmAbout::cmdSikkerhetskopier_Click()
+{
+    frm_Sikkerhetskopier window(m_program, this);
     window.exec();
 }
 

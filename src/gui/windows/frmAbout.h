@@ -35,17 +35,19 @@ private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
     void cmdPassfrase_Click();
+    void cmdSikkerhetskopier_Click();
     bool StartSysInfo() const;
     void layOut();
 
-    QLabel *Image1;            // the program's picture
-    QLabel *lblTitle;          // "LirvendaProgrammet"
-    QLabel *lblVersion;        // "Versjon: " and the version text
-    QLabel *lblDescription;    // what the program is for
-    QLabel *lblDisclaimer;     // the maker's line
-    QPushButton *cmdOK;        // "OK"
-    QPushButton *cmdSysInfo;   // "&System Info..."
-    QPushButton *cmdPassfrase; // "&Passfrase..."
+    QLabel *Image1;                   // the program's picture
+    QLabel *lblTitle;                 // "LirvendaProgrammet"
+    QLabel *lblVersion;               // "Versjon: " and the version text
+    QLabel *lblDescription;           // what the program is for
+    QLabel *lblDisclaimer;            // the maker's line
+    QPushButton *cmdOK;               // "OK"
+    QPushButton *cmdSysInfo;          // "&System Info..."
+    QPushButton *cmdPassfrase;        // "&Passfrase..."
+    QPushButton *cmdSikkerhetskopier; // "Sikkerhets&kopier..."
     Program &m_program;
     ViewerLauncher m_launcher;
 };

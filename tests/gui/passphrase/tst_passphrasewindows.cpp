@@ -124,6 +124,26 @@ private slots:
             QCOMPARE(contents(t.path(Program::MainFileName)), before);
     }
 
+    void backupFolderChosenFromTheAboutBox()
+    {
+        TestProgram t;
+        qunsetenv("LIRVENDA_BACKUP_DIR");
+        QTemporaryDir dir;
+        frmAbout about(t.program(), ViewerLauncher{});
+        about.show();
+        QString shown;
+        QVERIFY(answerModal([&about] { click(&about, "cmdSikkerhetskopier"); },
+                            [&](QWidget *window) {
+                                shown = child<QLineEdit>(window, "txtMappe")->text();
+                                child<QLineEdit>(window, "txtMappe")->setText(dir.filePath("kopier"));
+                                click(window, "cmdOK");
+                            }));
+        QVERIFY(shown.endsWith("/lirvenda/backups"));
+        QCOMPARE(backupFolder(t.folder()), dir.filePath("kopier"));
+        qputenv("LIRVENDA_BACKUP_DIR", dir.filePath("fra miljøet").toUtf8());
+        QCOMPARE(backupFolder(t.folder()), dir.filePath("fra miljøet"));
+    }
+
     void automaticBackupBehindTheWindow()
     {
         TestProgram t;

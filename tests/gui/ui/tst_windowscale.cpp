@@ -1,5 +1,6 @@
 #include "core/registration/Coordinates.h"
 #include "gui/archive/frm_Arkiv.h"
+#include "gui/backup/frm_Sikkerhetskopier.h"
 #include "gui/documentation/frm_Bilde.h"
 #include "gui/group/frm_BatchRegistrering.h"
 #include "gui/group/frm_Detaljer.h"
@@ -112,6 +113,7 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
     {"frm_Passfrase",
      [](Ground &) { return make<frm_Passfrase>(QStringLiteral("Passfrase for dagboka i /home/kari/Lirvenda:")); }},
     {"frm_NyPassfrase", [](Ground &g) { return make<frm_NyPassfrase>(g.t.program()); }},
+    {"frm_Sikkerhetskopier", [](Ground &g) { return make<frm_Sikkerhetskopier>(g.t.program()); }},
     {"frm_Frontside", [](Ground &) { return make<frm_Frontside>(); }},
 };
 
