@@ -10,6 +10,7 @@
 
 using namespace lirvenda;
 using test::contents;
+using test::opensWith;
 
 namespace {
 
@@ -37,16 +38,6 @@ Run runLirvenda(const QStringList &arguments, const QByteArray &input = {},
                 const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     return runWith(LIRVENDA_EXECUTABLE, arguments, input, environment);
-}
-
-bool opensWith(const QString &path, const QString &key)
-{
-    try {
-        Database::open(path, key);
-        return true;
-    } catch (const DatabaseError &) {
-        return false;
-    }
 }
 
 // A folder with a store the program made, closed again.

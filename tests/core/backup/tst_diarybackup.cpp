@@ -14,16 +14,6 @@ using test::contents;
 
 namespace {
 
-// The entries of an archive with their bytes.
-QMap<QString, QByteArray> entriesOf(const QString &archive)
-{
-    QMap<QString, QByteArray> entries;
-    ArchiveReader reader(archive);
-    for (QString name = reader.nextEntry(); !name.isEmpty(); name = reader.nextEntry())
-        entries.insert(name, reader.readEntry());
-    return entries;
-}
-
 void writeArchive(const QString &archive, const QMap<QString, QByteArray> &entries)
 {
     ArchiveWriter writer(archive);
@@ -88,7 +78,7 @@ private slots:
         writeDiaryBackup(t.folder(), Program::DatabaseKey, archive);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{name});
 
-        const QMap<QString, QByteArray> entries = entriesOf(archive);
+        const QMap<QString, QByteArray> entries = test::archiveEntries(archive);
         QCOMPARE(entries.keys(), DiaryEntries);
         const BackupManifest manifest = BackupManifest::fromJson(entries.value(ManifestName));
         QCOMPARE(manifest.files.size(), entries.size() - 1);
@@ -144,7 +134,7 @@ private slots:
             bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x20);
             QVERIFY(test::writeFile(archive, bytes));
         } else if (damage.startsWith("drop") || damage.startsWith("add")) {
-            QMap<QString, QByteArray> entries = entriesOf(archive);
+            QMap<QString, QByteArray> entries = test::archiveEntries(archive);
             const QString entry = damage.section(' ', 1);
             if (damage.startsWith("drop"))
                 entries.remove(entry);
@@ -213,7 +203,7 @@ private slots:
         makeAutomaticBackup(t.folder(), Program::DatabaseKey, dir.filePath("kopier"), today);
         const QString made = dir.filePath("kopier/" + automaticBackupName(t.folder(), today));
         const QByteArray first = contents(made);
-        QVERIFY(entriesOf(made).contains("Observasjoner.mdb"));
+        QVERIFY(test::archiveEntries(made).contains("Observasjoner.mdb"));
         t.insertObservation({{"Art", "11870"}});
         makeAutomaticBackup(t.folder(), Program::DatabaseKey, dir.filePath("kopier"), today);
         QCOMPARE(contents(made), first);

@@ -10,6 +10,7 @@
 
 using namespace lirvenda;
 using test::contents;
+using test::opensWith;
 
 namespace {
 
@@ -54,16 +55,6 @@ bool holds(const QString &path, const QString &key, qint64 observations)
 {
     try {
         return Database::open(path, key)->scalar("SELECT count(*) FROM Observasjoner").toLongLong() == observations;
-    } catch (const DatabaseError &) {
-        return false;
-    }
-}
-
-bool opensWith(const QString &path, const QString &key)
-{
-    try {
-        Database::open(path, key);
-        return true;
     } catch (const DatabaseError &) {
         return false;
     }

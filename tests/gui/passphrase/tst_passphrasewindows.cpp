@@ -20,16 +20,6 @@ using namespace lirvenda::test;
 
 namespace {
 
-bool opensWith(const QString &path, const QString &key)
-{
-    try {
-        Database::open(path, key);
-        return true;
-    } catch (const DatabaseError &) {
-        return false;
-    }
-}
-
 // Opens the passphrase window from the about box and does the action in it.
 bool inPassphraseWindow(TestProgram &t, const std::function<void(QWidget *)> &action)
 {
