@@ -1,3 +1,4 @@
+#include "core/commandline/ProgramOptions.h"
 #include "core/commandline/Subcommands.h"
 #include "core/commandline/TerminalPassphrase.h"
 #include "core/keys/DesktopKeyRing.h"
@@ -18,25 +19,6 @@
 using namespace lirvenda;
 
 namespace {
-
-struct WindowOptions {
-    QCommandLineOption folder{QStringLiteral("folder"),
-                              QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
-                              QStringLiteral("DIR")};
-    QCommandLineOption screenshot{
-        QStringLiteral("screenshot"),
-        QStringLiteral("Start hovedvinduet uten skjerm, skriv et PNG-bilde av det til FILE og avslutt."),
-        QStringLiteral("FILE")};
-};
-
-void describe(QCommandLineParser &parser, const WindowOptions &options)
-{
-    parser.setApplicationDescription(QStringLiteral("Lirvenda: dagbok over artsobservasjoner.\n\n") +
-                                     subcommandSummary());
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOptions({options.folder, options.screenshot});
-}
 
 bool asksForHelpOrVersion(const QCommandLineParser &parser)
 {
@@ -73,6 +55,14 @@ int saveScreenshot(frm_Fauna &window, const QString &file)
     return 0;
 }
 
+// Where a passphrase comes from when the designed key does not open the store: the keyring, then
+// the user, on the terminal for a command, in a window for the program; nobody for a screenshot.
+void askForPassphrasesWith(std::function<std::optional<QString>(const QString &)> ask)
+{
+    static DesktopKeyRing keyRing;
+    setPassphraseSources({&keyRing, std::move(ask)});
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -82,14 +72,13 @@ int main(int argc, char **argv)
     // A word that is no option names a command; commands, help and version need no display, and a
     // mistyped command is refused before any window or store is made. A command parses its own
     // options.
-    DesktopKeyRing keyRing;
     if (!commandWordOf(arguments).isEmpty()) {
         QCoreApplication app(argc, argv);
-        setPassphraseSources({&keyRing, askOnTerminal});
+        askForPassphrasesWith(askOnTerminal);
         return runSubcommand(QCoreApplication::arguments());
     }
     QCommandLineParser parser;
-    describe(parser, options);
+    describeProgram(parser, options);
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
     if (asksForHelpOrVersion(parser))
@@ -100,10 +89,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
     Program program(parser.isSet(options.folder) ? parser.value(options.folder) : Program::defaultFolder());
-    PassphraseSources sources{&keyRing};
-    if (!screenshot) // a screenshot is taken without anybody to ask
-        sources.ask = frm_Passfrase::ask;
-    setPassphraseSources(sources);
+    askForPassphrasesWith(screenshot ? nullptr : &frm_Passfrase::ask);
     frm_Fauna window(program);
     try {
         window.Form_Load(screenshot ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::Show);

@@ -68,21 +68,23 @@ int changePassphrase(Program &program, const CommandArguments &arguments)
 
 Subcommand backupCommand()
 {
-    return {.name = QStringLiteral("backup"),
-            .arguments = {{QStringLiteral("FIL"),
-                           QStringLiteral("Arkivet (.tar eller .zip); en fil som ikke finnes fra før.")}},
-            .description = QStringLiteral("Lag en sikkerhetskopi av hele dagboka i FIL (.tar eller .zip)."),
-            .storeUse = {StoreAccess::Reads},
-            .run = backupDiary};
+    return {
+        .name = QStringLiteral("backup"),
+        .arguments = {{QStringLiteral("FIL"),
+                       QStringLiteral("Arkivet (.tar eller .zip); en fil som ikke finnes fra før."), WordKind::File}},
+        .description = QStringLiteral("Lag en sikkerhetskopi av hele dagboka i FIL (.tar eller .zip)."),
+        .storeUse = {StoreAccess::Reads},
+        .run = backupDiary};
 }
 
 Subcommand restoreCommand()
 {
-    return {.name = QStringLiteral("restore"),
-            .arguments = {{QStringLiteral("FIL"), QStringLiteral("En sikkerhetskopi laget av Lirvenda.")}},
-            .description = QStringLiteral("Legg en sikkerhetskopi tilbake i en tom eller ny mappe."),
-            .storeUse = {StoreAccess::None},
-            .run = restoreDiary};
+    return {
+        .name = QStringLiteral("restore"),
+        .arguments = {{QStringLiteral("FIL"), QStringLiteral("En sikkerhetskopi laget av Lirvenda."), WordKind::File}},
+        .description = QStringLiteral("Legg en sikkerhetskopi tilbake i en tom eller ny mappe."),
+        .storeUse = {StoreAccess::None},
+        .run = restoreDiary};
 }
 
 Subcommand passphraseCommand()
