@@ -2,11 +2,11 @@
 
 #include "core/backup/DiaryBackup.h"
 #include "core/shared/TextFiles.h"
+#include "core/store/Database.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -45,9 +45,7 @@ QString backupFolder(const QString &programFolder)
 
 void chooseBackupFolder(const QString &programFolder, const QString &backupFolder)
 {
-    QSaveFile file(settingsFile(programFolder));
-    if (!file.open(QIODevice::WriteOnly) || file.write(backupFolder.toUtf8() + '\n') < 0 || !file.commit())
-        throw BackupError(QStringLiteral("Kan ikke skrive %1.").arg(QDir::toNativeSeparators(file.fileName())));
+    writeLine(settingsFile(programFolder), backupFolder);
 }
 
 QString automaticBackupName(const QString &programFolder, const QDate &day)
@@ -82,7 +80,8 @@ QStringList backupsToRemove(const QString &programFolder, const QStringList &nam
 
 bool automaticBackupDue(const QString &programFolder, const QString &backupFolder, const QDate &today)
 {
-    return !QFileInfo::exists(QDir(backupFolder).filePath(automaticBackupName(programFolder, today)));
+    return !QFileInfo::exists(QDir(backupFolder).filePath(automaticBackupName(programFolder, today))) &&
+           readFirstLine(QDir(programFolder).filePath(BackupAttemptFileName)).trimmed() != today.toString(Qt::ISODate);
 }
 
 void makeAutomaticBackup(const QString &programFolder, const QString &key, const QString &backupFolder,
@@ -90,6 +89,10 @@ void makeAutomaticBackup(const QString &programFolder, const QString &key, const
 {
     if (!automaticBackupDue(programFolder, backupFolder, today))
         return;
+    try {
+        writeLine(QDir(programFolder).filePath(BackupAttemptFileName), today.toString(Qt::ISODate));
+    } catch (const DatabaseError &) { // without it the next start tries again: no harm
+    }
     if (!QDir().mkpath(backupFolder))
         throw BackupError(QStringLiteral("Kan ikke lage mappa %1.")
                               .arg(QDir::toNativeSeparators(QFileInfo(backupFolder).absoluteFilePath())));

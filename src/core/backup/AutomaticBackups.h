@@ -14,21 +14,24 @@ inline constexpr int DailyBackupsKept = 7;
 inline constexpr int WeeklyBackupsKept = 4;
 // The file in the program folder that names the backup folder the user chose.
 inline const QString BackupSettingsFileName = QStringLiteral("BackupSettings.txt");
+// The file in the program folder that holds the day of the last automatic backup begun: a day's
+// backup is tried once, so a failure is told once.
+inline const QString BackupAttemptFileName = QStringLiteral("AutomaticBackup.txt");
 
 // $LIRVENDA_BACKUP_DIR, else the folder chosen for the diary, else ~/.local/share/lirvenda/backups.
 QString backupFolder(const QString &programFolder);
 // Makes backupFolder the diary's backup folder; an empty one goes back to the default. Throws
-// BackupError when the choice cannot be written.
+// DatabaseError when the choice cannot be written.
 void chooseBackupFolder(const QString &programFolder, const QString &backupFolder);
 
 // The name of the day's automatic backup of the diary in programFolder.
 QString automaticBackupName(const QString &programFolder, const QDate &day);
 // The automatic backups of the diary among names that the rotation drops.
 QStringList backupsToRemove(const QString &programFolder, const QStringList &names);
-// Whether the day's automatic backup is still to be made.
+// Whether the day's automatic backup is still to be made: none is there and none was begun today.
 bool automaticBackupDue(const QString &programFolder, const QString &backupFolder, const QDate &today);
-// Makes the day's automatic backup of the diary, whose stores open with key, when there is none
-// yet, then removes the backups the rotation drops. Throws BackupError (or DatabaseError,
+// Makes the day's automatic backup of the diary, whose stores open with key, when it is due, then
+// removes the backups the rotation drops. Throws BackupError (or DatabaseError,
 // ArchiveError) when the backup cannot be made.
 void makeAutomaticBackup(const QString &programFolder, const QString &key, const QString &backupFolder,
                          const QDate &today);

@@ -147,14 +147,19 @@ private slots:
         QTRY_VERIFY(owner.children().isEmpty());
         QVERIFY(t.prompter().shown.isEmpty());
 
-        // A backup folder that cannot be made: one plain message, and nothing else happens.
+        // A backup folder that cannot be made: one plain message, and nothing else happens; a
+        // later start of the same day does not try again.
         QVERIFY(writeFile(dir.filePath("en fil"), "x"));
         qputenv("LIRVENDA_BACKUP_DIR", dir.filePath("en fil/kopier").toUtf8());
-        startAutomaticBackup(t.program(), &owner, today);
-        QTRY_COMPARE_WITH_TIMEOUT(t.prompter().shown.size(), 1, 30000);
-        QVERIFY(t.prompter().lastText().startsWith("Den automatiske sikkerhetskopien av dagboka ble ikke laget"));
-        QTRY_VERIFY(owner.children().isEmpty());
+        for (int start = 0; start < 2; ++start) {
+            startAutomaticBackup(t.program(), &owner, today.addDays(1));
+            QTRY_COMPARE_WITH_TIMEOUT(t.prompter().shown.size(), 1, 30000);
+            QVERIFY(t.prompter().lastText().startsWith("Den automatiske sikkerhetskopien av dagboka ble ikke laget"));
+            QTRY_VERIFY(owner.children().isEmpty());
+        }
         QCOMPARE(t.prompter().shown.size(), 1);
+        startAutomaticBackup(t.program(), &owner, today.addDays(2)); // the next day tries again
+        QTRY_COMPARE_WITH_TIMEOUT(t.prompter().shown.size(), 2, 30000);
         qunsetenv("LIRVENDA_BACKUP_DIR");
     }
 };
