@@ -5,6 +5,7 @@
 #include "core/store/Program.h"
 #include "core/store/StoreKey.h"
 #include "reliability/KillOperations.h"
+#include "reliability/KillRun.h"
 #include "support/TestProgram.h"
 
 #include <QProcess>
@@ -21,19 +22,6 @@ constexpr int Kills = 30;
 constexpr int LongestRun = 1200; // milliseconds from "ready" to the kill, at most: a few changes
 constexpr int Observations = 4000;
 constexpr int Observers = 40;
-
-quint32 seed()
-{
-    const QByteArray chosen = qgetenv("KILL_SEED");
-    return chosen.isEmpty() ? QRandomGenerator::global()->generate() : chosen.toUInt();
-}
-
-qint64 committedRounds(const QByteArray &output)
-{
-    static const QRegularExpression committed(QStringLiteral("committed (\\d+)\\n$"));
-    const QRegularExpressionMatch match = committed.match(QString::fromLatin1(output));
-    return match.hasMatch() ? match.captured(1).toLongLong() : 0;
-}
 
 // Empty when the folder, opened as the program opens it, holds both stores whole under one of the
 // two keys; else what is wrong.
@@ -77,21 +65,16 @@ private slots:
             transaction.commit();
         }
         setPassphraseSources({nullptr, [](const QString &) { return std::optional<QString>(RekeyPassphrase); }});
-        const quint32 chosenSeed = seed();
+        const quint32 chosenSeed = killSeed();
         QRandomGenerator random(chosenSeed);
         qint64 rounds = 0;
         QStringList failures;
         for (int kill = 1; kill <= Kills; ++kill) {
-            QProcess worker;
-            worker.start(KILL_WORKER, {"rekey", t.folder()});
-            QVERIFY(worker.waitForStarted());
-            QVERIFY2(worker.waitForReadyRead(60000) && worker.readLine() == "ready\n",
-                     worker.readAllStandardError().constData());
-            QVERIFY2(!worker.waitForFinished(random.bounded(LongestRun) + 1),
-                     worker.readAllStandardError().constData());
-            worker.kill();
-            worker.waitForFinished();
-            rounds += committedRounds(worker.readAllStandardOutput());
+            QString problem;
+            const std::optional<qint64> committed =
+                runAndKill(KILL_WORKER, "rekey", t.folder(), random, LongestRun, problem);
+            QVERIFY2(committed, qPrintable(problem));
+            rounds += *committed;
             try {
                 if (const QString wrong = judge(t.folder()); !wrong.isEmpty())
                     failures << QString("kill %1: %2").arg(kill).arg(wrong);
