@@ -1,5 +1,6 @@
 #include "core/commandline/Subcommands.h"
 
+#include "core/commandline/ListCommands.h"
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
 #include "core/statistics/YearStatistics.h"
@@ -111,6 +112,8 @@ const QList<Subcommand> &subcommands()
          .description = QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."),
          .storeUse = {StoreAccess::Reads},
          .run = backupStore},
+        listsCommand(),
+        arrivalsCommand(),
     };
     return all;
 }
