@@ -180,6 +180,20 @@ QList<ListLine> speciesList(Program &program, const ListChoice &choice, ListOrde
     return lines;
 }
 
+QList<KeyedEntry> listPlaces(Program &program, ListKind kind)
+{
+    QList<KeyedEntry> places;
+    if (kind == ListKind::County)
+        places = countyItems(program);
+    else if (kind == ListKind::Municipality)
+        for (const KeyedEntry &county : countyItems(program))
+            places += municipalityItems(program, countyNumberOf(county.key));
+    else if (kind == ListKind::Locality)
+        for (const QString &name : usedLocalities(program))
+            places.append({name, name});
+    return places;
+}
+
 QStringList listKindNames()
 {
     return {QStringLiteral("Livsliste"), QStringLiteral("Årsliste"), QStringLiteral("Fylkesliste"),

@@ -6,6 +6,7 @@
 // that the species was sought and not found, and a negative count is no sighting either.
 
 #include "core/lists/ListTable.h"
+#include "core/shared/DisplayTexts.h"
 
 #include <QHash>
 #include <QList>
@@ -63,6 +64,11 @@ struct ListLine {
 
 // The list's species: those of the class, and keys without taxon in any class.
 QList<ListLine> speciesList(Program &program, const ListChoice &choice, ListOrder order);
+
+// The places a list of the kind can be of: the counties by code, the municipalities of each county
+// by name, or the localities of the stored observations by name as the archive lists them.
+// None for the life and year lists.
+QList<KeyedEntry> listPlaces(Program &program, ListKind kind);
 
 // The list kinds as the window names them, in the order it offers them.
 QStringList listKindNames();
