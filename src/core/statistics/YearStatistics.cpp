@@ -51,6 +51,15 @@ Count add(const Count &sum, const Count &value)
 // A missing value sorts below every number, as the store's descending order puts it last.
 bool greater(const Count &a, const Count &b) { return a && (!b || *a > *b); }
 
+// The row with the largest count; of rows with equal counts the first in the order of the species
+// key, the start and ObsID.
+bool largerRow(const Row &a, const Row &b)
+{
+    if (greater(a.count, b.count) || greater(b.count, a.count))
+        return greater(a.count, b.count);
+    return std::tie(a.species, a.start, a.obsId) < std::tie(b.species, b.start, b.obsId);
+}
+
 QString numberText(const Count &value) { return value ? QString::number(*value) : QString(); }
 
 QString storedYearStart(int year) { return QStringLiteral("%1-01-01").arg(year, 4, 10, QLatin1Char('0')); }
@@ -67,8 +76,7 @@ QString linkedObserverKey(Program &program, qint64 observerId)
     return uniqueId.isEmpty() ? QLatin1Char('#') + QString::number(observerId) : uniqueId;
 }
 
-// The year's rows in the order of the species key, the start and ObsID, each with the key of its
-// main observer: the first in Observatører, else the linked observer marked as the main one.
+// The year's rows in the order of their start, each with the key of its main observer: the first in Observatører, else the linked observer marked as the main one.
 std::vector<Row> readYear(Program &program, int year)
 {
     Database &db = program.mainConnection();
@@ -101,9 +109,6 @@ std::vector<Row> readYear(Program &program, int year)
         rows.push_back({obsId, q.value(1).toString(), count.isNull() ? Count() : Count(count.toLongLong()),
                         q.value(3).toString(), observer});
     }
-    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        return std::tie(a.species, a.start, a.obsId) < std::tie(b.species, b.start, b.obsId);
-    });
     return rows;
 }
 
@@ -155,12 +160,13 @@ YearStatistics computeYearStatistics(Program &program, int year)
     if (rows.empty())
         return result;
 
-    std::map<QString, SpeciesSums> species; // by key, as the rows are ordered
+    // Summed in a hash, one look-up a row; reported by key.
+    QHash<QString, SpeciesSums> sumsOf;
     std::array<QSet<QString>, 12> speciesInMonth;
     QSet<QString> days;
     const Row *largest = &rows.front();
     for (const Row &row : rows) {
-        SpeciesSums &sums = species[row.species];
+        SpeciesSums &sums = sumsOf[row.species];
         const int m = row.month() - 1;
         sums.total = add(sums.total, row.count);
         sums.months[m] = add(sums.months[m], row.count);
@@ -170,9 +176,12 @@ YearStatistics computeYearStatistics(Program &program, int year)
         speciesInMonth[m].insert(row.species);
         result.individualsPerMonth[m] += row.count.value_or(0);
         days.insert(row.day());
-        if (greater(row.count, largest->count))
+        if (largerRow(row, *largest))
             largest = &row;
     }
+    std::map<QString, const SpeciesSums *> species; // by key
+    for (auto it = sumsOf.cbegin(); it != sumsOf.cend(); ++it)
+        species.emplace(it.key(), &it.value());
 
     const QString y = QString::number(year);
     QStringList &r = result.report;
@@ -195,14 +204,14 @@ YearStatistics computeYearStatistics(Program &program, int year)
         return *name;
     };
     for (const auto &[key, sums] : species) {
-        if (!sums.total || *sums.total <= 0)
+        if (!sums->total || *sums->total <= 0)
             continue;
-        r << countLine(nameOf(key), QString::number(*sums.total), QStringLiteral(" individer"));
+        r << countLine(nameOf(key), QString::number(*sums->total), QStringLiteral(" individer"));
         result.species << keyedEntry(nameOf(key), 2, key);
     }
     r << QString() << QStringLiteral("Antall dager med observasjoner:");
     for (const auto &[key, sums] : species) {
-        const qint64 d = sums.daysWithCount.size();
+        const qint64 d = sums->daysWithCount.size();
         if (d > 0)
             r << countLine(nameOf(key), QString::number(d), d == 1 ? QStringLiteral(" dag") : QStringLiteral(" dager"));
     }
@@ -212,8 +221,8 @@ YearStatistics computeYearStatistics(Program &program, int year)
     int maxMonth = 0;
     for (const auto &[key, sums] : species)
         for (int m = 0; m < 12; ++m)
-            if (sums.seen[m] && (!maxSpecies || greater(sums.months[m], maxSpecies->months[maxMonth]))) {
-                maxSpecies = &sums;
+            if (sums->seen[m] && (!maxSpecies || greater(sums->months[m], maxSpecies->months[maxMonth]))) {
+                maxSpecies = sums;
                 maxKey = key;
                 maxMonth = m;
             }
@@ -229,7 +238,7 @@ YearStatistics computeYearStatistics(Program &program, int year)
         result.speciesPerMonth[m] = speciesInMonth[m].size();
     for (const auto &[key, sums] : species)
         for (int m = 0; m < 12; ++m)
-            result.speciesMonths[key][m] = sums.months[m].value_or(0);
+            result.speciesMonths[key][m] = sums->months[m].value_or(0);
     return result;
 }
 

@@ -207,7 +207,8 @@ QString speciesYearsScript()
     const QString table = QStringLiteral(
         "CREATE TABLE IF NOT EXISTS ArtsÅr (Art TEXT NOT NULL, År TEXT NOT NULL, Observasjoner INTEGER NOT NULL, "
         "Individer INTEGER NOT NULL, FørsteStart TEXT, FørsteObsID INTEGER, SisteStart TEXT, SisteObsID INTEGER, "
-        "PRIMARY KEY (Art, År)) WITHOUT ROWID;\n");
+        "PRIMARY KEY (Art, År)) WITHOUT ROWID;\n"
+        "CREATE INDEX IF NOT EXISTS ArtsÅr_År ON ArtsÅr(År);\n");
     const QString seen = QStringLiteral("(%1.Antall IS NULL OR %1.Antall > 0)");
     const QString year = QStringLiteral("substr(%1.StartDato, 1, 4)");
     const QString group = QStringLiteral("Art = %1.Art AND År = ") + year;
