@@ -30,7 +30,12 @@ struct Row {
     QString start; // "yyyy-MM-dd HH:mm:ss"
     QString observer;
 
-    QString day() const { return start.left(10); }
+    // The day as a number, yyyyMMdd, read without a copy of the text: a year has many rows.
+    int day() const
+    {
+        const QStringView digits(start);
+        return digits.left(4).toInt() * 10000 + digits.mid(5, 2).toInt() * 100 + digits.mid(8, 2).toInt();
+    }
     int month() const { return start.mid(5, 2).toInt(); }
 };
 
@@ -38,7 +43,7 @@ struct SpeciesSums {
     Count total;
     std::array<Count, 12> months; // missing also for a month whose counts are all missing
     std::array<bool, 12> seen{};  // the months with rows of the species
-    QSet<QString> daysWithCount;  // days on which a positive count was recorded
+    QSet<int> daysWithCount;      // days on which a positive count was recorded
 };
 
 Count add(const Count &sum, const Count &value)
@@ -76,7 +81,8 @@ QString linkedObserverKey(Program &program, qint64 observerId)
     return uniqueId.isEmpty() ? QLatin1Char('#') + QString::number(observerId) : uniqueId;
 }
 
-// The year's rows in the order of their start, each with the key of its main observer: the first in Observatører, else the linked observer marked as the main one.
+// The year's rows in the order of their start, each with the key of its main observer: the first in Observatører, else
+// the linked observer marked as the main one.
 std::vector<Row> readYear(Program &program, int year)
 {
     Database &db = program.mainConnection();
@@ -162,8 +168,7 @@ YearStatistics computeYearStatistics(Program &program, int year)
 
     // Summed in a hash, one look-up a row; reported by key.
     QHash<QString, SpeciesSums> sumsOf;
-    std::array<QSet<QString>, 12> speciesInMonth;
-    QSet<QString> days;
+    QSet<int> days;
     const Row *largest = &rows.front();
     for (const Row &row : rows) {
         SpeciesSums &sums = sumsOf[row.species];
@@ -173,7 +178,6 @@ YearStatistics computeYearStatistics(Program &program, int year)
         sums.seen[m] = true;
         if (row.count && *row.count > 0)
             sums.daysWithCount.insert(row.day());
-        speciesInMonth[m].insert(row.species);
         result.individualsPerMonth[m] += row.count.value_or(0);
         days.insert(row.day());
         if (largerRow(row, *largest))
@@ -235,7 +239,8 @@ YearStatistics computeYearStatistics(Program &program, int year)
       << QString();
 
     for (int m = 0; m < 12; ++m)
-        result.speciesPerMonth[m] = speciesInMonth[m].size();
+        result.speciesPerMonth[m] =
+            std::count_if(species.cbegin(), species.cend(), [m](const auto &entry) { return entry.second->seen[m]; });
     for (const auto &[key, sums] : species)
         for (int m = 0; m < 12; ++m)
             result.speciesMonths[key][m] = sums->months[m].value_or(0);
