@@ -19,29 +19,35 @@ store = f'{folder}/Observasjoner.mdb'
 key = "PRAGMA key = 'kavet7QX';"
 
 
-def seconds(command):
-    times = []
-    for _ in range(rounds + 1):  # the first run warms the file cache and is not counted
-        start = time.perf_counter()
-        subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
-        times.append(time.perf_counter() - start)
-    return statistics.median(times[1:])
+def run_once(command):
+    start = time.perf_counter()
+    subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+    return time.perf_counter() - start
 
 
-sqlcipher_open = seconds(['sqlcipher', store, key + ' SELECT count(*) FROM sqlite_master;'])
-sqlcipher_year = seconds(['sqlcipher', store, key + f" SELECT * FROM Observasjoner WHERE StartDato >= '{year}' "
-                          f"AND StartDato < '{year + 1}' ORDER BY StartDato;"])
 empty_year = 1000  # no observation is that old
-rows = [
-    ('sqlcipher: open', sqlcipher_open, None),
-    (f'sqlcipher: the rows of {year} in order', sqlcipher_year, None),
-    (f'lirvenda stats {empty_year}', seconds([lirvenda, 'stats', str(empty_year), '--folder', folder]), sqlcipher_open),
-    (f'lirvenda lists year {empty_year}',
-     seconds([lirvenda, 'lists', 'year', str(empty_year), '--folder', folder]), sqlcipher_open),
-    (f'lirvenda stats {year}', seconds([lirvenda, 'stats', str(year), '--folder', folder]), sqlcipher_year),
-    (f'lirvenda lists year {year}',
-     seconds([lirvenda, 'lists', 'year', str(year), '--folder', folder]), sqlcipher_year),
-]
-for name, value, against in rows:
-    ratio = f'  {value / against:.2f} of the sqlcipher figure' if against else ''
-    print(f'{name:40} {value * 1000:8.1f} ms{ratio}')
+commands = {
+    'sqlcipher: open': ['sqlcipher', store, key + ' SELECT count(*) FROM sqlite_master;'],
+    # The columns the statistics and the year list read, as the statistics' index holds them.
+    f'sqlcipher: the rows of {year} in order':
+        ['sqlcipher', store, key + f" SELECT StartDato, Art, Antall, Observatører FROM Observasjoner "
+         f"WHERE StartDato >= '{year}' AND StartDato < '{year + 1}' ORDER BY StartDato;"],
+    f'lirvenda stats {empty_year}': [lirvenda, 'stats', str(empty_year), '--folder', folder],
+    f'lirvenda lists year {empty_year}': [lirvenda, 'lists', 'year', str(empty_year), '--folder', folder],
+    f'lirvenda stats {year}': [lirvenda, 'stats', str(year), '--folder', folder],
+    f'lirvenda lists year {year}': [lirvenda, 'lists', 'year', str(year), '--folder', folder],
+}
+# Each round runs every command once, so that a busy moment of the machine weighs on all alike;
+# the first round warms the file cache and is not counted.
+times = {name: [] for name in commands}
+for round_number in range(rounds + 1):
+    for name, command in commands.items():
+        elapsed = run_once(command)
+        if round_number > 0:
+            times[name].append(elapsed)
+median = {name: statistics.median(values) for name, values in times.items()}
+names = list(commands)
+against = {names[2]: names[0], names[3]: names[0], names[4]: names[1], names[5]: names[1]}
+for name in names:
+    ratio = f'  {median[name] / median[against[name]]:.2f} of the sqlcipher figure' if name in against else ''
+    print(f'{name:40} {median[name] * 1000:8.1f} ms{ratio}')

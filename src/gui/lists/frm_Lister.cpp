@@ -4,6 +4,7 @@
 #include "core/species/Species.h"
 #include "gui/lists/ListTableView.h"
 #include "gui/lists/YearCharts.h"
+#include "gui/ui/DialogLayout.h"
 #include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 
@@ -162,11 +163,7 @@ QLayout *frm_Lister::commandRow()
     connect(print, &QPushButton::clicked, this, &frm_Lister::Command2_Click);
     connect(save, &QPushButton::clicked, this, &frm_Lister::Command3_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *button : {print, save, close})
-        buttons->addWidget(button);
-    return buttons;
+    return buttonRow({}, {print, save, close});
 }
 
 // The species group and the year at the top, the tabs below them, the buttons at the bottom.

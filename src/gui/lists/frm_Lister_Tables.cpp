@@ -174,10 +174,7 @@ void frm_Lister::Command2_Click()
 
 void frm_Lister::PrintTable(QPrinter &printer)
 {
-    const int copies = printer.copyCount();
-    printer.setCopyCount(1); // the copies are in the job; the printer must not repeat them
-    PrintLayout layout(printer);
-    printListPages(shownTable().title, shownTable().printLines(), layout, copies);
+    printListCopies(printer, shownTable().title, shownTable().printLines());
 }
 
 // "T&il fil": the table shown, as CSV.

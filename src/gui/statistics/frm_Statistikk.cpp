@@ -260,13 +260,7 @@ void frm_Statistikk::Command2_Click()
         PrintReport(printer);
 }
 
-void frm_Statistikk::PrintReport(QPrinter &printer)
-{
-    const int copies = printer.copyCount();
-    printer.setCopyCount(1); // the copies are in the job; the printer must not repeat them
-    PrintLayout layout(printer);
-    printListPages(QString(), shownLines(List1), layout, copies);
-}
+void frm_Statistikk::PrintReport(QPrinter &printer) { printListCopies(printer, QString(), shownLines(List1)); }
 
 // "T&il fil"
 void frm_Statistikk::Command3_Click()
