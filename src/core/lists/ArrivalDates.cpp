@@ -86,7 +86,7 @@ QList<DiaryYear> diaryYears(Program &program, const QString &speciesClass)
         bool isYear = false;
         const QString key = rows.value(0).toString();
         const int year = rows.value(1).toInt(&isYear);
-        if (!isYear || !taxa.inClass(key, speciesClass))
+        if (!isYear || key.isEmpty() || !taxa.inClass(key, speciesClass))
             continue;
         DiaryYear &counted = years[year];
         ++counted.species;

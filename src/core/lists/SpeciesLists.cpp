@@ -168,8 +168,8 @@ QList<ListLine> speciesList(Program &program, const ListChoice &choice, ListOrde
     const QString chosenYear = choice.year ? yearText(*choice.year) : QString();
     QList<ListLine> lines;
     for (const auto &[key, s] : sightingsOf(program, choice)) {
-        if (!taxa.inClass(key, choice.speciesClass))
-            continue;
+        if (key.isEmpty() || !taxa.inClass(key, choice.speciesClass))
+            continue; // a row without a species names none
         const SpeciesTaxa::Taxon &taxon = taxa.of(key);
         lines.append({key, taxon.name, taxon.scientificName, s.first, s.last, s.firstObsId,
                       storedLocalityOf(program, s.firstObsId), s.observations, s.individuals,

@@ -74,6 +74,19 @@ private slots:
         QCOMPARE(w.shown("Combo13"), "Tjønna");
     }
 
+    // "&Lister" is always shown, and closed with the other windows' buttons while a registration
+    // is entered.
+    void buttonFollowsEntering()
+    {
+        FaunaWindow w;
+        auto *lists = w.control<QPushButton>("Command40");
+        QCOMPARE(lists->text(), "&Lister");
+        QVERIFY(lists->isVisibleTo(&w.window) && lists->isEnabled());
+        w.click("Command7");
+        QVERIFY(!lists->isEnabled());
+        QCOMPARE(w.control<QPushButton>("Command14")->isEnabled(), lists->isEnabled());
+    }
+
     // The lists window shuts without a choice: the main window keeps what it showed.
     void closedWithoutChoice()
     {
