@@ -81,37 +81,39 @@ QString linkedObserverKey(Program &program, qint64 observerId)
     return uniqueId.isEmpty() ? QLatin1Char('#') + QString::number(observerId) : uniqueId;
 }
 
-// The year's rows in the order of their start, each with the key of its main observer: the first in Observatører, else
-// the linked observer marked as the main one.
+// The key of the observer linked to the row as its main observer (the last such link); empty
+// when there is none. Keys are looked up once each.
+QString linkedMainObserver(Program &program, qint64 obsId, QHash<qint64, QString> &keyOfObserver)
+{
+    const QVariant observerId = program.mainConnection().scalar(
+        QStringLiteral("SELECT ObservasjonsId FROM ObservatørKobling WHERE RecordID = ? AND HovedObservatør <> 0 "
+                       "ORDER BY rowid DESC LIMIT 1"),
+        {obsId});
+    if (observerId.isNull())
+        return {};
+    auto key = keyOfObserver.constFind(observerId.toLongLong());
+    if (key == keyOfObserver.cend())
+        key = keyOfObserver.insert(observerId.toLongLong(), linkedObserverKey(program, observerId.toLongLong()));
+    return *key;
+}
+
+// The year's rows in the order of their start, each with the key of its main observer: the first
+// in Observatører, else the linked observer marked as the main one, sought only for the rows
+// without Observatører.
 std::vector<Row> readYear(Program &program, int year)
 {
-    Database &db = program.mainConnection();
-    const QVariantList range{storedYearStart(year), storedYearStart(year + 1)};
-    QHash<qint64, QString> keyOfObserver; // ObserverID -> key, looked up once each
-    QHash<qint64, QString> linkedMain;
-    Statement links = db.query(
-        QStringLiteral(
-            "SELECT k.RecordID, k.ObservasjonsId FROM ObservatørKobling k JOIN Observasjoner o ON o.ObsID = k.RecordID "
-            "WHERE o.StartDato >= ?1 AND o.StartDato < ?2 AND k.HovedObservatør <> 0"),
-        range);
-    while (links.next()) {
-        const qint64 observerId = links.integer(QStringLiteral("ObservasjonsId"));
-        auto key = keyOfObserver.constFind(observerId);
-        if (key == keyOfObserver.cend())
-            key = keyOfObserver.insert(observerId, linkedObserverKey(program, observerId));
-        linkedMain.insert(links.integer(QStringLiteral("RecordID")), *key);
-    }
-
+    QHash<qint64, QString> keyOfObserver; // ObserverID -> key
     std::vector<Row> rows;
-    Statement q = db.query(QStringLiteral("SELECT ObsID, Art, Antall, StartDato, Observatører FROM Observasjoner "
-                                          "INDEXED BY Observasjoner_Year WHERE StartDato >= ?1 AND StartDato < ?2"),
-                           range);
+    Statement q = program.mainConnection().query(
+        QStringLiteral("SELECT ObsID, Art, Antall, StartDato, Observatører FROM Observasjoner "
+                       "INDEXED BY Observasjoner_Year WHERE StartDato >= ?1 AND StartDato < ?2"),
+        {storedYearStart(year), storedYearStart(year + 1)});
     while (q.next()) {
         const QVariant count = q.value(2);
         const qint64 obsId = q.value(0).toLongLong();
         QString observer = q.value(4).toString().section(QLatin1Char(','), 0, 0).trimmed();
         if (observer.isEmpty())
-            observer = linkedMain.value(obsId);
+            observer = linkedMainObserver(program, obsId, keyOfObserver);
         rows.push_back({obsId, q.value(1).toString(), count.isNull() ? Count() : Count(count.toLongLong()),
                         q.value(3).toString(), observer});
     }
