@@ -7,6 +7,7 @@
 #include "gui/ui/DialogLayout.h"
 #include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
+#include "gui/ui/YearStepper.h"
 
 #include <QButtonGroup>
 #include <QChartView>
@@ -42,15 +43,16 @@ frm_Lister::frm_Lister(Program &program, QWidget *parent)
     setWindowTitle(QStringLiteral("Lister"));
     // Made in the order of the window's tab chain.
     QGroupBox *classes = classFrame();
-    QGroupBox *years = yearFrame();
+    m_years = new YearStepper(this, QStringLiteral("Frame2"));
     Tabs = named(new QTabWidget(this), QStringLiteral("Tabs"));
     Tabs->addTab(listsTab(), QStringLiteral("Lister"));
     Tabs->addTab(arrivalsTab(), QStringLiteral("Ankomstdatoer"));
     Tabs->addTab(yearFirstsTab(), QStringLiteral("Årets første"));
     Tabs->addTab(diaryTab(), QStringLiteral("Hele dagboka"));
-    LayOut(classes, years);
+    LayOut(classes);
     ConnectTables();
-    Command6->setText(QString::number(QDate::currentDate().year()));
+    m_years->setYear(QDate::currentDate().year());
+    connect(m_years, &YearStepper::yearChanged, this, &frm_Lister::ShowTab);
     FillSpecies();
     Combo1_Click();
 }
@@ -72,21 +74,6 @@ QGroupBox *frm_Lister::classFrame()
         FillSpecies();
         ShowTab();
     });
-    return frame;
-}
-
-QGroupBox *frm_Lister::yearFrame()
-{
-    auto *frame = named(new QGroupBox(QStringLiteral("Angi år"), this), QStringLiteral("Frame2"));
-    Command4 = dialogButton(frame, QStringLiteral("Command4"), QStringLiteral("-"));
-    Command6 = dialogButton(frame, QStringLiteral("Command6"), QString());
-    Command5 = dialogButton(frame, QStringLiteral("Command5"), QStringLiteral("+"));
-    auto *row = new QHBoxLayout(frame);
-    for (QPushButton *button : {Command4, Command6, Command5})
-        row->addWidget(button);
-    connect(Command4, &QPushButton::clicked, this, &frm_Lister::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frm_Lister::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, [this] { showYear(QDate::currentDate().year()); });
     return frame;
 }
 
@@ -167,11 +154,11 @@ QLayout *frm_Lister::commandRow()
 }
 
 // The species group and the year at the top, the tabs below them, the buttons at the bottom.
-void frm_Lister::LayOut(QGroupBox *classes, QGroupBox *years)
+void frm_Lister::LayOut(QGroupBox *classes)
 {
     auto *top = new QHBoxLayout;
     top->addWidget(classes);
-    top->addWidget(years);
+    top->addWidget(m_years);
     top->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);

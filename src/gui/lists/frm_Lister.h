@@ -21,6 +21,7 @@ namespace lirvenda {
 class KeyedListModel;
 class ListTableView;
 class Program;
+class YearStepper;
 
 // "Lister": the species lists, the arrival dates, the year's first sightings and the diary year
 // by year, for the species group and the year chosen at the top. A double click on a line leaves
@@ -36,19 +37,17 @@ public:
 
 private:
     QGroupBox *classFrame();
-    QGroupBox *yearFrame();
     QWidget *listsTab();
     QWidget *arrivalsTab();
     QWidget *yearFirstsTab();
     QWidget *diaryTab();
     QLayout *commandRow();
-    void LayOut(QGroupBox *classes, QGroupBox *years);
+    void LayOut(QGroupBox *classes);
     void ConnectTables();
 
     ListChoice listChoice() const;
     QString chosenClass() const;
     int shownYear() const;
-    void showYear(int year);
     void ShowTab();
     void ShowSpeciesList();
     void ShowArrivals();
@@ -56,17 +55,13 @@ private:
     void ShowDiary();
     void FillSpecies();
     void Combo1_Click();
-    void Command4_Click();
-    void Command5_Click();
     void Command2_Click();
     void Command3_Click();
     void ChooseObservation(qint64 obsId);
 
     Program &m_program;
     std::array<QRadioButton *, 4> Option1; // "Fugler", "Pattedyr", "Botanikk", "Insekter"
-    QPushButton *Command4;                 // "-"
-    QPushButton *Command6;                 // the year
-    QPushButton *Command5;                 // "+"
+    YearStepper *m_years;                  // "-", the year, "+"
     QTabWidget *Tabs;                      // "Lister", "Ankomstdatoer", "Årets første", "Hele dagboka"
     QComboBox *Combo1;                     // the list kind
     KeyedListModel *m_places;

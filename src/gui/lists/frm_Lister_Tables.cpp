@@ -9,6 +9,7 @@
 #include "gui/lists/YearCharts.h"
 #include "gui/ui/KeyedListModel.h"
 #include "gui/ui/PrintListPages.h"
+#include "gui/ui/YearStepper.h"
 
 #include <QChartView>
 #include <QCheckBox>
@@ -49,25 +50,7 @@ QString frm_Lister::chosenClass() const
     return QStringLiteral("Aves");
 }
 
-int frm_Lister::shownYear() const { return Command6->text().toInt(); }
-
-void frm_Lister::showYear(int year)
-{
-    Command6->setText(QString::number(year));
-    ShowTab();
-}
-
-// "-": the year before, without limit.
-void frm_Lister::Command4_Click() { showYear(shownYear() - 1); }
-
-// "+": the year after, never beyond the current year.
-void frm_Lister::Command5_Click()
-{
-    if (shownYear() >= QDate::currentDate().year())
-        prompter().beep();
-    else
-        showYear(shownYear() + 1);
-}
+int frm_Lister::shownYear() const { return m_years->year(); }
 
 ListChoice frm_Lister::listChoice() const
 {
