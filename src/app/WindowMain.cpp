@@ -1,7 +1,7 @@
 // The window program: the main window on the program folder, or its picture with --screenshot.
 // Started by the program lirvenda, which has checked the arguments.
 
-#include "app/ProgramOptions.h"
+#include "core/commandline/ProgramOptions.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"

@@ -3,13 +3,14 @@
 // Commands so never load the libraries of windows and charts, which cost a command about as much
 // time as opening the store.
 
-#include "app/ProgramOptions.h"
+#include "core/commandline/ProgramOptions.h"
 #include "core/commandline/Subcommands.h"
 #include "core/shared/ModuleFiles.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -17,15 +18,6 @@
 using namespace lirvenda;
 
 namespace {
-
-void describe(QCommandLineParser &parser, const WindowOptions &options)
-{
-    parser.setApplicationDescription(QStringLiteral("Lirvenda: dagbok over artsobservasjoner.\n\n") +
-                                     subcommandSummary());
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOptions({options.folder, options.screenshot});
-}
 
 bool asksForHelpOrVersion(const QCommandLineParser &parser)
 {
@@ -77,7 +69,7 @@ int main(int argc, char **argv)
     }
     QCommandLineParser parser;
     const WindowOptions options;
-    describe(parser, options);
+    describeProgram(parser, options);
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
     if (asksForHelpOrVersion(parser))

@@ -51,9 +51,10 @@ private slots:
         QTest::newRow("county, one year, mammals, as CSV")
             << QStringList{"lists", "--csv", "county", "NO03", "--year", "2020", "--class", "pattedyr"}
             << CommandSucceeded
-            << "Ny,Art,Vitenskapelig navn,Først sett,Lokalitet,Sist sett,Observasjoner,Individer\r\n"
-               "ny,Piggsvin,Erinaceus europaeus,08.08.2020,Tjønna,08.08.2020,1,1\r\n"
-               "ny,99999,,07.07.2020,Tjønna,07.07.2020,1,5\r\n"
+            << "key,name,scientific_name,first_seen,first_locality,first_observation,last_seen,observations,"
+               "individuals,new\r\n"
+               "900001,Piggsvin,Erinaceus europaeus,2020-08-08 00:00:00,Tjønna,9,2020-08-08 00:00:00,1,1,1\r\n"
+               "99999,99999,,2020-07-07 00:00:00,Tjønna,8,2020-07-07 00:00:00,1,5,1\r\n"
             << "";
         QTest::newRow("a year without observations") << QStringList{"lists", "year", "1990"} << CommandSucceeded
                                                      << "Årsliste 1990, Fugler: 0 arter\n" + Header << "";
@@ -66,6 +67,15 @@ private slots:
             << QStringList{"arrivals", "14640"} << CommandSucceeded
             << "Ankomstdatoer for Kjøttmeis\nÅr\tFørst sett\tDag i året\tLokalitet\n"
             << "Ingen observasjoner av 14640.\n";
+        QTest::newRow("arrival dates as JSON")
+            << QStringList{"arrivals", "01520", "--json"} << CommandSucceeded
+            << "[\n    {\n        \"day_of_year\": \"365\",\n        \"first_seen\": \"2019-12-31 23:59:00\",\n"
+               "        \"locality\": \"Storvatnet\",\n        \"observation\": \"1\",\n        \"year\": \"2019\"\n"
+               "    },\n    {\n        \"day_of_year\": \"153\",\n        \"first_seen\": \"2020-06-01 12:00:00\",\n"
+               "        \"locality\": \"Bø\",\n        \"observation\": \"2\",\n        \"year\": \"2020\"\n    }\n]\n"
+            << "";
+        QTest::newRow("CSV and JSON at once") << QStringList{"lists", "life", "--csv", "--json"} << CommandRefused << ""
+                                              << "Velg enten --csv eller --json.\n";
         QTest::newRow("unknown kind") << QStringList{"lists", "world"} << CommandRefused << ""
                                       << "Listen må være life, year, county, municipality eller locality, ikke "
                                          "«world».\n";

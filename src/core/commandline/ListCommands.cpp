@@ -1,5 +1,7 @@
 #include "core/commandline/ListCommands.h"
 
+#include "core/commandline/TableOutput.h"
+
 #include "core/lists/ArrivalDates.h"
 #include "core/lists/SpeciesLists.h"
 #include "core/registration/Places.h"
@@ -17,21 +19,47 @@ namespace {
 
 const QString ClassOption = QStringLiteral("class");
 const QString YearOption = QStringLiteral("year");
-const QString CsvOption = QStringLiteral("csv");
 
 // The kinds as the command names them, in the order of ListKind.
 const QStringList KindWords{QStringLiteral("life"), QStringLiteral("year"), QStringLiteral("county"),
                             QStringLiteral("municipality"), QStringLiteral("locality")};
 
-int writeTable(const ListTable &table, const CommandArguments &arguments)
+// The window's lines under their caption, or the table for scripts in the format asked for.
+int writeAnswer(const ListTable &lines, const OutputTable &table, const CommandArguments &arguments)
 {
-    if (arguments.isSet(CsvOption))
-        commandOutput() << table.csv();
-    else
-        for (const QString &line : table.textLines())
-            commandOutput() << line << Qt::endl;
-    commandOutput().flush();
+    if (const std::optional<TableFormat> format = tableFormatOf(arguments)) {
+        writeTable(table, *format);
+        return CommandSucceeded;
+    }
+    for (const QString &line : lines.textLines())
+        commandOutput() << line << Qt::endl;
     return CommandSucceeded;
+}
+
+// For scripts: stored date-times, the row numbers of the first sightings, "1" for a new species.
+OutputTable scriptTable(const QList<ListLine> &lines)
+{
+    OutputTable table{{QStringLiteral("key"), QStringLiteral("name"), QStringLiteral("scientific_name"),
+                       QStringLiteral("first_seen"), QStringLiteral("first_locality"),
+                       QStringLiteral("first_observation"), QStringLiteral("last_seen"), QStringLiteral("observations"),
+                       QStringLiteral("individuals"), QStringLiteral("new")},
+                      {}};
+    for (const ListLine &l : lines)
+        table.rows.append({l.key, l.name, l.scientificName, l.firstStart, l.firstLocality,
+                           QString::number(l.firstObsId), l.lastStart, QString::number(l.observations),
+                           QString::number(l.individuals), l.isNew ? QStringLiteral("1") : QStringLiteral("0")});
+    return table;
+}
+
+OutputTable scriptTable(const QList<YearFirst> &firsts)
+{
+    OutputTable table{{QStringLiteral("year"), QStringLiteral("first_seen"), QStringLiteral("day_of_year"),
+                       QStringLiteral("locality"), QStringLiteral("observation")},
+                      {}};
+    for (const YearFirst &first : firsts)
+        table.rows.append({QString::number(first.year), first.start, QString::number(first.dayOfYear), first.locality,
+                           QString::number(first.obsId)});
+    return table;
 }
 
 std::optional<int> yearOf(const QString &word)
@@ -72,27 +100,27 @@ std::variant<ListChoice, QString> listChoiceOf(Program &program, const CommandAr
 
 int writeList(Program &program, const CommandArguments &arguments)
 {
+    if (!tableFormatIsClear(arguments))
+        return refuseCommand(QStringLiteral("Velg enten --csv eller --json."));
     const std::variant<ListChoice, QString> chosen = listChoiceOf(program, arguments);
     if (const QString *problem = std::get_if<QString>(&chosen))
         return refuseCommand(*problem);
     const ListChoice &choice = std::get<ListChoice>(chosen);
     const QList<ListLine> lines = speciesList(program, choice, ListOrder::Systematic);
-    return writeTable(listTable(listCaption(program, choice, lines.size()), lines), arguments);
+    return writeAnswer(listTable(listCaption(program, choice, lines.size()), lines), scriptTable(lines), arguments);
 }
 
 int writeArrivals(Program &program, const CommandArguments &arguments)
 {
+    if (!tableFormatIsClear(arguments))
+        return refuseCommand(QStringLiteral("Velg enten --csv eller --json."));
     const QString key = arguments.word(0);
     const QList<YearFirst> firsts = arrivalDates(program, key);
     if (firsts.isEmpty())
         commandErrors() << QStringLiteral("Ingen observasjoner av %1.").arg(key) << Qt::endl;
     SpeciesTaxa taxa(program);
-    return writeTable(arrivalTable(QStringLiteral("Ankomstdatoer for %1").arg(taxa.of(key).name), firsts), arguments);
-}
-
-QCommandLineOption csvOption()
-{
-    return {CsvOption, QStringLiteral("Skriv CSV (UTF-8, overskriftsrad) i stedet for tekstlinjer.")};
+    return writeAnswer(arrivalTable(QStringLiteral("Ankomstdatoer for %1").arg(taxa.of(key).name), firsts),
+                       scriptTable(firsts), arguments);
 }
 
 } // namespace
@@ -101,7 +129,8 @@ Subcommand listsCommand()
 {
     return {
         .name = QStringLiteral("lists"),
-        .arguments = {{QStringLiteral("LISTE"), QStringLiteral("life, year, county, municipality eller locality.")},
+        .arguments = {{QStringLiteral("LISTE"), QStringLiteral("life, year, county, municipality eller locality."),
+                       WordKind::Choice, KindWords},
                       {QStringLiteral("VERDI"),
                        QStringLiteral("Året, fylkets eller kommunens nummer, eller lokalitetens navn.")}},
         .optionalArguments = 1,
@@ -110,7 +139,8 @@ Subcommand listsCommand()
         .options = {{ClassOption, QStringLiteral("Artsgruppen (Fugler, Pattedyr, Botanikk, Insekter)."),
                      QStringLiteral("KLASSE")},
                     {YearOption, QStringLiteral("Bare dette året (fylke, kommune, lokalitet)."), QStringLiteral("ÅR")},
-                    csvOption()},
+                    csvOption(),
+                    jsonOption()},
         .storeUse = {StoreAccess::Reads, SpeciesYearsSchema},
         .run = writeList};
 }
@@ -120,7 +150,7 @@ Subcommand arrivalsCommand()
     return {.name = QStringLiteral("arrivals"),
             .arguments = {{QStringLiteral("ARTSNØKKEL"), QStringLiteral("Artens nøkkel, for eksempel 11870.")}},
             .description = QStringLiteral("Skriv artens første dato hvert år."),
-            .options = {csvOption()},
+            .options = {csvOption(), jsonOption()},
             .storeUse = {StoreAccess::Reads, SpeciesYearsSchema},
             .run = writeArrivals};
 }

@@ -6,9 +6,9 @@
 
 namespace lirvenda {
 
-// lists life|year YEAR|county CODE|municipality CODE|locality NAME [--class C] [--year Y] [--csv]
+// lists life|year YEAR|county CODE|municipality CODE|locality NAME [--class C] [--year Y] [--csv|--json]
 Subcommand listsCommand();
-// arrivals SPECIES_KEY [--csv]
+// arrivals SPECIES_KEY [--csv|--json]
 Subcommand arrivalsCommand();
 
 } // namespace lirvenda

@@ -1,10 +1,9 @@
 #pragma once
 
-// The options of the program's window, which the program itself reads and which its window
-// program reads again.
+// The options of the program itself, those of its window, and its --help.
 
 #include <QCommandLineOption>
-#include <QString>
+#include <QCommandLineParser>
 
 namespace lirvenda {
 
@@ -17,5 +16,8 @@ struct WindowOptions {
         QStringLiteral("Start hovedvinduet uten skjerm, skriv et PNG-bilde av det til FILE og avslutt."),
         QStringLiteral("FILE")};
 };
+
+// The parser knows the program's options, with a description that lists the commands.
+void describeProgram(QCommandLineParser &parser, const WindowOptions &options);
 
 } // namespace lirvenda
