@@ -5,14 +5,6 @@
 
 namespace lirvenda {
 
-QString ListTable::csv() const
-{
-    QString text = csvRecord(columns);
-    for (const QStringList &row : rows)
-        text += csvRecord(row);
-    return text;
-}
-
 QStringList ListTable::textLines() const
 {
     QStringList lines{title, columns.join(QLatin1Char('\t'))};

@@ -14,8 +14,6 @@ struct ListTable {
     QStringList columns;
     QList<QStringList> rows;
 
-    // The header row, then every row, as CSV (RFC 4180, CR LF).
-    QString csv() const;
     // The title, the header and the rows, fields parted by tabs: the command's lines.
     QStringList textLines() const;
     // Each row as a printed line: fields parted by two blanks.
