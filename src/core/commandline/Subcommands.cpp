@@ -1,5 +1,6 @@
 #include "core/commandline/Subcommands.h"
 
+#include "core/commandline/ListCommands.h"
 #include "core/commandline/ProgramOptions.h"
 #include "core/commandline/ShellCompletion.h"
 #include "core/commandline/TableOutput.h"
@@ -201,6 +202,8 @@ const QList<Subcommand> &subcommands()
          .description = QStringLiteral("Skriv skriptet som fullfører kommandoer og valg i SKALL."),
          .storeUse = {StoreAccess::None},
          .run = printCompletion},
+        listsCommand(),
+        arrivalsCommand(),
     };
     return all;
 }
