@@ -49,4 +49,10 @@ bool DesktopKeyRing::remove(const QString &folder)
     return finished(job, folder) && (job.error() == QKeychain::NoError || job.error() == QKeychain::EntryNotFound);
 }
 
+void askForPassphrasesWith(std::function<std::optional<QString>(const QString &question)> ask)
+{
+    static DesktopKeyRing keyRing;
+    setPassphraseSources({&keyRing, std::move(ask)});
+}
+
 } // namespace lirvenda
