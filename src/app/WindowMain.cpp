@@ -2,15 +2,19 @@
 // Started by the program lirvenda, which has checked the arguments.
 
 #include "core/commandline/ProgramOptions.h"
+#include "core/keys/DesktopKeyRing.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
+#include "gui/backup/AutomaticBackupRunner.h"
+#include "gui/passphrase/frm_Passfrase.h"
 #include "gui/registration/frm_Fauna.h"
 #include "gui/ui/Application.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTextStream>
+#include <QTimer>
 
 using namespace lirvenda;
 
@@ -44,6 +48,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
     Program program(parser.isSet(options.folder) ? parser.value(options.folder) : Program::defaultFolder());
+    askForPassphrasesWith(screenshot ? nullptr : &frm_Passfrase::ask); // a screenshot has nobody to ask
     frm_Fauna window(program);
     try {
         window.Form_Load(screenshot ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::Show);
@@ -56,5 +61,6 @@ int main(int argc, char **argv)
     if (screenshot)
         return saveScreenshot(window, parser.value(options.screenshot));
     window.show();
+    QTimer::singleShot(0, &window, [&program, &window] { startAutomaticBackup(program, &window); });
     return app.exec();
 }

@@ -5,6 +5,8 @@
 
 #include "core/commandline/ProgramOptions.h"
 #include "core/commandline/Subcommands.h"
+#include "core/commandline/TerminalPassphrase.h"
+#include "core/keys/DesktopKeyRing.h"
 #include "core/shared/ModuleFiles.h"
 
 #include <QCommandLineParser>
@@ -65,6 +67,7 @@ int main(int argc, char **argv)
     // is opened. A command parses its own options.
     if (!commandWordOf(arguments).isEmpty()) {
         QCoreApplication app(argc, argv);
+        askForPassphrasesWith(askOnTerminal);
         return runSubcommand(QCoreApplication::arguments());
     }
     QCommandLineParser parser;

@@ -29,6 +29,7 @@ Run runProgram(const QStringList &arguments,
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LIRVENDA_EXECUTABLE), arguments);
+    process.closeWriteChannel(); // a script's empty input: nothing to answer a question with
     if (!process.waitForFinished(120000))
         process.kill();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -191,8 +192,8 @@ private slots:
         QTest::newRow("stats") << QStringList{"stats", "2024"} << false << 0 << "Statistikk for 2024:";
         QTest::newRow("stats, first schema")
             << QStringList{"stats", "2024"} << true << 2 << "«stats» trenger oppsett 3 eller nyere";
-        QTest::newRow("backup") << QStringList{"backup", "COPY"} << false << 0 << "kopi.mdb";
-        QTest::newRow("backup, first schema") << QStringList{"backup", "COPY"} << true << 0 << "kopi.mdb";
+        QTest::newRow("backup") << QStringList{"backup", "COPY"} << false << 0 << "kopi.tar";
+        QTest::newRow("backup, first schema") << QStringList{"backup", "COPY"} << true << 0 << "kopi.tar";
     }
 
     void readingCommandsLeaveTheStoreAlone()
@@ -208,7 +209,7 @@ private slots:
         makeStore(folder, firstSchema);
         const QMap<QString, QByteArray> before = snapshot(folder);
         QTemporaryDir target;
-        arguments.replaceInStrings("COPY", target.filePath("kopi.mdb"));
+        arguments.replaceInStrings("COPY", target.filePath("kopi.tar"));
         if (disk.mounted())
             QVERIFY(disk.setReadOnly(true));
         else
@@ -220,11 +221,14 @@ private slots:
         QCOMPARE(snapshot(folder), before);
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.errors));
         QVERIFY2((exitCode == 0 ? run.output : run.errors).contains(message), qPrintable(run.output + run.errors));
-        if (arguments.first() == "backup")
-            QCOMPARE(Database::open(target.filePath("kopi.mdb"), Program::DatabaseKey)
+        if (arguments.first() == "backup") {
+            const QString restored = target.filePath("tilbake");
+            QCOMPARE(runProgram({"restore", target.filePath("kopi.tar"), "--folder", restored}).exitCode, 0);
+            QCOMPARE(Database::open(restored + "/Observasjoner.mdb", Program::DatabaseKey)
                          ->scalar("SELECT count(*) FROM Observasjoner")
                          .toInt(),
                      2);
+        }
     }
 
     void statsPrintsTheYearsReport()
@@ -324,19 +328,25 @@ private slots:
         test::TestProgram t;
         addSightings(t, 1);
         QTemporaryDir target;
-        const QString copy = target.filePath("kopi.mdb");
+        const QString copy = target.filePath("kopi.zip");
         const Run run = runProgram({"backup", copy, "--folder", t.folder()});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.output.trimmed(), copy);
-        QVERIFY(!contents(copy).startsWith("SQLite format 3"));
-        QCOMPARE(Database::open(copy, Program::DatabaseKey)->scalar("SELECT Lokalitet FROM Observasjoner").toString(),
-                 QString("Tjønna"));
+        const Run restore = runProgram({"restore", copy, "--folder", target.filePath("tilbake")});
+        QVERIFY2(restore.exitCode == 0, qPrintable(restore.errors));
+        const QString restored = target.filePath("tilbake/Observasjoner.mdb");
+        QVERIFY(!contents(restored).startsWith("SQLite format 3"));
+        QCOMPARE(
+            Database::open(restored, Program::DatabaseKey)->scalar("SELECT Lokalitet FROM Observasjoner").toString(),
+            QString("Tjønna"));
 
         const QByteArray before = contents(copy);
         const Run again = runProgram({"backup", copy, "--folder", t.folder()});
         QVERIFY(again.exitCode == 1 && again.errors.contains("finnes fra før"));
         QCOMPARE(contents(copy), before);
-        QCOMPARE(entries(target.path()), QStringList{"kopi.mdb"});
+        QCOMPARE(entries(target.path()), QStringList({"kopi.zip", "tilbake"}));
+        const Run over = runProgram({"restore", copy, "--folder", t.folder()});
+        QVERIFY(over.exitCode == 1 && over.errors.contains("er ikke tom"));
     }
 
     void commandsFailCleanly_data()

@@ -175,14 +175,19 @@ private slots:
             qInfo("LibreOffice Calc is not installed: the export step is left out");
         }
 
-        // "lirvenda backup" copies the open store; the copy opens with the key and holds the two.
+        // "lirvenda backup" copies the open diary, "lirvenda restore" puts it in a new folder; the
+        // store there opens with the key and holds the two.
         QTemporaryDir target;
-        const QString copy = target.filePath("kopi.mdb");
-        QProcess backup;
-        backup.start(LIRVENDA_EXECUTABLE, {"backup", copy, "--folder", w.t.folder()});
-        QVERIFY(backup.waitForFinished(-1));
-        QCOMPARE(backup.exitCode(), 0);
-        const std::unique_ptr<Database> copied = Database::open(copy, Program::DatabaseKey);
+        for (const QStringList &command :
+             {QStringList{"backup", target.filePath("kopi.tar"), "--folder", w.t.folder()},
+              QStringList{"restore", target.filePath("kopi.tar"), "--folder", target.filePath("tilbake")}}) {
+            QProcess run;
+            run.start(LIRVENDA_EXECUTABLE, command);
+            QVERIFY(run.waitForFinished(-1));
+            QCOMPARE(run.exitCode(), 0);
+        }
+        const std::unique_ptr<Database> copied =
+            Database::open(target.filePath("tilbake/Observasjoner.mdb"), Program::DatabaseKey);
         QCOMPARE(copied->columnTexts("SELECT ObsID FROM Observasjoner ORDER BY ObsID"), kept);
         QCOMPARE(copied->columnTexts("SELECT Art || '=' || Antall || '@' || Lokalitet FROM Observasjoner ORDER BY Art"),
                  QStringList({"11870=3@" + localityId, "11980=7@" + localityId}));

@@ -13,6 +13,7 @@
 #include "core/shared/DateTexts.h"
 #include "core/shared/UniqueIds.h"
 #include "core/store/Program.h"
+#include "core/store/StoreKey.h"
 #include "reliability/KillOperations.h"
 
 #include <QCoreApplication>
@@ -96,6 +97,7 @@ int main(int argc, char **argv)
     }
     const QString operation = arguments.at(1);
     Program program(arguments.at(2));
+    setPassphraseSources({nullptr, [](const QString &) { return std::optional<QString>(test::RekeyPassphrase); }});
     program.openMainConnection();
     program.openObserverConnection();
     std::unique_ptr<SpreadsheetEngine> engine;
@@ -116,6 +118,9 @@ int main(int argc, char **argv)
             importAtlas(program);
         else if (operation == QLatin1String("export"))
             exportBatch(program, *engine, portalTemplatePath(program.folder()));
+        else if (operation == QLatin1String("rekey")) // sets the passphrase, or removes it again
+            changeStoreKey(program, hasOwnPassphrase(program.mainConnection().key()) ? Program::DatabaseKey
+                                                                                     : test::RekeyPassphrase);
         else
             return 2;
         out << "committed " << n << Qt::endl;

@@ -1,5 +1,6 @@
 #include "support/TestProgram.h"
 
+#include "core/shared/ArchiveFile.h"
 #include "core/shared/UniqueIds.h"
 #include "core/store/Schema.h"
 
@@ -76,6 +77,25 @@ int pdfPageCount(const QString &path)
 {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
     return int(QString::fromLatin1(contents(path)).count(page));
+}
+
+bool opensWith(const QString &path, const QString &key)
+{
+    try {
+        Database::open(path, key);
+        return true;
+    } catch (const DatabaseError &) {
+        return false;
+    }
+}
+
+QMap<QString, QByteArray> archiveEntries(const QString &path)
+{
+    QMap<QString, QByteArray> entries;
+    ArchiveReader reader(path);
+    for (QString name = reader.nextEntry(); !name.isEmpty(); name = reader.nextEntry())
+        entries.insert(name, reader.readEntry());
+    return entries;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

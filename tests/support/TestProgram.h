@@ -3,6 +3,7 @@
 #include "core/store/Program.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QMap>
 #include <QTemporaryDir>
 #include <QVariantMap>
 
@@ -49,6 +50,10 @@ QByteArray contents(const QString &path);
 int pdfPageCount(const QString &path);
 // Replaces the file with the bytes; false when it cannot.
 bool writeFile(const QString &path, const QByteArray &bytes);
+// Whether the database file opens with the key.
+bool opensWith(const QString &path, const QString &key);
+// The entries of an archive with their bytes, as the program reads them back.
+QMap<QString, QByteArray> archiveEntries(const QString &path);
 
 // While it lives, no file of this process grows beyond the given size, as on a full disk.
 class FileSizeLimit {

@@ -1,5 +1,6 @@
 #include "core/commandline/Subcommands.h"
 
+#include "core/commandline/BackupCommands.h"
 #include "core/commandline/ListCommands.h"
 #include "core/commandline/ProgramOptions.h"
 #include "core/commandline/ShellCompletion.h"
@@ -8,7 +9,6 @@
 #include "core/exchange/PortalExport.h"
 #include "core/species/Species.h"
 #include "core/statistics/YearStatistics.h"
-#include "core/store/Backup.h"
 #include "core/store/Program.h"
 #include "core/store/Schema.h"
 #include "core/store/StoreCheck.h"
@@ -154,14 +154,6 @@ int reportStoreCheck(Program &program, const CommandArguments &arguments)
                     .arg(QDir::toNativeSeparators(program.folder())));
 }
 
-int backupStore(Program &program, const CommandArguments &arguments)
-{
-    const QString target = arguments.word(0);
-    backupDatabase(program.mainConnection(), target);
-    out() << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << Qt::endl;
-    return CommandSucceeded;
-}
-
 } // namespace
 
 const QList<Subcommand> &subcommands()
@@ -182,12 +174,9 @@ const QList<Subcommand> &subcommands()
          .options = {csvOption(), jsonOption()},
          .storeUse = {StoreAccess::Reads},
          .run = reportStoreCheck},
-        {.name = QStringLiteral("backup"),
-         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Kopien; en fil som ikke finnes fra før."),
-                        WordKind::File}},
-         .description = QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."),
-         .storeUse = {StoreAccess::Reads},
-         .run = backupStore},
+        backupCommand(),
+        restoreCommand(),
+        passphraseCommand(),
         {.name = QStringLiteral("help"),
          .arguments = {{QStringLiteral("KOMMANDO"), QStringLiteral("Kommandoen hjelpen gjelder."), WordKind::Command}},
          .optionalArguments = 1,

@@ -1,7 +1,6 @@
 #include "core/store/Backup.h"
 
 #include "core/store/Database.h"
-#include "core/store/Program.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +48,7 @@ void backupDatabase(Database &source, const QString &target)
     QFile::remove(partial);
     try {
         {
-            const std::unique_ptr<Database> copy = Database::create(partial, Program::DatabaseKey);
+            const std::unique_ptr<Database> copy = Database::create(partial, source.key());
             copyPages(source, *copy);
         }
         if (!QFile::rename(partial, target)) // refuses to replace a file that came meanwhile

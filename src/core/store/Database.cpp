@@ -33,11 +33,17 @@ void unicodeLower(sqlite3_context *context, int, sqlite3_value **args)
     sqlite3_result_text(context, lower.constData(), lower.size(), SQLITE_TRANSIENT);
 }
 
+// The key as an SQL text literal: a passphrase may hold any character.
+QString quotedKey(const QString &key)
+{
+    return QLatin1Char('\'') + QString(key).replace('\'', "''") + QLatin1Char('\'');
+}
+
 } // namespace
 
 // ---- Database ----
 
-Database::Database(sqlite3 *db, QString path) : m_db(db), m_path(std::move(path)) {}
+Database::Database(sqlite3 *db, QString path, QString key) : m_db(db), m_path(std::move(path)), m_key(std::move(key)) {}
 
 Database::~Database()
 {
@@ -71,11 +77,11 @@ std::unique_ptr<Database> Database::openKeyed(const QString &path, const QString
     const QString nativePath = QFileInfo(path).absoluteFilePath();
     sqlite3 *handle = nullptr;
     const int rc = sqlite3_open_v2(nativePath.toUtf8().constData(), &handle, flags, nullptr);
-    std::unique_ptr<Database> db(new Database(handle, nativePath));
+    std::unique_ptr<Database> db(new Database(handle, nativePath, key));
     if (rc != SQLITE_OK)
         db->fail(QStringLiteral("Kan ikke åpne databasefila %1").arg(nativePath));
     try {
-        db->execute(QStringLiteral("PRAGMA key = '%1'").arg(QString(key).replace('\'', "''")));
+        db->execute(QStringLiteral("PRAGMA key = %1").arg(quotedKey(key)));
         // The key is only tried at the first read: read now, so a wrong key or a file that is
         // not a database is refused here and not in the middle of some later work.
         db->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
@@ -90,6 +96,16 @@ std::unique_ptr<Database> Database::openKeyed(const QString &path, const QString
     db->execute(QStringLiteral("PRAGMA recursive_triggers = ON"));
     db->registerFunctions();
     return db;
+}
+
+void Database::rekey(const QString &key)
+{
+    for (sqlite3_stmt *stmt : std::as_const(m_cache))
+        sqlite3_finalize(stmt);
+    m_cache.clear();
+    executeScript(QStringLiteral("PRAGMA rekey = %1").arg(quotedKey(key)));
+    m_key = key;
+    scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
 }
 
 void Database::registerFunctions()

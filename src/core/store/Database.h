@@ -97,18 +97,22 @@ public:
     qint64 lastInsertId() const;
 
     QString path() const { return m_path; }
+    QString key() const { return m_key; } // what the file was opened or last rekeyed with
+    // Encrypts every page of the file with the new key, in one transaction of the engine.
+    void rekey(const QString &key);
     sqlite3 *handle() const { return m_db; }
     [[noreturn]] void fail(const QString &what) const;
 
 private:
     friend class Statement;
-    Database(sqlite3 *db, QString path);
+    Database(sqlite3 *db, QString path, QString key);
     static std::unique_ptr<Database> openKeyed(const QString &path, const QString &key, int flags);
     void registerFunctions();
     void release(sqlite3_stmt *stmt);
 
     sqlite3 *m_db;
     QString m_path;
+    QString m_key;
     QHash<QString, sqlite3_stmt *> m_cache;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/store/ReferenceData.h"
 #include "core/store/Schema.h"
+#include "core/store/StoreKey.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,7 @@ void Program::openMainConnection()
                                 .arg(QDir::toNativeSeparators(m_folder)));
     const QString path = filePath(MainFileName);
     if (QFileInfo::exists(path))
-        m_main = Database::open(path, DatabaseKey);
+        m_main = openStoreFile(path, Database::Access::ReadWrite);
     else
         createMainDatabase(path);
     upgradeMainSchema(*m_main);
@@ -67,7 +68,7 @@ void Program::openObserverConnection()
 {
     if (!observerFileExists())
         return;
-    m_observers = Database::open(filePath(ObserverFileName), DatabaseKey, m_access);
+    m_observers = Database::open(filePath(ObserverFileName), mainConnection().key(), m_access);
     if (m_access == Database::Access::ReadWrite)
         upgradeObserverSchema(*m_observers);
 }
@@ -75,7 +76,7 @@ void Program::openObserverConnection()
 void Program::openStoreReadOnly()
 {
     m_access = Database::Access::ReadOnly;
-    m_main = Database::open(filePath(MainFileName), DatabaseKey, m_access);
+    m_main = openStoreFile(filePath(MainFileName), m_access);
     openObserverConnection();
 }
 

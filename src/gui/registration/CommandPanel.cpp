@@ -62,7 +62,7 @@ void CommandPanel::openOwnWindows()
         statistics.exec();
     });
     onClick(Command::About, this, [this] {
-        frmAbout about(m_program.versionText, ViewerLauncher::system(), this);
+        frmAbout about(m_program, ViewerLauncher::system(), this);
         about.exec();
     });
     onClick(Command::PortalExport, this, [this] { RunPortalExport(m_program, window()); });

@@ -1,6 +1,9 @@
 #include "gui/windows/frmAbout.h"
 
 #include "core/shared/Prompter.h"
+#include "core/store/Program.h"
+#include "gui/backup/frm_Sikkerhetskopier.h"
+#include "gui/passphrase/frm_NyPassfrase.h"
 #include "gui/ui/NamedControl.h"
 #include "gui/ui/ProgramPicture.h"
 
@@ -20,10 +23,11 @@ ViewerLauncher ViewerLauncher::system()
             [](const QString &path) { return QProcess::startDetached(path, {}); }};
 }
 
-frmAbout::frmAbout(const QString &versionText, ViewerLauncher launcher, QWidget *parent)
+frmAbout::frmAbout(Program &program, ViewerLauncher launcher, QWidget *parent)
     : QDialog(parent), Image1(named(new QLabel(this), QStringLiteral("Image1"))),
       lblTitle(named(new QLabel(QStringLiteral("LirvendaProgrammet"), this), QStringLiteral("lblTitle"))),
-      lblVersion(named(new QLabel(QStringLiteral("Versjon: ") + versionText, this), QStringLiteral("lblVersion"))),
+      lblVersion(
+          named(new QLabel(QStringLiteral("Versjon: ") + program.versionText, this), QStringLiteral("lblVersion"))),
       lblDescription(named(new QLabel(QStringLiteral("Lirvendaprogrammet er laget for enkel registrering av "
                                                      "artsobservasjoner. Registreringene kan enkelt eksporteres til "
                                                      "et format som kan overføres til den nasjonale artsdatabanken."),
@@ -32,7 +36,10 @@ frmAbout::frmAbout(const QString &versionText, ViewerLauncher launcher, QWidget 
       lblDisclaimer(named(new QLabel(QStringLiteral("Lirvenda-prosjektet"), this), QStringLiteral("lblDisclaimer"))),
       cmdOK(named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"))),
       cmdSysInfo(named(new QPushButton(QStringLiteral("&System Info..."), this), QStringLiteral("cmdSysInfo"))),
-      m_launcher(std::move(launcher))
+      cmdPassfrase(named(new QPushButton(QStringLiteral("&Passfrase..."), this), QStringLiteral("cmdPassfrase"))),
+      cmdSikkerhetskopier(
+          named(new QPushButton(QStringLiteral("Sikkerhets&kopier..."), this), QStringLiteral("cmdSikkerhetskopier"))),
+      m_program(program), m_launcher(std::move(launcher))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Om Lirvendaprogrammet"));
@@ -48,6 +55,8 @@ frmAbout::frmAbout(const QString &versionText, ViewerLauncher launcher, QWidget 
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(cmdPassfrase, &QPushButton::clicked, this, &frmAbout::cmdPassfrase_Click);
+    connect(cmdSikkerhetskopier, &QPushButton::clicked, this, &frmAbout::cmdSikkerhetskopier_Click);
 }
 
 // The picture beside the title, the version and the description; the maker's line and the buttons
@@ -58,6 +67,8 @@ void frmAbout::layOut()
     buttons->addWidget(lblDisclaimer, 1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdSysInfo);
+    buttons->addWidget(cmdPassfrase);
+    buttons->addWidget(cmdSikkerhetskopier);
     auto *layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(lblTitle, 0, 1);
@@ -72,6 +83,18 @@ void frmAbout::cmdSysInfo_Click()
 {
     if (!StartSysInfo())
         prompter().information(QStringLiteral("System Information Is Unavailable At This Time"));
+}
+
+void frmAbout::cmdPassfrase_Click()
+{
+    frm_NyPassfrase window(m_program, this);
+    window.exec();
+}
+
+void frmAbout::cmdSikkerhetskopier_Click()
+{
+    frm_Sikkerhetskopier window(m_program, this);
+    window.exec();
 }
 
 bool frmAbout::StartSysInfo() const

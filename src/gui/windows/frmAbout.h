@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace lirvenda {
 
+class Program;
+
 // How the about box finds and starts the system-information viewer; tests put in their own, so
 // nothing real is started.
 struct ViewerLauncher {
@@ -27,22 +29,26 @@ public:
     static inline const QStringList SystemInfoViewers{QStringLiteral("hardinfo"),
                                                       QStringLiteral("gnome-system-monitor")};
 
-    explicit frmAbout(const QString &versionText, ViewerLauncher launcher = ViewerLauncher::system(),
-                      QWidget *parent = nullptr);
+    explicit frmAbout(Program &program, ViewerLauncher launcher = ViewerLauncher::system(), QWidget *parent = nullptr);
 
 private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
+    void cmdPassfrase_Click();
+    void cmdSikkerhetskopier_Click();
     bool StartSysInfo() const;
     void layOut();
 
-    QLabel *Image1;          // the program's picture
-    QLabel *lblTitle;        // "LirvendaProgrammet"
-    QLabel *lblVersion;      // "Versjon: " and the version text
-    QLabel *lblDescription;  // what the program is for
-    QLabel *lblDisclaimer;   // the maker's line
-    QPushButton *cmdOK;      // "OK"
-    QPushButton *cmdSysInfo; // "&System Info..."
+    QLabel *Image1;                   // the program's picture
+    QLabel *lblTitle;                 // "LirvendaProgrammet"
+    QLabel *lblVersion;               // "Versjon: " and the version text
+    QLabel *lblDescription;           // what the program is for
+    QLabel *lblDisclaimer;            // the maker's line
+    QPushButton *cmdOK;               // "OK"
+    QPushButton *cmdSysInfo;          // "&System Info..."
+    QPushButton *cmdPassfrase;        // "&Passfrase..."
+    QPushButton *cmdSikkerhetskopier; // "Sikkerhets&kopier..."
+    Program &m_program;
     ViewerLauncher m_launcher;
 };
 

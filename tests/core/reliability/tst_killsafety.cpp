@@ -6,6 +6,7 @@
 #include "core/reference/ObserverRegister.h"
 #include "core/store/Program.h"
 #include "reliability/KillOperations.h"
+#include "reliability/KillRun.h"
 #include "support/PortalSheets.h"
 #include "support/TestProgram.h"
 
@@ -21,20 +22,6 @@ namespace {
 
 constexpr int Kills = 50;
 qint64 filesFor(qint64 observations) { return (observations + PortalRowsPerFile - 1) / PortalRowsPerFile; }
-
-// The rounds the worker reported as committed before it was killed.
-qint64 committedRounds(const QByteArray &output)
-{
-    static const QRegularExpression committed(QStringLiteral("committed (\\d+)\\n$"));
-    const QRegularExpressionMatch match = committed.match(QString::fromLatin1(output));
-    return match.hasMatch() ? match.captured(1).toLongLong() : 0;
-}
-
-quint32 seed()
-{
-    const QByteArray chosen = qgetenv("KILL_SEED");
-    return chosen.isEmpty() ? QRandomGenerator::global()->generate() : chosen.toUInt();
-}
 
 // The state an operation's rounds change, read through a fresh connection with the key.
 struct StoreState {
@@ -183,25 +170,19 @@ private slots:
             fillAtlas(t);
         if (operation == "export")
             makeTemplate(t.path("lirv_Excelimport.xls"));
-        const quint32 chosenSeed = seed();
+        const quint32 chosenSeed = killSeed();
         QRandomGenerator random(chosenSeed);
         qint64 rounds = 0;
         QStringList failures;
         for (int kill = 1; kill <= Kills; ++kill) {
             const StoreState before = readState(t.folder());
-            QProcess worker;
-            worker.start(KILL_WORKER, {operation, t.folder()});
-            QVERIFY(worker.waitForStarted());
-            QVERIFY2(worker.waitForReadyRead(60000) && worker.readLine() == "ready\n",
-                     worker.readAllStandardError().constData());
-            QVERIFY2(!worker.waitForFinished(random.bounded(longestRun) + 1),
-                     worker.readAllStandardError().constData());
-            worker.kill();
-            worker.waitForFinished();
-            const qint64 committed = committedRounds(worker.readAllStandardOutput());
-            rounds += committed;
+            QString problem;
+            const std::optional<qint64> committed =
+                runAndKill(KILL_WORKER, operation, t.folder(), random, longestRun, problem);
+            QVERIFY2(committed, qPrintable(problem));
+            rounds += *committed;
             try {
-                const QString wrong = judge(operation, before, readState(t.folder()), committed);
+                const QString wrong = judge(operation, before, readState(t.folder()), *committed);
                 if (!wrong.isEmpty())
                     failures << QString("kill %1: %2").arg(kill).arg(wrong);
             } catch (const DatabaseError &error) {

@@ -1,24 +1,11 @@
 #include "core/shared/ArchiveFile.h"
+#include "support/TestProgram.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace lirvenda;
-
-namespace {
-
-// The entries of an archive with their bytes, as the program reads them back.
-QMap<QString, QByteArray> readBack(const QString &path)
-{
-    QMap<QString, QByteArray> entries;
-    ArchiveReader reader(path);
-    for (QString name = reader.nextEntry(); !name.isEmpty(); name = reader.nextEntry())
-        entries.insert(name, reader.readEntry());
-    return entries;
-}
-
-} // namespace
 
 class ArchiveFileTest : public QObject {
     Q_OBJECT
@@ -53,7 +40,7 @@ private slots:
         writer.addFile("Dokumentasjon/big.bin", big.fileName());
         writer.close();
 
-        const QMap<QString, QByteArray> entries = readBack(path);
+        const QMap<QString, QByteArray> entries = test::archiveEntries(path);
         QCOMPARE(entries.keys(), QStringList({"Dokumentasjon/big.bin", "manifest.txt"}));
         QCOMPARE(entries["manifest.txt"], QByteArray("æøå\n"));
         QVERIFY(entries["Dokumentasjon/big.bin"] == bytes);
@@ -77,7 +64,7 @@ private slots:
         }
         QFile file(path);
         QVERIFY(file.resize(file.size() / 3));
-        QVERIFY_THROWS_EXCEPTION(ArchiveError, readBack(path));
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, test::archiveEntries(path));
     }
 
     void aWriterThatCannotWriteSaysSo()

@@ -1,10 +1,13 @@
 #include "core/registration/Coordinates.h"
 #include "gui/archive/frm_Arkiv.h"
+#include "gui/backup/frm_Sikkerhetskopier.h"
 #include "gui/documentation/frm_Bilde.h"
 #include "gui/group/frm_BatchRegistrering.h"
 #include "gui/group/frm_Detaljer.h"
 #include "gui/group/frm_VelgArter.h"
 #include "gui/lists/frm_Lister.h"
+#include "gui/passphrase/frm_NyPassfrase.h"
+#include "gui/passphrase/frm_Passfrase.h"
 #include "gui/positions/frm_GPS.h"
 #include "gui/reference/frm_Default.h"
 #include "gui/reference/frm_Naturtyper.h"
@@ -108,7 +111,11 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
     {"frm_GPS", [](Ground &g) { return make<frm_GPS>(g.t.program()); }},
     {"frm_Kalender", [](Ground &) { return make<frm_Kalender>(QDate(2023, 1, 31)); }},
     {"frm_Melding", [](Ground &) { return make<frm_Melding>(); }},
-    {"frmAbout", [](Ground &) { return make<frmAbout>(QStringLiteral("1.0")); }},
+    {"frmAbout", [](Ground &g) { return make<frmAbout>(g.t.program()); }},
+    {"frm_Passfrase",
+     [](Ground &) { return make<frm_Passfrase>(QStringLiteral("Passfrase for dagboka i /home/kari/Lirvenda:")); }},
+    {"frm_NyPassfrase", [](Ground &g) { return make<frm_NyPassfrase>(g.t.program()); }},
+    {"frm_Sikkerhetskopier", [](Ground &g) { return make<frm_Sikkerhetskopier>(g.t.program()); }},
     {"frm_Frontside", [](Ground &) { return make<frm_Frontside>(); }},
 };
 

@@ -69,7 +69,7 @@ private slots:
                 startedPaths << path;
                 return starts;
             }};
-        frmAbout box(QStringLiteral("1.0"), launcher);
+        frmAbout box(t.program(), launcher);
         box.show();
         click(&box, "cmdSysInfo");
         QCOMPARE(startedPaths, started);

@@ -1,0 +1,43 @@
+#include "gui/passphrase/frm_Passfrase.h"
+
+#include "gui/ui/DialogLayout.h"
+#include "gui/ui/NamedControl.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lirvenda {
+
+frm_Passfrase::frm_Passfrase(const QString &question, QWidget *parent)
+    : QDialog(parent), lblSporsmal(named(new QLabel(question, this), QStringLiteral("lblSporsmal"))),
+      txtPassfrase(named(new QLineEdit(this), QStringLiteral("txtPassfrase"))),
+      cmdOK(named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"))),
+      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt")))
+{
+    setObjectName(QStringLiteral("frm_Passfrase"));
+    setWindowTitle(QStringLiteral("Lirvenda"));
+    lblSporsmal->setWordWrap(true);
+    txtPassfrase->setEchoMode(QLineEdit::Password);
+    txtPassfrase->setMinimumWidth(260);
+    cmdOK->setDefault(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblSporsmal);
+    layout->addWidget(txtPassfrase);
+    layout->addLayout(buttonRow({}, {cmdOK, cmdAvbryt}));
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdAvbryt, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString frm_Passfrase::passphrase() const { return txtPassfrase->text(); }
+
+std::optional<QString> frm_Passfrase::ask(const QString &question)
+{
+    frm_Passfrase window(question);
+    if (window.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return window.passphrase();
+}
+
+} // namespace lirvenda
