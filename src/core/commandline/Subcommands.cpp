@@ -1,5 +1,6 @@
 #include "core/commandline/Subcommands.h"
 
+#include "core/commandline/ExchangeCommands.h"
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
 #include "core/statistics/YearStatistics.h"
@@ -94,9 +95,13 @@ const QList<Subcommand> &subcommands()
 {
     static const QList<Subcommand> all{
         {.name = QStringLiteral("export"),
+         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Fila med --format.")}},
+         .optionalArguments = 1,
          .description = QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
+         .options = exportFormatOptions(),
          .storeUse = {StoreAccess::Writes},
-         .run = writePortalFiles},
+         .run = [](Program &program,
+                   const CommandArguments &arguments) { return runExport(program, arguments, writePortalFiles); }},
         {.name = QStringLiteral("stats"),
          .arguments = {{QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024.")}},
          .description = QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."),
@@ -111,6 +116,7 @@ const QList<Subcommand> &subcommands()
          .description = QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."),
          .storeUse = {StoreAccess::Reads},
          .run = backupStore},
+        importCommand(),
     };
     return all;
 }

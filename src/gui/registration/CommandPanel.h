@@ -20,7 +20,17 @@ class RegistrationState;
 class CommandPanel : public QGroupBox {
     Q_OBJECT
 public:
-    enum class Command { Observers, Archive, Statistics, Gps, PortalExport, About, GroupRegistration, AtlasImport };
+    enum class Command {
+        Observers,
+        Archive,
+        Statistics,
+        Gps,
+        PortalExport,
+        About,
+        GroupRegistration,
+        AtlasImport,
+        EbirdImport
+    };
 
     CommandPanel(Program &program, QWidget *parent);
 

@@ -1,0 +1,71 @@
+#include "core/exchange/EbirdExport.h"
+
+#include "core/exchange/ExportFile.h"
+#include "core/exchange/ExportRows.h"
+#include "core/shared/Csv.h"
+
+#include <QDateTime>
+
+namespace lirvenda {
+
+namespace {
+
+QDateTime storedInstant(const QString &stored)
+{
+    return QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString coordinate(const QString &typed)
+{
+    const std::optional<double> degrees = decimalDegrees(typed);
+    return degrees ? QString::number(*degrees, 'f', 6) : QString();
+}
+
+// The minutes from start to stop when both carry a time of day and the stop is later.
+QString durationMinutes(const QDateTime &start, const QDateTime &stop)
+{
+    if (!start.isValid() || !stop.isValid() || start.time() == QTime(0, 0) || stop <= start)
+        return {};
+    return QString::number(start.secsTo(stop) / 60);
+}
+
+} // namespace
+
+QStringList ebirdRecordFields(const ExportRow &row)
+{
+    const QDateTime start = storedInstant(row.start);
+    const QDateTime stop = storedInstant(row.stop);
+    const bool hasTime = start.isValid() && start.time() != QTime(0, 0);
+    const QString county =
+        row.countyCode.startsWith(QLatin1String("NO")) ? QStringLiteral("NO-") + row.countyCode.mid(2) : QString();
+    return {row.vernacularName,
+            row.genus,
+            row.epithet,
+            row.count ? QString::number(*row.count) : QStringLiteral("X"),
+            row.comment,
+            row.locality,
+            coordinate(row.latitude),
+            coordinate(row.longitude),
+            start.isValid() ? start.toString(QStringLiteral("MM/dd/yyyy")) : QString(),
+            hasTime ? start.toString(QStringLiteral("HH:mm")) : QString(),
+            county,
+            QStringLiteral("NO"),
+            QStringLiteral("incidental"),
+            QString::number(std::max<qsizetype>(1, row.observerKeys.size())),
+            durationMinutes(start, stop),
+            QStringLiteral("N"),
+            QString(),
+            QString(),
+            QString()};
+}
+
+qint64 exportEbird(Program &program, const ArchiveCriteria &criteria, const QString &path)
+{
+    ExportFile file(path);
+    const qint64 written = forEachExportRow(
+        program, criteria, [&file](const ExportRow &row) { file.write(csvRecord(ebirdRecordFields(row)).toUtf8()); });
+    file.commit();
+    return written;
+}
+
+} // namespace lirvenda
