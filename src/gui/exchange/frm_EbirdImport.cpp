@@ -44,11 +44,12 @@ frm_EbirdImport::frm_EbirdImport(Program &program, std::function<void()> importe
     connect(Command3, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-// Every observer of the register; the main observer of the last registration is chosen.
+// Every observer of the register, without the key the group windows show out of sight; the main
+// observer of the last registration is chosen.
 void frm_EbirdImport::FillObservers()
 {
     for (const KeyedEntry &observer : groupObserverEntries(m_program))
-        Combo1->addItem(observer.text.trimmed(), observer.key);
+        Combo1->addItem(observer.text.left(observer.text.lastIndexOf(QLatin1Char('['))).trimmed(), observer.key);
     if (const std::optional<qint64> main = defaultImportObserver(m_program))
         Combo1->setCurrentIndex(std::max(0, Combo1->findData(QString::number(*main))));
 }
