@@ -52,11 +52,10 @@ const LicenceText &licenceText(Licence licence)
 
 QString isoInstant(const QString &stored)
 {
-    const QDateTime instant = QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QDateTime instant = storedMoment(stored);
     if (!instant.isValid())
         return {};
-    return instant.time() == QTime(0, 0) ? instant.toString(QStringLiteral("yyyy-MM-dd"))
-                                         : instant.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    return instant.time() == QTime(0, 0) ? stored.left(10) : stored.left(10) + QLatin1Char('T') + stored.mid(11);
 }
 
 // The start, or the interval from start to stop when the stop is another moment.

@@ -10,11 +10,6 @@ namespace lirvenda {
 
 namespace {
 
-QDateTime storedInstant(const QString &stored)
-{
-    return QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
 QString coordinate(const QString &typed)
 {
     const std::optional<double> degrees = decimalDegrees(typed);
@@ -33,8 +28,8 @@ QString durationMinutes(const QDateTime &start, const QDateTime &stop)
 
 QStringList ebirdRecordFields(const ExportRow &row)
 {
-    const QDateTime start = storedInstant(row.start);
-    const QDateTime stop = storedInstant(row.stop);
+    const QDateTime start = storedMoment(row.start);
+    const QDateTime stop = storedMoment(row.stop);
     const bool hasTime = start.isValid() && start.time() != QTime(0, 0);
     const QString county =
         row.countyCode.startsWith(QLatin1String("NO")) ? QStringLiteral("NO-") + row.countyCode.mid(2) : QString();
@@ -46,8 +41,10 @@ QStringList ebirdRecordFields(const ExportRow &row)
             row.locality,
             coordinate(row.latitude),
             coordinate(row.longitude),
-            start.isValid() ? start.toString(QStringLiteral("MM/dd/yyyy")) : QString(),
-            hasTime ? start.toString(QStringLiteral("HH:mm")) : QString(),
+            start.isValid()
+                ? row.start.mid(5, 2) + QLatin1Char('/') + row.start.mid(8, 2) + QLatin1Char('/') + row.start.left(4)
+                : QString(),
+            hasTime ? row.start.mid(11, 5) : QString(),
             county,
             QStringLiteral("NO"),
             QStringLiteral("incidental"),

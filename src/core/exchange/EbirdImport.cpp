@@ -96,7 +96,7 @@ bool readMoments(const CsvHeader &header, const QStringList &fields, Observation
     const QTime time = timeText.isEmpty() ? QTime(0, 0) : ebirdTime(timeText);
     if (!date.isValid() || !time.isValid())
         return false;
-    const QDateTime start(date, time);
+    const QDateTime start(date, time, Qt::UTC); // no daylight saving moves the stop
     bool hasDuration = false;
     const int minutes = header.field(fields, DurationColumn).trimmed().toInt(&hasDuration);
     observation.start = storedInstant(start);

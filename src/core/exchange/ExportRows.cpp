@@ -160,6 +160,15 @@ qint64 forEachExportRow(Program &program, const ArchiveCriteria &criteria,
     return written;
 }
 
+QDateTime storedMoment(const QString &stored)
+{
+    if (stored.size() != 19 || stored.at(4) != QLatin1Char('-') || stored.at(10) != QLatin1Char(' '))
+        return {};
+    const auto number = [&stored](int from, int length) { return QStringView(stored).mid(from, length).toInt(); };
+    return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                     QTime(number(11, 2), number(14, 2), number(17, 2)), Qt::UTC);
+}
+
 std::optional<double> decimalDegrees(const QString &typed)
 {
     QString text = typed.trimmed();

@@ -5,6 +5,7 @@
 
 #include "core/archive/ArchiveSearch.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,10 @@ struct ExportRow {
 // (species, start day, ObsID), with none in the order they were stored. Answers how many.
 qint64 forEachExportRow(Program &program, const ArchiveCriteria &criteria,
                         const std::function<void(const ExportRow &row)> &write);
+
+// A stored "yyyy-MM-dd HH:mm:ss" as a moment without a time zone (kept in UTC, so no local time
+// rule is consulted for each of a million rows); invalid for any other text.
+QDateTime storedMoment(const QString &stored);
 
 // A typed latitude or longitude in decimal degrees: "59.9127", "59,9127", or digits alone, whose
 // first two are the degrees ("599127"). None for any other text.
