@@ -11,6 +11,19 @@ install(FILES ${DESKTOP_DATA}/${DESKTOP_ID}.metainfo.xml DESTINATION share/metai
 install(FILES ${DESKTOP_DATA}/lirvenda.1 DESTINATION share/man/man1)
 install(FILES ${DESKTOP_DATA}/lirvenda.svg DESTINATION share/icons/hicolor/scalable/apps)
 
+# The shells' completion is written by the program from its own commands when it is built.
+foreach(shell bash zsh)
+  set(script ${CMAKE_BINARY_DIR}/completion/${shell})
+  add_custom_command(OUTPUT ${script}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/completion
+    COMMAND $<TARGET_FILE:lirvenda> completion ${shell} > ${script}
+    DEPENDS lirvenda)
+  list(APPEND COMPLETION_SCRIPTS ${script})
+endforeach()
+add_custom_target(completion ALL DEPENDS ${COMPLETION_SCRIPTS})
+install(FILES ${CMAKE_BINARY_DIR}/completion/bash DESTINATION share/bash-completion/completions RENAME lirvenda)
+install(FILES ${CMAKE_BINARY_DIR}/completion/zsh DESTINATION share/zsh/vendor-completions RENAME _lirvenda)
+
 # The PNG icons are rendered from the SVG picture when the program is built.
 add_executable(render_icon src/tools/render_icon.cpp)
 target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)

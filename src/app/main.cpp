@@ -1,3 +1,4 @@
+#include "core/commandline/ProgramOptions.h"
 #include "core/commandline/Subcommands.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Database.h"
@@ -12,25 +13,6 @@
 using namespace lirvenda;
 
 namespace {
-
-struct WindowOptions {
-    QCommandLineOption folder{QStringLiteral("folder"),
-                              QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
-                              QStringLiteral("DIR")};
-    QCommandLineOption screenshot{
-        QStringLiteral("screenshot"),
-        QStringLiteral("Start hovedvinduet uten skjerm, skriv et PNG-bilde av det til FILE og avslutt."),
-        QStringLiteral("FILE")};
-};
-
-void describe(QCommandLineParser &parser, const WindowOptions &options)
-{
-    parser.setApplicationDescription(QStringLiteral("Lirvenda: dagbok over artsobservasjoner.\n\n") +
-                                     subcommandSummary());
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOptions({options.folder, options.screenshot});
-}
 
 bool asksForHelpOrVersion(const QCommandLineParser &parser)
 {
@@ -81,7 +63,7 @@ int main(int argc, char **argv)
         return runSubcommand(QCoreApplication::arguments());
     }
     QCommandLineParser parser;
-    describe(parser, options);
+    describeProgram(parser, options);
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
     if (asksForHelpOrVersion(parser))

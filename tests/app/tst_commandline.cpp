@@ -6,6 +6,9 @@
 #include "support/StatisticsYear.h"
 #include "support/TestProgram.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using namespace lirvenda;
@@ -234,6 +237,48 @@ private slots:
         const Run empty = runProgram({"--folder", t.folder(), "stats", "1999"});
         QCOMPARE(empty.exitCode, 0);
         QVERIFY(empty.output.isEmpty() && empty.errors.contains("Ingen observasjoner i 1999"));
+    }
+
+    // Scripts read the same answers as tables: CSV with a header of the field names, or JSON.
+    void statsAndCheckAnswerScriptsAsTables()
+    {
+        test::TestProgram t;
+        test::registerObservation(t, "11870", "3", "01.05.2023", "08:00", {});
+        test::registerObservation(t, "11870", "2", "01.06.2023", "08:00", {});
+        const Run csv = runProgram({"stats", "2023", "--csv", "--folder", t.folder()});
+        QCOMPARE(csv.exitCode, 0);
+        const QStringList csvLines = csv.output.split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(csvLines.size(), 2);
+        QVERIFY(csvLines[0].startsWith("key,name,total,month_1,"));
+        QVERIFY2(csvLines[1].startsWith("11870,") && csvLines[1].endsWith(",5,0,0,0,0,3,2,0,0,0,0,0,0"),
+                 qPrintable(csvLines[1]));
+
+        const Run json = runProgram({"--json", "stats", "2023", "--folder", t.folder()});
+        QCOMPARE(json.exitCode, 0);
+        const QJsonArray rows = QJsonDocument::fromJson(json.output.toUtf8()).array();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0]["key"].toString(), "11870");
+        QCOMPARE(rows[0]["month_6"].toString(), "2");
+
+        const Run check = runProgram({"check", "--json", "--folder", t.folder()});
+        QCOMPARE(check.exitCode, 0);
+        const QJsonArray checked = QJsonDocument::fromJson(check.output.toUtf8()).array();
+        QVERIFY(!checked.isEmpty());
+        for (const QJsonValue &row : checked)
+            QCOMPARE(row["kind"].toString(), "summary");
+
+        const Run both = runProgram({"check", "--json", "--csv", "--folder", t.folder()});
+        QCOMPARE(both.exitCode, 2);
+        QVERIFY(both.output.isEmpty());
+    }
+
+    void helpForACommandIsItsHelp()
+    {
+        const Run help = runProgram({"help", "stats"});
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.output, runProgram({"stats", "--help"}).output);
+        QCOMPARE(runProgram({"help"}).output, runProgram({"--help"}).output);
+        QCOMPARE(runProgram({"help", "nonsense"}).exitCode, 2);
     }
 
     void checkFindsDamage_data()

@@ -26,7 +26,8 @@ usr=$root/usr
 for file in bin/lirvenda lib/lirvenda/lirvenda_calc.so share/man/man1/lirvenda.1 \
     share/applications/no.lirvenda.Lirvenda.desktop share/metainfo/no.lirvenda.Lirvenda.metainfo.xml \
     share/icons/hicolor/scalable/apps/lirvenda.svg share/icons/hicolor/48x48/apps/lirvenda.png \
-    share/icons/hicolor/256x256/apps/lirvenda.png; do
+    share/icons/hicolor/256x256/apps/lirvenda.png share/bash-completion/completions/lirvenda \
+    share/zsh/vendor-completions/_lirvenda; do
   [ -s "$usr/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
 file "$usr/share/icons/hicolor/48x48/apps/lirvenda.png" | grep -q "48 x 48"

@@ -117,8 +117,11 @@ int exportInFormat(Program &program, const CommandArguments &arguments)
 Subcommand importCommand()
 {
     return {.name = QStringLiteral("import"),
-            .arguments = {{QStringLiteral("KILDE"), QStringLiteral("Hvor fila kommer fra: ebird (\"My eBird Data\").")},
-                          {QStringLiteral("FIL"), QStringLiteral("Fila som importeres.")}},
+            .arguments = {{QStringLiteral("KILDE"),
+                           QStringLiteral("Hvor fila kommer fra: ebird (\"My eBird Data\")."),
+                           WordKind::Choice,
+                           {QStringLiteral("ebird")}},
+                          {QStringLiteral("FIL"), QStringLiteral("Fila som importeres."), WordKind::File}},
             .description = QStringLiteral("Importer observasjoner fra en fil; vis først hva som blir importert."),
             .options = {{ObserverOption, QStringLiteral("Observatøren (ObserverID); standard: hovedobservatøren."),
                          QStringLiteral("ID")},

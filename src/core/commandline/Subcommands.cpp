@@ -1,8 +1,12 @@
 #include "core/commandline/Subcommands.h"
 
 #include "core/commandline/ExchangeCommands.h"
+#include "core/commandline/ProgramOptions.h"
+#include "core/commandline/ShellCompletion.h"
+#include "core/commandline/TableOutput.h"
 #include "core/exchange/CalcEngineModule.h"
 #include "core/exchange/PortalExport.h"
+#include "core/species/Species.h"
 #include "core/statistics/YearStatistics.h"
 #include "core/store/Backup.h"
 #include "core/store/Program.h"
@@ -16,6 +20,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <numeric>
 #include <optional>
 
 namespace lirvenda {
@@ -52,6 +57,50 @@ int writePortalFiles(Program &program, const CommandArguments &)
     return CommandSucceeded;
 }
 
+const Subcommand *findSubcommand(const QString &name);
+QString commandHelpText(const Subcommand &command);
+
+// The program's help, or a command's, as --help shows it.
+int showHelp(Program &, const CommandArguments &arguments)
+{
+    if (arguments.word(0).isEmpty()) {
+        QCommandLineParser parser;
+        describeProgram(parser, WindowOptions());
+        out() << parser.helpText();
+        return CommandSucceeded;
+    }
+    const Subcommand *command = findSubcommand(arguments.word(0));
+    if (!command)
+        return refuse(QStringLiteral("Ukjent kommando «%1».").arg(arguments.word(0)));
+    out() << commandHelpText(*command);
+    return CommandSucceeded;
+}
+
+int printCompletion(Program &, const CommandArguments &arguments)
+{
+    out() << completionScript(arguments.word(0) == QLatin1String("zsh") ? Shell::Zsh : Shell::Bash);
+    return CommandSucceeded;
+}
+
+// The year's species with their counts month by month, for scripts.
+OutputTable yearTable(Program &program, const YearStatistics &statistics)
+{
+    OutputTable table{{QStringLiteral("key"), QStringLiteral("name"), QStringLiteral("total")}, {}};
+    for (int month = 1; month <= 12; ++month)
+        table.fields += QStringLiteral("month_%1").arg(month);
+    QStringList keys = statistics.speciesMonths.keys();
+    keys.sort();
+    for (const QString &key : keys) {
+        const MonthValues &months = statistics.speciesMonths[key];
+        QStringList row{key, speciesDisplayName(program, key, false),
+                        QString::number(std::accumulate(months.begin(), months.end(), qint64(0)))};
+        for (const qint64 count : months)
+            row += QString::number(count);
+        table.rows += row;
+    }
+    return table;
+}
+
 int yearStatistics(Program &program, const CommandArguments &arguments)
 {
     const QString argument = arguments.word(0);
@@ -59,25 +108,47 @@ int yearStatistics(Program &program, const CommandArguments &arguments)
     const int year = argument.toInt(&isNumber);
     if (!isNumber || year < 1 || year > 9999)
         return refuse(QStringLiteral("Året må være et tall fra 1 til 9999, ikke «%1».").arg(argument));
-    const QStringList report = computeYearStatistics(program, year).report;
-    if (report.isEmpty())
+    if (!tableFormatIsClear(arguments))
+        return refuse(QStringLiteral("Velg én av --csv og --json."));
+    const YearStatistics statistics = computeYearStatistics(program, year);
+    if (statistics.report.isEmpty())
         err() << QStringLiteral("Ingen observasjoner i %1.").arg(year) << Qt::endl;
-    for (const QString &line : report)
-        out() << line << Qt::endl;
+    if (const std::optional<TableFormat> format = tableFormatOf(arguments))
+        writeTable(yearTable(program, statistics), *format);
+    else
+        for (const QString &line : statistics.report)
+            out() << line << Qt::endl;
     return CommandSucceeded;
 }
 
-int reportStoreCheck(Program &program, const CommandArguments &)
+// What the check looked at and what it found, one row each, for scripts.
+OutputTable checkTable(const StoreCheckResult &result)
 {
-    const StoreCheckResult result = checkStore(program);
+    OutputTable table{{QStringLiteral("kind"), QStringLiteral("text")}, {}};
     for (const QString &line : result.summary)
-        out() << line << Qt::endl;
-    if (result.problems.isEmpty()) {
-        out() << QStringLiteral("Ingen feil funnet.") << Qt::endl;
-        return CommandSucceeded;
-    }
+        table.rows += QStringList{QStringLiteral("summary"), line};
     for (const QString &line : result.problems)
-        out() << QStringLiteral("FEIL: ") << line << Qt::endl;
+        table.rows += QStringList{QStringLiteral("problem"), line};
+    return table;
+}
+
+int reportStoreCheck(Program &program, const CommandArguments &arguments)
+{
+    if (!tableFormatIsClear(arguments))
+        return refuse(QStringLiteral("Velg én av --csv og --json."));
+    const StoreCheckResult result = checkStore(program);
+    if (const std::optional<TableFormat> format = tableFormatOf(arguments)) {
+        writeTable(checkTable(result), *format);
+    } else {
+        for (const QString &line : result.summary)
+            out() << line << Qt::endl;
+        if (result.problems.isEmpty())
+            out() << QStringLiteral("Ingen feil funnet.") << Qt::endl;
+        for (const QString &line : result.problems)
+            out() << QStringLiteral("FEIL: ") << line << Qt::endl;
+    }
+    if (result.problems.isEmpty())
+        return CommandSucceeded;
     return fail(QStringLiteral("%1 feil funnet i %2.")
                     .arg(result.problems.size())
                     .arg(QDir::toNativeSeparators(program.folder())));
@@ -91,11 +162,13 @@ int backupStore(Program &program, const CommandArguments &arguments)
     return CommandSucceeded;
 }
 
+} // namespace
+
 const QList<Subcommand> &subcommands()
 {
     static const QList<Subcommand> all{
         {.name = QStringLiteral("export"),
-         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Fila med --format.")}},
+         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Fila med --format."), WordKind::File}},
          .optionalArguments = 1,
          .description = QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
          .options = exportFormatOptions(),
@@ -103,23 +176,42 @@ const QList<Subcommand> &subcommands()
          .run = [](Program &program,
                    const CommandArguments &arguments) { return runExport(program, arguments, writePortalFiles); }},
         {.name = QStringLiteral("stats"),
-         .arguments = {{QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024.")}},
+         .arguments = {{QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024."), WordKind::Year}},
          .description = QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."),
+         .options = {csvOption(), jsonOption()},
          .storeUse = {StoreAccess::Reads, YearIndexSchema},
          .run = yearStatistics},
         {.name = QStringLiteral("check"),
          .description = QStringLiteral("Sjekk databasen for skader og brutte sammenhenger."),
+         .options = {csvOption(), jsonOption()},
          .storeUse = {StoreAccess::Reads},
          .run = reportStoreCheck},
         {.name = QStringLiteral("backup"),
-         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Kopien; en fil som ikke finnes fra før.")}},
+         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Kopien; en fil som ikke finnes fra før."),
+                        WordKind::File}},
          .description = QStringLiteral("Lag en kryptert sikkerhetskopi av databasen i FIL (en ny fil)."),
          .storeUse = {StoreAccess::Reads},
          .run = backupStore},
+        {.name = QStringLiteral("help"),
+         .arguments = {{QStringLiteral("KOMMANDO"), QStringLiteral("Kommandoen hjelpen gjelder."), WordKind::Command}},
+         .optionalArguments = 1,
+         .description = QStringLiteral("Vis hjelpen for programmet eller for KOMMANDO, som --help."),
+         .storeUse = {StoreAccess::None},
+         .run = showHelp},
+        {.name = QStringLiteral("completion"),
+         .arguments = {{QStringLiteral("SKALL"),
+                        QStringLiteral("bash eller zsh."),
+                        WordKind::Choice,
+                        {QStringLiteral("bash"), QStringLiteral("zsh")}}},
+         .description = QStringLiteral("Skriv skriptet som fullfører kommandoer og valg i SKALL."),
+         .storeUse = {StoreAccess::None},
+         .run = printCompletion},
         importCommand(),
     };
     return all;
 }
+
+namespace {
 
 const Subcommand *findSubcommand(const QString &name)
 {
@@ -169,11 +261,7 @@ QCommandLineOption helpOption()
     return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Vis denne hjelpen.")};
 }
 
-QCommandLineOption folderOption()
-{
-    return {QStringLiteral("folder"), QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
-            QStringLiteral("DIR")};
-}
+QCommandLineOption folderOption() { return WindowOptions().folder; }
 
 QList<QCommandLineOption> everyCommandsOptions()
 {
@@ -218,6 +306,23 @@ void describe(QCommandLineParser &parser, const Subcommand &command)
         parser.addPositionalArgument(argument.name, argument.description);
 }
 
+// A parser that knows the command's options and the options every command has.
+void prepareParser(QCommandLineParser &parser, const Subcommand *command)
+{
+    parser.addOption(helpOption());
+    parser.addOption(folderOption());
+    // A mistyped option is named before a mistyped command.
+    parser.addOptions(command ? command->options : everyCommandsOptions());
+}
+
+QString commandHelpText(const Subcommand &command)
+{
+    QCommandLineParser parser;
+    prepareParser(parser, &command);
+    describe(parser, command);
+    return parser.helpText();
+}
+
 // Whether the number of words after the command's name is one the command takes.
 bool takesWords(const Subcommand &command, qsizetype words)
 {
@@ -250,9 +355,12 @@ int refuseUse(const QString &program, const QString &message)
 
 QString subcommandSummary()
 {
+    qsizetype width = 0;
+    for (const Subcommand &command : subcommands())
+        width = std::max(width, usageOf(command).size());
     QString summary = QStringLiteral("Kommandoer (hver med --folder DIR):\n");
     for (const Subcommand &command : subcommands())
-        summary += QStringLiteral("  %1  %2\n").arg(usageOf(command), -12).arg(command.description);
+        summary += QStringLiteral("  %1  %2\n").arg(usageOf(command), -int(width)).arg(command.description);
     return summary;
 }
 
@@ -277,26 +385,20 @@ int runSubcommand(const QStringList &arguments)
     const QString word = commandWordOf(arguments);
     const Subcommand *command = findSubcommand(word);
     QCommandLineParser parser;
-    const QCommandLineOption help = helpOption();
-    const QCommandLineOption folder = folderOption();
-    parser.addOption(help);
-    parser.addOption(folder);
-    // A mistyped option is named before a mistyped command.
-    parser.addOptions(command ? command->options : everyCommandsOptions());
+    prepareParser(parser, command);
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
     if (!command)
         return refuseUse(arguments.first(), QStringLiteral("Ukjent kommando «%1».").arg(word));
-    describe(parser, *command);
-    if (parser.isSet(help)) {
-        out() << parser.helpText();
+    if (parser.isSet(QStringLiteral("help"))) {
+        out() << commandHelpText(*command);
         return CommandSucceeded;
     }
     if (parser.positionalArguments().value(0) != command->name ||
         !takesWords(*command, parser.positionalArguments().size() - 1))
         return refuse(QStringLiteral("Bruk: %1 %2 [--folder DIR]")
                           .arg(QFileInfo(arguments.first()).fileName(), usageOf(*command)));
-    return runOnStore(*command, parser, parser.value(folder));
+    return runOnStore(*command, parser, parser.value(QStringLiteral("folder")));
 }
 
 } // namespace lirvenda

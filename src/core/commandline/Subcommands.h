@@ -29,10 +29,25 @@ struct StoreUse {
     int oldestSchema = 0; // the oldest schema version that holds what a reading command reads
 };
 
+// What a word on the command line stands for, so that the shells can complete it.
+enum class WordKind {
+    Any,
+    Year,
+    County,       // a county's code, as NO03
+    Municipality, // a municipality's number, as 0301
+    File,
+    Folder,
+    Command,
+    Choice,   // one of the argument's choices
+    ByChoice, // what the choice before it names: a year, a county or a municipality
+};
+
 // A positional argument as the command's --help names and describes it.
 struct CommandArgument {
     QString name;
     QString description = {};
+    WordKind kind = WordKind::Any;
+    QStringList choices = {};
 };
 
 // What a command is given besides its store: the words after its name and its own options.
@@ -61,6 +76,8 @@ struct Subcommand {
     std::function<int(Program &program, const CommandArguments &arguments)> run;
 };
 
+// Every command, in the order --help lists them.
+const QList<Subcommand> &subcommands();
 // One line for each command, for the program's --help.
 QString subcommandSummary();
 // The word of the arguments (the program's, the program itself first) that names a command: the
