@@ -65,12 +65,6 @@ QString eventDate(const ExportRow &row)
     return stop.isEmpty() || stop == start ? start : start + QLatin1Char('/') + stop;
 }
 
-QString coordinate(const QString &typed)
-{
-    const std::optional<double> degrees = decimalDegrees(typed);
-    return degrees ? QString::number(*degrees, 'f', 6) : QString();
-}
-
 QString sexTerm(const QString &sex)
 {
     static const QHash<QString, QString> terms = {{QStringLiteral("Hann"), QStringLiteral("male")},
@@ -79,12 +73,17 @@ QString sexTerm(const QString &sex)
     return terms.value(sex, sex);
 }
 
-QString oneLine(QString text)
+// A field of occurrence.txt, whose fields are never quoted: a tab or line break in a text
+// becomes a blank.
+void appendField(QByteArray &line, const QString &text)
 {
-    for (QChar &c : text)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            c = QLatin1Char(' ');
-    return text;
+    if (!line.isEmpty())
+        line += '\t';
+    const qsizetype from = line.size();
+    line += text.toUtf8();
+    for (qsizetype i = from; i < line.size(); ++i)
+        if (line[i] == '\t' || line[i] == '\n' || line[i] == '\r')
+            line[i] = ' ';
 }
 
 void writeOccurrences(Program &program, const ArchiveCriteria &criteria, const QString &prefix, QFile &file,
@@ -95,7 +94,7 @@ void writeOccurrences(Program &program, const ArchiveCriteria &criteria, const Q
         header << term.name;
     QByteArray block = header.join(QLatin1Char('\t')).toUtf8() + '\n';
     written = forEachExportRow(program, criteria, [&](const ExportRow &row) {
-        block += occurrenceFields(row, prefix).join(QLatin1Char('\t')).toUtf8() + '\n';
+        block += occurrenceLine(row, prefix) + '\n';
         if (block.size() >= (1 << 16)) {
             if (file.write(block) != block.size())
                 throw ExportError(file.errorString());
@@ -191,38 +190,39 @@ void rememberDatasetPrefix(Program &program, const QString &prefix)
     writeLine(program.filePath(PrefixFileName), prefix);
 }
 
-QStringList occurrenceFields(const ExportRow &row, const QString &datasetPrefix)
+QByteArray occurrenceLine(const ExportRow &row, const QString &datasetPrefix)
 {
-    const QString latitude = coordinate(row.latitude), longitude = coordinate(row.longitude);
+    const QString latitude = decimalCoordinate(row.latitude), longitude = decimalCoordinate(row.longitude);
     const bool located = !latitude.isEmpty() && !longitude.isEmpty();
-    QStringList fields{
-        datasetPrefix + (row.uniqueId.isEmpty() ? QString::number(row.obsId) : row.uniqueId),
-        QStringLiteral("HumanObservation"),
-        eventDate(row),
-        row.scientificName(),
-        row.vernacularName,
-        QStringLiteral("Animalia"),
-        row.taxonClass,
-        QStringLiteral("species"),
-        row.count ? QString::number(*row.count) : QString(),
-        row.count == 0 ? QStringLiteral("absent") : QStringLiteral("present"),
-        sexTerm(row.sex),
-        row.age,
-        row.activity,
-        row.comment,
-        row.observerNames.join(QStringLiteral(" | ")),
-        row.locality,
-        row.municipalityName,
-        row.countyName,
-        row.countyName,
-        row.placeCode.isEmpty() ? QString() : QStringLiteral("NO"),
-        located ? latitude : QString(),
-        located ? longitude : QString(),
-        located ? QStringLiteral("WGS84") : QString(),
-    };
-    for (QString &field : fields)
-        field = oneLine(field);
-    return fields;
+    QByteArray line;
+    line.reserve(512);
+    for (const QString &field : {
+             datasetPrefix + (row.uniqueId.isEmpty() ? QString::number(row.obsId) : row.uniqueId),
+             QStringLiteral("HumanObservation"),
+             eventDate(row),
+             row.scientificName(),
+             row.vernacularName,
+             QStringLiteral("Animalia"),
+             row.taxonClass,
+             QStringLiteral("species"),
+             row.count ? QString::number(*row.count) : QString(),
+             row.count == 0 ? QStringLiteral("absent") : QStringLiteral("present"),
+             sexTerm(row.sex),
+             row.age,
+             row.activity,
+             row.comment,
+             row.observerNames.join(QStringLiteral(" | ")),
+             row.locality,
+             row.municipalityName,
+             row.countyName,
+             row.countyName,
+             row.placeCode.isEmpty() ? QString() : QStringLiteral("NO"),
+             located ? latitude : QString(),
+             located ? longitude : QString(),
+             located ? QStringLiteral("WGS84") : QString(),
+         })
+        appendField(line, field);
+    return line;
 }
 
 QByteArray metaXml()
@@ -305,7 +305,7 @@ qint64 exportDarwinCore(Program &program, const ArchiveCriteria &criteria, const
     occurrences.close();
     const QString archive = work.filePath(QStringLiteral("archive.zip")); // a zip whatever path is called
     {
-        ArchiveWriter writer(archive);
+        ArchiveWriter writer(archive, ArchiveWriter::Compression::Fast);
         writer.addFile(OccurrenceFile, occurrences.fileName());
         writer.addBytes(QStringLiteral("meta.xml"), metaXml());
         writer.addBytes(QStringLiteral("eml.xml"), emlXml(settings));

@@ -44,8 +44,9 @@ DarwinCoreSettings defaultDarwinCoreSettings(Program &program);
 // Keeps the prefix for the next export.
 void rememberDatasetPrefix(Program &program, const QString &prefix);
 
-// One row of occurrence.txt, a field per term; tabs and line breaks inside a text become blanks.
-QStringList occurrenceFields(const ExportRow &row, const QString &datasetPrefix);
+// One line of occurrence.txt without its end, a field per term separated by tabs, in UTF-8; tabs
+// and line breaks inside a text become blanks.
+QByteArray occurrenceLine(const ExportRow &row, const QString &datasetPrefix);
 QByteArray metaXml();
 QByteArray emlXml(const DarwinCoreSettings &settings);
 

@@ -10,12 +10,6 @@ namespace lirvenda {
 
 namespace {
 
-QString coordinate(const QString &typed)
-{
-    const std::optional<double> degrees = decimalDegrees(typed);
-    return degrees ? QString::number(*degrees, 'f', 6) : QString();
-}
-
 // The minutes from start to stop when both carry a time of day and the stop is later.
 QString durationMinutes(const QDateTime &start, const QDateTime &stop)
 {
@@ -39,8 +33,8 @@ QStringList ebirdRecordFields(const ExportRow &row)
             row.count ? QString::number(*row.count) : QStringLiteral("X"),
             row.comment,
             row.locality,
-            coordinate(row.latitude),
-            coordinate(row.longitude),
+            decimalCoordinate(row.latitude),
+            decimalCoordinate(row.longitude),
             start.isValid()
                 ? row.start.mid(5, 2) + QLatin1Char('/') + row.start.mid(8, 2) + QLatin1Char('/') + row.start.left(4)
                 : QString(),

@@ -182,4 +182,10 @@ std::optional<double> decimalDegrees(const QString &typed)
     return degrees;
 }
 
+QString decimalCoordinate(const QString &typed)
+{
+    const std::optional<double> degrees = decimalDegrees(typed);
+    return degrees ? QString::number(*degrees, 'f', 6) : QString();
+}
+
 } // namespace lirvenda

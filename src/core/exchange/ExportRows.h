@@ -49,5 +49,7 @@ QDateTime storedMoment(const QString &stored);
 // A typed latitude or longitude in decimal degrees: "59.9127", "59,9127", or digits alone, whose
 // first two are the degrees ("599127"). None for any other text.
 std::optional<double> decimalDegrees(const QString &typed);
+// The same written with six decimals ("59.912700"), as the exports write positions; empty for none.
+QString decimalCoordinate(const QString &typed);
 
 } // namespace lirvenda
