@@ -8,8 +8,10 @@ namespace lirvenda {
 
 QString csvField(const QString &text)
 {
-    static const QString needsQuotes = QStringLiteral(",\"\r\n");
-    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return needsQuotes.contains(c); }))
+    const auto needsQuotes = [](QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    };
+    if (std::none_of(text.cbegin(), text.cend(), needsQuotes))
         return text;
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
