@@ -4,6 +4,9 @@
 #include "support/EbirdFiles.h"
 #include "support/TestProgram.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using namespace lirvenda;
@@ -139,6 +142,41 @@ private slots:
         const QString csv = f.dir.filePath("alle.csv");
         QCOMPARE(runCommand(f.folder(), {"export", "--format", "csv", csv}).exitCode, 0);
         QCOMPARE(test::contents(csv).count("\r\n"), 3);
+    }
+
+    // The archive's criteria as options; with --csv every match under named columns.
+    void search()
+    {
+        CommandFolder f;
+        QList<QByteArray> rows;
+        for (int i = 0; i < 120; ++i)
+            rows << test::ebirdRow({{"Submission ID", QString("S%1").arg(i)}, {"Count", QString::number(i % 5)}});
+        rows << test::ebirdRow({{"Location", "Hvaler, ytre"}, {"Submission ID", "S999"}});
+        const QString file = test::writeEbirdFile(f.dir.filePath("MyEBirdData.csv"), test::ebirdFile(rows));
+        QCOMPARE(runCommand(f.folder(), {"import", "ebird", file}).exitCode, 0);
+
+        Run run = runCommand(f.folder(), {"search", "--lokalitet", "Akerselva", "--antall", ">= 3", "--csv"});
+        QCOMPARE(run.exitCode, 0);
+        QStringList lines = run.output.split("\r\n");
+        lines.removeLast();
+        QCOMPARE(lines.size(), 49); // the header and 48 rows of 3 or 4, more than the window shows
+        QVERIFY(lines.first().startsWith("ObsID,Art,Norsk navn,Vitenskapelig navn,Operator,Antall,"));
+
+        run = runCommand(f.folder(), {"search", "--lokalitet", "Hvaler, ytre"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.output.startsWith("MOTALB               Antall:     1 Hvaler, ytre (Dato: 01.05.2024 07:15:00)\n"),
+                 qPrintable(run.output));
+        QCOMPARE(run.errors, "Resultater (1 forekomster.)\n");
+
+        run = runCommand(f.folder(), {"search", "--lokalitet", "Hvaler, ytre", "--json"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray found = QJsonDocument::fromJson(run.output.toUtf8()).array();
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().toObject().value("Vitenskapelig navn").toString(), "Motacilla alba");
+
+        run = runCommand(f.folder(), {"search", "--antall", "mange"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.output.isEmpty());
     }
 
     void exportRefusals_data()

@@ -1,5 +1,6 @@
 #include "core/commandline/ExchangeCommands.h"
 
+#include "core/commandline/TableOutput.h"
 #include "core/exchange/AtlasImport.h"
 #include "core/exchange/DarwinCoreArchive.h"
 #include "core/exchange/EbirdExport.h"
@@ -8,6 +9,8 @@
 #include "core/exchange/ExportRows.h"
 #include "core/exchange/ObservationCsv.h"
 #include "core/shared/ArchiveFile.h"
+#include "core/shared/Csv.h"
+#include "core/shared/DisplayTexts.h"
 #include "core/store/Program.h"
 
 #include <QDir>
@@ -112,7 +115,95 @@ int exportInFormat(Program &program, const CommandArguments &arguments)
     return CommandSucceeded;
 }
 
+// The archive's text criteria by option name, the window's row captions in lower case.
+const QList<std::pair<QString, std::optional<QString> ArchiveCriteria::*>> TextCriteria = {
+    {QStringLiteral("art"), &ArchiveCriteria::species},
+    {QStringLiteral("observatør"), &ArchiveCriteria::observer},
+    {QStringLiteral("kjønn"), &ArchiveCriteria::sex},
+    {QStringLiteral("alder"), &ArchiveCriteria::age},
+    {QStringLiteral("aktivitet"), &ArchiveCriteria::activity},
+    {QStringLiteral("lokalitet"), &ArchiveCriteria::locality},
+    {QStringLiteral("kommune"), &ArchiveCriteria::place},
+};
+const QList<std::pair<QString, NumberRow ArchiveCriteria::*>> NumberCriteria = {
+    {QStringLiteral("antall"), &ArchiveCriteria::count},
+    {QStringLiteral("dag"), &ArchiveCriteria::day},
+    {QStringLiteral("måned"), &ArchiveCriteria::month},
+    {QStringLiteral("år"), &ArchiveCriteria::year},
+};
+
+// "OP N" as a number row: an operator of the list ("=" when none is written), then the number.
+NumberRow numberRowOf(const QString &text)
+{
+    const QString written = text.simplified();
+    for (const QString &comparison : {QStringLiteral(">="), QStringLiteral("<="), QStringLiteral("<>"),
+                                      QStringLiteral("="), QStringLiteral(">"), QStringLiteral("<")})
+        if (written.startsWith(comparison))
+            return {int(ComparisonTexts.indexOf(comparison)), written.mid(comparison.size()).trimmed()};
+    return {0, written};
+}
+
+ArchiveCriteria searchCriteria(const CommandArguments &arguments)
+{
+    ArchiveCriteria criteria;
+    for (const auto &[name, member] : TextCriteria)
+        if (arguments.isSet(name))
+            criteria.*member = arguments.value(name);
+    for (const auto &[name, member] : NumberCriteria)
+        if (arguments.isSet(name))
+            criteria.*member = numberRowOf(arguments.value(name));
+    return criteria;
+}
+
+int searchObservations(Program &program, const CommandArguments &arguments)
+{
+    const ArchiveCriteria criteria = searchCriteria(arguments);
+    for (const auto &[name, member] : NumberCriteria)
+        if (arguments.isSet(name) &&
+            !(name == QLatin1String("år") ? (criteria.*member).year() : (criteria.*member).number()))
+            return refuseCommand(QStringLiteral("--%1 tar en operator og et tall, som \">= 5\", ikke «%2».")
+                                     .arg(name, arguments.value(name)));
+    if (!tableFormatIsClear(arguments))
+        return refuseCommand(QStringLiteral("Velg én av --csv og --json."));
+    const std::optional<TableFormat> format = tableFormatOf(arguments);
+    if (!format) {
+        const ArchiveResult result = searchArchive(program, criteria);
+        for (const KeyedEntry &line : result.lines)
+            commandOutput() << line.text.left(line.text.lastIndexOf(QLatin1Char('['))).trimmed() << Qt::endl;
+        commandErrors() << result.caption() << Qt::endl;
+    } else if (*format == TableFormat::Csv) { // streamed: every match, in constant memory
+        commandOutput() << csvRecord(observationCsvHeader());
+        forEachExportRow(program, criteria,
+                         [](const ExportRow &row) { commandOutput() << csvRecord(observationCsvFields(row)); });
+        commandOutput().flush();
+    } else {
+        OutputTable table{observationCsvHeader(), {}};
+        forEachExportRow(program, criteria,
+                         [&table](const ExportRow &row) { table.rows += observationCsvFields(row); });
+        writeTable(table, *format);
+    }
+    return CommandSucceeded;
+}
+
 } // namespace
+
+Subcommand searchCommand()
+{
+    QList<QCommandLineOption> options;
+    for (const auto &[name, member] : TextCriteria)
+        options += QCommandLineOption(name, QStringLiteral("Som arkivets rad «%1».").arg(capitalizeFirst(name)),
+                                      QStringLiteral("VERDI"));
+    for (const auto &[name, member] : NumberCriteria)
+        options += QCommandLineOption(
+            name, QStringLiteral("Som arkivets rad «%1:», for eksempel \">= 5\".").arg(capitalizeFirst(name)),
+            QStringLiteral("OP TALL"));
+    options << csvOption() << jsonOption();
+    return {.name = QStringLiteral("search"),
+            .description = QStringLiteral("Søk i arkivet; med --csv eller --json alle treffene med navngitte felt."),
+            .options = options,
+            .storeUse = {StoreAccess::Reads},
+            .run = searchObservations};
+}
 
 Subcommand importCommand()
 {

@@ -207,6 +207,7 @@ const QList<Subcommand> &subcommands()
          .storeUse = {StoreAccess::None},
          .run = printCompletion},
         importCommand(),
+        searchCommand(),
     };
     return all;
 }
