@@ -70,7 +70,7 @@ private slots:
         Run dry = runCommand(f.folder(), {"import", "ebird", file, "--dry-run"});
         QCOMPARE(dry.exitCode, 0);
         QVERIFY2(dry.output.startsWith("Rader lest: 3\nRader som importeres: 2\n"), qPrintable(dry.output));
-        QVERIFY(dry.output.contains("art ikke bestemt (sp.): Anas sp. (1 rader)"));
+        QVERIFY(dry.output.contains("art ikke bestemt (sp.): Anas sp. (1 rad)"));
         QCOMPARE(f.rows(), 0);
         QVERIFY(f.backups().isEmpty());
 

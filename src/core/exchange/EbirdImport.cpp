@@ -173,6 +173,12 @@ QTime ebirdTime(const QString &text)
     return QTime(hour, match.captured(2).toInt());
 }
 
+namespace {
+
+QString rowCount(int rows) { return rows == 1 ? QStringLiteral("1 rad") : QStringLiteral("%1 rader").arg(rows); }
+
+} // namespace
+
 QStringList EbirdImportPlan::report() const
 {
     QStringList lines{QStringLiteral("Rader lest: %1").arg(rowsRead),
@@ -184,11 +190,11 @@ QStringList EbirdImportPlan::report() const
         refusedRows += count;
     lines << QStringLiteral("Avvist: %1").arg(refusedRows);
     for (auto it = refused.cbegin(); it != refused.cend(); ++it)
-        lines << QStringLiteral("  %1 (%2 rader)").arg(it.key()).arg(it.value());
+        lines << QStringLiteral("  %1 (%2)").arg(it.key(), rowCount(it.value()));
     if (!breedingCodesLeftOut.isEmpty())
         lines << QStringLiteral("Hekkekoder uten tilsvarende aktivitet:");
     for (auto it = breedingCodesLeftOut.cbegin(); it != breedingCodesLeftOut.cend(); ++it)
-        lines << QStringLiteral("  %1 (%2 rader)").arg(it.key()).arg(it.value());
+        lines << QStringLiteral("  %1 (%2)").arg(it.key(), rowCount(it.value()));
     return lines;
 }
 
@@ -214,7 +220,7 @@ namespace {
 class PlanReader {
 public:
     PlanReader(Program &program, EbirdImportPlan &plan, const CsvHeader &header)
-        : m_program(program), m_plan(plan), m_header(header), m_taxa(program), m_places(program)
+        : m_plan(plan), m_header(header), m_taxa(program), m_places(program)
     {
         m_observer = program.observerConnection()
                          .scalar(QStringLiteral("SELECT ObserverUniqueID FROM Observers WHERE ObserverID = ?"),
@@ -276,7 +282,6 @@ private:
         return row;
     }
 
-    Program &m_program;
     EbirdImportPlan &m_plan;
     const CsvHeader &m_header;
     EbirdTaxa m_taxa;

@@ -233,11 +233,11 @@ private slots:
         const EbirdImportPlan plan = s.plan(bytes);
         QCOMPARE(plan.report(),
                  (QStringList{"Rader lest: 9", "Rader som importeres: 4", "Arter funnet: 2", "Allerede importert: 0",
-                              "Avvist: 5", "  art ikke bestemt (sp.): Anas sp. (1 rader)",
-                              "  en av flere arter (/): Larus argentatus/smithsonianus (1 rader)",
-                              "  hybrid: Anas platyrhynchos x rubripes (1 rader)",
+                              "Avvist: 5", "  art ikke bestemt (sp.): Anas sp. (1 rad)",
+                              "  en av flere arter (/): Larus argentatus/smithsonianus (1 rad)",
+                              "  hybrid: Anas platyrhynchos x rubripes (1 rad)",
                               "  ikke i artslista: Turdus migratorius (2 rader)",
-                              "Hekkekoder uten tilsvarende aktivitet:", "  ZZ (1 rader)"}));
+                              "Hekkekoder uten tilsvarende aktivitet:", "  ZZ (1 rad)"}));
         QCOMPARE(s.count("Observasjoner"), 0); // a preview writes nothing
 
         QCOMPARE(importEbird(s.t.program(), plan), 4);
