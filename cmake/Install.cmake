@@ -1,10 +1,11 @@
-# The installed program: the executable, its export module, the menu entry with its icons, the
-# AppStream description and the manual page, where a Linux desktop looks for them; and the
-# Debian package of all that (`make package`).
+# The installed program: the executable, its window program and export module, the menu entry
+# with its icons, the AppStream description and the manual page, where a Linux desktop looks for
+# them; and the Debian package of all that (`make package`).
 set(DESKTOP_ID no.lirvenda.Lirvenda)
 set(DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
 
 install(TARGETS lirvenda RUNTIME DESTINATION bin)
+install(TARGETS lirvenda-window RUNTIME DESTINATION ${MODULE_INSTALL_DIR})
 install(TARGETS lirvenda_calc LIBRARY DESTINATION ${MODULE_INSTALL_DIR})
 install(FILES ${DESKTOP_DATA}/${DESKTOP_ID}.desktop DESTINATION share/applications)
 install(FILES ${DESKTOP_DATA}/${DESKTOP_ID}.metainfo.xml DESTINATION share/metainfo)

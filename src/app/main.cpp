@@ -1,14 +1,19 @@
+// The program as it is started: the commands for scripts, the help and the version, all on the
+// core alone; the window is a program of its own, lirvenda-window, started in this one's place.
+// Commands so never load the libraries of windows and charts, which cost a command about as much
+// time as opening the store.
+
 #include "core/commandline/ProgramOptions.h"
 #include "core/commandline/Subcommands.h"
-#include "core/shared/Prompter.h"
-#include "core/store/Database.h"
-#include "core/store/Program.h"
-#include "gui/registration/frm_Fauna.h"
-#include "gui/ui/Application.h"
+#include "core/shared/ModuleFiles.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTextStream>
+
+#include <unistd.h>
 
 using namespace lirvenda;
 
@@ -20,8 +25,7 @@ bool asksForHelpOrVersion(const QCommandLineParser &parser)
            parser.isSet(QStringLiteral("version"));
 }
 
-// The arguments as the application object would read them, before there is one: whether the
-// program needs a display is decided from them.
+// The arguments as the application object would read them, before there is one.
 QStringList argumentsOf(int argc, char **argv)
 {
     QStringList arguments;
@@ -38,15 +42,18 @@ void showHelpOrVersion(QCommandLineParser &parser, int argc, char **argv)
     parser.process(app);
 }
 
-int saveScreenshot(frm_Fauna &window, const QString &file)
+// The window program in this process's place, with the same arguments; returns only when it
+// cannot be started.
+int startWindowProgram(int argc, char **argv)
 {
-    window.show();
-    QApplication::processEvents();
-    if (!window.grab().save(file, "PNG")) {
-        QTextStream(stderr) << "Kan ikke skrive bildet " << QDir::toNativeSeparators(file) << '\n';
-        return 1;
+    QString path;
+    {
+        QCoreApplication app(argc, argv);
+        path = programModulePath(QStringLiteral("lirvenda-window"));
     }
-    return 0;
+    execv(QFile::encodeName(path).constData(), argv);
+    QTextStream(stderr) << QStringLiteral("Kan ikke starte vinduet (%1).").arg(QDir::toNativeSeparators(path)) << '\n';
+    return 2;
 }
 
 } // namespace
@@ -54,37 +61,18 @@ int saveScreenshot(frm_Fauna &window, const QString &file)
 int main(int argc, char **argv)
 {
     const QStringList arguments = argumentsOf(argc, argv);
-    const WindowOptions options;
-    // A word that is no option names a command; commands, help and version need no display, and a
-    // mistyped command is refused before any window or store is made. A command parses its own
-    // options.
+    // A word that is no option names a command; a mistyped command is refused before any store
+    // is opened. A command parses its own options.
     if (!commandWordOf(arguments).isEmpty()) {
         QCoreApplication app(argc, argv);
         return runSubcommand(QCoreApplication::arguments());
     }
     QCommandLineParser parser;
+    const WindowOptions options;
     describeProgram(parser, options);
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
     if (asksForHelpOrVersion(parser))
         showHelpOrVersion(parser, argc, argv);
-
-    const bool screenshot = parser.isSet(options.screenshot);
-    if (screenshot)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    Application app(argc, argv);
-    Program program(parser.isSet(options.folder) ? parser.value(options.folder) : Program::defaultFolder());
-    frm_Fauna window(program);
-    try {
-        window.Form_Load(screenshot ? frm_Fauna::Splash::Skip : frm_Fauna::Splash::Show);
-    } catch (const DatabaseError &error) {
-        QTextStream(stderr) << error.message() << '\n';
-        if (!screenshot)
-            prompter().critical(error.message());
-        return 2;
-    }
-    if (screenshot)
-        return saveScreenshot(window, parser.value(options.screenshot));
-    window.show();
-    return app.exec();
+    return startWindowProgram(argc, argv);
 }

@@ -1,6 +1,7 @@
 #include "core/commandline/Subcommands.h"
 
 #include "core/commandline/ExchangeCommands.h"
+#include "core/commandline/ListCommands.h"
 #include "core/commandline/ProgramOptions.h"
 #include "core/commandline/ShellCompletion.h"
 #include "core/commandline/TableOutput.h"
@@ -206,6 +207,8 @@ const QList<Subcommand> &subcommands()
          .description = QStringLiteral("Skriv skriptet som fullfører kommandoer og valg i SKALL."),
          .storeUse = {StoreAccess::None},
          .run = printCompletion},
+        listsCommand(),
+        arrivalsCommand(),
         importCommand(),
         searchCommand(),
     };

@@ -1,25 +1,14 @@
 #include "core/exchange/CalcEngineModule.h"
 
-#include <QCoreApplication>
+#include "core/shared/ModuleFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
 namespace lirvenda {
 
-QString calcEngineModulePath()
-{
-    const QString name = QStringLiteral("lirvenda_calc.so");
-    const QString chosen = qEnvironmentVariable("LIRVENDA_MODULE_DIR");
-    if (!chosen.isEmpty())
-        return QDir(chosen).filePath(name);
-    // Beside the executable in the build folder; in lib/lirvenda/ of an installed program.
-    const QDir executableFolder(QCoreApplication::applicationDirPath());
-    const QString beside = executableFolder.filePath(name);
-    if (QFileInfo(beside).isFile())
-        return beside;
-    return QDir::cleanPath(executableFolder.filePath(QStringLiteral(LIRVENDA_MODULE_FROM_EXECUTABLE "/") + name));
-}
+QString calcEngineModulePath() { return programModulePath(QStringLiteral("lirvenda_calc.so")); }
 
 std::unique_ptr<SpreadsheetEngine> startCalcEngine(const OfficeSettings &settings)
 {

@@ -4,36 +4,46 @@
 #include "core/store/NorwegianOrder.h"
 #include "core/store/Program.h"
 
+#include <optional>
+
 namespace lirvenda {
 
 namespace {
 
-Record taxon(Program &program, const QString &speciesKey)
+// The names of a key's taxon; none for a key without one. Read by position: the yearly statistics
+// look up every species of a year.
+struct TaxonNames {
+    QString popularName, genus, species;
+};
+
+std::optional<TaxonNames> taxon(Program &program, const QString &speciesKey)
 {
-    Statement row = program.mainConnection().query(QStringLiteral("SELECT * FROM Animalia WHERE PK_LatinskNavnID = ?"),
-                                                   {speciesKey});
-    return row.next() ? row.record() : Record();
+    Statement row = program.mainConnection().query(
+        QStringLiteral("SELECT PopulærNavnBokmål, Slekt, Art FROM Animalia WHERE PK_LatinskNavnID = ?"), {speciesKey});
+    if (!row.next())
+        return std::nullopt;
+    return TaxonNames{row.value(0).toString(), row.value(1).toString(), row.value(2).toString()};
 }
 
 } // namespace
 
 QString speciesDisplayName(Program &program, const QString &speciesKey, bool withScientificName)
 {
-    const Record row = taxon(program, speciesKey);
-    if (row.isEmpty())
+    const std::optional<TaxonNames> names = taxon(program, speciesKey);
+    if (!names)
         return {};
-    QString name = capitalizeFirst(row.text(QStringLiteral("PopulærNavnBokmål")));
+    QString name = capitalizeFirst(names->popularName);
     if (withScientificName)
-        name += QStringLiteral(" (%1 %2)").arg(row.text(QStringLiteral("Slekt")), row.text(QStringLiteral("Art")));
+        name += QStringLiteral(" (%1 %2)").arg(names->genus, names->species);
     return name;
 }
 
 QString latinShortCode(Program &program, const QString &speciesKey)
 {
-    const Record row = taxon(program, speciesKey);
-    if (row.isEmpty())
+    const std::optional<TaxonNames> names = taxon(program, speciesKey);
+    if (!names)
         return {};
-    return row.text(QStringLiteral("Slekt")).left(3).toUpper() + row.text(QStringLiteral("Art")).left(3).toUpper();
+    return names->genus.left(3).toUpper() + names->species.left(3).toUpper();
 }
 
 QString speciesDisplayText(Program &program, const QString &speciesKey)

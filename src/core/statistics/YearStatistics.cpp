@@ -30,7 +30,12 @@ struct Row {
     QString start; // "yyyy-MM-dd HH:mm:ss"
     QString observer;
 
-    QString day() const { return start.left(10); }
+    // The day as a number, yyyyMMdd, read without a copy of the text: a year has many rows.
+    int day() const
+    {
+        const QStringView digits(start);
+        return digits.left(4).toInt() * 10000 + digits.mid(5, 2).toInt() * 100 + digits.mid(8, 2).toInt();
+    }
     int month() const { return start.mid(5, 2).toInt(); }
 };
 
@@ -38,7 +43,7 @@ struct SpeciesSums {
     Count total;
     std::array<Count, 12> months; // missing also for a month whose counts are all missing
     std::array<bool, 12> seen{};  // the months with rows of the species
-    QSet<QString> daysWithCount;  // days on which a positive count was recorded
+    QSet<int> daysWithCount;      // days on which a positive count was recorded
 };
 
 Count add(const Count &sum, const Count &value)
@@ -50,6 +55,15 @@ Count add(const Count &sum, const Count &value)
 
 // A missing value sorts below every number, as the store's descending order puts it last.
 bool greater(const Count &a, const Count &b) { return a && (!b || *a > *b); }
+
+// The row with the largest count; of rows with equal counts the first in the order of the species
+// key, the start and ObsID.
+bool largerRow(const Row &a, const Row &b)
+{
+    if (greater(a.count, b.count) || greater(b.count, a.count))
+        return greater(a.count, b.count);
+    return std::tie(a.species, a.start, a.obsId) < std::tie(b.species, b.start, b.obsId);
+}
 
 QString numberText(const Count &value) { return value ? QString::number(*value) : QString(); }
 
@@ -67,43 +81,42 @@ QString linkedObserverKey(Program &program, qint64 observerId)
     return uniqueId.isEmpty() ? QLatin1Char('#') + QString::number(observerId) : uniqueId;
 }
 
-// The year's rows in the order of the species key, the start and ObsID, each with the key of its
-// main observer: the first in Observatører, else the linked observer marked as the main one.
+// The key of the observer linked to the row as its main observer (the last such link); empty
+// when there is none. Keys are looked up once each.
+QString linkedMainObserver(Program &program, qint64 obsId, QHash<qint64, QString> &keyOfObserver)
+{
+    const QVariant observerId = program.mainConnection().scalar(
+        QStringLiteral("SELECT ObservasjonsId FROM ObservatørKobling WHERE RecordID = ? AND HovedObservatør <> 0 "
+                       "ORDER BY rowid DESC LIMIT 1"),
+        {obsId});
+    if (observerId.isNull())
+        return {};
+    auto key = keyOfObserver.constFind(observerId.toLongLong());
+    if (key == keyOfObserver.cend())
+        key = keyOfObserver.insert(observerId.toLongLong(), linkedObserverKey(program, observerId.toLongLong()));
+    return *key;
+}
+
+// The year's rows in the order of their start, each with the key of its main observer: the first
+// in Observatører, else the linked observer marked as the main one, sought only for the rows
+// without Observatører.
 std::vector<Row> readYear(Program &program, int year)
 {
-    Database &db = program.mainConnection();
-    const QVariantList range{storedYearStart(year), storedYearStart(year + 1)};
-    QHash<qint64, QString> keyOfObserver; // ObserverID -> key, looked up once each
-    QHash<qint64, QString> linkedMain;
-    Statement links = db.query(
-        QStringLiteral(
-            "SELECT k.RecordID, k.ObservasjonsId FROM ObservatørKobling k JOIN Observasjoner o ON o.ObsID = k.RecordID "
-            "WHERE o.StartDato >= ?1 AND o.StartDato < ?2 AND k.HovedObservatør <> 0"),
-        range);
-    while (links.next()) {
-        const qint64 observerId = links.integer(QStringLiteral("ObservasjonsId"));
-        auto key = keyOfObserver.constFind(observerId);
-        if (key == keyOfObserver.cend())
-            key = keyOfObserver.insert(observerId, linkedObserverKey(program, observerId));
-        linkedMain.insert(links.integer(QStringLiteral("RecordID")), *key);
-    }
-
+    QHash<qint64, QString> keyOfObserver; // ObserverID -> key
     std::vector<Row> rows;
-    Statement q = db.query(QStringLiteral("SELECT ObsID, Art, Antall, StartDato, Observatører FROM Observasjoner "
-                                          "INDEXED BY Observasjoner_Year WHERE StartDato >= ?1 AND StartDato < ?2"),
-                           range);
+    Statement q = program.mainConnection().query(
+        QStringLiteral("SELECT ObsID, Art, Antall, StartDato, Observatører FROM Observasjoner "
+                       "INDEXED BY Observasjoner_Year WHERE StartDato >= ?1 AND StartDato < ?2"),
+        {storedYearStart(year), storedYearStart(year + 1)});
     while (q.next()) {
         const QVariant count = q.value(2);
         const qint64 obsId = q.value(0).toLongLong();
         QString observer = q.value(4).toString().section(QLatin1Char(','), 0, 0).trimmed();
         if (observer.isEmpty())
-            observer = linkedMain.value(obsId);
+            observer = linkedMainObserver(program, obsId, keyOfObserver);
         rows.push_back({obsId, q.value(1).toString(), count.isNull() ? Count() : Count(count.toLongLong()),
                         q.value(3).toString(), observer});
     }
-    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        return std::tie(a.species, a.start, a.obsId) < std::tie(b.species, b.start, b.obsId);
-    });
     return rows;
 }
 
@@ -155,24 +168,26 @@ YearStatistics computeYearStatistics(Program &program, int year)
     if (rows.empty())
         return result;
 
-    std::map<QString, SpeciesSums> species; // by key, as the rows are ordered
-    std::array<QSet<QString>, 12> speciesInMonth;
-    QSet<QString> days;
+    // Summed in a hash, one look-up a row; reported by key.
+    QHash<QString, SpeciesSums> sumsOf;
+    QSet<int> days;
     const Row *largest = &rows.front();
     for (const Row &row : rows) {
-        SpeciesSums &sums = species[row.species];
+        SpeciesSums &sums = sumsOf[row.species];
         const int m = row.month() - 1;
         sums.total = add(sums.total, row.count);
         sums.months[m] = add(sums.months[m], row.count);
         sums.seen[m] = true;
         if (row.count && *row.count > 0)
             sums.daysWithCount.insert(row.day());
-        speciesInMonth[m].insert(row.species);
         result.individualsPerMonth[m] += row.count.value_or(0);
         days.insert(row.day());
-        if (greater(row.count, largest->count))
+        if (largerRow(row, *largest))
             largest = &row;
     }
+    std::map<QString, const SpeciesSums *> species; // by key
+    for (auto it = sumsOf.cbegin(); it != sumsOf.cend(); ++it)
+        species.emplace(it.key(), &it.value());
 
     const QString y = QString::number(year);
     QStringList &r = result.report;
@@ -195,14 +210,14 @@ YearStatistics computeYearStatistics(Program &program, int year)
         return *name;
     };
     for (const auto &[key, sums] : species) {
-        if (!sums.total || *sums.total <= 0)
+        if (!sums->total || *sums->total <= 0)
             continue;
-        r << countLine(nameOf(key), QString::number(*sums.total), QStringLiteral(" individer"));
+        r << countLine(nameOf(key), QString::number(*sums->total), QStringLiteral(" individer"));
         result.species << keyedEntry(nameOf(key), 2, key);
     }
     r << QString() << QStringLiteral("Antall dager med observasjoner:");
     for (const auto &[key, sums] : species) {
-        const qint64 d = sums.daysWithCount.size();
+        const qint64 d = sums->daysWithCount.size();
         if (d > 0)
             r << countLine(nameOf(key), QString::number(d), d == 1 ? QStringLiteral(" dag") : QStringLiteral(" dager"));
     }
@@ -212,8 +227,8 @@ YearStatistics computeYearStatistics(Program &program, int year)
     int maxMonth = 0;
     for (const auto &[key, sums] : species)
         for (int m = 0; m < 12; ++m)
-            if (sums.seen[m] && (!maxSpecies || greater(sums.months[m], maxSpecies->months[maxMonth]))) {
-                maxSpecies = &sums;
+            if (sums->seen[m] && (!maxSpecies || greater(sums->months[m], maxSpecies->months[maxMonth]))) {
+                maxSpecies = sums;
                 maxKey = key;
                 maxMonth = m;
             }
@@ -226,10 +241,11 @@ YearStatistics computeYearStatistics(Program &program, int year)
       << QString();
 
     for (int m = 0; m < 12; ++m)
-        result.speciesPerMonth[m] = speciesInMonth[m].size();
+        result.speciesPerMonth[m] =
+            std::count_if(species.cbegin(), species.cend(), [m](const auto &entry) { return entry.second->seen[m]; });
     for (const auto &[key, sums] : species)
         for (int m = 0; m < 12; ++m)
-            result.speciesMonths[key][m] = sums.months[m].value_or(0);
+            result.speciesMonths[key][m] = sums->months[m].value_or(0);
     return result;
 }
 

@@ -207,6 +207,83 @@ QString usedValuesScript()
            trigger.arg(QStringLiteral("Delete"), QStringLiteral("DELETE"), dropOld);
 }
 
+// The species seen in each year: per species key and year (the first four characters of
+// StartDato), the rows that count as seen (a count above 0, or no count), the sum of their counts,
+// and the first and last of them by start and ObsID. The lists and the arrival dates read a
+// lifetime from it in a few thousand rows. A row that stops counting is taken out of its year;
+// when it was the year's first or last, that one is sought again in Observasjoner_Order.
+QString speciesYearsScript()
+{
+    const QString table = QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS ArtsÅr (Art TEXT NOT NULL, År TEXT NOT NULL, Observasjoner INTEGER NOT NULL, "
+        "Individer INTEGER NOT NULL, FørsteStart TEXT, FørsteObsID INTEGER, SisteStart TEXT, SisteObsID INTEGER, "
+        "PRIMARY KEY (Art, År)) WITHOUT ROWID;\n"
+        "CREATE INDEX IF NOT EXISTS ArtsÅr_År ON ArtsÅr(År);\n");
+    const QString seen = QStringLiteral("(%1.Antall IS NULL OR %1.Antall > 0)");
+    const QString year = QStringLiteral("substr(%1.StartDato, 1, 4)");
+    const QString group = QStringLiteral("Art = %1.Art AND År = ") + year;
+    const QString count = QStringLiteral("ifnull(CAST(%1.Antall AS INTEGER), 0)");
+    const QString before = QStringLiteral("(%2 IS NULL OR %1.StartDato < %2 OR (%1.StartDato = %2 AND %1.ObsID < %3))");
+    const QString after = QStringLiteral("(%2 IS NULL OR %1.StartDato > %2 OR (%1.StartDato = %2 AND %1.ObsID > %3))");
+    const QString addNew =
+        QStringLiteral("INSERT OR IGNORE INTO ArtsÅr(Art, År, Observasjoner, Individer) SELECT new.Art, %1, 0, 0 "
+                       "WHERE %2;\n")
+            .arg(year.arg(QStringLiteral("new")), seen.arg(QStringLiteral("new"))) +
+        QStringLiteral("UPDATE ArtsÅr SET Observasjoner = Observasjoner + 1, Individer = Individer + %1, "
+                       "FørsteStart = CASE WHEN %2 THEN new.StartDato ELSE FørsteStart END, "
+                       "FørsteObsID = CASE WHEN %2 THEN new.ObsID ELSE FørsteObsID END, "
+                       "SisteStart = CASE WHEN %3 THEN new.StartDato ELSE SisteStart END, "
+                       "SisteObsID = CASE WHEN %3 THEN new.ObsID ELSE SisteObsID END WHERE %4 AND %5;\n")
+            .arg(count.arg(QStringLiteral("new")),
+                 before.arg(QStringLiteral("new"), QStringLiteral("FørsteStart"), QStringLiteral("FørsteObsID")),
+                 after.arg(QStringLiteral("new"), QStringLiteral("SisteStart"), QStringLiteral("SisteObsID")),
+                 group.arg(QStringLiteral("new")), seen.arg(QStringLiteral("new")));
+    // The year's rows of the species in the order of Observasjoner_Order, the first or the last.
+    const QString sought = QStringLiteral("(SELECT %1 FROM Observasjoner o WHERE o.Art = old.Art AND o.StartDato >= "
+                                          "%2 AND o.StartDato < %2 || '~' AND %3 = %2 AND %4 ORDER BY o.StartDato %5, "
+                                          "o.ObsID %5 LIMIT 1)");
+    const auto seek = [&](const QString &column, const QString &direction) {
+        return sought.arg(column, year.arg(QStringLiteral("old")), year.arg(QStringLiteral("o")),
+                          seen.arg(QStringLiteral("o")), direction);
+    };
+    const QString oldGroup = group.arg(QStringLiteral("old"));
+    const QString dropOld =
+        QStringLiteral("UPDATE ArtsÅr SET Observasjoner = Observasjoner - 1, Individer = Individer - %1 "
+                       "WHERE %2 AND %3;\n")
+            .arg(count.arg(QStringLiteral("old")), oldGroup, seen.arg(QStringLiteral("old"))) +
+        QStringLiteral("DELETE FROM ArtsÅr WHERE %1 AND Observasjoner <= 0;\n").arg(oldGroup) +
+        QStringLiteral("UPDATE ArtsÅr SET FørsteStart = %1, FørsteObsID = %2 WHERE %3 AND FørsteObsID = old.ObsID;\n")
+            .arg(seek(QStringLiteral("o.StartDato"), QStringLiteral("ASC")),
+                 seek(QStringLiteral("o.ObsID"), QStringLiteral("ASC")), oldGroup) +
+        QStringLiteral("UPDATE ArtsÅr SET SisteStart = %1, SisteObsID = %2 WHERE %3 AND SisteObsID = old.ObsID;\n")
+            .arg(seek(QStringLiteral("o.StartDato"), QStringLiteral("DESC")),
+                 seek(QStringLiteral("o.ObsID"), QStringLiteral("DESC")), oldGroup);
+    const QString trigger = QStringLiteral("CREATE TRIGGER IF NOT EXISTS ArtsÅr_%1 AFTER %2 ON Observasjoner "
+                                           "BEGIN\n%3END;\n");
+    // The county and municipality lists read their rows from this index alone.
+    const QString placeIndex = QStringLiteral(
+        "CREATE INDEX IF NOT EXISTS Observasjoner_Sted ON Observasjoner(Fylke_Kommune, Art, StartDato, Antall);\n");
+    return table + placeIndex + trigger.arg(QStringLiteral("Insert"), QStringLiteral("INSERT"), addNew) +
+           trigger.arg(QStringLiteral("Update"), QStringLiteral("UPDATE OF Art, StartDato, Antall"), dropOld + addNew) +
+           trigger.arg(QStringLiteral("Delete"), QStringLiteral("DELETE"), dropOld);
+}
+
+// Fills the species years from the rows stored before they were kept; a file that keeps them
+// already keeps them as they are.
+QString speciesYearsFillScript()
+{
+    const QString seen = QStringLiteral("(Antall IS NULL OR Antall > 0)");
+    return QStringLiteral("INSERT OR IGNORE INTO ArtsÅr(Art, År, Observasjoner, Individer, FørsteStart, SisteStart) "
+                          "SELECT Art, substr(StartDato, 1, 4), count(*), sum(ifnull(CAST(Antall AS INTEGER), 0)), "
+                          "min(StartDato), max(StartDato) FROM Observasjoner WHERE %1 GROUP BY 1, 2;\n"
+                          "UPDATE ArtsÅr SET "
+                          "FørsteObsID = (SELECT min(ObsID) FROM Observasjoner WHERE Art = ArtsÅr.Art AND StartDato = "
+                          "ArtsÅr.FørsteStart AND %1), "
+                          "SisteObsID = (SELECT max(ObsID) FROM Observasjoner WHERE Art = ArtsÅr.Art AND StartDato = "
+                          "ArtsÅr.SisteStart AND %1) WHERE FørsteObsID IS NULL;\n")
+        .arg(seen);
+}
+
 // Fills a list with the values of the rows stored before the list was kept: a loose index scan,
 // one seek per value, as the index on the column sorts them.
 QString fillScript(const QString &list, const QString &column)
@@ -235,7 +312,8 @@ void upgradeMainSchema(Database &db)
 {
     upgrade(db, QString::fromUtf8(MainTables) + QString::fromUtf8(ObserversTable) + usedValuesScript() +
                     fillScript(QStringLiteral("RegistrerteArter"), QStringLiteral("Art")) +
-                    fillScript(QStringLiteral("BrukteLokaliteter"), QStringLiteral("Lokalitet")));
+                    fillScript(QStringLiteral("BrukteLokaliteter"), QStringLiteral("Lokalitet")) +
+                    speciesYearsScript() + speciesYearsFillScript());
 }
 
 void upgradeObserverSchema(Database &db) { upgrade(db, QString::fromUtf8(ObserversTable)); }

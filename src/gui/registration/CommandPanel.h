@@ -29,6 +29,7 @@ public:
         About,
         GroupRegistration,
         AtlasImport,
+        Lists,
         EbirdImport
     };
 

@@ -10,6 +10,7 @@
 #include "core/store/Program.h"
 #include "gui/archive/frm_Arkiv.h"
 #include "gui/group/frm_BatchRegistrering.h"
+#include "gui/lists/frm_Lister.h"
 #include "gui/positions/PositionLink.h"
 #include "gui/registration/CommandPanel.h"
 #include "gui/registration/DetailsPanel.h"
@@ -83,6 +84,7 @@ void frm_Fauna::ConnectPanels()
     using Command = CommandPanel::Command;
     m_commands->onClick(Command::Archive, this, [this] { Command1_Click(); });
     m_commands->onClick(Command::GroupRegistration, this, [this] { Command24_Click(); });
+    m_commands->onClick(Command::Lists, this, [this] { Command40_Click(); });
     m_commands->onClick(Command::AtlasImport, this,
                         [this] { RunAtlasImport(m_program, [this] { ReopenObservations(); }); });
     m_commands->onClick(Command::EbirdImport, this, [this] {
@@ -165,6 +167,17 @@ void frm_Fauna::Command1_Click()
     frm_Arkiv archive(m_program, this);
     archive.exec();
     if (m_program.observations().hasCurrent())
+        ShowRegistration();
+    else
+        ReturnToShownRegistration();
+}
+
+// "&Lister": a double click on a line leaves the record set at the observation it stands for.
+void frm_Fauna::Command40_Click()
+{
+    StandOnShownRegistration();
+    frm_Lister lists(m_program, this);
+    if (lists.exec() == QDialog::Accepted)
         ShowRegistration();
     else
         ReturnToShownRegistration();

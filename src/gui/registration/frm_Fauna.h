@@ -91,6 +91,7 @@ private:
     // Windows opened from the main window.
     void Command1_Click();
     void Command24_Click();
+    void Command40_Click();
     // After the atlas import: the record set and the lists anew, the last row shown.
     void ReopenObservations();
 

@@ -3,6 +3,7 @@
 #include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 #include "gui/ui/PrintListPages.h"
+#include "gui/ui/YearStepper.h"
 
 #include "core/shared/Prompter.h"
 
@@ -141,31 +142,17 @@ frm_Statistikk::frm_Statistikk(Program &program, QWidget *parent)
     setObjectName(QStringLiteral("frm_Statistikk"));
     setWindowTitle(QStringLiteral("Statistikk for ulike år"));
     // Made in the order of the window's tab chain.
-    QGroupBox *years = yearFrame();
+    m_years = new YearStepper(this, QStringLiteral("Frame1"));
     QGroupBox *results = resultFrame();
     List2 = reportList(new QListView(this), QStringLiteral("List2"));
     List2->setModel(m_species);
     MSChart1 = monthChart(this, QStringLiteral("MSChart1"));
     MSChart2 = monthChart(this, QStringLiteral("MSChart2"));
     MSChart3 = monthChart(this, QStringLiteral("MSChart3"));
-    LayOut(years, results, commandRow());
+    LayOut(results, commandRow());
     connect(List2->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frm_Statistikk::List2_Click);
-    showYear(QDate::currentDate().year());
-}
-
-QGroupBox *frm_Statistikk::yearFrame()
-{
-    auto *frame = named(new QGroupBox(QStringLiteral("Angi år"), this), QStringLiteral("Frame1"));
-    Command4 = commandButton(frame, QStringLiteral("Command4"), QStringLiteral("-"));
-    Command6 = commandButton(frame, QStringLiteral("Command6"), QString());
-    Command5 = commandButton(frame, QStringLiteral("Command5"), QStringLiteral("+"));
-    auto *years = new QHBoxLayout(frame);
-    for (QPushButton *button : {Command4, Command6, Command5})
-        years->addWidget(button);
-    connect(Command4, &QPushButton::clicked, this, &frm_Statistikk::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frm_Statistikk::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frm_Statistikk::Command6_Click);
-    return frame;
+    connect(m_years, &YearStepper::yearChanged, this, &frm_Statistikk::ComputeYearStatistics);
+    m_years->setYear(QDate::currentDate().year());
 }
 
 QGroupBox *frm_Statistikk::resultFrame()
@@ -178,12 +165,12 @@ QGroupBox *frm_Statistikk::resultFrame()
 }
 
 // The year and the report on the left; the species, the three charts and the buttons beside them.
-void frm_Statistikk::LayOut(QGroupBox *years, QGroupBox *results, QLayout *commands)
+void frm_Statistikk::LayOut(QGroupBox *results, QLayout *commands)
 {
     auto *label4 = named(new QLabel(QStringLiteral("Måned"), this), QStringLiteral("Label4"));
     label4->setAlignment(Qt::AlignCenter);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(years, 0, 0);
+    grid->addWidget(m_years, 0, 0);
     grid->addWidget(results, 1, 0, 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Registrerte arter"), List2), 0, 1, 2, 1);
     grid->addWidget(titled(this, QStringLiteral("Antall arter observert pr. måned"), MSChart1), 0, 2, 2, 1);
@@ -209,13 +196,7 @@ QLayout *frm_Statistikk::commandRow()
     return buttons;
 }
 
-int frm_Statistikk::shownYear() const { return Command6->text().toInt(); }
-
-void frm_Statistikk::showYear(int year)
-{
-    Command6->setText(QString::number(year));
-    ComputeYearStatistics();
-}
+int frm_Statistikk::shownYear() const { return m_years->year(); }
 
 void frm_Statistikk::ComputeYearStatistics()
 {
@@ -229,21 +210,6 @@ void frm_Statistikk::ComputeYearStatistics()
     if (m_species->rowCount() > 0)
         List2->setCurrentIndex(m_species->index(0));
 }
-
-// "-": the year before, without limit.
-void frm_Statistikk::Command4_Click() { showYear(shownYear() - 1); }
-
-// "+": the year after, never beyond the current year.
-void frm_Statistikk::Command5_Click()
-{
-    if (shownYear() >= QDate::currentDate().year())
-        prompter().beep();
-    else
-        showYear(shownYear() + 1);
-}
-
-// The year: back to the current year.
-void frm_Statistikk::Command6_Click() { showYear(QDate::currentDate().year()); }
 
 void frm_Statistikk::List2_Click(const QModelIndex &chosen)
 {
@@ -260,13 +226,7 @@ void frm_Statistikk::Command2_Click()
         PrintReport(printer);
 }
 
-void frm_Statistikk::PrintReport(QPrinter &printer)
-{
-    const int copies = printer.copyCount();
-    printer.setCopyCount(1); // the copies are in the job; the printer must not repeat them
-    PrintLayout layout(printer);
-    printListPages(QString(), shownLines(List1), layout, copies);
-}
+void frm_Statistikk::PrintReport(QPrinter &printer) { printListCopies(printer, QString(), shownLines(List1)); }
 
 // "T&il fil"
 void frm_Statistikk::Command3_Click()

@@ -16,6 +16,7 @@ class QPushButton;
 namespace lirvenda {
 
 class KeyedListModel;
+class YearStepper;
 class Program;
 
 // The twelve month values a chart shows, January first.
@@ -33,25 +34,18 @@ public:
     void PrintReport(QPrinter &printer);
 
 private:
-    QGroupBox *yearFrame();
     QGroupBox *resultFrame();
-    void LayOut(QGroupBox *years, QGroupBox *results, QLayout *commands);
+    void LayOut(QGroupBox *results, QLayout *commands);
     QLayout *commandRow();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
     void Command2_Click();
     void Command3_Click();
     void List2_Click(const QModelIndex &chosen);
     int shownYear() const;
-    void showYear(int year);
 
     Program &m_program;
     YearStatistics m_statistics;
-    QPushButton *Command4; // "-"
-    QPushButton *Command6; // the year
-    QPushButton *Command5; // "+"
-    QListWidget *List1;    // the report lines
+    YearStepper *m_years; // "-", the year, "+"
+    QListWidget *List1;   // the report lines
     KeyedListModel *m_species;
     QListView *List2;     // "Registrerte arter"
     QChartView *MSChart1; // "Antall arter observert pr. måned"

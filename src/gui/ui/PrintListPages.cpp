@@ -110,4 +110,12 @@ bool printListPages(const QString &title, const QStringList &lines, PrintLayout 
     return false;
 }
 
+bool printListCopies(QPrinter &printer, const QString &title, const QStringList &lines)
+{
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1); // the copies are in the job; the printer must not repeat them
+    PrintLayout layout(printer);
+    return printListPages(title, lines, layout, copies);
+}
+
 } // namespace lirvenda

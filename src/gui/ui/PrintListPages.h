@@ -43,4 +43,7 @@ private:
 // pages printed before it stay printed.
 bool printListPages(const QString &title, const QStringList &lines, PrintLayout &layout, int copies = 1);
 
+// The same on the printer, as many copies as its copy count asks for, all in the one job.
+bool printListCopies(QPrinter &printer, const QString &title, const QStringList &lines);
+
 } // namespace lirvenda

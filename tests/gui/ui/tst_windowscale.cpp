@@ -6,6 +6,7 @@
 #include "gui/group/frm_BatchRegistrering.h"
 #include "gui/group/frm_Detaljer.h"
 #include "gui/group/frm_VelgArter.h"
+#include "gui/lists/frm_Lister.h"
 #include "gui/positions/frm_GPS.h"
 #include "gui/reference/frm_Default.h"
 #include "gui/reference/frm_Naturtyper.h"
@@ -95,6 +96,7 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
          return make<frm_Detaljer>(g.t.program(), QStringList{"11870", "14640"});
      }},
     {"frm_Statistikk", [](Ground &g) { return make<frm_Statistikk>(g.t.program()); }},
+    {"frm_Lister", [](Ground &g) { return make<frm_Lister>(g.t.program()); }},
     {"frm_Arkiv", [](Ground &g) { return make<frm_Arkiv>(g.t.program()); }},
     {"frm_Bilde", pictureViewer},
     {"frm_NonBreeding", [](Ground &) { return make<frm_NonBreeding>(); }},
