@@ -111,7 +111,7 @@ std::optional<qint64> NumberRow::number() const { return hasComparison() ? whole
 
 std::optional<qint64> NumberRow::year() const { return hasComparison() ? yearNumber(text) : std::nullopt; }
 
-ArchiveQuery buildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId)
+ArchiveQuery archiveCondition(const ArchiveCriteria &criteria, std::optional<qint64> observerId)
 {
     QStringList pieces;
     QVariantList values;
@@ -139,7 +139,12 @@ ArchiveQuery buildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qi
               criteria.month);
     if (const std::optional<qint64> year = criteria.year.year())
         addYear(pieces, values, criteria.year.comparison, *year);
+    return {pieces.join(QStringLiteral(" AND ")), values};
+}
 
+ArchiveQuery buildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qint64> observerId)
+{
+    const ArchiveQuery condition = archiveCondition(criteria, observerId);
     // A species or a locality narrows the rows through its index. Without them, a search on the
     // start alone walks the order index, whose entries hold the start, and stops after enough
     // matches; any other criterion needs the row itself, which would cost one seek anywhere in the
@@ -156,10 +161,10 @@ ArchiveQuery buildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qi
         order =
             QStringLiteral(" ORDER BY O.Art, substr(O.StartDato, 1, 10), O.ObsID LIMIT %1").arg(MaxArchiveResults + 1);
     }
-    if (!pieces.isEmpty())
-        sql += QStringLiteral(" WHERE ") + pieces.join(QStringLiteral(" AND "));
+    if (!condition.sql.isEmpty())
+        sql += QStringLiteral(" WHERE ") + condition.sql;
     sql += order;
-    return {sql, values};
+    return {sql, condition.values};
 }
 
 QString ArchiveResult::caption() const
@@ -168,16 +173,18 @@ QString ArchiveResult::caption() const
                 : QStringLiteral("Resultater (%1 forekomster.)").arg(lines.size());
 }
 
+std::optional<qint64> archiveObserverId(Program &program, const ArchiveCriteria &criteria)
+{
+    if (!criteria.observer)
+        return std::nullopt;
+    const QVariant id = program.observerConnection().scalar(
+        QStringLiteral("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?"), {*criteria.observer});
+    return id.isNull() ? std::nullopt : std::optional<qint64>(id.toLongLong());
+}
+
 ArchiveResult searchArchive(Program &program, const ArchiveCriteria &criteria)
 {
-    std::optional<qint64> observerId;
-    if (criteria.observer) {
-        const QVariant id = program.observerConnection().scalar(
-            QStringLiteral("SELECT ObserverID FROM Observers WHERE ObserverUniqueID = ?"), {*criteria.observer});
-        if (!id.isNull())
-            observerId = id.toLongLong();
-    }
-    const ArchiveQuery query = buildArchiveQuery(criteria, observerId);
+    const ArchiveQuery query = buildArchiveQuery(criteria, archiveObserverId(program, criteria));
     Statement rows = program.mainConnection().query(query.sql, query.values);
 
     // Reads one more row than is shown, and the rest of that row's day: the order index gives the

@@ -50,6 +50,12 @@ struct ArchiveQuery {
     QVariantList values;
 };
 
+// The condition of the criteria on the rows of Observasjoner O, for a WHERE clause; empty when no
+// criterion takes part.
+ArchiveQuery archiveCondition(const ArchiveCriteria &criteria, std::optional<qint64> observerId);
+// The ObserverID of the chosen observer; none when none is chosen or it is not in the register.
+std::optional<qint64> archiveObserverId(Program &program, const ArchiveCriteria &criteria);
+
 // The query of the criteria in result order: species key, start day, then ObsID. The observer is
 // found by its whole key among the comma-separated keys of Observatører, or by its link rows
 // (observerId, its ObserverID; none when it is not in the register).

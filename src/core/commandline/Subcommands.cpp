@@ -1,6 +1,7 @@
 #include "core/commandline/Subcommands.h"
 
 #include "core/commandline/BackupCommands.h"
+#include "core/commandline/ExchangeCommands.h"
 #include "core/commandline/ListCommands.h"
 #include "core/commandline/ProgramOptions.h"
 #include "core/commandline/ShellCompletion.h"
@@ -160,9 +161,13 @@ const QList<Subcommand> &subcommands()
 {
     static const QList<Subcommand> all{
         {.name = QStringLiteral("export"),
+         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Fila med --format."), WordKind::File}},
+         .optionalArguments = 1,
          .description = QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
+         .options = exportFormatOptions(),
          .storeUse = {StoreAccess::Writes},
-         .run = writePortalFiles},
+         .run = [](Program &program,
+                   const CommandArguments &arguments) { return runExport(program, arguments, writePortalFiles); }},
         {.name = QStringLiteral("stats"),
          .arguments = {{QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024."), WordKind::Year}},
          .description = QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."),
@@ -193,6 +198,8 @@ const QList<Subcommand> &subcommands()
          .run = printCompletion},
         listsCommand(),
         arrivalsCommand(),
+        importCommand(),
+        searchCommand(),
     };
     return all;
 }

@@ -25,12 +25,15 @@ ArchiveError archiveError(const QString &what, const QString &path, archive *arc
 
 ArchiveError::ArchiveError(const QString &message) : std::runtime_error(message.toStdString()) {}
 
-ArchiveWriter::ArchiveWriter(const QString &path) : m_path(path), m_archive(archive_write_new())
+ArchiveWriter::ArchiveWriter(const QString &path, Compression compression)
+    : m_path(path), m_archive(archive_write_new())
 {
     const bool zip = path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
     const int format =
         zip ? archive_write_set_format_zip(m_archive) : archive_write_set_format_pax_restricted(m_archive);
+    const bool fast = zip && compression == Compression::Fast;
     if (format != ARCHIVE_OK ||
+        (fast && archive_write_set_format_option(m_archive, "zip", "compression-level", "1") != ARCHIVE_OK) ||
         archive_write_open_filename(m_archive, QFile::encodeName(path).constData()) != ARCHIVE_OK)
         fail(QStringLiteral("Kan ikke lage arkivet"));
 }

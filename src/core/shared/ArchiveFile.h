@@ -25,7 +25,9 @@ public:
 // function throws ArchiveError naming the archive when the writing fails.
 class ArchiveWriter {
 public:
-    explicit ArchiveWriter(const QString &path);
+    // Fast trades size for speed in a zip: the quickest deflate, for entries of hundreds of megabytes.
+    enum class Compression { Default, Fast };
+    explicit ArchiveWriter(const QString &path, Compression compression = Compression::Default);
     ~ArchiveWriter();
     ArchiveWriter(const ArchiveWriter &) = delete;
     ArchiveWriter &operator=(const ArchiveWriter &) = delete;

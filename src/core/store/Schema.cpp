@@ -161,6 +161,16 @@ CREATE TABLE IF NOT EXISTS UferdigeEksportfiler (
   Fil TEXT PRIMARY KEY
 ) WITHOUT ROWID;
 
+-- The source of each imported observation: the file's kind, its checklist and its taxon as the
+-- file names it. A file imported again finds its rows here and adds nothing.
+CREATE TABLE IF NOT EXISTS ImporterteObservasjoner (
+  Kilde TEXT NOT NULL,
+  Innsending TEXT NOT NULL,
+  Takson TEXT NOT NULL,
+  ObsID INTEGER,
+  PRIMARY KEY (Kilde, Innsending, Takson)
+) WITHOUT ROWID;
+
 CREATE TABLE IF NOT EXISTS Atlas (
   Aar INTEGER,
   Art TEXT,

@@ -1,6 +1,7 @@
 #include "gui/archive/frm_Arkiv.h"
 
 #include "core/store/Program.h"
+#include "gui/exchange/SearchExports.h"
 #include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 
@@ -9,6 +10,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -50,6 +52,8 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
       Frame3(named(new QGroupBox(QStringLiteral("Number, day, month and year"), this), QStringLiteral("Frame3"))),
       Frame2(named(new QGroupBox(QStringLiteral("Treff"), this), QStringLiteral("Frame2"))),
       m_results(new KeyedListModel(this)), List1(named(new QListView(Frame2), QStringLiteral("List1"))),
+      m_exports(new SearchExports(
+          program, [this] { return criteria(); }, this)),
       Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Arkiv"));
@@ -119,7 +123,11 @@ void frm_Arkiv::LayOut()
     layout->addWidget(Frame3, 1, 0);
     layout->addWidget(natureType, 2, 0);
     layout->addWidget(Frame2, 0, 1, 2, 1);
-    layout->addWidget(Command1, 2, 1, Qt::AlignRight);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_exports);
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    layout->addLayout(buttons, 2, 1, Qt::AlignBottom);
     layout->setColumnStretch(1, 1);
 }
 

@@ -16,6 +16,7 @@ namespace lirvenda {
 
 class KeyedListModel;
 class Program;
+class SearchExports;
 
 // "ObservasjonsArkiv": searches the stored observations again after every change of a criterion
 // and lists at most 100. Typing in a number box searches once the typing pauses, so that a long
@@ -51,7 +52,8 @@ private:
     QGroupBox *Frame2;                               // "Treff", then the result caption
     KeyedListModel *m_results;                       // the result lines, keyed by ObsID
     QListView *List1;
-    QPushButton *Command1; // "&Quit"
+    SearchExports *m_exports; // "Til fil", "eBird …", "Darwin Core …": every match of the search
+    QPushButton *Command1;    // "&Quit"
     QTimer m_typingPause;
 };
 

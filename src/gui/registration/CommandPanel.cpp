@@ -47,6 +47,7 @@ void CommandPanel::createButtons()
         button(this, QStringLiteral("Command24"), QStringLiteral("&Grupperegistrering"));
     m_buttons[Command::AtlasImport] = button(this, QStringLiteral("Command30"), QStringLiteral("Import"));
     m_buttons[Command::Lists] = button(this, QStringLiteral("Command40"), QStringLiteral("&Lister"));
+    m_buttons[Command::EbirdImport] = button(this, QStringLiteral("Command41"), QStringLiteral("Importer fra eBird"));
     Command15 = button(this, QStringLiteral("Command15"), QStringLiteral("&Lokaliteter"));
     Command15->hide(); // the user does not reach it
 }
@@ -95,6 +96,7 @@ void CommandPanel::layOut()
     grid->addWidget(m_buttons[Command::AtlasImport], 4, 1);
     grid->addWidget(Command15, 4, 1);
     grid->addWidget(m_buttons[Command::Lists], 5, 0);
+    grid->addWidget(m_buttons[Command::EbirdImport], 5, 1);
     framed(this, grid);
 }
 

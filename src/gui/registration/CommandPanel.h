@@ -29,7 +29,8 @@ public:
         About,
         GroupRegistration,
         AtlasImport,
-        Lists
+        Lists,
+        EbirdImport
     };
 
     CommandPanel(Program &program, QWidget *parent);

@@ -5,6 +5,7 @@
 #include "core/exchange/PortalExport.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
+#include "gui/exchange/frm_EbirdImport.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -92,6 +93,12 @@ void RunAtlasImport(Program &program, const std::function<void()> &reopened)
         return;
     reopened();
     tellImported(result, backup);
+}
+
+void RunEbirdImport(Program &program, const std::function<void()> &reopened, QWidget *parent)
+{
+    frm_EbirdImport window(program, reopened, parent);
+    window.exec();
 }
 
 } // namespace lirvenda

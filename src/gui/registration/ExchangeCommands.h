@@ -16,4 +16,8 @@ void RunPortalExport(Program &program, QWidget *parent);
 // have, reopened is called before the closing message.
 void RunAtlasImport(Program &program, const std::function<void()> &reopened);
 
+// "Importer fra eBird": the window that imports a file downloaded from eBird; once rows are
+// added, reopened is called before the closing message.
+void RunEbirdImport(Program &program, const std::function<void()> &reopened, QWidget *parent);
+
 } // namespace lirvenda

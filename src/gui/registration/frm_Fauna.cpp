@@ -87,6 +87,10 @@ void frm_Fauna::ConnectPanels()
     m_commands->onClick(Command::Lists, this, [this] { Command40_Click(); });
     m_commands->onClick(Command::AtlasImport, this,
                         [this] { RunAtlasImport(m_program, [this] { ReopenObservations(); }); });
+    m_commands->onClick(Command::EbirdImport, this, [this] {
+        RunEbirdImport(
+            m_program, [this] { ReopenObservations(); }, this);
+    });
 }
 
 void frm_Fauna::Form_Load(Splash splash)

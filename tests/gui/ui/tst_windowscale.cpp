@@ -2,6 +2,8 @@
 #include "gui/archive/frm_Arkiv.h"
 #include "gui/backup/frm_Sikkerhetskopier.h"
 #include "gui/documentation/frm_Bilde.h"
+#include "gui/exchange/frm_DarwinCore.h"
+#include "gui/exchange/frm_EbirdImport.h"
 #include "gui/group/frm_BatchRegistrering.h"
 #include "gui/group/frm_Detaljer.h"
 #include "gui/group/frm_VelgArter.h"
@@ -108,6 +110,8 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
     {"frm_Default", [](Ground &g) { return make<frm_Default>(g.t.program()); }},
     {"frm_Naturtyper", [](Ground &g) { return make<frm_Naturtyper>(g.t.program()); }},
     {"frm_Referanse_Modify", [](Ground &g) { return make<frm_Referanse_Modify>(g.t.program()); }},
+    {"frm_EbirdImport", [](Ground &g) { return make<frm_EbirdImport>(g.t.program(), [] {}); }},
+    {"frm_DarwinCore", [](Ground &g) { return make<frm_DarwinCore>(defaultDarwinCoreSettings(g.t.program())); }},
     {"frm_GPS", [](Ground &g) { return make<frm_GPS>(g.t.program()); }},
     {"frm_Kalender", [](Ground &) { return make<frm_Kalender>(QDate(2023, 1, 31)); }},
     {"frm_Melding", [](Ground &) { return make<frm_Melding>(); }},

@@ -1,0 +1,258 @@
+#include "core/archive/ArchiveSearch.h"
+#include "core/exchange/DarwinCoreArchive.h"
+#include "core/exchange/EbirdExport.h"
+#include "core/exchange/ExportFile.h"
+#include "core/exchange/ExportRows.h"
+#include "core/exchange/ObservationCsv.h"
+#include "core/shared/ArchiveFile.h"
+#include "core/shared/Csv.h"
+#include "support/TestProgram.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace lirvenda;
+
+namespace {
+
+// Four observations by Kari Hansen (and one with Ola Nordmann): three in 2024, one in 2023.
+struct ExportStore {
+    test::TestProgram t;
+    QString kari, ola;
+
+    ExportStore()
+    {
+        kari = t.addObserver("Kari", "Hansen", "KH");
+        ola = t.addObserver("Ola", "Nordmann", "ON");
+        t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (7, 'Nordmarka')");
+        add({{"ObsUniqueID", "20240501071500-1"},
+             {"Art", "10200"},
+             {"Antall", QVariant()},
+             {"StartDato", "2024-05-01 07:15:00"},
+             {"StoppDato", "2024-05-01 08:00:00"},
+             {"Lokalitet", "Akerselva"},
+             {"Fylke_Kommune", "0301"},
+             {"Breddegrad", "59.9127"},
+             {"Lengdegrad", "10,75"},
+             {"Kommentar", "Ved bekken, nord\tog\nsør"},
+             {"Kjønn", "Hann"},
+             {"Alder", "2K"},
+             {"AtlasKode", "2"},
+             {"Observatører", kari + "," + ola}});
+        add({{"ObsUniqueID", "20240602000000-2"},
+             {"Art", "01860"},
+             {"Antall", 0},
+             {"Operator", "="},
+             {"StartDato", "2024-06-02 00:00:00"},
+             {"StoppDato", "2024-06-02 00:00:00"},
+             {"Lokalitet", "7"},
+             {"Fylke_Kommune", "NO11"},
+             {"Observatører", kari}});
+        add({{"ObsUniqueID", "20240703000000-3"},
+             {"Art", "01860"},
+             {"Antall", 4},
+             {"Operator", "="},
+             {"StartDato", "2024-07-03 00:00:00"},
+             {"StoppDato", "2024-07-05 00:00:00"},
+             {"Lokalitet", "Hvaler"},
+             {"Observatører", kari}});
+        add({{"ObsUniqueID", "20230101000000-4"},
+             {"Art", "10200"},
+             {"Antall", 1},
+             {"Operator", "="},
+             {"StartDato", "2023-01-01 10:00:00"},
+             {"StoppDato", "2023-01-01 10:00:00"},
+             {"Lokalitet", "Hvaler"},
+             {"Observatører", kari}});
+    }
+    void add(const QVariantMap &row) { t.insertObservation(row); }
+};
+
+// The lines of a text, without their ends (LF or CR LF).
+QStringList lines(const QByteArray &bytes)
+{
+    QStringList all = QString::fromUtf8(bytes).split(QRegularExpression("\r?\n"));
+    if (!all.isEmpty() && all.last().isEmpty())
+        all.removeLast();
+    return all;
+}
+
+QMap<QString, QByteArray> entriesOf(const QString &path)
+{
+    QMap<QString, QByteArray> entries;
+    ArchiveReader reader(path);
+    for (QString name = reader.nextEntry(); !name.isEmpty(); name = reader.nextEntry())
+        entries.insert(name, reader.readEntry());
+    return entries;
+}
+
+QByteArray unzipped(const QString &archive, const QString &entry)
+{
+    QProcess unzip;
+    unzip.start("unzip", {"-p", archive, entry});
+    unzip.waitForFinished(30000);
+    return unzip.readAllStandardOutput();
+}
+
+DarwinCoreSettings settings(Licence licence = Licence::CcBy)
+{
+    return {"urn:test:dataset:", licence, "Observasjoner av Kari Hansen", "Kari Hansen", QDate(2026, 12, 8)};
+}
+
+} // namespace
+
+class ExchangeExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The bytes eBird's import reads: no header, 19 columns, open count "X", MM/DD/YYYY, "NO-03".
+    void ebirdRecordFormat()
+    {
+        ExportStore s;
+        const QString path = s.t.path("ebird.csv");
+        QCOMPARE(exportEbird(s.t.program(), yearCriteria(2024), path), 3);
+        QCOMPARE(test::contents(path),
+                 QByteArray("stokkand,Anas,platyrhynchos,0,,Nordmarka,,,06/02/2024,,NO-11,NO,incidental,1,,N,,,\r\n"
+                            "stokkand,Anas,platyrhynchos,4,,Hvaler,,,07/03/2024,,,NO,incidental,1,,N,,,\r\n"
+                            "linerle,Motacilla,alba,X,\"Ved bekken, nord\tog\nsør\",Akerselva,59.912700,10.750000,"
+                            "05/01/2024,07:15,NO-03,NO,incidental,2,45,N,,,\r\n"));
+    }
+
+    void coordinates_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("degrees");
+        QTest::newRow("point") << "59.9127"
+                               << "59.912700";
+        QTest::newRow("comma") << "10,75"
+                               << "10.750000";
+        QTest::newRow("digits only") << "599127"
+                                     << "59.912700";
+        QTest::newRow("negative") << "-3.5"
+                                  << "-3.500000";
+        QTest::newRow("text") << "nord"
+                              << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("beyond 180") << "200.5"
+                                    << "";
+    }
+    void coordinates()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, degrees);
+        const std::optional<double> read = decimalDegrees(typed);
+        QCOMPARE(read ? QString::number(*read, 'f', 6) : QString(), degrees);
+    }
+
+    // The archive read back by unzip and by the program's reader: the same rows, as many as the
+    // search, under a meta.xml the schema accepts and whose terms Darwin Core names.
+    void darwinCoreArchive()
+    {
+        ExportStore s;
+        const QString path = s.t.path("dwca.zip");
+        QCOMPARE(exportDarwinCore(s.t.program(), yearCriteria(2024), settings(), path), 3);
+        const QMap<QString, QByteArray> entries = entriesOf(path);
+        QCOMPARE(entries.keys(), (QStringList{"eml.xml", "meta.xml", "occurrence.txt"}));
+        for (const QString &name : entries.keys())
+            QCOMPARE(unzipped(path, name), entries.value(name));
+
+        const QStringList rows = lines(entries.value("occurrence.txt"));
+        QCOMPARE(rows.size() - 1, searchArchive(s.t.program(), yearCriteria(2024)).lines.size());
+        const QStringList terms = rows.first().split('\t');
+        const QStringList known = lines(test::contents(DARWIN_CORE_DATA "/occurrence-core-terms.txt"));
+        for (const QString &term : terms)
+            QVERIFY2(known.contains(term), qPrintable(term));
+        QMap<QString, QString> mallard, wagtail;
+        for (int i = 0; i < terms.size(); ++i) {
+            mallard.insert(terms[i], rows[1].split('\t').value(i));
+            wagtail.insert(terms[i], rows[3].split('\t').value(i));
+        }
+        QCOMPARE(mallard.value("occurrenceID"), "urn:test:dataset:20240602000000-2");
+        QCOMPARE(mallard.value("individualCount"), "0");
+        QCOMPARE(mallard.value("occurrenceStatus"), "absent");
+        QCOMPARE(mallard.value("eventDate"), "2024-06-02");
+        QCOMPARE(mallard.value("locality"), "Nordmarka");
+        QCOMPARE(mallard.value("stateProvince"), "Rogaland");
+        QCOMPARE(mallard.value("geodeticDatum"), "");
+        QCOMPARE(wagtail.value("scientificName"), "Motacilla alba");
+        QCOMPARE(wagtail.value("vernacularName"), "linerle");
+        QCOMPARE(wagtail.value("class"), "Aves");
+        QCOMPARE(wagtail.value("individualCount"), "");
+        QCOMPARE(wagtail.value("occurrenceStatus"), "present");
+        QCOMPARE(wagtail.value("eventDate"), "2024-05-01T07:15:00/2024-05-01T08:00:00");
+        QCOMPARE(wagtail.value("sex"), "male");
+        QCOMPARE(wagtail.value("lifeStage"), "2K");
+        QCOMPARE(wagtail.value("behavior"), "Syngende hann(er) eller hekkelyder hørt i hekketiden");
+        QCOMPARE(wagtail.value("occurrenceRemarks"), "Ved bekken, nord og sør");
+        QCOMPARE(wagtail.value("recordedBy"), "Kari Hansen | Ola Nordmann");
+        QCOMPARE(wagtail.value("municipality"), "Oslo");
+        QCOMPARE(wagtail.value("countryCode"), "NO");
+        QCOMPARE(wagtail.value("decimalLatitude"), "59.912700");
+        QCOMPARE(wagtail.value("decimalLongitude"), "10.750000");
+        QCOMPARE(wagtail.value("geodeticDatum"), "WGS84");
+
+        test::writeFile(s.t.path("meta.xml"), entries.value("meta.xml"));
+        QProcess xmllint;
+        xmllint.start("xmllint", {"--noout", "--schema", DARWIN_CORE_DATA "/tdwg_dwc_text.xsd", s.t.path("meta.xml")});
+        QVERIFY(xmllint.waitForFinished(30000));
+        QVERIFY2(xmllint.exitCode() == 0, xmllint.readAllStandardError().constData());
+        QCOMPARE(QString(entries.value("meta.xml")).count("<field "), terms.size());
+    }
+
+    // The licence chosen, the creator, the title and the date.
+    void metadata_data()
+    {
+        QTest::addColumn<int>("licence");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("CC0") << int(Licence::Cc0) << "publicdomain/zero/1.0";
+        QTest::newRow("CC BY") << int(Licence::CcBy) << "licenses/by/4.0";
+        QTest::newRow("CC BY-NC") << int(Licence::CcByNc) << "licenses/by-nc/4.0";
+    }
+    void metadata()
+    {
+        QFETCH(int, licence);
+        QFETCH(QString, url);
+        const QString eml = QString::fromUtf8(emlXml(settings(Licence(licence))));
+        QVERIFY(eml.contains(url));
+        QVERIFY(eml.contains("<title>Observasjoner av Kari Hansen</title>"));
+        QVERIFY(eml.contains("<surName>Kari Hansen</surName>"));
+        QVERIFY(eml.contains("<pubDate>2026-12-08</pubDate>"));
+        QCOMPARE(licenceNamed(licenceNames().at(licence)), std::optional<Licence>(Licence(licence)));
+    }
+
+    void datasetPrefixIsRemembered()
+    {
+        ExportStore s;
+        const QString first = defaultDarwinCoreSettings(s.t.program()).datasetPrefix;
+        QVERIFY(first.startsWith("urn:uuid:"));
+        rememberDatasetPrefix(s.t.program(), "https://data.example.no/obs/");
+        QCOMPARE(defaultDarwinCoreSettings(s.t.program()).datasetPrefix, "https://data.example.no/obs/");
+    }
+
+    // Every match of a search, not only the 100 the archive shows, under named columns.
+    void searchAsCsv()
+    {
+        ExportStore s;
+        for (int i = 0; i < 120; ++i)
+            s.add({{"Art", "01860"}, {"Antall", 2}, {"StartDato", "2022-03-03 00:00:00"}, {"Lokalitet", "Hvaler"}});
+        ArchiveCriteria criteria;
+        criteria.locality = "Hvaler";
+        const QString path = s.t.path("treff.csv");
+        QCOMPARE(exportObservationCsv(s.t.program(), criteria, path), 122);
+        const QStringList written = lines(test::contents(path));
+        QCOMPARE(written.size(), 123);
+        QCOMPARE(written.first(), csvRecord(observationCsvHeader()).trimmed());
+        QCOMPARE(written.last().split(',').mid(1, 3), (QStringList{"10200", "linerle", "Motacilla alba"}));
+    }
+
+    void unwritableFile()
+    {
+        ExportStore s;
+        QVERIFY_THROWS_EXCEPTION(ExportError, exportEbird(s.t.program(), {}, s.t.path("no/such/folder/x.csv")));
+        QVERIFY_THROWS_EXCEPTION(ExportError,
+                                 exportDarwinCore(s.t.program(), {}, settings(), s.t.path("no/such/folder/x.zip")));
+    }
+};
+
+QTEST_GUILESS_MAIN(ExchangeExportTest)
+#include "tst_exchangeexport.moc"
