@@ -9,9 +9,9 @@
 
 #include <QLocale>
 #include <QSaveFile>
-#include <QSet>
 
 #include <algorithm>
+#include <bitset>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -23,27 +23,62 @@ namespace {
 
 using Count = std::optional<qint64>; // a sum over counts that are all missing is missing
 
+// A stored start, "yyyy-MM-dd HH:mm:ss", kept in the row itself: a year has many rows, and a
+// text of each would cost more than reading it.
+struct StoredStart {
+    std::array<char, 19> text{};
+    qsizetype size = 0;
+
+    explicit StoredStart(QByteArrayView stored) : size(std::min<qsizetype>(stored.size(), 19))
+    {
+        std::copy_n(stored.data(), size, text.begin());
+    }
+    int number(int from, int length) const
+    {
+        return QByteArrayView(text.data() + from, std::clamp<qsizetype>(size - from, 0, length)).toInt();
+    }
+    QString toString() const { return QString::fromUtf8(text.data(), size); }
+    auto operator<=>(const StoredStart &other) const
+    {
+        return QByteArrayView(text.data(), size).compare(QByteArrayView(other.text.data(), other.size)) <=> 0;
+    }
+};
+
 struct Row {
     qint64 obsId;
-    QString species;
+    QString species; // shared with the other rows of the species
     Count count;
-    QString start; // "yyyy-MM-dd HH:mm:ss"
-    QString observer;
+    StoredStart start;
+    QString observer; // shared with the other rows of the observer
 
-    // The day as a number, yyyyMMdd, read without a copy of the text: a year has many rows.
-    int day() const
+    int month() const { return start.number(5, 2); }
+    // The day within its year, 0 for 1 January, to mark it in a set of days.
+    int dayOfYear() const { return std::clamp((month() - 1) * 31 + start.number(8, 2) - 1, 0, 12 * 31 - 1); }
+};
+
+using DaySet = std::bitset<12 * 31>;
+
+// One text for each distinct stored value: the rows of a species, or of an observer, share it.
+class SharedTexts {
+public:
+    QString of(QByteArrayView stored)
     {
-        const QStringView digits(start);
-        return digits.left(4).toInt() * 10000 + digits.mid(5, 2).toInt() * 100 + digits.mid(8, 2).toInt();
+        const QByteArray key = QByteArray::fromRawData(stored.data(), stored.size());
+        auto found = m_texts.constFind(key);
+        if (found == m_texts.cend())
+            found = m_texts.insert(stored.toByteArray(), QString::fromUtf8(stored));
+        return *found;
     }
-    int month() const { return start.mid(5, 2).toInt(); }
+
+private:
+    QHash<QByteArray, QString> m_texts;
 };
 
 struct SpeciesSums {
     Count total;
     std::array<Count, 12> months; // missing also for a month whose counts are all missing
     std::array<bool, 12> seen{};  // the months with rows of the species
-    QSet<int> daysWithCount;      // days on which a positive count was recorded
+    DaySet daysWithCount;         // days on which a positive count was recorded
 };
 
 Count add(const Count &sum, const Count &value)
@@ -100,9 +135,17 @@ QString linkedMainObserver(Program &program, qint64 obsId, QHash<qint64, QString
 // The year's rows in the order of their start, each with the key of its main observer: the first
 // in Observatører, else the linked observer marked as the main one, sought only for the rows
 // without Observatører.
+// The first of a comma-separated list, without the blanks around it.
+QByteArrayView firstListed(QByteArrayView list)
+{
+    const qsizetype comma = list.indexOf(',');
+    return (comma < 0 ? list : list.first(comma)).trimmed();
+}
+
 std::vector<Row> readYear(Program &program, int year)
 {
     QHash<qint64, QString> keyOfObserver; // ObserverID -> key
+    SharedTexts species, observers;
     std::vector<Row> rows;
     Statement q = program.mainConnection().query(
         QStringLiteral("SELECT ObsID, Art, Antall, StartDato, Observatører FROM Observasjoner "
@@ -110,12 +153,12 @@ std::vector<Row> readYear(Program &program, int year)
         {storedYearStart(year), storedYearStart(year + 1)});
     while (q.next()) {
         const QVariant count = q.value(2);
-        const qint64 obsId = q.value(0).toLongLong();
-        QString observer = q.value(4).toString().section(QLatin1Char(','), 0, 0).trimmed();
+        const qint64 obsId = q.integer(0);
+        QString observer = observers.of(firstListed(q.bytes(4)));
         if (observer.isEmpty())
             observer = linkedMainObserver(program, obsId, keyOfObserver);
-        rows.push_back({obsId, q.value(1).toString(), count.isNull() ? Count() : Count(count.toLongLong()),
-                        q.value(3).toString(), observer});
+        rows.push_back({obsId, species.of(q.bytes(1)), count.isNull() ? Count() : Count(count.toLongLong()),
+                        StoredStart(q.bytes(3)), observer});
     }
     return rows;
 }
@@ -170,7 +213,7 @@ YearStatistics computeYearStatistics(Program &program, int year)
 
     // Summed in a hash, one look-up a row; reported by key.
     QHash<QString, SpeciesSums> sumsOf;
-    QSet<int> days;
+    DaySet days;
     const Row *largest = &rows.front();
     for (const Row &row : rows) {
         SpeciesSums &sums = sumsOf[row.species];
@@ -179,9 +222,9 @@ YearStatistics computeYearStatistics(Program &program, int year)
         sums.months[m] = add(sums.months[m], row.count);
         sums.seen[m] = true;
         if (row.count && *row.count > 0)
-            sums.daysWithCount.insert(row.day());
+            sums.daysWithCount.set(row.dayOfYear());
         result.individualsPerMonth[m] += row.count.value_or(0);
-        days.insert(row.day());
+        days.set(row.dayOfYear());
         if (largerRow(row, *largest))
             largest = &row;
     }
@@ -194,7 +237,7 @@ YearStatistics computeYearStatistics(Program &program, int year)
     r << QStringLiteral("Statistikk for %1:").arg(y) << QString()
       << QStringLiteral("Antall observerte arter: %1").arg(species.size())
       << QStringLiteral("Totalt antall enkeltobservasjoner: %1").arg(rows.size()) << QString()
-      << QStringLiteral("Antall dager med observasjoner: %1").arg(days.size()) << QString()
+      << QStringLiteral("Antall dager med observasjoner: %1").arg(days.count()) << QString()
       << QStringLiteral("Antall observasjoner fordelt på observatørene:") << observerLines(program, rows) << QString()
       << QStringLiteral("Observerte arter og antall:");
 
@@ -217,7 +260,7 @@ YearStatistics computeYearStatistics(Program &program, int year)
     }
     r << QString() << QStringLiteral("Antall dager med observasjoner:");
     for (const auto &[key, sums] : species) {
-        const qint64 d = sums->daysWithCount.size();
+        const qint64 d = qint64(sums->daysWithCount.count());
         if (d > 0)
             r << countLine(nameOf(key), QString::number(d), d == 1 ? QStringLiteral(" dag") : QStringLiteral(" dager"));
     }
@@ -234,7 +277,8 @@ YearStatistics computeYearStatistics(Program &program, int year)
             }
     r << QString()
       << QStringLiteral("Max. antall i enkeltobservasjon: %1 individer av %2 den %3.")
-             .arg(numberText(largest->count), latinShortCode(program, largest->species), shownDate(largest->start));
+             .arg(numberText(largest->count), latinShortCode(program, largest->species),
+                  shownDate(largest->start.toString()));
     r << QStringLiteral("Max. månedsantall: %1 individer av %2 i %3.")
              .arg(numberText(maxSpecies->months[maxMonth]), latinShortCode(program, maxKey),
                   QLocale(QLocale::NorwegianBokmal).monthName(maxMonth + 1, QLocale::LongFormat))

@@ -272,6 +272,15 @@ QVariant Statement::value(int column) const
     }
 }
 
+QByteArrayView Statement::bytes(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(m_stmt, column) : 0);
+}
+
+bool Statement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+qint64 Statement::integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
+
 QVariant Statement::value(const QString &column) const { return value(columnIndex(column)); }
 QString Statement::text(const QString &column) const { return value(column).toString(); }
 qint64 Statement::integer(const QString &column) const { return value(column).toLongLong(); }

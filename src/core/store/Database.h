@@ -55,6 +55,11 @@ public:
 
     QVariant value(const QString &column) const;
     QVariant value(int column) const;
+    // The column's text as stored, UTF-8, without a copy; valid until the next step. For the
+    // reads of many rows, where a copy of each value costs more than the read.
+    QByteArrayView bytes(int column) const;
+    bool isNull(int column) const;
+    qint64 integer(int column) const;
     QString text(const QString &column) const;
     qint64 integer(const QString &column) const;
     QStringList columnNames() const;
