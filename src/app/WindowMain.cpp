@@ -3,6 +3,7 @@
 
 #include "core/commandline/ProgramOptions.h"
 #include "core/keys/DesktopKeyRing.h"
+#include "core/shared/Language.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Database.h"
 #include "core/store/Program.h"
@@ -47,6 +48,7 @@ int main(int argc, char **argv)
     if (screenshot)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
+    installTranslation(requestedLanguage());
     Program program(parser.isSet(options.folder) ? parser.value(options.folder) : Program::defaultFolder());
     askForPassphrasesWith(screenshot ? nullptr : &frm_Passfrase::ask); // a screenshot has nobody to ask
     frm_Fauna window(program);

@@ -7,6 +7,7 @@
 #include "core/commandline/Subcommands.h"
 #include "core/commandline/TerminalPassphrase.h"
 #include "core/keys/DesktopKeyRing.h"
+#include "core/shared/Language.h"
 #include "core/shared/ModuleFiles.h"
 
 #include <QCommandLineParser>
@@ -36,23 +37,11 @@ QStringList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
-// Prints the help or the version and ends the program.
-void showHelpOrVersion(QCommandLineParser &parser, int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(LIRVENDA_VERSION));
-    parser.process(app);
-}
-
 // The window program in this process's place, with the same arguments; returns only when it
 // cannot be started.
-int startWindowProgram(int argc, char **argv)
+int startWindowProgram(char **argv)
 {
-    QString path;
-    {
-        QCoreApplication app(argc, argv);
-        path = programModulePath(QStringLiteral("lirvenda-window"));
-    }
+    const QString path = programModulePath(QStringLiteral("lirvenda-window"));
     execv(QFile::encodeName(path).constData(), argv);
     QTextStream(stderr) << QStringLiteral("Kan ikke starte vinduet (%1).").arg(QDir::toNativeSeparators(path)) << '\n';
     return 2;
@@ -63,12 +52,14 @@ int startWindowProgram(int argc, char **argv)
 int main(int argc, char **argv)
 {
     const QStringList arguments = argumentsOf(argc, argv);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(LIRVENDA_VERSION));
+    installTranslation(requestedLanguage());
     // A word that is no option names a command; a mistyped command is refused before any store
     // is opened. A command parses its own options.
     if (!commandWordOf(arguments).isEmpty()) {
-        QCoreApplication app(argc, argv);
         askForPassphrasesWith(askOnTerminal);
-        return runSubcommand(QCoreApplication::arguments());
+        return runSubcommand(arguments);
     }
     QCommandLineParser parser;
     const WindowOptions options;
@@ -76,6 +67,6 @@ int main(int argc, char **argv)
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
     if (asksForHelpOrVersion(parser))
-        showHelpOrVersion(parser, argc, argv);
-    return startWindowProgram(argc, argv);
+        parser.process(app); // prints the help or the version and ends the program
+    return startWindowProgram(argv);
 }

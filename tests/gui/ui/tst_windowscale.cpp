@@ -1,4 +1,5 @@
 #include "core/registration/Coordinates.h"
+#include "core/shared/Language.h"
 #include "gui/archive/frm_Arkiv.h"
 #include "gui/backup/frm_Sikkerhetskopier.h"
 #include "gui/documentation/frm_Bilde.h"
@@ -30,12 +31,15 @@
 #include "support/TestProgram.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTabBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -48,7 +52,8 @@ using namespace lirvenda::test;
 
 // Every window of the program, with the application's font half as large again: each button, label
 // and check box shows its whole caption once the window is laid out, and the window fits a laptop
-// screen. The same program runs again with QT_SCALE_FACTOR=2 (tests/CMakeLists.txt).
+// screen. The same program runs again with QT_SCALE_FACTOR=2, and in English, where no caption may
+// be left in Norwegian (tests/CMakeLists.txt).
 
 namespace {
 
@@ -189,6 +194,47 @@ QStringList clippedCaptions(const QWidget *window)
     return clipped;
 }
 
+// The texts a window shows of its own, shown now or later: its title, captions, group titles, tab
+// names and column headers.
+QStringList captionsOf(const QWidget *window)
+{
+    QStringList captions{window->windowTitle()};
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+            captions << button->text();
+        else if (const auto *label = qobject_cast<const QLabel *>(control))
+            captions << label->text();
+        else if (const auto *group = qobject_cast<const QGroupBox *>(control))
+            captions << group->title();
+        else if (const auto *tabs = qobject_cast<const QTabBar *>(control))
+            for (int i = 0; i < tabs->count(); ++i)
+                captions << tabs->tabText(i);
+        else if (const auto *header = qobject_cast<const QHeaderView *>(control); header && header->model())
+            for (int i = 0; i < header->count(); ++i)
+                captions << header->model()->headerData(i, header->orientation()).toString();
+    }
+    return captions;
+}
+
+// The captions that still read Norwegian: a Norwegian letter or a word only Norwegian has.
+QStringList norwegianCaptions(const QWidget *window)
+{
+    static const QRegularExpression norwegian(
+        QStringLiteral("[æøåÆØÅ]|\\b(og|ikke|av|med|fra|eller|alle|lagre|avbryt|lukk|slett|velg|endre|antall|"
+                       "fylke|kommune|lokalitet|dato|hent|vis|skriv|avslutt|dagbok|dagboka|kart|hjelp|merknad|"
+                       "kommentar|reir|hann|hunn|voksen|ja|nei|neste|forrige|siste|ukjent|lister|statistikk|"
+                       "innstillinger|oppdater|beskrivelse|sted|navn|etternavn|fornavn|tid|hele|arter|gruppe|"
+                       "registrering|ny|nytt|nye|kopier|passfrase|eksporter|importer|fugl|fugler|bilde|bilder|"
+                       "tekst|utskrift|detaljer|aktivitet|alder|bekreft|tilbake|fjern|flytt|ned|opp|mappe|fil|"
+                       "til|om|art|aldri|lys|mørk|uke|dag|dager|måned|ingen)\\b"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    QStringList found;
+    for (const QString &caption : captionsOf(window))
+        if (caption.contains(norwegian))
+            found << caption;
+    return found;
+}
+
 // The least size the window can take: what its layout needs, or without one the size it was given.
 QSize leastSize(const QWidget *window)
 {
@@ -208,6 +254,8 @@ private slots:
         else
             font.setPixelSize(font.pixelSize() * 3 / 2);
         QApplication::setFont(font);
+        installTranslation(requestedLanguage());
+        QCOMPARE(shownLanguage(), requestedLanguage()); // the translation asked for is built in
         qInfo("device pixel ratio %g", qApp->devicePixelRatio());
     }
 
@@ -230,6 +278,8 @@ private slots:
         const QSize least = leastSize(window.get());
         if (least.width() > Screen.width() || least.height() > Screen.height())
             problems << QStringLiteral("window %1x%2").arg(least.width()).arg(least.height());
+        if (shownLanguage() == Language::English)
+            problems += norwegianCaptions(window.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
     }
 };
