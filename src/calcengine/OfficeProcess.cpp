@@ -156,10 +156,13 @@ OfficeProcess::OfficeProcess(const QString &soffice) : m_profile(profileTemplate
     stopOrphanedOffices();
     removeLeftovers();
     if (!QFileInfo(soffice).isExecutable())
-        throw SpreadsheetError(QStringLiteral("LibreOffice Calc er ikke installert (finner ikke %1).").arg(soffice));
+        throw SpreadsheetError(
+            QCoreApplication::translate("OfficeProcess", "LibreOffice Calc er ikke installert (finner ikke %1).")
+                .arg(soffice));
     if (!m_profile.isValid())
         throw SpreadsheetError(
-            QStringLiteral("Kan ikke lage en midlertidig mappe for LibreOffice (%1).").arg(m_profile.errorString()));
+            QCoreApplication::translate("OfficeProcess", "Kan ikke lage en midlertidig mappe for LibreOffice (%1).")
+                .arg(m_profile.errorString()));
     m_process.setProgram(soffice);
     m_process.setArguments({
         QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(QUrl::FullyEncoded),
@@ -181,7 +184,8 @@ OfficeProcess::OfficeProcess(const QString &soffice) : m_profile(profileTemplate
     m_process.setChildProcessModifier([] { ::setsid(); });
     m_process.start();
     if (!m_process.waitForStarted())
-        throw SpreadsheetError(QStringLiteral("Kan ikke starte LibreOffice (%1).").arg(m_process.errorString()));
+        throw SpreadsheetError(QCoreApplication::translate("OfficeProcess", "Kan ikke starte LibreOffice (%1).")
+                                   .arg(m_process.errorString()));
 }
 
 OfficeProcess::~OfficeProcess()
