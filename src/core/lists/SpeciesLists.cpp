@@ -258,7 +258,9 @@ QString speciesClassNamed(const QString &word)
 
 QString speciesGroupOf(const QString &speciesClass)
 {
-    return speciesClass == QLatin1String("Aves") ? RegistrationState::SpeciesGroups.constFirst() : speciesClass;
+    const qsizetype group =
+        speciesClass == QLatin1String("Aves") ? 0 : RegistrationState::SpeciesGroups.indexOf(speciesClass);
+    return group < 0 ? speciesClass : RegistrationState::shownSpeciesGroup(group);
 }
 
 } // namespace lirvenda
