@@ -13,8 +13,8 @@ namespace lirvenda {
 frm_Passfrase::frm_Passfrase(const QString &question, QWidget *parent)
     : QDialog(parent), lblSporsmal(named(new QLabel(question, this), QStringLiteral("lblSporsmal"))),
       txtPassfrase(named(new QLineEdit(this), QStringLiteral("txtPassfrase"))),
-      cmdOK(named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"))),
-      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt")))
+      cmdOK(named(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"))),
+      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), tr("Avbryt")))
 {
     setObjectName(QStringLiteral("frm_Passfrase"));
     setWindowTitle(QStringLiteral("Lirvenda"));
