@@ -34,7 +34,7 @@ Lirvenda carries on as usual.</translation>
     </message>
     <message>
         <source>Alle treffene i eBirds importformat (Record Format)</source>
-        <translation>All results in eBird's import format (Record Format)</translation>
+        <translation>All results in eBird&apos;s import format (Record Format)</translation>
     </message>
     <message>
         <source>Alle treffene som Darwin Core-arkiv (.zip)</source>
@@ -73,7 +73,7 @@ Lirvenda carries on as usual.</translation>
     </message>
     <message>
         <source>Settes foran observasjonens ID, så occurrenceID blir unik i verden.</source>
-        <translation>Put before the observation's ID, so that occurrenceID is unique in the world.</translation>
+        <translation>Put before the observation&apos;s ID, so that occurrenceID is unique in the world.</translation>
     </message>
     <message>
         <source>Prefiks for occurrenceID</source>
@@ -197,7 +197,7 @@ Backup: %2</translation>
     </message>
     <message>
         <source>Fjerne dagbokas egen passfrase? Da kan alle som har fila og programmet, lese dagboka.</source>
-        <translation>Remove the diary's own passphrase? Then anyone who has the file and the program can read the diary.</translation>
+        <translation>Remove the diary&apos;s own passphrase? Then anyone who has the file and the program can read the diary.</translation>
     </message>
     <message>
         <source>Dagboka har ikke lenger egen passfrase.</source>
@@ -221,6 +221,10 @@ Backup: %2</translation>
     <message>
         <source>Avbryt</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Lirvenda</source>
+        <translation>Lirvenda</translation>
     </message>
 </context>
 <context>

@@ -216,6 +216,10 @@ Sikkerhetskopi: %2</source>
         <source>Avbryt</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lirvenda</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lirvenda::frm_Sikkerhetskopier</name>

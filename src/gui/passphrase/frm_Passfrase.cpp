@@ -17,7 +17,7 @@ frm_Passfrase::frm_Passfrase(const QString &question, QWidget *parent)
       cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), tr("Avbryt")))
 {
     setObjectName(QStringLiteral("frm_Passfrase"));
-    setWindowTitle(QStringLiteral("Lirvenda"));
+    setWindowTitle(tr("Lirvenda"));
     lblSporsmal->setWordWrap(true);
     txtPassfrase->setEchoMode(QLineEdit::Password);
     txtPassfrase->setMinimumWidth(260);
