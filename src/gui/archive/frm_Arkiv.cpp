@@ -48,16 +48,15 @@ NumberRow numberRow(const QComboBox *comparison, const QLineEdit *box)
 
 frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program),
-      Frame1(named(new QGroupBox(QStringLiteral("Search variables"), this), QStringLiteral("Frame1"))),
-      Frame3(named(new QGroupBox(QStringLiteral("Number, day, month and year"), this), QStringLiteral("Frame3"))),
-      Frame2(named(new QGroupBox(QStringLiteral("Treff"), this), QStringLiteral("Frame2"))),
-      m_results(new KeyedListModel(this)), List1(named(new QListView(Frame2), QStringLiteral("List1"))),
-      m_exports(new SearchExports(
-          program, [this] { return criteria(); }, this)),
-      Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1")))
+      Frame1(named(new QGroupBox(tr("Search variables"), this), QStringLiteral("Frame1"))),
+      Frame3(named(new QGroupBox(tr("Number, day, month and year"), this), QStringLiteral("Frame3"))),
+      Frame2(named(new QGroupBox(tr("Treff"), this), QStringLiteral("Frame2"))), m_results(new KeyedListModel(this)),
+      List1(named(new QListView(Frame2), QStringLiteral("List1"))), m_exports(new SearchExports(
+                                                                        program, [this] { return criteria(); }, this)),
+      Command1(named(new QPushButton(tr("&Quit"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Arkiv"));
-    setWindowTitle(QStringLiteral("ObservasjonsArkiv"));
+    setWindowTitle(tr("ObservasjonsArkiv"));
     FillCriteria();
     FillNumberRows();
     PrepareResultList();
@@ -73,31 +72,27 @@ frm_Arkiv::frm_Arkiv(Program &program, QWidget *parent)
 void frm_Arkiv::FillCriteria()
 {
     new QFormLayout(Frame1);
-    const QString none = QStringLiteral("Ingen valgt");
-    Combo1 = criterionList(QStringLiteral("Combo1"), QStringLiteral("Art"), QStringLiteral("- Ingen valgt"),
-                           archiveSpeciesEntries(m_program));
-    Combo2 = criterionList(QStringLiteral("Combo2"), QStringLiteral("Observatører"), none,
-                           archiveObserverEntries(m_program));
-    Combo3 = criterionList(QStringLiteral("Combo3"), QStringLiteral("Kjønn"), none, plainEntries(ArchiveSexTexts));
-    Combo4 = criterionList(QStringLiteral("Combo4"), QStringLiteral("Alder"), none, plainEntries(archiveAgeTexts()));
-    Combo5 =
-        criterionList(QStringLiteral("Combo5"), QStringLiteral("Aktivitet"), none, archiveActivityEntries(m_program));
-    Combo6 =
-        criterionList(QStringLiteral("Combo6"), QStringLiteral("Lokalitet"), none, archiveLocalityEntries(m_program));
-    Combo7 = criterionList(QStringLiteral("Combo7"), QStringLiteral("Kommune"), none, archivePlaceEntries(m_program));
+    const QString none = tr("Ingen valgt");
+    Combo1 = criterionList(QStringLiteral("Combo1"), tr("Art"), tr("- Ingen valgt"), archiveSpeciesEntries(m_program));
+    Combo2 = criterionList(QStringLiteral("Combo2"), tr("Observatører"), none, archiveObserverEntries(m_program));
+    Combo3 = criterionList(QStringLiteral("Combo3"), tr("Kjønn"), none, plainEntries(ArchiveSexTexts));
+    Combo4 = criterionList(QStringLiteral("Combo4"), tr("Alder"), none, plainEntries(archiveAgeTexts()));
+    Combo5 = criterionList(QStringLiteral("Combo5"), tr("Aktivitet"), none, archiveActivityEntries(m_program));
+    Combo6 = criterionList(QStringLiteral("Combo6"), tr("Lokalitet"), none, archiveLocalityEntries(m_program));
+    Combo7 = criterionList(QStringLiteral("Combo7"), tr("Kommune"), none, archivePlaceEntries(m_program));
 }
 
 void frm_Arkiv::FillNumberRows()
 {
     new QGridLayout(Frame3);
-    Combo9 = operatorList(QStringLiteral("Combo9"), QStringLiteral("Antall:"),
-                          Text1 = numberBox(QStringLiteral("Text1")), wholeNumber);
-    Combo12 = operatorList(QStringLiteral("Combo12"), QStringLiteral("Dag:"),
-                           Text4 = numberBox(QStringLiteral("Text4")), wholeNumber);
-    Combo10 = operatorList(QStringLiteral("Combo10"), QStringLiteral("Måned:"),
-                           Text2 = numberBox(QStringLiteral("Text2")), wholeNumber);
-    Combo11 = operatorList(QStringLiteral("Combo11"), QStringLiteral("År:"), Text3 = numberBox(QStringLiteral("Text3")),
-                           yearNumber);
+    Combo9 =
+        operatorList(QStringLiteral("Combo9"), tr("Antall:"), Text1 = numberBox(QStringLiteral("Text1")), wholeNumber);
+    Combo12 =
+        operatorList(QStringLiteral("Combo12"), tr("Dag:"), Text4 = numberBox(QStringLiteral("Text4")), wholeNumber);
+    Combo10 =
+        operatorList(QStringLiteral("Combo10"), tr("Måned:"), Text2 = numberBox(QStringLiteral("Text2")), wholeNumber);
+    Combo11 =
+        operatorList(QStringLiteral("Combo11"), tr("År:"), Text3 = numberBox(QStringLiteral("Text3")), yearNumber);
 }
 
 // A fixed-width font lines the fields up; the key after the blanks stays out of sight.
@@ -116,7 +111,7 @@ void frm_Arkiv::PrepareResultList()
 // The criteria, the number rows and the nature type on the left; the results on the right.
 void frm_Arkiv::LayOut()
 {
-    auto *natureType = named(new QGroupBox(QStringLiteral("Naturtype"), this), QStringLiteral("Frame4"));
+    auto *natureType = named(new QGroupBox(tr("Naturtype"), this), QStringLiteral("Frame4"));
     (new QVBoxLayout(natureType))->addWidget(named(new QComboBox(natureType), QStringLiteral("Combo8")));
     auto *layout = new QGridLayout(this);
     layout->addWidget(Frame1, 0, 0);

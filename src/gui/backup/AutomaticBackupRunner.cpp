@@ -45,9 +45,11 @@ void startAutomaticBackup(Program &program, QObject *owner, const QDate &today)
     QObject::connect(thread, &QThread::finished, owner, [failure, thread] {
         thread->deleteLater();
         if (!failure->isEmpty())
-            prompter().exclamation(QStringLiteral("Den automatiske sikkerhetskopien av dagboka ble ikke laget:\n%1\n\n"
-                                                  "Lirvenda fortsetter som vanlig.")
-                                       .arg(*failure));
+            prompter().exclamation(
+                QCoreApplication::translate("AutomaticBackupRunner",
+                                            "Den automatiske sikkerhetskopien av dagboka ble ikke laget:\n%1\n\n"
+                                            "Lirvenda fortsetter som vanlig.")
+                    .arg(*failure));
     });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, thread, [thread] { thread->wait(); });
     thread->start(QThread::IdlePriority); // the kernel gives it only time nothing else wants

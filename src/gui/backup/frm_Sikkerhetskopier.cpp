@@ -17,25 +17,25 @@ namespace lirvenda {
 
 frm_Sikkerhetskopier::frm_Sikkerhetskopier(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program),
-      lblForklaring(named(new QLabel(QStringLiteral("Lirvenda lager selv en sikkerhetskopi av hele dagboka første gang "
-                                                    "programmet startes hver dag, og tar vare på de %1 siste daglige "
-                                                    "og %2 ukentlige kopiene. Legg dem gjerne på en annen disk eller i "
-                                                    "en synkronisert mappe.")
+      lblForklaring(named(new QLabel(tr("Lirvenda lager selv en sikkerhetskopi av hele dagboka første gang "
+                                        "programmet startes hver dag, og tar vare på de %1 siste daglige "
+                                        "og %2 ukentlige kopiene. Legg dem gjerne på en annen disk eller i "
+                                        "en synkronisert mappe.")
                                          .arg(DailyBackupsKept)
                                          .arg(WeeklyBackupsKept),
                                      this),
                           QStringLiteral("lblForklaring"))),
-      lblMappe(named(new QLabel(QStringLiteral("Mappe:"), this), QStringLiteral("lblMappe"))),
+      lblMappe(named(new QLabel(tr("Mappe:"), this), QStringLiteral("lblMappe"))),
       txtMappe(named(new QLineEdit(QDir::toNativeSeparators(backupFolder(program.folder())), this),
                      QStringLiteral("txtMappe"))),
-      cmdVelg(dialogButton(this, QStringLiteral("cmdVelg"), QStringLiteral("Velg..."))),
-      lblMiljo(named(new QLabel(QStringLiteral("LIRVENDA_BACKUP_DIR er satt og bestemmer mappa."), this),
-                     QStringLiteral("lblMiljo"))),
-      cmdOK(named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"))),
-      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt")))
+      cmdVelg(dialogButton(this, QStringLiteral("cmdVelg"), tr("Velg..."))),
+      lblMiljo(
+          named(new QLabel(tr("LIRVENDA_BACKUP_DIR er satt og bestemmer mappa."), this), QStringLiteral("lblMiljo"))),
+      cmdOK(named(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"))),
+      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), tr("Avbryt")))
 {
     setObjectName(QStringLiteral("frm_Sikkerhetskopier"));
-    setWindowTitle(QStringLiteral("Sikkerhetskopier"));
+    setWindowTitle(tr("Sikkerhetskopier"));
     const bool fromEnvironment = qEnvironmentVariableIsSet("LIRVENDA_BACKUP_DIR");
     lblMiljo->setVisible(fromEnvironment);
     txtMappe->setEnabled(!fromEnvironment);
@@ -62,8 +62,7 @@ void frm_Sikkerhetskopier::layOut()
 
 void frm_Sikkerhetskopier::cmdVelg_Click()
 {
-    const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Mappe for sikkerhetskopier"), txtMappe->text());
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Mappe for sikkerhetskopier"), txtMappe->text());
     if (!chosen.isEmpty())
         txtMappe->setText(QDir::toNativeSeparators(chosen));
 }

@@ -15,13 +15,13 @@ namespace lirvenda {
 
 SearchExports::SearchExports(Program &program, std::function<ArchiveCriteria()> search, QWidget *parent)
     : QWidget(parent), m_program(program), m_search(std::move(search)),
-      Command2(dialogButton(this, QStringLiteral("Command2"), QStringLiteral("Til &fil"))),
-      Command3(dialogButton(this, QStringLiteral("Command3"), QStringLiteral("&eBird …"))),
-      Command4(dialogButton(this, QStringLiteral("Command4"), QStringLiteral("&Darwin Core …")))
+      Command2(dialogButton(this, QStringLiteral("Command2"), tr("Til &fil"))),
+      Command3(dialogButton(this, QStringLiteral("Command3"), tr("&eBird …"))),
+      Command4(dialogButton(this, QStringLiteral("Command4"), tr("&Darwin Core …")))
 {
-    Command2->setToolTip(QStringLiteral("Alle treffene (ikke bare de som vises) som CSV"));
-    Command3->setToolTip(QStringLiteral("Alle treffene i eBirds importformat (Record Format)"));
-    Command4->setToolTip(QStringLiteral("Alle treffene som Darwin Core-arkiv (.zip)"));
+    Command2->setToolTip(tr("Alle treffene (ikke bare de som vises) som CSV"));
+    Command3->setToolTip(tr("Alle treffene i eBirds importformat (Record Format)"));
+    Command4->setToolTip(tr("Alle treffene som Darwin Core-arkiv (.zip)"));
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     for (QPushButton *button : {Command2, Command3, Command4})
@@ -35,7 +35,7 @@ SearchExports::SearchExports(Program &program, std::function<ArchiveCriteria()> 
 void SearchExports::Command2_Click()
 {
     const ArchiveCriteria criteria = m_search();
-    saveTo(QStringLiteral("CSV-filer (*.csv)"), QStringLiteral("csv"),
+    saveTo(tr("CSV-filer (*.csv)"), QStringLiteral("csv"),
            [&](const QString &path) { return exportObservationCsv(m_program, criteria, path); });
 }
 
@@ -43,7 +43,7 @@ void SearchExports::Command2_Click()
 void SearchExports::Command3_Click()
 {
     const ArchiveCriteria criteria = m_search();
-    saveTo(QStringLiteral("CSV-filer (*.csv)"), QStringLiteral("csv"),
+    saveTo(tr("CSV-filer (*.csv)"), QStringLiteral("csv"),
            [&](const QString &path) { return exportEbird(m_program, criteria, path); });
 }
 
@@ -76,8 +76,7 @@ void SearchExports::writeAndTell(const QString &path, const std::function<qint64
     const bool done = succeeds([&] { written = exportTo(path); });
     unsetCursor();
     if (done)
-        prompter().information(
-            QStringLiteral("%1 observasjoner skrevet til %2.").arg(written).arg(QDir::toNativeSeparators(path)));
+        prompter().information(tr("%1 observasjoner skrevet til %2.").arg(written).arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace lirvenda

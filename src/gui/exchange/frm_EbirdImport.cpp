@@ -21,19 +21,19 @@ namespace lirvenda {
 
 frm_EbirdImport::frm_EbirdImport(Program &program, std::function<void()> imported, QWidget *parent)
     : QDialog(parent), m_program(program), m_imported(std::move(imported)),
-      Frame1(named(new QGroupBox(QStringLiteral("Fil og observatør"), this), QStringLiteral("Frame1"))),
+      Frame1(named(new QGroupBox(tr("Fil og observatør"), this), QStringLiteral("Frame1"))),
       Text1(named(new QLineEdit(Frame1), QStringLiteral("Text1"))),
-      Command1(dialogButton(Frame1, QStringLiteral("Command1"), QStringLiteral("&Velg fil …"))),
+      Command1(dialogButton(Frame1, QStringLiteral("Command1"), tr("&Velg fil …"))),
       Combo1(named(new QComboBox(Frame1), QStringLiteral("Combo1"))),
-      Frame2(named(new QGroupBox(QStringLiteral("Hva importen gjør"), this), QStringLiteral("Frame2"))),
+      Frame2(named(new QGroupBox(tr("Hva importen gjør"), this), QStringLiteral("Frame2"))),
       Text2(named(new QPlainTextEdit(Frame2), QStringLiteral("Text2"))),
-      Command2(dialogButton(this, QStringLiteral("Command2"), QStringLiteral("&Importer"))),
-      Command3(dialogButton(this, QStringLiteral("Command3"), QStringLiteral("&Lukk")))
+      Command2(dialogButton(this, QStringLiteral("Command2"), tr("&Importer"))),
+      Command3(dialogButton(this, QStringLiteral("Command3"), tr("&Lukk")))
 {
     setObjectName(QStringLiteral("frm_EbirdImport"));
-    setWindowTitle(QStringLiteral("Importer fra eBird"));
+    setWindowTitle(tr("Importer fra eBird"));
     Text2->setReadOnly(true);
-    Text2->setPlaceholderText(QStringLiteral("Velg fila «My eBird Data» (CSV) som eBird lar deg laste ned."));
+    Text2->setPlaceholderText(tr("Velg fila «My eBird Data» (CSV) som eBird lar deg laste ned."));
     Command2->setEnabled(false);
     FillObservers();
     LayOut();
@@ -60,8 +60,8 @@ void frm_EbirdImport::LayOut()
     file->addWidget(Text1, 1);
     file->addWidget(Command1);
     auto *fields = new QFormLayout(Frame1);
-    fields->addRow(QStringLiteral("Fil"), file);
-    fields->addRow(QStringLiteral("Observatør"), Combo1);
+    fields->addRow(tr("Fil"), file);
+    fields->addRow(tr("Observatør"), Combo1);
     Text1->setMinimumWidth(360);
     auto *preview = new QVBoxLayout(Frame2);
     preview->addWidget(Text2);
@@ -79,9 +79,9 @@ std::optional<qint64> frm_EbirdImport::chosenObserver() const
 // "&Velg fil …"
 void frm_EbirdImport::Command1_Click()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Velg fila fra eBird"), QString(),
-                                                      QStringLiteral("CSV-filer (*.csv *.CSV);;Alle filer (*)"),
-                                                      nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Velg fila fra eBird"), QString(),
+                                                      tr("CSV-filer (*.csv *.CSV);;Alle filer (*)"), nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return;
     Text1->setText(QDir::toNativeSeparators(path));
@@ -97,8 +97,7 @@ void frm_EbirdImport::ShowPreview()
     if (Text1->text().trimmed().isEmpty())
         return Text2->clear();
     if (!observer)
-        return Text2->setPlainText(
-            QStringLiteral("Velg en observatør. Observatørene legges inn under «Observatører»."));
+        return Text2->setPlainText(tr("Velg en observatør. Observatørene legges inn under «Observatører»."));
     try {
         m_plan = planEbirdImport(m_program, QDir::fromNativeSeparators(Text1->text().trimmed()), *observer);
         Text2->setPlainText(m_plan->report().join(QLatin1Char('\n')));
@@ -121,7 +120,7 @@ void frm_EbirdImport::Command2_Click()
         }))
         return;
     m_imported();
-    prompter().message(QStringLiteral("Ferdig!\n\n%1 observasjoner er importert.\nSikkerhetskopi: %2")
+    prompter().message(tr("Ferdig!\n\n%1 observasjoner er importert.\nSikkerhetskopi: %2")
                            .arg(added)
                            .arg(QDir::toNativeSeparators(backup)),
                        Prompter::Icon::None);

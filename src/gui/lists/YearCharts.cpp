@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -45,11 +46,11 @@ QChartView *yearChart(QWidget *parent, const QString &name, const QString &value
     values->setPointsVisible(true);
     values->setName(valueTitle);
     auto *level = new QLineSeries(chart);
-    level->setName(QStringLiteral("Median"));
+    level->setName(QCoreApplication::translate("YearCharts", "Median"));
     chart->addSeries(values);
     chart->addSeries(level);
     auto *years = new QValueAxis(chart);
-    years->setTitleText(QStringLiteral("År"));
+    years->setTitleText(QCoreApplication::translate("YearCharts", "År"));
     years->setLabelFormat(QStringLiteral("%d"));
     auto *vertical = new QValueAxis(chart);
     vertical->setTitleText(valueTitle);

@@ -27,6 +27,16 @@ namespace lirvenda {
 
 namespace {
 
+// The species groups and the kinds of list, in the order of RegistrationState::SpeciesGroups and
+// ListKind, as the window shows them; the groups' own names are what the lists are chosen by.
+constexpr std::array GroupNames{
+    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Fugler"), QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Pattedyr"),
+    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Botanikk"), QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Insekter")};
+constexpr std::array KindNames{
+    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Livsliste"), QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Årsliste"),
+    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Fylkesliste"), QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Kommuneliste"),
+    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Lokalitetsliste")};
+
 QWidget *page(QWidget *parent, QLayout *layout)
 {
     auto *widget = new QWidget(parent);
@@ -40,15 +50,15 @@ frm_Lister::frm_Lister(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program), m_places(new KeyedListModel(this)), m_species(new KeyedListModel(this))
 {
     setObjectName(QStringLiteral("frm_Lister"));
-    setWindowTitle(QStringLiteral("Lister"));
+    setWindowTitle(tr("Lister"));
     // Made in the order of the window's tab chain.
     QGroupBox *classes = classFrame();
     m_years = new YearStepper(this, QStringLiteral("Frame2"));
     Tabs = named(new QTabWidget(this), QStringLiteral("Tabs"));
-    Tabs->addTab(listsTab(), QStringLiteral("Lister"));
-    Tabs->addTab(arrivalsTab(), QStringLiteral("Ankomstdatoer"));
-    Tabs->addTab(yearFirstsTab(), QStringLiteral("Årets første"));
-    Tabs->addTab(diaryTab(), QStringLiteral("Hele dagboka"));
+    Tabs->addTab(listsTab(), tr("Lister"));
+    Tabs->addTab(arrivalsTab(), tr("Ankomstdatoer"));
+    Tabs->addTab(yearFirstsTab(), tr("Årets første"));
+    Tabs->addTab(diaryTab(), tr("Hele dagboka"));
     LayOut(classes);
     ConnectTables();
     m_years->setYear(QDate::currentDate().year());
@@ -60,11 +70,11 @@ frm_Lister::frm_Lister(Program &program, QWidget *parent)
 // The species groups as the main window's group buttons; a group without taxa cannot be chosen.
 QGroupBox *frm_Lister::classFrame()
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Artsgruppe"), this), QStringLiteral("Frame1"));
+    auto *frame = named(new QGroupBox(tr("Artsgruppe"), this), QStringLiteral("Frame1"));
     auto *buttons = new QButtonGroup(frame);
     auto *row = new QHBoxLayout(frame);
     for (int i = 0; i < int(Option1.size()); ++i) {
-        Option1[i] = named(new QRadioButton(RegistrationState::SpeciesGroups.at(i), frame), elementName("Option1", i));
+        Option1[i] = named(new QRadioButton(tr(GroupNames.at(i)), frame), elementName("Option1", i));
         Option1[i]->setEnabled(i == 0 || hasTaxaOfClass(m_program, RegistrationState::SpeciesGroups.at(i)));
         buttons->addButton(Option1[i], i);
         row->addWidget(Option1[i]);
@@ -80,13 +90,14 @@ QGroupBox *frm_Lister::classFrame()
 QWidget *frm_Lister::listsTab()
 {
     Combo1 = named(new QComboBox(this), QStringLiteral("Combo1"));
-    Combo1->addItems(listKindNames());
+    for (const char *kind : KindNames)
+        Combo1->addItem(tr(kind));
     Combo2 = named(new QComboBox(this), QStringLiteral("Combo2"));
     Combo2->setModel(m_places);
     Combo2->setMinimumContentsLength(20);
-    Check1 = named(new QCheckBox(QStringLiteral("Alle år"), this), QStringLiteral("Check1"));
+    Check1 = named(new QCheckBox(tr("Alle år"), this), QStringLiteral("Check1"));
     Check1->setChecked(true);
-    Check2 = named(new QCheckBox(QStringLiteral("Sorter etter navn"), this), QStringLiteral("Check2"));
+    Check2 = named(new QCheckBox(tr("Sorter etter navn"), this), QStringLiteral("Check2"));
     List1 = new ListTableView(this, QStringLiteral("List1"));
     auto *choices = new QHBoxLayout;
     for (QWidget *control : QList<QWidget *>{Combo1, Combo2, Check1, Check2})
@@ -108,7 +119,7 @@ QWidget *frm_Lister::arrivalsTab()
     Combo3->setModel(m_species);
     Combo3->setMinimumContentsLength(24);
     List2 = new ListTableView(this, QStringLiteral("List2"));
-    Chart1 = yearChart(this, QStringLiteral("Chart1"), QStringLiteral("Dag i året"));
+    Chart1 = yearChart(this, QStringLiteral("Chart1"), tr("Dag i året"));
     auto *layout = new QGridLayout;
     layout->addWidget(Combo3, 0, 0);
     layout->addWidget(List2, 1, 0);
@@ -129,13 +140,13 @@ QWidget *frm_Lister::yearFirstsTab()
 QWidget *frm_Lister::diaryTab()
 {
     List4 = new ListTableView(this, QStringLiteral("List4"));
-    Chart2 = yearChart(this, QStringLiteral("Chart2"), QStringLiteral("Arter i året"));
-    Chart3 = yearChart(this, QStringLiteral("Chart3"), QStringLiteral("Arter totalt"));
+    Chart2 = yearChart(this, QStringLiteral("Chart2"), tr("Arter i året"));
+    Chart3 = yearChart(this, QStringLiteral("Chart3"), tr("Arter totalt"));
     auto *layout = new QGridLayout;
     layout->addWidget(List4, 0, 0, 2, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Arter pr. år"), this), 0, 1);
+    layout->addWidget(new QLabel(tr("Arter pr. år"), this), 0, 1);
     layout->addWidget(Chart2, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Livslista ved årets slutt"), this), 0, 2);
+    layout->addWidget(new QLabel(tr("Livslista ved årets slutt"), this), 0, 2);
     layout->addWidget(Chart3, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(2, 1);
@@ -144,9 +155,9 @@ QWidget *frm_Lister::diaryTab()
 
 QLayout *frm_Lister::commandRow()
 {
-    QPushButton *print = dialogButton(this, QStringLiteral("Command2"), QStringLiteral("&Til skriver"));
-    QPushButton *save = dialogButton(this, QStringLiteral("Command3"), QStringLiteral("T&il fil"));
-    QPushButton *close = dialogButton(this, QStringLiteral("Command1"), QStringLiteral("&Avslutt"));
+    QPushButton *print = dialogButton(this, QStringLiteral("Command2"), tr("&Til skriver"));
+    QPushButton *save = dialogButton(this, QStringLiteral("Command3"), tr("T&il fil"));
+    QPushButton *close = dialogButton(this, QStringLiteral("Command1"), tr("&Avslutt"));
     connect(print, &QPushButton::clicked, this, &frm_Lister::Command2_Click);
     connect(save, &QPushButton::clicked, this, &frm_Lister::Command3_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

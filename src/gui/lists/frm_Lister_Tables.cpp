@@ -3,6 +3,8 @@
 #include "gui/lists/frm_Lister.h"
 
 #include "core/lists/ArrivalDates.h"
+#include "core/registration/Places.h"
+#include "core/registration/RegistrationState.h"
 #include "core/shared/Prompter.h"
 #include "core/store/Program.h"
 #include "gui/lists/ListTableView.h"
@@ -14,6 +16,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -37,7 +40,9 @@ QList<qint64> firstObservations(const QList<ListLine> &lines)
 
 QString speciesCount(qsizetype species)
 {
-    return QStringLiteral("%1 %2").arg(species).arg(species == 1 ? QStringLiteral("art") : QStringLiteral("arter"));
+    return QStringLiteral("%1 %2").arg(species).arg(species == 1
+                                                        ? QCoreApplication::translate("lirvenda::frm_Lister", "art")
+                                                        : QCoreApplication::translate("lirvenda::frm_Lister", "arter"));
 }
 
 } // namespace
@@ -46,8 +51,35 @@ QString frm_Lister::chosenClass() const
 {
     for (int i = 1; i < int(Option1.size()); ++i)
         if (Option1[i]->isChecked())
-            return Option1[i]->text();
+            return RegistrationState::SpeciesGroups.at(i);
     return QStringLiteral("Aves");
+}
+
+// The species group chosen, as the window shows it.
+QString frm_Lister::shownGroup() const
+{
+    for (const QRadioButton *group : Option1)
+        if (group->isChecked())
+            return group->text();
+    return Option1[0]->text();
+}
+
+// The list's title as the window shows and prints it: the kind, the place, the year or all years,
+// the species group and the number of species.
+QString frm_Lister::listTitle(const ListChoice &choice, qsizetype species) const
+{
+    QStringList words{Combo1->currentText()};
+    if (choice.kind == ListKind::County)
+        words << countyName(m_program, choice.place);
+    else if (choice.kind == ListKind::Municipality)
+        words << municipalityName(m_program, choice.place);
+    else if (choice.kind == ListKind::Locality)
+        words << choice.place;
+    if (choice.year)
+        words << QString::number(*choice.year);
+    else if (choice.kind != ListKind::Life)
+        words << tr("alle år");
+    return tr("%1, %2: %3").arg(words.join(QLatin1Char(' ')), shownGroup(), speciesCount(species));
 }
 
 int frm_Lister::shownYear() const { return m_years->year(); }
@@ -79,7 +111,7 @@ void frm_Lister::ShowTab()
     const QList<void (frm_Lister::*)()> shows{&frm_Lister::ShowSpeciesList, &frm_Lister::ShowArrivals,
                                               &frm_Lister::ShowYearFirsts, &frm_Lister::ShowDiary};
     (this->*shows.at(Tabs->currentIndex()))();
-    setWindowTitle(QStringLiteral("Lister - ") + shownTable().title);
+    setWindowTitle(tr("Lister - ") + shownTable().title);
 }
 
 void frm_Lister::ShowSpeciesList()
@@ -89,7 +121,7 @@ void frm_Lister::ShowSpeciesList()
     const QList<ListLine> lines =
         placeMissing ? QList<ListLine>()
                      : speciesList(m_program, choice, Check2->isChecked() ? ListOrder::ByName : ListOrder::Systematic);
-    List1->showTable(listTable(listCaption(m_program, choice, lines.size()), lines), firstObservations(lines));
+    List1->showTable(listTable(listTitle(choice, lines.size()), lines), firstObservations(lines));
 }
 
 // The species of the group's life list, by name, for the arrival dates.
@@ -114,16 +146,14 @@ void frm_Lister::ShowArrivals()
         observations << first.obsId;
         days << QPointF(first.year, first.dayOfYear);
     }
-    List2->showTable(arrivalTable(QStringLiteral("Ankomstdatoer for ") + Combo3->currentText(), firsts), observations);
+    List2->showTable(arrivalTable(tr("Ankomstdatoer for ") + Combo3->currentText(), firsts), observations);
     drawYears(Chart1, days, medianArrivalDay(firsts));
 }
 
 void frm_Lister::ShowYearFirsts()
 {
     const QList<ListLine> lines = yearFirsts(m_program, shownYear(), chosenClass());
-    const QString title = QStringLiteral("Årets første %1, %2: %3")
-                              .arg(shownYear())
-                              .arg(speciesGroupOf(chosenClass()), speciesCount(lines.size()));
+    const QString title = tr("Årets første %1, %2: %3").arg(shownYear()).arg(shownGroup(), speciesCount(lines.size()));
     List3->showTable(listTable(title, lines), firstObservations(lines));
 }
 
@@ -135,7 +165,7 @@ void frm_Lister::ShowDiary()
         species << QPointF(year.year, year.species);
         lifeList << QPointF(year.year, year.lifeList);
     }
-    List4->showTable(diaryTable(QStringLiteral("Hele dagboka, ") + speciesGroupOf(chosenClass()), years), {});
+    List4->showTable(diaryTable(tr("Hele dagboka, ") + shownGroup(), years), {});
     drawYears(Chart2, species);
     drawYears(Chart3, lifeList);
 }
@@ -166,13 +196,13 @@ void frm_Lister::Command3_Click()
     QFileDialog dialog(this);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("CSV-filer (*.csv *.CSV)"));
+    dialog.setNameFilter(tr("CSV-filer (*.csv *.CSV)"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
     if (!writeCsvFile(path, shownTable()))
-        prompter().exclamation(QStringLiteral("Filen %1 kunne ikke skrives.").arg(QDir::toNativeSeparators(path)));
+        prompter().exclamation(tr("Filen %1 kunne ikke skrives.").arg(QDir::toNativeSeparators(path)));
 }
 
 // The observation a line stands for becomes the record set's current row.

@@ -29,22 +29,22 @@ QLineEdit *hiddenEntry(QWidget *parent, const QString &name)
 
 frm_NyPassfrase::frm_NyPassfrase(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program),
-      lblForklaring(named(new QLabel(QStringLiteral("Med egen passfrase kan bare den som kan passfrasen lese "
-                                                    "dagboka. Glemmer du passfrasen, er hele dagboka tapt: ingen kan "
-                                                    "åpne den, heller ikke med en sikkerhetskopi."),
+      lblForklaring(named(new QLabel(tr("Med egen passfrase kan bare den som kan passfrasen lese "
+                                        "dagboka. Glemmer du passfrasen, er hele dagboka tapt: ingen kan "
+                                        "åpne den, heller ikke med en sikkerhetskopi."),
                                      this),
                           QStringLiteral("lblForklaring"))),
-      lblNy(named(new QLabel(QStringLiteral("Ny passfrase:"), this), QStringLiteral("lblNy"))),
+      lblNy(named(new QLabel(tr("Ny passfrase:"), this), QStringLiteral("lblNy"))),
       txtNy(hiddenEntry(this, QStringLiteral("txtNy"))),
-      lblGjenta(named(new QLabel(QStringLiteral("Gjenta:"), this), QStringLiteral("lblGjenta"))),
+      lblGjenta(named(new QLabel(tr("Gjenta:"), this), QStringLiteral("lblGjenta"))),
       txtGjenta(hiddenEntry(this, QStringLiteral("txtGjenta"))),
-      chkHusk(named(new QCheckBox(QStringLiteral("Husk i nøkkelringen"), this), QStringLiteral("chkHusk"))),
-      cmdLagre(dialogButton(this, QStringLiteral("cmdLagre"), QStringLiteral("Lagre"))),
-      cmdFjern(dialogButton(this, QStringLiteral("cmdFjern"), QStringLiteral("Fjern passfrasen"))),
-      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt")))
+      chkHusk(named(new QCheckBox(tr("Husk i nøkkelringen"), this), QStringLiteral("chkHusk"))),
+      cmdLagre(dialogButton(this, QStringLiteral("cmdLagre"), tr("Lagre"))),
+      cmdFjern(dialogButton(this, QStringLiteral("cmdFjern"), tr("Fjern passfrasen"))),
+      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), tr("Avbryt")))
 {
     setObjectName(QStringLiteral("frm_NyPassfrase"));
-    setWindowTitle(QStringLiteral("Passfrase for dagboka"));
+    setWindowTitle(tr("Passfrase for dagboka"));
     cmdFjern->setEnabled(hasOwnPassphrase(program.mainConnection().key()));
     layOut();
     connect(cmdLagre, &QPushButton::clicked, this, &frm_NyPassfrase::cmdLagre_Click);
@@ -68,16 +68,16 @@ void frm_NyPassfrase::layOut()
 void frm_NyPassfrase::cmdLagre_Click()
 {
     if (txtNy->text().isEmpty())
-        return prompter().exclamation(QStringLiteral("Skriv den nye passfrasen i begge feltene."));
+        return prompter().exclamation(tr("Skriv den nye passfrasen i begge feltene."));
     if (txtNy->text() != txtGjenta->text())
-        return prompter().exclamation(QStringLiteral("De to passfrasene er ulike. Skriv den samme i begge feltene."));
+        return prompter().exclamation(tr("De to passfrasene er ulike. Skriv den samme i begge feltene."));
     SetPassphrase(txtNy->text(), chkHusk->isChecked());
 }
 
 void frm_NyPassfrase::cmdFjern_Click()
 {
-    if (prompter().askYesNo(QStringLiteral("Fjerne dagbokas egen passfrase? Da kan alle som har fila og "
-                                           "programmet, lese dagboka.")))
+    if (prompter().askYesNo(tr("Fjerne dagbokas egen passfrase? Da kan alle som har fila og "
+                               "programmet, lese dagboka.")))
         SetPassphrase({}, false);
 }
 
@@ -86,11 +86,11 @@ void frm_NyPassfrase::SetPassphrase(const QString &passphrase, bool remember)
     bool keyRingDone = true;
     if (!succeeds([&] { keyRingDone = setStorePassphrase(m_program, passphrase, remember); }))
         return;
-    prompter().information(passphrase.isEmpty() ? QStringLiteral("Dagboka har ikke lenger egen passfrase.")
-                                                : QStringLiteral("Dagboka har fått ny passfrase."));
+    prompter().information(passphrase.isEmpty() ? tr("Dagboka har ikke lenger egen passfrase.")
+                                                : tr("Dagboka har fått ny passfrase."));
     if (!keyRingDone)
-        prompter().exclamation(QStringLiteral("Nøkkelringen kunne ikke oppdateres. Lirvenda spør etter passfrasen "
-                                              "når den starter."));
+        prompter().exclamation(tr("Nøkkelringen kunne ikke oppdateres. Lirvenda spør etter passfrasen "
+                                  "når den starter."));
     accept();
 }
 

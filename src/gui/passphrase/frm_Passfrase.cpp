@@ -10,15 +10,27 @@
 
 namespace lirvenda {
 
+namespace {
+
+// The question the store asks, wrapped to the window's width.
+QLabel *questionLabel(const QString &question, QWidget *parent)
+{
+    auto *label = new QLabel(question, parent);
+    label->setObjectName(QStringLiteral("lblSporsmal"));
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
 frm_Passfrase::frm_Passfrase(const QString &question, QWidget *parent)
-    : QDialog(parent), lblSporsmal(named(new QLabel(question, this), QStringLiteral("lblSporsmal"))),
+    : QDialog(parent), lblSporsmal(questionLabel(question, this)),
       txtPassfrase(named(new QLineEdit(this), QStringLiteral("txtPassfrase"))),
-      cmdOK(named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"))),
-      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt")))
+      cmdOK(named(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"))),
+      cmdAvbryt(dialogButton(this, QStringLiteral("cmdAvbryt"), tr("Avbryt")))
 {
     setObjectName(QStringLiteral("frm_Passfrase"));
-    setWindowTitle(QStringLiteral("Lirvenda"));
-    lblSporsmal->setWordWrap(true);
+    setWindowTitle(tr("Lirvenda"));
     txtPassfrase->setEchoMode(QLineEdit::Password);
     txtPassfrase->setMinimumWidth(260);
     cmdOK->setDefault(true);

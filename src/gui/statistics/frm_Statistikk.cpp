@@ -12,6 +12,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -68,15 +69,15 @@ QChartView *monthChart(QWidget *parent, const QString &name)
 {
     auto *chart = new QChart;
     auto *series = new QBarSeries(chart);
-    series->append(new QBarSet(QStringLiteral("Antall")));
+    series->append(new QBarSet(QCoreApplication::translate("lirvenda::frm_Statistikk", "Antall")));
     chart->addSeries(series);
     auto *months = new QBarCategoryAxis(chart);
     for (int m = 1; m <= 12; ++m)
         months->append(QString::number(m));
-    months->setTitleText(QStringLiteral("Måned"));
+    months->setTitleText(QCoreApplication::translate("lirvenda::frm_Statistikk", "Måned"));
     months->setTruncateLabels(false); // "10" to "12" stay readable on a narrow chart
     auto *values = new QValueAxis(chart);
-    values->setTitleText(QStringLiteral("Antall"));
+    values->setTitleText(QCoreApplication::translate("lirvenda::frm_Statistikk", "Antall"));
     values->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(months, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
@@ -140,7 +141,7 @@ frm_Statistikk::frm_Statistikk(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program), m_species(new KeyedListModel(this))
 {
     setObjectName(QStringLiteral("frm_Statistikk"));
-    setWindowTitle(QStringLiteral("Statistikk for ulike år"));
+    setWindowTitle(tr("Statistikk for ulike år"));
     // Made in the order of the window's tab chain.
     m_years = new YearStepper(this, QStringLiteral("Frame1"));
     QGroupBox *results = resultFrame();
@@ -157,7 +158,7 @@ frm_Statistikk::frm_Statistikk(Program &program, QWidget *parent)
 
 QGroupBox *frm_Statistikk::resultFrame()
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Resultater"), this), QStringLiteral("Frame2"));
+    auto *frame = named(new QGroupBox(tr("Resultater"), this), QStringLiteral("Frame2"));
     List1 = reportList(new QListWidget(frame), QStringLiteral("List1"));
     List1->setMinimumWidth(List1->fontMetrics().horizontalAdvance(QString(ReportLineLength, QLatin1Char('0'))));
     (new QVBoxLayout(frame))->addWidget(List1);
@@ -167,25 +168,24 @@ QGroupBox *frm_Statistikk::resultFrame()
 // The year and the report on the left; the species, the three charts and the buttons beside them.
 void frm_Statistikk::LayOut(QGroupBox *results, QLayout *commands)
 {
-    auto *label4 = named(new QLabel(QStringLiteral("Måned"), this), QStringLiteral("Label4"));
+    auto *label4 = named(new QLabel(tr("Måned"), this), QStringLiteral("Label4"));
     label4->setAlignment(Qt::AlignCenter);
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_years, 0, 0);
     grid->addWidget(results, 1, 0, 2, 1);
-    grid->addWidget(titled(this, QStringLiteral("Registrerte arter"), List2), 0, 1, 2, 1);
-    grid->addWidget(titled(this, QStringLiteral("Antall arter observert pr. måned"), MSChart1), 0, 2, 2, 1);
-    grid->addWidget(titled(this, QStringLiteral("Antall individer pr. måned"), MSChart2), 2, 1);
-    grid->addWidget(titled(this, QStringLiteral("Antall individer observert pr. måned for ulike arter"), MSChart3), 2,
-                    2);
+    grid->addWidget(titled(this, tr("Registrerte arter"), List2), 0, 1, 2, 1);
+    grid->addWidget(titled(this, tr("Antall arter observert pr. måned"), MSChart1), 0, 2, 2, 1);
+    grid->addWidget(titled(this, tr("Antall individer pr. måned"), MSChart2), 2, 1);
+    grid->addWidget(titled(this, tr("Antall individer observert pr. måned for ulike arter"), MSChart3), 2, 2);
     grid->addWidget(label4, 3, 1, 1, 2);
     grid->addLayout(commands, 4, 0, 1, 3);
 }
 
 QLayout *frm_Statistikk::commandRow()
 {
-    QPushButton *print = commandButton(this, QStringLiteral("Command2"), QStringLiteral("&Til skriver"));
-    QPushButton *save = commandButton(this, QStringLiteral("Command3"), QStringLiteral("T&il fil"));
-    QPushButton *close = commandButton(this, QStringLiteral("Command1"), QStringLiteral("&Avslutt"));
+    QPushButton *print = commandButton(this, QStringLiteral("Command2"), tr("&Til skriver"));
+    QPushButton *save = commandButton(this, QStringLiteral("Command3"), tr("T&il fil"));
+    QPushButton *close = commandButton(this, QStringLiteral("Command1"), tr("&Avslutt"));
     connect(print, &QPushButton::clicked, this, &frm_Statistikk::Command2_Click);
     connect(save, &QPushButton::clicked, this, &frm_Statistikk::Command3_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -235,7 +235,7 @@ void frm_Statistikk::Command3_Click()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // the chosen file is replaced
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("*.TXT-filer (*.TXT *.txt *.Txt)"));
+    dialog.setNameFilter(tr("*.TXT-filer (*.TXT *.txt *.Txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
@@ -244,7 +244,7 @@ void frm_Statistikk::Command3_Click()
     const bool written = writeReportFile(path, shownLines(List1));
     unsetCursor();
     if (!written)
-        prompter().exclamation(QStringLiteral("Filen %1 kunne ikke skrives.").arg(QDir::toNativeSeparators(path)));
+        prompter().exclamation(tr("Filen %1 kunne ikke skrives.").arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace lirvenda
