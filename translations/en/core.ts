@@ -611,25 +611,6 @@ No observations are marked as reported, and no files are saved.</translation>
     </message>
 </context>
 <context>
-    <name>SpeciesGroups</name>
-    <message>
-        <source>Fugler</source>
-        <translation>Birds</translation>
-    </message>
-    <message>
-        <source>Pattedyr</source>
-        <translation>Mammals</translation>
-    </message>
-    <message>
-        <source>Botanikk</source>
-        <translation>Plants</translation>
-    </message>
-    <message>
-        <source>Insekter</source>
-        <translation>Insects</translation>
-    </message>
-</context>
-<context>
     <name>SpeciesLists</name>
     <message>
         <source>Livsliste</source>

@@ -610,25 +610,6 @@ Ingen observasjoner er merket som rapportert, og ingen filer er lagret.</source>
     </message>
 </context>
 <context>
-    <name>SpeciesGroups</name>
-    <message>
-        <source>Fugler</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pattedyr</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Botanikk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insekter</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>SpeciesLists</name>
     <message>
         <source>Livsliste</source>

@@ -258,9 +258,7 @@ QString speciesClassNamed(const QString &word)
 
 QString speciesGroupOf(const QString &speciesClass)
 {
-    const qsizetype group =
-        speciesClass == QLatin1String("Aves") ? 0 : RegistrationState::SpeciesGroups.indexOf(speciesClass);
-    return group < 0 ? speciesClass : RegistrationState::shownSpeciesGroup(group);
+    return speciesClass == QLatin1String("Aves") ? RegistrationState::SpeciesGroups.constFirst() : speciesClass;
 }
 
 } // namespace lirvenda

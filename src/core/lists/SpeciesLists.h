@@ -82,7 +82,7 @@ ListTable listTable(const QString &title, const QList<ListLine> &lines);
 // The taxon class of one of the main window's species groups ("Fugler" is "Aves"), or of a class
 // named as the taxa name it; empty for any other word. Case does not matter.
 QString speciesClassNamed(const QString &word);
-// The species group's name of a taxon class ("Aves" is "Fugler"), in the language shown.
+// The species group's name of a taxon class ("Aves" is "Fugler").
 QString speciesGroupOf(const QString &speciesClass);
 
 } // namespace lirvenda

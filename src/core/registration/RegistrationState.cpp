@@ -1,7 +1,5 @@
 #include "core/registration/RegistrationState.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace lirvenda {
@@ -20,11 +18,8 @@ void SingleChoice::chooseCaption(const QString &caption)
     m_chosen = index < 0 ? std::nullopt : std::optional<int>(int(index));
 }
 
-// "Fugler" stands for the class Aves, the others are the class names as stored; shownSpeciesGroup
-// names them in the language shown.
-const QStringList RegistrationState::SpeciesGroups = {
-    QT_TRANSLATE_NOOP("SpeciesGroups", "Fugler"), QT_TRANSLATE_NOOP("SpeciesGroups", "Pattedyr"),
-    QT_TRANSLATE_NOOP("SpeciesGroups", "Botanikk"), QT_TRANSLATE_NOOP("SpeciesGroups", "Insekter")};
+const QStringList RegistrationState::SpeciesGroups = {QStringLiteral("Fugler"), QStringLiteral("Pattedyr"),
+                                                      QStringLiteral("Botanikk"), QStringLiteral("Insekter")};
 const QStringList RegistrationState::Sexes = {QStringLiteral("I par"), QStringLiteral("Hann"), QStringLiteral("Hunn"),
                                               QStringLiteral("Hunnfarget")};
 const QStringList RegistrationState::Ages = {
@@ -36,11 +31,6 @@ const QStringList RegistrationState::Ages = {
     QStringLiteral("7K+"), QStringLiteral("7K-"),   QStringLiteral("Adult")};
 const QStringList RegistrationState::Directions = {QStringLiteral("N"), QStringLiteral("Ø"), QStringLiteral("S"),
                                                    QStringLiteral("V")};
-
-QString RegistrationState::shownSpeciesGroup(qsizetype group)
-{
-    return QCoreApplication::translate("SpeciesGroups", SpeciesGroups.at(group).toUtf8().constData());
-}
 
 QString RegistrationState::speciesClass() const
 {

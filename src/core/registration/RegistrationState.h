@@ -41,11 +41,10 @@ public:
     };
     enum class Kind { Individual, Nest };
 
-    static const QStringList SpeciesGroups;            // "Fugler", "Pattedyr", "Botanikk", "Insekter"
-    static QString shownSpeciesGroup(qsizetype group); // SpeciesGroups.at(group) in the language shown
-    static const QStringList Sexes;                    // "I par", "Hann", "Hunn", "Hunnfarget"
-    static const QStringList Ages;                     // "Egg", "Pulli", "1K" … "7K-", "Adult"
-    static const QStringList Directions;               // "N", "Ø", "S", "V"
+    static const QStringList SpeciesGroups; // "Fugler", "Pattedyr", "Botanikk", "Insekter"
+    static const QStringList Sexes;         // "I par", "Hann", "Hunn", "Hunnfarget"
+    static const QStringList Ages;          // "Egg", "Pulli", "1K" … "7K-", "Adult"
+    static const QStringList Directions;    // "N", "Ø", "S", "V"
     static constexpr int MostDirections = 2;
 
     Mode mode() const { return m_mode; }

@@ -1,7 +1,6 @@
 // With the English translation installed, what the core shows comes out in English, while what it
 // writes to the store stays as it is in every language.
 #include "core/exchange/EbirdImport.h"
-#include "core/lists/SpeciesLists.h"
 #include "core/reference/References.h"
 #include "core/registration/RecentObservations.h"
 #include "core/shared/Language.h"
@@ -53,15 +52,6 @@ private slots:
     {
         QCOMPARE(referenceProblem({"Nilsen", "", "Fugler", "Vår Fuglefauna", "", ""}), "No year given.");
         QCOMPARE(referenceProblem({"Nilsen", "1999", "Fugler", " ", "", ""}), "No journal/report given.");
-    }
-
-    // A species group is named in English; the class it stands for, as the store holds it, is not.
-    void speciesGroupsAreShownInEnglish()
-    {
-        QCOMPARE(speciesGroupOf("Aves"), "Birds");
-        QCOMPARE(speciesGroupOf("Pattedyr"), "Mammals");
-        QCOMPARE(speciesClassNamed("Pattedyr"), "Pattedyr");
-        QCOMPARE(speciesClassNamed("Fugler"), "Aves");
     }
 
     // Days are named in the language shown.
