@@ -52,33 +52,6 @@
     </message>
 </context>
 <context>
-    <name>ArrivalDates</name>
-    <message>
-        <source>År</source>
-        <translation>Year</translation>
-    </message>
-    <message>
-        <source>Først sett</source>
-        <translation>First seen</translation>
-    </message>
-    <message>
-        <source>Dag i året</source>
-        <translation>Day of year</translation>
-    </message>
-    <message>
-        <source>Lokalitet</source>
-        <translation>Locality</translation>
-    </message>
-    <message>
-        <source>Arter i året</source>
-        <translation>Species in year</translation>
-    </message>
-    <message>
-        <source>Arter totalt</source>
-        <translation>Species in all</translation>
-    </message>
-</context>
-<context>
     <name>AtlasImport</name>
     <message>
         <source>Tabellen Atlas er tom. Ingenting er endret.</source>
@@ -608,77 +581,6 @@ No observations are marked as reported, and no files are saved.</translation>
     <message>
         <source>Ingen journal/rapport angitt.</source>
         <translation>No journal/report given.</translation>
-    </message>
-</context>
-<context>
-    <name>SpeciesLists</name>
-    <message>
-        <source>Livsliste</source>
-        <translation>Life list</translation>
-    </message>
-    <message>
-        <source>Årsliste</source>
-        <translation>Year list</translation>
-    </message>
-    <message>
-        <source>Fylkesliste</source>
-        <translation>County list</translation>
-    </message>
-    <message>
-        <source>Kommuneliste</source>
-        <translation>Municipality list</translation>
-    </message>
-    <message>
-        <source>Lokalitetsliste</source>
-        <translation>Locality list</translation>
-    </message>
-    <message>
-        <source>alle år</source>
-        <translation>all years</translation>
-    </message>
-    <message>
-        <source>art</source>
-        <translation>species</translation>
-    </message>
-    <message>
-        <source>arter</source>
-        <translation>species</translation>
-    </message>
-    <message>
-        <source>Ny</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Art</source>
-        <translation>Species</translation>
-    </message>
-    <message>
-        <source>Vitenskapelig navn</source>
-        <translation>Scientific name</translation>
-    </message>
-    <message>
-        <source>Først sett</source>
-        <translation>First seen</translation>
-    </message>
-    <message>
-        <source>Lokalitet</source>
-        <translation>Locality</translation>
-    </message>
-    <message>
-        <source>Sist sett</source>
-        <translation>Last seen</translation>
-    </message>
-    <message>
-        <source>Observasjoner</source>
-        <translation>Observations</translation>
-    </message>
-    <message>
-        <source>Individer</source>
-        <translation>Individuals</translation>
-    </message>
-    <message>
-        <source>ny</source>
-        <translation>new</translation>
     </message>
 </context>
 <context>

@@ -52,33 +52,6 @@
     </message>
 </context>
 <context>
-    <name>ArrivalDates</name>
-    <message>
-        <source>År</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Først sett</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dag i året</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lokalitet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arter i året</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arter totalt</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>AtlasImport</name>
     <message>
         <source>Tabellen Atlas er tom. Ingenting er endret.</source>
@@ -606,77 +579,6 @@ Ingen observasjoner er merket som rapportert, og ingen filer er lagret.</source>
     </message>
     <message>
         <source>Ingen journal/rapport angitt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SpeciesLists</name>
-    <message>
-        <source>Livsliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Årsliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fylkesliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kommuneliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lokalitetsliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>alle år</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>art</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>arter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ny</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Art</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vitenskapelig navn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Først sett</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lokalitet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sist sett</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Observasjoner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Individer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ny</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,7 +6,6 @@
 
 #include <QDate>
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -57,12 +56,10 @@ std::optional<double> medianArrivalDay(const QList<YearFirst> &firsts)
 
 ListTable arrivalTable(const QString &title, const QList<YearFirst> &firsts)
 {
-    ListTable table{title,
-                    {QCoreApplication::translate("ArrivalDates", "År"),
-                     QCoreApplication::translate("ArrivalDates", "Først sett"),
-                     QCoreApplication::translate("ArrivalDates", "Dag i året"),
-                     QCoreApplication::translate("ArrivalDates", "Lokalitet")},
-                    {}};
+    ListTable table{
+        title,
+        {QStringLiteral("År"), QStringLiteral("Først sett"), QStringLiteral("Dag i året"), QStringLiteral("Lokalitet")},
+        {}};
     for (const YearFirst &first : firsts)
         table.rows.append({QString::number(first.year), shownDateTime(first.start), QString::number(first.dayOfYear),
                            first.locality});
@@ -111,11 +108,7 @@ QList<DiaryYear> diaryYears(Program &program, const QString &speciesClass)
 
 ListTable diaryTable(const QString &title, const QList<DiaryYear> &years)
 {
-    ListTable table{title,
-                    {QCoreApplication::translate("ArrivalDates", "År"),
-                     QCoreApplication::translate("ArrivalDates", "Arter i året"),
-                     QCoreApplication::translate("ArrivalDates", "Arter totalt")},
-                    {}};
+    ListTable table{title, {QStringLiteral("År"), QStringLiteral("Arter i året"), QStringLiteral("Arter totalt")}, {}};
     for (const DiaryYear &year : years)
         table.rows.append({QString::number(year.year), QString::number(year.species), QString::number(year.lifeList)});
     return table;

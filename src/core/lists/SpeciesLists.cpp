@@ -7,7 +7,6 @@
 #include "core/store/NorwegianOrder.h"
 #include "core/store/Program.h"
 
-#include <QCoreApplication>
 #include <map>
 
 namespace lirvenda {
@@ -197,11 +196,8 @@ QList<KeyedEntry> listPlaces(Program &program, ListKind kind)
 
 QStringList listKindNames()
 {
-    return {QCoreApplication::translate("SpeciesLists", "Livsliste"),
-            QCoreApplication::translate("SpeciesLists", "Årsliste"),
-            QCoreApplication::translate("SpeciesLists", "Fylkesliste"),
-            QCoreApplication::translate("SpeciesLists", "Kommuneliste"),
-            QCoreApplication::translate("SpeciesLists", "Lokalitetsliste")};
+    return {QStringLiteral("Livsliste"), QStringLiteral("Årsliste"), QStringLiteral("Fylkesliste"),
+            QStringLiteral("Kommuneliste"), QStringLiteral("Lokalitetsliste")};
 }
 
 QString listCaption(Program &program, const ListChoice &choice, qsizetype species)
@@ -216,31 +212,24 @@ QString listCaption(Program &program, const ListChoice &choice, qsizetype specie
     if (choice.year)
         words << QString::number(*choice.year);
     else if (choice.kind != ListKind::Life)
-        words << QCoreApplication::translate("SpeciesLists", "alle år");
+        words << QStringLiteral("alle år");
     return QStringLiteral("%1, %2: %3 %4")
         .arg(words.join(QLatin1Char(' ')), speciesGroupOf(choice.speciesClass))
         .arg(species)
-        .arg(species == 1 ? QCoreApplication::translate("SpeciesLists", "art")
-                          : QCoreApplication::translate("SpeciesLists", "arter"));
+        .arg(species == 1 ? QStringLiteral("art") : QStringLiteral("arter"));
 }
 
 ListTable listTable(const QString &title, const QList<ListLine> &lines)
 {
     ListTable table{title,
-                    {QCoreApplication::translate("SpeciesLists", "Ny"),
-                     QCoreApplication::translate("SpeciesLists", "Art"),
-                     QCoreApplication::translate("SpeciesLists", "Vitenskapelig navn"),
-                     QCoreApplication::translate("SpeciesLists", "Først sett"),
-                     QCoreApplication::translate("SpeciesLists", "Lokalitet"),
-                     QCoreApplication::translate("SpeciesLists", "Sist sett"),
-                     QCoreApplication::translate("SpeciesLists", "Observasjoner"),
-                     QCoreApplication::translate("SpeciesLists", "Individer")},
+                    {QStringLiteral("Ny"), QStringLiteral("Art"), QStringLiteral("Vitenskapelig navn"),
+                     QStringLiteral("Først sett"), QStringLiteral("Lokalitet"), QStringLiteral("Sist sett"),
+                     QStringLiteral("Observasjoner"), QStringLiteral("Individer")},
                     {}};
     for (const ListLine &line : lines)
-        table.rows.append({line.isNew ? QCoreApplication::translate("SpeciesLists", "ny") : QString(), line.name,
-                           line.scientificName, shownDate(line.firstStart), line.firstLocality,
-                           shownDate(line.lastStart), QString::number(line.observations),
-                           QString::number(line.individuals)});
+        table.rows.append({line.isNew ? QStringLiteral("ny") : QString(), line.name, line.scientificName,
+                           shownDate(line.firstStart), line.firstLocality, shownDate(line.lastStart),
+                           QString::number(line.observations), QString::number(line.individuals)});
     return table;
 }
 
