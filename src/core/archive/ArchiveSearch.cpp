@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <tuple>
 
@@ -169,8 +170,8 @@ ArchiveQuery buildArchiveQuery(const ArchiveCriteria &criteria, std::optional<qi
 
 QString ArchiveResult::caption() const
 {
-    return more ? QStringLiteral("Resultater (Mer enn 100 treff. Kun 100 vises i lista)")
-                : QStringLiteral("Resultater (%1 forekomster.)").arg(lines.size());
+    return more ? QCoreApplication::translate("ArchiveSearch", "Resultater (Mer enn 100 treff. Kun 100 vises i lista)")
+                : QCoreApplication::translate("ArchiveSearch", "Resultater (%1 forekomster.)").arg(lines.size());
 }
 
 std::optional<qint64> archiveObserverId(Program &program, const ArchiveCriteria &criteria)
@@ -221,8 +222,9 @@ ArchiveResult searchArchive(Program &program, const ArchiveCriteria &criteria)
 QString archiveResultLine(const QString &shortCode, const QString &count, const QString &locality,
                           const QString &storedStart, qint64 obsId)
 {
-    const QString visible = shortCode.leftJustified(21) + QStringLiteral("Antall: ") + count.rightJustified(5) + ' ' +
-                            locality + QStringLiteral(" (Dato: ") + shownDateTime(storedStart) + ')';
+    const QString visible = shortCode.leftJustified(21) + QCoreApplication::translate("ArchiveSearch", "Antall: ") +
+                            count.rightJustified(5) + ' ' + locality +
+                            QCoreApplication::translate("ArchiveSearch", " (Dato: ") + shownDateTime(storedStart) + ')';
     return withKey(visible, 150, QString::number(obsId));
 }
 

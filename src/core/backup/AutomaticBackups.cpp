@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace lirvenda {
@@ -94,7 +95,7 @@ void makeAutomaticBackup(const QString &programFolder, const QString &key, const
     } catch (const DatabaseError &) { // without it the next start tries again: no harm
     }
     if (!QDir().mkpath(backupFolder))
-        throw BackupError(QStringLiteral("Kan ikke lage mappa %1.")
+        throw BackupError(QCoreApplication::translate("AutomaticBackups", "Kan ikke lage mappa %1.")
                               .arg(QDir::toNativeSeparators(QFileInfo(backupFolder).absoluteFilePath())));
     writeDiaryBackup(programFolder, key, QDir(backupFolder).filePath(automaticBackupName(programFolder, today)));
     const QDir folder(backupFolder);

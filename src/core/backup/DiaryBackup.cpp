@@ -8,6 +8,7 @@
 #include "core/store/Program.h"
 #include "core/store/StoreKey.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -44,7 +45,7 @@ BackupManifest::File describeFile(const QString &name, const QString &path)
     QFile file(path);
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        throw BackupError(QStringLiteral("Kan ikke lese %1.").arg(shown(path)));
+        throw BackupError(QCoreApplication::translate("DiaryBackup", "Kan ikke lese %1.").arg(shown(path)));
     return {name, file.size(), hash.result().toHex()};
 }
 
@@ -72,14 +73,16 @@ void unpack(const QString &archive, const QString &folder)
     ArchiveReader reader(archive);
     for (QString name = reader.nextEntry(); !name.isEmpty(); name = reader.nextEntry()) {
         if (!isSafeName(name))
-            throw BackupError(QStringLiteral("Sikkerhetskopien holder et navn som peker ut av mappa: %1").arg(name));
+            throw BackupError(
+                QCoreApplication::translate("DiaryBackup", "Sikkerhetskopien holder et navn som peker ut av mappa: %1")
+                    .arg(name));
         const QString path = QDir(folder).filePath(name);
         QFile file(path);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly))
-            throw BackupError(QStringLiteral("Kan ikke skrive %1.").arg(shown(path)));
+            throw BackupError(QCoreApplication::translate("DiaryBackup", "Kan ikke skrive %1.").arg(shown(path)));
         reader.readEntry([&file, &path](const char *data, qsizetype size) {
             if (file.write(data, size) != size)
-                throw BackupError(QStringLiteral("Kan ikke skrive %1.").arg(shown(path)));
+                throw BackupError(QCoreApplication::translate("DiaryBackup", "Kan ikke skrive %1.").arg(shown(path)));
         });
     }
 }
@@ -100,14 +103,19 @@ void checkFiles(const BackupManifest &manifest, const QString &folder)
     for (const BackupManifest::File &listed : manifest.files) {
         const QString path = QDir(folder).filePath(listed.name);
         if (!unlisted.removeOne(listed.name))
-            throw BackupError(QStringLiteral("Sikkerhetskopien er ufullstendig: %1 mangler.").arg(listed.name));
+            throw BackupError(
+                QCoreApplication::translate("DiaryBackup", "Sikkerhetskopien er ufullstendig: %1 mangler.")
+                    .arg(listed.name));
         const BackupManifest::File found = describeFile(listed.name, path);
         if (found.size != listed.size || found.sha256 != listed.sha256)
-            throw BackupError(QStringLiteral("Sikkerhetskopien er skadet: %1 er ikke slik den var da kopien ble laget.")
-                                  .arg(listed.name));
+            throw BackupError(
+                QCoreApplication::translate("DiaryBackup",
+                                            "Sikkerhetskopien er skadet: %1 er ikke slik den var da kopien ble laget.")
+                    .arg(listed.name));
     }
     if (!unlisted.isEmpty())
-        throw BackupError(QStringLiteral("Sikkerhetskopien holder filer som innholdslista ikke nevner: %1.")
+        throw BackupError(QCoreApplication::translate(
+                              "DiaryBackup", "Sikkerhetskopien holder filer som innholdslista ikke nevner: %1.")
                               .arg(unlisted.join(QStringLiteral(", "))));
 }
 
@@ -115,17 +123,20 @@ void checkStore(Database &db, const QString &name, const QMap<QString, qint64> &
 {
     const QStringList integrity = db.columnTexts(QStringLiteral("PRAGMA integrity_check"));
     if (integrity != QStringList{QStringLiteral("ok")})
-        throw BackupError(QStringLiteral("Databasen %1 i sikkerhetskopien er skadet: %2")
+        throw BackupError(QCoreApplication::translate("DiaryBackup", "Databasen %1 i sikkerhetskopien er skadet: %2")
                               .arg(name, integrity.join(QStringLiteral("; "))));
     if (rowCounts(db) != counts)
         throw BackupError(
-            QStringLiteral("Databasen %1 i sikkerhetskopien holder ikke de radene innholdslista nevner.").arg(name));
+            QCoreApplication::translate("DiaryBackup",
+                                        "Databasen %1 i sikkerhetskopien holder ikke de radene innholdslista nevner.")
+                .arg(name));
 }
 
 void checkStores(const BackupManifest &manifest, const QString &folder)
 {
     if (!manifest.rowCounts.contains(Program::MainFileName))
-        throw BackupError(QStringLiteral("Sikkerhetskopien holder ingen %1.").arg(Program::MainFileName));
+        throw BackupError(
+            QCoreApplication::translate("DiaryBackup", "Sikkerhetskopien holder ingen %1.").arg(Program::MainFileName));
     const auto main = openStoreFile(QDir(folder).filePath(Program::MainFileName), Database::Access::ReadOnly);
     checkStore(*main, Program::MainFileName, manifest.rowCounts.value(Program::MainFileName));
     if (manifest.rowCounts.contains(Program::ObserverFileName)) {
@@ -140,12 +151,13 @@ void refuseUnlessEmpty(const QString &folder)
     const QFileInfo info(folder);
     if (info.exists() &&
         (!info.isDir() || !QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)))
-        throw BackupError(
-            QStringLiteral("Mappa %1 er ikke tom. En sikkerhetskopi legges bare tilbake i en tom eller ny "
-                           "mappe, aldri over en dagbok. Vil du bytte ut dagboka, så legg kopien tilbake i "
-                           "en ny mappe, avslutt Lirvenda, flytt den gamle mappa bort og gi den nye mappa "
-                           "det gamle navnet.")
-                .arg(shown(folder)));
+        throw BackupError(QCoreApplication::translate(
+                              "DiaryBackup",
+                              "Mappa %1 er ikke tom. En sikkerhetskopi legges bare tilbake i en tom eller ny "
+                              "mappe, aldri over en dagbok. Vil du bytte ut dagboka, så legg kopien tilbake i "
+                              "en ny mappe, avslutt Lirvenda, flytt den gamle mappa bort og gi den nye mappa "
+                              "det gamle navnet.")
+                              .arg(shown(folder)));
 }
 
 } // namespace
@@ -174,7 +186,9 @@ BackupManifest BackupManifest::fromJson(const QByteArray &json)
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(json, &error).object();
     if (error.error != QJsonParseError::NoError || !root.value(QStringLiteral("files")).isArray())
-        throw BackupError(QStringLiteral("Innholdslista (%1) i sikkerhetskopien kan ikke leses.").arg(ManifestName));
+        throw BackupError(
+            QCoreApplication::translate("DiaryBackup", "Innholdslista (%1) i sikkerhetskopien kan ikke leses.")
+                .arg(ManifestName));
     BackupManifest manifest;
     for (const QJsonValue &value : root.value(QStringLiteral("files")).toArray()) {
         const QJsonObject file = value.toObject();
@@ -194,11 +208,13 @@ BackupManifest BackupManifest::fromJson(const QByteArray &json)
 void writeDiaryBackup(const QString &folder, const QString &key, const QString &target)
 {
     if (QFileInfo::exists(target))
-        throw BackupError(QStringLiteral("Fila %1 finnes fra før og blir ikke overskrevet.").arg(shown(target)));
+        throw BackupError(QCoreApplication::translate("DiaryBackup", "Fila %1 finnes fra før og blir ikke overskrevet.")
+                              .arg(shown(target)));
     // The copies of the stores are made beside the archive, on the disk that has room for it.
     QTemporaryDir work(QFileInfo(target).absoluteDir().filePath(QStringLiteral(".lirvenda-kopi-XXXXXX")));
     if (!work.isValid())
-        throw BackupError(QStringLiteral("Kan ikke skrive i mappa %1.").arg(shown(QFileInfo(target).absolutePath())));
+        throw BackupError(QCoreApplication::translate("DiaryBackup", "Kan ikke skrive i mappa %1.")
+                              .arg(shown(QFileInfo(target).absolutePath())));
     BackupManifest manifest;
     QList<std::pair<QString, QString>> entries; // name in the archive, file
     for (const QString &store : StoreFiles) {
@@ -222,7 +238,7 @@ void writeDiaryBackup(const QString &folder, const QString &key, const QString &
             writer.addFile(name, path);
         writer.close();
         if (!QFile::rename(partial, target)) // refuses to replace a file that came meanwhile
-            throw BackupError(QStringLiteral("Kan ikke lage fila %1.").arg(shown(target)));
+            throw BackupError(QCoreApplication::translate("DiaryBackup", "Kan ikke lage fila %1.").arg(shown(target)));
     } catch (...) {
         QFile::remove(partial);
         throw;
@@ -234,18 +250,20 @@ void restoreDiaryBackup(const QString &archive, const QString &folder)
     refuseUnlessEmpty(folder);
     const QString parent = QFileInfo(folder).absolutePath();
     if (!QDir().mkpath(parent))
-        throw BackupError(QStringLiteral("Kan ikke lage mappa %1.").arg(shown(parent)));
+        throw BackupError(QCoreApplication::translate("DiaryBackup", "Kan ikke lage mappa %1.").arg(shown(parent)));
     QTemporaryDir staging(QDir(parent).filePath(QStringLiteral(".lirvenda-tilbake-XXXXXX")));
     if (!staging.isValid())
-        throw BackupError(QStringLiteral("Kan ikke skrive i mappa %1.").arg(shown(parent)));
+        throw BackupError(QCoreApplication::translate("DiaryBackup", "Kan ikke skrive i mappa %1.").arg(shown(parent)));
     try {
         unpack(archive, staging.path());
     } catch (const ArchiveError &error) {
-        throw BackupError(QStringLiteral("Sikkerhetskopien er skadet: %1").arg(error.message()));
+        throw BackupError(
+            QCoreApplication::translate("DiaryBackup", "Sikkerhetskopien er skadet: %1").arg(error.message()));
     }
     QFile manifestFile(staging.filePath(ManifestName));
     if (!manifestFile.open(QIODevice::ReadOnly))
-        throw BackupError(QStringLiteral("%1 er ikke en sikkerhetskopi fra Lirvenda: innholdslista %2 mangler.")
+        throw BackupError(QCoreApplication::translate(
+                              "DiaryBackup", "%1 er ikke en sikkerhetskopi fra Lirvenda: innholdslista %2 mangler.")
                               .arg(shown(archive), ManifestName));
     const BackupManifest manifest = BackupManifest::fromJson(manifestFile.readAll());
     manifestFile.close();
@@ -254,7 +272,7 @@ void restoreDiaryBackup(const QString &archive, const QString &folder)
     QFile::remove(staging.filePath(ManifestName));
     QDir().rmdir(folder); // an empty folder gives way to the restored one
     if (!QDir().rename(staging.path(), folder))
-        throw BackupError(QStringLiteral("Kan ikke lage mappa %1.").arg(shown(folder)));
+        throw BackupError(QCoreApplication::translate("DiaryBackup", "Kan ikke lage mappa %1.").arg(shown(folder)));
     staging.setAutoRemove(false);
 }
 

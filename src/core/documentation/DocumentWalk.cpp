@@ -1,5 +1,6 @@
 #include "core/documentation/DocumentWalk.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace lirvenda {
@@ -22,7 +23,10 @@ bool DocumentWalk::next()
 
 QString DocumentWalk::positionText() const
 {
-    return QStringLiteral("%1 - %2 av %3").arg(QFileInfo(current()).fileName()).arg(m_index + 1).arg(m_files.size());
+    return QCoreApplication::translate("DocumentWalk", "%1 - %2 av %3")
+        .arg(QFileInfo(current()).fileName())
+        .arg(m_index + 1)
+        .arg(m_files.size());
 }
 
 } // namespace lirvenda

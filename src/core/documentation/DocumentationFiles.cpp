@@ -2,6 +2,7 @@
 
 #include "core/store/NorwegianOrder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,11 +57,12 @@ DocumentKind documentKind(const QString &path)
 
 QString documentFileFilters()
 {
-    return QStringList{
-        QStringLiteral("Bilder, video og lyd (%1)").arg(patterns(PictureEndings + VideoEndings + SoundEndings)),
-        QStringLiteral("Bilder (%1)").arg(patterns(PictureEndings)),
-        QStringLiteral("Video (%1)").arg(patterns(VideoEndings)),
-        QStringLiteral("Lyd (%1)").arg(patterns(SoundEndings)), QStringLiteral("Alle filer (*)")}
+    return QStringList{QCoreApplication::translate("DocumentationFiles", "Bilder, video og lyd (%1)")
+                           .arg(patterns(PictureEndings + VideoEndings + SoundEndings)),
+                       QCoreApplication::translate("DocumentationFiles", "Bilder (%1)").arg(patterns(PictureEndings)),
+                       QCoreApplication::translate("DocumentationFiles", "Video (%1)").arg(patterns(VideoEndings)),
+                       QCoreApplication::translate("DocumentationFiles", "Lyd (%1)").arg(patterns(SoundEndings)),
+                       QCoreApplication::translate("DocumentationFiles", "Alle filer (*)")}
         .join(QStringLiteral(";;"));
 }
 
@@ -101,14 +103,18 @@ QString copyIntoFolder(const QString &source, const QString &folder)
     const QFileInfo original(source);
     if (!original.isFile() || !original.isReadable())
         throw DocumentationError(
-            QStringLiteral("Fila %1 finnes ikke eller kan ikke leses, og ble ikke lagt til.").arg(nativePath(source)));
+            QCoreApplication::translate("DocumentationFiles",
+                                        "Fila %1 finnes ikke eller kan ikke leses, og ble ikke lagt til.")
+                .arg(nativePath(source)));
     if (!QDir().mkpath(folder))
-        throw DocumentationError(QStringLiteral("Mappa %1 kunne ikke lages.").arg(nativePath(folder)));
+        throw DocumentationError(
+            QCoreApplication::translate("DocumentationFiles", "Mappa %1 kunne ikke lages.").arg(nativePath(folder)));
     const QString target = QDir(folder).filePath(freeName(QDir(folder), original.fileName()));
     QFile file(source);
     if (!file.copy(target))
-        throw DocumentationError(QStringLiteral("Fila %1 kunne ikke kopieres til %2: %3")
-                                     .arg(nativePath(source), nativePath(folder), file.errorString()));
+        throw DocumentationError(
+            QCoreApplication::translate("DocumentationFiles", "Fila %1 kunne ikke kopieres til %2: %3")
+                .arg(nativePath(source), nativePath(folder), file.errorString()));
     return target;
 }
 
@@ -123,7 +129,8 @@ void moveDocumentationAside(const QString &programFolder, const QString &obsUniq
     const QString target = deleted.filePath(freeName(deleted, QFileInfo(folder).fileName()));
     if (!QDir().mkpath(deleted.path()) || !QDir().rename(folder, target))
         throw DocumentationError(
-            QStringLiteral("Dokumentasjonen i %1 kunne ikke flyttes til %2; den ligger der den lå.")
+            QCoreApplication::translate("DocumentationFiles",
+                                        "Dokumentasjonen i %1 kunne ikke flyttes til %2; den ligger der den lå.")
                 .arg(nativePath(folder), nativePath(deleted.path())));
 }
 

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace lirvenda {
@@ -111,12 +112,13 @@ bool hasAtlasRecords(Program &program)
 QString atlasImportRefusal(Program &program, const AtlasImportPlan &plan)
 {
     if (plan.atlasRecords == 0)
-        return QStringLiteral("Tabellen Atlas er tom. Ingenting er endret.");
+        return QCoreApplication::translate("AtlasImport", "Tabellen Atlas er tom. Ingenting er endret.");
     if (!program.observerConnection()
              .scalar(QStringLiteral("SELECT 1 FROM Observers WHERE ObserverID = ?"), {AtlasMainObserverId})
              .isValid())
-        return QStringLiteral("Observasjonene knyttes til observatøren med nummer %1, men den finnes ikke i "
-                              "observatørregisteret. Ingenting er endret.")
+        return QCoreApplication::translate(
+                   "AtlasImport", "Observasjonene knyttes til observatøren med nummer %1, men den finnes ikke i "
+                                  "observatørregisteret. Ingenting er endret.")
             .arg(AtlasMainObserverId);
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "core/shared/ModuleFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -15,7 +16,8 @@ std::unique_ptr<SpreadsheetEngine> startCalcEngine(const OfficeSettings &setting
     const QString path = calcEngineModulePath();
     if (!QFileInfo(path).isFile())
         throw SpreadsheetError(
-            QStringLiteral("Programmet mangler fila %1, som lager excel-arkene.").arg(QDir::toNativeSeparators(path)));
+            QCoreApplication::translate("CalcEngineModule", "Programmet mangler fila %1, som lager excel-arkene.")
+                .arg(QDir::toNativeSeparators(path)));
     // Loaded for the rest of the run: the engine's code lives in it. It fails to load where the
     // UNO libraries it is linked to are missing, that is where LibreOffice is not installed.
     // Never unloaded, not even at exit, where Qt would otherwise close every library it loaded:
@@ -24,13 +26,16 @@ std::unique_ptr<SpreadsheetEngine> startCalcEngine(const OfficeSettings &setting
     QLibrary module(path);
     module.setLoadHints(QLibrary::PreventUnloadHint);
     if (!module.load())
-        throw SpreadsheetError(QStringLiteral("Excel-arkene lages med LibreOffice Calc, som ikke er installert på "
-                                              "denne maskinen (%1).")
-                                   .arg(module.errorString()));
+        throw SpreadsheetError(
+            QCoreApplication::translate("CalcEngineModule",
+                                        "Excel-arkene lages med LibreOffice Calc, som ikke er installert på "
+                                        "denne maskinen (%1).")
+                .arg(module.errorString()));
     const auto start = reinterpret_cast<StartEngineFunction>(module.resolve(StartEngineSymbol));
     if (!start)
         throw SpreadsheetError(
-            QStringLiteral("Fila %1 er ikke programmets regnearkmodul.").arg(QDir::toNativeSeparators(path)));
+            QCoreApplication::translate("CalcEngineModule", "Fila %1 er ikke programmets regnearkmodul.")
+                .arg(QDir::toNativeSeparators(path)));
     return std::unique_ptr<SpreadsheetEngine>(start(settings));
 }
 

@@ -7,6 +7,7 @@
 #include "core/shared/TextFiles.h"
 #include "core/store/Program.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -295,7 +296,7 @@ qint64 exportDarwinCore(Program &program, const ArchiveCriteria &criteria, const
 {
     QTemporaryDir work(QFileInfo(path).absolutePath() + QStringLiteral("/.dwca-XXXXXX"));
     if (!work.isValid())
-        throw ExportError(QStringLiteral("Kan ikke skrive i mappa %1: %2")
+        throw ExportError(QCoreApplication::translate("DarwinCoreArchive", "Kan ikke skrive i mappa %1: %2")
                               .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), work.errorString()));
     QFile occurrences(work.filePath(OccurrenceFile));
     if (!occurrences.open(QIODevice::WriteOnly))
@@ -313,7 +314,8 @@ qint64 exportDarwinCore(Program &program, const ArchiveCriteria &criteria, const
     }
     QFile::remove(path);
     if (!QFile::rename(archive, path))
-        throw ExportError(QStringLiteral("Kan ikke skrive %1.").arg(QDir::toNativeSeparators(path)));
+        throw ExportError(QCoreApplication::translate("DarwinCoreArchive", "Kan ikke skrive %1.")
+                              .arg(QDir::toNativeSeparators(path)));
     return written;
 }
 

@@ -9,6 +9,7 @@
 #include "core/store/ObservationRecordSet.h"
 #include "core/store/Program.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -143,13 +144,13 @@ EbirdTaxa::Match EbirdTaxa::match(const QString &scientificName) const
 {
     const QStringList words = scientificName.simplified().split(QLatin1Char(' '));
     if (words.contains(QLatin1String("x")) || words.contains(QStringLiteral("×")))
-        return {{}, QStringLiteral("hybrid")};
+        return {{}, QCoreApplication::translate("EbirdImport", "hybrid")};
     if (words.size() < 2 || words[1].compare(QLatin1String("sp."), Qt::CaseInsensitive) == 0)
-        return {{}, QStringLiteral("art ikke bestemt (sp.)")};
+        return {{}, QCoreApplication::translate("EbirdImport", "art ikke bestemt (sp.)")};
     if (words[0].contains(QLatin1Char('/')) || words[1].contains(QLatin1Char('/')))
-        return {{}, QStringLiteral("en av flere arter (/)")};
+        return {{}, QCoreApplication::translate("EbirdImport", "en av flere arter (/)")};
     const QString key = m_keys.value((words[0] + QLatin1Char(' ') + words[1]).toLower());
-    return key.isEmpty() ? Match{{}, QStringLiteral("ikke i artslista")} : Match{key, {}};
+    return key.isEmpty() ? Match{{}, QCoreApplication::translate("EbirdImport", "ikke i artslista")} : Match{key, {}};
 }
 
 QString activityOfBreedingCode(const QString &breedingCode)
@@ -175,24 +176,28 @@ QTime ebirdTime(const QString &text)
 
 namespace {
 
-QString rowCount(int rows) { return rows == 1 ? QStringLiteral("1 rad") : QStringLiteral("%1 rader").arg(rows); }
+QString rowCount(int rows)
+{
+    return rows == 1 ? QCoreApplication::translate("EbirdImport", "1 rad")
+                     : QCoreApplication::translate("EbirdImport", "%1 rader").arg(rows);
+}
 
 } // namespace
 
 QStringList EbirdImportPlan::report() const
 {
-    QStringList lines{QStringLiteral("Rader lest: %1").arg(rowsRead),
-                      QStringLiteral("Rader som importeres: %1").arg(rows.size()),
-                      QStringLiteral("Arter funnet: %1").arg(speciesMatched),
-                      QStringLiteral("Allerede importert: %1").arg(alreadyImported)};
+    QStringList lines{QCoreApplication::translate("EbirdImport", "Rader lest: %1").arg(rowsRead),
+                      QCoreApplication::translate("EbirdImport", "Rader som importeres: %1").arg(rows.size()),
+                      QCoreApplication::translate("EbirdImport", "Arter funnet: %1").arg(speciesMatched),
+                      QCoreApplication::translate("EbirdImport", "Allerede importert: %1").arg(alreadyImported)};
     int refusedRows = 0;
     for (const int count : refused)
         refusedRows += count;
-    lines << QStringLiteral("Avvist: %1").arg(refusedRows);
+    lines << QCoreApplication::translate("EbirdImport", "Avvist: %1").arg(refusedRows);
     for (auto it = refused.cbegin(); it != refused.cend(); ++it)
         lines << QStringLiteral("  %1 (%2)").arg(it.key(), rowCount(it.value()));
     if (!breedingCodesLeftOut.isEmpty())
-        lines << QStringLiteral("Hekkekoder uten tilsvarende aktivitet:");
+        lines << QCoreApplication::translate("EbirdImport", "Hekkekoder uten tilsvarende aktivitet:");
     for (auto it = breedingCodesLeftOut.cbegin(); it != breedingCodesLeftOut.cend(); ++it)
         lines << QStringLiteral("  %1 (%2)").arg(it.key(), rowCount(it.value()));
     return lines;
@@ -211,7 +216,8 @@ QString importObserverRefusal(Program &program, qint64 observerId)
             .scalar(QStringLiteral("SELECT 1 FROM Observers WHERE ObserverID = ?"), {observerId})
             .isValid())
         return {};
-    return QStringLiteral("Finner ingen observatør med nummer %1 i observatørregisteret. Ingenting er importert.")
+    return QCoreApplication::translate(
+               "EbirdImport", "Finner ingen observatør med nummer %1 i observatørregisteret. Ingenting er importert.")
         .arg(observerId);
 }
 
@@ -239,7 +245,8 @@ public:
         ++m_plan.rowsRead;
         const QString taxon = m_header.field(record.fields, ScientificNameColumn).simplified();
         if (!record.complete || record.fields.size() < m_header.size())
-            return refuse(QStringLiteral("ufullstendig rad"), QStringLiteral("linje %1").arg(record.line));
+            return refuse(QCoreApplication::translate("EbirdImport", "ufullstendig rad"),
+                          QCoreApplication::translate("EbirdImport", "linje %1").arg(record.line));
         const QString submission = m_header.field(record.fields, SubmissionColumn).trimmed();
         const EbirdTaxa::Match species = m_taxa.match(taxon);
         if (!species.refusal.isEmpty())
@@ -266,9 +273,9 @@ private:
         Observation &o = row.observation;
         o.speciesKey = speciesKey;
         if (!readMoments(m_header, fields, o))
-            return {o, QStringLiteral("ugyldig dato eller tid")};
+            return {o, QCoreApplication::translate("EbirdImport", "ugyldig dato eller tid")};
         if (!readCount(m_header.field(fields, CountColumn), o))
-            return {o, QStringLiteral("ugyldig antall")};
+            return {o, QCoreApplication::translate("EbirdImport", "ugyldig antall")};
         o.locality = m_header.field(fields, LocationColumn).trimmed();
         o.latitude = m_header.field(fields, LatitudeColumn).trimmed();
         o.longitude = m_header.field(fields, LongitudeColumn).trimmed();
@@ -297,14 +304,16 @@ EbirdImportPlan planEbirdImport(Program &program, const QString &path, qint64 ob
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EbirdImportError(QStringLiteral("Kan ikke lese %1: %2").arg(path, file.errorString()));
+        throw EbirdImportError(
+            QCoreApplication::translate("EbirdImport", "Kan ikke lese %1: %2").arg(path, file.errorString()));
     CsvReader reader(file);
     const std::optional<CsvReader::Record> names = reader.next();
     const CsvHeader header(names ? names->fields : QStringList());
     for (const QString &column : NeededColumns)
         if (!header.has(column))
             throw EbirdImportError(
-                QStringLiteral("%1 er ikke en fil fra eBird: kolonnen «%2» mangler.").arg(path, column));
+                QCoreApplication::translate("EbirdImport", "%1 er ikke en fil fra eBird: kolonnen «%2» mangler.")
+                    .arg(path, column));
     EbirdImportPlan plan;
     plan.observerId = observerId;
     PlanReader rows(program, plan, header);

@@ -1,5 +1,6 @@
 #include "core/exchange/ExportFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace lirvenda {
@@ -26,7 +27,7 @@ void ExportFile::commit()
 
 void ExportFile::fail()
 {
-    throw ExportError(QStringLiteral("Kan ikke skrive %1: %2")
+    throw ExportError(QCoreApplication::translate("ExportFile", "Kan ikke skrive %1: %2")
                           .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString()));
 }
 

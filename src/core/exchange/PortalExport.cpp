@@ -11,6 +11,7 @@
 #include "core/species/Species.h"
 #include "core/store/Program.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
@@ -170,8 +171,9 @@ void removeUnfinishedExportFiles(Program &program)
         // Only an export file's own name: a list edited by hand cannot reach other files.
         if (exportFileNamePattern().match(name).hasMatch() && folder.exists(name) &&
             !QFile::remove(folder.filePath(name)))
-            throw SpreadsheetError(QStringLiteral("Fila %1 fra en avbrutt eksport kan ikke slettes.")
-                                       .arg(QDir::toNativeSeparators(folder.filePath(name))));
+            throw SpreadsheetError(
+                QCoreApplication::translate("PortalExport", "Fila %1 fra en avbrutt eksport kan ikke slettes.")
+                    .arg(QDir::toNativeSeparators(folder.filePath(name))));
         db.execute(QStringLiteral("DELETE FROM UferdigeEksportfiler WHERE Fil = ?"), {name});
     }
 }
@@ -219,8 +221,9 @@ QString preparePortalExport(Program &program, Prompter &prompter, const QDate &t
         prompter.information(nothingToReportMessage(today));
         return {};
     }
-    if (!prompter.askYesNo(QStringLiteral("Du har %1 observasjoner som skal rapporteres til '%2'. Vil du generere "
-                                          "excel-ark nå?")
+    if (!prompter.askYesNo(QCoreApplication::translate(
+                               "PortalExport", "Du har %1 observasjoner som skal rapporteres til '%2'. Vil du generere "
+                                               "excel-ark nå?")
                                .arg(total)
                                .arg(PortalName)))
         return {};
@@ -232,12 +235,15 @@ QString preparePortalExport(Program &program, Prompter &prompter, const QDate &t
 
 QString nothingToReportMessage(const QDate &today)
 {
-    return QStringLiteral("Du har pr. %1 ingen observasjoner som skal sendes inn.").arg(dateBoxText(today));
+    return QCoreApplication::translate("PortalExport", "Du har pr. %1 ingen observasjoner som skal sendes inn.")
+        .arg(dateBoxText(today));
 }
 
 QString missingTemplateMessage(const QString &folder)
 {
-    return QStringLiteral("Du mangler fila lirv_Excelimport.xls. Denne kan du hente fra %1 og kopiere til mappa %2/.")
+    return QCoreApplication::translate(
+               "PortalExport",
+               "Du mangler fila lirv_Excelimport.xls. Denne kan du hente fra %1 og kopiere til mappa %2/.")
         .arg(PortalName, QDir::toNativeSeparators(folder));
 }
 
@@ -248,8 +254,8 @@ QStringList exportUnreported(Program &program, SpreadsheetEngine &engine, const 
     const QString suffix = QFileInfo(templatePath).suffix().toLower();
     QStringList written;
     if (const QString fault = workbookFault(templatePath); !fault.isEmpty())
-        throw SpreadsheetError(
-            QStringLiteral("Malen %1 kan ikke brukes: %2.").arg(QDir::toNativeSeparators(templatePath), fault));
+        throw SpreadsheetError(QCoreApplication::translate("PortalExport", "Malen %1 kan ikke brukes: %2.")
+                                   .arg(QDir::toNativeSeparators(templatePath), fault));
     try {
         removeUnfinishedExportFiles(program);
         const QList<PortalRow> rows = unreportedRows(program);
@@ -261,7 +267,8 @@ QStringList exportUnreported(Program &program, SpreadsheetEngine &engine, const 
                 writeRow(engine, PortalFirstRow + int(i), part.at(i));
             const QString name = exportFileName(today, number++, suffix);
             if (folder.exists(name))
-                throw SpreadsheetError(QStringLiteral("Fila %1 finnes fra før.").arg(folder.filePath(name)));
+                throw SpreadsheetError(
+                    QCoreApplication::translate("PortalExport", "Fila %1 finnes fra før.").arg(folder.filePath(name)));
             listUnfinished(program, name);
             written << name; // before the save: a half-written file goes too
             engine.saveAs(folder.filePath(name));
@@ -284,19 +291,22 @@ QString exportedMessage(const QString &folder, const QStringList &fileNames)
 {
     const QString shownFolder = QDir::toNativeSeparators(folder);
     if (fileNames.size() == 1)
-        return QStringLiteral("Observasjonene ble eksportert til en excel-fil som ligger i mappa %1/ og heter %2")
+        return QCoreApplication::translate(
+                   "PortalExport", "Observasjonene ble eksportert til en excel-fil som ligger i mappa %1/ og heter %2")
             .arg(shownFolder, fileNames.first());
     const QRegularExpressionMatch first = exportFileNamePattern().match(fileNames.first());
     const QRegularExpressionMatch last = exportFileNamePattern().match(fileNames.last());
-    return QStringLiteral("Det ble eksportert %1 excel-filer. Disse ligger i mappa %2 og alle begynner med navnet "
-                          "%3_ (etterfulgt av et nummer fra %4 til %5).%6")
+    return QCoreApplication::translate(
+               "PortalExport", "Det ble eksportert %1 excel-filer. Disse ligger i mappa %2 og alle begynner med navnet "
+                               "%3_ (etterfulgt av et nummer fra %4 til %5).%6")
         .arg(QString::number(fileNames.size()), shownFolder, first.captured(1), first.captured(2), last.captured(2),
              QFileInfo(fileNames.first()).suffix());
 }
 
 QString exportFailedMessage(const QString &failure)
 {
-    return failure + QStringLiteral("\nIngen observasjoner er merket som rapportert, og ingen filer er lagret.");
+    return failure + QCoreApplication::translate(
+                         "PortalExport", "\nIngen observasjoner er merket som rapportert, og ingen filer er lagret.");
 }
 
 } // namespace lirvenda

@@ -1,5 +1,6 @@
 #include "core/exchange/WorkbookFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -23,19 +24,19 @@ QString compoundFault(QFile &file)
 {
     const QByteArray header = file.read(CompoundHeaderSize);
     if (header.size() < CompoundHeaderSize)
-        return QStringLiteral("fila er avkuttet");
+        return QCoreApplication::translate("WorkbookFile", "fila er avkuttet");
     const quint16 sectorShift = qFromLittleEndian<quint16>(header.constData() + 0x1E);
     if (sectorShift != 9 && sectorShift != 12)
-        return QStringLiteral("fila er skadet");
+        return QCoreApplication::translate("WorkbookFile", "fila er skadet");
     const qint64 sectorSize = qint64(1) << sectorShift;
     const qint64 sectors = (file.size() - sectorSize) / sectorSize; // after the header's sector
     const auto within = [sectors](quint32 sector) { return sector > LastRegularSector || sector < sectors; };
     if (!within(number32(header, 0x30)))
-        return QStringLiteral("fila er avkuttet");
+        return QCoreApplication::translate("WorkbookFile", "fila er avkuttet");
     const quint32 fatSectors = number32(header, 0x2C);
     for (quint32 i = 0; i < qMin<quint32>(fatSectors, HeaderFatSectors); ++i)
         if (!within(number32(header, 0x4C + int(i) * 4)))
-            return QStringLiteral("fila er avkuttet");
+            return QCoreApplication::translate("WorkbookFile", "fila er avkuttet");
     return {};
 }
 
@@ -43,7 +44,7 @@ QString zipFault(QFile &file)
 {
     const qint64 tail = qMin(file.size(), ZipEndSearch);
     if (!file.seek(file.size() - tail) || !file.read(tail).contains(ZipEndOfDirectory))
-        return QStringLiteral("fila er avkuttet");
+        return QCoreApplication::translate("WorkbookFile", "fila er avkuttet");
     return {};
 }
 
@@ -53,13 +54,13 @@ QString workbookFault(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("fila kan ikke leses (%1)").arg(file.errorString());
+        return QCoreApplication::translate("WorkbookFile", "fila kan ikke leses (%1)").arg(file.errorString());
     const QByteArray start = file.peek(CompoundFileSignature.size());
     if (start.startsWith(CompoundFileSignature))
         return compoundFault(file);
     if (start.startsWith(ZipLocalHeader))
         return zipFault(file);
-    return QStringLiteral("fila er ikke et excel-ark");
+    return QCoreApplication::translate("WorkbookFile", "fila er ikke et excel-ark");
 }
 
 } // namespace lirvenda

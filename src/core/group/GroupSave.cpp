@@ -5,6 +5,7 @@
 #include "core/shared/TextFiles.h"
 #include "core/shared/UniqueIds.h"
 #include "core/store/Program.h"
+#include <QCoreApplication>
 
 namespace lirvenda {
 
@@ -16,7 +17,7 @@ QList<ValidationMessage> information(const QString &text) { return {{text, false
 // named as such first, as everywhere else in the program.
 std::optional<QList<ValidationMessage>> momentProblem(const QString &date, const QString &time, const QDate &today)
 {
-    const QString badMoment = QStringLiteral("Ulovlig dato.");
+    const QString badMoment = QCoreApplication::translate("GroupSave", "Ulovlig dato.");
     if (!isValidDate(date, today))
         return information(badMoment);
     switch (readTimeBox(time).check) {
@@ -24,7 +25,8 @@ std::optional<QList<ValidationMessage>> momentProblem(const QString &date, const
     case TimeCheck::Malformed: return information(badMoment);
     case TimeCheck::OutOfRange: break;
     }
-    return QList<ValidationMessage>{{QStringLiteral("Ulovlig tid!"), true}, {badMoment, false}};
+    return QList<ValidationMessage>{{QCoreApplication::translate("GroupSave", "Ulovlig tid!"), true},
+                                    {badMoment, false}};
 }
 
 QString observerUniqueId(Program &program, const QString &observerId)
@@ -105,13 +107,14 @@ QList<ValidationMessage> groupHeaderProblems(Program &program, const GroupHeader
     if (auto problem = momentProblem(header.stopDate, header.stopTime, today))
         return *problem;
     if (boxInstant(header.stopDate, header.stopTime) < boxInstant(header.startDate, header.startTime))
-        return information(QStringLiteral("Stopptid er før starttid."));
+        return information(QCoreApplication::translate("GroupSave", "Stopptid er før starttid."));
     if (header.otherObserverIds.contains(header.mainObserverId))
-        return information(QStringLiteral("Hoved- og medobservatør kan ikke være samme person."));
+        return information(
+            QCoreApplication::translate("GroupSave", "Hoved- og medobservatør kan ikke være samme person."));
     if (!isLocality(program, header.locality))
-        return information(QStringLiteral("Du må velge en lokalitet fra lista."));
+        return information(QCoreApplication::translate("GroupSave", "Du må velge en lokalitet fra lista."));
     if (!observerExists(program, header.mainObserverId))
-        return information(QStringLiteral("Du må velge en hovedobservatør fra lista."));
+        return information(QCoreApplication::translate("GroupSave", "Du må velge en hovedobservatør fra lista."));
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QSet>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -76,9 +77,9 @@ qint64 namedLocalityId(Program &program, const LocalityChoice &choice)
 NewLocality addNamedLocality(Program &program, const QString &name)
 {
     if (name.trimmed().isEmpty())
-        return {{}, QStringLiteral("Skriv inn et navn på lokaliteten.")};
+        return {{}, QCoreApplication::translate("NamedLocalities", "Skriv inn et navn på lokaliteten.")};
     if (namedLocalityWithName(program, name))
-        return {{}, QStringLiteral("Lokaliteten finnes allerede.")};
+        return {{}, QCoreApplication::translate("NamedLocalities", "Lokaliteten finnes allerede.")};
     return {insertNamedLocality(program, name), {}};
 }
 

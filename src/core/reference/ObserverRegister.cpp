@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <QCoreApplication>
 #include <array>
 
 namespace lirvenda {
@@ -122,13 +123,14 @@ QString saveObserver(Program &program, qint64 observerId, const ObserverFields &
     // A name of blanks alone would be stored as no name at all.
     if (fields.firstName.trimmed().isEmpty() || fields.lastName.trimmed().isEmpty() ||
         fields.initials.trimmed().isEmpty())
-        return QStringLiteral("Name and initials must be given!");
+        return QCoreApplication::translate("ObserverRegister", "Name and initials must be given!");
 
     Database &db = program.observerConnection();
     Transaction transaction(db);
     if (initialsTakenByAnother(db, fields.initials, observerId))
-        return observerId == NewObserver ? QStringLiteral("Initials already used.")
-                                         : QStringLiteral("Initials are already used by another observer!");
+        return observerId == NewObserver
+                   ? QCoreApplication::translate("ObserverRegister", "Initials already used.")
+                   : QCoreApplication::translate("ObserverRegister", "Initials are already used by another observer!");
     if (observerId == NewObserver)
         addObserver(program, db, fields);
     else

@@ -2,6 +2,7 @@
 
 #include "core/store/Program.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <utility>
@@ -25,13 +26,14 @@ QList<KeyedEntry> referenceItems(Program &program)
 // A field of blanks only is as good as empty.
 QString referenceProblem(const ReferenceFields &fields)
 {
-    const std::pair<const QString &, const char *> required[] = {{fields.authors, "Ingen forfattere angitt."},
-                                                                 {fields.year, "År ikke angitt."},
-                                                                 {fields.title, "Ingen tittel angitt."},
-                                                                 {fields.journal, "Ingen journal/rapport angitt."}};
+    const std::pair<const QString &, const char *> required[] = {
+        {fields.authors, QT_TRANSLATE_NOOP("References", "Ingen forfattere angitt.")},
+        {fields.year, QT_TRANSLATE_NOOP("References", "År ikke angitt.")},
+        {fields.title, QT_TRANSLATE_NOOP("References", "Ingen tittel angitt.")},
+        {fields.journal, QT_TRANSLATE_NOOP("References", "Ingen journal/rapport angitt.")}};
     for (const auto &[value, message] : required)
         if (value.trimmed().isEmpty())
-            return QString::fromUtf8(message);
+            return QCoreApplication::translate("References", message);
     return {};
 }
 

@@ -1,8 +1,10 @@
 #include "core/registration/RecentObservations.h"
 
+#include "core/shared/Language.h"
 #include "core/species/Species.h"
 #include "core/store/Program.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace lirvenda {
@@ -10,8 +12,9 @@ namespace lirvenda {
 RecentObservations recentObservations(Program &program, const QString &speciesKey, const QDate &today)
 {
     RecentObservations recent;
-    recent.caption = QStringLiteral("Siste observasjoner av ") + latinShortCode(program, speciesKey).toUpper();
-    const QLocale norwegian(QLocale::NorwegianBokmal, QLocale::Norway);
+    recent.caption = QCoreApplication::translate("RecentObservations", "Siste observasjoner av ") +
+                     latinShortCode(program, speciesKey).toUpper();
+    const QLocale shown = shownLocale();
     Statement days = program.mainConnection().query(
         QStringLiteral("SELECT substr(StartDato, 1, 10) AS Dag, sum(Antall) AS Total FROM Observasjoner "
                        "WHERE Art = ? AND StartDato >= date(?, '-30 days') "
@@ -19,7 +22,7 @@ RecentObservations recentObservations(Program &program, const QString &speciesKe
         {speciesKey, today.toString(Qt::ISODate)});
     while (days.next()) {
         const QDate day = QDate::fromString(days.text(QStringLiteral("Dag")), Qt::ISODate);
-        recent.lines << norwegian.toString(day, QStringLiteral("dd. MMMM")) + QStringLiteral(": ") +
+        recent.lines << shown.toString(day, QStringLiteral("dd. MMMM")) + QStringLiteral(": ") +
                             days.text(QStringLiteral("Total")) + ' ';
     }
     return recent;

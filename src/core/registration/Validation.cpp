@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace lirvenda {
@@ -34,10 +35,11 @@ std::optional<QList<ValidationMessage>> timeProblem(const QString &box)
 {
     switch (readTimeBox(box).check) {
     case TimeCheck::Valid: return std::nullopt;
-    case TimeCheck::Malformed: return information(QStringLiteral("Ulovlig tid"));
+    case TimeCheck::Malformed: return information(QCoreApplication::translate("ObservationValidation", "Ulovlig tid"));
     case TimeCheck::OutOfRange: break;
     }
-    return QList<ValidationMessage>{{QStringLiteral("Ulovlig tid!"), true}, {QStringLiteral("Ulovlig tid"), false}};
+    return QList<ValidationMessage>{{QCoreApplication::translate("ObservationValidation", "Ulovlig tid!"), true},
+                                    {QCoreApplication::translate("ObservationValidation", "Ulovlig tid"), false}};
 }
 
 } // namespace
@@ -45,33 +47,36 @@ std::optional<QList<ValidationMessage>> timeProblem(const QString &box)
 QList<ValidationMessage> registrationProblems(Program &program, const RegistrationFields &f)
 {
     if (checkCoordinatesAgainstArea(program, f.latitude, f.longitude) == QLatin1String("False"))
-        return information(
-            QStringLiteral("De angitte koordinater stemmer ikke med fylke/kommune. Trykk 'Fylke/kom.' for tips"));
+        return information(QCoreApplication::translate(
+            "ObservationValidation",
+            "De angitte koordinater stemmer ikke med fylke/kommune. Trykk 'Fylke/kom.' for tips"));
     if (f.locality.isEmpty())
-        return information(QStringLiteral("Du må angi en lokalitet"));
+        return information(QCoreApplication::translate("ObservationValidation", "Du må angi en lokalitet"));
     if (!isNumeric(f.latitude))
-        return information(QStringLiteral("Du må oppgi en breddegrad"));
+        return information(QCoreApplication::translate("ObservationValidation", "Du må oppgi en breddegrad"));
     if (!isNumeric(f.longitude))
-        return information(QStringLiteral("Du må oppgi en lengdegrad"));
+        return information(QCoreApplication::translate("ObservationValidation", "Du må oppgi en lengdegrad"));
     if (bracketCode(f.speciesCaption).isEmpty())
-        return information(QStringLiteral("Du må oppgi en art"));
+        return information(QCoreApplication::translate("ObservationValidation", "Du må oppgi en art"));
     if (!wholeCount(f.count))
-        return information(QStringLiteral("Feil i angivelse av antall"));
+        return information(QCoreApplication::translate("ObservationValidation", "Feil i angivelse av antall"));
     if (!isValidDate(f.startDate))
-        return information(QStringLiteral("Ulovlig dato"));
+        return information(QCoreApplication::translate("ObservationValidation", "Ulovlig dato"));
     if (auto problem = timeProblem(f.startTime))
         return *problem;
     if (!isValidDate(f.stopDate))
-        return information(QStringLiteral("Ulovlig dato"));
+        return information(QCoreApplication::translate("ObservationValidation", "Ulovlig dato"));
     if (auto problem = timeProblem(f.stopTime))
         return *problem;
     if (boxInstant(f.stopDate, f.stopTime) < boxInstant(f.startDate, f.startTime))
-        return information(QStringLiteral("Stopptid er før starttid."));
+        return information(QCoreApplication::translate("ObservationValidation", "Stopptid er før starttid."));
     if (f.tickedObservers == 0)
-        return information(QStringLiteral("Det må avkrysses en hovedobservatør. "
-                                          "Legg til en observatør med høyre museknapp på observatørlista."));
+        return information(QCoreApplication::translate(
+            "ObservationValidation", "Det må avkrysses en hovedobservatør. "
+                                     "Legg til en observatør med høyre museknapp på observatørlista."));
     if (f.tickedObservers > 1)
-        return information(QStringLiteral("Kun en hovedobservatør skal avmerkes"));
+        return information(
+            QCoreApplication::translate("ObservationValidation", "Kun en hovedobservatør skal avmerkes"));
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -35,7 +36,7 @@ ArchiveWriter::ArchiveWriter(const QString &path, Compression compression)
     if (format != ARCHIVE_OK ||
         (fast && archive_write_set_format_option(m_archive, "zip", "compression-level", "1") != ARCHIVE_OK) ||
         archive_write_open_filename(m_archive, QFile::encodeName(path).constData()) != ARCHIVE_OK)
-        fail(QStringLiteral("Kan ikke lage arkivet"));
+        fail(QCoreApplication::translate("ArchiveFile", "Kan ikke lage arkivet"));
 }
 
 ArchiveWriter::~ArchiveWriter() { archive_write_free(m_archive); }
@@ -50,20 +51,20 @@ void ArchiveWriter::addFile(const QString &name, const QString &filePath)
 {
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("Kan ikke lese %1 til arkivet").arg(shown(filePath)));
+        fail(QCoreApplication::translate("ArchiveFile", "Kan ikke lese %1 til arkivet").arg(shown(filePath)));
     writeHeader(name, file.size(), QFileInfo(file).lastModified());
     QByteArray block(BlockSize, Qt::Uninitialized);
     qint64 read = 0;
     while ((read = file.read(block.data(), BlockSize)) > 0)
         writeData(block.constData(), read);
     if (read < 0)
-        fail(QStringLiteral("Kan ikke lese %1 til arkivet").arg(shown(filePath)));
+        fail(QCoreApplication::translate("ArchiveFile", "Kan ikke lese %1 til arkivet").arg(shown(filePath)));
 }
 
 void ArchiveWriter::close()
 {
     if (archive_write_close(m_archive) != ARCHIVE_OK)
-        fail(QStringLiteral("Kan ikke fullføre arkivet"));
+        fail(QCoreApplication::translate("ArchiveFile", "Kan ikke fullføre arkivet"));
 }
 
 void ArchiveWriter::writeHeader(const QString &name, qint64 size, const QDateTime &modified)
@@ -75,13 +76,13 @@ void ArchiveWriter::writeHeader(const QString &name, qint64 size, const QDateTim
     archive_entry_set_perm(entry.get(), 0644);
     archive_entry_set_mtime(entry.get(), modified.toSecsSinceEpoch(), 0);
     if (archive_write_header(m_archive, entry.get()) != ARCHIVE_OK)
-        fail(QStringLiteral("Kan ikke skrive %1 i arkivet").arg(name));
+        fail(QCoreApplication::translate("ArchiveFile", "Kan ikke skrive %1 i arkivet").arg(name));
 }
 
 void ArchiveWriter::writeData(const char *data, qsizetype size)
 {
     if (size > 0 && archive_write_data(m_archive, data, size_t(size)) != size)
-        fail(QStringLiteral("Kan ikke skrive i arkivet"));
+        fail(QCoreApplication::translate("ArchiveFile", "Kan ikke skrive i arkivet"));
 }
 
 ArchiveError ArchiveWriter::errorOf(const QString &what) const { return archiveError(what, m_path, m_archive); }
@@ -93,7 +94,7 @@ ArchiveReader::ArchiveReader(const QString &path) : m_path(path), m_archive(arch
     archive_read_support_format_zip(m_archive);
     archive_read_support_format_tar(m_archive);
     if (archive_read_open_filename(m_archive, QFile::encodeName(path).constData(), BlockSize) != ARCHIVE_OK) {
-        const ArchiveError error = errorOf(QStringLiteral("Kan ikke åpne arkivet"));
+        const ArchiveError error = errorOf(QCoreApplication::translate("ArchiveFile", "Kan ikke åpne arkivet"));
         archive_read_free(m_archive);
         throw error;
     }
@@ -108,7 +109,7 @@ QString ArchiveReader::nextEntry()
     if (status == ARCHIVE_EOF)
         return {};
     if (status != ARCHIVE_OK)
-        fail(QStringLiteral("Arkivet er skadet"));
+        fail(QCoreApplication::translate("ArchiveFile", "Arkivet er skadet"));
     return QString::fromUtf8(archive_entry_pathname_utf8(entry));
 }
 
@@ -119,7 +120,7 @@ void ArchiveReader::readEntry(const std::function<void(const char *, qsizetype)>
     while ((read = archive_read_data(m_archive, block.data(), size_t(BlockSize))) > 0)
         consume(block.constData(), read);
     if (read < 0)
-        fail(QStringLiteral("Arkivet er skadet"));
+        fail(QCoreApplication::translate("ArchiveFile", "Arkivet er skadet"));
 }
 
 QByteArray ArchiveReader::readEntry()

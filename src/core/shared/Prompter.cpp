@@ -2,6 +2,7 @@
 
 #include <QTextStream>
 
+#include <QCoreApplication>
 #include <exception>
 
 namespace lirvenda {
@@ -49,7 +50,7 @@ bool succeeds(const std::function<void()> &step)
     } catch (const std::exception &error) {
         prompter().critical(QString::fromUtf8(error.what()));
     } catch (...) {
-        prompter().critical(QStringLiteral("En ukjent feil oppstod."));
+        prompter().critical(QCoreApplication::translate("Prompter", "En ukjent feil oppstod."));
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "core/store/Database.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -24,7 +25,8 @@ void writeLine(const QString &path, const QString &line)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write((line + '\n').toUtf8()) < 0 || !file.commit())
-        throw DatabaseError(QStringLiteral("Kan ikke skrive fila %1: %2").arg(path, file.errorString()));
+        throw DatabaseError(
+            QCoreApplication::translate("TextFiles", "Kan ikke skrive fila %1: %2").arg(path, file.errorString()));
 }
 
 } // namespace lirvenda

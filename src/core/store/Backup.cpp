@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace lirvenda {
@@ -20,7 +21,7 @@ void copyPages(Database &source, Database &target)
 {
     sqlite3_backup *backup = sqlite3_backup_init(target.handle(), "main", source.handle(), "main");
     if (!backup)
-        target.fail(QStringLiteral("Sikkerhetskopien kan ikke lages"));
+        target.fail(QCoreApplication::translate("Backup", "Sikkerhetskopien kan ikke lages"));
     int status = SQLITE_OK;
     for (int attempt = 0; attempt <= BusyRetries; ++attempt) {
         status = sqlite3_backup_step(backup, -1);
@@ -30,7 +31,7 @@ void copyPages(Database &source, Database &target)
     }
     sqlite3_backup_finish(backup);
     if (status != SQLITE_DONE)
-        throw DatabaseError(QStringLiteral("Sikkerhetskopien av %1 kan ikke lages: %2")
+        throw DatabaseError(QCoreApplication::translate("Backup", "Sikkerhetskopien av %1 kan ikke lages: %2")
                                 .arg(QDir::toNativeSeparators(source.path()),
                                      failureText(status, QString::fromUtf8(sqlite3_errstr(status)))));
 }
@@ -41,7 +42,8 @@ void backupDatabase(Database &source, const QString &target)
 {
     const QString shownTarget = QDir::toNativeSeparators(target);
     if (QFileInfo::exists(target))
-        throw DatabaseError(QStringLiteral("Fila %1 finnes fra før og blir ikke overskrevet.").arg(shownTarget));
+        throw DatabaseError(
+            QCoreApplication::translate("Backup", "Fila %1 finnes fra før og blir ikke overskrevet.").arg(shownTarget));
     // Written under a passing name and renamed when complete: a file with the asked name is
     // always a whole copy.
     const QString partial = target + QStringLiteral(".ufullstendig");
@@ -52,7 +54,7 @@ void backupDatabase(Database &source, const QString &target)
             copyPages(source, *copy);
         }
         if (!QFile::rename(partial, target)) // refuses to replace a file that came meanwhile
-            throw DatabaseError(QStringLiteral("Kan ikke lage fila %1.").arg(shownTarget));
+            throw DatabaseError(QCoreApplication::translate("Backup", "Kan ikke lage fila %1.").arg(shownTarget));
     } catch (...) {
         QFile::remove(partial);
         throw;

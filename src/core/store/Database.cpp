@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace lirvenda {
@@ -56,19 +57,22 @@ std::unique_ptr<Database> Database::open(const QString &path, const QString &key
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw DatabaseError(QStringLiteral("Finner ikke databasefila %1.").arg(info.absoluteFilePath()));
+        throw DatabaseError(
+            QCoreApplication::translate("Database", "Finner ikke databasefila %1.").arg(info.absoluteFilePath()));
     if (!info.isFile() || !info.isReadable())
-        throw DatabaseError(QStringLiteral("Kan ikke lese databasefila %1.").arg(info.absoluteFilePath()));
+        throw DatabaseError(
+            QCoreApplication::translate("Database", "Kan ikke lese databasefila %1.").arg(info.absoluteFilePath()));
     // The engine would take an empty file for a new database and fill it; it is a broken copy.
     if (info.size() == 0)
-        throw DatabaseError(QStringLiteral("Databasefila %1 er tom.").arg(info.absoluteFilePath()));
+        throw DatabaseError(
+            QCoreApplication::translate("Database", "Databasefila %1 er tom.").arg(info.absoluteFilePath()));
     return openKeyed(path, key, access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
 }
 
 std::unique_ptr<Database> Database::create(const QString &path, const QString &key)
 {
     if (QFileInfo::exists(path))
-        throw DatabaseError(QStringLiteral("Databasefila %1 finnes allerede.").arg(path));
+        throw DatabaseError(QCoreApplication::translate("Database", "Databasefila %1 finnes allerede.").arg(path));
     return openKeyed(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
@@ -79,15 +83,16 @@ std::unique_ptr<Database> Database::openKeyed(const QString &path, const QString
     const int rc = sqlite3_open_v2(nativePath.toUtf8().constData(), &handle, flags, nullptr);
     std::unique_ptr<Database> db(new Database(handle, nativePath, key));
     if (rc != SQLITE_OK)
-        db->fail(QStringLiteral("Kan ikke åpne databasefila %1").arg(nativePath));
+        db->fail(QCoreApplication::translate("Database", "Kan ikke åpne databasefila %1").arg(nativePath));
     try {
         db->execute(QStringLiteral("PRAGMA key = %1").arg(quotedKey(key)));
         // The key is only tried at the first read: read now, so a wrong key or a file that is
         // not a database is refused here and not in the middle of some later work.
         db->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     } catch (const DatabaseError &error) {
-        throw DatabaseError(QStringLiteral("Kan ikke åpne databasefila %1: den er ikke en "
-                                           "Lirvenda-database eller har et annet passord (%2).")
+        throw DatabaseError(QCoreApplication::translate("Database",
+                                                        "Kan ikke åpne databasefila %1: den er ikke en "
+                                                        "Lirvenda-database eller har et annet passord (%2).")
                                 .arg(nativePath, error.message()));
     }
     db->execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
@@ -118,11 +123,14 @@ void Database::registerFunctions()
 QString failureText(int code, const QString &engineText)
 {
     switch (code & 0xff) {
-    case SQLITE_FULL: return QStringLiteral("Disken er full. Frigjør plass på disken og prøv igjen.");
-    case SQLITE_READONLY: return QStringLiteral("Databasefila eller mappa den ligger i er skrivebeskyttet.");
+    case SQLITE_FULL:
+        return QCoreApplication::translate("Database", "Disken er full. Frigjør plass på disken og prøv igjen.");
+    case SQLITE_READONLY:
+        return QCoreApplication::translate("Database", "Databasefila eller mappa den ligger i er skrivebeskyttet.");
     case SQLITE_CANTOPEN: // when writing: the journal beside the file could not be made
-        return QStringLiteral("Databasefila, eller journalfila ved siden av den, kan ikke åpnes. Er mappa "
-                              "skrivebeskyttet?");
+        return QCoreApplication::translate("Database",
+                                           "Databasefila, eller journalfila ved siden av den, kan ikke åpnes. Er mappa "
+                                           "skrivebeskyttet?");
     default: return engineText;
     }
 }
@@ -139,7 +147,7 @@ Statement Database::query(const QString &sql, const QVariantList &values)
     if (!stmt) {
         const QByteArray utf8 = sql.toUtf8();
         if (sqlite3_prepare_v2(m_db, utf8.constData(), utf8.size(), &stmt, nullptr) != SQLITE_OK)
-            fail(QStringLiteral("Feil i databasespørring (%1)").arg(sql));
+            fail(QCoreApplication::translate("Database", "Feil i databasespørring (%1)").arg(sql));
     }
     Statement statement(*this, stmt);
     statement.bindAll(values);
@@ -227,7 +235,7 @@ Statement &Statement::bind(int index, const QVariant &value)
         }
     }
     if (rc != SQLITE_OK)
-        m_db->fail(QStringLiteral("Kan ikke binde verdi %1").arg(index));
+        m_db->fail(QCoreApplication::translate("Database", "Kan ikke binde verdi %1").arg(index));
     return *this;
 }
 
@@ -245,7 +253,7 @@ bool Statement::next()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    m_db->fail(QStringLiteral("Databasefeil i %1").arg(m_db->path()));
+    m_db->fail(QCoreApplication::translate("Database", "Databasefeil i %1").arg(m_db->path()));
 }
 
 void Statement::run()
@@ -258,7 +266,7 @@ int Statement::columnIndex(const QString &column) const
 {
     const auto it = m_columns.constFind(column.toLower());
     if (it == m_columns.constEnd())
-        throw DatabaseError(QStringLiteral("Ukjent kolonne %1").arg(column));
+        throw DatabaseError(QCoreApplication::translate("Database", "Ukjent kolonne %1").arg(column));
     return it.value();
 }
 

@@ -1,5 +1,6 @@
 #include "core/store/ObservationRecordSet.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace lirvenda {
@@ -119,7 +120,7 @@ qint64 ObservationRecordSet::append(const QVariantMap &columns)
 void ObservationRecordSet::update(const QVariantMap &columns)
 {
     if (!hasCurrent())
-        throw DatabaseError(QStringLiteral("Ingen observasjon er valgt."));
+        throw DatabaseError(QCoreApplication::translate("ObservationRecordSet", "Ingen observasjon er valgt."));
     if (columns.isEmpty())
         return;
     QStringList assignments;
@@ -133,7 +134,7 @@ void ObservationRecordSet::update(const QVariantMap &columns)
 void ObservationRecordSet::removeCurrent()
 {
     if (!hasCurrent())
-        throw DatabaseError(QStringLiteral("Ingen observasjon er valgt."));
+        throw DatabaseError(QCoreApplication::translate("ObservationRecordSet", "Ingen observasjon er valgt."));
     m_db.execute(QStringLiteral("DELETE FROM Observasjoner WHERE ObsID = ?"), {m_current});
     moveFirst();
 }

@@ -4,6 +4,7 @@
 #include "core/store/Schema.h"
 #include "core/store/StoreKey.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,11 +29,13 @@ QString Program::filePath(const QString &name) const { return QDir(m_folder).fil
 void Program::openMainConnection()
 {
     if (!QDir().mkpath(m_folder))
-        throw DatabaseError(QStringLiteral("Kan ikke lage programmappa %1.").arg(QDir::toNativeSeparators(m_folder)));
+        throw DatabaseError(QCoreApplication::translate("Program", "Kan ikke lage programmappa %1.")
+                                .arg(QDir::toNativeSeparators(m_folder)));
     // Every save writes the store and its journal beside it: a folder that takes no new file
     // (a read-only disk, no rights) is refused here rather than at the first save.
     if (QTemporaryFile probe(filePath(QStringLiteral(".skriveprøve-XXXXXX"))); !probe.open())
-        throw DatabaseError(QStringLiteral("Programmappa %1 er skrivebeskyttet. Lirvenda lagrer observasjonene sine "
+        throw DatabaseError(QCoreApplication::translate(
+                                "Program", "Programmappa %1 er skrivebeskyttet. Lirvenda lagrer observasjonene sine "
                                            "der og kan ikke starte uten å kunne skrive i den. Gi skrivetilgang til "
                                            "mappa, eller velg en annen med --folder.")
                                 .arg(QDir::toNativeSeparators(m_folder)));
@@ -56,7 +59,7 @@ void Program::createMainDatabase(const QString &path)
         loadReferenceData(*db);
         db.reset();
         if (!QFile::rename(partial, path))
-            throw DatabaseError(QStringLiteral("Kan ikke lage databasefila %1.").arg(path));
+            throw DatabaseError(QCoreApplication::translate("Program", "Kan ikke lage databasefila %1.").arg(path));
     } catch (...) {
         QFile::remove(partial);
         throw;
@@ -85,7 +88,7 @@ void Program::openObservations() { m_observations = std::make_unique<Observation
 Database &Program::mainConnection()
 {
     if (!m_main)
-        throw DatabaseError(QStringLiteral("Databasen er ikke åpnet."));
+        throw DatabaseError(QCoreApplication::translate("Program", "Databasen er ikke åpnet."));
     return *m_main;
 }
 

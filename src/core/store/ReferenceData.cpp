@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <QCoreApplication>
 #include <functional>
 
 static void initReferenceResources() { Q_INIT_RESOURCE(reference); }
@@ -19,7 +20,8 @@ QList<Fields> readTable(const QString &name)
 {
     QFile file(QStringLiteral(":/reference/%1.tsv").arg(name));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw DatabaseError(QStringLiteral("Referansedata mangler i programmet: %1").arg(name));
+        throw DatabaseError(
+            QCoreApplication::translate("ReferenceData", "Referansedata mangler i programmet: %1").arg(name));
     QList<Fields> rows;
     file.readLine();
     while (!file.atEnd()) {

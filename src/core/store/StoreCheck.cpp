@@ -3,6 +3,7 @@
 #include "core/store/Program.h"
 #include "core/store/Schema.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace lirvenda {
@@ -16,7 +17,7 @@ void checkIntegrity(Database &db, StoreCheckResult &result)
     const QStringList report = db.columnTexts(QStringLiteral("PRAGMA integrity_check"));
     const QString file = QFileInfo(db.path()).fileName();
     if (report == QStringList{QStringLiteral("ok")}) {
-        result.summary << QStringLiteral("%1: integritetssjekken er i orden").arg(file);
+        result.summary << QCoreApplication::translate("StoreCheck", "%1: integritetssjekken er i orden").arg(file);
         return;
     }
     for (const QString &line : report)
@@ -50,37 +51,41 @@ void checkSpeciesKeys(Database &db, StoreCheckResult &result)
         return;
     QStringList shown = missing.mid(0, ListedKeys);
     if (missing.size() > ListedKeys)
-        shown << QStringLiteral("… (%1 i alt)").arg(missing.size());
-    result.problems
-        << QStringLiteral("Artsnøkler som ikke finnes i artslista: %1").arg(shown.join(QStringLiteral(", ")));
+        shown << QCoreApplication::translate("StoreCheck", "… (%1 i alt)").arg(missing.size());
+    result.problems << QCoreApplication::translate("StoreCheck", "Artsnøkler som ikke finnes i artslista: %1")
+                           .arg(shown.join(QStringLiteral(", ")));
 }
 
 void checkObservations(Database &db, StoreCheckResult &result)
 {
-    result.summary << QStringLiteral("%1 observasjoner, %2 observatørkoblinger")
+    result.summary << QCoreApplication::translate("StoreCheck", "%1 observasjoner, %2 observatørkoblinger")
                           .arg(db.scalar(QStringLiteral("SELECT count(*) FROM Observasjoner")).toLongLong())
                           .arg(db.scalar(QStringLiteral("SELECT count(*) FROM ObservatørKobling")).toLongLong());
-    countBreaches(db, result,
-                  QStringLiteral("SELECT count(*) FROM ObservatørKobling k WHERE NOT EXISTS "
-                                 "(SELECT 1 FROM Observasjoner o WHERE o.ObsID = k.RecordID)"),
-                  QStringLiteral("%1 observatørkoblinger peker på en observasjon som ikke finnes"));
+    countBreaches(
+        db, result,
+        QStringLiteral("SELECT count(*) FROM ObservatørKobling k WHERE NOT EXISTS "
+                       "(SELECT 1 FROM Observasjoner o WHERE o.ObsID = k.RecordID)"),
+        QCoreApplication::translate("StoreCheck", "%1 observatørkoblinger peker på en observasjon som ikke finnes"));
     countBreaches(db, result, QStringLiteral("SELECT count(*) FROM Observasjoner WHERE Art = ''"),
-                  QStringLiteral("%1 observasjoner er uten art"));
+                  QCoreApplication::translate("StoreCheck", "%1 observasjoner er uten art"));
     countBreaches(db, result, QStringLiteral("SELECT count(*) FROM Observasjoner WHERE StartDato = ''"),
-                  QStringLiteral("%1 observasjoner er uten startdato"));
+                  QCoreApplication::translate("StoreCheck", "%1 observasjoner er uten startdato"));
     checkSpeciesKeys(db, result);
     // The lists of used species and localities the windows start from must match the rows. An
     // older store has none yet: its upgrade makes them from the rows.
     if (schemaVersionOf(db) < UsedValueListsSchema) {
-        result.summary << QStringLiteral("Databaseoppsett %1: listene over brukte arter og lokaliteter lages når "
-                                         "databasen oppgraderes")
+        result.summary << QCoreApplication::translate(
+                              "StoreCheck", "Databaseoppsett %1: listene over brukte arter og lokaliteter lages når "
+                                            "databasen oppgraderes")
                               .arg(schemaVersionOf(db));
         return;
     }
     countBreaches(db, result, listDifferenceSql(QStringLiteral("RegistrerteArter"), QStringLiteral("Art")),
-                  QStringLiteral("Lista over registrerte arter avviker fra observasjonene (%1 arter)"));
+                  QCoreApplication::translate("StoreCheck",
+                                              "Lista over registrerte arter avviker fra observasjonene (%1 arter)"));
     countBreaches(db, result, listDifferenceSql(QStringLiteral("BrukteLokaliteter"), QStringLiteral("Lokalitet")),
-                  QStringLiteral("Lista over brukte lokaliteter avviker fra observasjonene (%1 lokaliteter)"));
+                  QCoreApplication::translate(
+                      "StoreCheck", "Lista over brukte lokaliteter avviker fra observasjonene (%1 lokaliteter)"));
 }
 
 } // namespace

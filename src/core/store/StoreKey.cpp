@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace lirvenda {
@@ -37,9 +38,10 @@ std::unique_ptr<Database> openWithAskedPassphrase(const QString &path, Database:
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
     for (int attempt = 1; attempt <= PassphraseTries; ++attempt) {
         const QString question =
-            attempt == 1
-                ? QStringLiteral("Passfrase for dagboka i %1:").arg(folder)
-                : QStringLiteral("Feil passfrase. Prøv igjen (forsøk %1 av %2):").arg(attempt).arg(PassphraseTries);
+            attempt == 1 ? QCoreApplication::translate("StoreKey", "Passfrase for dagboka i %1:").arg(folder)
+                         : QCoreApplication::translate("StoreKey", "Feil passfrase. Prøv igjen (forsøk %1 av %2):")
+                               .arg(attempt)
+                               .arg(PassphraseTries);
         const std::optional<QString> given = sources.ask(question);
         if (!given && attempt == 1)
             throw refusal;
@@ -48,8 +50,9 @@ std::unique_ptr<Database> openWithAskedPassphrase(const QString &path, Database:
         if (auto db = openedWith(path, *given, access))
             return db;
     }
-    throw DatabaseError(QStringLiteral("Feil passfrase: dagboka i %1 blir ikke åpnet. Ingenting er endret. Uten "
-                                       "den riktige passfrasen kan ingen lese dagboka.")
+    throw DatabaseError(QCoreApplication::translate(
+                            "StoreKey", "Feil passfrase: dagboka i %1 blir ikke åpnet. Ingenting er endret. Uten "
+                                        "den riktige passfrasen kan ingen lese dagboka.")
                             .arg(folder));
 }
 
@@ -57,7 +60,8 @@ std::unique_ptr<Database> openWithAskedPassphrase(const QString &path, Database:
 void replaceFile(const QString &from, const QString &file)
 {
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(file).constData()) != 0)
-        throw DatabaseError(QStringLiteral("Kan ikke legge tilbake %1 fra kopien %2. Flytt kopien på plass for hånd.")
+        throw DatabaseError(QCoreApplication::translate(
+                                "StoreKey", "Kan ikke legge tilbake %1 fra kopien %2. Flytt kopien på plass for hånd.")
                                 .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(from)));
 }
 
@@ -94,8 +98,9 @@ std::optional<QString> passphraseFromFile()
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(QStringLiteral("Kan ikke lese passfrasefila %1 (LIRVENDA_PASSPHRASE_FILE).")
-                                .arg(QDir::toNativeSeparators(path)));
+        throw DatabaseError(
+            QCoreApplication::translate("StoreKey", "Kan ikke lese passfrasefila %1 (LIRVENDA_PASSPHRASE_FILE).")
+                .arg(QDir::toNativeSeparators(path)));
     const QByteArray line = file.readLine();
     return QString::fromUtf8(line.endsWith('\n') ? line.chopped(line.endsWith("\r\n") ? 2 : 1) : line);
 }
@@ -123,9 +128,10 @@ std::unique_ptr<Database> openStoreFile(const QString &path, Database::Access ac
     if (const std::optional<QString> fromFile = passphraseFromFile()) {
         if (auto db = openedWith(path, *fromFile, access))
             return db;
-        throw DatabaseError(QStringLiteral("Passfrasen i fila %1 (LIRVENDA_PASSPHRASE_FILE) åpner ikke %2.")
-                                .arg(QDir::toNativeSeparators(qEnvironmentVariable("LIRVENDA_PASSPHRASE_FILE")),
-                                     QDir::toNativeSeparators(path)));
+        throw DatabaseError(
+            QCoreApplication::translate("StoreKey", "Passfrasen i fila %1 (LIRVENDA_PASSPHRASE_FILE) åpner ikke %2.")
+                .arg(QDir::toNativeSeparators(qEnvironmentVariable("LIRVENDA_PASSPHRASE_FILE")),
+                     QDir::toNativeSeparators(path)));
     }
     if (!sources.ask)
         throw *refusal;
