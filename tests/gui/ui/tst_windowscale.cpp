@@ -84,8 +84,8 @@ Window pictureViewer(Ground &g)
 {
     QImage picture(QSize(300, 200), QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    picture.save(g.t.path("bilde.png"));
-    return make<frm_Bilde>(QStringList{g.t.path("bilde.png")}, 0);
+    picture.save(g.t.path("photo.png"));
+    return make<frm_Bilde>(QStringList{g.t.path("photo.png")}, 0);
 }
 
 const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
