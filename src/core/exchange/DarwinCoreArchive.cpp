@@ -57,12 +57,11 @@ const LicenceText &licenceText(Licence licence)
 // becomes a blank.
 void appendField(QByteArray &line, QByteArrayView text, QByteArrayView more = {})
 {
-    const qsizetype from = line.size();
-    line.append(text).append(more);
-    for (qsizetype i = from; i < line.size(); ++i)
-        if (line[i] == '\t' || line[i] == '\n' || line[i] == '\r')
-            line[i] = ' ';
-    line += '\t';
+    line.append(text).append(more).append('\t');
+    char *const end = line.data() + line.size() - 1;
+    for (char *c = end - text.size() - more.size(); c < end; ++c)
+        if (*c == '\t' || *c == '\n' || *c == '\r')
+            *c = ' ';
 }
 
 // Whether two texts are the same, compared in place (each row compares a few).
