@@ -186,8 +186,6 @@ QByteArrayView plainDecimal(QByteArrayView typed, char (&number)[32])
         else if (c < '0' || c > '9')
             return {};
     }
-    if (separators == 0 && typed.size() > 2 && digits.size() <= 2) // "-59" read as "-59."
-        return {};
     if (separators > 1 || digits.front() == '.' || digits.front() == ',' || digits.back() == '.' ||
         digits.back() == ',')
         return {};
