@@ -53,15 +53,21 @@ const LicenceText &licenceText(Licence licence)
     return *std::find_if(Licences.cbegin(), Licences.cend(), [licence](const auto &l) { return l.licence == licence; });
 }
 
-// A field of occurrence.txt, whose fields are never quoted: a tab or line break in a text
-// becomes a blank.
-void appendField(QByteArray &line, QByteArrayView text, QByteArrayView more = {})
+// Ends a field of occurrence.txt begun at from. The fields are never quoted: a tab or line break
+// in a text becomes a blank.
+void endField(QByteArray &line, qsizetype from)
 {
-    line.append(text).append(more).append('\t');
-    char *const end = line.data() + line.size() - 1;
-    for (char *c = end - text.size() - more.size(); c < end; ++c)
+    for (char *c = line.data() + from, *end = line.data() + line.size(); c < end; ++c)
         if (*c == '\t' || *c == '\n' || *c == '\r')
             *c = ' ';
+    line += '\t';
+}
+
+void appendField(QByteArray &line, QByteArrayView text, QByteArrayView more = {})
+{
+    const qsizetype from = line.size();
+    line.append(text).append(more);
+    endField(line, from);
 }
 
 // Whether two texts are the same, compared in place (each row compares a few).
@@ -90,6 +96,7 @@ void appendIsoInstant(QByteArray &line, QByteArrayView stored, const StoredMomen
 // The start, or the interval from start to stop when the stop is another moment.
 void appendEventDate(QByteArray &line, const ExportRow &row)
 {
+    const qsizetype from = line.size();
     if (row.startMoment.valid)
         appendIsoInstant(line, row.start, row.startMoment);
     const bool midnight = row.stopMoment.midnight; // the day alone is compared then
@@ -99,7 +106,7 @@ void appendEventDate(QByteArray &line, const ExportRow &row)
         line += '/';
         appendIsoInstant(line, row.stop, row.stopMoment);
     }
-    line += '\t';
+    endField(line, from);
 }
 
 // Hands occurrence.txt to write in blocks of about 256 kB.
