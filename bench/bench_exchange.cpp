@@ -1,10 +1,11 @@
 // What the exports cost on a lifetime of records, against one full scan of the table.
-// Usage: bench_exchange CACHE_DIR [rounds] (default 5 rounds).
+// Usage: bench_exchange CACHE_DIR [rounds [KEEP_DIR]] (default 5 rounds).
 //
 // Uses the million-observation program folder that bench_startup keeps in CACHE_DIR (made on the
 // first run). Each round writes every observation as a Darwin Core Archive and in eBird's Record
 // Format, and times a full scan of Observasjoner in the same round. Printed: the medians and
-// fastest of each, the ratios to the scan, and the archive's size.
+// fastest of each, the ratios to the scan, and the archive's size. With KEEP_DIR the last round's
+// files stay there (written with a fixed dataset prefix), to compare the exports of two builds.
 
 #include "BenchStore.h"
 #include "core/exchange/DarwinCoreArchive.h"
@@ -12,6 +13,7 @@
 #include "core/store/Program.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -28,10 +30,12 @@ int main(int argc, char **argv)
     Program program(bench->folder);
     program.openMainConnection();
     program.openObserverConnection();
-    QTemporaryDir target;
+    QTemporaryDir temporary;
+    const QDir target(argc > 3 ? QString::fromLocal8Bit(argv[3]) : temporary.path());
     const QString archive = target.filePath(QStringLiteral("dwca.zip"));
     const QString ebird = target.filePath(QStringLiteral("ebird.csv"));
     DarwinCoreSettings settings = defaultDarwinCoreSettings(program);
+    settings.datasetPrefix = QStringLiteral("urn:uuid:bench:");
     qint64 rows = 0;
     QList<double> archives, ebirds, scans;
     for (int round = 0; round <= bench->rounds; ++round) { // round 0 warms the file cache; not counted

@@ -15,6 +15,9 @@
 #include <QUuid>
 #include <QXmlStreamWriter>
 
+#include <charconv>
+#include <cstring>
+
 namespace lirvenda {
 
 namespace {
@@ -51,59 +54,82 @@ const LicenceText &licenceText(Licence licence)
     return *std::find_if(Licences.cbegin(), Licences.cend(), [licence](const auto &l) { return l.licence == licence; });
 }
 
-QString isoInstant(const QString &stored)
+// Ends a field of occurrence.txt begun at from. The fields are never quoted: a tab or line break
+// in a text becomes a blank.
+void endField(QByteArray &line, qsizetype from)
 {
-    const QDateTime instant = storedMoment(stored);
-    if (!instant.isValid())
-        return {};
-    return instant.time() == QTime(0, 0) ? stored.left(10) : stored.left(10) + QLatin1Char('T') + stored.mid(11);
+    for (char *c = line.data() + from, *end = line.data() + line.size(); c < end; ++c)
+        if (*c == '\t' || *c == '\n' || *c == '\r')
+            *c = ' ';
+    line += '\t';
+}
+
+void appendField(QByteArray &line, QByteArrayView text, QByteArrayView more = {})
+{
+    const qsizetype from = line.size();
+    line.append(text).append(more);
+    endField(line, from);
+}
+
+// Whether two texts are the same, compared in place (each row compares a few).
+bool same(QByteArrayView text, QByteArrayView other)
+{
+    return text.size() == other.size() && std::memcmp(text.data(), other.data(), size_t(text.size())) == 0;
+}
+
+QByteArrayView sexTerm(QByteArrayView sex)
+{
+    if (same(sex, "Hann"))
+        return "male";
+    if (same(sex, "Hunn"))
+        return "female";
+    return same(sex, "I par") ? QByteArrayView("male | female") : sex;
+}
+
+// A stored moment as ISO 8601: the day alone at midnight.
+void appendIsoInstant(QByteArray &line, QByteArrayView stored, const StoredMoment &moment)
+{
+    line += stored.first(10);
+    if (!moment.midnight)
+        line.append('T').append(stored.sliced(11));
 }
 
 // The start, or the interval from start to stop when the stop is another moment.
-QString eventDate(const ExportRow &row)
+void appendEventDate(QByteArray &line, const ExportRow &row)
 {
-    const QString start = isoInstant(row.start), stop = isoInstant(row.stop);
-    return stop.isEmpty() || stop == start ? start : start + QLatin1Char('/') + stop;
-}
-
-QString sexTerm(const QString &sex)
-{
-    static const QHash<QString, QString> terms = {{QStringLiteral("Hann"), QStringLiteral("male")},
-                                                  {QStringLiteral("Hunn"), QStringLiteral("female")},
-                                                  {QStringLiteral("I par"), QStringLiteral("male | female")}};
-    return terms.value(sex, sex);
-}
-
-// A field of occurrence.txt, whose fields are never quoted: a tab or line break in a text
-// becomes a blank.
-void appendField(QByteArray &line, const QString &text)
-{
-    if (!line.isEmpty())
-        line += '\t';
     const qsizetype from = line.size();
-    line += text.toUtf8();
-    for (qsizetype i = from; i < line.size(); ++i)
-        if (line[i] == '\t' || line[i] == '\n' || line[i] == '\r')
-            line[i] = ' ';
+    if (row.startMoment.valid)
+        appendIsoInstant(line, row.start, row.startMoment);
+    const bool midnight = row.stopMoment.midnight; // the day alone is compared then
+    const bool sameAsStart = row.stopMoment.valid && row.startMoment.valid && midnight == row.startMoment.midnight &&
+                             same(midnight ? row.stop.first(10) : row.stop, midnight ? row.start.first(10) : row.start);
+    if (row.stopMoment.valid && !sameAsStart) {
+        line += '/';
+        appendIsoInstant(line, row.stop, row.stopMoment);
+    }
+    endField(line, from);
 }
 
-void writeOccurrences(Program &program, const ArchiveCriteria &criteria, const QString &prefix, QFile &file,
-                      qint64 &written)
+// Hands occurrence.txt to write in blocks of about 256 kB.
+qint64 produceOccurrences(Program &program, const ArchiveCriteria &criteria, const QByteArray &prefix,
+                          const std::function<void(QByteArray block)> &write)
 {
+    constexpr qsizetype BlockSize = 1 << 18;
     QStringList header;
     for (const DarwinCoreTerm &term : occurrenceTerms())
         header << term.name;
     QByteArray block = header.join(QLatin1Char('\t')).toUtf8() + '\n';
-    written = forEachExportRow(program, criteria, [&](const ExportRow &row) {
-        block += occurrenceLine(row, prefix) + '\n';
-        if (block.size() >= (1 << 16)) {
-            if (file.write(block) != block.size())
-                throw ExportError(file.errorString());
-            block.clear();
+    block.reserve(BlockSize + 4096);
+    const qint64 written = forEachExportRow(program, criteria, [&](const ExportRow &row) {
+        appendOccurrenceLine(block, row, prefix);
+        block += '\n';
+        if (block.size() >= BlockSize) {
+            write(std::exchange(block, QByteArray()));
+            block.reserve(BlockSize + 4096);
         }
     });
-    if (file.write(block) != block.size() || !file.flush())
-        throw ExportError(file.errorString());
+    write(block);
+    return written;
 }
 
 } // namespace
@@ -191,39 +217,39 @@ void rememberDatasetPrefix(Program &program, const QString &prefix)
     writeLine(program.filePath(PrefixFileName), prefix);
 }
 
-QByteArray occurrenceLine(const ExportRow &row, const QString &datasetPrefix)
+void appendOccurrenceLine(QByteArray &line, const ExportRow &row, QByteArrayView datasetPrefix)
 {
-    const QString latitude = decimalCoordinate(row.latitude), longitude = decimalCoordinate(row.longitude);
-    const bool located = !latitude.isEmpty() && !longitude.isEmpty();
-    QByteArray line;
-    line.reserve(512);
-    for (const QString &field : {
-             datasetPrefix + (row.uniqueId.isEmpty() ? QString::number(row.obsId) : row.uniqueId),
-             QStringLiteral("HumanObservation"),
-             eventDate(row),
-             row.scientificName(),
-             row.vernacularName,
-             QStringLiteral("Animalia"),
-             row.taxonClass,
-             QStringLiteral("species"),
-             row.count ? QString::number(*row.count) : QString(),
-             row.count == 0 ? QStringLiteral("absent") : QStringLiteral("present"),
+    const bool located = !row.decimalLatitude.isEmpty() && !row.decimalLongitude.isEmpty();
+    const QByteArrayView none;
+    char number[24];
+    const auto numberOf = [&number](qint64 value) {
+        return QByteArrayView(number, std::to_chars(number, number + sizeof number, value).ptr);
+    };
+    appendField(line, datasetPrefix, row.uniqueId.isEmpty() ? numberOf(row.obsId) : row.uniqueId);
+    appendField(line, "HumanObservation");
+    appendEventDate(line, row);
+    for (const QByteArrayView field : {row.scientificName, row.vernacularName, QByteArrayView("Animalia"),
+                                       row.taxonClass, QByteArrayView("species")})
+        appendField(line, field);
+    appendField(line, row.count ? numberOf(*row.count) : none);
+    for (const QByteArrayView field : {
+             row.count == 0 ? QByteArrayView("absent") : QByteArrayView("present"),
              sexTerm(row.sex),
              row.age,
              row.activity,
              row.comment,
-             row.observerNames.join(QStringLiteral(" | ")),
+             row.observerNames,
              row.locality,
              row.municipalityName,
              row.countyName,
              row.countyName,
-             row.placeCode.isEmpty() ? QString() : QStringLiteral("NO"),
-             located ? latitude : QString(),
-             located ? longitude : QString(),
-             located ? QStringLiteral("WGS84") : QString(),
+             row.placeCode.isEmpty() ? none : QByteArrayView("NO"),
+             located ? row.decimalLatitude : none,
+             located ? row.decimalLongitude : none,
+             located ? QByteArrayView("WGS84") : none,
          })
         appendField(line, field);
-    return line;
+    line.chop(1); // the tab after the last field
 }
 
 QByteArray metaXml()
@@ -298,16 +324,14 @@ qint64 exportDarwinCore(Program &program, const ArchiveCriteria &criteria, const
     if (!work.isValid())
         throw ExportError(QCoreApplication::translate("DarwinCoreArchive", "Kan ikke skrive i mappa %1: %2")
                               .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), work.errorString()));
-    QFile occurrences(work.filePath(OccurrenceFile));
-    if (!occurrences.open(QIODevice::WriteOnly))
-        throw ExportError(occurrences.errorString());
-    qint64 written = 0;
-    writeOccurrences(program, criteria, settings.datasetPrefix, occurrences, written);
-    occurrences.close();
     const QString archive = work.filePath(QStringLiteral("archive.zip")); // a zip whatever path is called
+    const QByteArray prefix = settings.datasetPrefix.toUtf8();
+    qint64 written = 0;
     {
         ArchiveWriter writer(archive, ArchiveWriter::Compression::Fast);
-        writer.addFile(OccurrenceFile, occurrences.fileName());
+        writer.addProduced(OccurrenceFile, [&](const std::function<void(QByteArray block)> &write) {
+            written = produceOccurrences(program, criteria, prefix, write);
+        });
         writer.addBytes(QStringLiteral("meta.xml"), metaXml());
         writer.addBytes(QStringLiteral("eml.xml"), emlXml(settings));
         writer.close();

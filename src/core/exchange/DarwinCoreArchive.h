@@ -2,12 +2,14 @@
 
 // Observations as a Darwin Core Archive: a zip holding occurrence.txt (UTF-8, tab-separated, a
 // header row of term names, one row per observation), meta.xml (which column holds which term)
-// and eml.xml (title, creator, licence, date). occurrence.txt is written to a temporary file
-// row by row and then copied into the zip, so any number of observations passes in constant memory.
+// and eml.xml (title, creator, licence, date). occurrence.txt goes into the zip in blocks while the
+// rows are read, compressed on a second thread, so any number of observations passes in constant
+// memory.
 
 #include "core/archive/ArchiveSearch.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -44,9 +46,9 @@ DarwinCoreSettings defaultDarwinCoreSettings(Program &program);
 // Keeps the prefix for the next export.
 void rememberDatasetPrefix(Program &program, const QString &prefix);
 
-// One line of occurrence.txt without its end, a field per term separated by tabs, in UTF-8; tabs
-// and line breaks inside a text become blanks.
-QByteArray occurrenceLine(const ExportRow &row, const QString &datasetPrefix);
+// Appends one line of occurrence.txt without its end to line: a field per term separated by tabs,
+// in UTF-8; tabs and line breaks inside a text become blanks.
+void appendOccurrenceLine(QByteArray &line, const ExportRow &row, QByteArrayView datasetPrefix);
 QByteArray metaXml();
 QByteArray emlXml(const DarwinCoreSettings &settings);
 

@@ -4,57 +4,74 @@
 #include "core/exchange/ExportRows.h"
 #include "core/shared/Csv.h"
 
-#include <QDateTime>
+#include <charconv>
 
 namespace lirvenda {
 
 namespace {
 
-// The minutes from start to stop when both carry a time of day and the stop is later.
-QString durationMinutes(const QDateTime &start, const QDateTime &stop)
+// A whole number as a field.
+void appendNumber(QByteArray &record, qint64 number)
 {
-    if (!start.isValid() || !stop.isValid() || start.time() == QTime(0, 0) || stop <= start)
-        return {};
-    return QString::number(start.secsTo(stop) / 60);
+    char digits[24];
+    appendCsvField(record, QByteArrayView(digits, std::to_chars(digits, digits + sizeof digits, number).ptr));
+}
+
+// The minutes from start to stop when both carry a time of day and the stop is later.
+void appendDuration(QByteArray &record, const StoredMoment &start, const StoredMoment &stop)
+{
+    if (!start.valid || !stop.valid || start.midnight || stop.seconds <= start.seconds)
+        appendCsvField(record, {});
+    else
+        appendNumber(record, (stop.seconds - start.seconds) / 60);
 }
 
 } // namespace
 
-QStringList ebirdRecordFields(const ExportRow &row)
+void appendEbirdRecord(QByteArray &record, const ExportRow &row)
 {
-    const QDateTime start = storedMoment(row.start);
-    const QDateTime stop = storedMoment(row.stop);
-    const bool hasTime = start.isValid() && start.time() != QTime(0, 0);
-    const QString county =
-        row.countyCode.startsWith(QLatin1String("NO")) ? QStringLiteral("NO-") + row.countyCode.mid(2) : QString();
-    return {row.vernacularName,
-            row.genus,
-            row.epithet,
-            row.count ? QString::number(*row.count) : QStringLiteral("X"),
-            row.comment,
-            row.locality,
-            decimalCoordinate(row.latitude),
-            decimalCoordinate(row.longitude),
-            start.isValid()
-                ? row.start.mid(5, 2) + QLatin1Char('/') + row.start.mid(8, 2) + QLatin1Char('/') + row.start.left(4)
-                : QString(),
-            hasTime ? row.start.mid(11, 5) : QString(),
-            county,
-            QStringLiteral("NO"),
-            QStringLiteral("incidental"),
-            QString::number(std::max<qsizetype>(1, row.observerKeys.size())),
-            durationMinutes(start, stop),
-            QStringLiteral("N"),
-            QString(),
-            QString(),
-            QString()};
+    for (const QByteArrayView field : {row.vernacularName, row.genus, row.epithet})
+        appendCsvField(record, field);
+    if (row.count)
+        appendNumber(record, *row.count);
+    else
+        appendCsvField(record, "X");
+    for (const QByteArrayView field : {row.comment, row.locality, row.decimalLatitude, row.decimalLongitude})
+        appendCsvField(record, field);
+    const QByteArrayView start = row.start;
+    if (row.startMoment.valid) {
+        QByteArray date = start.sliced(5, 2).toByteArray();
+        date.append('/').append(start.sliced(8, 2)).append('/').append(start.first(4));
+        appendCsvField(record, date);
+    } else {
+        appendCsvField(record, {});
+    }
+    appendCsvField(record, row.startMoment.valid && !row.startMoment.midnight ? start.sliced(11, 5) : QByteArrayView());
+    appendCsvField(record,
+                   row.countyCode.startsWith("NO") ? "NO-" + row.countyCode.sliced(2).toByteArray() : QByteArray());
+    appendCsvField(record, "NO");
+    appendCsvField(record, "incidental");
+    appendNumber(record, std::max<qsizetype>(1, row.observerCount));
+    appendDuration(record, row.startMoment, row.stopMoment);
+    for (const QByteArrayView field : {"N", "", "", ""})
+        appendCsvField(record, field);
+    endCsvRecord(record);
 }
 
 qint64 exportEbird(Program &program, const ArchiveCriteria &criteria, const QString &path)
 {
+    constexpr qsizetype BlockSize = 1 << 16;
     ExportFile file(path);
-    const qint64 written = forEachExportRow(
-        program, criteria, [&file](const ExportRow &row) { file.write(csvRecord(ebirdRecordFields(row)).toUtf8()); });
+    QByteArray block;
+    block.reserve(BlockSize + 4096);
+    const qint64 written = forEachExportRow(program, criteria, [&](const ExportRow &row) {
+        appendEbirdRecord(block, row);
+        if (block.size() >= BlockSize) {
+            file.write(block);
+            block.resize(0);
+        }
+    });
+    file.write(block);
     file.commit();
     return written;
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 // The observations an export takes, read one at a time with the names their keys stand for, so
-// that an export of any number of them runs in constant memory.
+// that an export of any number of them runs in constant memory. The texts stay UTF-8 as stored:
+// an export of a million rows writes bytes without a QString for each value.
 
 #include "core/archive/ArchiveSearch.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -19,22 +21,34 @@ class Program;
 // The criteria of the observations of one year (the archive's year row "= year").
 ArchiveCriteria yearCriteria(int year);
 
-// One observation as the exports write it.
+// A stored "yyyy-MM-dd HH:mm:ss" as the exports use it: whether it is a moment, whether its time
+// of day is midnight, and its seconds since 1970 without a time zone.
+struct StoredMoment {
+    bool valid = false;
+    bool midnight = true;
+    qint64 seconds = 0;
+};
+StoredMoment storedMomentOf(QByteArrayView stored);
+
+// One observation as the exports write it. Every text is a UTF-8 view that is valid only while the
+// call it is handed to runs.
 struct ExportRow {
     qint64 obsId = 0;
-    QString uniqueId;
-    QString speciesKey, vernacularName, genus, epithet, taxonClass;
-    QString countOperator;
+    QByteArrayView uniqueId;
+    QByteArrayView speciesKey, vernacularName, scientificName, genus, epithet, taxonClass;
+    QByteArrayView countOperator;
     std::optional<qint64> count; // none when the count was left open
-    QString sex, age;
-    QString activityKey, activity;
-    QString locality; // as the user reads it
-    QString placeCode, countyCode, countyName, municipalityName;
-    QString latitude, longitude; // as typed
-    QString start, stop;         // "yyyy-MM-dd HH:mm:ss"
-    QString comment;
-    QStringList observerKeys, observerNames; // main observer first
-    QString scientificName() const { return (genus + QLatin1Char(' ') + epithet).trimmed(); }
+    QByteArrayView sex, age;
+    QByteArrayView activity;
+    QByteArrayView locality; // as the user reads it
+    QByteArrayView placeCode, countyCode, countyName, municipalityName;
+    QByteArrayView latitude, longitude;               // as typed
+    QByteArrayView decimalLatitude, decimalLongitude; // as decimalCoordinate writes them
+    QByteArrayView start, stop;                       // "yyyy-MM-dd HH:mm:ss"
+    StoredMoment startMoment, stopMoment;
+    QByteArrayView comment;
+    QByteArrayView observerNames; // separated by " | ", main observer first
+    qsizetype observerCount = 0;
 };
 
 // Calls write for every observation the criteria match: with criteria in the archive's order

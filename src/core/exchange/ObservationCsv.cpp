@@ -21,24 +21,15 @@ QStringList observationCsvHeader()
 
 QStringList observationCsvFields(const ExportRow &row)
 {
-    return {QString::number(row.obsId),
-            row.speciesKey,
-            row.vernacularName,
-            row.scientificName(),
-            row.countOperator,
-            row.count ? QString::number(*row.count) : QString(),
-            row.sex,
-            row.age,
-            row.activity,
-            row.locality,
-            row.countyName,
-            row.municipalityName,
-            row.latitude,
-            row.longitude,
-            row.start,
-            row.stop,
-            row.comment,
-            row.observerNames.join(QStringLiteral(" | "))};
+    QStringList fields{QString::number(row.obsId)};
+    for (const QByteArrayView text : {row.speciesKey, row.vernacularName, row.scientificName, row.countOperator})
+        fields << QString::fromUtf8(text);
+    fields << (row.count ? QString::number(*row.count) : QString());
+    for (const QByteArrayView text :
+         {row.sex, row.age, row.activity, row.locality, row.countyName, row.municipalityName, row.latitude,
+          row.longitude, row.start, row.stop, row.comment, row.observerNames})
+        fields << QString::fromUtf8(text);
+    return fields;
 }
 
 qint64 exportObservationCsv(Program &program, const ArchiveCriteria &criteria, const QString &path)

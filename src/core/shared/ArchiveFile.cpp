@@ -1,10 +1,15 @@
 #include "core/shared/ArchiveFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <QCoreApplication>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -21,6 +26,55 @@ ArchiveError archiveError(const QString &what, const QString &path, archive *arc
     const char *reason = archive_error_string(archive);
     return ArchiveError(QStringLiteral("%1 %2: %3").arg(what, shown(path), QString::fromUtf8(reason ? reason : "")));
 }
+
+// Blocks on their way from the thread that makes them to the one that writes them. At most
+// Capacity wait; the maker waits for room, the writer for a block or the end.
+class BlockQueue {
+public:
+    // False once the writer has stopped, when the block is dropped.
+    bool push(QByteArray block)
+    {
+        std::unique_lock lock(m_mutex);
+        m_room.wait(lock, [this] { return m_blocks.size() < Capacity || m_stopped; });
+        if (m_stopped)
+            return false;
+        m_blocks.push_back(std::move(block));
+        m_filled.notify_one();
+        return true;
+    }
+    // The next block; none after the end.
+    std::optional<QByteArray> pop()
+    {
+        std::unique_lock lock(m_mutex);
+        m_filled.wait(lock, [this] { return !m_blocks.empty() || m_ended; });
+        if (m_blocks.empty())
+            return std::nullopt;
+        QByteArray block = std::move(m_blocks.front());
+        m_blocks.pop_front();
+        m_room.notify_one();
+        return block;
+    }
+    void end() { settle(m_ended); }
+    void stop() { settle(m_stopped); }
+
+private:
+    static constexpr size_t Capacity = 4;
+
+    void settle(bool &flag)
+    {
+        const std::lock_guard lock(m_mutex);
+        flag = true;
+        m_filled.notify_all();
+        m_room.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_room, m_filled;
+    std::deque<QByteArray> m_blocks;
+    bool m_ended = false, m_stopped = false;
+};
+
+struct WriterStopped {};
 
 } // namespace
 
@@ -61,17 +115,51 @@ void ArchiveWriter::addFile(const QString &name, const QString &filePath)
         fail(QCoreApplication::translate("ArchiveFile", "Kan ikke lese %1 til arkivet").arg(shown(filePath)));
 }
 
+void ArchiveWriter::addProduced(const QString &name, const std::function<void(const BlockWriter &)> &produce)
+{
+    writeHeader(name, std::nullopt, QDateTime::currentDateTime());
+    BlockQueue queue;
+    std::exception_ptr failure;
+    std::thread writer([&] {
+        try {
+            while (const std::optional<QByteArray> block = queue.pop())
+                writeData(block->constData(), block->size());
+        } catch (...) {
+            failure = std::current_exception();
+            queue.stop();
+        }
+    });
+    const auto finish = [&] {
+        queue.end();
+        writer.join();
+    };
+    try {
+        produce([&queue](QByteArray block) {
+            if (!queue.push(std::move(block)))
+                throw WriterStopped();
+        });
+    } catch (const WriterStopped &) {
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
 void ArchiveWriter::close()
 {
     if (archive_write_close(m_archive) != ARCHIVE_OK)
         fail(QCoreApplication::translate("ArchiveFile", "Kan ikke fullføre arkivet"));
 }
 
-void ArchiveWriter::writeHeader(const QString &name, qint64 size, const QDateTime &modified)
+void ArchiveWriter::writeHeader(const QString &name, std::optional<qint64> size, const QDateTime &modified)
 {
     const std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(), archive_entry_free);
     archive_entry_set_pathname_utf8(entry.get(), name.toUtf8().constData());
-    archive_entry_set_size(entry.get(), size);
+    if (size) // else the zip tells the size after the bytes
+        archive_entry_set_size(entry.get(), *size);
     archive_entry_set_filetype(entry.get(), AE_IFREG);
     archive_entry_set_perm(entry.get(), 0644);
     archive_entry_set_mtime(entry.get(), modified.toSecsSinceEpoch(), 0);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 struct archive;
@@ -36,11 +37,16 @@ public:
     void addBytes(const QString &name, const QByteArray &bytes, const QDateTime &modified = {});
     // Adds an entry named name holding the file at filePath, read in blocks.
     void addFile(const QString &name, const QString &filePath);
+    // Adds an entry named name whose size is not known beforehand: produce hands its bytes in blocks
+    // to write, and a second thread compresses each block while the next is made. A few blocks wait
+    // at most, so an entry of any size passes in constant memory. Whatever produce throws is thrown on.
+    using BlockWriter = std::function<void(QByteArray block)>;
+    void addProduced(const QString &name, const std::function<void(const BlockWriter &write)> &produce);
     // Ends the archive; until then it is not complete.
     void close();
 
 private:
-    void writeHeader(const QString &name, qint64 size, const QDateTime &modified);
+    void writeHeader(const QString &name, std::optional<qint64> size, const QDateTime &modified);
     void writeData(const char *data, qsizetype size);
     ArchiveError errorOf(const QString &what) const;
     [[noreturn]] void fail(const QString &what) const;

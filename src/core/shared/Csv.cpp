@@ -27,6 +27,28 @@ QString csvRecord(const QStringList &fields)
     return written.join(QLatin1Char(',')) + QLatin1String("\r\n");
 }
 
+void appendCsvField(QByteArray &record, QByteArrayView text)
+{
+    const auto needsQuotes = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(text.begin(), text.end(), needsQuotes)) {
+        record.append(text).append(',');
+        return;
+    }
+    record += '"';
+    for (const char c : text) {
+        if (c == '"')
+            record += '"';
+        record += c;
+    }
+    record += "\",";
+}
+
+void endCsvRecord(QByteArray &record)
+{
+    record.chop(1);
+    record += "\r\n";
+}
+
 CsvReader::CsvReader(QIODevice &device) : m_stream(&device)
 {
     m_stream.setEncoding(QStringConverter::Utf8);

@@ -144,6 +144,47 @@ private slots:
         QCOMPARE(read ? QString::number(*read, 'f', 6) : QString(), degrees);
     }
 
+    // The exports read coordinates and moments from the stored bytes; whatever is typed or stored,
+    // they write what decimalCoordinate and storedMoment make of it.
+    void storedTextsAsTheExportsWriteThem_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("start");
+        const QString day = "2024-05-01 07:15:00";
+        for (const char *typed :
+             {"59.9127",     " 59.9127 ", "10,75",  "599127",  "-599127", "-59",      "59",         "5",
+              "59.",         ".5",        "+59.1",  "1e1",     "0.0",     "-0.0",     "-0.0000001", "180",
+              "180.0000001", "59.1.2",    "0059.5", "59,12,1", "nord",    "59.9127 ", " 59.9127"})
+            QTest::addRow("coordinate %s", typed) << QString::fromUtf8(typed) << day;
+        for (const char *start : {"2024-05-01 00:00:00", "2024-02-30 10:00:00", "2024-05-01 25:00:00",
+                                  "2024-05-01T07:15:00", "2024-05-01 7:15:00 ", "2024-5-01 07:15:00", "2024-05-01"})
+            QTest::addRow("start %s", start) << "59.9127" << QString::fromLatin1(start);
+    }
+    void storedTextsAsTheExportsWriteThem()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, start);
+        test::TestProgram t;
+        t.insertObservation({{"Art", "01860"},
+                             {"Antall", 1},
+                             {"StartDato", start},
+                             {"StoppDato", "2024-05-01 08:00:00"},
+                             {"Breddegrad", typed},
+                             {"Lengdegrad", typed}});
+        const QString path = t.path("ebird.csv");
+        QCOMPARE(exportEbird(t.program(), {}, path), 1);
+        const QStringList fields = lines(test::contents(path)).value(0).split(',');
+        const QString degrees = decimalCoordinate(typed.trimmed());
+        QCOMPARE(fields.value(6), degrees);
+        QCOMPARE(fields.value(7), degrees);
+        const QDateTime moment = storedMoment(start);
+        const bool timed = moment.isValid() && moment.time() != QTime(0, 0);
+        QCOMPARE(fields.value(8), moment.isValid() ? moment.toString("MM/dd/yyyy") : QString());
+        QCOMPARE(fields.value(9), timed ? start.mid(11, 5) : QString());
+        const qint64 minutes = timed ? moment.secsTo(storedMoment("2024-05-01 08:00:00")) / 60 : 0;
+        QCOMPARE(fields.value(14), minutes > 0 ? QString::number(minutes) : QString());
+    }
+
     // The archive read back by unzip and by the program's reader: the same rows, as many as the
     // search, under a meta.xml the schema accepts and whose terms Darwin Core names.
     void darwinCoreArchive()

@@ -52,6 +52,45 @@ private slots:
         QVERIFY(list.readAllStandardOutput().contains("Dokumentasjon/big.bin"));
     }
 
+    // An entry made while it is written: every block in order, though more wait than the queue
+    // holds; what the maker throws reaches the caller once the writing thread has stopped.
+    void producedEntries()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("produced.zip");
+        QByteArray expected;
+        {
+            ArchiveWriter writer(path, ArchiveWriter::Compression::Fast);
+            writer.addProduced("empty.txt", [](const auto &) {});
+            writer.addProduced("rows.txt", [&expected](const ArchiveWriter::BlockWriter &write) {
+                for (int block = 0; block < 40; ++block) {
+                    QByteArray bytes;
+                    for (int row = 0; row < 2000; ++row)
+                        bytes += QByteArray::number(block * 2000 + row) + "\tæøå\n";
+                    expected += bytes;
+                    write(bytes);
+                }
+            });
+            writer.addBytes("after.txt", "end");
+            writer.close();
+        }
+        const QMap<QString, QByteArray> entries = test::archiveEntries(path);
+        QCOMPARE(entries.keys(), QStringList({"after.txt", "empty.txt", "rows.txt"}));
+        QVERIFY(entries["rows.txt"] == expected);
+        QCOMPARE(entries["after.txt"], QByteArray("end"));
+        QProcess unzip;
+        unzip.start("unzip", {"-p", path, "rows.txt"});
+        QVERIFY(unzip.waitForFinished(30000));
+        QVERIFY(unzip.readAllStandardOutput() == expected);
+
+        ArchiveWriter failing(dir.filePath("failing.zip"));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, failing.addProduced("rows.txt", [](const auto &write) {
+            for (int block = 0; block < 10; ++block)
+                write(QByteArray(100000, 'x'));
+            throw std::runtime_error("the rows could not be read");
+        }));
+    }
+
     void aCutArchiveIsReportedNotReadShort()
     {
         QTemporaryDir dir;
