@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Årets første</source>
-        <translation>Year&apos;s firsts</translation>
+        <translation>First of the year</translation>
     </message>
     <message>
         <source>Hele dagboka</source>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>Årets første %1, %2: %3</source>
-        <translation>Year&apos;s firsts %1, %2: %3</translation>
+        <translation>First of the year %1, %2: %3</translation>
     </message>
     <message>
         <source>Hele dagboka, </source>

@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(shownLanguage(), Language::English);
     }
 
-    // The year's firsts with English columns and marks, saved with the columns and marks the
+    // The first of the year with English columns and marks, saved with the columns and marks the
     // file has in every language.
     void shownInEnglishSavedAsDesigned()
     {
@@ -61,7 +61,7 @@ private slots:
         child<QTabWidget>(&lists, "Tabs")->setCurrentIndex(2);
         while (child<QPushButton>(&lists, "Command6")->text().toInt() > 2020)
             click(&lists, "Command4");
-        QCOMPARE(lists.windowTitle(), "Lists - Year's firsts 2020, Birds: 5 species");
+        QCOMPARE(lists.windowTitle(), "Lists - First of the year 2020, Birds: 5 species");
         QCOMPARE(headers(&lists, "List3"), QStringList({"New", "Species", "Scientific name", "First seen", "Locality",
                                                         "Last seen", "Observations", "Individuals"}));
         QCOMPARE(firstColumn(&lists, "List3").first(), "new");
