@@ -12,12 +12,13 @@ install(FILES ${DESKTOP_DATA}/${DESKTOP_ID}.metainfo.xml DESTINATION share/metai
 install(FILES ${DESKTOP_DATA}/lirvenda.1 DESTINATION share/man/man1)
 install(FILES ${DESKTOP_DATA}/lirvenda.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-# The shells' completion is written by the program from its own commands when it is built.
+# The shells' completion is written by the program from its own commands when it is built, in
+# the program's own language, so the files are the same whatever language the builder uses.
 foreach(shell bash zsh)
   set(script ${CMAKE_BINARY_DIR}/completion/${shell})
   add_custom_command(OUTPUT ${script}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/completion
-    COMMAND $<TARGET_FILE:lirvenda> completion ${shell} > ${script}
+    COMMAND ${CMAKE_COMMAND} -E env LIRVENDA_LANG=C $<TARGET_FILE:lirvenda> completion ${shell} > ${script}
     DEPENDS lirvenda)
   list(APPEND COMPLETION_SCRIPTS ${script})
 endforeach()

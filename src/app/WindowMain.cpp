@@ -13,6 +13,7 @@
 #include "gui/ui/Application.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 #include <QTimer>
@@ -26,7 +27,9 @@ int saveScreenshot(frm_Fauna &window, const QString &file)
     window.show();
     QApplication::processEvents();
     if (!window.grab().save(file, "PNG")) {
-        QTextStream(stderr) << "Kan ikke skrive bildet " << QDir::toNativeSeparators(file) << '\n';
+        QTextStream(stderr) << QCoreApplication::translate("WindowMain", "Kan ikke skrive bildet %1")
+                                   .arg(QDir::toNativeSeparators(file))
+                            << '\n';
         return 1;
     }
     return 0;

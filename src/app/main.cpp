@@ -43,7 +43,9 @@ int startWindowProgram(char **argv)
 {
     const QString path = programModulePath(QStringLiteral("lirvenda-window"));
     execv(QFile::encodeName(path).constData(), argv);
-    QTextStream(stderr) << QStringLiteral("Kan ikke starte vinduet (%1).").arg(QDir::toNativeSeparators(path)) << '\n';
+    QTextStream(stderr)
+        << QCoreApplication::translate("main", "Kan ikke starte vinduet (%1).").arg(QDir::toNativeSeparators(path))
+        << '\n';
     return 2;
 }
 

@@ -4,6 +4,7 @@
 #include "calcengine/OfficeProcess.h"
 #include "core/exchange/SpreadsheetEngine.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QUrl>
@@ -80,7 +81,8 @@ rtl::OUString filterFor(const QString &path)
         return rtl::OUString::createFromAscii("MS Excel 97");
     if (suffix == QLatin1String("xlsx"))
         return rtl::OUString::createFromAscii("Calc MS Excel 2007 XML");
-    throw SpreadsheetError(QStringLiteral("Kan ikke lagre fila %1: bare .xls og .xlsx kan skrives.").arg(path));
+    throw SpreadsheetError(
+        QCoreApplication::translate("CalcEngine", "Kan ikke lagre fila %1: bare .xls og .xlsx kan skrives.").arg(path));
 }
 
 // Runs one step of the office work; a UNO failure becomes a SpreadsheetError that says what failed
@@ -92,7 +94,7 @@ auto guarded(const QString &failure, const QString &likelyCause, Step step)
     try {
         return step();
     } catch (const lang::DisposedException &) {
-        throw SpreadsheetError(failure + QStringLiteral(" LibreOffice stoppet uventet."));
+        throw SpreadsheetError(failure + QCoreApplication::translate("CalcEngine", " LibreOffice stoppet uventet."));
     } catch (const uno::Exception &) {
         throw SpreadsheetError(failure + ' ' + likelyCause);
     }
@@ -135,7 +137,8 @@ private:
 QString startProgram(const OfficeSettings &settings)
 {
     if (!QFileInfo::exists(ProgramFolder + QStringLiteral("/libsclo.so")))
-        throw SpreadsheetError(QStringLiteral("LibreOffice er installert, men ikke regnearket LibreOffice Calc."));
+        throw SpreadsheetError(QCoreApplication::translate(
+            "CalcEngine", "LibreOffice er installert, men ikke regnearket LibreOffice Calc."));
     return settings.soffice.isEmpty() ? ProgramFolder + QStringLiteral("/soffice") : settings.soffice;
 }
 
@@ -190,25 +193,27 @@ void CalcEngine::disposeBridge()
 void CalcEngine::connect(int seconds)
 {
     const QDeadlineTimer deadline(seconds * 1000);
-    m_local = guarded(QStringLiteral("LibreOffice kan ikke brukes fra dette programmet."),
-                      QStringLiteral("Installasjonen av LibreOffice kan være ufullstendig."), [] {
-                          // The bridge needs the office API's types to talk to the office; the URE's own bootstrap
-                          // file names only the basic ones.
-                          rtl::Bootstrap::set(rtl::OUString::createFromAscii("URE_MORE_TYPES"),
-                                              fileUrl(ProgramFolder + QStringLiteral("/types/offapi.rdb")));
-                          return cppu::defaultBootstrap_InitialComponentContext(
-                              fileUrl(ProgramFolder + QStringLiteral("/unorc")));
-                      });
+    m_local = guarded(
+        QCoreApplication::translate("CalcEngine", "LibreOffice kan ikke brukes fra dette programmet."),
+        QCoreApplication::translate("CalcEngine", "Installasjonen av LibreOffice kan være ufullstendig."), [] {
+            // The bridge needs the office API's types to talk to the office; the URE's own bootstrap
+            // file names only the basic ones.
+            rtl::Bootstrap::set(rtl::OUString::createFromAscii("URE_MORE_TYPES"),
+                                fileUrl(ProgramFolder + QStringLiteral("/types/offapi.rdb")));
+            return cppu::defaultBootstrap_InitialComponentContext(fileUrl(ProgramFolder + QStringLiteral("/unorc")));
+        });
     const Reference<connection::XConnector> connector = connection::Connector::create(m_local);
     const Reference<bridge::XBridgeFactory2> bridges = bridge::BridgeFactory::create(m_local);
     const rtl::OUString office = toOU(m_office.connectionDescription());
     while (!reachDesktop(connector, bridges, office)) {
         if (m_office.endsWithin(100))
-            throw SpreadsheetError(
-                QStringLiteral("LibreOffice stoppet under oppstarten. %1").arg(m_office.output()).trimmed());
+            throw SpreadsheetError(QCoreApplication::translate("CalcEngine", "LibreOffice stoppet under oppstarten. %1")
+                                       .arg(m_office.output())
+                                       .trimmed());
         if (deadline.hasExpired())
             throw SpreadsheetError(
-                QStringLiteral("LibreOffice svarte ikke innen %1 sekunder etter oppstarten.").arg(seconds));
+                QCoreApplication::translate("CalcEngine", "LibreOffice svarte ikke innen %1 sekunder etter oppstarten.")
+                    .arg(seconds));
     }
 }
 
@@ -233,9 +238,9 @@ bool CalcEngine::reachDesktop(const Reference<connection::XConnector> &connector
 void CalcEngine::openTemplate(const QString &path)
 {
     close();
-    const QString failure = QStringLiteral("Kan ikke åpne malen %1.").arg(path);
+    const QString failure = QCoreApplication::translate("CalcEngine", "Kan ikke åpne malen %1.").arg(path);
     const Reference<lang::XComponent> component =
-        guarded(failure, QStringLiteral("Finnes den, og er den et regneark?"), [&] {
+        guarded(failure, QCoreApplication::translate("CalcEngine", "Finnes den, og er den et regneark?"), [&] {
             const beans::PropertyValue arguments[] = {
                 property("Hidden", uno::Any(true)),
                 // A copy, untitled, as a template opens; "ReadOnly" would refuse our writes.
@@ -254,17 +259,18 @@ void CalcEngine::openTemplate(const QString &path)
     if (!m_document.is()) {
         if (const Reference<util::XCloseable> closeable{component, UNO_QUERY}; closeable.is())
             closeable->close(true);
-        throw SpreadsheetError(failure + QStringLiteral(" Den er ikke et regneark."));
+        throw SpreadsheetError(failure + QCoreApplication::translate("CalcEngine", " Den er ikke et regneark."));
     }
 }
 
 void CalcEngine::saveAs(const QString &path)
 {
     if (!m_document.is())
-        throw SpreadsheetError(QStringLiteral("Kan ikke lagre fila %1: ingen mal er åpnet.").arg(path));
-    const QString failure = QStringLiteral("Kan ikke lagre fila %1.").arg(path);
+        throw SpreadsheetError(
+            QCoreApplication::translate("CalcEngine", "Kan ikke lagre fila %1: ingen mal er åpnet.").arg(path));
+    const QString failure = QCoreApplication::translate("CalcEngine", "Kan ikke lagre fila %1.").arg(path);
     const rtl::OUString filter = filterFor(path);
-    guarded(failure, QStringLiteral("Er mappa skrivebeskyttet, eller disken full?"), [&] {
+    guarded(failure, QCoreApplication::translate("CalcEngine", "Er mappa skrivebeskyttet, eller disken full?"), [&] {
         writePending();
         const beans::PropertyValue arguments[] = {
             property("FilterName", uno::Any(filter)),

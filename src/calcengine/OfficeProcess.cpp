@@ -57,20 +57,40 @@ pid_t endedRun(QStringView name, const QString &prefix)
     return ::kill(run, 0) != 0 && errno == ESRCH ? run : 0; // ESRCH: no such process
 }
 
-// A killed group goes on for a moment: its processes end once the kernel has taken them down and
-// their parent has reaped them. Until then an office may still write into the program folder.
-void awaitGroupEnd(pid_t group)
+// Whether a process of the offices or of their groups still runs. A zombie waiting for its parent
+// writes nothing more.
+bool anyRunning(const QList<pid_t> &offices, const QList<pid_t> &groups)
+{
+    const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &process : processes) {
+        QFile status(QStringLiteral("/proc/%1/stat").arg(process));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid pgrp …"; the name may hold blanks and parentheses.
+        const QByteArray line = status.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() < 3 || fields.at(0) == "Z")
+            continue;
+        if (offices.contains(process.toInt()) || groups.contains(fields.at(2).toInt()))
+            return true;
+    }
+    return false;
+}
+
+// Killed processes go on for a moment: they end once the kernel has taken them down. Until then an
+// office may still write into its profile or the program folder.
+void awaitEnd(const QList<pid_t> &offices, const QList<pid_t> &groups)
 {
     const QDeadlineTimer deadline(ExitWaitMilliseconds);
-    while (::kill(-group, 0) == 0 && !deadline.hasExpired())
+    while (anyRunning(offices, groups) && !deadline.hasExpired())
         QThread::msleep(10);
 }
 
-// An office whose run was killed keeps running: ended here with its whole group, before this run
-// writes anything.
-void stopOrphanedOffices()
+// The processes of an office whose run was killed: those that name the run's pipe, and their groups.
+QList<pid_t> orphanedOffices()
 {
     const QString accept = QStringLiteral("--accept=pipe,name=");
+    QList<pid_t> found;
     const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &process : processes) {
         bool isNumber = false;
@@ -82,14 +102,37 @@ void stopOrphanedOffices()
             continue;
         for (const QByteArray &argument : commandLine.readAll().split('\0')) {
             const QString text = QString::fromLocal8Bit(argument);
-            if (text.startsWith(accept) && endedRun(QStringView(text).mid(accept.size()), PipePrefix)) {
-                const pid_t group = ::getpgid(pid);
-                ::kill(group > 1 ? -group : pid, SIGKILL);
-                if (group > 1)
-                    awaitGroupEnd(group);
-            }
+            if (text.startsWith(accept) && endedRun(QStringView(text).mid(accept.size()), PipePrefix))
+                found << pid;
         }
     }
+    return found;
+}
+
+// An office whose run was killed keeps running: ended here with its whole group (the start script
+// leaves the office itself to a child), before this run writes anything.
+void stopOrphanedOffices()
+{
+    const QList<pid_t> offices = orphanedOffices();
+    QList<pid_t> groups;
+    for (const pid_t office : offices) {
+        const pid_t group = ::getpgid(office);
+        if (group > 1 && !groups.contains(group)) {
+            ::kill(-group, SIGKILL);
+            groups << group;
+        }
+        ::kill(office, SIGKILL);
+    }
+    awaitEnd(offices, groups);
+}
+
+// Removes a killed run's profile. A process of that office being taken down may still finish a
+// write into it, so a folder that is not yet gone is tried again for a while.
+void removeProfile(const QString &path)
+{
+    const QDeadlineTimer deadline(ExitWaitMilliseconds);
+    while (!QDir(path).removeRecursively() && QFileInfo::exists(path) && !deadline.hasExpired())
+        QThread::msleep(50);
 }
 
 // The profiles and pipes of runs that were killed.
@@ -98,7 +141,7 @@ void removeLeftovers()
     const QDir temporary(QDir::tempPath());
     for (const QString &name : temporary.entryList({ProfilePrefix + QLatin1Char('*')}, QDir::Dirs))
         if (endedRun(name, ProfilePrefix))
-            QDir(temporary.filePath(name)).removeRecursively();
+            removeProfile(temporary.filePath(name));
     const QString pipes = QStringLiteral("OSL_PIPE_%1_").arg(::getuid());
     for (const QString &name :
          QDir(QStringLiteral("/tmp")).entryList({pipes + PipePrefix + QLatin1Char('*')}, QDir::System))
@@ -113,10 +156,13 @@ OfficeProcess::OfficeProcess(const QString &soffice) : m_profile(profileTemplate
     stopOrphanedOffices();
     removeLeftovers();
     if (!QFileInfo(soffice).isExecutable())
-        throw SpreadsheetError(QStringLiteral("LibreOffice Calc er ikke installert (finner ikke %1).").arg(soffice));
+        throw SpreadsheetError(
+            QCoreApplication::translate("OfficeProcess", "LibreOffice Calc er ikke installert (finner ikke %1).")
+                .arg(soffice));
     if (!m_profile.isValid())
         throw SpreadsheetError(
-            QStringLiteral("Kan ikke lage en midlertidig mappe for LibreOffice (%1).").arg(m_profile.errorString()));
+            QCoreApplication::translate("OfficeProcess", "Kan ikke lage en midlertidig mappe for LibreOffice (%1).")
+                .arg(m_profile.errorString()));
     m_process.setProgram(soffice);
     m_process.setArguments({
         QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(QUrl::FullyEncoded),
@@ -138,7 +184,8 @@ OfficeProcess::OfficeProcess(const QString &soffice) : m_profile(profileTemplate
     m_process.setChildProcessModifier([] { ::setsid(); });
     m_process.start();
     if (!m_process.waitForStarted())
-        throw SpreadsheetError(QStringLiteral("Kan ikke starte LibreOffice (%1).").arg(m_process.errorString()));
+        throw SpreadsheetError(QCoreApplication::translate("OfficeProcess", "Kan ikke starte LibreOffice (%1).")
+                                   .arg(m_process.errorString()));
 }
 
 OfficeProcess::~OfficeProcess()

@@ -72,6 +72,8 @@ private slots:
                                         << QStringList{"--csv"};
             row("a year") << shell << QStringList{"--folder", "d", "stats", "20"} << QStringList{year, "2000"}
                           << QStringList{"1999"};
+            row("a year after --year") << shell << QStringList{"lists", "county", "NO03", "--year", "20"}
+                                       << QStringList{year, "2000"} << QStringList{"1999"};
             row("a command to help with")
                 << shell << QStringList{"help", "ba"} << QStringList{"backup"} << QStringList{};
             row("a folder") << shell << QStringList{"check", "--folder", "su"} << QStringList{"sub"}

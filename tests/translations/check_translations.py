@@ -23,6 +23,8 @@ SHOWN = re.compile(
     r"\bcommand(Output|Errors)\(\)\s*<<)")
 LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
 WORD = re.compile(r"[A-Za-zÆØÅæøå]{2,}")
+CONTROL_NAME = re.compile(r"[A-Za-z]+_?(\d+|%\d)(_\d+)?|frm_?\w+")
+NAMING = re.compile(r'\b(numbered|elementName|setObjectName)\(\s*(QStringLiteral\()?"[^"]*"')
 MARKED = re.compile(r"\b(tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP)\s*\(")
 
 
@@ -40,10 +42,10 @@ def unmarked_texts(root):
                     call = SHOWN.search(code)
                     if not call or MARKED.search(code):
                         continue
-                    shown = [text for text in LITERAL.findall(code[call.start():]) if WORD.search(text)]
-                    # An objectName beside a caption ("Command7") is a name, not a text.
-                    shown = [text for text in shown if not re.fullmatch(r"[A-Za-z]+[_0-9]*[0-9_]*", text)
-                             or " " in text]
+                    rest = NAMING.sub("", code[call.start():])
+                    shown = [text for text in LITERAL.findall(rest) if WORD.search(text)]
+                    # A control's name beside a caption ("Command7", "Label%1", "frm_GPS") is no text.
+                    shown = [text for text in shown if not CONTROL_NAME.fullmatch(text)]
                     if shown:
                         found.append(f"{os.path.relpath(path, root)}:{number}: {line.strip()}")
     return found

@@ -6,6 +6,7 @@
 #include "core/store/Program.h"
 #include "core/store/StoreKey.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -39,7 +40,9 @@ int restoreDiary(Program &program, const CommandArguments &arguments)
         return failCommand(error.message());
     }
     commandOutput() << shown(program.folder()) << Qt::endl;
-    commandErrors() << QStringLiteral("Dagboka er lagt tilbake i %1. Start Lirvenda med --folder %1 for å bruke den.")
+    commandErrors() << QCoreApplication::translate(
+                           "BackupCommands",
+                           "Dagboka er lagt tilbake i %1. Start Lirvenda med --folder %1 for å bruke den.")
                            .arg(shown(program.folder()))
                     << Qt::endl;
     return CommandSucceeded;
@@ -47,20 +50,27 @@ int restoreDiary(Program &program, const CommandArguments &arguments)
 
 int changePassphrase(Program &program, const CommandArguments &arguments)
 {
-    const std::optional<QString> chosen = askOnTerminal(QStringLiteral("Ny passfrase (tom: ingen egen passfrase):"));
+    const std::optional<QString> chosen =
+        askOnTerminal(QCoreApplication::translate("BackupCommands", "Ny passfrase (tom: ingen egen passfrase):"));
     if (!chosen)
-        return refuseCommand(QStringLiteral("Ingen ny passfrase ble gitt. Ingenting er endret."));
-    const std::optional<QString> repeated = askOnTerminal(QStringLiteral("Gjenta den nye passfrasen:"));
+        return refuseCommand(
+            QCoreApplication::translate("BackupCommands", "Ingen ny passfrase ble gitt. Ingenting er endret."));
+    const std::optional<QString> repeated =
+        askOnTerminal(QCoreApplication::translate("BackupCommands", "Gjenta den nye passfrasen:"));
     if (repeated != chosen)
-        return refuseCommand(QStringLiteral("De to passfrasene er ulike. Ingenting er endret."));
+        return refuseCommand(
+            QCoreApplication::translate("BackupCommands", "De to passfrasene er ulike. Ingenting er endret."));
     const bool remember = arguments.isSet(KeyRingOption);
     const bool keyRingDone = setStorePassphrase(program, *chosen, remember);
-    commandErrors() << (chosen->isEmpty() ? QStringLiteral("Dagboka har ikke lenger egen passfrase.")
-                                          : QStringLiteral("Dagboka har fått ny passfrase. Glemmer du den, er "
-                                                           "dagboka tapt: ingen kan åpne den uten."))
+    commandErrors() << (chosen->isEmpty()
+                            ? QCoreApplication::translate("BackupCommands", "Dagboka har ikke lenger egen passfrase.")
+                            : QCoreApplication::translate("BackupCommands",
+                                                          "Dagboka har fått ny passfrase. Glemmer du den, er "
+                                                          "dagboka tapt: ingen kan åpne den uten."))
                     << Qt::endl;
     if (!keyRingDone)
-        commandErrors() << QStringLiteral("Nøkkelringen kunne ikke oppdateres.") << Qt::endl;
+        commandErrors() << QCoreApplication::translate("BackupCommands", "Nøkkelringen kunne ikke oppdateres.")
+                        << Qt::endl;
     return CommandSucceeded;
 }
 
@@ -68,32 +78,37 @@ int changePassphrase(Program &program, const CommandArguments &arguments)
 
 Subcommand backupCommand()
 {
-    return {
-        .name = QStringLiteral("backup"),
-        .arguments = {{QStringLiteral("FIL"),
-                       QStringLiteral("Arkivet (.tar eller .zip); en fil som ikke finnes fra før."), WordKind::File}},
-        .description = QStringLiteral("Lag en sikkerhetskopi av hele dagboka i FIL (.tar eller .zip)."),
-        .storeUse = {StoreAccess::Reads},
-        .run = backupDiary};
+    return {.name = QStringLiteral("backup"),
+            .arguments = {{QCoreApplication::translate("BackupCommands", "FIL"),
+                           QCoreApplication::translate("BackupCommands",
+                                                       "Arkivet (.tar eller .zip); en fil som ikke finnes fra før."),
+                           WordKind::File}},
+            .description = QCoreApplication::translate(
+                "BackupCommands", "Lag en sikkerhetskopi av hele dagboka i FIL (.tar eller .zip)."),
+            .storeUse = {StoreAccess::Reads},
+            .run = backupDiary};
 }
 
 Subcommand restoreCommand()
 {
-    return {
-        .name = QStringLiteral("restore"),
-        .arguments = {{QStringLiteral("FIL"), QStringLiteral("En sikkerhetskopi laget av Lirvenda."), WordKind::File}},
-        .description = QStringLiteral("Legg en sikkerhetskopi tilbake i en tom eller ny mappe."),
-        .storeUse = {StoreAccess::None},
-        .run = restoreDiary};
+    return {.name = QStringLiteral("restore"),
+            .arguments = {{QCoreApplication::translate("BackupCommands", "FIL"),
+                           QCoreApplication::translate("BackupCommands", "En sikkerhetskopi laget av Lirvenda."),
+                           WordKind::File}},
+            .description = QCoreApplication::translate("BackupCommands",
+                                                       "Legg en sikkerhetskopi tilbake i en tom eller ny mappe."),
+            .storeUse = {StoreAccess::None},
+            .run = restoreDiary};
 }
 
 Subcommand passphraseCommand()
 {
-    return {.name = QStringLiteral("passwd"),
-            .description = QStringLiteral("Sett, bytt eller fjern dagbokas egen passfrase."),
-            .options = {{KeyRingOption, QStringLiteral("Husk passfrasen i nøkkelringen.")}},
-            .storeUse = {StoreAccess::Writes},
-            .run = changePassphrase};
+    return {
+        .name = QStringLiteral("passwd"),
+        .description = QCoreApplication::translate("BackupCommands", "Sett, bytt eller fjern dagbokas egen passfrase."),
+        .options = {{KeyRingOption, QCoreApplication::translate("BackupCommands", "Husk passfrasen i nøkkelringen.")}},
+        .storeUse = {StoreAccess::Writes},
+        .run = changePassphrase};
 }
 
 } // namespace lirvenda

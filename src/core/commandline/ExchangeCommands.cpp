@@ -10,9 +10,9 @@
 #include "core/exchange/ObservationCsv.h"
 #include "core/shared/ArchiveFile.h"
 #include "core/shared/Csv.h"
-#include "core/shared/DisplayTexts.h"
 #include "core/store/Program.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -39,12 +39,13 @@ std::optional<qint64> chosenObserver(Program &program, const CommandArguments &a
 int importFromEbird(Program &program, const CommandArguments &arguments)
 {
     if (arguments.word(0) != QLatin1String("ebird"))
-        return refuseCommand(QStringLiteral("Ukjent kilde «%1»; kjente kilder: ebird.").arg(arguments.word(0)));
+        return refuseCommand(QCoreApplication::translate("ExchangeCommands", "Ukjent kilde «%1»; kjente kilder: ebird.")
+                                 .arg(arguments.word(0)));
     const std::optional<qint64> observer = chosenObserver(program, arguments);
     if (!observer)
-        return refuseCommand(
-            QStringLiteral("Velg observatøren med --observer NUMMER (ObserverID): ingen "
-                           "hovedobservatør er lagret i MainObserver.txt, eller nummeret er ugyldig."));
+        return refuseCommand(QCoreApplication::translate(
+            "ExchangeCommands", "Velg observatøren med --observer NUMMER (ObserverID): ingen "
+                                "hovedobservatør er lagret i MainObserver.txt, eller nummeret er ugyldig."));
     if (const QString refusal = importObserverRefusal(program, *observer); !refusal.isEmpty())
         return refuseCommand(refusal);
     EbirdImportPlan plan;
@@ -59,8 +60,10 @@ int importFromEbird(Program &program, const CommandArguments &arguments)
         return CommandSucceeded;
     const QString backup = backUpObservations(program);
     const int added = importEbird(program, plan);
-    commandOutput() << QStringLiteral("Importert: %1").arg(added) << Qt::endl
-                    << QStringLiteral("Sikkerhetskopi: %1").arg(QDir::toNativeSeparators(backup)) << Qt::endl;
+    commandOutput()
+        << QCoreApplication::translate("ExchangeCommands", "Importert: %1").arg(added) << Qt::endl
+        << QCoreApplication::translate("ExchangeCommands", "Sikkerhetskopi: %1").arg(QDir::toNativeSeparators(backup))
+        << Qt::endl;
     return CommandSucceeded;
 }
 
@@ -92,10 +95,11 @@ int exportInFormat(Program &program, const CommandArguments &arguments)
     const QString path = arguments.word(0);
     const std::optional<ArchiveCriteria> criteria = criteriaOf(arguments);
     if (path.isEmpty())
-        return refuseCommand(QStringLiteral("Oppgi fila eksporten skal skrives til."));
+        return refuseCommand(QCoreApplication::translate("ExchangeCommands", "Oppgi fila eksporten skal skrives til."));
     if (!criteria)
         return refuseCommand(
-            QStringLiteral("Året må være et tall fra 1 til 9999, ikke «%1».").arg(arguments.value(YearOption)));
+            QCoreApplication::translate("ExchangeCommands", "Året må være et tall fra 1 til 9999, ikke «%1».")
+                .arg(arguments.value(YearOption)));
     qint64 written = 0;
     if (format == QLatin1String("ebird"))
         written = exportEbird(program, *criteria, path);
@@ -104,32 +108,42 @@ int exportInFormat(Program &program, const CommandArguments &arguments)
     else if (format == QLatin1String("dwca")) {
         const std::optional<DarwinCoreSettings> settings = darwinCoreSettings(program, arguments);
         if (!settings)
-            return refuseCommand(QStringLiteral("Ukjent lisens «%1»; velg en av: %2.")
+            return refuseCommand(QCoreApplication::translate("ExchangeCommands", "Ukjent lisens «%1»; velg en av: %2.")
                                      .arg(arguments.value(LicenceOption), licenceNames().join(QStringLiteral(", "))));
         written = exportDarwinCore(program, *criteria, *settings, path);
         rememberDatasetPrefix(program, settings->datasetPrefix);
     } else
-        return refuseCommand(QStringLiteral("Ukjent format «%1»; kjente formater: ebird, dwca, csv.").arg(format));
-    commandErrors() << QStringLiteral("%1 observasjoner skrevet.").arg(written) << Qt::endl;
+        return refuseCommand(
+            QCoreApplication::translate("ExchangeCommands", "Ukjent format «%1»; kjente formater: ebird, dwca, csv.")
+                .arg(format));
+    commandErrors() << QCoreApplication::translate("ExchangeCommands", "%1 observasjoner skrevet.").arg(written)
+                    << Qt::endl;
     commandOutput() << QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) << Qt::endl;
     return CommandSucceeded;
 }
 
-// The archive's text criteria by option name, the window's row captions in lower case.
-const QList<std::pair<QString, std::optional<QString> ArchiveCriteria::*>> TextCriteria = {
-    {QStringLiteral("art"), &ArchiveCriteria::species},
-    {QStringLiteral("observatør"), &ArchiveCriteria::observer},
-    {QStringLiteral("kjønn"), &ArchiveCriteria::sex},
-    {QStringLiteral("alder"), &ArchiveCriteria::age},
-    {QStringLiteral("aktivitet"), &ArchiveCriteria::activity},
-    {QStringLiteral("lokalitet"), &ArchiveCriteria::locality},
-    {QStringLiteral("kommune"), &ArchiveCriteria::place},
+// The archive's criteria by option name, the window's row captions in lower case, with the
+// row's caption as --help shows it.
+template <typename Row>
+struct Criterion {
+    QString option;
+    const char *row;
+    Row ArchiveCriteria::*member;
 };
-const QList<std::pair<QString, NumberRow ArchiveCriteria::*>> NumberCriteria = {
-    {QStringLiteral("antall"), &ArchiveCriteria::count},
-    {QStringLiteral("dag"), &ArchiveCriteria::day},
-    {QStringLiteral("måned"), &ArchiveCriteria::month},
-    {QStringLiteral("år"), &ArchiveCriteria::year},
+const QList<Criterion<std::optional<QString>>> TextCriteria = {
+    {QStringLiteral("art"), QT_TRANSLATE_NOOP("ExchangeCommands", "Art"), &ArchiveCriteria::species},
+    {QStringLiteral("observatør"), QT_TRANSLATE_NOOP("ExchangeCommands", "Observatør"), &ArchiveCriteria::observer},
+    {QStringLiteral("kjønn"), QT_TRANSLATE_NOOP("ExchangeCommands", "Kjønn"), &ArchiveCriteria::sex},
+    {QStringLiteral("alder"), QT_TRANSLATE_NOOP("ExchangeCommands", "Alder"), &ArchiveCriteria::age},
+    {QStringLiteral("aktivitet"), QT_TRANSLATE_NOOP("ExchangeCommands", "Aktivitet"), &ArchiveCriteria::activity},
+    {QStringLiteral("lokalitet"), QT_TRANSLATE_NOOP("ExchangeCommands", "Lokalitet"), &ArchiveCriteria::locality},
+    {QStringLiteral("kommune"), QT_TRANSLATE_NOOP("ExchangeCommands", "Kommune"), &ArchiveCriteria::place},
+};
+const QList<Criterion<NumberRow>> NumberCriteria = {
+    {QStringLiteral("antall"), QT_TRANSLATE_NOOP("ExchangeCommands", "Antall"), &ArchiveCriteria::count},
+    {QStringLiteral("dag"), QT_TRANSLATE_NOOP("ExchangeCommands", "Dag"), &ArchiveCriteria::day},
+    {QStringLiteral("måned"), QT_TRANSLATE_NOOP("ExchangeCommands", "Måned"), &ArchiveCriteria::month},
+    {QStringLiteral("år"), QT_TRANSLATE_NOOP("ExchangeCommands", "År"), &ArchiveCriteria::year},
 };
 
 // "OP N" as a number row: an operator of the list ("=" when none is written), then the number.
@@ -146,10 +160,10 @@ NumberRow numberRowOf(const QString &text)
 ArchiveCriteria searchCriteria(const CommandArguments &arguments)
 {
     ArchiveCriteria criteria;
-    for (const auto &[name, member] : TextCriteria)
+    for (const auto &[name, row, member] : TextCriteria)
         if (arguments.isSet(name))
             criteria.*member = arguments.value(name);
-    for (const auto &[name, member] : NumberCriteria)
+    for (const auto &[name, row, member] : NumberCriteria)
         if (arguments.isSet(name))
             criteria.*member = numberRowOf(arguments.value(name));
     return criteria;
@@ -158,13 +172,14 @@ ArchiveCriteria searchCriteria(const CommandArguments &arguments)
 int searchObservations(Program &program, const CommandArguments &arguments)
 {
     const ArchiveCriteria criteria = searchCriteria(arguments);
-    for (const auto &[name, member] : NumberCriteria)
+    for (const auto &[name, row, member] : NumberCriteria)
         if (arguments.isSet(name) &&
             !(name == QLatin1String("år") ? (criteria.*member).year() : (criteria.*member).number()))
-            return refuseCommand(QStringLiteral("--%1 tar en operator og et tall, som \">= 5\", ikke «%2».")
+            return refuseCommand(QCoreApplication::translate(
+                                     "ExchangeCommands", "--%1 tar en operator og et tall, som \">= 5\", ikke «%2».")
                                      .arg(name, arguments.value(name)));
     if (!tableFormatIsClear(arguments))
-        return refuseCommand(QStringLiteral("Velg én av --csv og --json."));
+        return refuseCommand(QCoreApplication::translate("ExchangeCommands", "Velg én av --csv og --json."));
     const std::optional<TableFormat> format = tableFormatOf(arguments);
     if (!format) {
         const ArchiveResult result = searchArchive(program, criteria);
@@ -190,16 +205,21 @@ int searchObservations(Program &program, const CommandArguments &arguments)
 Subcommand searchCommand()
 {
     QList<QCommandLineOption> options;
-    for (const auto &[name, member] : TextCriteria)
-        options += QCommandLineOption(name, QStringLiteral("Som arkivets rad «%1».").arg(capitalizeFirst(name)),
-                                      QStringLiteral("VERDI"));
-    for (const auto &[name, member] : NumberCriteria)
+    for (const auto &[name, row, member] : TextCriteria)
+        options += QCommandLineOption(name,
+                                      QCoreApplication::translate("ExchangeCommands", "Som arkivets rad «%1».")
+                                          .arg(QCoreApplication::translate("ExchangeCommands", row)),
+                                      QCoreApplication::translate("ExchangeCommands", "VERDI"));
+    for (const auto &[name, row, member] : NumberCriteria)
         options += QCommandLineOption(
-            name, QStringLiteral("Som arkivets rad «%1:», for eksempel \">= 5\".").arg(capitalizeFirst(name)),
-            QStringLiteral("OP TALL"));
+            name,
+            QCoreApplication::translate("ExchangeCommands", "Som arkivets rad «%1:», for eksempel \">= 5\".")
+                .arg(QCoreApplication::translate("ExchangeCommands", row)),
+            QCoreApplication::translate("ExchangeCommands", "OP TALL"));
     options << csvOption() << jsonOption();
     return {.name = QStringLiteral("search"),
-            .description = QStringLiteral("Søk i arkivet; med --csv eller --json alle treffene med navngitte felt."),
+            .description = QCoreApplication::translate(
+                "ExchangeCommands", "Søk i arkivet; med --csv eller --json alle treffene med navngitte felt."),
             .options = options,
             .storeUse = {StoreAccess::Reads},
             .run = searchObservations};
@@ -208,27 +228,39 @@ Subcommand searchCommand()
 Subcommand importCommand()
 {
     return {.name = QStringLiteral("import"),
-            .arguments = {{QStringLiteral("KILDE"),
-                           QStringLiteral("Hvor fila kommer fra: ebird (\"My eBird Data\")."),
+            .arguments = {{QCoreApplication::translate("ExchangeCommands", "KILDE"),
+                           QCoreApplication::translate("ExchangeCommands",
+                                                       "Hvor fila kommer fra: ebird (\"My eBird Data\")."),
                            WordKind::Choice,
                            {QStringLiteral("ebird")}},
-                          {QStringLiteral("FIL"), QStringLiteral("Fila som importeres."), WordKind::File}},
-            .description = QStringLiteral("Importer observasjoner fra en fil; vis først hva som blir importert."),
-            .options = {{ObserverOption, QStringLiteral("Observatøren (ObserverID); standard: hovedobservatøren."),
+                          {QCoreApplication::translate("ExchangeCommands", "FIL"),
+                           QCoreApplication::translate("ExchangeCommands", "Fila som importeres."), WordKind::File}},
+            .description = QCoreApplication::translate(
+                "ExchangeCommands", "Importer observasjoner fra en fil; vis først hva som blir importert."),
+            .options = {{ObserverOption,
+                         QCoreApplication::translate("ExchangeCommands",
+                                                     "Observatøren (ObserverID); standard: hovedobservatøren."),
                          QStringLiteral("ID")},
-                        {DryRunOption, QStringLiteral("Vis bare hva som ville bli importert.")}},
+                        {DryRunOption,
+                         QCoreApplication::translate("ExchangeCommands", "Vis bare hva som ville bli importert.")}},
             .storeUse = {StoreAccess::Writes},
             .run = importFromEbird};
 }
 
 QList<QCommandLineOption> exportFormatOptions()
 {
-    return {
-        {FormatOption, QStringLiteral("ebird, dwca (Darwin Core-arkiv, .zip) eller csv; uten: til portalen."),
-         QStringLiteral("FORMAT")},
-        {YearOption, QStringLiteral("Bare observasjonene fra dette året."), QStringLiteral("ÅR")},
-        {PrefixOption, QStringLiteral("dwca: prefikset som gjør occurrenceID unik."), QStringLiteral("PREFIKS")},
-        {LicenceOption, QStringLiteral("dwca: CC0, \"CC BY 4.0\" eller \"CC BY-NC 4.0\"."), QStringLiteral("LISENS")}};
+    return {{FormatOption,
+             QCoreApplication::translate("ExchangeCommands",
+                                         "ebird, dwca (Darwin Core-arkiv, .zip) eller csv; uten: til portalen."),
+             QCoreApplication::translate("ExchangeCommands", "FORMAT")},
+            {YearOption, QCoreApplication::translate("ExchangeCommands", "Bare observasjonene fra dette året."),
+             QCoreApplication::translate("ExchangeCommands", "ÅR")},
+            {PrefixOption,
+             QCoreApplication::translate("ExchangeCommands", "dwca: prefikset som gjør occurrenceID unik."),
+             QCoreApplication::translate("ExchangeCommands", "PREFIKS")},
+            {LicenceOption,
+             QCoreApplication::translate("ExchangeCommands", "dwca: CC0, \"CC BY 4.0\" eller \"CC BY-NC 4.0\"."),
+             QCoreApplication::translate("ExchangeCommands", "LISENS")}};
 }
 
 int runExport(Program &program, const CommandArguments &arguments,
@@ -236,7 +268,8 @@ int runExport(Program &program, const CommandArguments &arguments,
 {
     if (!arguments.isSet(FormatOption)) {
         if (!arguments.words().isEmpty() || arguments.isSet(YearOption))
-            return refuseCommand(QStringLiteral("Fil og --year gjelder bare sammen med --format."));
+            return refuseCommand(
+                QCoreApplication::translate("ExchangeCommands", "Fil og --year gjelder bare sammen med --format."));
         return portalExport(program, arguments);
     }
     try {

@@ -8,6 +8,7 @@
 #include "core/store/Program.h"
 #include "core/store/Schema.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <optional>
@@ -74,26 +75,31 @@ std::variant<ListChoice, QString> listChoiceOf(Program &program, const CommandAr
 {
     const qsizetype kind = KindWords.indexOf(arguments.word(0));
     if (kind < 0)
-        return QStringLiteral("Listen må være life, year, county, municipality eller locality, ikke «%1».")
+        return QCoreApplication::translate("ListCommands",
+                                           "Listen må være life, year, county, municipality eller locality, ikke «%1».")
             .arg(arguments.word(0));
     ListChoice choice{ListKind(kind), std::nullopt, arguments.word(1)};
     if ((choice.kind == ListKind::Life) != choice.place.isEmpty())
-        return choice.kind == ListKind::Life ? QStringLiteral("Livslista tar ikke flere ord.")
-                                             : QStringLiteral("Listen «%1» trenger et ord til.").arg(arguments.word(0));
+        return choice.kind == ListKind::Life
+                   ? QCoreApplication::translate("ListCommands", "Livslista tar ikke flere ord.")
+                   : QCoreApplication::translate("ListCommands", "Listen «%1» trenger et ord til.")
+                         .arg(arguments.word(0));
     const QString yearWord = choice.kind == ListKind::Year ? choice.place : arguments.value(YearOption);
     if (choice.kind == ListKind::Year || arguments.isSet(YearOption)) {
         choice.year = yearOf(yearWord);
         if (!choice.year)
-            return QStringLiteral("Året må være et tall fra 1 til 9999, ikke «%1».").arg(yearWord);
+            return QCoreApplication::translate("ListCommands", "Året må være et tall fra 1 til 9999, ikke «%1».")
+                .arg(yearWord);
     }
     if (choice.kind == ListKind::County && countyName(program, choice.place) == QLatin1String("-"))
-        return QStringLiteral("Ukjent fylke «%1».").arg(choice.place);
+        return QCoreApplication::translate("ListCommands", "Ukjent fylke «%1».").arg(choice.place);
     if (choice.kind == ListKind::Municipality && !isMunicipalityCode(choice.place))
-        return QStringLiteral("Ukjent kommune «%1».").arg(choice.place);
+        return QCoreApplication::translate("ListCommands", "Ukjent kommune «%1».").arg(choice.place);
     if (arguments.isSet(ClassOption)) {
         choice.speciesClass = speciesClassNamed(arguments.value(ClassOption));
         if (choice.speciesClass.isEmpty())
-            return QStringLiteral("Ukjent artsgruppe «%1».").arg(arguments.value(ClassOption));
+            return QCoreApplication::translate("ListCommands", "Ukjent artsgruppe «%1».")
+                .arg(arguments.value(ClassOption));
     }
     return choice;
 }
@@ -101,7 +107,7 @@ std::variant<ListChoice, QString> listChoiceOf(Program &program, const CommandAr
 int writeList(Program &program, const CommandArguments &arguments)
 {
     if (!tableFormatIsClear(arguments))
-        return refuseCommand(QStringLiteral("Velg enten --csv eller --json."));
+        return refuseCommand(QCoreApplication::translate("ListCommands", "Velg enten --csv eller --json."));
     const std::variant<ListChoice, QString> chosen = listChoiceOf(program, arguments);
     if (const QString *problem = std::get_if<QString>(&chosen))
         return refuseCommand(*problem);
@@ -113,14 +119,17 @@ int writeList(Program &program, const CommandArguments &arguments)
 int writeArrivals(Program &program, const CommandArguments &arguments)
 {
     if (!tableFormatIsClear(arguments))
-        return refuseCommand(QStringLiteral("Velg enten --csv eller --json."));
+        return refuseCommand(QCoreApplication::translate("ListCommands", "Velg enten --csv eller --json."));
     const QString key = arguments.word(0);
     const QList<YearFirst> firsts = arrivalDates(program, key);
     if (firsts.isEmpty())
-        commandErrors() << QStringLiteral("Ingen observasjoner av %1.").arg(key) << Qt::endl;
+        commandErrors() << QCoreApplication::translate("ListCommands", "Ingen observasjoner av %1.").arg(key)
+                        << Qt::endl;
     SpeciesTaxa taxa(program);
-    return writeAnswer(arrivalTable(QStringLiteral("Ankomstdatoer for %1").arg(taxa.of(key).name), firsts),
-                       scriptTable(firsts), arguments);
+    return writeAnswer(
+        arrivalTable(QCoreApplication::translate("ListCommands", "Ankomstdatoer for %1").arg(taxa.of(key).name),
+                     firsts),
+        scriptTable(firsts), arguments);
 }
 
 } // namespace
@@ -129,16 +138,22 @@ Subcommand listsCommand()
 {
     return {
         .name = QStringLiteral("lists"),
-        .arguments = {{QStringLiteral("LISTE"), QStringLiteral("life, year, county, municipality eller locality."),
+        .arguments = {{QCoreApplication::translate("ListCommands", "LISTE"),
+                       QCoreApplication::translate("ListCommands", "life, year, county, municipality eller locality."),
                        WordKind::Choice, KindWords},
-                      {QStringLiteral("VERDI"),
-                       QStringLiteral("Året, fylkets eller kommunens nummer, eller lokalitetens navn.")}},
+                      {QCoreApplication::translate("ListCommands", "VERDI"),
+                       QCoreApplication::translate("ListCommands",
+                                                   "Året, fylkets eller kommunens nummer, eller lokalitetens navn.")}},
         .optionalArguments = 1,
-        .description = QStringLiteral("Skriv artslista: livsliste, årsliste, fylkes-, kommune- eller "
-                                      "lokalitetsliste."),
-        .options = {{ClassOption, QStringLiteral("Artsgruppen (Fugler, Pattedyr, Botanikk, Insekter)."),
-                     QStringLiteral("KLASSE")},
-                    {YearOption, QStringLiteral("Bare dette året (fylke, kommune, lokalitet)."), QStringLiteral("ÅR")},
+        .description =
+            QCoreApplication::translate("ListCommands", "Skriv artslista: livsliste, årsliste, fylkes-, kommune- eller "
+                                                        "lokalitetsliste."),
+        .options = {{ClassOption,
+                     QCoreApplication::translate("ListCommands", "Artsgruppen (Fugler, Pattedyr, Botanikk, Insekter)."),
+                     QCoreApplication::translate("ListCommands", "KLASSE")},
+                    {YearOption,
+                     QCoreApplication::translate("ListCommands", "Bare dette året (fylke, kommune, lokalitet)."),
+                     QCoreApplication::translate("ListCommands", "ÅR")},
                     csvOption(),
                     jsonOption()},
         .storeUse = {StoreAccess::Reads, SpeciesYearsSchema},
@@ -148,8 +163,9 @@ Subcommand listsCommand()
 Subcommand arrivalsCommand()
 {
     return {.name = QStringLiteral("arrivals"),
-            .arguments = {{QStringLiteral("ARTSNØKKEL"), QStringLiteral("Artens nøkkel, for eksempel 11870.")}},
-            .description = QStringLiteral("Skriv artens første dato hvert år."),
+            .arguments = {{QCoreApplication::translate("ListCommands", "ARTSNØKKEL"),
+                           QCoreApplication::translate("ListCommands", "Artens nøkkel, for eksempel 11870.")}},
+            .description = QCoreApplication::translate("ListCommands", "Skriv artens første dato hvert år."),
             .options = {csvOption(), jsonOption()},
             .storeUse = {StoreAccess::Reads, SpeciesYearsSchema},
             .run = writeArrivals};

@@ -6,8 +6,9 @@ namespace lirvenda {
 
 void describeProgram(QCommandLineParser &parser, const WindowOptions &options)
 {
-    parser.setApplicationDescription(QStringLiteral("Lirvenda: dagbok over artsobservasjoner.\n\n") +
-                                     subcommandSummary());
+    parser.setApplicationDescription(
+        QCoreApplication::translate("ProgramOptions", "Lirvenda: dagbok over artsobservasjoner.\n\n") +
+        subcommandSummary());
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.folder, options.screenshot});

@@ -4,17 +4,20 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace lirvenda {
 
 struct WindowOptions {
-    QCommandLineOption folder{QStringLiteral("folder"),
-                              QStringLiteral("Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
-                              QStringLiteral("DIR")};
+    QCommandLineOption folder{
+        QStringLiteral("folder"),
+        QCoreApplication::translate("ProgramOptions", "Programmappa (standard: $LIRVENDA_FOLDER eller ~/Lirvenda)."),
+        QStringLiteral("DIR")};
     QCommandLineOption screenshot{
         QStringLiteral("screenshot"),
-        QStringLiteral("Start hovedvinduet uten skjerm, skriv et PNG-bilde av det til FILE og avslutt."),
-        QStringLiteral("FILE")};
+        QCoreApplication::translate("ProgramOptions",
+                                    "Start hovedvinduet uten skjerm, skriv et PNG-bilde av det til FILE og avslutt."),
+        QCoreApplication::translate("ProgramOptions", "FILE")};
 };
 
 // The parser knows the program's options, with a description that lists the commands.

@@ -86,15 +86,16 @@ QString offer(const Dialect &dialect, WordKind kind, const QStringList &choices 
     return QStringLiteral(":");
 }
 
-// What an option's value is, told by the name of the value.
+// What an option's value is, told by the option's name: the name of its value is translated,
+// and the script must be the same in every language.
 WordKind valueKind(const QCommandLineOption &option)
 {
-    const QString name = option.valueName();
-    if (name == QLatin1String("DIR"))
+    const QString name = option.names().constFirst();
+    if (name == QLatin1String("folder"))
         return WordKind::Folder;
-    if (name == QLatin1String("ÅR") || name == QLatin1String("YEAR"))
+    if (name == QLatin1String("year"))
         return WordKind::Year;
-    return name.isEmpty() ? WordKind::Any : WordKind::File;
+    return option.valueName().isEmpty() ? WordKind::Any : WordKind::File;
 }
 
 QStringList optionWords(const QList<QCommandLineOption> &options)

@@ -15,6 +15,7 @@
 #include "core/store/StoreCheck.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -44,11 +45,13 @@ int writePortalFiles(Program &program, const CommandArguments &)
     const QString templatePath = portalTemplatePath(program.folder());
     if (templatePath.isEmpty())
         return fail(missingTemplateMessage(program.folder()));
-    err() << QStringLiteral("Lager excel-ark med %1 observasjoner …").arg(total) << Qt::endl;
+    err() << QCoreApplication::translate("Subcommands", "Lager excel-ark med %1 observasjoner …").arg(total)
+          << Qt::endl;
     try {
         const std::unique_ptr<SpreadsheetEngine> engine = startCalcEngine();
         const QStringList files = exportUnreported(program, *engine, templatePath, today, [total](int done) {
-            err() << QStringLiteral("%1 av %2 observasjoner skrevet").arg(done).arg(total) << Qt::endl;
+            err() << QCoreApplication::translate("Subcommands", "%1 av %2 observasjoner skrevet").arg(done).arg(total)
+                  << Qt::endl;
         });
         for (const QString &file : files)
             out() << QDir::toNativeSeparators(program.filePath(file)) << Qt::endl;
@@ -72,7 +75,7 @@ int showHelp(Program &, const CommandArguments &arguments)
     }
     const Subcommand *command = findSubcommand(arguments.word(0));
     if (!command)
-        return refuse(QStringLiteral("Ukjent kommando «%1».").arg(arguments.word(0)));
+        return refuse(QCoreApplication::translate("Subcommands", "Ukjent kommando «%1».").arg(arguments.word(0)));
     out() << commandHelpText(*command);
     return CommandSucceeded;
 }
@@ -108,12 +111,13 @@ int yearStatistics(Program &program, const CommandArguments &arguments)
     bool isNumber = false;
     const int year = argument.toInt(&isNumber);
     if (!isNumber || year < 1 || year > 9999)
-        return refuse(QStringLiteral("Året må være et tall fra 1 til 9999, ikke «%1».").arg(argument));
+        return refuse(QCoreApplication::translate("Subcommands", "Året må være et tall fra 1 til 9999, ikke «%1».")
+                          .arg(argument));
     if (!tableFormatIsClear(arguments))
-        return refuse(QStringLiteral("Velg én av --csv og --json."));
+        return refuse(QCoreApplication::translate("Subcommands", "Velg én av --csv og --json."));
     const YearStatistics statistics = computeYearStatistics(program, year);
     if (statistics.report.isEmpty())
-        err() << QStringLiteral("Ingen observasjoner i %1.").arg(year) << Qt::endl;
+        err() << QCoreApplication::translate("Subcommands", "Ingen observasjoner i %1.").arg(year) << Qt::endl;
     if (const std::optional<TableFormat> format = tableFormatOf(arguments))
         writeTable(yearTable(program, statistics), *format);
     else
@@ -136,7 +140,7 @@ OutputTable checkTable(const StoreCheckResult &result)
 int reportStoreCheck(Program &program, const CommandArguments &arguments)
 {
     if (!tableFormatIsClear(arguments))
-        return refuse(QStringLiteral("Velg én av --csv og --json."));
+        return refuse(QCoreApplication::translate("Subcommands", "Velg én av --csv og --json."));
     const StoreCheckResult result = checkStore(program);
     if (const std::optional<TableFormat> format = tableFormatOf(arguments)) {
         writeTable(checkTable(result), *format);
@@ -144,13 +148,13 @@ int reportStoreCheck(Program &program, const CommandArguments &arguments)
         for (const QString &line : result.summary)
             out() << line << Qt::endl;
         if (result.problems.isEmpty())
-            out() << QStringLiteral("Ingen feil funnet.") << Qt::endl;
+            out() << QCoreApplication::translate("Subcommands", "Ingen feil funnet.") << Qt::endl;
         for (const QString &line : result.problems)
-            out() << QStringLiteral("FEIL: ") << line << Qt::endl;
+            out() << QCoreApplication::translate("Subcommands", "FEIL: ") << line << Qt::endl;
     }
     if (result.problems.isEmpty())
         return CommandSucceeded;
-    return fail(QStringLiteral("%1 feil funnet i %2.")
+    return fail(QCoreApplication::translate("Subcommands", "%1 feil funnet i %2.")
                     .arg(result.problems.size())
                     .arg(QDir::toNativeSeparators(program.folder())));
 }
@@ -161,21 +165,25 @@ const QList<Subcommand> &subcommands()
 {
     static const QList<Subcommand> all{
         {.name = QStringLiteral("export"),
-         .arguments = {{QStringLiteral("FIL"), QStringLiteral("Fila med --format."), WordKind::File}},
+         .arguments = {{QCoreApplication::translate("Subcommands", "FIL"),
+                        QCoreApplication::translate("Subcommands", "Fila med --format."), WordKind::File}},
          .optionalArguments = 1,
-         .description = QStringLiteral("Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
+         .description = QCoreApplication::translate(
+             "Subcommands", "Lag excel-ark av de urapporterte observasjonene til rapporteringsportalen."),
          .options = exportFormatOptions(),
          .storeUse = {StoreAccess::Writes},
          .run = [](Program &program,
                    const CommandArguments &arguments) { return runExport(program, arguments, writePortalFiles); }},
         {.name = QStringLiteral("stats"),
-         .arguments = {{QStringLiteral("ÅR"), QStringLiteral("Året, for eksempel 2024."), WordKind::Year}},
-         .description = QStringLiteral("Skriv årsstatistikken for ÅR (UTF-8)."),
+         .arguments = {{QCoreApplication::translate("Subcommands", "ÅR"),
+                        QCoreApplication::translate("Subcommands", "Året, for eksempel 2024."), WordKind::Year}},
+         .description = QCoreApplication::translate("Subcommands", "Skriv årsstatistikken for ÅR (UTF-8)."),
          .options = {csvOption(), jsonOption()},
          .storeUse = {StoreAccess::Reads, YearIndexSchema},
          .run = yearStatistics},
         {.name = QStringLiteral("check"),
-         .description = QStringLiteral("Sjekk databasen for skader og brutte sammenhenger."),
+         .description =
+             QCoreApplication::translate("Subcommands", "Sjekk databasen for skader og brutte sammenhenger."),
          .options = {csvOption(), jsonOption()},
          .storeUse = {StoreAccess::Reads},
          .run = reportStoreCheck},
@@ -183,17 +191,20 @@ const QList<Subcommand> &subcommands()
         restoreCommand(),
         passphraseCommand(),
         {.name = QStringLiteral("help"),
-         .arguments = {{QStringLiteral("KOMMANDO"), QStringLiteral("Kommandoen hjelpen gjelder."), WordKind::Command}},
+         .arguments = {{QCoreApplication::translate("Subcommands", "KOMMANDO"),
+                        QCoreApplication::translate("Subcommands", "Kommandoen hjelpen gjelder."), WordKind::Command}},
          .optionalArguments = 1,
-         .description = QStringLiteral("Vis hjelpen for programmet eller for KOMMANDO, som --help."),
+         .description =
+             QCoreApplication::translate("Subcommands", "Vis hjelpen for programmet eller for KOMMANDO, som --help."),
          .storeUse = {StoreAccess::None},
          .run = showHelp},
         {.name = QStringLiteral("completion"),
-         .arguments = {{QStringLiteral("SKALL"),
-                        QStringLiteral("bash eller zsh."),
+         .arguments = {{QCoreApplication::translate("Subcommands", "SKALL"),
+                        QCoreApplication::translate("Subcommands", "bash eller zsh."),
                         WordKind::Choice,
                         {QStringLiteral("bash"), QStringLiteral("zsh")}}},
-         .description = QStringLiteral("Skriv skriptet som fullfører kommandoer og valg i SKALL."),
+         .description =
+             QCoreApplication::translate("Subcommands", "Skriv skriptet som fullfører kommandoer og valg i SKALL."),
          .storeUse = {StoreAccess::None},
          .run = printCompletion},
         listsCommand(),
@@ -224,9 +235,10 @@ std::optional<QString> openStore(Program &program, const Subcommand &command)
         return std::nullopt;
     const QString shownFolder = QDir::toNativeSeparators(program.folder());
     if (!QFileInfo(program.folder()).isDir())
-        return QStringLiteral("Finner ikke programmappa %1.").arg(shownFolder);
+        return QCoreApplication::translate("Subcommands", "Finner ikke programmappa %1.").arg(shownFolder);
     if (!QFileInfo(program.filePath(Program::MainFileName)).isFile())
-        return QStringLiteral("Finner ingen database (%1) i mappa %2.").arg(Program::MainFileName, shownFolder);
+        return QCoreApplication::translate("Subcommands", "Finner ingen database (%1) i mappa %2.")
+            .arg(Program::MainFileName, shownFolder);
     try {
         if (command.storeUse.access == StoreAccess::Writes) {
             program.openMainConnection();
@@ -236,9 +248,10 @@ std::optional<QString> openStore(Program &program, const Subcommand &command)
         program.openStoreReadOnly();
         const int schema = schemaVersionOf(program.mainConnection());
         if (schema < command.storeUse.oldestSchema)
-            return QStringLiteral("Databasen i mappa %1 har databaseoppsett %2, og «%3» trenger oppsett %4 eller "
-                                  "nyere. Kommandoen endrer ikke databasen; start Lirvenda med mappa én gang, så "
-                                  "blir den oppgradert.")
+            return QCoreApplication::translate(
+                       "Subcommands", "Databasen i mappa %1 har databaseoppsett %2, og «%3» trenger oppsett %4 eller "
+                                      "nyere. Kommandoen endrer ikke databasen; start Lirvenda med mappa én gang, så "
+                                      "blir den oppgradert.")
                 .arg(shownFolder)
                 .arg(schema)
                 .arg(command.name)
@@ -251,7 +264,8 @@ std::optional<QString> openStore(Program &program, const Subcommand &command)
 
 QCommandLineOption helpOption()
 {
-    return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Vis denne hjelpen.")};
+    return {{QStringLiteral("h"), QStringLiteral("help")},
+            QCoreApplication::translate("Subcommands", "Vis denne hjelpen.")};
 }
 
 QCommandLineOption folderOption() { return WindowOptions().folder; }
@@ -343,7 +357,8 @@ CommandArguments::CommandArguments(const QCommandLineParser &parser, QStringList
 
 int refuseUse(const QString &program, const QString &message)
 {
-    return refuse(QStringLiteral("%1\nSe «%2 --help».").arg(message, QFileInfo(program).fileName()));
+    return refuse(
+        QCoreApplication::translate("Subcommands", "%1\nSe «%2 --help».").arg(message, QFileInfo(program).fileName()));
 }
 
 QString subcommandSummary()
@@ -351,7 +366,7 @@ QString subcommandSummary()
     qsizetype width = 0;
     for (const Subcommand &command : subcommands())
         width = std::max(width, usageOf(command).size());
-    QString summary = QStringLiteral("Kommandoer (hver med --folder DIR):\n");
+    QString summary = QCoreApplication::translate("Subcommands", "Kommandoer (hver med --folder DIR):\n");
     for (const Subcommand &command : subcommands())
         summary += QStringLiteral("  %1  %2\n").arg(usageOf(command), -int(width)).arg(command.description);
     return summary;
@@ -382,14 +397,15 @@ int runSubcommand(const QStringList &arguments)
     if (!parser.parse(arguments))
         return refuseUse(arguments.first(), parser.errorText());
     if (!command)
-        return refuseUse(arguments.first(), QStringLiteral("Ukjent kommando «%1».").arg(word));
+        return refuseUse(arguments.first(),
+                         QCoreApplication::translate("Subcommands", "Ukjent kommando «%1».").arg(word));
     if (parser.isSet(QStringLiteral("help"))) {
         out() << commandHelpText(*command);
         return CommandSucceeded;
     }
     if (parser.positionalArguments().value(0) != command->name ||
         !takesWords(*command, parser.positionalArguments().size() - 1))
-        return refuse(QStringLiteral("Bruk: %1 %2 [--folder DIR]")
+        return refuse(QCoreApplication::translate("Subcommands", "Bruk: %1 %2 [--folder DIR]")
                           .arg(QFileInfo(arguments.first()).fileName(), usageOf(*command)));
     return runOnStore(*command, parser, parser.value(QStringLiteral("folder")));
 }

@@ -76,7 +76,8 @@ struct Subcommand {
     std::function<int(Program &program, const CommandArguments &arguments)> run;
 };
 
-// Every command, in the order --help lists them.
+// Every command, in the order --help lists them. Made at the first call, with the texts of the
+// translation installed before it.
 const QList<Subcommand> &subcommands();
 // One line for each command, for the program's --help.
 QString subcommandSummary();

@@ -4,6 +4,7 @@
 #include "core/commandline/Subcommands.h"
 #include "core/shared/Csv.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,10 +32,13 @@ QByteArray jsonOf(const OutputTable &table)
 
 QCommandLineOption csvOption()
 {
-    return {CsvName, QStringLiteral("Skriv svaret som CSV (UTF-8, en overskriftslinje).")};
+    return {CsvName, QCoreApplication::translate("TableOutput", "Skriv svaret som CSV (UTF-8, en overskriftslinje).")};
 }
 
-QCommandLineOption jsonOption() { return {JsonName, QStringLiteral("Skriv svaret som JSON (UTF-8).")}; }
+QCommandLineOption jsonOption()
+{
+    return {JsonName, QCoreApplication::translate("TableOutput", "Skriv svaret som JSON (UTF-8).")};
+}
 
 std::optional<TableFormat> tableFormatOf(const CommandArguments &arguments)
 {

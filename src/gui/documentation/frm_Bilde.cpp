@@ -73,18 +73,18 @@ void drawBar(QScrollBar *bar, int range, int value, int page)
 
 frm_Bilde::frm_Bilde(const QStringList &files, int start, QWidget *parent)
     : QDialog(parent), Picture1(named(new PictureBox(this), QStringLiteral("Picture1"))),
-      Command4(toolButton(this, QStringLiteral("Command4"), Tool::Fit, QStringLiteral("Hele bildet"))),
-      Command5(toolButton(this, QStringLiteral("Command5"), Tool::ZoomIn, QStringLiteral("Zoom inn"))),
-      Command6(toolButton(this, QStringLiteral("Command6"), Tool::ZoomOut, QStringLiteral("Zoom ut"))),
+      Command4(toolButton(this, QStringLiteral("Command4"), Tool::Fit, tr("Hele bildet"))),
+      Command5(toolButton(this, QStringLiteral("Command5"), Tool::ZoomIn, tr("Zoom inn"))),
+      Command6(toolButton(this, QStringLiteral("Command6"), Tool::ZoomOut, tr("Zoom ut"))),
       HScroll1(scrollBar(this, QStringLiteral("HScroll1"), Qt::Horizontal)),
       VScroll1(scrollBar(this, QStringLiteral("VScroll1"), Qt::Vertical)),
       Command3(named(new QPushButton(QStringLiteral("<-------"), this), QStringLiteral("Command3"))),
       Command2(named(new QPushButton(QStringLiteral("------->"), this), QStringLiteral("Command2"))),
-      Command1(named(new QPushButton(QStringLiteral("&Avslutt"), this), QStringLiteral("Command1"))),
+      Command1(named(new QPushButton(tr("&Avslutt"), this), QStringLiteral("Command1"))),
       Label1(named(new QLabel(this), QStringLiteral("Label1"))), m_walk(files, start)
 {
     setObjectName(QStringLiteral("frm_Bilde"));
-    setWindowTitle(QStringLiteral("Dokumentasjon"));
+    setWindowTitle(tr("Dokumentasjon"));
     connect(Command1, &QPushButton::clicked, this, &frm_Bilde::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frm_Bilde::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frm_Bilde::Command3_Click);
@@ -108,7 +108,7 @@ bool frm_Bilde::ShowDocumentPicture(const QString &path)
         return true;
     }
     ShowNoPicture({});
-    prompter().information(Unavailable);
+    prompter().information(tr(UnavailableText));
     return false;
 }
 
@@ -137,10 +137,10 @@ void frm_Bilde::HandToDesktop(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
     if (openOnDesktop(path)) {
-        ShowNoPicture(QStringLiteral("%1 er åpnet i et eget program.").arg(name));
+        ShowNoPicture(tr("%1 er åpnet i et eget program.").arg(name));
     } else {
         ShowNoPicture(name);
-        prompter().information(QStringLiteral("Ingen program på denne maskinen kan åpne %1.").arg(name));
+        prompter().information(tr("Ingen program på denne maskinen kan åpne %1.").arg(name));
     }
 }
 

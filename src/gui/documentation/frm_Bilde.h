@@ -23,8 +23,9 @@ class PictureBox;
 class frm_Bilde : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString Unavailable =
-        QStringLiteral("Denne dokumentasjonen er ikke lenger tilgjengelig. Fila er enten flyttet eller fjernet.");
+    static constexpr const char *UnavailableText =
+        QT_TR_NOOP("Denne dokumentasjonen er ikke lenger tilgjengelig. Fila er enten flyttet eller fjernet.");
+    static inline const QString Unavailable = QString::fromUtf8(UnavailableText);
 
     // Shows the file at start among the files.
     frm_Bilde(const QStringList &files, int start, QWidget *parent = nullptr);

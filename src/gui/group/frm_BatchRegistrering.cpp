@@ -18,14 +18,14 @@ frm_BatchRegistrering::frm_BatchRegistrering(Program &program, const QList<Keyed
     : GroupDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("frm_BatchRegistrering"));
-    setWindowTitle(QStringLiteral("Artsutvalg"));
-    auto *frame = named(new QGroupBox(QStringLiteral("Velg observerte arter"), this), QStringLiteral("Frame1"));
+    setWindowTitle(tr("Artsutvalg"));
+    auto *frame = named(new QGroupBox(tr("Velg observerte arter"), this), QStringLiteral("Frame1"));
     m_species = named(new ChoiceList(frame), QStringLiteral("List1"));
-    m_keyOrder = named(new QCheckBox(QStringLiteral("Systematisk rekkefølge"), frame), QStringLiteral("Check1"));
-    auto *all = dialogButton(this, QStringLiteral("Command4"), QStringLiteral("Merk alle"));
-    auto *more = dialogButton(this, QStringLiteral("Command3"), QStringLiteral("&Sett inn flere arter"));
-    auto *next = dialogButton(this, QStringLiteral("Command2"), QStringLiteral("&Gå videre"));
-    auto *cancel = dialogButton(this, QStringLiteral("Command1"), QStringLiteral("&Avbryt"));
+    m_keyOrder = named(new QCheckBox(tr("Systematisk rekkefølge"), frame), QStringLiteral("Check1"));
+    auto *all = dialogButton(this, QStringLiteral("Command4"), tr("Merk alle"));
+    auto *more = dialogButton(this, QStringLiteral("Command3"), tr("&Sett inn flere arter"));
+    auto *next = dialogButton(this, QStringLiteral("Command2"), tr("&Gå videre"));
+    auto *cancel = dialogButton(this, QStringLiteral("Command1"), tr("&Avbryt"));
     m_species->setMinimumHeight(420);
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_species);
@@ -45,8 +45,8 @@ QStringList frm_BatchRegistrering::chosenSpeciesKeys() const { return m_species-
 // The list is read again in the other order; the chosen species stay chosen, found by their keys.
 void frm_BatchRegistrering::Check1_Click()
 {
-    if (!prompter().askYesNo(QStringLiteral("Hvis du bytter sortering vil du eventuelt miste artene som du har lagt "
-                                            "til lista. Vil du fortsette?")))
+    if (!prompter().askYesNo(tr("Hvis du bytter sortering vil du eventuelt miste artene som du har lagt "
+                                "til lista. Vil du fortsette?")))
         return;
     const QStringList chosen = chosenSpeciesKeys();
     QList<KeyedEntry> observed;
@@ -78,7 +78,7 @@ void frm_BatchRegistrering::Command2_Click()
 {
     const QStringList chosen = chosenSpeciesKeys();
     if (chosen.isEmpty()) {
-        prompter().information(QStringLiteral("Ingen arter valgt."));
+        prompter().information(tr("Ingen arter valgt."));
         return;
     }
     frm_Detaljer grid(m_program, chosen, this);

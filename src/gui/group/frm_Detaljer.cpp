@@ -82,7 +82,7 @@ frm_Detaljer::frm_Detaljer(Program &program, const QStringList &speciesKeys, QWi
     : GroupDialog(parent), m_program(program), m_entries(speciesKeys)
 {
     setObjectName(QStringLiteral("frm_Detaljer"));
-    setWindowTitle(QStringLiteral("Grupperegistrering"));
+    setWindowTitle(tr("Grupperegistrering"));
     m_pages = new QStackedLayout(this);
     m_pages->addWidget(BuildGrid());
     m_pages->addWidget(BuildHeader());
@@ -130,8 +130,8 @@ QWidget *frm_Detaljer::BuildGrid()
     grid->addWidget(m_down, FirstRow + Rows - 3, ScrollColumn, 3, 1);
     page->addLayout(grid);
     page->addStretch();
-    m_next = dialogButton(m_gridPage, QStringLiteral("Command4"), QStringLiteral("&Gå videre"));
-    m_back = dialogButton(m_gridPage, QStringLiteral("Command3"), QStringLiteral("&Avbryt"));
+    m_next = dialogButton(m_gridPage, QStringLiteral("Command4"), tr("&Gå videre"));
+    m_back = dialogButton(m_gridPage, QStringLiteral("Command3"), tr("&Avbryt"));
     page->addLayout(buttonRow({}, {m_next, m_back}));
     connect(m_up, &QPushButton::clicked, this, &frm_Detaljer::Command1_Click);
     connect(m_down, &QPushButton::clicked, this, &frm_Detaljer::Command2_Click);
@@ -144,7 +144,7 @@ QWidget *frm_Detaljer::BuildGrid()
 QLayout *frm_Detaljer::BuildLookUps()
 {
     auto *row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Finn art:"), m_gridPage));
+    row->addWidget(new QLabel(tr("Finn art:"), m_gridPage));
     for (int i = 0; i < 3; ++i) {
         QComboBox *box = m_lookUps[i] = comboBox(m_gridPage, elementName("Combo7", i));
         KeyedListModel *found = m_lookUpEntries[i] = new KeyedListModel(box);
@@ -171,11 +171,12 @@ QLayout *frm_Detaljer::BuildLookUps()
 
 void frm_Detaljer::BuildHeadings(QGridLayout *grid)
 {
-    const std::pair<Column, const char *> headings[] = {{CodeColumn, "Art"},           {CountColumn, "Antall"},
-                                                        {AgeColumn, "Alder"},          {SexColumn, "Kjønn"},
-                                                        {ActivityColumn, "Aktivitet"}, {CommentColumn, "Kommentar"}};
+    const std::pair<Column, const char *> headings[] = {
+        {CodeColumn, QT_TR_NOOP("Art")},           {CountColumn, QT_TR_NOOP("Antall")},
+        {AgeColumn, QT_TR_NOOP("Alder")},          {SexColumn, QT_TR_NOOP("Kjønn")},
+        {ActivityColumn, QT_TR_NOOP("Aktivitet")}, {CommentColumn, QT_TR_NOOP("Kommentar")}};
     for (const auto &[column, caption] : headings)
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), m_gridPage), HeadingRow, column);
+        grid->addWidget(new QLabel(tr(caption), m_gridPage), HeadingRow, column);
 }
 
 // The controls of a row, made in the order the Tab key visits them.
@@ -183,7 +184,7 @@ void frm_Detaljer::BuildRow(QGridLayout *grid, int row)
 {
     QWidget *g = m_gridPage;
     GridRow &r = m_rows[row];
-    r.leftOut = named(new QCheckBox(QStringLiteral("Fjern"), g), elementName("Check1", row));
+    r.leftOut = named(new QCheckBox(tr("Fjern"), g), elementName("Check1", row));
     r.code = named(new QLabel(g), elementName("Label1", row));
     r.count = shortBox(g, elementName("Text1", row), 7);
     r.copy[int(GroupField::Count)] = copyButton(g, elementName("Command15", row));
@@ -397,7 +398,7 @@ void frm_Detaljer::Command4_Click()
 {
     StoreRows();
     if (!m_entries.countsValid()) {
-        prompter().information(QStringLiteral("Alle antall må være et nummer og større en -1"));
+        prompter().information(tr("Alle antall må være et nummer og større en -1"));
         return;
     }
     if (!succeeds([this] {
@@ -414,7 +415,7 @@ void frm_Detaljer::Command3_Click() { reject(); }
 
 void frm_Detaljer::closeEvent(QCloseEvent *event)
 {
-    if (!prompter().askYesNo(QStringLiteral("Vil du avbryte? Det du har skrevet inn blir ikke lagret."))) {
+    if (!prompter().askYesNo(tr("Vil du avbryte? Det du har skrevet inn blir ikke lagret."))) {
         event->ignore();
         return;
     }

@@ -40,15 +40,14 @@ void stepBox(QLineEdit *box, int days)
 QWidget *frm_Detaljer::BuildHeader()
 {
     m_headerPage = named(new QWidget(this), QStringLiteral("Frame3"));
-    auto *frame =
-        named(new QGroupBox(QStringLiteral("Registrering av dato, tid, lokalitet og observatører"), m_headerPage),
-              QStringLiteral("Frame1"));
+    auto *frame = named(new QGroupBox(tr("Registrering av dato, tid, lokalitet og observatører"), m_headerPage),
+                        QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(frame);
     BuildDateRows(grid);
     BuildPlaceAndObservers(grid);
-    m_save = dialogButton(frame, QStringLiteral("Command9"), QStringLiteral("&Lagre"));
-    m_toGrid = dialogButton(frame, QStringLiteral("Command10"), QStringLiteral("&Tilbake"));
-    m_abandon = dialogButton(frame, QStringLiteral("Command8"), QStringLiteral("&Avbryt"));
+    m_save = dialogButton(frame, QStringLiteral("Command9"), tr("&Lagre"));
+    m_toGrid = dialogButton(frame, QStringLiteral("Command10"), tr("&Tilbake"));
+    m_abandon = dialogButton(frame, QStringLiteral("Command8"), tr("&Avbryt"));
     grid->addLayout(buttonRow({m_save, m_toGrid, m_abandon}, {}), 5, BackColumn, 1, Columns - 1);
     auto *page = new QHBoxLayout(m_headerPage);
     page->addWidget(frame);
@@ -67,16 +66,16 @@ void frm_Detaljer::BuildPlaceAndObservers(QGridLayout *grid)
     };
     m_locality = named(new QComboBox(frame), QStringLiteral("Combo5"));
     m_locality->setModel(m_localityEntries = new KeyedListModel(m_locality));
-    row(2, QStringLiteral("Lokalitet"), m_locality, NewColumn - BackColumn);
-    m_newLocality = dialogButton(frame, QStringLiteral("Command22"), QStringLiteral("Ny"));
+    row(2, tr("Lokalitet"), m_locality, NewColumn - BackColumn);
+    m_newLocality = dialogButton(frame, QStringLiteral("Command22"), tr("Ny"));
     grid->addWidget(m_newLocality, 2, NewColumn);
     m_mainObserver = named(new QComboBox(frame), QStringLiteral("Combo6"));
     m_mainObserver->setEditable(true);
     m_mainObserver->setInsertPolicy(QComboBox::NoInsert);
-    row(3, QStringLiteral("Observatør"), m_mainObserver, Columns - BackColumn);
+    row(3, tr("Observatør"), m_mainObserver, Columns - BackColumn);
     m_otherObservers = named(new ChoiceList(frame), QStringLiteral("List1"));
     m_mainObserver->setModel(&m_otherObservers->entries()); // the same observers in both
-    row(4, QStringLiteral("Andre"), m_otherObservers, Columns - BackColumn, Qt::AlignTop);
+    row(4, tr("Andre"), m_otherObservers, Columns - BackColumn, Qt::AlignTop);
     grid->setRowStretch(4, 1);
 }
 
@@ -84,7 +83,7 @@ void frm_Detaljer::BuildPlaceAndObservers(QGridLayout *grid)
 void frm_Detaljer::BuildDateRows(QGridLayout *grid)
 {
     QWidget *frame = grid->parentWidget();
-    const QString captions[] = {QStringLiteral("Tid - Start"), QStringLiteral("Tid - Slutt")};
+    const QString captions[] = {tr("Tid - Start"), tr("Tid - Slutt")};
     const char *names[][4] = {{"Command5", "Text2", "Command7", "Text3"}, {"Command6", "Text5", "Command21", "Text6"}};
     QLineEdit **dates[] = {&m_startDate, &m_stopDate};
     QLineEdit **times[] = {&m_startTime, &m_stopTime};
@@ -97,7 +96,7 @@ void frm_Detaljer::BuildDateRows(QGridLayout *grid)
         grid->addWidget(m_dateSteps[2 * row], row, BackColumn);
         grid->addWidget(*dates[row], row, DateColumn);
         grid->addWidget(m_dateSteps[2 * row + 1], row, OnColumn);
-        grid->addWidget(new QLabel(QStringLiteral("Tid"), frame), row, TimeCaptionColumn);
+        grid->addWidget(new QLabel(tr("Tid"), frame), row, TimeCaptionColumn);
         grid->addWidget(*times[row], row, TimeColumn);
     }
 }
@@ -172,7 +171,7 @@ void frm_Detaljer::Command21_Click() { stepBox(m_stopDate, 1); }
 void frm_Detaljer::Command22_Click()
 {
     const std::optional<QString> name =
-        prompter().input(QStringLiteral("Ny lokalitet"), QStringLiteral("Navn på den nye lokaliteten:"), QString());
+        prompter().input(tr("Ny lokalitet"), tr("Navn på den nye lokaliteten:"), QString());
     if (!name)
         return;
     NewLocality added;
@@ -200,7 +199,7 @@ void frm_Detaljer::Command9_Click()
     int written = 0;
     if (!succeeds([&] { written = saveGroupRegistration(m_program, h, m_entries.values()); }))
         return;
-    prompter().information(QStringLiteral("Det ble totalt registrert %1 nye observasjoner.").arg(written));
+    prompter().information(tr("Det ble totalt registrert %1 nye observasjoner.").arg(written));
     accept();
 }
 

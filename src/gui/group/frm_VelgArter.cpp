@@ -13,11 +13,11 @@ namespace lirvenda {
 frm_VelgArter::frm_VelgArter(Program &program, QWidget *parent) : GroupDialog(parent)
 {
     setObjectName(QStringLiteral("frm_VelgArter"));
-    setWindowTitle(QStringLiteral("Tilleggsarter"));
-    auto *frame = named(new QGroupBox(QStringLiteral("Velg arter"), this), QStringLiteral("Frame1"));
+    setWindowTitle(tr("Tilleggsarter"));
+    auto *frame = named(new QGroupBox(tr("Velg arter"), this), QStringLiteral("Frame1"));
     m_species = named(new ChoiceList(frame), QStringLiteral("List1"));
-    auto *next = dialogButton(this, QStringLiteral("Command2"), QStringLiteral("&Gå videre"));
-    auto *cancel = dialogButton(this, QStringLiteral("Command1"), QStringLiteral("&Avbryt"));
+    auto *next = dialogButton(this, QStringLiteral("Command2"), tr("&Gå videre"));
+    auto *cancel = dialogButton(this, QStringLiteral("Command1"), tr("&Avbryt"));
     m_species->setMinimumHeight(420);
     (new QVBoxLayout(frame))->addWidget(m_species);
     layOutFramesAndButtons(this, {frame}, {}, {next, cancel});

@@ -2,6 +2,7 @@
 
 #include "core/positions/GpsSettings.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSerialPort>
@@ -21,8 +22,9 @@ const QByteArray WatchRequest = QByteArrayLiteral("?WATCH={\"enable\":true,\"nme
 
 QString errorMessage(int number, const QString &description, int line, const QString &advice = {})
 {
-    return QStringLiteral("An error has occurred. Error number %1 - %2 - line: %3. Are you sure the PC has a "
-                          "com-port?")
+    return QCoreApplication::translate(
+               "GpsReceiver", "An error has occurred. Error number %1 - %2 - line: %3. Are you sure the PC has a "
+                              "com-port?")
                .arg(number)
                .arg(description)
                .arg(line) +
@@ -34,10 +36,12 @@ QString errorMessage(int number, const QString &description, int line, const QSt
 QString permissionAdvice(const QString &path)
 {
     if (QFileInfo(path).isReadable())
-        return QStringLiteral(" The port is in use by another program; if gpsd holds the receiver, choose the "
-                              "port gpsd.");
-    return QStringLiteral(" Only members of the group dialout may use serial ports: run \"sudo usermod -a -G "
-                          "dialout $USER\", then log out and in again.");
+        return QCoreApplication::translate(
+            "GpsReceiver", " The port is in use by another program; if gpsd holds the receiver, choose the "
+                           "port gpsd.");
+    return QCoreApplication::translate(
+        "GpsReceiver", " Only members of the group dialout may use serial ports: run \"sudo usermod -a -G "
+                       "dialout $USER\", then log out and in again.");
 }
 
 } // namespace
@@ -66,8 +70,9 @@ GpsReceiver::Attempt GpsReceiver::connectTo(const QString &port, int speed)
     const Link link{gpsDevicePath(port, serialDevices(m_deviceFolder)), speed};
     std::unique_ptr<QIODevice> device;
     if (link.device.isEmpty())
-        error = errorMessage(QSerialPort::DeviceNotFoundError,
-                             QStringLiteral("No serial device number %1 was found").arg(port), ChoosingLine);
+        error = errorMessage(
+            QSerialPort::DeviceNotFoundError,
+            QCoreApplication::translate("GpsReceiver", "No serial device number %1 was found").arg(port), ChoosingLine);
     else
         device = open(link, &error);
     const bool fromService = port == GpsSettings::ServicePort;
@@ -127,10 +132,12 @@ std::unique_ptr<QIODevice> GpsReceiver::openService(QString *error)
         loop.exec();
     if (service->state() == QAbstractSocket::ConnectedState)
         return socket;
-    *error = errorMessage(
-        socket->error(),
-        QStringLiteral("gpsd on %1 port %2: %3").arg(m_serviceHost).arg(m_servicePort).arg(socket->errorString()),
-        ServiceLine);
+    *error = errorMessage(socket->error(),
+                          QCoreApplication::translate("GpsReceiver", "gpsd on %1 port %2: %3")
+                              .arg(m_serviceHost)
+                              .arg(m_servicePort)
+                              .arg(socket->errorString()),
+                          ServiceLine);
     return nullptr;
 }
 

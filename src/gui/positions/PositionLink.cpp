@@ -57,18 +57,17 @@ void PositionLink::connectReceiver()
         switch (attempt.contact) {
         case GpsReceiver::Contact::Made:
             emit receiverLinked(true);
-            prompter().message(QStringLiteral("GPS contact established."), Prompter::Icon::None);
+            prompter().message(tr("GPS contact established."), Prompter::Icon::None);
             return;
         case GpsReceiver::Contact::NoData:
             emit receiverLinked(false); // an earlier link is closed: the button no longer claims one
-            prompter().message(QStringLiteral("No GPS signals found in com port ") + m_program.gpsPort,
-                               Prompter::Icon::None);
+            prompter().message(tr("No GPS signals found in com port ") + m_program.gpsPort, Prompter::Icon::None);
             openSettings();
             return;
         case GpsReceiver::Contact::Failed: // an earlier link is kept
             prompter().message(attempt.error, Prompter::Icon::None);
             openSettings();
-            if (!prompter().askYesNo(QStringLiteral("Try to connect once more?")))
+            if (!prompter().askYesNo(tr("Try to connect once more?")))
                 return;
         }
     }
@@ -91,9 +90,9 @@ void PositionLink::useMap()
 {
     if (const std::optional<Waypoint> waypoint = takeWaypoint()) {
         emit positionTaken(latitudeText(waypoint->latitude), longitudeText(waypoint->longitude));
-        showTimedMessage(QStringLiteral("Veipunkt fra kartet satt inn som posisjon"));
+        showTimedMessage(tr("Veipunkt fra kartet satt inn som posisjon"));
     } else {
-        prompter().information(QStringLiteral("Finner ingen ny posisjon"));
+        prompter().information(tr("Finner ingen ny posisjon"));
     }
     chooseSource(Source::Map);
     offerMap();

@@ -14,16 +14,15 @@
 namespace lirvenda {
 
 frm_GPS::frm_GPS(Program &program, QWidget *parent)
-    : QDialog(parent), m_program(program),
-      Frame1(named(new QGroupBox(QStringLiteral("Com port"), this), QStringLiteral("Frame1"))),
+    : QDialog(parent), m_program(program), Frame1(named(new QGroupBox(tr("Com port"), this), QStringLiteral("Frame1"))),
       Combo1(named(new QComboBox(Frame1), QStringLiteral("Combo1"))),
-      Frame2(named(new QGroupBox(QStringLiteral("Com speed"), this), QStringLiteral("Frame2"))),
+      Frame2(named(new QGroupBox(tr("Com speed"), this), QStringLiteral("Frame2"))),
       Combo2(named(new QComboBox(Frame2), QStringLiteral("Combo2"))),
-      Command2(named(new QPushButton(QStringLiteral("&Save settings"), this), QStringLiteral("Command2"))),
-      Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1")))
+      Command2(named(new QPushButton(tr("&Save settings"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(tr("&Quit"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_GPS"));
-    setWindowTitle(QStringLiteral("GPS communication"));
+    setWindowTitle(tr("GPS communication"));
     Combo1->setEditable(true);
     Combo1->setMinimumWidth(260);
     (new QVBoxLayout(Frame1))->addWidget(Combo1);
@@ -55,8 +54,8 @@ void frm_GPS::Command2_Click()
 {
     const GpsSettings settings{Combo1->currentText().trimmed(), Combo2->currentText().toInt()};
     if (!isGpsPort(settings.port)) {
-        prompter().exclamation(QStringLiteral("The port must be 1 to 9, gpsd or the path of a device, such as "
-                                              "/dev/ttyACM0."));
+        prompter().exclamation(tr("The port must be 1 to 9, gpsd or the path of a device, such as "
+                                  "/dev/ttyACM0."));
         return;
     }
     if (succeeds([&] { saveGpsSettings(m_program, settings); }))

@@ -14,13 +14,13 @@ namespace lirvenda {
 
 frm_Default::frm_Default(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program),
-      Frame1(named(new QGroupBox(QStringLiteral("Observers"), this), QStringLiteral("Frame1"))),
+      Frame1(named(new QGroupBox(tr("Observers"), this), QStringLiteral("Frame1"))),
       List1(named(new QListView(Frame1), QStringLiteral("List1"))), m_observers(new KeyedListModel(List1)),
-      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
-      Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1")))
+      Command2(named(new QPushButton(tr("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(tr("&Quit"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Default"));
-    setWindowTitle(QStringLiteral("Default observers"));
+    setWindowTitle(tr("Default observers"));
     List1->setModel(m_observers);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setMinimumSize(420, 300);

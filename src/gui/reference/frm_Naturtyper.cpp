@@ -21,13 +21,13 @@ QString numbered(const char *kind, int number) { return QLatin1String(kind) + QS
 
 frm_Naturtyper::frm_Naturtyper(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program),
-      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
-      Command1(named(new QPushButton(QStringLiteral("&Avbryt"), this), QStringLiteral("Command1"))),
-      m_groups(level(QStringLiteral("Hovedgruppe"), 1, 5)), m_mainTypes(level(QStringLiteral("Gruppe"), 2, 4)),
-      m_baseTypes(level(QStringLiteral("Undergruppe"), 3, 3))
+      Command2(named(new QPushButton(tr("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(tr("&Avbryt"), this), QStringLiteral("Command1"))),
+      m_groups(level(tr("Hovedgruppe"), 1, 5)), m_mainTypes(level(tr("Gruppe"), 2, 4)),
+      m_baseTypes(level(tr("Undergruppe"), 3, 3))
 {
     setObjectName(QStringLiteral("frm_Naturtyper"));
-    setWindowTitle(QStringLiteral("Naturtyper"));
+    setWindowTitle(tr("Naturtyper"));
     auto *levels = new QHBoxLayout;
     for (const Level &l : {m_groups, m_mainTypes, m_baseTypes})
         levels->addWidget(l.frame);
@@ -55,7 +55,7 @@ auto frm_Naturtyper::level(const QString &caption, int number, int resetNumber) 
     auto *entries = new KeyedListModel(list);
     list->setModel(entries);
     list->setMinimumSize(300, 320);
-    auto *reset = named(new QPushButton(QStringLiteral("Reset"), frame), numbered("Command", resetNumber));
+    auto *reset = named(new QPushButton(tr("Reset"), frame), numbered("Command", resetNumber));
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(list);
     layout->addWidget(reset, 0, Qt::AlignLeft);
@@ -114,7 +114,7 @@ void frm_Naturtyper::Command2_Click()
 {
     const KeyedEntry group = m_groups.selected();
     if (group.text.isEmpty()) {
-        showTimedMessage(QStringLiteral("Ingen naturtype valgt"));
+        showTimedMessage(tr("Ingen naturtype valgt"));
         emit natureTypeChosen({}, {});
         return;
     }

@@ -20,19 +20,18 @@
 namespace lirvenda {
 
 frm_Observers::frm_Observers(Program &program, QWidget *parent)
-    : QDialog(parent), m_program(program),
-      Frame1(named(new QGroupBox(QStringLiteral("Navn"), this), QStringLiteral("Frame1"))),
+    : QDialog(parent), m_program(program), Frame1(named(new QGroupBox(tr("Navn"), this), QStringLiteral("Frame1"))),
       Text1(named(new QLineEdit(Frame1), QStringLiteral("Text1"))),
-      Command4(named(new QPushButton(QStringLiteral("Reset"), Frame1), QStringLiteral("Command4"))),
-      Frame2(named(new QGroupBox(QStringLiteral("Observatører"), this), QStringLiteral("Frame2"))),
+      Command4(named(new QPushButton(tr("Reset"), Frame1), QStringLiteral("Command4"))),
+      Frame2(named(new QGroupBox(tr("Observatører"), this), QStringLiteral("Frame2"))),
       List1(named(new QListView(Frame2), QStringLiteral("List1"))), m_matching(new KeyedListModel(List1)),
-      Command2(named(new QPushButton(QStringLiteral("&Ny obs."), this), QStringLiteral("Command2"))),
-      Command3(named(new QPushButton(QStringLiteral("&Endre obs."), this), QStringLiteral("Command3"))),
-      Command5(named(new QPushButton(QStringLiteral("&Set Default"), this), QStringLiteral("Command5"))),
-      Command1(named(new QPushButton(QStringLiteral("&Exit"), this), QStringLiteral("Command1")))
+      Command2(named(new QPushButton(tr("&Ny obs."), this), QStringLiteral("Command2"))),
+      Command3(named(new QPushButton(tr("&Endre obs."), this), QStringLiteral("Command3"))),
+      Command5(named(new QPushButton(tr("&Set Default"), this), QStringLiteral("Command5"))),
+      Command1(named(new QPushButton(tr("&Exit"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Observers"));
-    setWindowTitle(QStringLiteral("Observers"));
+    setWindowTitle(tr("Observers"));
     List1->setModel(m_matching);
     List1->setMinimumSize(460, 320);
 
@@ -94,7 +93,7 @@ void frm_Observers::ChangeSelectedObserver()
     const std::optional<ObserverFields> stored =
         observerId != NewObserver ? readObserver(m_program, observerId) : std::nullopt;
     if (!stored) {
-        prompter().information(QStringLiteral("No observer selected."));
+        prompter().information(tr("No observer selected."));
         return;
     }
     frm_Observers_Modify entryWindow(m_program, observerId, *stored, this);

@@ -17,7 +17,7 @@ namespace lirvenda {
 frm_Observers_Modify::frm_Observers_Modify(Program &program, qint64 observerId, const ObserverFields &fields,
                                            QWidget *parent)
     : QDialog(parent), m_program(program),
-      Frame1(named(new QGroupBox(QStringLiteral("Observer data"), this), QStringLiteral("Frame1"))),
+      Frame1(named(new QGroupBox(tr("Observer data"), this), QStringLiteral("Frame1"))),
       Text1(named(new QLineEdit(Frame1), QStringLiteral("Text1"))),
       Text2(named(new QLineEdit(Frame1), QStringLiteral("Text2"))),
       Text3(named(new QLineEdit(Frame1), QStringLiteral("Text3"))),
@@ -28,13 +28,12 @@ frm_Observers_Modify::frm_Observers_Modify(Program &program, qint64 observerId, 
       Text8(named(new QLineEdit(Frame1), QStringLiteral("Text8"))),
       Text10(named(new QLineEdit(Frame1), QStringLiteral("Text10"))),
       Text9(named(new QLineEdit(this), QStringLiteral("Text9"))),
-      Command2(named(new QPushButton(QStringLiteral("&Save"), this), QStringLiteral("Command2"))),
-      Command1(named(new QPushButton(QStringLiteral("&Quit"), this), QStringLiteral("Command1"))),
-      Command3(named(new QPushButton(QStringLiteral("&Field periods"), this), QStringLiteral("Command3")))
+      Command2(named(new QPushButton(tr("&Save"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(tr("&Quit"), this), QStringLiteral("Command1"))),
+      Command3(named(new QPushButton(tr("&Field periods"), this), QStringLiteral("Command3")))
 {
     setObjectName(QStringLiteral("frm_Observers_Modify"));
-    setWindowTitle(observerId == NewObserver ? QStringLiteral("Observers (append data)")
-                                             : QStringLiteral("Observers (edit data)"));
+    setWindowTitle(observerId == NewObserver ? tr("Observers (append data)") : tr("Observers (edit data)"));
     Text9->setText(QString::number(observerId));
     Text9->hide();
     Command3->setEnabled(false); // field periods are not kept
@@ -52,17 +51,17 @@ frm_Observers_Modify::frm_Observers_Modify(Program &program, qint64 observerId, 
     connect(Command1, &QPushButton::clicked, this, &frm_Observers_Modify::Command1_Click);
 }
 
-auto frm_Observers_Modify::fieldBoxes() const -> std::array<FieldBox, 9>
+std::array<frm_Observers_Modify::FieldBox, 9> frm_Observers_Modify::fieldBoxes() const
 {
-    return {{{Text1, QStringLiteral("First name"), &ObserverFields::firstName},
-             {Text2, QStringLiteral("Last name"), &ObserverFields::lastName},
-             {Text3, QStringLiteral("Address"), &ObserverFields::address},
-             {Text4, QStringLiteral("Postal Code"), &ObserverFields::postalCode},
-             {Text5, QStringLiteral("Country"), &ObserverFields::country},
-             {Text6, QStringLiteral("Telephone"), &ObserverFields::telephone},
-             {Text7, QStringLiteral("Birth Year"), &ObserverFields::birthYear},
-             {Text8, QStringLiteral("Initials"), &ObserverFields::initials},
-             {Text10, QStringLiteral("Ringing license"), &ObserverFields::ringingLicense}}};
+    return {{{Text1, tr("First name"), &ObserverFields::firstName},
+             {Text2, tr("Last name"), &ObserverFields::lastName},
+             {Text3, tr("Address"), &ObserverFields::address},
+             {Text4, tr("Postal Code"), &ObserverFields::postalCode},
+             {Text5, tr("Country"), &ObserverFields::country},
+             {Text6, tr("Telephone"), &ObserverFields::telephone},
+             {Text7, tr("Birth Year"), &ObserverFields::birthYear},
+             {Text8, tr("Initials"), &ObserverFields::initials},
+             {Text10, tr("Ringing license"), &ObserverFields::ringingLicense}}};
 }
 
 void frm_Observers_Modify::ShowFields(const ObserverFields &fields)
@@ -93,7 +92,7 @@ void frm_Observers_Modify::Command2_Click()
             return;
         }
     } catch (const DatabaseError &error) {
-        prompter().critical(QStringLiteral("Observatøren ble ikke lagret: ") + error.message());
+        prompter().critical(tr("Observatøren ble ikke lagret: ") + error.message());
         return;
     }
     accept();

@@ -18,12 +18,12 @@ namespace lirvenda {
 
 frm_Referanse_Modify::frm_Referanse_Modify(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program),
-      Frame1(named(new QGroupBox(QStringLiteral("Referanse"), this), QStringLiteral("Frame1"))),
-      Command2(named(new QPushButton(QStringLiteral("&Lagre"), this), QStringLiteral("Command2"))),
-      Command1(named(new QPushButton(QStringLiteral("&Avbryt"), this), QStringLiteral("Command1")))
+      Frame1(named(new QGroupBox(tr("Referanse"), this), QStringLiteral("Frame1"))),
+      Command2(named(new QPushButton(tr("&Lagre"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(tr("&Avbryt"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Referanse_Modify"));
-    setWindowTitle(QStringLiteral("Referanser"));
+    setWindowTitle(tr("Referanser"));
 
     auto *fields = new QFormLayout(Frame1);
     const auto row = [&](QLabel *&label, QLineEdit *&box, int number, const QString &caption) {
@@ -33,13 +33,13 @@ frm_Referanse_Modify::frm_Referanse_Modify(Program &program, QWidget *parent)
         setColour(box, Colour::Yellow);
         fields->addRow(label, box);
     };
-    row(Label1, Text1, 1, QStringLiteral("Forfatter"));
-    row(Label2, Text2, 2, QStringLiteral("År"));
-    row(Label3, Text3, 3, QStringLiteral("Tittel"));
-    row(Label4, Text4, 4, QStringLiteral("Jornal/rapport"));
-    row(Label5, Text5, 5, QStringLiteral("Sider"));
-    row(Label6, Text6, 6, QStringLiteral("Utgiver"));
-    Check1 = named(new QCheckBox(QStringLiteral("Ny post"), Frame1), QStringLiteral("Check1"));
+    row(Label1, Text1, 1, tr("Forfatter"));
+    row(Label2, Text2, 2, tr("År"));
+    row(Label3, Text3, 3, tr("Tittel"));
+    row(Label4, Text4, 4, tr("Jornal/rapport"));
+    row(Label5, Text5, 5, tr("Sider"));
+    row(Label6, Text6, 6, tr("Utgiver"));
+    Check1 = named(new QCheckBox(tr("Ny post"), Frame1), QStringLiteral("Check1"));
     Check1->setChecked(true);
     Check1->setEnabled(false); // there is no reference here to change instead
     fields->addRow(Check1);

@@ -122,7 +122,10 @@ const QList<std::pair<const char *, std::function<Window(Ground &)>>> Windows{
     {"frm_Melding", [](Ground &) { return make<frm_Melding>(); }},
     {"frmAbout", [](Ground &g) { return make<frmAbout>(g.t.program()); }},
     {"frm_Passfrase",
-     [](Ground &) { return make<frm_Passfrase>(QStringLiteral("Passfrase for dagboka i /home/kari/Lirvenda:")); }},
+     [](Ground &) {
+         return make<frm_Passfrase>(
+             QCoreApplication::translate("StoreKey", "Passfrase for dagboka i %1:").arg("/home/kari/Lirvenda"));
+     }},
     {"frm_NyPassfrase", [](Ground &g) { return make<frm_NyPassfrase>(g.t.program()); }},
     {"frm_Sikkerhetskopier", [](Ground &g) { return make<frm_Sikkerhetskopier>(g.t.program()); }},
     {"frm_Frontside", [](Ground &) { return make<frm_Frontside>(); }},
