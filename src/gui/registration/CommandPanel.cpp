@@ -34,21 +34,17 @@ void CommandPanel::createButtons()
         {Command::Observers, QStringLiteral("Command10")},    {Command::Archive, QStringLiteral("Command1")},
         {Command::Statistics, QStringLiteral("Command14")},   {Command::Gps, QStringLiteral("Command28")},
         {Command::PortalExport, QStringLiteral("Command23")}, {Command::About, QStringLiteral("Command13")}};
-    const QString captions[] = {QStringLiteral("&Observatører"),
-                                QStringLiteral("&Arkiv"),
-                                QStringLiteral("&Statistikk"),
-                                QStringLiteral("&Kontakt GPS"),
-                                QStringLiteral("Lag Excelark for rapportering"),
-                                QStringLiteral("&Om Lirvenda")};
+    const QString captions[] = {
+        tr("&Observatører"), tr("&Arkiv"), tr("&Statistikk"), tr("&Kontakt GPS"), tr("Lag Excelark for rapportering"),
+        tr("&Om Lirvenda")};
     for (int i = 0; i < 6; ++i)
         m_buttons[created[i].first] = button(this, created[i].second, captions[i]);
-    Command5 = button(this, QStringLiteral("Command5"), QStringLiteral("&Avslutt"));
-    m_buttons[Command::GroupRegistration] =
-        button(this, QStringLiteral("Command24"), QStringLiteral("&Grupperegistrering"));
-    m_buttons[Command::AtlasImport] = button(this, QStringLiteral("Command30"), QStringLiteral("Import"));
-    m_buttons[Command::Lists] = button(this, QStringLiteral("Command40"), QStringLiteral("&Lister"));
-    m_buttons[Command::EbirdImport] = button(this, QStringLiteral("Command41"), QStringLiteral("Importer fra eBird"));
-    Command15 = button(this, QStringLiteral("Command15"), QStringLiteral("&Lokaliteter"));
+    Command5 = button(this, QStringLiteral("Command5"), tr("&Avslutt"));
+    m_buttons[Command::GroupRegistration] = button(this, QStringLiteral("Command24"), tr("&Grupperegistrering"));
+    m_buttons[Command::AtlasImport] = button(this, QStringLiteral("Command30"), tr("Import"));
+    m_buttons[Command::Lists] = button(this, QStringLiteral("Command40"), tr("&Lister"));
+    m_buttons[Command::EbirdImport] = button(this, QStringLiteral("Command41"), tr("Importer fra eBird"));
+    Command15 = button(this, QStringLiteral("Command15"), tr("&Lokaliteter"));
     Command15->hide(); // the user does not reach it
 }
 
@@ -118,18 +114,18 @@ void CommandPanel::showGpsActive(bool active)
 {
     QPushButton *gps = m_buttons.at(Command::Gps);
     setColour(gps, active ? Colour::Green : Colour::neutral());
-    gps->setText(active ? QStringLiteral("Active GPS") : QStringLiteral("&Kontakt GPS"));
+    gps->setText(active ? tr("Active GPS") : tr("&Kontakt GPS"));
 }
 
 ReferencePanel::ReferencePanel(Program &program, RegistrationState &state, QWidget *parent)
-    : QGroupBox(QStringLiteral("Reference"), parent), m_program(program), m_state(state)
+    : QGroupBox(tr("Reference"), parent), m_program(program), m_state(state)
 {
     setObjectName(QStringLiteral("Frame13"));
     Combo4 = keyedComboBox(this, QStringLiteral("Combo4"), Keys::Shown); // "[id]" follows one blank
-    Command27 = compactButton(this, QStringLiteral("Command27"), QStringLiteral("Ny"));
-    Command27->setToolTip(QStringLiteral("Legg inn ny referanse"));
-    Command29 = compactButton(this, QStringLiteral("Command29"), QStringLiteral("N"));
-    Command29->setToolTip(QStringLiteral("Nullstill referanse"));
+    Command27 = compactButton(this, QStringLiteral("Command27"), tr("Ny"));
+    Command27->setToolTip(tr("Legg inn ny referanse"));
+    Command29 = compactButton(this, QStringLiteral("Command29"), tr("N"));
+    Command29->setToolTip(tr("Nullstill referanse"));
     QHBoxLayout *contents = row({Combo4, Command27, Command29});
     contents->setStretch(0, 1);
     framed(this, contents);

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,38 @@
 namespace lirvenda {
 
 namespace {
+
+// The captions of the sex, age and direction buttons; with no translation loaded they are the
+// values RegistrationState stores, in its order.
+constexpr std::array<const char *, 4> SexCaptions = {
+    QT_TRANSLATE_NOOP("RegistrationChoices", "I par"), QT_TRANSLATE_NOOP("RegistrationChoices", "Hann"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "Hunn"), QT_TRANSLATE_NOOP("RegistrationChoices", "Hunnfarget")};
+constexpr std::array<const char *, 23> AgeCaptions = {
+    QT_TRANSLATE_NOOP("RegistrationChoices", "Egg"),  QT_TRANSLATE_NOOP("RegistrationChoices", "Pulli"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "1K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "1K+"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "2K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "2K+"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "2K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "3K"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "3K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "3K-"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "4K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "4K+"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "4K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "5K"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "5K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "5K-"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "6K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "6K+"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "6K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "7K"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "7K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "7K-"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "Adult")};
+constexpr std::array<const char *, 4> DirectionCaptions = {
+    QT_TRANSLATE_NOOP("RegistrationChoices", "N"), QT_TRANSLATE_NOOP("RegistrationChoices", "Ø"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "S"), QT_TRANSLATE_NOOP("RegistrationChoices", "V")};
+
+// A row of choice buttons named "name_0" on, each with its caption translated.
+template <std::size_t Count>
+void createChoiceButtons(std::array<QPushButton *, Count> &buttons, QWidget *parent, const char *name,
+                         const std::array<const char *, Count> &captions)
+{
+    for (int i = 0; i < int(Count); ++i)
+        buttons[i] = compactButton(parent, elementName(name, i),
+                                   QCoreApplication::translate("RegistrationChoices", captions[i]));
+}
 
 // "-1" means not given; the counts follow from 0.
 void fillNumbers(QComboBox *combo, int last)
@@ -77,54 +110,52 @@ DetailsPanel::DetailsPanel(RegistrationState &state, QWidget *parent) : QGroupBo
 
 void DetailsPanel::createTabs()
 {
-    Command33 = button(this, QStringLiteral("Command33"), QStringLiteral("Individ"));
-    Command34 = button(this, QStringLiteral("Command34"), QStringLiteral("Reir"));
-    Command18 = button(this, QStringLiteral("Command18"), QStringLiteral("&Flokk"));
+    Command33 = button(this, QStringLiteral("Command33"), tr("Individ"));
+    Command34 = button(this, QStringLiteral("Command34"), tr("Reir"));
+    Command18 = button(this, QStringLiteral("Command18"), tr("&Flokk"));
 }
 
 void DetailsPanel::createNestControls()
 {
-    Label11 = label(this, QStringLiteral("Label11"), QStringLiteral("Reirplassering"));
+    Label11 = label(this, QStringLiteral("Label11"), tr("Reirplassering"));
     Combo6 = keyedComboBox(this, QStringLiteral("Combo6"));
-    Label12 = label(this, QStringLiteral("Label12"), QStringLiteral("Tresort"));
+    Label12 = label(this, QStringLiteral("Label12"), tr("Tresort"));
     Combo7 = keyedComboBox(this, QStringLiteral("Combo7"));
-    Label18 = label(this, QStringLiteral("Label18"), QStringLiteral("Ungealder"));
+    Label18 = label(this, QStringLiteral("Label18"), tr("Ungealder"));
     Combo12 = keyedComboBox(this, QStringLiteral("Combo12"));
-    Label13 = label(this, QStringLiteral("Label13"), QStringLiteral("Høyde over marka (m)"));
+    Label13 = label(this, QStringLiteral("Label13"), tr("Høyde over marka (m)"));
     Combo8 = comboBox(this, QStringLiteral("Combo8"));
-    Label14 = label(this, QStringLiteral("Label14"), QStringLiteral("Egg"));
+    Label14 = label(this, QStringLiteral("Label14"), tr("Egg"));
     Combo9 = comboBox(this, QStringLiteral("Combo9"));
-    Label15 = label(this, QStringLiteral("Label15"), QStringLiteral("Unger"));
+    Label15 = label(this, QStringLiteral("Label15"), tr("Unger"));
     Combo10 = comboBox(this, QStringLiteral("Combo10"));
-    Label17 = label(this, QStringLiteral("Label17"), QStringLiteral("Voksne"));
+    Label17 = label(this, QStringLiteral("Label17"), tr("Voksne"));
     Combo11 = comboBox(this, QStringLiteral("Combo11"));
-    Label16 = label(this, QStringLiteral("Label16"), QStringLiteral("Eksponering"));
-    for (int i = 0; i < int(Command35.size()); ++i)
-        Command35[i] = compactButton(this, elementName("Command35", i), RegistrationState::Directions[i]);
+    Label16 = label(this, QStringLiteral("Label16"), tr("Eksponering"));
+    createChoiceButtons(Command35, this, "Command35", DirectionCaptions);
 }
 
 // The frames of an individual record share the nest controls' place.
 void DetailsPanel::createIndividualFrames()
 {
-    Frame11 = frame(this, QStringLiteral("Frame11"), QStringLiteral("Alder"));
-    for (int i = 0; i < int(Command20.size()); ++i)
-        Command20[i] = compactButton(Frame11, elementName("Command20", i), RegistrationState::Ages[i]);
-    Frame10 = frame(this, QStringLiteral("Frame10"), QStringLiteral("Sex"));
-    for (int i = 0; i < int(Command19.size()); ++i)
-        Command19[i] = compactButton(Frame10, elementName("Command19", i), RegistrationState::Sexes[i]);
-    Frame8 = frame(this, QStringLiteral("Frame8"), QStringLiteral("Activity"));
+    Frame11 = frame(this, QStringLiteral("Frame11"), tr("Alder"));
+    createChoiceButtons(Command20, Frame11, "Command20", AgeCaptions);
+    Frame10 = frame(this, QStringLiteral("Frame10"), tr("Sex"));
+    createChoiceButtons(Command19, Frame10, "Command19", SexCaptions);
+    Frame8 = frame(this, QStringLiteral("Frame8"), tr("Activity"));
     Combo2 = keyedComboBox(Frame8, QStringLiteral("Combo2"));
-    Command22 = compactButton(Frame8, QStringLiteral("Command22"), QStringLiteral("N"));
-    Command22->setToolTip(QStringLiteral("Nullstill aktivitet"));
+    Command22 = compactButton(Frame8, QStringLiteral("Command22"), tr("N", "clears the activity"));
+    Command22->setToolTip(tr("Nullstill aktivitet"));
 }
 
 void DetailsPanel::createLowerRows()
 {
-    Command31 = button(this, QStringLiteral("Command31"), ringCaption({}));
-    Check2 = checkBox(this, QStringLiteral("Check2"), QStringLiteral("Foto"));
-    Check3 = checkBox(this, QStringLiteral("Check3"), QStringLiteral("Video"));
-    Check4 = checkBox(this, QStringLiteral("Check4"), QStringLiteral("Lyd"));
-    Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("Kommentarer"));
+    Command31 = button(this, QStringLiteral("Command31"));
+    drawRing();
+    Check2 = checkBox(this, QStringLiteral("Check2"), tr("Foto"));
+    Check3 = checkBox(this, QStringLiteral("Check3"), tr("Video"));
+    Check4 = checkBox(this, QStringLiteral("Check4"), tr("Lyd"));
+    Frame2 = frame(this, QStringLiteral("Frame2"), tr("Kommentarer"));
     Text4 = textBox(Frame2, QStringLiteral("Text4"));
 }
 
@@ -243,7 +274,8 @@ void DetailsPanel::show(const Observation &observation)
 {
     Text4->setText(observation.comment);
     clearIndividualChoices();
-    Command31->setText(ringCaption(observation.ring));
+    m_ring = observation.ring;
+    drawRing();
     if (observation.isNest)
         showNestDetails(observation);
     else
@@ -278,7 +310,7 @@ void DetailsPanel::showIndividualDetails(const Observation &observation)
 void DetailsPanel::read(Observation &observation) const
 {
     observation.comment = Text4->text();
-    observation.ring = ringOfCaption(Command31->text());
+    observation.ring = m_ring;
     observation.isNest = m_state.isNest();
     observation.nestSiteKey = Combo6->currentData().toString();
     observation.treeKey = Combo7->currentData().toString();
@@ -319,7 +351,8 @@ void DetailsPanel::clearNestFields()
 void DetailsPanel::clear()
 {
     Text4->clear();
-    Command31->setText(ringCaption({}));
+    m_ring.clear();
+    drawRing();
     clearIndividualChoices();
     clearNestFields();
 }
@@ -384,16 +417,20 @@ void DetailsPanel::showRecordKind(bool nest)
 // The ring is taken as typed; nothing typed means no ring.
 void DetailsPanel::askRing()
 {
-    const std::optional<QString> ring = prompter().input(
-        QStringLiteral("Oppgi metall- og fargering"),
-        QStringLiteral("Oppgi nummeret på formen 'NOS CA12345' og eller fargering"), ringOfCaption(Command31->text()));
-    Command31->setText(ring && !ring->isEmpty() ? *ring : ringCaption({}));
+    m_ring = prompter()
+                 .input(tr("Oppgi metall- og fargering"),
+                        tr("Oppgi nummeret på formen 'NOS CA12345' og eller fargering"), m_ring)
+                 .value_or(QString());
+    drawRing();
 }
+
+// The ring, or the button's word when there is none.
+void DetailsPanel::drawRing() { Command31->setText(m_ring.trimmed().isEmpty() ? tr("Ringmerking") : m_ring); }
 
 void DetailsPanel::chooseDirection(int index)
 {
     if (!m_state.toggleDirection(index))
-        prompter().information(QStringLiteral("Kun to retninger kan velges"));
+        prompter().information(tr("Kun to retninger kan velges"));
     drawChoices();
 }
 

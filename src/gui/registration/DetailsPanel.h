@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QString>
 
 #include <array>
 #include <vector>
@@ -55,10 +56,12 @@ private:
     void showNestDetails(const Observation &observation);
     void showIndividualDetails(const Observation &observation);
     void askRing();
+    void drawRing();
     void chooseDirection(int index);
     void openFlockSheet();
 
     RegistrationState &m_state;
+    QString m_ring;                          // as typed or stored; empty for none
     QPushButton *Command33;                  // "Individ"
     QPushButton *Command34;                  // "Reir"
     QPushButton *Command18;                  // "&Flokk"

@@ -39,8 +39,7 @@ int firstShown(const QStringList &files)
 } // namespace
 
 DocumentationPanel::DocumentationPanel(Program &program, const RegistrationState &state, QWidget *parent)
-    : QGroupBox(QStringLiteral("Documentation"), parent), m_program(program), m_state(state),
-      m_documents(program.folder())
+    : QGroupBox(tr("Documentation"), parent), m_program(program), m_state(state), m_documents(program.folder())
 {
     setObjectName(QStringLiteral("Frame6"));
     auto *thumbnail = named(new ClickableLabel({}, this), QStringLiteral("Image1"));
@@ -49,8 +48,8 @@ DocumentationPanel::DocumentationPanel(Program &program, const RegistrationState
     Image1->setMinimumSize(196, 122);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setWordWrap(true);
-    cmdAddDocumentation = button(this, QStringLiteral("cmdAddDocumentation"), QStringLiteral("Legg &til…"));
-    cmdAddDocumentation->setToolTip(QStringLiteral("Kopier bilder, video eller lyd til registreringen"));
+    cmdAddDocumentation = button(this, QStringLiteral("cmdAddDocumentation"), tr("Legg &til…"));
+    cmdAddDocumentation->setToolTip(tr("Kopier bilder, video eller lyd til registreringen"));
     connect(cmdAddDocumentation, &QPushButton::clicked, this, &DocumentationPanel::chooseFiles);
     QHBoxLayout *contents = row({Image1});
     contents->addWidget(cmdAddDocumentation, 0, Qt::AlignTop);
@@ -115,14 +114,14 @@ void DocumentationPanel::draw()
         Image1->setText(QFileInfo(first).fileName());
     else
         Image1->setPixmap(thumbnail);
-    Image1->setToolTip(files.size() == 1 ? QStringLiteral("1 fil") : QStringLiteral("%1 filer").arg(files.size()));
+    Image1->setToolTip(files.size() == 1 ? tr("1 fil") : tr("%1 filer").arg(files.size()));
 }
 
 void DocumentationPanel::chooseFiles()
 {
     const QStringList chosen = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("Legg til dokumentasjon"),
-        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), documentFileFilters());
+        this, tr("Legg til dokumentasjon"), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        documentFileFilters());
     add(chosen);
 }
 

@@ -20,8 +20,9 @@ namespace {
 void ExportToPortal(Program &program, const QString &templatePath, const QDate &today, QWidget *parent)
 {
     const int total = unreportedCount(program);
-    QProgressDialog progress(QStringLiteral("Lager excel-ark med %1 observasjoner …").arg(total), QString(), 0, total,
-                             parent);
+    QProgressDialog progress(
+        QCoreApplication::translate("ExchangeCommands", "Lager excel-ark med %1 observasjoner …").arg(total), QString(),
+        0, total, parent);
     progress.setWindowTitle(QStringLiteral("Lirvenda"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
@@ -43,19 +44,24 @@ void ExportToPortal(Program &program, const QString &templatePath, const QDate &
 
 bool askToImport(const AtlasImportPlan &plan)
 {
-    return prompter().askYesNo(QStringLiteral("Importen sletter alle %1 observasjoner med koblingene til observatørene "
-                                              "og legger inn %2 poster fra tabellen Atlas. Databasen kopieres først "
-                                              "til en sikkerhetskopi i programmappa. Vil du fortsette?")
-                                   .arg(plan.observations)
-                                   .arg(plan.atlasRecords));
+    return prompter().askYesNo(
+        QCoreApplication::translate("ExchangeCommands",
+                                    "Importen sletter alle %1 observasjoner med koblingene til observatørene "
+                                    "og legger inn %2 poster fra tabellen Atlas. Databasen kopieres først "
+                                    "til en sikkerhetskopi i programmappa. Vil du fortsette?")
+            .arg(plan.observations)
+            .arg(plan.atlasRecords));
 }
 
 void tellImported(const AtlasImportResult &result, const QString &backup)
 {
-    QString done = QStringLiteral("Ferdig!\n\n%1 poster er importert.").arg(result.imported);
+    QString done =
+        QCoreApplication::translate("ExchangeCommands", "Ferdig!\n\n%1 poster er importert.").arg(result.imported);
     if (result.unmatched > 0)
-        done += QStringLiteral("\n%1 av dem fikk ikke lokalitet eller art.").arg(result.unmatched);
-    done += QStringLiteral("\nSikkerhetskopi: %1").arg(QDir::toNativeSeparators(backup));
+        done += QCoreApplication::translate("ExchangeCommands", "\n%1 av dem fikk ikke lokalitet eller art.")
+                    .arg(result.unmatched);
+    done +=
+        QCoreApplication::translate("ExchangeCommands", "\nSikkerhetskopi: %1").arg(QDir::toNativeSeparators(backup));
     prompter().message(done, Prompter::Icon::None);
 }
 

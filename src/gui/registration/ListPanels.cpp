@@ -47,7 +47,7 @@ QListView *listView(QWidget *parent, const QString &name, QAbstractItemModel *mo
 } // namespace
 
 RegisteredSpeciesPanel::RegisteredSpeciesPanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("Registrerte arter"), parent), m_species(new KeyedListModel(this)),
+    : QGroupBox(tr("Registrerte arter"), parent), m_species(new KeyedListModel(this)),
       m_byName(new NorwegianOrder(this))
 {
     setObjectName(QStringLiteral("Frame7"));
@@ -55,7 +55,7 @@ RegisteredSpeciesPanel::RegisteredSpeciesPanel(QWidget *parent)
     m_byName->sort(0);
     List6 = listView(this, QStringLiteral("List6"), m_species);
     List3 = listView(this, QStringLiteral("List3"), m_byName);
-    Check1 = checkBox(this, QStringLiteral("Check1"), QStringLiteral("Systematisk liste"));
+    Check1 = checkBox(this, QStringLiteral("Check1"), tr("Systematisk liste"));
     auto *lists = new QVBoxLayout;
     lists->addWidget(List6, 1);
     lists->addWidget(List3, 1);
@@ -101,7 +101,7 @@ void RegisteredSpeciesPanel::clicked(const QModelIndex &entry)
 }
 
 ObserversPanel::ObserversPanel(Program &program, QWidget *parent)
-    : QGroupBox(QStringLiteral("Observatører"), parent), m_program(program)
+    : QGroupBox(tr("Observatører"), parent), m_program(program)
 {
     setObjectName(QStringLiteral("Frame3"));
     List1 = named(new QListView(this), QStringLiteral("List1"));
@@ -154,7 +154,7 @@ bool ObserversPanel::editOnRightPress(Qt::MouseButton button)
 
 RecentPanel::RecentPanel(QWidget *parent) : QWidget(parent), m_saved(new KeyedListModel(this))
 {
-    Frame4 = frame(this, QStringLiteral("Frame4"), QStringLiteral("Siste observasjoner"));
+    Frame4 = frame(this, QStringLiteral("Frame4"), tr("Siste observasjoner"));
     List2 = listView(Frame4, QStringLiteral("List2"), m_saved);
     framed(Frame4, row({List2}));
     Frame9 = frame(this, QStringLiteral("Frame9"), {});

@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -145,6 +146,12 @@ void chooseKey(QComboBox *keyedCombo, const QString &key)
 QString keyInList(const QComboBox *keyedCombo, const QString &key)
 {
     return entriesOf(keyedCombo).rowOf(key) >= 0 ? key : QString();
+}
+
+int captionColumnWidth(const QWidget *panel)
+{
+    return panel->fontMetrics().horizontalAdvance(
+        QCoreApplication::translate("lirvenda::PlacePanel", "Kommune/Naturtype"));
 }
 
 QVBoxLayout *column(QWidget *owner, std::initializer_list<QWidget *> widgets)

@@ -64,6 +64,10 @@ void chooseKey(QComboBox *keyedCombo, const QString &key);
 // A stored key the list lacks chooses nothing.
 QString keyInList(const QComboBox *keyedCombo, const QString &key);
 
+// The width of the caption column the place and species panels share, so that their boxes line up:
+// that of the longest caption, "Kommune/Naturtype".
+int captionColumnWidth(const QWidget *panel);
+
 // Layouts with the window's spacing; a null entry of a row is a stretch.
 QVBoxLayout *column(QWidget *owner, std::initializer_list<QWidget *> widgets = {});
 QHBoxLayout *row(std::initializer_list<QWidget *> widgets);

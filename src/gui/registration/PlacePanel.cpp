@@ -31,19 +31,19 @@ const QList<KeyedEntry> NoPlace = {{QStringLiteral("-"), {}}};
 
 PlacePanel::PlacePanel(Program &program, QWidget *parent) : QWidget(parent), m_program(program)
 {
-    Label6 = named(new ClickableLabel(QStringLiteral("Lokalitet"), this), QStringLiteral("Label6"));
+    Label6 = named(new ClickableLabel(tr("Lokalitet"), this), QStringLiteral("Label6"));
     Combo13 = comboBox(this, QStringLiteral("Combo13"), true);
-    Label19 = named(new ClickableLabel(QStringLiteral("Fylke/kom."), this), QStringLiteral("Label19"));
+    Label19 = named(new ClickableLabel(tr("Fylke/kom."), this), QStringLiteral("Label19"));
     Combo3 = keyedComboBox(this, QStringLiteral("Combo3"));
     Combo14 = keyedComboBox(this, QStringLiteral("Combo14"));
-    Label8 = label(this, QStringLiteral("Label8"), QStringLiteral("Kommune/Naturtype"));
-    Label20 = label(this, QStringLiteral("Label20"), QStringLiteral("Naturtype"));
+    Label8 = label(this, QStringLiteral("Label8"), tr("Kommune/Naturtype"));
+    Label20 = label(this, QStringLiteral("Label20"), tr("Naturtype"));
     Command37 = button(this, QStringLiteral("Command37"));
     Command17 = compactButton(this, QStringLiteral("Command17"), QStringLiteral("GPS"));
-    Command36 = compactButton(this, QStringLiteral("Command36"), QStringLiteral("Kart"));
-    Label9 = label(this, QStringLiteral("Label9"), QStringLiteral("Lat."));
+    Command36 = compactButton(this, QStringLiteral("Command36"), tr("Kart"));
+    Label9 = label(this, QStringLiteral("Label9"), tr("Lat."));
     Text7 = textBox(this, QStringLiteral("Text7"));
-    Label10 = label(this, QStringLiteral("Label10"), QStringLiteral("Lon."));
+    Label10 = label(this, QStringLiteral("Label10"), tr("Lon."));
     Text8 = textBox(this, QStringLiteral("Text8"));
     List5 = listBox(this, QStringLiteral("List5"));
     List5->hide();
@@ -74,7 +74,7 @@ void PlacePanel::layOut()
     grid->addLayout(row({Label9, Text7, Label10, Text8}), 3, 1, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
-    grid->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("Kommune/Naturtype")));
+    grid->setColumnMinimumWidth(0, captionColumnWidth(this));
 }
 
 void PlacePanel::connectHandlers()

@@ -12,6 +12,13 @@ namespace lirvenda {
 
 namespace {
 
+// The groups' captions; with no translation loaded they are RegistrationState's group names, in its
+// order.
+constexpr std::array<const char *, 4> GroupCaptions = {QT_TRANSLATE_NOOP("lirvenda::SpeciesGroupButtons", "Fugler"),
+                                                       QT_TRANSLATE_NOOP("lirvenda::SpeciesGroupButtons", "Pattedyr"),
+                                                       QT_TRANSLATE_NOOP("lirvenda::SpeciesGroupButtons", "Botanikk"),
+                                                       QT_TRANSLATE_NOOP("lirvenda::SpeciesGroupButtons", "Insekter")};
+
 void drawWorkflowButton(QPushButton *button, const QString &caption, bool saveForm, bool enabled = true)
 {
     button->setText(caption);
@@ -23,9 +30,9 @@ void drawWorkflowButton(QPushButton *button, const QString &caption, bool saveFo
 
 SpeciesGroupButtons::SpeciesGroupButtons(RegistrationState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
-    const QStringList &groups = RegistrationState::SpeciesGroups;
+    static_assert(GroupCaptions.size() == std::tuple_size_v<decltype(Command32)>);
     for (int i = 0; i < int(Command32.size()); ++i) {
-        Command32[i] = button(this, elementName("Command32", i), groups[i]);
+        Command32[i] = button(this, elementName("Command32", i), tr(GroupCaptions[i]));
         connect(Command32[i], &QPushButton::clicked, this, [this, i] { choose(i); });
     }
     // Left to right the groups read "Fugler", "Pattedyr", "Insekter", "Botanikk".
@@ -40,7 +47,7 @@ SpeciesGroupButtons::SpeciesGroupButtons(RegistrationState &state, QWidget *pare
 void SpeciesGroupButtons::enableGroupsWithTaxa(Program &program)
 {
     for (int i = 1; i < int(Command32.size()); ++i)
-        Command32[i]->setEnabled(hasTaxaOfClass(program, Command32[i]->text()));
+        Command32[i]->setEnabled(hasTaxaOfClass(program, RegistrationState::SpeciesGroups[i]));
 }
 
 void SpeciesGroupButtons::choose(int index)
@@ -57,9 +64,9 @@ void SpeciesGroupButtons::draw()
 
 WorkflowButtons::WorkflowButtons(QWidget *parent) : QWidget(parent)
 {
-    Command9 = button(this, QStringLiteral("Command9"), QStringLiteral("&Delete registration"));
-    Command8 = button(this, QStringLiteral("Command8"), QStringLiteral("&Edit registration"));
-    Command7 = button(this, QStringLiteral("Command7"), QStringLiteral("&New registration"));
+    Command9 = button(this, QStringLiteral("Command9"), tr("&Delete registration"));
+    Command8 = button(this, QStringLiteral("Command8"), tr("&Edit registration"));
+    Command7 = button(this, QStringLiteral("Command7"), tr("&New registration"));
     QHBoxLayout *buttons = row({Command9, Command8, Command7});
     buttons->setContentsMargins(0, 0, 0, 0);
     setLayout(buttons);
@@ -72,16 +79,15 @@ void WorkflowButtons::draw(const RegistrationState &state)
 {
     using Mode = RegistrationState::Mode;
     const Mode mode = state.mode();
-    drawWorkflowButton(Command9, state.isEntering() ? QStringLiteral("A&vbryt") : QStringLiteral("&Stryk registrering"),
-                       state.isEntering());
+    drawWorkflowButton(Command9, state.isEntering() ? tr("A&vbryt") : tr("&Stryk registrering"), state.isEntering());
     if (mode == Mode::New)
-        drawWorkflowButton(Command7, QStringLiteral("&Lagre registrering"), true);
+        drawWorkflowButton(Command7, tr("&Lagre registrering"), true);
     else
-        drawWorkflowButton(Command7, QStringLiteral("&Ny registrering"), false, mode != Mode::Edit);
+        drawWorkflowButton(Command7, tr("&Ny registrering"), false, mode != Mode::Edit);
     if (mode == Mode::Edit)
-        drawWorkflowButton(Command8, QStringLiteral("&Lagre endring"), true);
+        drawWorkflowButton(Command8, tr("&Lagre endring"), true);
     else
-        drawWorkflowButton(Command8, QStringLiteral("&Endre registrering"), false, mode != Mode::New);
+        drawWorkflowButton(Command8, tr("&Endre registrering"), false, mode != Mode::New);
 }
 
 } // namespace lirvenda

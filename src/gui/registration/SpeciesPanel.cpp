@@ -25,8 +25,6 @@ namespace lirvenda {
 
 namespace {
 
-const QString NoSpecies = QStringLiteral("&Art");
-
 void showStoredDateTime(const QString &stored, QLineEdit *date, QLineEdit *time)
 {
     date->setText(shownDate(stored));
@@ -59,9 +57,9 @@ SpeciesPanel::SpeciesPanel(Program &program, const RegistrationState &state, QWi
 
 void SpeciesPanel::createControls()
 {
-    Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("Art"));
-    Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("&Species"));
-    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("Antall"));
+    Label7 = label(this, QStringLiteral("Label7"), tr("Art"));
+    Command2 = button(this, QStringLiteral("Command2"), tr("&Species"));
+    Label1 = label(this, QStringLiteral("Label1"), tr("Antall"));
     Combo1 = comboBox(this, QStringLiteral("Combo1"));
     Text1 = textBox(this, QStringLiteral("Text1"));
     // The keypad and the browsing arrows share one place: each state shows one of them.
@@ -73,20 +71,20 @@ void SpeciesPanel::createControls()
 
 void SpeciesPanel::createDateRows()
 {
-    Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Start"));
+    Label2 = label(this, QStringLiteral("Label2"), tr("Start"));
     Command3 = compactButton(this, QStringLiteral("Command3"), QStringLiteral("-"));
     Text2 = textBox(this, QStringLiteral("Text2"));
     Command4 = compactButton(this, QStringLiteral("Command4"), QStringLiteral("+"));
-    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Tid"));
+    Label3 = label(this, QStringLiteral("Label3"), tr("Tid"));
     Text3 = textBox(this, QStringLiteral("Text3"));
-    Command25 = compactButton(this, QStringLiteral("Command25"), QStringLiteral("Kalender"));
-    Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("Stop"));
+    Command25 = compactButton(this, QStringLiteral("Command25"), tr("Kalender"));
+    Label5 = label(this, QStringLiteral("Label5"), tr("Stop"));
     Command6 = compactButton(this, QStringLiteral("Command6"), QStringLiteral("-"));
     Text5 = textBox(this, QStringLiteral("Text5"));
     Command21 = compactButton(this, QStringLiteral("Command21"), QStringLiteral("+"));
-    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Tid"));
+    Label4 = label(this, QStringLiteral("Label4"), tr("Tid"));
     Text6 = textBox(this, QStringLiteral("Text6"));
-    Command26 = compactButton(this, QStringLiteral("Command26"), QStringLiteral("Kalender"));
+    Command26 = compactButton(this, QStringLiteral("Command26"), tr("Kalender"));
 }
 
 void SpeciesPanel::layOut()
@@ -109,7 +107,7 @@ void SpeciesPanel::layOut()
     grid->addWidget(Label5, 4, 0);
     grid->addLayout(row({Command6, Text5, Command21, Label4, Text6, Command26}), 4, 1);
     grid->setColumnStretch(1, 1);
-    grid->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("Kommune/Naturtype")));
+    grid->setColumnMinimumWidth(0, captionColumnWidth(this));
 }
 
 void SpeciesPanel::connectHandlers()
@@ -184,13 +182,13 @@ void SpeciesPanel::startNew(const QString &species)
 {
     showTodayAndNow();
     Text1->setText(QStringLiteral("1"));
-    Command2->setText(species.isEmpty() ? NoSpecies : species);
+    Command2->setText(species.isEmpty() ? noSpecies() : species);
 }
 
 void SpeciesPanel::clearSpeciesAndCount()
 {
     Text1->clear();
-    Command2->setText(NoSpecies);
+    Command2->setText(noSpecies());
 }
 
 void SpeciesPanel::takeSpecies(const QString &caption)
@@ -208,6 +206,8 @@ void SpeciesPanel::setEntering(bool entering)
     colourAll(Command16, Colour::Yellow);
     showAll({Command11, Command12}, !entering);
 }
+
+QString SpeciesPanel::noSpecies() { return tr("&Art"); }
 
 void SpeciesPanel::chooseSpecies()
 {
@@ -234,7 +234,7 @@ void SpeciesPanel::pickDate(QLineEdit *picked, QLineEdit *other, bool pickingSta
         return;
     const QString date = dateBoxText(calendar.pickedDate());
     if (!isValidDate(date)) {
-        prompter().information(QStringLiteral("Ugyldig dato."));
+        prompter().information(tr("Ugyldig dato."));
         return;
     }
     picked->setText(date);

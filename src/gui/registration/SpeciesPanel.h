@@ -46,6 +46,8 @@ signals:
     void nextClicked();
 
 private:
+    // The species button's caption while no species is chosen.
+    static QString noSpecies();
     void createControls();
     void createDateRows();
     void layOut();

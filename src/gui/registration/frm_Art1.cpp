@@ -16,12 +16,12 @@ namespace lirvenda {
 
 frm_Art1::frm_Art1(Program &program, const QString &taxonClass, QWidget *parent)
     : QDialog(parent), m_program(program), Label1(new QLabel(taxonClass, this)),
-      Frame1(new QGroupBox(QStringLiteral("Artsnavn (norsk eller vitenskapelig)"), this)), Text1(new QLineEdit(Frame1)),
-      Frame2(new QGroupBox(QStringLiteral("Mulige arter"), this)), m_matches(new KeyedListModel(this)),
-      List1(new QListView(Frame2)), Command1(new QPushButton(QStringLiteral("&Avbryt"), this))
+      Frame1(new QGroupBox(tr("Artsnavn (norsk eller vitenskapelig)"), this)), Text1(new QLineEdit(Frame1)),
+      Frame2(new QGroupBox(tr("Mulige arter"), this)), m_matches(new KeyedListModel(this)),
+      List1(new QListView(Frame2)), Command1(new QPushButton(tr("&Avbryt"), this))
 {
     setObjectName(QStringLiteral("frm_Art1"));
-    setWindowTitle(QStringLiteral("Valg av art"));
+    setWindowTitle(tr("Valg av art"));
     for (auto [widget, name] : {std::pair<QWidget *, const char *>{Label1, "Label1"},
                                 {Frame1, "Frame1"},
                                 {Text1, "Text1"},

@@ -98,8 +98,7 @@ void frm_Fauna::Form_Load(Splash splash)
     m_program.openMainConnection();
     m_program.openObserverConnection();
     RefreshLocalityList({});
-    setWindowTitle(QStringLiteral("Lirvenda  ") + dateBoxText(QDate::currentDate()) + QStringLiteral(" - Versjon: ") +
-                   m_program.versionText);
+    setWindowTitle(tr("Lirvenda  %1 - Versjon: %2").arg(dateBoxText(QDate::currentDate()), m_program.versionText));
     m_species->fillChoices();
     m_species->showTodayAndNow();
     m_program.openObservations();
@@ -190,8 +189,7 @@ void frm_Fauna::Command24_Click()
     if (!hasObserver && !succeeds([&] { hasObserver = hasRegisteredObservers(m_program); }))
         return;
     if (!hasObserver) {
-        prompter().information(
-            QStringLiteral("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
+        prompter().information(tr("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
         return;
     }
     frm_BatchRegistrering speciesList(m_program, m_registered->species(), this);

@@ -20,9 +20,9 @@ namespace lirvenda {
 
 namespace {
 
-const QString NoneChosen = QStringLiteral("Ingen observasjon er valgt.");
-
 using Mode = RegistrationState::Mode;
+
+QString noneChosen() { return frm_Fauna::tr("Ingen observasjon er valgt."); }
 
 } // namespace
 
@@ -56,7 +56,7 @@ void frm_Fauna::Command7_Click()
 void frm_Fauna::Command8_Click()
 {
     if (!StandOnShownRegistration())
-        prompter().information(NoneChosen);
+        prompter().information(noneChosen());
     else if (m_state.mode() != Mode::Edit)
         SetEditState(Mode::Edit);
     else if (ValidateRegistration())
@@ -71,7 +71,7 @@ void frm_Fauna::Command9_Click()
         SetBrowseState();
         ReturnToShownRegistration();
     } else if (!StandOnShownRegistration()) {
-        prompter().information(NoneChosen);
+        prompter().information(noneChosen());
     } else {
         DeleteShownRegistration();
     }
@@ -110,10 +110,10 @@ void frm_Fauna::DeleteShownRegistration()
     SetEditState(Mode::ConfirmDelete); // the fields turn yellow while the question is open
     ObservationRecordSet &observations = m_program.observations();
     const QString obsUniqueId = observationFromRecord(observations.current()).uniqueId;
-    if (prompter().askYesNo(QStringLiteral("Vil du stryke denne registreringen?")) &&
+    if (prompter().askYesNo(tr("Vil du stryke denne registreringen?")) &&
         succeeds([&] { observations.removeCurrent(); })) {
         m_documentation->keepFilesOfDeleted(obsUniqueId);
-        prompter().information(QStringLiteral("Observasjonen er strøket."));
+        prompter().information(tr("Observasjonen er strøket."));
         if (observations.hasCurrent())
             ShowRegistration();
         else
@@ -165,7 +165,7 @@ void frm_Fauna::StepThroughObservations(bool forward)
 void frm_Fauna::OpenSavedRegistration(qint64 obsId)
 {
     if (!m_program.observations().findObsId(obsId)) {
-        prompter().information(NoneChosen);
+        prompter().information(noneChosen());
         return;
     }
     ShowRegistration();
@@ -225,7 +225,7 @@ bool frm_Fauna::SaveRegistration(SaveMode mode)
         m_documentation->open({});
     ReadyNextRegistration(mode);
     prompter().beep();
-    showTimedMessage(QStringLiteral("Registreringen lagret"));
+    showTimedMessage(tr("Registreringen lagret"));
     return true;
 }
 
@@ -253,8 +253,9 @@ void frm_Fauna::ReadyNextRegistration(SaveMode mode)
 QString frm_Fauna::savedRegistrationLine(const Observation &saved) const
 {
     const QString count = saved.count ? QString::number(*saved.count) : QString();
-    return speciesDisplayName(m_program, saved.speciesKey, false) + QStringLiteral(" Antall ") + saved.countOperator +
-           ' ' + count + QString(100, ' ') + QStringLiteral(" [") + QString::number(saved.obsId) + ']';
+    return tr("%1 Antall %2 %3")
+               .arg(speciesDisplayName(m_program, saved.speciesKey, false), saved.countOperator, count) +
+           QString(100, ' ') + QStringLiteral(" [") + QString::number(saved.obsId) + ']';
 }
 
 void frm_Fauna::ShowRecentObservations(const QString &speciesKey)

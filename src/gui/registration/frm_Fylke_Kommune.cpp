@@ -11,10 +11,10 @@ frm_Fylke_Kommune::frm_Fylke_Kommune(const QList<MunicipalityCandidate> &candida
     : QDialog(parent), m_candidates(new KeyedListModel(this))
 {
     setObjectName(QStringLiteral("frm_Fylke_Kommune"));
-    setWindowTitle(QStringLiteral("Fylker/kommuner"));
+    setWindowTitle(tr("Fylker/kommuner"));
     for (const MunicipalityCandidate &candidate : candidates)
         m_candidates->append(candidate.pickerEntry());
-    layOutPickList(this, QStringLiteral("Mulige fylker/kommuner"), m_candidates, {51, 9},
+    layOutPickList(this, tr("Mulige fylker/kommuner"), m_candidates, {51, 9},
                    [this](const QModelIndex &entry) { List1_Click(entry); });
 }
 
@@ -28,7 +28,7 @@ QString suggestMunicipality(Program &program, const QString &latitude, const QSt
 {
     const QList<MunicipalityCandidate> candidates = municipalitiesAt(program, latitude, longitude);
     if (candidates.isEmpty()) {
-        prompter().information(QStringLiteral("Finner ingen kommuner som passer"));
+        prompter().information(frm_Fylke_Kommune::tr("Finner ingen kommuner som passer"));
         return {};
     }
     frm_Fylke_Kommune picker(candidates, parent);

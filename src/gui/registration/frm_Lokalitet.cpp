@@ -9,8 +9,8 @@ frm_Lokalitet::frm_Lokalitet(Program &program, QWidget *parent)
     : QDialog(parent), m_program(program), m_lines(new KeyedListModel(this))
 {
     setObjectName(QStringLiteral("frm_Lokalitet"));
-    setWindowTitle(QStringLiteral("Lagrede lokaliteter"));
-    layOutPickList(this, QStringLiteral("Lokaliteter"), m_lines, {88, 18},
+    setWindowTitle(tr("Lagrede lokaliteter"));
+    layOutPickList(this, tr("Lokaliteter"), m_lines, {88, 18},
                    [this](const QModelIndex &entry) { List1_Click(entry); });
     Form_Load();
 }

@@ -3,6 +3,7 @@
 #include "gui/ui/KeyedListModel.h"
 #include "gui/ui/NamedControl.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QListView>
@@ -16,7 +17,8 @@ void layOutPickList(QDialog *window, const QString &frameCaption, KeyedListModel
 {
     auto *frame = named(new QGroupBox(frameCaption, window), QStringLiteral("Frame1"));
     auto *list = named(new QListView(frame), QStringLiteral("List1"));
-    auto *cancel = named(new QPushButton(QStringLiteral("&Avbryt"), window), QStringLiteral("Command1"));
+    auto *cancel =
+        named(new QPushButton(QCoreApplication::translate("PickList", "&Avbryt"), window), QStringLiteral("Command1"));
     list->setModel(entries);
     const QFontMetrics metrics = list->fontMetrics();
     list->setMinimumSize(metrics.averageCharWidth() * leastInCharacters.width(),

@@ -3,6 +3,7 @@
 #include "core/shared/DateTexts.h"
 #include "core/shared/Prompter.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontDatabase>
 #include <QPainter>
@@ -20,8 +21,8 @@ void startPage(PrintLayout &layout, const QString &title, int page)
 {
     const QDateTime now = QDateTime::currentDateTime();
     layout.Label2 = title;
-    layout.Label3 = QStringLiteral("Page %1").arg(page);
-    layout.Label4 = QStringLiteral("Printout from Tjernvakt (%1 kl. %2)")
+    layout.Label3 = QCoreApplication::translate("PrintListPages", "Page %1").arg(page);
+    layout.Label4 = QCoreApplication::translate("PrintListPages", "Printout from Tjernvakt (%1 kl. %2)")
                         .arg(dateBoxText(now.date()), now.toString(QStringLiteral("HH:mm:ss")));
     layout.Label1.fill(QString());
 }
@@ -106,7 +107,8 @@ bool printListPages(const QString &title, const QStringList &lines, PrintLayout 
     const bool ended = layout.EndDoc();
     if (printed && ended)
         return true;
-    prompter().information(QStringLiteral("A communication problem with the printer has occurred."));
+    prompter().information(
+        QCoreApplication::translate("PrintListPages", "A communication problem with the printer has occurred."));
     return false;
 }
 

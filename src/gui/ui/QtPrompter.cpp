@@ -1,6 +1,7 @@
 #include "gui/ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,7 +29,7 @@ QMessageBox::Icon boxIcon(Prompter::Icon icon)
 void QtPrompter::message(const QString &text, Icon icon)
 {
     QMessageBox box(boxIcon(icon), Title, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("QtPrompter", "OK"));
     box.exec();
 }
 
@@ -36,8 +37,8 @@ bool QtPrompter::askYesNo(const QString &text)
 {
     QMessageBox box(QMessageBox::Question, Title, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nei"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtPrompter", "Ja"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("QtPrompter", "Nei"));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -47,8 +48,8 @@ std::optional<QString> QtPrompter::input(const QString &title, const QString &pr
     dialog.setWindowTitle(title.isEmpty() ? Title : title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultAnswer);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Avbryt"));
+    dialog.setOkButtonText(QCoreApplication::translate("QtPrompter", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("QtPrompter", "Avbryt"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

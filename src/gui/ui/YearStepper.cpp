@@ -8,7 +8,7 @@
 
 namespace lirvenda {
 
-YearStepper::YearStepper(QWidget *parent, const QString &name) : QGroupBox(QStringLiteral("Angi år"), parent)
+YearStepper::YearStepper(QWidget *parent, const QString &name) : QGroupBox(tr("Angi år"), parent)
 {
     named(this, name);
     Command4 = dialogButton(this, QStringLiteral("Command4"), QStringLiteral("-"));

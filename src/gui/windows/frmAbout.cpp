@@ -25,24 +25,23 @@ ViewerLauncher ViewerLauncher::system()
 
 frmAbout::frmAbout(Program &program, ViewerLauncher launcher, QWidget *parent)
     : QDialog(parent), Image1(named(new QLabel(this), QStringLiteral("Image1"))),
-      lblTitle(named(new QLabel(QStringLiteral("LirvendaProgrammet"), this), QStringLiteral("lblTitle"))),
-      lblVersion(
-          named(new QLabel(QStringLiteral("Versjon: ") + program.versionText, this), QStringLiteral("lblVersion"))),
-      lblDescription(named(new QLabel(QStringLiteral("Lirvendaprogrammet er laget for enkel registrering av "
-                                                     "artsobservasjoner. Registreringene kan enkelt eksporteres til "
-                                                     "et format som kan overføres til den nasjonale artsdatabanken."),
+      lblTitle(named(new QLabel(tr("LirvendaProgrammet"), this), QStringLiteral("lblTitle"))),
+      lblVersion(named(new QLabel(tr("Versjon: %1").arg(program.versionText), this), QStringLiteral("lblVersion"))),
+      lblDescription(named(new QLabel(tr("Lirvendaprogrammet er laget for enkel registrering av "
+                                         "artsobservasjoner. Registreringene kan enkelt eksporteres til "
+                                         "et format som kan overføres til den nasjonale artsdatabanken."),
                                       this),
                            QStringLiteral("lblDescription"))),
-      lblDisclaimer(named(new QLabel(QStringLiteral("Lirvenda-prosjektet"), this), QStringLiteral("lblDisclaimer"))),
-      cmdOK(named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"))),
-      cmdSysInfo(named(new QPushButton(QStringLiteral("&System Info..."), this), QStringLiteral("cmdSysInfo"))),
-      cmdPassfrase(named(new QPushButton(QStringLiteral("&Passfrase..."), this), QStringLiteral("cmdPassfrase"))),
+      lblDisclaimer(named(new QLabel(tr("Lirvenda-prosjektet"), this), QStringLiteral("lblDisclaimer"))),
+      cmdOK(named(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"))),
+      cmdSysInfo(named(new QPushButton(tr("&System Info..."), this), QStringLiteral("cmdSysInfo"))),
+      cmdPassfrase(named(new QPushButton(tr("&Passfrase..."), this), QStringLiteral("cmdPassfrase"))),
       cmdSikkerhetskopier(
-          named(new QPushButton(QStringLiteral("Sikkerhets&kopier..."), this), QStringLiteral("cmdSikkerhetskopier"))),
+          named(new QPushButton(tr("Sikkerhets&kopier..."), this), QStringLiteral("cmdSikkerhetskopier"))),
       m_program(program), m_launcher(std::move(launcher))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Om Lirvendaprogrammet"));
+    setWindowTitle(tr("Om Lirvendaprogrammet"));
     Image1->setPixmap(programPicture(96));
     QFont title = lblTitle->font();
     title.setPointSize(title.pointSize() * 3 / 2);
@@ -82,7 +81,7 @@ void frmAbout::cmdOK_Click() { accept(); }
 void frmAbout::cmdSysInfo_Click()
 {
     if (!StartSysInfo())
-        prompter().information(QStringLiteral("System Information Is Unavailable At This Time"));
+        prompter().information(tr("System Information Is Unavailable At This Time"));
 }
 
 void frmAbout::cmdPassfrase_Click()

@@ -13,8 +13,8 @@ namespace lirvenda {
 
 frm_Frontside::frm_Frontside(QWidget *parent)
     : QDialog(parent, Qt::SplashScreen), Image1(named(new QLabel(this), QStringLiteral("Image1"))),
-      Label1(named(new QLabel(QStringLiteral("LirvendaProgrammet"), this), QStringLiteral("Label1"))),
-      Label9(named(new QLabel(QStringLiteral("Lirvenda-prosjektet"), this), QStringLiteral("Label9"))),
+      Label1(named(new QLabel(tr("LirvendaProgrammet"), this), QStringLiteral("Label1"))),
+      Label9(named(new QLabel(tr("Lirvenda-prosjektet"), this), QStringLiteral("Label9"))),
       Label2(named(new QLabel(this), QStringLiteral("Label2"))),
       Timer1(named(new QTimer(this), QStringLiteral("Timer1")))
 {

@@ -1,10 +1,10 @@
 #include "gui/windows/frm_Kalender.h"
 
+#include "core/shared/Language.h"
 #include "gui/ui/NamedControl.h"
 
 #include <QCalendarWidget>
 #include <QGridLayout>
-#include <QLocale>
 #include <QPushButton>
 #include <algorithm>
 
@@ -14,13 +14,13 @@ frm_Kalender::frm_Kalender(const QDate &initial, QWidget *parent)
     : QDialog(parent), Calendar1(named(new QCalendarWidget(this), QStringLiteral("Calendar1"))),
       Command4(named(new QPushButton(QStringLiteral("<----"), this), QStringLiteral("Command4"))),
       Command3(named(new QPushButton(QStringLiteral("---->"), this), QStringLiteral("Command3"))),
-      Command5(named(new QPushButton(QStringLiteral("&Dagens dato"), this), QStringLiteral("Command5"))),
-      Command2(named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command2"))),
-      Command1(named(new QPushButton(QStringLiteral("&Avbryt"), this), QStringLiteral("Command1")))
+      Command5(named(new QPushButton(tr("&Dagens dato"), this), QStringLiteral("Command5"))),
+      Command2(named(new QPushButton(tr("&OK"), this), QStringLiteral("Command2"))),
+      Command1(named(new QPushButton(tr("&Avbryt"), this), QStringLiteral("Command1")))
 {
     setObjectName(QStringLiteral("frm_Kalender"));
-    setWindowTitle(QStringLiteral("Kalender"));
-    Calendar1->setLocale(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
+    setWindowTitle(tr("Kalender"));
+    Calendar1->setLocale(shownLocale());
     Calendar1->setFirstDayOfWeek(Qt::Monday);
     Calendar1->setNavigationBarVisible(false); // the window's own buttons step the months
     Calendar1->setSelectedDate(initial.isValid() ? initial : QDate::currentDate());

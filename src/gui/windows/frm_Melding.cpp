@@ -15,9 +15,9 @@
 namespace lirvenda {
 
 frm_Melding::frm_Melding(QWidget *parent)
-    : QDialog(parent), Frame1(named(new QGroupBox(QStringLiteral("User message"), this), QStringLiteral("Frame1"))),
-      Label1(named(new QLabel(QStringLiteral("This is the first record"), Frame1), QStringLiteral("Label1"))),
-      Command1(named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command1"))),
+    : QDialog(parent), Frame1(named(new QGroupBox(tr("User message"), this), QStringLiteral("Frame1"))),
+      Label1(named(new QLabel(tr("This is the first record"), Frame1), QStringLiteral("Label1"))),
+      Command1(named(new QPushButton(tr("Close"), this), QStringLiteral("Command1"))),
       Timer1(named(new QTimer(this), QStringLiteral("Timer1"))),
       Timer2(named(new QTimer(this), QStringLiteral("Timer2")))
 {
@@ -67,7 +67,7 @@ void frm_Melding::hideEvent(QHideEvent *event)
 void frm_Melding::Form_Load()
 {
     m_countdown = 1;
-    setWindowTitle(QStringLiteral("Closes in 1 second"));
+    setWindowTitle(tr("Closes in 1 second"));
 }
 
 void frm_Melding::Command1_Click() { accept(); }
@@ -77,7 +77,7 @@ void frm_Melding::Timer1_Timer() { accept(); }
 void frm_Melding::Timer2_Timer()
 {
     --m_countdown;
-    setWindowTitle(QStringLiteral("Closes in %1 seconds").arg(m_countdown));
+    setWindowTitle(tr("Closes in %1 seconds").arg(m_countdown));
 }
 
 void showTimedMessage(const QString &text)

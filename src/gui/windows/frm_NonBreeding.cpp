@@ -27,7 +27,7 @@ QString withDigitTapped(const QString &box, int digit)
 namespace {
 
 struct CountRow {
-    const char *label;
+    const char *label;  // shown translated
     const char *box;    // the number box's name
     const char *digits; // the name of its row of digit buttons
 };
@@ -47,7 +47,7 @@ QGroupBox *countFrame(QWidget *parent, const QString &caption, const QList<Count
     grid->setHorizontalSpacing(2);
     for (int r = 0; r < rows.size(); ++r) {
         const CountRow &row = rows[r];
-        grid->addWidget(new QLabel(QString::fromUtf8(row.label), frame), r, 0);
+        grid->addWidget(new QLabel(frm_NonBreeding::tr(row.label), frame), r, 0);
         auto *box = named(new QLineEdit(frame), QLatin1String(row.box));
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
         box->setMaximumWidth(box->minimumWidth() * 2);
@@ -69,7 +69,7 @@ QGroupBox *countFrame(QWidget *parent, const QString &caption, const QList<Count
 frm_NonBreeding::frm_NonBreeding(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frm_NonBreeding"));
-    setWindowTitle(QStringLiteral("Non-breeding distribution"));
+    setWindowTitle(tr("Non-breeding distribution"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(countColumns());
     layout->addLayout(commandRow());
@@ -79,23 +79,26 @@ frm_NonBreeding::frm_NonBreeding(QWidget *parent) : QDialog(parent)
 QLayout *frm_NonBreeding::countColumns()
 {
     auto *left = new QVBoxLayout;
-    left->addWidget(countFrame(
-        this, QStringLiteral("Antall"),
-        {{"Total", "Text13", "Command6"}, {"Minimum", "Text15", "Command7"}, {"Maximum", "Text14", "Command8"}}));
-    left->addWidget(countFrame(
-        this, QStringLiteral("Kjønn"),
-        {{"Hunner", "Text2", "Command11"}, {"Hanner", "Text3", "Command12"}, {"Ukjent", "Text4", "Command13"}}));
-    left->addWidget(countFrame(
-        this, QStringLiteral("Drakt"),
-        {{"Sommer", "Text1", "Command18"}, {"Vinter", "Text5", "Command19"}, {"Eklipse", "Text6", "Command20"}}));
+    left->addWidget(countFrame(this, tr("Antall"),
+                               {{QT_TR_NOOP("Total"), "Text13", "Command6"},
+                                {QT_TR_NOOP("Minimum"), "Text15", "Command7"},
+                                {QT_TR_NOOP("Maximum"), "Text14", "Command8"}}));
+    left->addWidget(countFrame(this, tr("Kjønn"),
+                               {{QT_TR_NOOP("Hunner"), "Text2", "Command11"},
+                                {QT_TR_NOOP("Hanner"), "Text3", "Command12"},
+                                {QT_TR_NOOP("Ukjent"), "Text4", "Command13"}}));
+    left->addWidget(countFrame(this, tr("Drakt"),
+                               {{QT_TR_NOOP("Sommer"), "Text1", "Command18"},
+                                {QT_TR_NOOP("Vinter"), "Text5", "Command19"},
+                                {QT_TR_NOOP("Eklipse"), "Text6", "Command20"}}));
     auto *right = new QVBoxLayout;
-    right->addWidget(countFrame(this, QStringLiteral("Alder"),
-                                {{"Voksne", "Text7", "Command9"},
-                                 {"Subadulte", "Text8", "Command10"},
-                                 {"1K", "Text9", "Command2"},
-                                 {"2K", "Text10", "Command15"},
-                                 {"3K", "Text11", "Command16"},
-                                 {"4K+", "Text12", "Command17"}}));
+    right->addWidget(countFrame(this, tr("Alder"),
+                                {{QT_TR_NOOP("Voksne"), "Text7", "Command9"},
+                                 {QT_TR_NOOP("Subadulte"), "Text8", "Command10"},
+                                 {QT_TR_NOOP("1K"), "Text9", "Command2"},
+                                 {QT_TR_NOOP("2K"), "Text10", "Command15"},
+                                 {QT_TR_NOOP("3K"), "Text11", "Command16"},
+                                 {QT_TR_NOOP("4K+"), "Text12", "Command17"}}));
     right->addWidget(commentFrame());
     right->addWidget(documentationFrame());
     auto *columns = new QHBoxLayout;
@@ -106,14 +109,14 @@ QLayout *frm_NonBreeding::countColumns()
 
 QWidget *frm_NonBreeding::commentFrame()
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Kommentar"), this), QStringLiteral("Frame3"));
+    auto *frame = named(new QGroupBox(tr("Kommentar"), this), QStringLiteral("Frame3"));
     (new QVBoxLayout(frame))->addWidget(named(new QTextEdit(frame), QStringLiteral("Text16")));
     return frame;
 }
 
 QWidget *frm_NonBreeding::documentationFrame()
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Documentation"), this), QStringLiteral("Frame16"));
+    auto *frame = named(new QGroupBox(tr("Documentation"), this), QStringLiteral("Frame16"));
     auto *documentation = new QHBoxLayout(frame);
     documentation->addWidget(named(new QListWidget(frame), QStringLiteral("List3")));
     documentation->addWidget(named(new QLabel(frame), QStringLiteral("Image1")));
@@ -124,14 +127,16 @@ QWidget *frm_NonBreeding::documentationFrame()
 QLayout *frm_NonBreeding::commandRow()
 {
     auto *buttons = new QHBoxLayout;
-    for (auto [name, caption] :
-         {std::pair{"Command14", "&Ny"}, {"Command3", "&Edit"}, {"Command4", "&Delete"}, {"Command1", "&Archive"}}) {
-        QPushButton *inactive = button(this, QLatin1String(name), QLatin1String(caption));
+    for (auto [name, caption] : {std::pair{"Command14", QT_TR_NOOP("&Ny")},
+                                 {"Command3", QT_TR_NOOP("&Edit")},
+                                 {"Command4", QT_TR_NOOP("&Delete")},
+                                 {"Command1", QT_TR_NOOP("&Archive")}}) {
+        QPushButton *inactive = button(this, QLatin1String(name), tr(caption));
         inactive->setEnabled(false);
         buttons->addWidget(inactive);
     }
     buttons->addStretch();
-    QPushButton *close = button(this, QStringLiteral("Command5"), QStringLiteral("&Avslutt"));
+    QPushButton *close = button(this, QStringLiteral("Command5"), tr("&Avslutt"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close);
     return buttons;
