@@ -24,6 +24,7 @@ SHOWN = re.compile(
 LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
 WORD = re.compile(r"[A-Za-zÆØÅæøå]{2,}")
 CONTROL_NAME = re.compile(r"[A-Za-z]+_?(\d+|%\d)(_\d+)?|frm_?\w+")
+PROGRAM_NAME = "Lirvenda"  # the same in every language
 NAMING = re.compile(r'\b(numbered|elementName|setObjectName)\(\s*(QStringLiteral\()?"[^"]*"')
 MARKED = re.compile(r"\b(tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP)\s*\(")
 
@@ -44,8 +45,9 @@ def unmarked_texts(root):
                         continue
                     rest = NAMING.sub("", code[call.start():])
                     shown = [text for text in LITERAL.findall(rest) if WORD.search(text)]
-                    # A control's name beside a caption ("Command7", "Label%1", "frm_GPS") is no text.
-                    shown = [text for text in shown if not CONTROL_NAME.fullmatch(text)]
+                    # A control's name beside a caption ("Command7", "Label%1", "frm_GPS") is no text,
+                    # nor is the program's name.
+                    shown = [text for text in shown if not CONTROL_NAME.fullmatch(text) and text != PROGRAM_NAME]
                     if shown:
                         found.append(f"{os.path.relpath(path, root)}:{number}: {line.strip()}")
     return found
