@@ -105,8 +105,9 @@ private slots:
         QVERIFY(run.output.isEmpty());
     }
 
-    // The year's report is a file format: the same bytes whatever language the user reads.
-    void theYearsReportIsTheSameInEveryLanguage()
+    // The year's report and a list's CSV are file formats: the same bytes whatever language the user
+    // reads. The list as a person reads it follows the language.
+    void aYearsReportAndListInEveryLanguage()
     {
         test::TestProgram t;
         const QStringList report = test::fillStatisticsYear(t, 2023);
@@ -120,6 +121,22 @@ private slots:
 
         const Run empty = runIn("en", {"stats", "1999", "--folder", t.folder()});
         QCOMPARE(empty.errors, QString("No observations in 1999.\n"));
+
+        const QStringList list{"lists", "year", "2023", "--folder", t.folder()};
+        const QStringList ownList = QString::fromUtf8(runIn("C", list).output).split('\n');
+        QVERIFY2(ownList.value(0).startsWith("Årsliste 2023, Fugler: "), qPrintable(ownList.value(0)));
+        QCOMPARE(ownList.value(1), QString("Ny\tArt\tVitenskapelig navn\tFørst sett\tLokalitet\tSist sett\t"
+                                           "Observasjoner\tIndivider"));
+        const QStringList englishList = QString::fromUtf8(runIn("en", list).output).split('\n');
+        QVERIFY2(englishList.value(0).startsWith("Year list 2023, Birds: "), qPrintable(englishList.value(0)));
+        QVERIFY2(englishList.value(0).endsWith(" species"), qPrintable(englishList.value(0)));
+        QCOMPARE(englishList.value(1), QString("New\tSpecies\tScientific name\tFirst seen\tLocality\tLast seen\t"
+                                               "Observations\tIndividuals"));
+        QCOMPARE(englishList.size(), ownList.size());
+        QCOMPARE(ownList.value(2).section('\t', 0, 0), QString("ny")); // the diary's first year: all new
+        QCOMPARE(englishList.value(2).section('\t', 0, 0), QString("new"));
+        QCOMPARE(englishList.value(2).section('\t', 1), ownList.value(2).section('\t', 1));
+        QCOMPARE(runIn("en", list + QStringList{"--csv"}).output, runIn("C", list + QStringList{"--csv"}).output);
     }
 
     // The build writes the completion scripts: they must not depend on the builder's language.

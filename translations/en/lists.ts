@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>ListTableView</name>
-    <message>
-        <source>Ny</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Art</source>
-        <translation>Species</translation>
-    </message>
-    <message>
-        <source>Vitenskapelig navn</source>
-        <translation>Scientific name</translation>
-    </message>
-    <message>
-        <source>Først sett</source>
-        <translation>First seen</translation>
-    </message>
-    <message>
-        <source>Lokalitet</source>
-        <translation>Locality</translation>
-    </message>
-    <message>
-        <source>Sist sett</source>
-        <translation>Last seen</translation>
-    </message>
-    <message>
-        <source>Observasjoner</source>
-        <translation>Observations</translation>
-    </message>
-    <message>
-        <source>Individer</source>
-        <translation>Individuals</translation>
-    </message>
-    <message>
-        <source>År</source>
-        <translation>Year</translation>
-    </message>
-    <message>
-        <source>Dag i året</source>
-        <translation>Day of year</translation>
-    </message>
-    <message>
-        <source>Arter i året</source>
-        <translation>Species in year</translation>
-    </message>
-    <message>
-        <source>Arter totalt</source>
-        <translation>Species in all</translation>
-    </message>
-    <message>
-        <source>ny</source>
-        <translation>new</translation>
-    </message>
-</context>
-<context>
     <name>YearCharts</name>
     <message>
         <source>Median</source>
@@ -130,14 +75,6 @@
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <source>alle år</source>
-        <translation>all years</translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation>%1, %2: %3</translation>
-    </message>
-    <message>
         <source>Lister - </source>
         <translation>Lists - </translation>
     </message>
@@ -160,50 +97,6 @@
     <message>
         <source>Filen %1 kunne ikke skrives.</source>
         <translation>The file %1 could not be written.</translation>
-    </message>
-    <message>
-        <source>Fugler</source>
-        <translation>Birds</translation>
-    </message>
-    <message>
-        <source>Pattedyr</source>
-        <translation>Mammals</translation>
-    </message>
-    <message>
-        <source>Botanikk</source>
-        <translation>Plants</translation>
-    </message>
-    <message>
-        <source>Insekter</source>
-        <translation>Insects</translation>
-    </message>
-    <message>
-        <source>Livsliste</source>
-        <translation>Life list</translation>
-    </message>
-    <message>
-        <source>Årsliste</source>
-        <translation>Year list</translation>
-    </message>
-    <message>
-        <source>Fylkesliste</source>
-        <translation>County list</translation>
-    </message>
-    <message>
-        <source>Kommuneliste</source>
-        <translation>Municipality list</translation>
-    </message>
-    <message>
-        <source>Lokalitetsliste</source>
-        <translation>Locality list</translation>
-    </message>
-    <message>
-        <source>art</source>
-        <translation>species</translation>
-    </message>
-    <message>
-        <source>arter</source>
-        <translation>species</translation>
     </message>
 </context>
 </TS>

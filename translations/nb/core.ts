@@ -400,6 +400,61 @@
     </message>
 </context>
 <context>
+    <name>ListTable</name>
+    <message>
+        <source>Ny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitenskapelig navn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Først sett</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lokalitet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sist sett</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observasjoner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>År</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dag i året</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arter i året</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arter totalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ny</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NamedLocalities</name>
     <message>
         <source>Skriv inn et navn på lokaliteten.</source>
@@ -579,6 +634,61 @@ Ingen observasjoner er merket som rapportert, og ingen filer er lagret.</source>
     </message>
     <message>
         <source>Ingen journal/rapport angitt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpeciesLists</name>
+    <message>
+        <source>Fugler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pattedyr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Botanikk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insekter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Livsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Årsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fylkesliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kommuneliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lokalitetsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>art</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alle år</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb">
 <context>
-    <name>ListTableView</name>
-    <message>
-        <source>Ny</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Art</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vitenskapelig navn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Først sett</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lokalitet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sist sett</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Observasjoner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Individer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>År</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dag i året</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arter i året</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arter totalt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ny</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>YearCharts</name>
     <message>
         <source>Median</source>
@@ -130,14 +75,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>alle år</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Lister - </source>
         <translation type="unfinished"></translation>
     </message>
@@ -159,50 +96,6 @@
     </message>
     <message>
         <source>Filen %1 kunne ikke skrives.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fugler</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pattedyr</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Botanikk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insekter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Livsliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Årsliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fylkesliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kommuneliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lokalitetsliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>art</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>arter</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

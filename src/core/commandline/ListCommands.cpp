@@ -32,7 +32,7 @@ int writeAnswer(const ListTable &lines, const OutputTable &table, const CommandA
         writeTable(table, *format);
         return CommandSucceeded;
     }
-    for (const QString &line : lines.textLines())
+    for (const QString &line : shownListTable(lines).textLines())
         commandOutput() << line << Qt::endl;
     return CommandSucceeded;
 }

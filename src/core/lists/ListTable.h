@@ -20,6 +20,10 @@ struct ListTable {
     QStringList printLines() const;
 };
 
+// The table as a person reads it: the column names and the mark of a new species in the shown
+// language. Saved files keep the table's own.
+ListTable shownListTable(const ListTable &table);
+
 // Writes the table as CSV in UTF-8, replacing the file whole; false when it cannot, and the file
 // that was there stays as it was.
 bool writeCsvFile(const QString &path, const ListTable &table);

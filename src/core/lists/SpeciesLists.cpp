@@ -7,6 +7,10 @@
 #include "core/store/NorwegianOrder.h"
 #include "core/store/Program.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
 #include <map>
 
 namespace lirvenda {
@@ -137,7 +141,15 @@ QString storedLocalityOf(Program &program, qint64 obsId)
     return storedLocalityText(program, stored);
 }
 
-QString kindName(ListKind kind) { return listKindNames().at(int(kind)); }
+// The species groups in the order of RegistrationState::SpeciesGroups, and the kinds of list in
+// the order of ListKind, as they are shown.
+constexpr std::array ShownGroupNames{
+    QT_TRANSLATE_NOOP("SpeciesLists", "Fugler"), QT_TRANSLATE_NOOP("SpeciesLists", "Pattedyr"),
+    QT_TRANSLATE_NOOP("SpeciesLists", "Botanikk"), QT_TRANSLATE_NOOP("SpeciesLists", "Insekter")};
+constexpr std::array ShownKindNames{
+    QT_TRANSLATE_NOOP("SpeciesLists", "Livsliste"), QT_TRANSLATE_NOOP("SpeciesLists", "Årsliste"),
+    QT_TRANSLATE_NOOP("SpeciesLists", "Fylkesliste"), QT_TRANSLATE_NOOP("SpeciesLists", "Kommuneliste"),
+    QT_TRANSLATE_NOOP("SpeciesLists", "Lokalitetsliste")};
 
 } // namespace
 
@@ -194,15 +206,30 @@ QList<KeyedEntry> listPlaces(Program &program, ListKind kind)
     return places;
 }
 
-QStringList listKindNames()
+QStringList shownKindNames()
 {
-    return {QStringLiteral("Livsliste"), QStringLiteral("Årsliste"), QStringLiteral("Fylkesliste"),
-            QStringLiteral("Kommuneliste"), QStringLiteral("Lokalitetsliste")};
+    QStringList names;
+    for (const char *kind : ShownKindNames)
+        names << QCoreApplication::translate("SpeciesLists", kind);
+    return names;
+}
+
+QString shownGroupName(const QString &speciesClass)
+{
+    const qsizetype group = RegistrationState::SpeciesGroups.indexOf(speciesGroupOf(speciesClass));
+    return QCoreApplication::translate("SpeciesLists", ShownGroupNames.at(std::max<qsizetype>(group, 0)));
+}
+
+QString shownSpeciesCount(qsizetype species)
+{
+    return QStringLiteral("%1 %2").arg(species).arg(species == 1
+                                                        ? QCoreApplication::translate("SpeciesLists", "art")
+                                                        : QCoreApplication::translate("SpeciesLists", "arter"));
 }
 
 QString listCaption(Program &program, const ListChoice &choice, qsizetype species)
 {
-    QStringList words{kindName(choice.kind)};
+    QStringList words{shownKindNames().at(int(choice.kind))};
     if (choice.kind == ListKind::County)
         words << countyName(program, choice.place);
     else if (choice.kind == ListKind::Municipality)
@@ -212,11 +239,9 @@ QString listCaption(Program &program, const ListChoice &choice, qsizetype specie
     if (choice.year)
         words << QString::number(*choice.year);
     else if (choice.kind != ListKind::Life)
-        words << QStringLiteral("alle år");
-    return QStringLiteral("%1, %2: %3 %4")
-        .arg(words.join(QLatin1Char(' ')), speciesGroupOf(choice.speciesClass))
-        .arg(species)
-        .arg(species == 1 ? QStringLiteral("art") : QStringLiteral("arter"));
+        words << QCoreApplication::translate("SpeciesLists", "alle år");
+    return QCoreApplication::translate("SpeciesLists", "%1, %2: %3")
+        .arg(words.join(QLatin1Char(' ')), shownGroupName(choice.speciesClass), shownSpeciesCount(species));
 }
 
 ListTable listTable(const QString &title, const QList<ListLine> &lines)

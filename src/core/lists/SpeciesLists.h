@@ -70,9 +70,14 @@ QList<ListLine> speciesList(Program &program, const ListChoice &choice, ListOrde
 // None for the life and year lists.
 QList<KeyedEntry> listPlaces(Program &program, ListKind kind);
 
-// The list kinds as the window names them, in the order it offers them.
-QStringList listKindNames();
-// "Årsliste 2024, Fugler: 132 arter"; a place list names its county, municipality or locality.
+// The list kinds in the order of ListKind, in the shown language.
+QStringList shownKindNames();
+// A species class's group ("Aves" is "Fugler") in the shown language.
+QString shownGroupName(const QString &speciesClass);
+// "132 arter" in the shown language.
+QString shownSpeciesCount(qsizetype species);
+// "Årsliste 2024, Fugler: 132 arter" in the shown language; a place list names its county,
+// municipality or locality.
 QString listCaption(Program &program, const ListChoice &choice, qsizetype species);
 
 // The lines under the title: the mark, the names, the first date (as the date box shows it) with

@@ -27,16 +27,6 @@ namespace lirvenda {
 
 namespace {
 
-// The species groups and the kinds of list, in the order of RegistrationState::SpeciesGroups and
-// ListKind, as the window shows them; the groups' own names are what the lists are chosen by.
-constexpr std::array GroupNames{
-    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Fugler"), QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Pattedyr"),
-    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Botanikk"), QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Insekter")};
-constexpr std::array KindNames{
-    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Livsliste"), QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Årsliste"),
-    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Fylkesliste"), QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Kommuneliste"),
-    QT_TRANSLATE_NOOP("lirvenda::frm_Lister", "Lokalitetsliste")};
-
 QWidget *page(QWidget *parent, QLayout *layout)
 {
     auto *widget = new QWidget(parent);
@@ -74,7 +64,8 @@ QGroupBox *frm_Lister::classFrame()
     auto *buttons = new QButtonGroup(frame);
     auto *row = new QHBoxLayout(frame);
     for (int i = 0; i < int(Option1.size()); ++i) {
-        Option1[i] = named(new QRadioButton(tr(GroupNames.at(i)), frame), elementName("Option1", i));
+        Option1[i] = named(new QRadioButton(shownGroupName(RegistrationState::SpeciesGroups.at(i)), frame),
+                           elementName("Option1", i));
         Option1[i]->setEnabled(i == 0 || hasTaxaOfClass(m_program, RegistrationState::SpeciesGroups.at(i)));
         buttons->addButton(Option1[i], i);
         row->addWidget(Option1[i]);
@@ -90,8 +81,7 @@ QGroupBox *frm_Lister::classFrame()
 QWidget *frm_Lister::listsTab()
 {
     Combo1 = named(new QComboBox(this), QStringLiteral("Combo1"));
-    for (const char *kind : KindNames)
-        Combo1->addItem(tr(kind));
+    Combo1->addItems(shownKindNames());
     Combo2 = named(new QComboBox(this), QStringLiteral("Combo2"));
     Combo2->setModel(m_places);
     Combo2->setMinimumContentsLength(20);

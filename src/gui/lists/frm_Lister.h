@@ -47,8 +47,6 @@ private:
 
     ListChoice listChoice() const;
     QString chosenClass() const;
-    QString shownGroup() const;
-    QString listTitle(const ListChoice &choice, qsizetype species) const;
     int shownYear() const;
     void ShowTab();
     void ShowSpeciesList();

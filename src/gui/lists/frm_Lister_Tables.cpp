@@ -38,13 +38,6 @@ QList<qint64> firstObservations(const QList<ListLine> &lines)
     return observations;
 }
 
-QString speciesCount(qsizetype species)
-{
-    return QStringLiteral("%1 %2").arg(species).arg(species == 1
-                                                        ? QCoreApplication::translate("lirvenda::frm_Lister", "art")
-                                                        : QCoreApplication::translate("lirvenda::frm_Lister", "arter"));
-}
-
 } // namespace
 
 QString frm_Lister::chosenClass() const
@@ -53,33 +46,6 @@ QString frm_Lister::chosenClass() const
         if (Option1[i]->isChecked())
             return RegistrationState::SpeciesGroups.at(i);
     return QStringLiteral("Aves");
-}
-
-// The species group chosen, as the window shows it.
-QString frm_Lister::shownGroup() const
-{
-    for (const QRadioButton *group : Option1)
-        if (group->isChecked())
-            return group->text();
-    return Option1[0]->text();
-}
-
-// The list's title as the window shows and prints it: the kind, the place, the year or all years,
-// the species group and the number of species.
-QString frm_Lister::listTitle(const ListChoice &choice, qsizetype species) const
-{
-    QStringList words{Combo1->currentText()};
-    if (choice.kind == ListKind::County)
-        words << countyName(m_program, choice.place);
-    else if (choice.kind == ListKind::Municipality)
-        words << municipalityName(m_program, choice.place);
-    else if (choice.kind == ListKind::Locality)
-        words << choice.place;
-    if (choice.year)
-        words << QString::number(*choice.year);
-    else if (choice.kind != ListKind::Life)
-        words << tr("alle år");
-    return tr("%1, %2: %3").arg(words.join(QLatin1Char(' ')), shownGroup(), speciesCount(species));
 }
 
 int frm_Lister::shownYear() const { return m_years->year(); }
@@ -121,7 +87,7 @@ void frm_Lister::ShowSpeciesList()
     const QList<ListLine> lines =
         placeMissing ? QList<ListLine>()
                      : speciesList(m_program, choice, Check2->isChecked() ? ListOrder::ByName : ListOrder::Systematic);
-    List1->showTable(listTable(listTitle(choice, lines.size()), lines), firstObservations(lines));
+    List1->showTable(listTable(listCaption(m_program, choice, lines.size()), lines), firstObservations(lines));
 }
 
 // The species of the group's life list, by name, for the arrival dates.
@@ -153,7 +119,9 @@ void frm_Lister::ShowArrivals()
 void frm_Lister::ShowYearFirsts()
 {
     const QList<ListLine> lines = yearFirsts(m_program, shownYear(), chosenClass());
-    const QString title = tr("Årets første %1, %2: %3").arg(shownYear()).arg(shownGroup(), speciesCount(lines.size()));
+    const QString title = tr("Årets første %1, %2: %3")
+                              .arg(shownYear())
+                              .arg(shownGroupName(chosenClass()), shownSpeciesCount(lines.size()));
     List3->showTable(listTable(title, lines), firstObservations(lines));
 }
 
@@ -165,7 +133,7 @@ void frm_Lister::ShowDiary()
         species << QPointF(year.year, year.species);
         lifeList << QPointF(year.year, year.lifeList);
     }
-    List4->showTable(diaryTable(tr("Hele dagboka, ") + shownGroup(), years), {});
+    List4->showTable(diaryTable(tr("Hele dagboka, ") + shownGroupName(chosenClass()), years), {});
     drawYears(Chart2, species);
     drawYears(Chart3, lifeList);
 }
