@@ -300,6 +300,8 @@ private slots:
                                   << "2 observasjoner er uten startdato";
         QTest::newRow("used species list") << "DELETE FROM RegistrerteArter"
                                            << "Lista over registrerte arter avviker fra observasjonene (1 arter)";
+        QTest::newRow("species years") << "UPDATE ArtsÅr SET SisteObsID = FørsteObsID"
+                                       << "Artene per år avviker fra observasjonene (1 arter og år)";
     }
 
     void checkFindsDamage()

@@ -735,6 +735,10 @@ No observations are marked as reported, and no files are saved.</translation>
         <source>Lista over brukte lokaliteter avviker fra observasjonene (%1 lokaliteter)</source>
         <translation>The list of localities used differs from the observations (%1 localities)</translation>
     </message>
+    <message>
+        <source>Artene per år avviker fra observasjonene (%1 arter og år)</source>
+        <translation>The species seen per year differ from the observations (%1 species and years)</translation>
+    </message>
 </context>
 <context>
     <name>StoreKey</name>

@@ -734,6 +734,10 @@ Ingen observasjoner er merket som rapportert, og ingen filer er lagret.</source>
         <source>Lista over brukte lokaliteter avviker fra observasjonene (%1 lokaliteter)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Artene per år avviker fra observasjonene (%1 arter og år)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StoreKey</name>

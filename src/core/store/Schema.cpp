@@ -272,16 +272,7 @@ QString speciesYearsScript()
 // already keeps them as they are.
 QString speciesYearsFillScript()
 {
-    const QString seen = QStringLiteral("(Antall IS NULL OR Antall > 0)");
-    return QStringLiteral("INSERT OR IGNORE INTO ArtsÅr(Art, År, Observasjoner, Individer, FørsteStart, SisteStart) "
-                          "SELECT Art, substr(StartDato, 1, 4), count(*), sum(ifnull(CAST(Antall AS INTEGER), 0)), "
-                          "min(StartDato), max(StartDato) FROM Observasjoner WHERE %1 GROUP BY 1, 2;\n"
-                          "UPDATE ArtsÅr SET "
-                          "FørsteObsID = (SELECT min(ObsID) FROM Observasjoner WHERE Art = ArtsÅr.Art AND StartDato = "
-                          "ArtsÅr.FørsteStart AND %1), "
-                          "SisteObsID = (SELECT max(ObsID) FROM Observasjoner WHERE Art = ArtsÅr.Art AND StartDato = "
-                          "ArtsÅr.SisteStart AND %1) WHERE FørsteObsID IS NULL;\n")
-        .arg(seen);
+    return QStringLiteral("INSERT OR IGNORE INTO ArtsÅr %1;\n").arg(speciesYearsOfRowsSql());
 }
 
 // Fills a list with the values of the rows stored before the list was kept: a loose index scan,
@@ -305,6 +296,23 @@ void upgrade(Database &db, const QString &script)
 }
 
 } // namespace
+
+// The grouping reads the index of the place lists, which holds every column it needs: a tenth of
+// the time of the table's rows.
+QString speciesYearsOfRowsSql()
+{
+    const QString seen = QStringLiteral("(Antall IS NULL OR Antall > 0)");
+    const QString ofGroup =
+        QStringLiteral("SELECT %1(ObsID) FROM Observasjoner o WHERE o.Art = y.Art AND o.StartDato = "
+                       "y.%2 AND %3");
+    return QStringLiteral("SELECT Art, År, Observasjoner, Individer, FørsteStart, (%2) AS FørsteObsID, SisteStart, "
+                          "(%3) AS SisteObsID FROM (SELECT Art, substr(StartDato, 1, 4) AS År, count(*) AS "
+                          "Observasjoner, sum(ifnull(CAST(Antall AS INTEGER), 0)) AS Individer, min(StartDato) AS "
+                          "FørsteStart, max(StartDato) AS SisteStart FROM Observasjoner INDEXED BY Observasjoner_Sted "
+                          "WHERE StartDato IS NOT NULL AND %1 GROUP BY 1, 2) y")
+        .arg(seen, ofGroup.arg(QStringLiteral("min"), QStringLiteral("FørsteStart"), seen),
+             ofGroup.arg(QStringLiteral("max"), QStringLiteral("SisteStart"), seen));
+}
 
 int schemaVersionOf(Database &db) { return db.scalar(QStringLiteral("PRAGMA user_version")).toInt(); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace lirvenda {
 
 class Database;
@@ -21,6 +23,10 @@ int schemaVersionOf(Database &db);
 // Brings the main database up to the current schema inside one transaction; a new file gets
 // every table and index. Tables that exist are kept with their rows; new tables are filled from them.
 void upgradeMainSchema(Database &db);
+
+// What ArtsÅr keeps, as the observations make it: a row per species key and year with the
+// columns of ArtsÅr in their order. A row without start belongs to no year.
+QString speciesYearsOfRowsSql();
 
 // The observer register file holds the observer table only.
 void upgradeObserverSchema(Database &db);

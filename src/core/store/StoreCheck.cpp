@@ -32,14 +32,21 @@ void countBreaches(Database &db, StoreCheckResult &result, const QString &sql, c
         result.problems << description.arg(breaches);
 }
 
-// Counts the values in one of the two but not in the other: a list of used values against the
-// observations' column.
+// Counts the keys of the rows in one of the two selections but not in the other: what a table
+// keeps against what the observations make of it. Each selection has distinct rows of the same
+// columns; the observations are read once.
+QString differenceSql(const QString &made, const QString &kept, const QString &columns, const QString &key)
+{
+    return QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT %4 FROM (SELECT * FROM (%1) UNION ALL SELECT * FROM "
+                          "(%2)) GROUP BY %3 HAVING count(*) = 1)")
+        .arg(made, kept, columns, key);
+}
+
+// A list of used values against the observations' column.
 QString listDifferenceSql(const QString &list, const QString &column)
 {
-    const QString rows = QStringLiteral("SELECT %1 FROM Observasjoner WHERE %1 IS NOT NULL").arg(column);
-    const QString listed = QStringLiteral("SELECT %1 FROM %2").arg(column, list);
-    return QStringLiteral("SELECT (SELECT count(*) FROM (%1 EXCEPT %2)) + (SELECT count(*) FROM (%2 EXCEPT %1))")
-        .arg(rows, listed);
+    return differenceSql(QStringLiteral("SELECT DISTINCT %1 FROM Observasjoner WHERE %1 IS NOT NULL").arg(column),
+                         QStringLiteral("SELECT %1 FROM %2").arg(column, list), column, column);
 }
 
 void checkSpeciesKeys(Database &db, StoreCheckResult &result)
@@ -86,6 +93,16 @@ void checkObservations(Database &db, StoreCheckResult &result)
     countBreaches(db, result, listDifferenceSql(QStringLiteral("BrukteLokaliteter"), QStringLiteral("Lokalitet")),
                   QCoreApplication::translate(
                       "StoreCheck", "Lista over brukte lokaliteter avviker fra observasjonene (%1 lokaliteter)"));
+    // The lists and arrival dates read the species seen in each year from their own table.
+    if (schemaVersionOf(db) < SpeciesYearsSchema)
+        return;
+    countBreaches(
+        db, result,
+        differenceSql(speciesYearsOfRowsSql(), QStringLiteral("SELECT * FROM ArtsÅr"),
+                      QStringLiteral("Art, År, Observasjoner, Individer, FørsteStart, FørsteObsID, SisteStart, "
+                                     "SisteObsID"),
+                      QStringLiteral("Art, År")),
+        QCoreApplication::translate("StoreCheck", "Artene per år avviker fra observasjonene (%1 arter og år)"));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "core/exchange/AtlasImport.h"
 #include "core/lists/ArrivalDates.h"
 #include "core/lists/SpeciesLists.h"
+#include "core/store/Schema.h"
+#include "core/store/StoreCheck.h"
 #include "support/ListsDiary.h"
 
 #include <QtTest>
@@ -179,6 +181,14 @@ private slots:
         importAtlas(t.program());
         compareKeptWithPlain(t.db());
         QVERIFY(!t.db().columnTexts(KeptSpeciesYears).isEmpty());
+        QCOMPARE(checkStore(t.program()).problems, QStringList());
+
+        // A store from before the species years were kept gets them from its rows.
+        t.db().executeScript("DROP TRIGGER ArtsÅr_Insert; DROP TRIGGER ArtsÅr_Update; DROP TRIGGER ArtsÅr_Delete; "
+                             "DROP TABLE ArtsÅr; PRAGMA user_version = 4;");
+        upgradeMainSchema(t.db());
+        compareKeptWithPlain(t.db());
+        QCOMPARE(checkStore(t.program()).problems, QStringList());
     }
 
     // A species' first date each year with the median day; a year's firsts in the order seen;
