@@ -121,7 +121,7 @@ void checkFiles(const BackupManifest &manifest, const QString &folder)
 
 void checkStore(Database &db, const QString &name, const QMap<QString, qint64> &counts)
 {
-    const QStringList integrity = db.columnTexts(QStringLiteral("PRAGMA integrity_check"));
+    const QStringList integrity = db.integrityCheck();
     if (integrity != QStringList{QStringLiteral("ok")})
         throw BackupError(QCoreApplication::translate("DiaryBackup", "Databasen %1 i sikkerhetskopien er skadet: %2")
                               .arg(name, integrity.join(QStringLiteral("; "))));

@@ -192,6 +192,19 @@ QStringList Database::columnTexts(const QString &sql, const QVariantList &values
     return texts;
 }
 
+QStringList Database::integrityCheck()
+{
+    // The check visits every index entry's row, page after page at random: with the engine's
+    // small default cache a million observations took 49 s, with this one 13 s. The cache grows
+    // only as far as the file goes, and is given back after.
+    constexpr int CheckCacheKibibytes = 256 * 1024;
+    const qint64 cacheSize = scalar(QStringLiteral("PRAGMA cache_size")).toLongLong();
+    execute(QStringLiteral("PRAGMA cache_size = -%1").arg(CheckCacheKibibytes));
+    const QStringList report = columnTexts(QStringLiteral("PRAGMA integrity_check"));
+    execute(QStringLiteral("PRAGMA cache_size = %1").arg(cacheSize));
+    return report;
+}
+
 qint64 Database::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
 
 // ---- Statement ----

@@ -100,6 +100,8 @@ public:
     QVariant scalar(const QString &sql, const QVariantList &values = {});
     QStringList columnTexts(const QString &sql, const QVariantList &values = {}); // the first column of every row
     qint64 lastInsertId() const;
+    // The engine's integrity check of the whole file: "ok" alone when the file is sound.
+    QStringList integrityCheck();
 
     QString path() const { return m_path; }
     QString key() const { return m_key; } // what the file was opened or last rekeyed with

@@ -14,7 +14,7 @@ constexpr int ListedKeys = 10; // more than this many missing species keys are c
 
 void checkIntegrity(Database &db, StoreCheckResult &result)
 {
-    const QStringList report = db.columnTexts(QStringLiteral("PRAGMA integrity_check"));
+    const QStringList report = db.integrityCheck();
     const QString file = QFileInfo(db.path()).fileName();
     if (report == QStringList{QStringLiteral("ok")}) {
         result.summary << QCoreApplication::translate("StoreCheck", "%1: integritetssjekken er i orden").arg(file);
