@@ -12,6 +12,9 @@
 
 #include <memory>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace lirvenda {
 
 namespace {
@@ -31,6 +34,11 @@ QString backUp(const QString &programFolder, const QString &key, const QString &
     return {};
 }
 
+// The calling thread gets the smallest share of the processor the kernel gives (nice 19): on a
+// busy machine the backup takes longer but never stands still, so a quit that waits for it ends.
+// (The idle scheduling class would stop it for as long as anything else wants the processor.)
+void yieldToEverythingElse() { setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19); }
+
 } // namespace
 
 void startAutomaticBackup(Program &program, QObject *owner, const QDate &today)
@@ -39,8 +47,11 @@ void startAutomaticBackup(Program &program, QObject *owner, const QDate &today)
     if (!automaticBackupDue(program.folder(), target, today))
         return;
     auto failure = std::make_shared<QString>();
-    QThread *thread = QThread::create([failure, folder = program.folder(), key = program.mainConnection().key(), target,
-                                       today] { *failure = backUp(folder, key, target, today); });
+    QThread *thread =
+        QThread::create([failure, folder = program.folder(), key = program.mainConnection().key(), target, today] {
+            yieldToEverythingElse();
+            *failure = backUp(folder, key, target, today);
+        });
     thread->setParent(owner);
     QObject::connect(thread, &QThread::finished, owner, [failure, thread] {
         thread->deleteLater();
@@ -52,7 +63,7 @@ void startAutomaticBackup(Program &program, QObject *owner, const QDate &today)
                     .arg(*failure));
     });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, thread, [thread] { thread->wait(); });
-    thread->start(QThread::IdlePriority); // the kernel gives it only time nothing else wants
+    thread->start();
 }
 
 } // namespace lirvenda
