@@ -13,7 +13,7 @@ public:
     bool remove(const QString &folder) override;
 };
 
-// Where a passphrase comes from when the designed key does not open a store: the desktop's
+// Where a passphrase comes from when the built-in key does not open a store: the desktop's
 // keyring, then ask (on the terminal for a command, in a window for the window program; nobody
 // when it is empty).
 void askForPassphrasesWith(std::function<std::optional<QString>(const QString &question)> ask);

@@ -10,7 +10,7 @@ namespace lirvenda {
 
 namespace {
 
-Language installed = Language::Design;
+Language installed = Language::Own;
 
 } // namespace
 
@@ -22,7 +22,7 @@ Language languageOfLocale(const QString &name)
         return Language::Norwegian;
     if (language == u"en")
         return Language::English;
-    return Language::Design;
+    return Language::Own;
 }
 
 Language requestedLanguage()
@@ -32,12 +32,12 @@ Language requestedLanguage()
         if (!value.isEmpty())
             return languageOfLocale(value);
     }
-    return Language::Design;
+    return Language::Own;
 }
 
 void installTranslation(Language language)
 {
-    if (language == Language::Design)
+    if (language == Language::Own)
         return;
     initTranslationResources();
     auto *translator = new QTranslator(QCoreApplication::instance());

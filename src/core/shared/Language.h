@@ -5,9 +5,9 @@
 
 namespace lirvenda {
 
-// The languages the program is shown in. Design is the program's own texts, untranslated;
+// The languages the program is shown in. Own is the program's own texts, untranslated;
 // Norwegian is the same with its few English captions in Norwegian.
-enum class Language { Design, Norwegian, English };
+enum class Language { Own, Norwegian, English };
 
 // The language of a locale name as the environment gives it ("nb_NO.UTF-8", "en_GB", "C"):
 // Norwegian for nb, nn and no, English for en, the program's own texts for any other.
@@ -21,7 +21,7 @@ Language requestedLanguage();
 // translation. Needs the application object.
 void installTranslation(Language language);
 
-// The language installed, Design before any.
+// The language installed, Own before any.
 Language shownLanguage();
 
 // The locale dates and month names are shown in: English for English, else Norwegian.

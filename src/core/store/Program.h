@@ -12,7 +12,7 @@ namespace lirvenda {
 // The program folder with its databases and the program-wide values every window shares.
 class Program {
 public:
-    // The designed key, of every store without a passphrase of its own.
+    // The built-in key, of every store without a passphrase of its own.
     static inline const QString DatabaseKey = QStringLiteral("kavet7QX");
     static inline const QString MainFileName = QStringLiteral("Observasjoner.mdb");
     static inline const QString ObserverFileName = QStringLiteral("Nest.mdb");
@@ -27,7 +27,7 @@ public:
     QString filePath(const QString &name) const; // a file in the program folder
 
     // Opens Observasjoner.mdb, creating it with the schema and the reference data when it is
-    // absent, with the key it uses (see StoreKey.h: the designed key or the diary's passphrase).
+    // absent, with the key it uses (see StoreKey.h: the built-in key or the diary's passphrase).
     // Throws DatabaseError naming the file when it exists but cannot be opened.
     void openMainConnection();
     // Opens Nest.mdb, with the main store's key, when it exists; throws DatabaseError when it

@@ -1,7 +1,7 @@
 #pragma once
 
 // The key of a folder's stores. A store without a passphrase of its own is keyed with the
-// designed key and opens as it always has; a user may set a passphrase, change it, or remove it
+// built-in key and opens as it always has; a user may set a passphrase, change it, or remove it
 // again. Which of the two a store uses is found by trying, so nothing beside the store tells.
 
 #include "core/store/Database.h"
@@ -28,7 +28,7 @@ public:
     virtual bool remove(const QString &folder) = 0;
 };
 
-// Where a passphrase comes from when the designed key does not open a store: the keyring, the file
+// Where a passphrase comes from when the built-in key does not open a store: the keyring, the file
 // named by LIRVENDA_PASSPHRASE_FILE, then the user, asked up to PassphraseTries times.
 struct PassphraseSources {
     KeyRing *keyRing = nullptr;
@@ -47,13 +47,13 @@ void setPassphraseSources(PassphraseSources sources);
 // the variable is not set. Throws DatabaseError when the file cannot be read.
 std::optional<QString> passphraseFromFile();
 
-// Opens the store at path (a store of a folder) with the key it uses: the designed key, else one of
+// Opens the store at path (a store of a folder) with the key it uses: the built-in key, else one of
 // the sources'. A change of key that was cut off is undone first. Trying only reads: a wrong key
 // never changes the file. Throws DatabaseError when no key opens it: the engine's refusal when no
 // passphrase was given, else a message that the passphrase was wrong.
 std::unique_ptr<Database> openStoreFile(const QString &path, Database::Access access);
 
-// The key a passphrase stands for: an empty passphrase is the designed key.
+// The key a passphrase stands for: an empty passphrase is the built-in key.
 QString keyOfPassphrase(const QString &passphrase);
 bool hasOwnPassphrase(const QString &key);
 
@@ -62,7 +62,7 @@ bool hasOwnPassphrase(const QString &key);
 // key. A failure on the way puts back the old key; a kill leaves the copies, and the next opening
 // of the folder puts them back (recoverKeyChange), so every file opens with the old key or the new.
 void changeStoreKey(Program &program, const QString &newKey);
-// Gives the program's stores the passphrase (an empty one: the designed key) and keeps it in the
+// Gives the program's stores the passphrase (an empty one: the built-in key) and keeps it in the
 // keyring of the sources when remember is set, else forgets one kept there for the folder. Answers
 // false when the passphrase was to be kept and the keyring could not take it; the stores hold the
 // new key all the same.

@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace lirvenda {
 
-// Asks for the diary's passphrase when the store does not open with the designed key.
+// Asks for the diary's passphrase when the store does not open with the built-in key.
 class frm_Passfrase : public QDialog {
     Q_OBJECT
 public:

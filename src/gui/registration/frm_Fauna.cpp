@@ -38,7 +38,7 @@ frm_Fauna::frm_Fauna(Program &program, QWidget *parent) : QWidget(parent), m_pro
     m_place->follow(*m_positionLink);
     m_commands->follow(*m_positionLink, m_state);
     ConnectPanels();
-    resize(minimumSizeHint().expandedTo(QSize(1100, 640))); // the designed size, when the font leaves room
+    resize(minimumSizeHint().expandedTo(QSize(1100, 640))); // the window's usual size, when the font leaves room
 }
 
 // Three columns: the registration; documentation, registered species and observers; the recent

@@ -17,11 +17,11 @@ private slots:
         QTest::newRow("old Norwegian") << "no_NO@euro" << Language::Norwegian;
         QTest::newRow("British") << "en_GB.UTF-8" << Language::English;
         QTest::newRow("bare en") << "en" << Language::English;
-        QTest::newRow("German has no translation") << "de_DE.UTF-8" << Language::Design;
-        QTest::newRow("C") << "C" << Language::Design;
-        QTest::newRow("C.UTF-8") << "C.UTF-8" << Language::Design;
-        QTest::newRow("POSIX") << "POSIX" << Language::Design;
-        QTest::newRow("a word beginning en") << "eng" << Language::Design;
+        QTest::newRow("German has no translation") << "de_DE.UTF-8" << Language::Own;
+        QTest::newRow("C") << "C" << Language::Own;
+        QTest::newRow("C.UTF-8") << "C.UTF-8" << Language::Own;
+        QTest::newRow("POSIX") << "POSIX" << Language::Own;
+        QTest::newRow("a word beginning en") << "eng" << Language::Own;
     }
     void localeNamesChooseTheLanguage()
     {
@@ -38,7 +38,7 @@ private slots:
         qputenv("LIRVENDA_LANG", "");
         QCOMPARE(requestedLanguage(), Language::English);
         qputenv("LC_ALL", "C");
-        QCOMPARE(requestedLanguage(), Language::Design);
+        QCOMPARE(requestedLanguage(), Language::Own);
         qputenv("LIRVENDA_LANG", "nb");
         QCOMPARE(requestedLanguage(), Language::Norwegian);
     }

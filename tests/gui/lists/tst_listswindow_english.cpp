@@ -52,7 +52,7 @@ private slots:
 
     // The first of the year with English columns and marks, saved with the columns and marks the
     // file has in every language.
-    void shownInEnglishSavedAsDesigned()
+    void shownInEnglishSavedUnchanged()
     {
         TestProgram t;
         fillListsDiary(t);

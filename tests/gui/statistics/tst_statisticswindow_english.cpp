@@ -27,7 +27,7 @@ private slots:
         QCOMPARE(shownLanguage(), Language::English);
     }
 
-    void captionsInEnglishReportAsDesigned()
+    void captionsInEnglishReportUnchanged()
     {
         TestProgram t;
         const int year = QDate::currentDate().year() - 1;
