@@ -639,7 +639,7 @@ No observations are marked as reported, and no files are saved.</translation>
     </message>
 </context>
 <context>
-    <name>SpeciesLists</name>
+    <name>RegistrationChoices</name>
     <message>
         <source>Fugler</source>
         <translation>Birds</translation>
@@ -656,6 +656,133 @@ No observations are marked as reported, and no files are saved.</translation>
         <source>Insekter</source>
         <translation>Insects</translation>
     </message>
+    <message>
+        <source>I par</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>Hunn</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>Hunnfarget</source>
+        <translation>Female-type</translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation>Egg</translation>
+    </message>
+    <message>
+        <source>Pulli</source>
+        <translation>Pulli</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1cy</translation>
+    </message>
+    <message>
+        <source>1K+</source>
+        <translation>1cy+</translation>
+    </message>
+    <message>
+        <source>2K</source>
+        <translation>2cy</translation>
+    </message>
+    <message>
+        <source>2K+</source>
+        <translation>2cy+</translation>
+    </message>
+    <message>
+        <source>2K-</source>
+        <translation>2cy-</translation>
+    </message>
+    <message>
+        <source>3K</source>
+        <translation>3cy</translation>
+    </message>
+    <message>
+        <source>3K+</source>
+        <translation>3cy+</translation>
+    </message>
+    <message>
+        <source>3K-</source>
+        <translation>3cy-</translation>
+    </message>
+    <message>
+        <source>4K</source>
+        <translation>4cy</translation>
+    </message>
+    <message>
+        <source>4K+</source>
+        <translation>4cy+</translation>
+    </message>
+    <message>
+        <source>4K-</source>
+        <translation>4cy-</translation>
+    </message>
+    <message>
+        <source>5K</source>
+        <translation>5cy</translation>
+    </message>
+    <message>
+        <source>5K+</source>
+        <translation>5cy+</translation>
+    </message>
+    <message>
+        <source>5K-</source>
+        <translation>5cy-</translation>
+    </message>
+    <message>
+        <source>6K</source>
+        <translation>6cy</translation>
+    </message>
+    <message>
+        <source>6K+</source>
+        <translation>6cy+</translation>
+    </message>
+    <message>
+        <source>6K-</source>
+        <translation>6cy-</translation>
+    </message>
+    <message>
+        <source>7K</source>
+        <translation>7cy</translation>
+    </message>
+    <message>
+        <source>7K+</source>
+        <translation>7cy+</translation>
+    </message>
+    <message>
+        <source>7K-</source>
+        <translation>7cy-</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Adult</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Ø</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>W</translation>
+    </message>
+</context>
+<context>
+    <name>SpeciesLists</name>
     <message>
         <source>Livsliste</source>
         <translation>Life list</translation>

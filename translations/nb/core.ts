@@ -638,7 +638,7 @@ Ingen observasjoner er merket som rapportert, og ingen filer er lagret.</source>
     </message>
 </context>
 <context>
-    <name>SpeciesLists</name>
+    <name>RegistrationChoices</name>
     <message>
         <source>Fugler</source>
         <translation type="unfinished"></translation>
@@ -655,6 +655,133 @@ Ingen observasjoner er merket som rapportert, og ingen filer er lagret.</source>
         <source>Insekter</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>I par</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hunn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hunnfarget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1K+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2K+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2K-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3K+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3K-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4K+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4K-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5K+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5K-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6K+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6K-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7K+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7K-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Voksen</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ø</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpeciesLists</name>
     <message>
         <source>Livsliste</source>
         <translation type="unfinished"></translation>

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <array>
 #include <map>
 
@@ -141,11 +140,7 @@ QString storedLocalityOf(Program &program, qint64 obsId)
     return storedLocalityText(program, stored);
 }
 
-// The species groups in the order of RegistrationState::SpeciesGroups, and the kinds of list in
-// the order of ListKind, as they are shown.
-constexpr std::array ShownGroupNames{
-    QT_TRANSLATE_NOOP("SpeciesLists", "Fugler"), QT_TRANSLATE_NOOP("SpeciesLists", "Pattedyr"),
-    QT_TRANSLATE_NOOP("SpeciesLists", "Botanikk"), QT_TRANSLATE_NOOP("SpeciesLists", "Insekter")};
+// The kinds of list in the order of ListKind, as they are shown.
 constexpr std::array ShownKindNames{
     QT_TRANSLATE_NOOP("SpeciesLists", "Livsliste"), QT_TRANSLATE_NOOP("SpeciesLists", "Årsliste"),
     QT_TRANSLATE_NOOP("SpeciesLists", "Fylkesliste"), QT_TRANSLATE_NOOP("SpeciesLists", "Kommuneliste"),
@@ -216,8 +211,7 @@ QStringList shownKindNames()
 
 QString shownGroupName(const QString &speciesClass)
 {
-    const qsizetype group = RegistrationState::SpeciesGroups.indexOf(speciesGroupOf(speciesClass));
-    return QCoreApplication::translate("SpeciesLists", ShownGroupNames.at(std::max<qsizetype>(group, 0)));
+    return RegistrationState::shownChoice(speciesGroupOf(speciesClass));
 }
 
 QString shownSpeciesCount(qsizetype species)

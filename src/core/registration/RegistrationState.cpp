@@ -1,5 +1,7 @@
 #include "core/registration/RegistrationState.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace lirvenda {
@@ -18,19 +20,52 @@ void SingleChoice::chooseCaption(const QString &caption)
     m_chosen = index < 0 ? std::nullopt : std::optional<int>(int(index));
 }
 
-const QStringList RegistrationState::SpeciesGroups = {QStringLiteral("Fugler"), QStringLiteral("Pattedyr"),
-                                                      QStringLiteral("Botanikk"), QStringLiteral("Insekter")};
-const QStringList RegistrationState::Sexes = {QStringLiteral("I par"), QStringLiteral("Hann"), QStringLiteral("Hunn"),
-                                              QStringLiteral("Hunnfarget")};
-const QStringList RegistrationState::Ages = {
-    QStringLiteral("Egg"), QStringLiteral("Pulli"), QStringLiteral("1K"),   QStringLiteral("1K+"),
-    QStringLiteral("2K"),  QStringLiteral("2K+"),   QStringLiteral("2K-"),  QStringLiteral("3K"),
-    QStringLiteral("3K+"), QStringLiteral("3K-"),   QStringLiteral("4K"),   QStringLiteral("4K+"),
-    QStringLiteral("4K-"), QStringLiteral("5K"),    QStringLiteral("5K+"),  QStringLiteral("5K-"),
-    QStringLiteral("6K"),  QStringLiteral("6K+"),   QStringLiteral("6K-"),  QStringLiteral("7K"),
-    QStringLiteral("7K+"), QStringLiteral("7K-"),   QStringLiteral("Adult")};
-const QStringList RegistrationState::Directions = {QStringLiteral("N"), QStringLiteral("Ø"), QStringLiteral("S"),
-                                                   QStringLiteral("V")};
+namespace {
+
+// The values are the source texts of their captions.
+constexpr std::array SpeciesGroupValues{
+    QT_TRANSLATE_NOOP("RegistrationChoices", "Fugler"), QT_TRANSLATE_NOOP("RegistrationChoices", "Pattedyr"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "Botanikk"), QT_TRANSLATE_NOOP("RegistrationChoices", "Insekter")};
+constexpr std::array SexValues{
+    QT_TRANSLATE_NOOP("RegistrationChoices", "I par"), QT_TRANSLATE_NOOP("RegistrationChoices", "Hann"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "Hunn"), QT_TRANSLATE_NOOP("RegistrationChoices", "Hunnfarget")};
+constexpr std::array AgeValues{
+    QT_TRANSLATE_NOOP("RegistrationChoices", "Egg"),  QT_TRANSLATE_NOOP("RegistrationChoices", "Pulli"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "1K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "1K+"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "2K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "2K+"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "2K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "3K"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "3K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "3K-"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "4K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "4K+"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "4K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "5K"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "5K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "5K-"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "6K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "6K+"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "6K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "7K"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "7K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "7K-"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "Adult")};
+constexpr std::array DirectionValues{
+    QT_TRANSLATE_NOOP("RegistrationChoices", "N"), QT_TRANSLATE_NOOP("RegistrationChoices", "Ø"),
+    QT_TRANSLATE_NOOP("RegistrationChoices", "S"), QT_TRANSLATE_NOOP("RegistrationChoices", "V")};
+
+template <std::size_t Count>
+QStringList valueList(const std::array<const char *, Count> &values)
+{
+    QStringList list;
+    for (const char *value : values)
+        list << QString::fromUtf8(value);
+    return list;
+}
+
+} // namespace
+
+const QStringList RegistrationState::SpeciesGroups = valueList(SpeciesGroupValues);
+const QStringList RegistrationState::Sexes = valueList(SexValues);
+const QStringList RegistrationState::Ages = valueList(AgeValues);
+const QStringList RegistrationState::Directions = valueList(DirectionValues);
+
+QString RegistrationState::shownChoice(const QString &value)
+{
+    return QCoreApplication::translate("RegistrationChoices", value.toUtf8().constData());
+}
 
 QString RegistrationState::speciesClass() const
 {

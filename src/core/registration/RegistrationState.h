@@ -46,6 +46,8 @@ public:
     static const QStringList Ages;          // "Egg", "Pulli", "1K" … "7K-", "Adult"
     static const QStringList Directions;    // "N", "Ø", "S", "V"
     static constexpr int MostDirections = 2;
+    // The caption of one of the values above in the shown language; the value itself is what is stored.
+    static QString shownChoice(const QString &value);
 
     Mode mode() const { return m_mode; }
     void setMode(Mode mode) { m_mode = mode; }

@@ -13,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,36 +24,13 @@ namespace lirvenda {
 
 namespace {
 
-// The captions of the sex, age and direction buttons; with no translation loaded they are the
-// values RegistrationState stores, in its order.
-constexpr std::array<const char *, 4> SexCaptions = {
-    QT_TRANSLATE_NOOP("RegistrationChoices", "I par"), QT_TRANSLATE_NOOP("RegistrationChoices", "Hann"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "Hunn"), QT_TRANSLATE_NOOP("RegistrationChoices", "Hunnfarget")};
-constexpr std::array<const char *, 23> AgeCaptions = {
-    QT_TRANSLATE_NOOP("RegistrationChoices", "Egg"),  QT_TRANSLATE_NOOP("RegistrationChoices", "Pulli"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "1K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "1K+"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "2K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "2K+"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "2K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "3K"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "3K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "3K-"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "4K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "4K+"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "4K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "5K"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "5K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "5K-"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "6K"),   QT_TRANSLATE_NOOP("RegistrationChoices", "6K+"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "6K-"),  QT_TRANSLATE_NOOP("RegistrationChoices", "7K"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "7K+"),  QT_TRANSLATE_NOOP("RegistrationChoices", "7K-"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "Adult")};
-constexpr std::array<const char *, 4> DirectionCaptions = {
-    QT_TRANSLATE_NOOP("RegistrationChoices", "N"), QT_TRANSLATE_NOOP("RegistrationChoices", "Ø"),
-    QT_TRANSLATE_NOOP("RegistrationChoices", "S"), QT_TRANSLATE_NOOP("RegistrationChoices", "V")};
-
-// A row of choice buttons named "name_0" on, each with its caption translated.
+// A row of choice buttons named "name_0" on, one for each value, captioned in the shown language.
 template <std::size_t Count>
 void createChoiceButtons(std::array<QPushButton *, Count> &buttons, QWidget *parent, const char *name,
-                         const std::array<const char *, Count> &captions)
+                         const QStringList &values)
 {
     for (int i = 0; i < int(Count); ++i)
-        buttons[i] = compactButton(parent, elementName(name, i),
-                                   QCoreApplication::translate("RegistrationChoices", captions[i]));
+        buttons[i] = compactButton(parent, elementName(name, i), RegistrationState::shownChoice(values.at(i)));
 }
 
 // "-1" means not given; the counts follow from 0.
@@ -132,16 +108,16 @@ void DetailsPanel::createNestControls()
     Label17 = label(this, QStringLiteral("Label17"), tr("Voksne"));
     Combo11 = comboBox(this, QStringLiteral("Combo11"));
     Label16 = label(this, QStringLiteral("Label16"), tr("Eksponering"));
-    createChoiceButtons(Command35, this, "Command35", DirectionCaptions);
+    createChoiceButtons(Command35, this, "Command35", RegistrationState::Directions);
 }
 
 // The frames of an individual record share the nest controls' place.
 void DetailsPanel::createIndividualFrames()
 {
     Frame11 = frame(this, QStringLiteral("Frame11"), tr("Alder"));
-    createChoiceButtons(Command20, Frame11, "Command20", AgeCaptions);
+    createChoiceButtons(Command20, Frame11, "Command20", RegistrationState::Ages);
     Frame10 = frame(this, QStringLiteral("Frame10"), tr("Sex"));
-    createChoiceButtons(Command19, Frame10, "Command19", SexCaptions);
+    createChoiceButtons(Command19, Frame10, "Command19", RegistrationState::Sexes);
     Frame8 = frame(this, QStringLiteral("Frame8"), tr("Activity"));
     Combo2 = keyedComboBox(Frame8, QStringLiteral("Combo2"));
     Command22 = compactButton(Frame8, QStringLiteral("Command22"), tr("N", "clears the activity"));

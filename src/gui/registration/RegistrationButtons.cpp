@@ -12,13 +12,6 @@ namespace lirvenda {
 
 namespace {
 
-// The groups' captions; with no translation loaded they are RegistrationState's group names, in its
-// order.
-constexpr std::array<const char *, 4> GroupCaptions = {QT_TRANSLATE_NOOP("lirvenda::SpeciesGroupButtons", "Fugler"),
-                                                       QT_TRANSLATE_NOOP("lirvenda::SpeciesGroupButtons", "Pattedyr"),
-                                                       QT_TRANSLATE_NOOP("lirvenda::SpeciesGroupButtons", "Botanikk"),
-                                                       QT_TRANSLATE_NOOP("lirvenda::SpeciesGroupButtons", "Insekter")};
-
 void drawWorkflowButton(QPushButton *button, const QString &caption, bool saveForm, bool enabled = true)
 {
     button->setText(caption);
@@ -30,9 +23,9 @@ void drawWorkflowButton(QPushButton *button, const QString &caption, bool saveFo
 
 SpeciesGroupButtons::SpeciesGroupButtons(RegistrationState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
-    static_assert(GroupCaptions.size() == std::tuple_size_v<decltype(Command32)>);
     for (int i = 0; i < int(Command32.size()); ++i) {
-        Command32[i] = button(this, elementName("Command32", i), tr(GroupCaptions[i]));
+        Command32[i] = button(this, elementName("Command32", i),
+                              RegistrationState::shownChoice(RegistrationState::SpeciesGroups.at(i)));
         connect(Command32[i], &QPushButton::clicked, this, [this, i] { choose(i); });
     }
     // Left to right the groups read "Fugler", "Pattedyr", "Insekter", "Botanikk".
