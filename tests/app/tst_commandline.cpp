@@ -342,16 +342,14 @@ private slots:
         if (store == "usage")
             for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
                 environment.remove(variable);
-        const QStringList before = entries(dir.path());
-        const QByteArray storeBefore = contents(database);
+        const QMap<QString, QByteArray> before = snapshot(dir.path());
 
         const Run run = runProgram(arguments, environment);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
         QVERIFY(store != "usage" || run.errors.contains("Se «lirvenda --help»."));
         QVERIFY(run.output.isEmpty());
-        QCOMPARE(entries(dir.path()), before);
-        QCOMPARE(contents(database), storeBefore);
+        QCOMPARE(snapshot(dir.path()), before);
     }
 
     // A killed export's office outlives it; the next export ends it, removes its profile and pipe.
@@ -373,8 +371,7 @@ private slots:
         const Run next = runProgram({"export", "--folder", t.folder()});
         QCOMPARE(next.exitCode, 0);
         QVERIFY(officesOf(run).isEmpty());
-        const QString leftovers = QString("lirvenda-office-%1-*").arg(run);
-        QVERIFY(QDir::temp().entryList({leftovers}, QDir::Dirs).isEmpty());
+        QVERIFY(QDir::temp().entryList({QString("lirvenda-office-%1-*").arg(run)}, QDir::Dirs).isEmpty());
         QVERIFY(QDir("/tmp").entryList({QString("OSL_PIPE_*_lirvenda-%1-*").arg(run)}, QDir::System).isEmpty());
         QCOMPARE(unreported(t), 0);
     }
