@@ -1,38 +1,26 @@
-#include <QDate>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "support/TestProgram.h"
+
 #include <QtTest>
 
 namespace {
-
-// The script the program writes for the shell.
-QByteArray completionScript(const QString &shell)
-{
-    QProcess program;
-    program.start(QStringLiteral(LIRVENDA_EXECUTABLE), {"completion", shell});
-    program.waitForFinished();
-    return program.readAllStandardOutput();
-}
 
 // What the shell offers for the line, up to the word being completed (the last). In zsh the
 // completion system's own functions are replaced by ones that print what they are given.
 QStringList offered(const QString &shell, const QString &scriptPath, const QStringList &line, const QString &cwd)
 {
-    QStringList words{"lirvenda"};
-    words += line;
-    QString quotedWords;
-    for (const QString &word : words)
+    QString quotedWords = "'lirvenda'";
+    for (const QString &word : line)
         quotedWords += " '" + word + "'";
     const QString script = shell == "bash"
                                ? QStringLiteral("source \"$0\"; COMP_WORDS=(%1); COMP_CWORD=%2; _lirvenda; "
                                                 "printf '%s\\n' \"${COMPREPLY[@]}\"")
                                      .arg(quotedWords)
-                                     .arg(words.size() - 1)
+                                     .arg(line.size())
                                : QStringLiteral("compadd() { [[ $1 == -- ]] && shift; print -l -- \"$@\"; }; "
                                                 "_files() { print -l -- *(${1:+/}N); }; "
                                                 "words=(%1); CURRENT=%2; source \"$0\"")
                                      .arg(quotedWords)
-                                     .arg(words.size());
+                                     .arg(line.size() + 1);
     QProcess process;
     process.setWorkingDirectory(cwd);
     process.start(shell, {"-c", script, scriptPath});
@@ -50,7 +38,18 @@ class CompletionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    // The script the program writes for each shell, and a folder with a folder and a file to offer.
+    void initTestCase()
+    {
+        for (const QString shell : {"bash", "zsh"}) {
+            QProcess program;
+            program.start(QStringLiteral(LIRVENDA_EXECUTABLE), {"completion", shell});
+            QVERIFY(program.waitForFinished());
+            QVERIFY(lirvenda::test::writeFile(m_dir.filePath(shell), program.readAllStandardOutput()));
+        }
+        QVERIFY(QDir(m_dir.path()).mkpath("work/sub") &&
+                lirvenda::test::writeFile(m_dir.filePath("work/sure.tar"), {}));
+    }
 
     void theShellsCompleteCommandsOptionsAndArguments_data()
     {
@@ -90,15 +89,7 @@ private slots:
         QFETCH(QStringList, line);
         QFETCH(QStringList, wanted);
         QFETCH(QStringList, unwanted);
-        const QString scriptPath = m_dir.filePath(shell);
-        QFile script(scriptPath);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(completionScript(shell));
-        script.close();
-        QVERIFY(QDir(m_dir.path()).mkpath("work/sub"));
-        QFile(m_dir.filePath("work/sure.tar")).open(QIODevice::WriteOnly);
-
-        const QStringList offers = offered(shell, scriptPath, line, m_dir.filePath("work"));
+        const QStringList offers = offered(shell, m_dir.filePath(shell), line, m_dir.filePath("work"));
         for (const QString &word : wanted)
             QVERIFY2(offers.contains(word), qPrintable(offers.join(' ')));
         for (const QString &word : unwanted)

@@ -20,8 +20,9 @@ struct Run {
     QString errors;
 };
 
-Run runWith(const QString &program, const QStringList &arguments, const QByteArray &input,
-            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+Run runLirvenda(const QStringList &arguments, const QByteArray &input = {},
+                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                const QString &program = LIRVENDA_EXECUTABLE)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -32,12 +33,6 @@ Run runWith(const QString &program, const QStringList &arguments, const QByteArr
         process.kill();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-Run runLirvenda(const QStringList &arguments, const QByteArray &input = {},
-                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
-    return runWith(LIRVENDA_EXECUTABLE, arguments, input, environment);
 }
 
 // A folder with a store the program made, closed again.
@@ -53,7 +48,8 @@ QString makeStore(const QTemporaryDir &dir)
 class PassphraseCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void passwdAndCommandsFromStandardInput()
+    // The passphrase from standard input, then from the file LIRVENDA_PASSPHRASE_FILE names.
+    void passwdAndCommandsWithoutATerminal()
     {
         QTemporaryDir dir;
         const QString folder = makeStore(dir);
@@ -73,31 +69,23 @@ private slots:
         const Run none = runLirvenda({"check", "--folder", folder});
         QVERIFY(none.exitCode == 2 && none.errors.contains("Observasjoner.mdb"));
 
-        // The current one, then an empty new one twice: back to the designed key.
-        QCOMPARE(runLirvenda({"passwd", "--folder", folder}, "en frase\n\n\n").exitCode, 0);
-        QVERIFY(opensWith(store, Program::DatabaseKey));
-    }
-
-    void passphraseFile()
-    {
-        QTemporaryDir dir;
-        const QString folder = makeStore(dir);
-        QCOMPARE(runLirvenda({"passwd", "--folder", folder}, "fra fila\nfra fila\n").exitCode, 0);
-        QVERIFY(test::writeFile(dir.filePath("frase"), "fra fila\n"));
+        QVERIFY(test::writeFile(dir.filePath("frase"), "en frase\n"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("LIRVENDA_PASSPHRASE_FILE", dir.filePath("frase"));
         const Run check = runLirvenda({"check", "--folder", folder}, {}, environment);
         QVERIFY2(check.exitCode == 0 && check.output.contains("Ingen feil funnet."), qPrintable(check.errors));
-        const Run backup = runLirvenda({"backup", dir.filePath("kopi.tar"), "--folder", folder}, {}, environment);
-        QCOMPARE(backup.exitCode, 0);
+        QCOMPARE(runLirvenda({"backup", dir.filePath("kopi.tar"), "--folder", folder}, {}, environment).exitCode, 0);
         const Run restore =
             runLirvenda({"restore", dir.filePath("kopi.tar"), "--folder", dir.filePath("tilbake")}, {}, environment);
         QVERIFY2(restore.exitCode == 0, qPrintable(restore.errors));
-        QVERIFY(opensWith(dir.filePath("tilbake/Observasjoner.mdb"), "fra fila"));
-
+        QVERIFY(opensWith(dir.filePath("tilbake/Observasjoner.mdb"), "en frase"));
         QVERIFY(test::writeFile(dir.filePath("frase"), "noe annet\n"));
-        const Run wrong = runLirvenda({"check", "--folder", folder}, {}, environment);
-        QVERIFY(wrong.exitCode == 2 && wrong.errors.contains("LIRVENDA_PASSPHRASE_FILE"));
+        const Run wrongFile = runLirvenda({"check", "--folder", folder}, {}, environment);
+        QVERIFY(wrongFile.exitCode == 2 && wrongFile.errors.contains("LIRVENDA_PASSPHRASE_FILE"));
+
+        // The current one, then an empty new one twice: back to the program's own key.
+        QCOMPARE(runLirvenda({"passwd", "--folder", folder}, "en frase\n\n\n").exitCode, 0);
+        QVERIFY(opensWith(store, Program::DatabaseKey));
     }
 
     // Through a terminal the passphrase is asked without echo: what the user types is not shown.
@@ -145,7 +133,7 @@ private slots:
                                 "\"$0\" check --folder \"$1\" </dev/null && exit 7\n"
                                 "exit 0\n";
         const Run run =
-            runWith("dbus-run-session", {"--", "sh", "-c", session, LIRVENDA_EXECUTABLE, folder}, {}, environment);
+            runLirvenda({"--", "sh", "-c", session, LIRVENDA_EXECUTABLE, folder}, {}, environment, "dbus-run-session");
         QVERIFY2(run.exitCode == 0, qPrintable(QString("step %1: %2").arg(run.exitCode).arg(run.errors)));
         QVERIFY(opensWith(folder + "/Observasjoner.mdb", "ny"));
     }
