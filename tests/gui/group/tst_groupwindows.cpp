@@ -31,14 +31,6 @@ QStringList keysIn(const ChoiceList *list)
     return out;
 }
 
-// Chooses the species in "Tilleggsarter" and goes on.
-void pick(QWidget *picker, const QStringList &keys)
-{
-    for (const QString &key : keys)
-        child<ChoiceList>(picker, "List1")->choose(key);
-    click(picker, "Command2");
-}
-
 QStringList twentySpecies()
 {
     return {"00020", "00030", "00040", "00070", "00090", "00100", "00110", "00120", "00200", "00260",
@@ -97,27 +89,6 @@ QStringList cramped(QWidget *window)
 class GroupWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Without observers in the main window's list the register decides whether it may start (an
-    // observer in the register alone is enough: tst_workflow's group registrations); while a
-    // registration is entered the group and import buttons wait.
-    void startConditions()
-    {
-        FaunaWindow w;
-        const auto starts = [&] {
-            return answerModal([&] { w.click("Command24"); },
-                               [](QWidget *window) { qobject_cast<QDialog *>(window)->reject(); });
-        };
-        QVERIFY(!starts());
-        QCOMPARE(w.t.prompter().lastText(),
-                 QString("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
-        static_cast<KeyedListModel *>(w.control<QAbstractItemView>("List1")->model())
-            ->append({"Nordmann, O. (ON) [x]", {}});
-        QVERIFY(starts());
-        w.click("Command7");
-        QVERIFY(!w.control("Command24")->isEnabled());
-        QVERIFY(!w.control("Command30")->isEnabled());
-    }
-
     // A species picked twice is on the list once and chosen; the sort keeps the choice by key.
     void speciesListAndPicker()
     {
@@ -128,7 +99,9 @@ private slots:
         for (int round = 0; round < 2; ++round)
             QVERIFY(answerModal([&] { species.Command3_Click(); },
                                 [](QWidget *picker) {
-                                    pick(picker, {"11870", "02060"});
+                                    for (const char *key : {"11870", "02060"})
+                                        child<ChoiceList>(picker, "List1")->choose(key);
+                                    click(picker, "Command2");
                                 }));
         auto *list = child<ChoiceList>(&species, "List1");
         QCOMPARE(keysIn(list), QStringList({"11870*", "02060*"}));
@@ -145,6 +118,21 @@ private slots:
         QCOMPARE(t.prompter().lastText(), QString("Ingen arter valgt."));
         species.Command4_Click();
         QCOMPARE(species.chosenSpeciesKeys(), QStringList({"05900", "14640", "11870"}));
+
+        // In the picker typing a name moves to it and chooses nothing; the space bar still chooses.
+        const int interval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(std::numeric_limits<int>::max()); // a slow machine types slowly
+        const auto restore = qScopeGuard([interval] { QApplication::setKeyboardInputInterval(interval); });
+        frm_VelgArter picker(t.program());
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowActive(&picker));
+        auto *all = child<ChoiceList>(&picker, "List1");
+        clickEntry(all, all->entries().rowOf("05900"));
+        QTest::keyClicks(all, "Gråspurv");
+        QCOMPARE(all->chosenKeys(), QStringList{"05900"});
+        QCOMPARE(all->entries().keyAt(all->currentIndex().row()), "15910");
+        QTest::keyClick(all, Qt::Key_Space);
+        QCOMPARE(all->chosenKeys(), QStringList({"05900", "15910"}));
     }
 
     // Values typed in the bottom rows survive scrolling; a species never shown is saved with the
@@ -169,7 +157,6 @@ private slots:
 
         grid.Command4_Click();
         QVERIFY(g.onHeader());
-        t.prompter().shown.clear();
         grid.Command9_Click();
         QCOMPARE(t.prompter().lastText(), QString("Det ble totalt registrert 19 nye observasjoner."));
         QVERIFY(grid.endedGroupRegistration());
@@ -278,25 +265,6 @@ private slots:
         }
     }
 
-    // Typing a name moves to it and chooses nothing; the space bar still chooses.
-    void typingMovesWithoutChoosing()
-    {
-        const int interval = QApplication::keyboardInputInterval();
-        QApplication::setKeyboardInputInterval(std::numeric_limits<int>::max()); // a slow machine types slowly
-        const auto restore = qScopeGuard([interval] { QApplication::setKeyboardInputInterval(interval); });
-        TestProgram t;
-        frm_VelgArter picker(t.program());
-        picker.show();
-        QVERIFY(QTest::qWaitForWindowActive(&picker));
-        auto *list = child<ChoiceList>(&picker, "List1");
-        clickEntry(list, list->entries().rowOf("05900"));
-        QTest::keyClicks(list, "Gråspurv");
-        QCOMPARE(list->chosenKeys(), QStringList{"05900"});
-        QCOMPARE(list->entries().keyAt(list->currentIndex().row()), "15910");
-        QTest::keyClick(list, Qt::Key_Space);
-        QCOMPARE(list->chosenKeys(), QStringList({"05900", "15910"}));
-    }
-
     // The locality list holds the named localities and the used places, the first chosen; "Ny" adds a
     // named one and chooses it; after "&Tilbake" the header keeps what the user chose; a used place
     // chosen becomes a named locality at the save.
@@ -334,22 +302,34 @@ private slots:
 
         localities->setCurrentIndex(0);
         grid.Command9_Click();
-        QCOMPARE(t.prompter().lastText(), QString("Det ble totalt registrert 1 nye observasjoner."));
         QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Observasjoner WHERE Art = '11870'").toString(), "7");
         QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Lokalitet WHERE ID = 7").toString(), "Aker");
     }
 
+    // Without observers in the main window's list the register decides whether the group windows
+    // may start (an observer in the register alone is enough: tst_workflow's group registrations).
     // "Import" is there with atlas records (hidden without: tst_startup); "Nei" changes nothing, "Ja"
-    // shows an imported row.
-    void atlasImportButton()
+    // shows an imported row. While a registration is entered the group and import buttons wait.
+    void groupAndImportButtons()
     {
         FaunaWindow w(false);
-        w.t.addObserver("Ola", "Nordmann", "ON");
-        w.t.addObserver("Kari", "Hansen", "KH");
         w.t.db().executeScript("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (3, 'R123 Nordre');"
                                "INSERT INTO Atlas(Aar, Art, Rute) VALUES (1987, '1187', 'R123');");
         w.insertObservation({{"Art", "14640"}, {"StartDato", "2024-05-01 00:00:00"}});
         w.window.Form_Load(frm_Fauna::Splash::Skip);
+        const auto starts = [&] {
+            return answerModal([&] { w.click("Command24"); },
+                               [](QWidget *window) { qobject_cast<QDialog *>(window)->reject(); });
+        };
+        QVERIFY(!starts());
+        QCOMPARE(w.t.prompter().lastText(),
+                 QString("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
+        static_cast<KeyedListModel *>(w.control<QAbstractItemView>("List1")->model())
+            ->append({"Nordmann, O. (ON) [x]", {}});
+        QVERIFY(starts());
+
+        w.t.addObserver("Ola", "Nordmann", "ON");
+        w.t.addObserver("Kari", "Hansen", "KH");
         QVERIFY(w.control("Command30")->isVisibleTo(&w.window));
         w.t.prompter().yesNoAnswers = {false};
         w.click("Command30");
@@ -359,6 +339,10 @@ private slots:
         QVERIFY(w.t.prompter().lastText().startsWith("Ferdig!"));
         QCOMPARE(w.shown("Command2"), QString("Svarttrost (Turdus merula) [11870]"));
         QCOMPARE(w.shown("Combo13"), QString("R123 Nordre"));
+
+        w.click("Command7");
+        QVERIFY(!w.control("Command24")->isEnabled());
+        QVERIFY(!w.control("Command30")->isEnabled());
     }
 };
 
