@@ -31,14 +31,6 @@ QStringList keysIn(const ChoiceList *list)
     return out;
 }
 
-// Chooses the species in "Tilleggsarter" and goes on.
-void pick(QWidget *picker, const QStringList &keys)
-{
-    for (const QString &key : keys)
-        child<ChoiceList>(picker, "List1")->choose(key);
-    click(picker, "Command2");
-}
-
 QStringList twentySpecies()
 {
     return {"00020", "00030", "00040", "00070", "00090", "00100", "00110", "00120", "00200", "00260",
@@ -72,19 +64,6 @@ struct Grid {
     bool onHeader() { return control("Frame3")->isVisible(); }
 };
 
-// The three group windows on one store; the grid with twenty species.
-struct GroupWindows {
-    Grid g{twentySpecies()};
-    frm_BatchRegistrering species{g.t.program(), {{"Svarttrost (Turdus merula) [11870]", "11870"}}};
-    frm_VelgArter picker{g.t.program()};
-
-    // Each window with a field of it that may have the focus.
-    QList<std::pair<QDialog *, QString>> windowsWithAField()
-    {
-        return {{&species, "List1"}, {&picker, "List1"}, {&g.grid, "Text1_0"}};
-    }
-};
-
 // The buttons, captions and check boxes of a window at its smallest that have less room than their
 // text needs, by name or caption, and the lists narrower than their longest entry, by name.
 QStringList cramped(QWidget *window)
@@ -110,27 +89,6 @@ QStringList cramped(QWidget *window)
 class GroupWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Without observers in the main window's list the register decides whether it may start (an
-    // observer in the register alone is enough: mainWindowListsTheNewSpecies); while a registration
-    // is entered the group and import buttons wait.
-    void startConditions()
-    {
-        FaunaWindow w;
-        const auto starts = [&] {
-            return answerModal([&] { w.click("Command24"); },
-                               [](QWidget *window) { qobject_cast<QDialog *>(window)->reject(); });
-        };
-        QVERIFY(!starts());
-        QCOMPARE(w.t.prompter().lastText(),
-                 QString("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
-        static_cast<KeyedListModel *>(w.control<QAbstractItemView>("List1")->model())
-            ->append({"Nordmann, O. (ON) [x]", {}});
-        QVERIFY(starts());
-        w.click("Command7");
-        QVERIFY(!w.control("Command24")->isEnabled());
-        QVERIFY(!w.control("Command30")->isEnabled());
-    }
-
     // A species picked twice is on the list once and chosen; the sort keeps the choice by key.
     void speciesListAndPicker()
     {
@@ -141,7 +99,9 @@ private slots:
         for (int round = 0; round < 2; ++round)
             QVERIFY(answerModal([&] { species.Command3_Click(); },
                                 [](QWidget *picker) {
-                                    pick(picker, {"11870", "02060"});
+                                    for (const char *key : {"11870", "02060"})
+                                        child<ChoiceList>(picker, "List1")->choose(key);
+                                    click(picker, "Command2");
                                 }));
         auto *list = child<ChoiceList>(&species, "List1");
         QCOMPARE(keysIn(list), QStringList({"11870*", "02060*"}));
@@ -158,6 +118,21 @@ private slots:
         QCOMPARE(t.prompter().lastText(), QString("Ingen arter valgt."));
         species.Command4_Click();
         QCOMPARE(species.chosenSpeciesKeys(), QStringList({"05900", "14640", "11870"}));
+
+        // In the picker typing a name moves to it and chooses nothing; the space bar still chooses.
+        const int interval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(std::numeric_limits<int>::max()); // a slow machine types slowly
+        const auto restore = qScopeGuard([interval] { QApplication::setKeyboardInputInterval(interval); });
+        frm_VelgArter picker(t.program());
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowActive(&picker));
+        auto *all = child<ChoiceList>(&picker, "List1");
+        clickEntry(all, all->entries().rowOf("05900"));
+        QTest::keyClicks(all, "Gråspurv");
+        QCOMPARE(all->chosenKeys(), QStringList{"05900"});
+        QCOMPARE(all->entries().keyAt(all->currentIndex().row()), "15910");
+        QTest::keyClick(all, Qt::Key_Space);
+        QCOMPARE(all->chosenKeys(), QStringList({"05900", "15910"}));
     }
 
     // Values typed in the bottom rows survive scrolling; a species never shown is saved with the
@@ -182,7 +157,6 @@ private slots:
 
         grid.Command4_Click();
         QVERIFY(g.onHeader());
-        t.prompter().shown.clear();
         grid.Command9_Click();
         QCOMPARE(t.prompter().lastText(), QString("Det ble totalt registrert 19 nye observasjoner."));
         QVERIFY(grid.endedGroupRegistration());
@@ -192,13 +166,34 @@ private slots:
                  QStringList({"00550=5=", "00700=7=", "00800=0="}));
     }
 
-    // "&Gå videre" by Alt+G right after typing a count checks that count; which counts are
-    // valid is the core's rule.
-    void countCheckedRightAfterTyping()
+    // The copy buttons read Shift and Ctrl from the press (the copy rules are the core's); a look-up
+    // box completes the Norwegian name and takes back a letter that leads nowhere; "&Gå videre" by
+    // Alt+G right after typing a count checks that count (which counts are valid is the core's rule).
+    void gridByMouseAndKeyboard()
     {
-        Grid g({"11870", "14640"});
+        Grid g(twentySpecies().mid(0, 8));
         auto &[t, grid] = g;
         QVERIFY(QTest::qWaitForWindowActive(&grid));
+        g.box("Text1", 1)->setText("3");
+        g.pressCopy("Command15", 1);
+        g.pressCopy("Command15", 4, Qt::ShiftModifier);
+        g.pressCopy("Command15", 6, Qt::ControlModifier);
+        QStringList counts;
+        for (int row = 0; row < 8; ++row)
+            counts << g.count(row);
+        QCOMPARE(counts, QStringList({"0", "3", "3", "3", "3", "0", "3", "0"}));
+        QVERIFY(!g.control("Command1")->isEnabled()); // fewer than fifteen: no scrolling
+
+        auto *lookUp = g.control<QComboBox>("Combo7_1");
+        QTest::keyClicks(lookUp->lineEdit(), "svarttr");
+        QCOMPARE(lookUp->currentText(), QString("Svarttrost  [11870]"));
+        QTest::keyClicks(lookUp->lineEdit(), "x");
+        QCOMPARE(lookUp->currentText(), QString("Svarttr"));
+        QCOMPARE(t.prompter().beeps, 1);
+        QTest::keyClick(lookUp->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(lookUp->currentText(), QString());
+        QCOMPARE(lookUp->count(), 0);
+
         QLineEdit *box = g.box("Text1", 1);
         box->setFocus();
         box->selectAll();
@@ -212,61 +207,16 @@ private slots:
         QTRY_VERIFY(g.onHeader());
     }
 
-    // The copy buttons read Shift and Ctrl from the press; the copy rules are the core's.
-    void copyButtonGestures()
-    {
-        Grid g(twentySpecies().mid(0, 8));
-        g.box("Text1", 1)->setText("3");
-        g.pressCopy("Command15", 1);
-        g.pressCopy("Command15", 4, Qt::ShiftModifier);
-        g.pressCopy("Command15", 6, Qt::ControlModifier);
-        QStringList counts;
-        for (int row = 0; row < 8; ++row)
-            counts << g.count(row);
-        QCOMPARE(counts, QStringList({"0", "3", "3", "3", "3", "0", "3", "0"}));
-        QVERIFY(!g.control("Command1")->isEnabled()); // fewer than fifteen: no scrolling
-    }
-
-    // A look-up box completes the Norwegian name; a letter that leads nowhere is taken back.
-    void speciesLookUp()
-    {
-        Grid g({"11870"});
-        auto *box = g.control<QComboBox>("Combo7_1");
-        QTest::keyClicks(box->lineEdit(), "svarttr");
-        QCOMPARE(box->currentText(), QString("Svarttrost  [11870]"));
-        QTest::keyClicks(box->lineEdit(), "x");
-        QCOMPARE(box->currentText(), QString("Svarttr"));
-        QCOMPARE(g.t.prompter().beeps, 1);
-        QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(box->currentText(), QString());
-        QCOMPARE(box->count(), 0);
-    }
-
-    // Escape does nothing in the group windows: only their own buttons close them.
-    void escapeKeepsWindowsOpen()
-    {
-        GroupWindows w;
-        for (const auto &[window, focus] : w.windowsWithAField()) {
-            window->show();
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
-            QWidget *focused = child(window, focus);
-            focused->setFocus();
-            QTest::keyClick(focused, Qt::Key_Escape);
-            QVERIFY(window->isVisible());
-            window->hide();
-        }
-    }
-
     // Each window fits a 1366x768 screen, and at its smallest, also with a font half as large
-    // again, every button, caption and check box has the room its text needs.
-    void windowsFitTheirTexts_data()
+    // again, every button, caption and check box has the room its text needs. Escape does nothing
+    // in the group windows: only their own buttons close them.
+    void eachWindow_data()
     {
         QTest::addColumn<double>("scale");
         QTest::newRow("usual font") << 1.0;
         QTest::newRow("larger font") << 1.5;
     }
-    void windowsFitTheirTexts()
+    void eachWindow()
     {
         QFETCH(double, scale);
         const QFont usual = QApplication::font();
@@ -274,14 +224,25 @@ private slots:
         QFont larger = usual;
         larger.setPointSizeF(usual.pointSizeF() * scale);
         QApplication::setFont(larger);
-        GroupWindows w;
-        for (const auto &[window, focus] : w.windowsWithAField()) {
+        Grid g(twentySpecies());
+        frm_BatchRegistrering species(g.t.program(), {{"Svarttrost (Turdus merula) [11870]", "11870"}});
+        frm_VelgArter picker(g.t.program());
+        const std::pair<QDialog *, const char *> windows[] = {
+            {&species, "List1"}, {&picker, "List1"}, {&g.grid, "Text1_0"}};
+        for (const auto &[window, focus] : windows) {
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QWidget *focused = child(window, focus);
+            focused->setFocus();
+            QTest::keyClick(focused, Qt::Key_Escape);
+            QVERIFY(window->isVisible());
             QCOMPARE(cramped(window), QStringList());
             if (scale == 1.0)
                 QVERIFY(QRect(0, 0, 1366, 700).contains(QRect(QPoint(), window->sizeHint())));
         }
-        w.g.grid.Command4_Click();
-        QCOMPARE(cramped(&w.g.grid), QStringList());
+        g.grid.Command4_Click();
+        QCOMPARE(cramped(&g.grid), QStringList());
     }
 
     // The title bar's close button on the grid asks first; "Ja" is the shown page's "&Avbryt".
@@ -304,28 +265,10 @@ private slots:
         }
     }
 
-    // Typing a name moves to it and chooses nothing; the space bar still chooses.
-    void typingMovesWithoutChoosing()
-    {
-        const int interval = QApplication::keyboardInputInterval();
-        QApplication::setKeyboardInputInterval(std::numeric_limits<int>::max()); // a slow machine types slowly
-        const auto restore = qScopeGuard([interval] { QApplication::setKeyboardInputInterval(interval); });
-        TestProgram t;
-        frm_VelgArter picker(t.program());
-        picker.show();
-        QVERIFY(QTest::qWaitForWindowActive(&picker));
-        auto *list = child<ChoiceList>(&picker, "List1");
-        clickEntry(list, list->entries().rowOf("05900"));
-        QTest::keyClicks(list, "Gråspurv");
-        QCOMPARE(list->chosenKeys(), QStringList{"05900"});
-        QCOMPARE(list->entries().keyAt(list->currentIndex().row()), "15910");
-        QTest::keyClick(list, Qt::Key_Space);
-        QCOMPARE(list->chosenKeys(), QStringList({"05900", "15910"}));
-    }
-
-    // The locality list holds the named localities and the used places; "Ny" adds a named one and
-    // chooses it; a used place chosen becomes a named locality at the save.
-    void localityListAndNew()
+    // The locality list holds the named localities and the used places, the first chosen; "Ny" adds a
+    // named one and chooses it; after "&Tilbake" the header keeps what the user chose; a used place
+    // chosen becomes a named locality at the save.
+    void headerLocalitiesAndBack()
     {
         Grid g({"11870"});
         auto &[t, grid] = g;
@@ -333,6 +276,7 @@ private slots:
         grid.Command4_Click();
         auto *localities = g.control<QComboBox>("Combo5");
         QCOMPARE(entries(localities), QStringList({"Aker", "Gåsholmen          [5]"}));
+        QCOMPARE(localities->currentText(), QString("Aker"));
         t.prompter().inputAnswers = {std::nullopt, "", " gåsholmen", "Storvatnet"};
         for (int press = 0; press < 4; ++press)
             click(&grid, "Command22");
@@ -345,70 +289,47 @@ private slots:
         QCOMPARE(entries(localities), QStringList({"Aker", "Gåsholmen          [5]", "Storvatnet          [6]"}));
         QCOMPARE(localities->currentText(), QString("Storvatnet          [6]"));
 
-        localities->setCurrentIndex(0);
-        grid.Command9_Click();
-        QCOMPARE(t.prompter().lastText(), QString("Det ble totalt registrert 1 nye observasjoner."));
-        QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Observasjoner WHERE Art = '11870'").toString(), "7");
-        QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Lokalitet WHERE ID = 7").toString(), "Aker");
-    }
-
-    // After "&Tilbake" the header keeps what the user chose.
-    void headerKeptAfterBack()
-    {
-        Grid g({"11870"});
-        auto &[t, grid] = g;
-        t.db().execute("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (6, 'Aker')");
-        grid.Command4_Click();
-        auto *localities = g.control<QComboBox>("Combo5");
-        QCOMPARE(localities->currentText(), QString("Aker          [6]"));
         const QString lastWeek = QDate::currentDate().addDays(-7).toString("dd.MM.yyyy");
         g.control<QLineEdit>("Text2")->setText(lastWeek);
-        localities->setCurrentIndex(1);
         grid.Command10_Click();
         QVERIFY(g.control("GridPage")->isVisibleTo(&grid));
         grid.Command4_Click();
         QCOMPARE(g.control<QLineEdit>("Text2")->text(), lastWeek);
-        QCOMPARE(localities->currentData().toString(), "5");
+        QCOMPARE(localities->currentText(), QString("Storvatnet          [6]"));
         auto *mainObserver = g.control<QComboBox>("Combo6");
         QCOMPARE(mainObserver->count(), 1);
         QVERIFY(mainObserver->currentText().endsWith("[1]")); // ObserverID in the brackets
+
+        localities->setCurrentIndex(0);
+        grid.Command9_Click();
+        QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Observasjoner WHERE Art = '11870'").toString(), "7");
+        QCOMPARE(t.db().scalar("SELECT Lokalitet FROM Lokalitet WHERE ID = 7").toString(), "Aker");
     }
 
-    // The whole road from the main window on a new store, the locality added with "Ny": the new
-    // species and the locality are listed there afterwards.
-    void mainWindowListsTheNewSpecies()
-    {
-        FaunaWindow w;
-        w.t.addObserver("Ola", "Nordmann", "ON");
-        w.t.prompter().inputAnswers = {"Gåsholmen"};
-        QVERIFY(answerModal([&] { w.click("Command24"); },
-                            [](QWidget *speciesList) {
-                                QVERIFY(answerModal([&] { click(speciesList, "Command3"); },
-                                                    [](QWidget *picker) { pick(picker, {"14640"}); }));
-                                ModalAnswer grid([](QWidget *window) {
-                                    click(window, "Command4");
-                                    click(window, "Command22");
-                                    click(window, "Command9");
-                                });
-                                click(speciesList, "Command2");
-                            }));
-        QCOMPARE(w.t.prompter().lastText(), QString("Det ble totalt registrert 1 nye observasjoner."));
-        QVERIFY(rowWithKey(w.control<QAbstractItemView>("List3"), "14640") >= 0);
-        w.window.RefreshLocalityList({}); // the locality's number is listed by its name
-        QCOMPARE(entries(w.control<QComboBox>("Combo13")), QStringList{"Gåsholmen"});
-    }
-
+    // Without observers in the main window's list the register decides whether the group windows
+    // may start (an observer in the register alone is enough: tst_workflow's group registrations).
     // "Import" is there with atlas records (hidden without: tst_startup); "Nei" changes nothing, "Ja"
-    // shows an imported row.
-    void atlasImportButton()
+    // shows an imported row. While a registration is entered the group and import buttons wait.
+    void groupAndImportButtons()
     {
         FaunaWindow w(false);
-        w.t.addObserver("Ola", "Nordmann", "ON");
-        w.t.addObserver("Kari", "Hansen", "KH");
         w.t.db().executeScript("INSERT INTO Lokalitet(ID, Lokalitet) VALUES (3, 'R123 Nordre');"
                                "INSERT INTO Atlas(Aar, Art, Rute) VALUES (1987, '1187', 'R123');");
         w.insertObservation({{"Art", "14640"}, {"StartDato", "2024-05-01 00:00:00"}});
         w.window.Form_Load(frm_Fauna::Splash::Skip);
+        const auto starts = [&] {
+            return answerModal([&] { w.click("Command24"); },
+                               [](QWidget *window) { qobject_cast<QDialog *>(window)->reject(); });
+        };
+        QVERIFY(!starts());
+        QCOMPARE(w.t.prompter().lastText(),
+                 QString("Du må definere minst en observatør før du kan legge inn gruppeobservasjoner."));
+        static_cast<KeyedListModel *>(w.control<QAbstractItemView>("List1")->model())
+            ->append({"Nordmann, O. (ON) [x]", {}});
+        QVERIFY(starts());
+
+        w.t.addObserver("Ola", "Nordmann", "ON");
+        w.t.addObserver("Kari", "Hansen", "KH");
         QVERIFY(w.control("Command30")->isVisibleTo(&w.window));
         w.t.prompter().yesNoAnswers = {false};
         w.click("Command30");
@@ -418,6 +339,10 @@ private slots:
         QVERIFY(w.t.prompter().lastText().startsWith("Ferdig!"));
         QCOMPARE(w.shown("Command2"), QString("Svarttrost (Turdus merula) [11870]"));
         QCOMPARE(w.shown("Combo13"), QString("R123 Nordre"));
+
+        w.click("Command7");
+        QVERIFY(!w.control("Command24")->isEnabled());
+        QVERIFY(!w.control("Command30")->isEnabled());
     }
 };
 

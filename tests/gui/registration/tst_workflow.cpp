@@ -35,15 +35,6 @@ QString allObsIds(FaunaWindow &w)
     return w.t.db().scalar("SELECT group_concat(ObsID) FROM Observasjoner").toString();
 }
 
-// Two default observers, the first remembered as main observer; a new registration is started.
-void startWithTwoObservers(FaunaWindow &w)
-{
-    const QString kari = w.t.addObserver("Kari", "Nordmann", "KN", true);
-    w.t.addObserver("Per", "Hansen", "PH", true);
-    writeLine(w.t.path("MainObserver.txt"), kari);
-    w.click("Command7");
-}
-
 // "&Grupperegistrering" with the species picked, saved from the grid; a save the store refuses is
 // given up on the header. Without species the species list is cancelled.
 bool groupRegistration(FaunaWindow &w, const QStringList &speciesKeys)
@@ -83,9 +74,10 @@ bool inBrowseState(FaunaWindow &w)
 class WorkflowTest : public QObject {
     Q_OBJECT
 private slots:
-    // Refused first (nothing typed is lost), then saved. The edit state's colours and controls are
-    // tested in tst_showregistration.
-    void newRegistrationIsSavedAndTheWindowStaysNew()
+    // A new registration is refused first (nothing typed is lost), then saved, and the window stays
+    // new (the edit state's colours and controls are tested in tst_showregistration). Two more and a
+    // fourth cancelled are browsed, one changed through "Siste observasjoner", one deleted.
+    void registrationsSavedBrowsedChangedAndDeleted()
     {
         FaunaWindow w;
         const QString observer = w.t.addObserver("Kari", "Nordmann", "KN", true);
@@ -101,32 +93,23 @@ private slots:
         QCOMPARE(w.shownAs({"Text1", "Command7"}), (QStringList{"Text1=3", "Command7=&Lagre registrering"}));
 
         w.t.prompter().shown.clear();
-        const qint64 obsId = saveNew(w, Blackbird, "2");
+        const qint64 blackbird = saveNew(w, Blackbird, "2");
         QCOMPARE(w.t.prompter().lastText(), QString());
         const QStringList stored = {"Art=11870", "Lokalitet=Per's holme", "Fylke_Kommune=", "Observatører=" + observer,
                                     "Rapportert=0"};
-        QCOMPARE(w.storedAs(obsId, stored), stored);
-        QVERIFY(QRegularExpression("^\\d{14}-\\d+$").match(w.column(obsId, "ObsUniqueID")).hasMatch());
-
+        QCOMPARE(w.storedAs(blackbird, stored), stored);
+        const QString uniqueId = w.column(blackbird, "ObsUniqueID");
+        QVERIFY(QRegularExpression("^\\d{14}-\\d+$").match(uniqueId).hasMatch());
         // Ready for the next species at the same place.
         const QStringList next = {"Command7=&Lagre registrering", "Text1=", "Command2=&Art", "Text7=63.4305",
                                   "Combo13=Per's holme"};
         QCOMPARE(w.shownAs(next), next);
-        const QStringList saved = entries(w.control<QAbstractItemView>("List2"));
-        QCOMPARE(saved.size(), 1);
-        QVERIFY(saved[0].startsWith("Svarttrost Antall = 2"));
-        QCOMPARE(bracketCode(saved[0]), QString::number(obsId));
-    }
+        auto *saved = w.control<QAbstractItemView>("List2");
+        QCOMPARE(entries(saved).size(), 1);
+        QVERIFY(entries(saved)[0].startsWith("Svarttrost Antall = 2"));
+        QCOMPARE(bracketCode(entries(saved)[0]), QString::number(blackbird));
 
-    // Three registrations and a fourth cancelled, browsed, one changed through "Siste observasjoner",
-    // one deleted.
-    void browseEditAndDelete()
-    {
-        FaunaWindow w;
-        const QString observer = w.t.addObserver("Kari", "Nordmann", "KN", true);
-        w.click("Command7");
         const qint64 fieldfare = saveNew(w, Fieldfare, "7");
-        const qint64 blackbird = saveNew(w, Blackbird, "2");
         const qint64 whooper = saveNew(w, Whooper, "4");
         enter(w, Fieldfare, "1");
         w.click("Command9"); // cancelled: nothing stored, the row the set stands on shown
@@ -144,11 +127,9 @@ private slots:
         w.click("Command11");
         QCOMPARE(w.shown("Command2"), Blackbird);
 
-        // The blackbird was saved second: double click its line, change the count.
-        const QString uniqueId = w.column(blackbird, "ObsUniqueID");
+        // Away from the blackbird, then double click its line and change the count.
         w.click("Command11");
-        auto *saved = w.control<QAbstractItemView>("List2");
-        doubleClickEntry(saved, 1);
+        doubleClickEntry(saved, 0);
         QCOMPARE(w.shown("Command8"), QString("&Lagre endring"));
         QVERIFY(!w.control("Command33")->isEnabled());
         QCOMPARE(w.shown("Command2"), Blackbird);
@@ -158,13 +139,13 @@ private slots:
         const QStringList changed = {"Antall=5", "ObsUniqueID=" + uniqueId, "Rapportert=0", "Observatører=" + observer};
         QCOMPARE(w.storedAs(blackbird, changed), changed);
         QCOMPARE(saved->model()->rowCount(), 3);
-        QVERIFY(entries(saved)[1].startsWith("Svarttrost Antall = 5"));
+        QVERIFY(entries(saved)[0].startsWith("Svarttrost Antall = 5"));
 
         // Declined, then agreed.
         w.t.prompter().yesNoAnswers = {false, true};
         w.click("Command9");
         QVERIFY(inBrowseState(w));
-        QCOMPARE(allObsIds(w), QString("%1,%2,%3").arg(fieldfare).arg(blackbird).arg(whooper));
+        QCOMPARE(allObsIds(w), QString("%1,%2,%3").arg(blackbird).arg(fieldfare).arg(whooper));
         w.click("Command9");
         QCOMPARE(w.t.prompter().lastText(), QString("Observasjonen er strøket."));
         QVERIFY(inBrowseState(w));
@@ -175,7 +156,8 @@ private slots:
 
     // The group windows leave the record set on the rows they saved, or on rows rolled back when the
     // store refused them, and the archive on the row clicked: the main window goes on showing,
-    // changing and deleting its own row.
+    // changing and deleting its own row (a delete refused first). Deleting the only row leaves an
+    // empty window.
     void otherWindowsLeaveTheShownRowToChangeAndDelete_data()
     {
         QTest::addColumn<QStringList>("groupSpecies"); // none: the species list cancelled
@@ -230,14 +212,34 @@ private slots:
         };
         QCOMPARE(census(), QString("%1/%1/1").arg(groupRows + 1));
 
-        w.t.prompter().yesNoAnswers = {true};
+        // A delete the store refuses leaves the row shown in the browse state, with the reason.
+        w.t.db().execute("CREATE TRIGGER keep BEFORE DELETE ON Observasjoner BEGIN SELECT RAISE(ABORT, 'locked'); END");
+        w.t.prompter().yesNoAnswers = {true, true};
+        w.click("Command9");
+        QCOMPARE(w.t.prompter().shown.last().icon, Prompter::Icon::Critical);
+        QVERIFY(inBrowseState(w));
+        QVERIFY(isGreen(w.control("Command9")) && !w.control("Text1")->isEnabled());
+        QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=" + Blackbird, "Text1=5"}));
+        QCOMPARE(census(), QString("%1/%1/1").arg(groupRows + 1));
+        w.t.db().execute("DROP TRIGGER keep");
         w.click("Command9");
         QCOMPARE(w.column(shown, "ObsID"), QString()); // the row shown is the one deleted
         QCOMPARE(census(), QString("%1/%1/0").arg(groupRows));
+        if (groupRows > 0)
+            return;
+        QCOMPARE(w.shownAs({"Command2", "Combo13"}), (QStringList{"Command2=&Art", "Combo13="}));
+        QVERIFY(inBrowseState(w));
+        for (const char *button : {"Command8", "Command9"}) {
+            w.t.prompter().shown.clear();
+            w.click(button);
+            QCOMPARE(w.t.prompter().lastText(), QString("Ingen observasjon er valgt."));
+        }
     }
 
-    // A group saved on a new store leaves nothing shown: "--->" then starts at the first row.
-    void nextStartsAtTheFirstRowWhenNothingIsShown()
+    // A group saved on a new store (its observer in the register alone) leaves nothing shown: "--->"
+    // then starts at the first row. The new species are listed, the locality's number by its name,
+    // and a new registration starts with the species selected in the list.
+    void groupOnANewStoreThenBrowseAndStartNew()
     {
         FaunaWindow w;
         w.t.addObserver("Ola", "Nordmann", "ON");
@@ -248,6 +250,12 @@ private slots:
         QVERIFY2(w.shown("Command2").endsWith("[02060]"), qPrintable(w.shown("Command2")));
         w.click("Command12");
         QVERIFY2(w.shown("Command2").endsWith("[14640]"), qPrintable(w.shown("Command2")));
+        w.window.RefreshLocalityList({});
+        QCOMPARE(entries(w.control<QComboBox>("Combo13")), QStringList{"Gåsholmen"});
+        auto *registered = w.control<QAbstractItemView>("List3");
+        selectEntry(registered, rowWithKey(registered, "02060"));
+        w.click("Command7");
+        QVERIFY2(w.shown("Command2").endsWith("[02060]"), qPrintable(w.shown("Command2")));
     }
 
     // On an empty register a registration cannot be saved without an observer: the refusal says
@@ -284,11 +292,16 @@ private slots:
     }
 
     // A store that refuses the row: nothing is stored, everything typed stays, and the remembered
-    // main observer is not changed by a save that did not happen.
-    void refusedSaveKeepsEntriesAndMainObserver()
+    // main observer is not changed by a save that did not happen. Then the row is stored but
+    // remembering the main observer fails: the failure is shown and the window is ready for the
+    // next registration, so a second press cannot store the row twice.
+    void failedSaves()
     {
         FaunaWindow w;
-        startWithTwoObservers(w);
+        const QString kari = w.t.addObserver("Kari", "Nordmann", "KN", true);
+        w.t.addObserver("Per", "Hansen", "PH", true);
+        writeLine(w.t.path("MainObserver.txt"), kari);
+        w.click("Command7");
         QAbstractItemModel *observers = w.control<QAbstractItemView>("List1")->model();
         for (int i : {0, 1}) {
             const QModelIndex entry = observers->index(i, 0);
@@ -303,51 +316,18 @@ private slots:
         QCOMPARE(w.shownAs({"Command2", "Text1", "Command7"}),
                  (QStringList{"Command2=" + Blackbird, "Text1=2", "Command7=&Lagre registrering"}));
         QCOMPARE(contents(w.t.path("MainObserver.txt")), remembered);
-    }
 
-    // The row is stored but remembering the main observer fails: the failure is shown and the
-    // window is ready for the next registration, so a second press cannot store the row twice.
-    void failureAfterTheRowIsStoredStillMovesOn()
-    {
-        FaunaWindow w;
-        startWithTwoObservers(w);
+        w.t.db().execute("DROP TRIGGER refuse");
         QFile::remove(w.t.path("MainObserver.txt"));
         QDir(w.t.folder()).mkdir("MainObserver.txt");
-        const qint64 obsId = saveNew(w, Blackbird, "2");
-        QVERIFY(obsId > 0);
+        w.t.prompter().shown.clear();
+        w.click("Command7");
+        const qint64 obsId = w.lastObsId();
         QVERIFY(std::any_of(w.t.prompter().shown.begin(), w.t.prompter().shown.end(),
                             [](const auto &m) { return m.icon == Prompter::Icon::Critical; }));
         QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=&Art", "Text1="}));
         w.click("Command7");
         QCOMPARE(allObsIds(w), QString::number(obsId));
-    }
-
-    // A delete the store refuses leaves the row shown in the browse state, with the reason; once
-    // allowed, deleting the only row leaves an empty window with nothing to change or delete.
-    void refusedDeleteThenTheOnlyRowDeleted()
-    {
-        FaunaWindow w;
-        const qint64 obsId = w.insertObservation(
-            {{"Art", "11870"}, {"Antall", 3}, {"StartDato", "2024-05-01 08:00:00"}, {"Lokalitet", "Tjønna"}});
-        QVERIFY(w.show(obsId));
-        w.t.db().execute("CREATE TRIGGER keep BEFORE DELETE ON Observasjoner BEGIN SELECT RAISE(ABORT, 'locked'); END");
-        w.t.prompter().yesNoAnswers = {true, true};
-        w.click("Command9");
-        QCOMPARE(w.t.prompter().shown.last().icon, Prompter::Icon::Critical);
-        QVERIFY(inBrowseState(w));
-        QVERIFY(isGreen(w.control("Command9")) && !w.control("Text1")->isEnabled());
-        QCOMPARE(w.shownAs({"Command2", "Text1"}), (QStringList{"Command2=" + Blackbird, "Text1=3"}));
-        QCOMPARE(allObsIds(w), QString::number(obsId));
-
-        w.t.db().execute("DROP TRIGGER keep");
-        w.click("Command9");
-        QCOMPARE(w.shownAs({"Command2", "Combo13"}), (QStringList{"Command2=&Art", "Combo13="}));
-        QVERIFY(inBrowseState(w));
-        for (const char *button : {"Command8", "Command9"}) {
-            w.t.prompter().shown.clear();
-            w.click(button);
-            QCOMPARE(w.t.prompter().lastText(), QString("Ingen observasjon er valgt."));
-        }
     }
 
     // The button was once left without a handler and opened nothing.
@@ -361,16 +341,6 @@ private slots:
                                 box->close();
                             }));
         QCOMPARE(opened, QString("frmAbout"));
-    }
-
-    void newRegistrationStartsWithTheSelectedRegisteredSpecies()
-    {
-        FaunaWindow w;
-        w.insertObservation({{"Art", "11980"}, {"StartDato", "2024-05-01 08:00:00"}});
-        w.window.RefreshSpeciesLists();
-        selectEntry(w.control<QAbstractItemView>("List3"), 0);
-        w.click("Command7");
-        QCOMPARE(w.shown("Command2"), Fieldfare);
     }
 };
 
