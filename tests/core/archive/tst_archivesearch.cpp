@@ -123,30 +123,23 @@ private slots:
 
     // Rows of one day in falling time, so the order index gives them against the ObsID order; a
     // criterion on the count makes the search read the table through.
-    void hundredLines_data()
-    {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<bool>("byCount");
-        for (const int rows : {100, 101})
-            for (const bool byCount : {false, true})
-                QTest::addRow("%d%s", rows, byCount ? " by count" : "") << rows << byCount;
-    }
     void hundredLines()
     {
-        QFETCH(int, rows);
-        QFETCH(bool, byCount);
         test::TestProgram t;
         Ids ids;
-        for (int i = 0; i < rows; ++i)
-            ids << t.insertObservation(
-                {{"Art", "11870"},
-                 {"Antall", 1},
-                 {"StartDato", QTime(23, 59).addSecs(-60 * i).toString("'2020-05-17 'HH:mm:ss")}});
-        const ArchiveResult result =
-            searchArchive(t.program(), byCount ? ArchiveCriteria{.count = row("=", "1")} : ArchiveCriteria());
-        QCOMPARE(resultIds(result), ids.first(100));
-        QCOMPARE(result.caption(), QString(rows == 100 ? "Resultater (100 forekomster.)"
-                                                       : "Resultater (Mer enn 100 treff. Kun 100 vises i lista)"));
+        for (const auto &[rows, caption] : {std::pair{100, "Resultater (100 forekomster.)"},
+                                            {101, "Resultater (Mer enn 100 treff. Kun 100 vises i lista)"}}) {
+            while (ids.size() < rows)
+                ids << t.insertObservation(
+                    {{"Art", "11870"},
+                     {"Antall", 1},
+                     {"StartDato", QTime(23, 59).addSecs(-60 * ids.size()).toString("'2020-05-17 'HH:mm:ss")}});
+            for (const ArchiveCriteria &criteria : {ArchiveCriteria(), ArchiveCriteria{.count = row("=", "1")}}) {
+                const ArchiveResult result = searchArchive(t.program(), criteria);
+                QCOMPARE(resultIds(result), ids.first(100));
+                QCOMPARE(result.caption(), QString(caption));
+            }
+        }
     }
 
     // The short code fills a column of 21 characters; the ObsID stands far to the right, out of sight.
