@@ -18,13 +18,6 @@ bool answerClick(QWidget *window, const QString &button, const std::function<voi
 QAbstractItemView *list1(QWidget *window) { return child<QAbstractItemView>(window, "List1"); }
 QString text(QWidget *window, const QString &box) { return child<QLineEdit>(window, box)->text(); }
 
-void fillEntryWindow(QWidget *entry, const QString &first, const QString &last, const QString &initials)
-{
-    child<QLineEdit>(entry, "Text1")->setText(first);
-    child<QLineEdit>(entry, "Text2")->setText(last);
-    QTest::keyClicks(child<QLineEdit>(entry, "Text8"), initials);
-}
-
 // The list window, opened on a register of three observers.
 struct ListWindow {
     TestProgram t;
@@ -46,8 +39,8 @@ class ObserverWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     // The list follows the search box as the user types, Enter picks the first entry and presses no
-    // button; changing needs a selected observer, a double click opens one.
-    void listWindowSearchesAndChanges()
+    // button; changing needs a selected observer, a double click opens one; the defaults window.
+    void listWindowSearchesChangesAndSetsDefaults()
     {
         ListWindow w;
         QWidget *window = w.window.get();
@@ -63,21 +56,29 @@ private slots:
         QVERIFY(window->isVisible()); // Enter pressed no button
 
         QStringList shownFields;
-        QVERIFY(answerModal(
-            [&] { // QTest's first double click on a list arrives as a single press: click once before it
-                clickEntry(list, 1);
-                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                                   list->visualRect(list->model()->index(1, 0)).center());
-            },
-            [&](QWidget *entry) {
-                for (const char *box : {"Text1", "Text2", "Text3", "Text5", "Text8", "Text9"})
-                    shownFields << text(entry, box);
-                child<QLineEdit>(entry, "Text3")->setText("Storgata 1");
-                click(entry, "Command2");
-            }));
+        QVERIFY(answerModal([&] { doubleClickEntry(list, 1); },
+                            [&](QWidget *entry) {
+                                for (const char *box : {"Text1", "Text2", "Text3", "Text5", "Text8", "Text9"})
+                                    shownFields << text(entry, box);
+                                child<QLineEdit>(entry, "Text3")->setText("Storgata 1");
+                                click(entry, "Command2");
+                            }));
         QCOMPARE(shownFields, (QStringList{"Per", "Hansen", "", "Norway", "PHA", id}));
         QCOMPARE(text(window, "Text1"), QString("Hansen"));
         QCOMPARE(entries(list).value(1), QString("Hansen, Per (PHA). Storgata 1  [%1]").arg(id));
+
+        // The defaults window offers the marks as its selection; "&OK" stores the selection.
+        w.t.db().execute("UPDATE Observers SET ObserverDefault = 1 WHERE ObserverInitials <> 'AHA'");
+        QStringList offered;
+        QVERIFY(answerClick(window, "Command5", [&](QWidget *defaults) {
+            offered = initialsIn(list1(defaults), true);
+            clickEntry(list1(defaults), 0);
+            clickEntry(list1(defaults), 1);
+            click(defaults, "Command2");
+        }));
+        QCOMPARE(offered, (QStringList{"AHA", "PHA*", "ÅØS*"}));
+        QCOMPARE(w.t.db().columnTexts("SELECT ObserverInitials FROM Observers WHERE ObserverDefault = 1"),
+                 (QStringList{"AHA", "ÅØS"}));
     }
 
     void refusedSaveKeepsTheEntryWindowOpen_data()
@@ -100,7 +101,9 @@ private slots:
         bool stillOpen = false;
         QStringList kept;
         answerClick(w.window.get(), "Command2", [&](QWidget *entry) {
-            fillEntryWindow(entry, "Ola", "Berg", initials);
+            child<QLineEdit>(entry, "Text1")->setText("Ola");
+            child<QLineEdit>(entry, "Text2")->setText("Berg");
+            QTest::keyClicks(child<QLineEdit>(entry, "Text8"), initials);
             click(entry, "Command2");
             stillOpen = entry->isVisible();
             kept = {text(entry, "Text1"), text(entry, "Text2"), text(entry, "Text8"), text(entry, "Text5")};
@@ -110,23 +113,6 @@ private slots:
         QCOMPARE(kept, (QStringList{"Ola", "Berg", initials, "Norway"}));
         QVERIFY(w.t.prompter().lastText().startsWith(message));
         QCOMPARE(w.t.db().scalar("SELECT count(*) FROM Observers").toInt(), 3);
-    }
-
-    // The defaults window offers the marks as its selection; "&OK" stores the selection.
-    void defaultsWindowOffersAndStoresTheMarks()
-    {
-        ListWindow w;
-        w.t.db().execute("UPDATE Observers SET ObserverDefault = 1 WHERE ObserverInitials <> 'AHA'");
-        QStringList offered;
-        QVERIFY(answerClick(w.window.get(), "Command5", [&](QWidget *defaults) {
-            offered = initialsIn(list1(defaults), true);
-            clickEntry(list1(defaults), 0);
-            clickEntry(list1(defaults), 1);
-            click(defaults, "Command2");
-        }));
-        QCOMPARE(offered, (QStringList{"AHA", "PHA*", "ÅØS*"}));
-        QCOMPARE(w.t.db().columnTexts("SELECT ObserverInitials FROM Observers WHERE ObserverDefault = 1"),
-                 (QStringList{"AHA", "ÅØS"}));
     }
 
     // In the main window the right button on the observers, while a registration is entered,
