@@ -9,9 +9,16 @@ using namespace lirvenda::test;
 
 namespace {
 
+void chooseVestland(FaunaWindow &w)
+{
+    auto *counties = w.control<QComboBox>("Combo3");
+    counties->setCurrentIndex(counties->findText(placeItem("Vestland", "NO46").text));
+}
+
 // Vestland reduced to Voss and a municipality whose name ends in "Voss", listed before it by
 // name, plus a county-wide box that never counts. 60.5833, 06.25 lies in both small boxes.
-// Then the window in the new state, at that position.
+// Then the window in the new state, at that position, with Vestland and its first municipality
+// chosen.
 void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longitude)
 {
     w.t.db().executeScript("DELETE FROM Adminplasser WHERE CodePlace NOT LIKE 'NO%';"
@@ -21,12 +28,8 @@ void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longi
     w.window.Form_Load(frm_Fauna::Splash::Skip);
     w.click("Command7");
     w.enter({"Text7=" + latitude, "Text8=" + longitude});
-}
-
-void chooseVestland(FaunaWindow &w)
-{
-    auto *counties = w.control<QComboBox>("Combo3");
-    counties->setCurrentIndex(counties->findText(placeItem("Vestland", "NO46").text));
+    chooseVestland(w);
+    w.control<QComboBox>("Combo14")->setCurrentIndex(1);
 }
 
 // Clicks a place caption and runs the action on the picker it opens.
@@ -90,8 +93,6 @@ private slots:
         QFETCH(QString, message);
         FaunaWindow w(false);
         startNearVoss(w, position.section(' ', 0, 0), position.section(' ', 1, 1));
-        chooseVestland(w);
-        w.control<QComboBox>("Combo14")->setCurrentIndex(1);
         QStringList offered;
         bool cancelled = false;
         const bool opened = pick(w, "Label19", [&](QWidget *picker) {
@@ -157,7 +158,8 @@ private slots:
         QTest::newRow("no place") << QString("Lokalitet=Et sted") << false
                                   << QString("Combo13=Et sted;Combo3=-;Combo14=-;Text7=;Text8=;Command37=") << "";
         QTest::newRow("cancelled") << voss << true
-                                   << "Combo13=" + vestland + placeItem("Alver", "4631").text + ";Text7=;Command37="
+                                   << "Combo13=" + vestland + placeItem("Hele fylket", "4600").text +
+                                          ";Text7=;Command37="
                                    << "1";
     }
     void usedPlaceIsTakenOver()
@@ -167,15 +169,11 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(QString, natureType);
         FaunaWindow w(false);
-        w.t.db().execute("INSERT INTO Adminplasser VALUES ('4698', 'Indre Voss', '60300600-60400630', 'NOR')");
-        w.window.Form_Load(frm_Fauna::Splash::Skip);
-        w.click("Command7");
+        startNearVoss(w, "", "");
         QVariantMap columns{{"Art", "01540"}};
         for (const QString &column : stored.split(';'))
             columns.insert(column.section('=', 0, 0), column.section('=', 1));
         w.insertObservation(columns);
-        chooseVestland(w);
-        w.control<QComboBox>("Combo14")->setCurrentIndex(1);
         w.control("Command37")->setProperty("tag", "1");
         QVERIFY(pick(w, "Label6",
                      [&](QWidget *picker) { cancel ? click(picker, "Command1") : clickEntry(choices(picker), 0); }));
