@@ -34,7 +34,6 @@ QStringList messages(FaunaWindow &w)
     return texts;
 }
 
-// A tick, then what the named boxes show.
 QStringList tickShows(FaunaWindow &w, const QStringList &names)
 {
     w.positions().tick();
@@ -155,8 +154,6 @@ private slots:
         QVERIFY(w.shown("Command28") == "&Kontakt GPS" && isNeutral(w.control("Command28")));
     }
 
-    // "Kart" takes the first waypoint a source holds, the file before the clipboard, and marks the
-    // file used; one that is no position leaves the typed boxes and says so.
     void mapButtonTakesEachWaypointOnce_data()
     {
         QTest::addColumn<QString>("file");

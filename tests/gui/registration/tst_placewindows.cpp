@@ -15,10 +15,9 @@ void chooseVestland(FaunaWindow &w)
     counties->setCurrentIndex(counties->findText(placeItem("Vestland", "NO46").text));
 }
 
-// Vestland reduced to Voss and a municipality whose name ends in "Voss", listed before it by
-// name, plus a county-wide box that never counts. 60.5833, 06.25 lies in both small boxes.
-// Then the window in the new state, at that position, with Vestland and its first municipality
-// chosen.
+// Vestland reduced to Voss, a municipality whose name ends in "Voss", listed before it, and a
+// county-wide box that never counts; 60.5833, 06.25 lies in both small boxes. Then the window in
+// the new state at that position, Vestland and its first municipality chosen.
 void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longitude)
 {
     w.t.db().executeScript("DELETE FROM Adminplasser WHERE CodePlace NOT LIKE 'NO%';"

@@ -26,10 +26,9 @@ struct StatisticsWindow {
     frm_Statistikk window{t.program()};
 
     QStringList shownReport() const { return entries(child<QListWidget>(&window, "List1")); }
-    // Saves through "T&il fil" into the program folder, typing the name into the dialog's file
-    // name box, or cancelling it when empty. The name goes into the box itself: selectFile()
-    // leaves a box that has the focus as it is, and the box takes the focus when the dialog is
-    // activated, which can come before or after this answer.
+    // Saves through "T&il fil" into the program folder, or cancels when the name is empty. The name
+    // is typed into the box: selectFile() leaves a box that has the focus as it is, and the box
+    // takes the focus when the dialog is activated, which can come before or after this answer.
     bool save(const QString &typed)
     {
         return answerModal([&] { child<QPushButton>(&window, "Command3")->click(); },
@@ -44,7 +43,6 @@ struct StatisticsWindow {
     }
 };
 
-// The three month charts, in the order of their names.
 QList<QChartView *> monthCharts(const QWidget *window)
 {
     return {child<QChartView>(window, "MSChart1"), child<QChartView>(window, "MSChart2"),
