@@ -31,7 +31,7 @@ QString boxes(const std::optional<Waypoint> &waypoint)
                     : QStringLiteral("none");
 }
 
-QByteArray listFile(const QByteArray &waypointLines)
+QString listFile(const QString &waypointLines)
 {
     return "Waypoint File Version 1.1\r\nWGS 84\r\nReserved 2\r\nReserved 3\r\n" + waypointLines;
 }
@@ -54,31 +54,29 @@ private slots:
     {
         QTest::addColumn<QByteArrayList>("reads");
         QTest::addColumn<QString>("fix");
-        const QString munich = "48.1173 11.51667 084.4";
-        QTest::newRow("reference sentence") << QByteArrayList{Example} << munich;
-        QTest::newRow("any talker, five decimals")
-            << QByteArrayList{"$GNRMC,081836,A,5955.12345,N,01045.67890,E,000.5,054.7,191194,020.3,E*66\r\n"}
-            << "59.91872 10.76132 054.7";
-        QTest::newRow("latitude of eight characters")
-            << QByteArrayList{"$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n"} << munich;
-        QTest::newRow("no fix yet, south and west")
-            << QByteArrayList{"$GPRMC,081836,V,3751.65,S,14507.36,W,000.0,360.0,130998,011.3,E*67\r\n"}
-            << "-37.86083 -145.1227 360.0";
-        QTest::newRow("wrong checksum") << QByteArrayList{QByteArray(Example).replace("*6A", "*6B")} << "none";
-        QTest::newRow("no checksum") << QByteArrayList{QByteArray(Example).replace("*6A", "")} << munich;
-        QTest::newRow("fewer than nine fields")
-            << QByteArrayList{"$GPRMC,081836,A,4807.038,N,01131.000,E,022.4*31\r\n"} << "none";
-        QTest::newRow("empty coordinates") << QByteArrayList{"$GPRMC,225446,V,,,,,,,191194,,*37\r\n"} << "none";
-        QTest::newRow("minutes of 60") << QByteArrayList{"$GPRMC,1,A,4860.0,N,01131.0,E,0,0,1*15\r\n"} << "none";
-        QTest::newRow("minutes not a number")
-            << QByteArrayList{"$GPRMC,123519,A,48nan,N,01131.0000,E,022.4,084.4,230394,003.1,W*29\r\n"} << "none";
-        QTest::newRow("by the equator, no exponent")
-            << QByteArrayList{"$GPRMC,123519,A,0000.0018,S,00000.0012,W,022.4,084.4,230394,003.1,W*6D\r\n"}
-            << "-0.00003 -0.00002 084.4";
-        QTest::newRow("split across reads") << QByteArrayList{Example.left(30), Example.mid(30)} << munich;
-        QTest::newRow("unfinished waits") << QByteArrayList{"noise\r\n" + Example.left(40)} << "none";
-        QTest::newRow("newest of several") << QByteArrayList{"\x07$GP" + Example + Oslo} << "59.91872 10.76132 054.7";
-        QTest::newRow("broken newest") << QByteArrayList{Example + QByteArray(Oslo).replace("*7A", "*7B")} << munich;
+        const auto row = [](const char *name, const QByteArrayList &reads, const char *fix) {
+            QTest::newRow(name) << reads << QString(fix);
+        };
+        const char *munich = "48.1173 11.51667 084.4", *oslo = "59.91872 10.76132 054.7";
+        row("reference sentence", {Example}, munich);
+        row("any talker, five decimals",
+            {"$GNRMC,081836,A,5955.12345,N,01045.67890,E,000.5,054.7,191194,020.3,E*66\r\n"}, oslo);
+        row("latitude of eight characters",
+            {"$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n"}, munich);
+        row("no fix yet, south and west", {"$GPRMC,081836,V,3751.65,S,14507.36,W,000.0,360.0,130998,011.3,E*67\r\n"},
+            "-37.86083 -145.1227 360.0");
+        row("wrong checksum", {QByteArray(Example).replace("*6A", "*6B")}, "none");
+        row("no checksum", {QByteArray(Example).replace("*6A", "")}, munich);
+        row("fewer than nine fields", {"$GPRMC,081836,A,4807.038,N,01131.000,E,022.4*31\r\n"}, "none");
+        row("empty coordinates", {"$GPRMC,225446,V,,,,,,,191194,,*37\r\n"}, "none");
+        row("minutes of 60", {"$GPRMC,1,A,4860.0,N,01131.0,E,0,0,1*15\r\n"}, "none");
+        row("minutes not a number", {"$GPRMC,123519,A,48nan,N,01131.0000,E,022.4,084.4,230394,003.1,W*29\r\n"}, "none");
+        row("by the equator, no exponent",
+            {"$GPRMC,123519,A,0000.0018,S,00000.0012,W,022.4,084.4,230394,003.1,W*6D\r\n"}, "-0.00003 -0.00002 084.4");
+        row("split across reads", {Example.left(30), Example.mid(30)}, munich);
+        row("unfinished waits", {"noise\r\n" + Example.left(40)}, "none");
+        row("newest of several", {"\x07$GP" + Example + Oslo}, oslo);
+        row("broken newest", {Example + QByteArray(Oslo).replace("*7A", "*7B")}, munich);
     }
     void receiverSentences()
     {
@@ -135,31 +133,43 @@ private slots:
         QCOMPARE(gpsDevicePath("/dev/pts/4", devices), "/dev/pts/4");
     }
 
-    void waypointFiles_data()
+    // The first waypoint of a list file, of a GPX file and of a text on the clipboard.
+    void waypoints_data()
     {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<bool>("gpx");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("contents");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("list") << listFile("1,WP1,59.9127,10.7461,0,0\r\n2,WP2,60.1,11.2,0,0\r\n") << false
-                              << "59,912700 010,746100";
-        QTest::newRow("south and west, padded")
-            << listFile("   1, Sør ,  -5.5 , -0.25 ,0\n") << false << "-05,500000 -000,250000";
-        QTest::newRow("only headers") << listFile("") << false << "none";
-        QTest::newRow("too few fields") << listFile("1,WP1,59.9127\n") << false << "none";
-        QTest::newRow("comma as decimal mark") << listFile("1,WP1,59,9127,10,7461\n") << false << "none";
-        QTest::newRow("longitude beyond 180") << listFile("1,WP1,59.0,190.5\n") << false << "none";
-        QTest::newRow("gpx") << QByteArray(R"(<?xml version="1.0"?><gpx version="1.1"><metadata/>)"
-                                           R"(<wpt lat="59.9127" lon="10.7461"><name>A</name></wpt>)"
-                                           R"(<wpt lat="1" lon="2"/></gpx>)")
-                             << true << "59,912700 010,746100";
-        QTest::newRow("broken gpx") << QByteArray("<gpx><wpt lat=") << true << "none";
+        const auto row = [](const char *name, const char *source, const QString &contents, const char *shown) {
+            QTest::newRow(name) << QString(source) << contents << QString(shown);
+        };
+        row("list", "list", listFile("1,WP1,59.9127,10.7461,0,0\r\n2,WP2,60.1,11.2,0,0\r\n"), "59,912700 010,746100");
+        row("south and west, padded", "list", listFile("   1, Sør ,  -5.5 , -0.25 ,0\n"), "-05,500000 -000,250000");
+        row("only headers", "list", listFile(""), "none");
+        row("too few fields", "list", listFile("1,WP1,59.9127\n"), "none");
+        row("comma as decimal mark", "list", listFile("1,WP1,59,9127,10,7461\n"), "none");
+        row("longitude beyond 180", "list", listFile("1,WP1,59.0,190.5\n"), "none");
+        row("gpx", "gpx",
+            R"(<?xml version="1.0"?><gpx version="1.1"><metadata/><wpt lat="59.9127" lon="10.7461"><name>A</name></wpt>)"
+            R"(<wpt lat="1" lon="2"/></gpx>)",
+            "59,912700 010,746100");
+        row("broken gpx", "gpx", "<gpx><wpt lat=", "none");
+        row("comma and blank", "text", "59.9127, 10.7461", "59,912700 010,746100");
+        row("geo link", "text", "geo:-33.8675,151.207;u=35", "-33,867500 151,207000");
+        row("geo link, whole degrees", "text", "GEO:60,11", "60,000000 011,000000");
+        row("other text", "text", "Oslo 59.9127 10.7461", "none");
+        row("a number with a decimal comma", "text", "59,9", "none");
+        row("one decimal point", "text", "59.9, 10", "none");
+        row("out of range", "text", "99.1, 10.7", "none");
     }
-    void waypointFiles()
+    void waypoints()
     {
-        QFETCH(QByteArray, contents);
-        QFETCH(bool, gpx);
+        QFETCH(QString, source);
+        QFETCH(QString, contents);
         QFETCH(QString, shown);
-        QCOMPARE(boxes(gpx ? firstWaypointOfGpx(contents) : firstWaypointOfList(contents)), shown);
+        QCOMPARE(boxes(source == "list"  ? firstWaypointOfList(contents.toUtf8())
+                       : source == "gpx" ? firstWaypointOfGpx(contents.toUtf8())
+                                         : waypointOfText(contents)),
+                 shown);
     }
 
     // What a map program exports, written here by an outside converter.
@@ -172,26 +182,6 @@ private slots:
                        {"-i", "unicsv", "-f", dir.filePath("in.csv"), "-o", "gpx", "-F", dir.filePath("out.gpx")});
         QVERIFY(gpsbabel.waitForFinished() && gpsbabel.exitCode() == 0);
         QCOMPARE(boxes(firstWaypointOfGpx(contents(dir.filePath("out.gpx")))), "59,912700 010,746100");
-    }
-
-    void clipboardTexts_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        textRow("comma and blank", {"59.9127, 10.7461", "59,912700 010,746100"});
-        textRow("geo link", {"geo:-33.8675,151.207;u=35", "-33,867500 151,207000"});
-        textRow("geo link, whole degrees", {"GEO:60,11", "60,000000 011,000000"});
-        textRow("other text", {"Oslo 59.9127 10.7461", "none"});
-        textRow("a number with a decimal comma", {"59,9", "none"});
-        textRow("two whole numbers", {"12 30", "none"});
-        textRow("one decimal point", {"59.9, 10", "none"});
-        textRow("out of range", {"99.1, 10.7", "none"});
-    }
-    void clipboardTexts()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
-        QCOMPARE(boxes(waypointOfText(text)), shown);
     }
 };
 

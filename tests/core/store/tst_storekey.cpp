@@ -83,12 +83,11 @@ QString openedKey(const QString &folder)
 class StoreKeyTest : public QObject {
     Q_OBJECT
 private slots:
-    void setChangeAndRemove()
+    void setChangeRemoveAndFind()
     {
         test::TestProgram t;
         makeDiary(t);
-        const QString main = t.path(Program::MainFileName);
-        const QString nest = t.path(Program::ObserverFileName);
+        const QString main = t.path(Program::MainFileName), nest = t.path(Program::ObserverFileName);
         for (const QString &passphrase : {QString("første frase"), QString("andre 'frase'"), QString()}) {
             QVERIFY(setStorePassphrase(t.program(), passphrase, false));
             const QString key = keyOfPassphrase(passphrase);
@@ -102,6 +101,26 @@ private slots:
             const SourcesFor sources({nullptr, ScriptedAnswers{{passphrase}}});
             QCOMPARE(openedKey(t.folder()), key);
         }
+
+        // A passphrase kept in the keyring, then one in the file LIRVENDA_PASSPHRASE_FILE names:
+        // the user is not asked.
+        MemoryKeyRing keyRing;
+        ScriptedAnswers asked;
+        const SourcesFor sources({&keyRing, std::ref(asked)});
+        QVERIFY(setStorePassphrase(t.program(), "husket", true));
+        QCOMPARE(keyRing.kept.value(t.program().folder()), QString("husket"));
+        QCOMPARE(openedKey(t.folder()), QString("husket"));
+
+        QVERIFY(setStorePassphrase(t.program(), "i fila", false));
+        QVERIFY(keyRing.kept.isEmpty()); // the old one would no longer open the stores
+        QTemporaryDir dir;
+        QVERIFY(test::writeFile(dir.filePath("frase"), "i fila\n"));
+        qputenv("LIRVENDA_PASSPHRASE_FILE", dir.filePath("frase").toUtf8());
+        QCOMPARE(openedKey(t.folder()), QString("i fila"));
+        QVERIFY(test::writeFile(dir.filePath("frase"), "noe annet\n"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, openedKey(t.folder()));
+        qunsetenv("LIRVENDA_PASSPHRASE_FILE");
+        QVERIFY(asked.questions.isEmpty());
     }
 
     void wrongTriesChangeNothing_data()
@@ -139,29 +158,6 @@ private slots:
         QCOMPARE(asked.questions.size(), questions);
     }
 
-    void passphraseFromKeyRingAndFile()
-    {
-        test::TestProgram t;
-        makeDiary(t);
-        MemoryKeyRing keyRing;
-        ScriptedAnswers asked;
-        const SourcesFor sources({&keyRing, std::ref(asked)});
-        QVERIFY(setStorePassphrase(t.program(), "husket", true));
-        QCOMPARE(keyRing.kept.value(t.program().folder()), QString("husket"));
-        QCOMPARE(openedKey(t.folder()), QString("husket"));
-
-        QVERIFY(setStorePassphrase(t.program(), "i fila", false));
-        QVERIFY(keyRing.kept.isEmpty()); // the old one would no longer open the stores
-        QTemporaryDir dir;
-        QVERIFY(test::writeFile(dir.filePath("frase"), "i fila\n"));
-        qputenv("LIRVENDA_PASSPHRASE_FILE", dir.filePath("frase").toUtf8());
-        QCOMPARE(openedKey(t.folder()), QString("i fila"));
-        QVERIFY(test::writeFile(dir.filePath("frase"), "noe annet\n"));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, openedKey(t.folder()));
-        qunsetenv("LIRVENDA_PASSPHRASE_FILE");
-        QVERIFY(asked.questions.isEmpty());
-    }
-
     // A kill leaves the copies the change made; where the main store's copy is there, the next
     // opening puts the old files back. A Nest copy without it is a leftover and goes.
     void cutChangeIsUndone_data()
@@ -178,18 +174,15 @@ private slots:
         QFETCH(QString, expectedKey);
         test::TestProgram t;
         makeDiary(t);
-        const QString main = t.path(Program::MainFileName);
-        const QString nest = t.path(Program::ObserverFileName);
-        Database &observers = t.program().observerConnection();
-        backupDatabase(observers, keyChangeCopyOf(nest));
+        const QString main = t.path(Program::MainFileName), nest = t.path(Program::ObserverFileName);
+        backupDatabase(t.program().observerConnection(), keyChangeCopyOf(nest));
+        t.program().observerConnection().rekey("ny");
         if (mainCopy)
             backupDatabase(t.db(), keyChangeCopyOf(main));
-        observers.rekey("ny");
-        if (!mainCopy)
+        else
             t.db().rekey("ny");
-        QVERIFY(test::writeFile(main + "-journal", QByteArray(4096, 'j')));
-        if (!mainCopy)
-            QFile::remove(main + "-journal");
+        if (mainCopy) // the main store was being re-encrypted: its journal is left
+            QVERIFY(test::writeFile(main + "-journal", QByteArray(4096, 'j')));
 
         const SourcesFor sources({nullptr, ScriptedAnswers{{"ny"}}});
         QCOMPARE(openedKey(t.folder()), expectedKey);

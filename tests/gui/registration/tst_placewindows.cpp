@@ -9,9 +9,15 @@ using namespace lirvenda::test;
 
 namespace {
 
-// Vestland reduced to Voss and a municipality whose name ends in "Voss", listed before it by
-// name, plus a county-wide box that never counts. 60.5833, 06.25 lies in both small boxes.
-// Then the window in the new state, at that position.
+void chooseVestland(FaunaWindow &w)
+{
+    auto *counties = w.control<QComboBox>("Combo3");
+    counties->setCurrentIndex(counties->findText(placeItem("Vestland", "NO46").text));
+}
+
+// Vestland reduced to Voss, a municipality whose name ends in "Voss", listed before it, and a
+// county-wide box that never counts; 60.5833, 06.25 lies in both small boxes. Then the window in
+// the new state at that position, Vestland and its first municipality chosen.
 void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longitude)
 {
     w.t.db().executeScript("DELETE FROM Adminplasser WHERE CodePlace NOT LIKE 'NO%';"
@@ -21,12 +27,8 @@ void startNearVoss(FaunaWindow &w, const QString &latitude, const QString &longi
     w.window.Form_Load(frm_Fauna::Splash::Skip);
     w.click("Command7");
     w.enter({"Text7=" + latitude, "Text8=" + longitude});
-}
-
-void chooseVestland(FaunaWindow &w)
-{
-    auto *counties = w.control<QComboBox>("Combo3");
-    counties->setCurrentIndex(counties->findText(placeItem("Vestland", "NO46").text));
+    chooseVestland(w);
+    w.control<QComboBox>("Combo14")->setCurrentIndex(1);
 }
 
 // Clicks a place caption and runs the action on the picker it opens.
@@ -35,6 +37,9 @@ bool pick(FaunaWindow &w, const char *caption, const std::function<void(QWidget 
     return answerModal([&] { w.click(caption); }, action);
 }
 
+// The nature type 3|25 as its button reads.
+const QString Heath = "Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)";
+
 QAbstractItemView *choices(QWidget *picker) { return child<QAbstractItemView>(picker, "List1"); }
 
 } // namespace
@@ -42,8 +47,8 @@ QAbstractItemView *choices(QWidget *picker) { return child<QAbstractItemView>(pi
 class PlaceWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // "-" first, then by name with Æ, Ø, Å after Z; "-" chosen.
-    void countyChoiceRefillsMunicipalitiesByName()
+    // A county fills the municipalities: "-" first, then by name with Æ, Ø, Å after Z; "-" chosen.
+    void browsingTheCountiesAndCaptions()
     {
         FaunaWindow w;
         auto *municipalities = w.control<QComboBox>("Combo14");
@@ -56,6 +61,11 @@ private slots:
         QCOMPARE(municipalities->currentIndex(), 0);
         w.control<QComboBox>("Combo3")->setCurrentIndex(0);
         QCOMPARE(entries(municipalities), QStringList("-"));
+
+        // While browsing the place captions open nothing, not even with a position shown.
+        w.enter({"Text7=63.4305", "Text8=10.3951"});
+        QVERIFY(!pick(w, "Label19", {}) && !pick(w, "Label6", {}));
+        QVERIFY(w.t.prompter().shown.isEmpty());
     }
 
     // "Fylke/kom." suggests the municipalities whose boxes hold the position; before it a
@@ -82,8 +92,6 @@ private slots:
         QFETCH(QString, message);
         FaunaWindow w(false);
         startNearVoss(w, position.section(' ', 0, 0), position.section(' ', 1, 1));
-        chooseVestland(w);
-        w.control<QComboBox>("Combo14")->setCurrentIndex(1);
         QStringList offered;
         bool cancelled = false;
         const bool opened = pick(w, "Label19", [&](QWidget *picker) {
@@ -99,15 +107,6 @@ private slots:
         }
         QCOMPARE(w.shown("Combo3"), placeItem("Vestland", "NO46").text);
         QCOMPARE(w.shown("Combo14"), municipality);
-    }
-
-    void captionsOpenNothingWhileBrowsing()
-    {
-        FaunaWindow w;
-        w.enter({"Text7=63.4305", "Text8=10.3951"});
-        QVERIFY(!pick(w, "Label19", {}));
-        QVERIFY(!pick(w, "Label6", {}));
-        QVERIFY(w.t.prompter().shown.isEmpty());
     }
 
     void usedPlacesAreListedOnce()
@@ -135,61 +134,49 @@ private slots:
     }
 
     // "Lokalitet" takes over a used place: a municipality and nature type chosen before must not
-    // survive it, nor "Avbryt" change anything.
+    // survive it, nor "Avbryt" change anything. The stored columns and the shown controls are
+    // "name=text" pairs joined by ';'.
     void usedPlaceIsTakenOver_data()
     {
-        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("natureType");
-        const QVariantMap voss = {{"Lokalitet", "Vossevangen"},
-                                  {"Fylke_Kommune", "4621"},
-                                  {"Naturtype", "3|25"},
-                                  {"Breddegrad", "60.63"},
-                                  {"Lengdegrad", "06.42"}};
-        const QString vestland = "Combo3=" + placeItem("Vestland", "NO46").text;
+        const QString voss =
+            "Lokalitet=Vossevangen;Fylke_Kommune=4621;Naturtype=3|25;Breddegrad=60.63;Lengdegrad=06.42";
+        // Vestland chosen, then the municipality box's text.
+        const QString vestland = ";Combo3=" + placeItem("Vestland", "NO46").text + ";Combo14=";
         QTest::newRow("municipality") << voss << false
-                                      << QStringList{"Combo13=Vossevangen",
-                                                     vestland,
-                                                     "Combo14=" + placeItem("Voss", "4621").text,
-                                                     "Text7=60.63",
-                                                     "Text8=06.42",
-                                                     "Command37=Fastmarkssystemer (T)/Åpen grunnlendt mark (T2)"}
+                                      << "Combo13=Vossevangen" + vestland + placeItem("Voss", "4621").text +
+                                             ";Text7=60.63;Text8=06.42;Command37=" + Heath
                                       << "3|25";
-        QTest::newRow("county only") << QVariantMap{{"Lokalitet", "Øvre Sæter"},
-                                                    {"Fylke_Kommune", "NO46"},
-                                                    {"Breddegrad", "60.1"},
-                                                    {"Lengdegrad", "05.5"}}
-                                     << false << QStringList{"Combo13=Øvre Sæter", vestland,     "Combo14=-",
-                                                             "Text7=60.1",         "Text8=05.5", "Command37="}
+        QTest::newRow("county only") << QString(
+                                            "Lokalitet=Øvre Sæter;Fylke_Kommune=NO46;Breddegrad=60.1;Lengdegrad=05.5")
+                                     << false << "Combo13=Øvre Sæter" + vestland + "-;Text7=60.1;Text8=05.5;Command37="
                                      << "";
-        QTest::newRow("no place") << QVariantMap{{"Lokalitet", "Et sted"}} << false
-                                  << QStringList{"Combo13=Et sted", "Combo3=-", "Combo14=-",
-                                                 "Text7=",          "Text8=",   "Command37="}
-                                  << "";
+        QTest::newRow("no place") << QString("Lokalitet=Et sted") << false
+                                  << QString("Combo13=Et sted;Combo3=-;Combo14=-;Text7=;Text8=;Command37=") << "";
         QTest::newRow("cancelled") << voss << true
-                                   << QStringList{"Combo13=", vestland, "Combo14=" + placeItem("Alver", "4631").text,
-                                                  "Text7=", "Command37="}
+                                   << "Combo13=" + vestland + placeItem("Hele fylket", "4600").text +
+                                          ";Text7=;Command37="
                                    << "1";
     }
     void usedPlaceIsTakenOver()
     {
-        QFETCH(QVariantMap, stored);
+        QFETCH(QString, stored);
         QFETCH(bool, cancel);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, expected);
         QFETCH(QString, natureType);
         FaunaWindow w(false);
-        w.t.db().execute("INSERT INTO Adminplasser VALUES ('4698', 'Indre Voss', '60300600-60400630', 'NOR')");
-        w.window.Form_Load(frm_Fauna::Splash::Skip);
-        w.click("Command7");
-        stored.insert("Art", "01540");
-        w.insertObservation(stored);
-        chooseVestland(w);
-        w.control<QComboBox>("Combo14")->setCurrentIndex(1);
+        startNearVoss(w, "", "");
+        QVariantMap columns{{"Art", "01540"}};
+        for (const QString &column : stored.split(';'))
+            columns.insert(column.section('=', 0, 0), column.section('=', 1));
+        w.insertObservation(columns);
         w.control("Command37")->setProperty("tag", "1");
         QVERIFY(pick(w, "Label6",
                      [&](QWidget *picker) { cancel ? click(picker, "Command1") : clickEntry(choices(picker), 0); }));
-        QCOMPARE(w.shownAs(expected), expected);
+        QCOMPARE(w.shownAs(expected.split(';')), expected.split(';'));
         QCOMPARE(w.control("Command37")->property("tag").toString(), natureType);
     }
 };
